@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+#include <stdexcept>
+
+// A bad option or value; the message is one line for stderr and names the
+// option and what it accepts.
+class UsageError : public std::runtime_error
+{
+public:
+    explicit UsageError(const QString &message)
+        : std::runtime_error(message.toStdString())
+    {
+    }
+    QString message() const { return QString::fromStdString(what()); }
+};
+
+// Each parser takes the option's name for its messages and throws UsageError
+// for anything it cannot read exactly.
+int parseNumber(const QString &option, const QString &value, int min, int max);
+bool parseVertical(const QString &option, const QString &value);
+bool parseLowBand(const QString &option, const QString &value);
+int parsePosition(const QString &option, const QString &value);
+
+QString positionName(int position);

@@ -1,0 +1,114 @@
+#include "commandencoding.h"
+
+#include "hextext.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace {
+
+constexpr std::uint8_t kEn50494Framing = 0xE0;
+constexpr std::uint8_t kEn50494Address = 0x10;
+constexpr std::uint8_t kEn50494ChannelChange = 0x5A;
+constexpr std::uint8_t kEn50494ChannelChangePin = 0x5C;
+constexpr std::uint8_t kEn50607ChannelChange = 0x70;
+constexpr std::uint8_t kEn50607ChannelChangePin = 0x71;
+
+constexpr int kEn50494MaxUserbandIndex = 7;
+constexpr int kEn50494MaxPosition = 1;
+constexpr int kEn50494MaxTuningWord = 1023;
+constexpr int kEn50607MaxUserbandIndex = 31;
+constexpr int kEn50607MaxPosition = 3;
+constexpr int kEn50607MaxIfFrequency = 2150;
+constexpr int kEn50607MaxTuningWord = 2047;
+constexpr int kEn50607TuningOffset = 100;
+
+void appendPin(std::vector<std::uint8_t> &frame, int pin)
+{
+    if (pin >= 0)
+        frame.push_back(static_cast<std::uint8_t>(pin & 0xFF));
+}
+
+} // namespace
+
+int encodeEn50494Command(std::string &text, int vertical, int lowBand, int position,
+                         int ifFrequency, int userbandFrequency, int userbandIndex, int pin)
+{
+    // The range checks of the window's inputs come first, in this order, so
+    // that a call breaking several limits always names the same one.
+    if (userbandIndex > kEn50494MaxUserbandIndex)
+        return EncodeUserbandOutOfRange;
+    if (position > kEn50494MaxPosition)
+        return EncodePositionOutOfRange;
+    if (userbandIndex < 0)
+        return EncodeUserbandOutOfRange;
+    if (position < 0)
+        return EncodePositionOutOfRange;
+    if (ifFrequency < 0 || userbandFrequency < 0)
+        return EncodeFrequencyOutOfRange;
+
+    // T = round((f_if + f_ub) / 4) - 350, halves away from zero; the sum is
+    // non-negative here, so adding 2 before the division rounds it. 64 bits
+    // keep the sum of two large ints from overflowing.
+    const std::int64_t sum = std::int64_t(ifFrequency) + userbandFrequency;
+    const std::int64_t tuningWord = (sum + 2) / 4 - 350;
+    if (tuningWord < 0 || tuningWord > kEn50494MaxTuningWord)
+        return EncodeFrequencyOutOfRange;
+    const int t = static_cast<int>(tuningWord);
+
+    const int positionBit = position == 1 ? 1 : 0;
+    const int horizontalBit = vertical == 0 ? 1 : 0;
+    const int highBandBit = lowBand == 0 ? 1 : 0;
+    const int data1 = (userbandIndex << 5) | (positionBit << 4) | (horizontalBit << 3) |
+                      (highBandBit << 2) | (t >> 8);
+
+    std::vector<std::uint8_t> frame{
+        kEn50494Framing,
+        kEn50494Address,
+        pin >= 0 ? kEn50494ChannelChangePin : kEn50494ChannelChange,
+        static_cast<std::uint8_t>(data1 & 0xFF),
+        static_cast<std::uint8_t>(t & 0xFF),
+    };
+    appendPin(frame, pin);
+    text = bytesToHexText(frame);
+    return EncodeOk;
+}
+
+int encodeEn50607Command(std::string &text, int vertical, int lowBand, int position,
+                         int ifFrequency, int userbandFrequency, int userbandIndex, int pin)
+{
+    if (position > kEn50607MaxPosition)
+        return EncodePositionOutOfRange;
+    if (userbandIndex > kEn50607MaxUserbandIndex)
+        return EncodeUserbandOutOfRange;
+    if (ifFrequency > kEn50607MaxIfFrequency)
+        return EncodeFrequencyOutOfRange;
+    if (position < 0)
+        return EncodePositionOutOfRange;
+    if (userbandIndex < 0)
+        return EncodeUserbandOutOfRange;
+    // The outdoor unit knows its userband frequencies, so the frame does not
+    // carry it; a negative one is still a caller's error.
+    if (ifFrequency < kEn50607TuningOffset || userbandFrequency < 0)
+        return EncodeFrequencyOutOfRange;
+
+    // 2148..2150 MHz would need T = 2048..2050; the field tops out at 2047.
+    int t = ifFrequency - kEn50607TuningOffset;
+    if (t > kEn50607MaxTuningWord)
+        t = kEn50607MaxTuningWord;
+
+    const int horizontalBit = vertical == 0 ? 1 : 0;
+    const int highBandBit = lowBand == 0 ? 1 : 0;
+    const int data1 = (userbandIndex << 3) | (t >> 8);
+    const int data3 = (position << 2) | (horizontalBit << 1) | highBandBit;
+
+    std::vector<std::uint8_t> frame{
+        pin >= 0 ? kEn50607ChannelChangePin : kEn50607ChannelChange,
+        static_cast<std::uint8_t>(data1 & 0xFF),
+        static_cast<std::uint8_t>(t & 0xFF),
+        static_cast<std::uint8_t>(data3),
+    };
+    appendPin(frame, pin);
+    text = bytesToHexText(frame);
+    return EncodeOk;
+}

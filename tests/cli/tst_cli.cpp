@@ -1,0 +1,206 @@
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QtTest>
+
+// Runs the built tool as a user does and checks what reaches the terminal.
+class TestCli : public QObject
+{
+    Q_OBJECT
+
+private:
+    struct Run
+    {
+        int exitCode;
+        QString out;
+        QString err;
+    };
+
+    static Run run(const QStringList &arguments)
+    {
+        QProcess process;
+        process.start(QStringLiteral(VANTIR_CLI_PATH), arguments);
+        process.closeWriteChannel();
+        if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
+            return {-1, {}, QStringLiteral("did not finish normally")};
+        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+                QString::fromUtf8(process.readAllStandardError())};
+    }
+
+private slots:
+    void encodesCommands_data();
+    void encodesCommands();
+    void printsJson();
+    void rejectsBadInput_data();
+    void rejectsBadInput();
+    void answersHelpAndVersion();
+};
+
+static QString report(const QString &ifFrequency, const QString &en50494, const QString &en50607)
+{
+    return QStringLiteral("Intermediate frequency: %1 MHz\nEN 50494: %2\nEN 50607: %3\n")
+        .arg(ifFrequency, en50494, en50607);
+}
+
+void TestCli::encodesCommands_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("out");
+
+    QTest::newRow("defaults") << QStringList{} << 0
+                              << report("1100", "E0 10 5A 0C F6 ", "70 03 E8 03 ");
+    QTest::newRow("explicit encode") << QStringList{"encode"} << 0
+                                     << report("1100", "E0 10 5A 0C F6 ", "70 03 E8 03 ");
+    QTest::newRow("every option")
+        << QStringList{"-p", "v", "-b", "low", "-s", "B", "-i", "1000", "-u", "2", "-r", "1400"}
+        << 0 << report("1000", "E0 10 5A 30 FA ", "70 0B 84 04 ");
+    QTest::newRow("long option spellings")
+        << QStringList{"--polarisation=Vertical", "--band=LOW", "--position=b", "--if=1000",
+                       "--userband=2", "--userband-frequency=1400"}
+        << 0 << report("1000", "E0 10 5A 30 FA ", "70 0B 84 04 ");
+    QTest::newRow("high band transponder") << QStringList{"-f", "12000"} << 0
+                                           << report("1400", "E0 10 5A 0D 41 ", "70 05 14 03 ");
+    QTest::newRow("band follows the transponder") << QStringList{"-f", "11000"} << 0
+                                                  << report("1250", "E0 10 5A 09 1C ",
+                                                            "70 04 7E 02 ");
+    QTest::newRow("11700 without band is high") << QStringList{"-f", "11700"} << 0
+                                                << report("1100", "E0 10 5A 0C F6 ",
+                                                          "70 03 E8 03 ");
+    QTest::newRow("low band keeps 11700 MHz") << QStringList{"-b", "low"} << 0
+                                              << report("1950", "E0 10 5A 09 CB ",
+                                                        "70 07 3A 02 ");
+    QTest::newRow("pin 0") << QStringList{"--pin", "0"} << 0
+                           << report("1100", "E0 10 5C 0C F6 00 ", "71 03 E8 03 00 ");
+    QTest::newRow("pin 255") << QStringList{"--pin", "255"} << 0
+                             << report("1100", "E0 10 5C 0C F6 FF ", "71 03 E8 03 FF ");
+    QTest::newRow("position C") << QStringList{"-s", "C"} << 1
+                                << report("1100", "position out of range", "70 03 E8 0B ");
+    QTest::newRow("userband 9") << QStringList{"-u", "9"} << 1
+                                << report("1100", "userband number out of range",
+                                          "70 43 E8 03 ");
+    QTest::newRow("only EN 50607 carries position D")
+        << QStringList{"--standard", "en50607", "-s", "D"} << 0
+        << QStringLiteral("Intermediate frequency: 1100 MHz\nEN 50607: 70 03 E8 0F \n");
+    QTest::newRow("only EN 50494 cannot carry position D")
+        << QStringList{"--standard", "EN 50494", "-s", "D"} << 1
+        << QStringLiteral("Intermediate frequency: 1100 MHz\nEN 50494: position out of range\n");
+}
+
+void TestCli::encodesCommands()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, out);
+
+    const Run result = run(arguments);
+    QCOMPARE(result.err, QString());
+    QCOMPARE(result.out, out);
+    QCOMPARE(result.exitCode, exitCode);
+}
+
+void TestCli::printsJson()
+{
+    const Run result = run({"--json", "-s", "C", "--pin", "7", "-f", "12000"});
+    QCOMPARE(result.exitCode, 1);
+    QJsonParseError error;
+    const QJsonObject root = QJsonDocument::fromJson(result.out.toUtf8(), &error).object();
+    QCOMPARE(error.error, QJsonParseError::NoError);
+
+    QCOMPARE(root["intermediateFrequency"].toInt(), 1400);
+    const QJsonObject settings = root["settings"].toObject();
+    QCOMPARE(settings["position"].toString(), QStringLiteral("C"));
+    QCOMPARE(settings["pin"].toInt(), 7);
+    QCOMPARE(settings["transponderFrequency"].toInt(), 12000);
+    QCOMPARE(settings["band"].toString(), QStringLiteral("high"));
+    QCOMPARE(root["en50494"].toObject()["error"].toString(),
+             QStringLiteral("position out of range"));
+    QVERIFY(!root["en50494"].toObject().contains("command"));
+    QCOMPARE(root["en50607"].toObject()["command"].toString(), QStringLiteral("71 05 14 0B 07 "));
+
+    const QJsonObject noPin = QJsonDocument::fromJson(run({"--json"}).out.toUtf8()).object();
+    QVERIFY(noPin["settings"].toObject()["pin"].isNull());
+    QCOMPARE(noPin["en50494"].toObject()["command"].toString(), QStringLiteral("E0 10 5A 0C F6 "));
+}
+
+void TestCli::rejectsBadInput_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("pin not a number") << QStringList{"--pin", "abc"}
+                                      << "--pin: 'abc' is not a whole number; use 0..255";
+    QTest::newRow("pin empty") << QStringList{"--pin="}
+                               << "--pin: '' is not a whole number; use 0..255";
+    QTest::newRow("pin fraction") << QStringList{"--pin", "1.5"}
+                                  << "--pin: '1.5' is not a whole number; use 0..255";
+    QTest::newRow("pin 256") << QStringList{"--pin", "256"}
+                             << "--pin: 256 is out of range; use 0..255";
+    QTest::newRow("pin negative") << QStringList{"--pin", "-1"}
+                                  << "--pin: -1 is out of range; use 0..255";
+    QTest::newRow("pin beyond 64 bits") << QStringList{"--pin", "99999999999999999999"}
+                                        << "--pin: 99999999999999999999 is out of range; use "
+                                           "0..255";
+    QTest::newRow("pin without value") << QStringList{"--pin"} << "Missing value after '--pin'.";
+    QTest::newRow("position E") << QStringList{"-s", "E"}
+                                << "--position: 'E' is not a position; use A, B, C or D";
+    QTest::newRow("position word") << QStringList{"-s", "AB"}
+                                   << "--position: 'AB' is not a position; use A, B, C or D";
+    QTest::newRow("polarisation") << QStringList{"-p", "x"}
+                                  << "--polarisation: 'x' is not a polarisation; use "
+                                     "horizontal (h) or vertical (v)";
+    QTest::newRow("band") << QStringList{"-b", "mid"}
+                          << "--band: 'mid' is not a band; use high or low";
+    QTest::newRow("transponder below both bands")
+        << QStringList{"-f", "10699"} << "--frequency: 10699 is out of range; use 10700..12750";
+    QTest::newRow("transponder outside high band")
+        << QStringList{"-b", "high", "-f", "11000"}
+        << "--frequency (high band): 11000 is out of range; use 11700..12750";
+    QTest::newRow("transponder outside low band")
+        << QStringList{"-f", "12000", "-b", "low"}
+        << "--frequency (low band): 12000 is out of range; use 10700..11700";
+    QTest::newRow("if too high") << QStringList{"-i", "2151"}
+                                 << "--if: 2151 is out of range; use 950..2150";
+    QTest::newRow("userband 0") << QStringList{"-u", "0"}
+                                << "--userband: 0 is out of range; use 1..32";
+    QTest::newRow("userband 33") << QStringList{"-u", "33"}
+                                 << "--userband: 33 is out of range; use 1..32";
+    QTest::newRow("userband frequency") << QStringList{"-r", "949"}
+                                        << "--userband-frequency: 949 is out of range; use "
+                                           "950..2150";
+    QTest::newRow("frequency and if") << QStringList{"-f", "12000", "-i", "1000"}
+                                      << "--frequency and --if exclude each other; give one";
+    QTest::newRow("repeated option") << QStringList{"--pin", "1", "--pin", "2"}
+                                     << "--pin: given more than once";
+    QTest::newRow("standard") << QStringList{"--standard", "dvb"}
+                              << "--standard: 'dvb' is not a standard; use en50494, en50607 "
+                                 "or both";
+    QTest::newRow("unknown option") << QStringList{"--frob"} << "Unknown option 'frob'.";
+    QTest::newRow("unknown command") << QStringList{"encdoe"} << "unexpected argument 'encdoe'";
+}
+
+void TestCli::rejectsBadInput()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+
+    const Run result = run(arguments);
+    QCOMPARE(result.err, QStringLiteral("vantir-cli: %1\n").arg(message));
+    QCOMPARE(result.out, QString());
+    QCOMPARE(result.exitCode, 2);
+}
+
+void TestCli::answersHelpAndVersion()
+{
+    const Run help = run({"--help"});
+    QCOMPARE(help.exitCode, 0);
+    QVERIFY(help.out.contains("Exit status:"));
+    QVERIFY(help.out.contains("--userband-frequency <MHz>"));
+
+    const Run version = run({"--version"});
+    QCOMPARE(version.exitCode, 0);
+    QCOMPARE(version.out, QStringLiteral("vantir-cli 1.0.0\n"));
+}
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "tst_cli.moc"
