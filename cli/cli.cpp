@@ -90,11 +90,10 @@ Settings readSettings(const QCommandLineParser &parser)
     if (parser.isSet("frequency")) {
         const QString value = singleValue(parser, "frequency");
         if (bandGiven) {
-            s.transponderFrequency =
-                parseNumber(QStringLiteral("--frequency (%1 band)")
-                                .arg(s.lowBand ? QLatin1String("low") : QLatin1String("high")),
-                            value, bands::transponderMin(s.lowBand),
-                            bands::transponderMax(s.lowBand));
+            s.transponderFrequency = parseNumber(
+                QStringLiteral("--frequency (%1 band)")
+                    .arg(s.lowBand ? QLatin1String("low") : QLatin1String("high")),
+                value, bands::transponderMin(s.lowBand), bands::transponderMax(s.lowBand));
         } else {
             s.transponderFrequency =
                 parseNumber("--frequency", value, bands::kLowBandMin, bands::kHighBandMax);
@@ -103,7 +102,8 @@ Settings readSettings(const QCommandLineParser &parser)
         s.ifFrequency = bands::intermediateFrequency(s.transponderFrequency, s.lowBand);
     } else if (parser.isSet("if")) {
         s.transponderFrequency = 0;
-        s.ifFrequency = parseNumber("--if", singleValue(parser, "if"), bands::kIfMin, bands::kIfMax);
+        s.ifFrequency =
+            parseNumber("--if", singleValue(parser, "if"), bands::kIfMin, bands::kIfMax);
     } else {
         // The default 11700 MHz lies in both bands, as in the window.
         s.ifFrequency = bands::intermediateFrequency(s.transponderFrequency, s.lowBand);
@@ -138,9 +138,8 @@ QVector<Outcome> encode(const Settings &s, const QString &standard)
         if (standard != QLatin1String("both") && standard != QLatin1String(choice.jsonKey))
             continue;
         Outcome outcome{choice.standard, choice.jsonKey, 0, {}};
-        outcome.code = choice.encoder(outcome.hex, s.vertical, s.lowBand, s.position,
-                                      s.ifFrequency, s.userbandFrequency, s.userbandNumber - 1,
-                                      s.pin);
+        outcome.code = choice.encoder(outcome.hex, s.vertical, s.lowBand, s.position, s.ifFrequency,
+                                      s.userbandFrequency, s.userbandNumber - 1, s.pin);
         outcomes.append(outcome);
     }
     return outcomes;
@@ -165,7 +164,8 @@ QString plainReport(const Settings &s, const QVector<Outcome> &outcomes)
 {
     QString text = QStringLiteral("Intermediate frequency: %1 MHz\n").arg(s.ifFrequency);
     for (const Outcome &outcome : outcomes)
-        text += QStringLiteral("%1: %2\n").arg(QLatin1String(outcome.standard), outcomeText(outcome));
+        text +=
+            QStringLiteral("%1: %2\n").arg(QLatin1String(outcome.standard), outcomeText(outcome));
     return text;
 }
 
@@ -216,8 +216,7 @@ void addEncodeOptions(QCommandLineParser &parser)
 
 CliResult usageError(const QString &message)
 {
-    return {ExitUsage, {},
-            QStringLiteral("%1: %2\n").arg(kProgram, message)};
+    return {ExitUsage, {}, QStringLiteral("%1: %2\n").arg(kProgram, message)};
 }
 
 } // namespace
@@ -230,8 +229,9 @@ CliResult runCli(const QStringList &arguments)
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     addEncodeOptions(parser);
-    parser.addPositionalArgument("encode", "The command to run; encode is the only one and the "
-                                           "default.",
+    parser.addPositionalArgument("encode",
+                                 "The command to run; encode is the only one and the "
+                                 "default.",
                                  "[encode]");
 
     if (!parser.parse(arguments.isEmpty() ? QStringList{kProgram} : arguments))
@@ -239,8 +239,8 @@ CliResult runCli(const QStringList &arguments)
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all")))
         return {ExitOk, parser.helpText(), {}};
     if (parser.isSet(version))
-        return {ExitOk, QStringLiteral("%1 %2\n").arg(kProgram, QStringLiteral(VANTIR_VERSION)),
-                {}};
+        return {
+            ExitOk, QStringLiteral("%1 %2\n").arg(kProgram, QStringLiteral(VANTIR_VERSION)), {}};
 
     try {
         QStringList positional = parser.positionalArguments();
@@ -256,8 +256,8 @@ CliResult runCli(const QStringList &arguments)
         const QVector<Outcome> outcomes = encode(settings, standard);
 
         CliResult result;
-        result.out = parser.isSet("json") ? jsonReport(settings, outcomes)
-                                          : plainReport(settings, outcomes);
+        result.out =
+            parser.isSet("json") ? jsonReport(settings, outcomes) : plainReport(settings, outcomes);
         for (const Outcome &outcome : outcomes) {
             if (outcome.code != EncodeOk)
                 result.exitCode = ExitNotEncodable;

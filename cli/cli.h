@@ -12,7 +12,8 @@ struct CliResult
     QString err;
 };
 
-enum CliExitCode {
+enum CliExitCode
+{
     ExitOk = 0,
     ExitNotEncodable = 1,
     ExitUsage = 2,

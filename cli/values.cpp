@@ -7,8 +7,8 @@ int parseNumber(const QString &option, const QString &value, int min, int max)
     static const QRegularExpression number(QStringLiteral("^[+-]?[0-9]+$"));
     const QString range = QStringLiteral("%1..%2").arg(min).arg(max);
     if (!number.match(value).hasMatch())
-        throw UsageError(QStringLiteral("%1: '%2' is not a whole number; use %3")
-                             .arg(option, value, range));
+        throw UsageError(
+            QStringLiteral("%1: '%2' is not a whole number; use %3").arg(option, value, range));
     bool ok = false;
     const qlonglong parsed = value.toLongLong(&ok);
     if (!ok || parsed < min || parsed > max)
@@ -36,8 +36,7 @@ bool parseLowBand(const QString &option, const QString &value)
         return false;
     if (v == QLatin1String("low"))
         return true;
-    throw UsageError(
-        QStringLiteral("%1: '%2' is not a band; use high or low").arg(option, value));
+    throw UsageError(QStringLiteral("%1: '%2' is not a band; use high or low").arg(option, value));
 }
 
 int parsePosition(const QString &option, const QString &value)

@@ -9,10 +9,7 @@
 class UsageError : public std::runtime_error
 {
 public:
-    explicit UsageError(const QString &message)
-        : std::runtime_error(message.toStdString())
-    {
-    }
+    explicit UsageError(const QString &message) : std::runtime_error(message.toStdString()) {}
     QString message() const { return QString::fromStdString(what()); }
 };
 

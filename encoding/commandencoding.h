@@ -3,7 +3,8 @@
 #include <string>
 
 // Result codes of the two encoders.
-enum EncodeResult {
+enum EncodeResult
+{
     EncodeOk = 0,
     EncodePositionOutOfRange = 1,
     EncodeUserbandOutOfRange = 2,

@@ -50,26 +50,27 @@ void TestCli::encodesCommands_data()
 
     QTest::newRow("defaults") << QStringList{} << 0
                               << report("1100", "E0 10 5A 0C F6 ", "70 03 E8 03 ");
-    QTest::newRow("explicit encode") << QStringList{"encode"} << 0
-                                     << report("1100", "E0 10 5A 0C F6 ", "70 03 E8 03 ");
-    QTest::newRow("every option")
-        << QStringList{"-p", "v", "-b", "low", "-s", "B", "-i", "1000", "-u", "2", "-r", "1400"}
-        << 0 << report("1000", "E0 10 5A 30 FA ", "70 0B 84 04 ");
+    QTest::newRow("explicit encode")
+        << QStringList{"encode"} << 0 << report("1100", "E0 10 5A 0C F6 ", "70 03 E8 03 ");
+    QTest::newRow("every option") << QStringList{"-p", "v",    "-b", "low", "-s", "B",
+                                                 "-i", "1000", "-u", "2",   "-r", "1400"}
+                                  << 0 << report("1000", "E0 10 5A 30 FA ", "70 0B 84 04 ");
     QTest::newRow("long option spellings")
-        << QStringList{"--polarisation=Vertical", "--band=LOW", "--position=b", "--if=1000",
-                       "--userband=2", "--userband-frequency=1400"}
+        << QStringList{"--polarisation=Vertical",
+                       "--band=LOW",
+                       "--position=b",
+                       "--if=1000",
+                       "--userband=2",
+                       "--userband-frequency=1400"}
         << 0 << report("1000", "E0 10 5A 30 FA ", "70 0B 84 04 ");
-    QTest::newRow("high band transponder") << QStringList{"-f", "12000"} << 0
-                                           << report("1400", "E0 10 5A 0D 41 ", "70 05 14 03 ");
-    QTest::newRow("band follows the transponder") << QStringList{"-f", "11000"} << 0
-                                                  << report("1250", "E0 10 5A 09 1C ",
-                                                            "70 04 7E 02 ");
-    QTest::newRow("11700 without band is high") << QStringList{"-f", "11700"} << 0
-                                                << report("1100", "E0 10 5A 0C F6 ",
-                                                          "70 03 E8 03 ");
-    QTest::newRow("low band keeps 11700 MHz") << QStringList{"-b", "low"} << 0
-                                              << report("1950", "E0 10 5A 09 CB ",
-                                                        "70 07 3A 02 ");
+    QTest::newRow("high band transponder")
+        << QStringList{"-f", "12000"} << 0 << report("1400", "E0 10 5A 0D 41 ", "70 05 14 03 ");
+    QTest::newRow("band follows the transponder")
+        << QStringList{"-f", "11000"} << 0 << report("1250", "E0 10 5A 09 1C ", "70 04 7E 02 ");
+    QTest::newRow("11700 without band is high")
+        << QStringList{"-f", "11700"} << 0 << report("1100", "E0 10 5A 0C F6 ", "70 03 E8 03 ");
+    QTest::newRow("low band keeps 11700 MHz")
+        << QStringList{"-b", "low"} << 0 << report("1950", "E0 10 5A 09 CB ", "70 07 3A 02 ");
     QTest::newRow("pin 0") << QStringList{"--pin", "0"} << 0
                            << report("1100", "E0 10 5C 0C F6 00 ", "71 03 E8 03 00 ");
     QTest::newRow("pin 255") << QStringList{"--pin", "255"} << 0
@@ -77,8 +78,7 @@ void TestCli::encodesCommands_data()
     QTest::newRow("position C") << QStringList{"-s", "C"} << 1
                                 << report("1100", "position out of range", "70 03 E8 0B ");
     QTest::newRow("userband 9") << QStringList{"-u", "9"} << 1
-                                << report("1100", "userband number out of range",
-                                          "70 43 E8 03 ");
+                                << report("1100", "userband number out of range", "70 43 E8 03 ");
     QTest::newRow("only EN 50607 carries position D")
         << QStringList{"--standard", "en50607", "-s", "D"} << 0
         << QStringLiteral("Intermediate frequency: 1100 MHz\nEN 50607: 70 03 E8 0F \n");
@@ -128,8 +128,8 @@ void TestCli::rejectsBadInput_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("message");
 
-    QTest::newRow("pin not a number") << QStringList{"--pin", "abc"}
-                                      << "--pin: 'abc' is not a whole number; use 0..255";
+    QTest::newRow("pin not a number")
+        << QStringList{"--pin", "abc"} << "--pin: 'abc' is not a whole number; use 0..255";
     QTest::newRow("pin empty") << QStringList{"--pin="}
                                << "--pin: '' is not a whole number; use 0..255";
     QTest::newRow("pin fraction") << QStringList{"--pin", "1.5"}
@@ -144,8 +144,8 @@ void TestCli::rejectsBadInput_data()
     QTest::newRow("pin without value") << QStringList{"--pin"} << "Missing value after '--pin'.";
     QTest::newRow("position E") << QStringList{"-s", "E"}
                                 << "--position: 'E' is not a position; use A, B, C or D";
-    QTest::newRow("position word") << QStringList{"-s", "AB"}
-                                   << "--position: 'AB' is not a position; use A, B, C or D";
+    QTest::newRow("position word")
+        << QStringList{"-s", "AB"} << "--position: 'AB' is not a position; use A, B, C or D";
     QTest::newRow("polarisation") << QStringList{"-p", "x"}
                                   << "--polarisation: 'x' is not a polarisation; use "
                                      "horizontal (h) or vertical (v)";
@@ -170,8 +170,8 @@ void TestCli::rejectsBadInput_data()
                                            "950..2150";
     QTest::newRow("frequency and if") << QStringList{"-f", "12000", "-i", "1000"}
                                       << "--frequency and --if exclude each other; give one";
-    QTest::newRow("repeated option") << QStringList{"--pin", "1", "--pin", "2"}
-                                     << "--pin: given more than once";
+    QTest::newRow("repeated option")
+        << QStringList{"--pin", "1", "--pin", "2"} << "--pin: given more than once";
     QTest::newRow("standard") << QStringList{"--standard", "dvb"}
                               << "--standard: 'dvb' is not a standard; use en50494, en50607 "
                                  "or both";

@@ -41,8 +41,7 @@ std::string caseName(const testing::TestParamInfo<Case> &info)
 
 // Runs one encoder the way every caller does and checks both outcomes: the
 // frame on success, an untouched text on failure.
-template <typename Encoder>
-void expectEncodes(Encoder encoder, const Case &c)
+template <typename Encoder> void expectEncodes(Encoder encoder, const Case &c)
 {
     const std::string sentinel = "untouched";
     std::string text = sentinel;
@@ -78,43 +77,58 @@ INSTANTIATE_TEST_SUITE_P(
     Frames, En50494,
     testing::Values(
         Case{"defaults", Args{}, 0, "E0 10 5A 0C F6 "},
-        Case{"verticalLowBandPositionB", ARGS(a.vertical = 1; a.lowBand = 1; a.position = 1;
-                                              a.ifFrequency = 1000; a.userbandFrequency = 1400;
-                                              a.userbandIndex = 1),
-             0, "E0 10 5A 30 FA "},
+        Case {
+            "verticalLowBandPositionB",
+                ARGS(a.vertical = 1; a.lowBand = 1; a.position = 1; a.ifFrequency = 1000;
+                     a.userbandFrequency = 1400; a.userbandIndex = 1),
+                0, "E0 10 5A 30 FA "
+        },
         Case{"quarterRoundsDown", ARGS(a.ifFrequency = 1101), 0, "E0 10 5A 0C F6 "},
         Case{"halfRoundsUp", ARGS(a.ifFrequency = 1102), 0, "E0 10 5A 0C F7 "},
         Case{"threeQuartersRoundUp", ARGS(a.ifFrequency = 1103), 0, "E0 10 5A 0C F7 "},
-        Case{"halfRoundsUpPositionB", ARGS(a.vertical = 1; a.position = 1;
-                                           a.userbandFrequency = 974),
-             0, "E0 10 5A 14 A9 "},
-        Case{"highestTuningWordOfTheWindow", ARGS(a.ifFrequency = 2150;
-                                                  a.userbandFrequency = 2150;
-                                                  a.userbandIndex = 7),
-             0, "E0 10 5A EE D5 "},
-        Case{"lowestTuningWordOfTheWindow", ARGS(a.ifFrequency = 950; a.userbandFrequency = 950),
-             0, "E0 10 5A 0C 7D "},
-        Case{"allFlagsAndUserband8", ARGS(a.position = 1; a.userbandIndex = 7), 0,
-             "E0 10 5A FC F6 "},
-        Case{"tuningWordZero", ARGS(a.ifFrequency = 0; a.userbandFrequency = 1398), 0,
-             "E0 10 5A 0C 00 "},
-        Case{"tuningWord1023", ARGS(a.ifFrequency = 2743; a.userbandFrequency = 2750), 0,
-             "E0 10 5A 0F FF "}),
+        Case {
+            "halfRoundsUpPositionB",
+                ARGS(a.vertical = 1; a.position = 1; a.userbandFrequency = 974), 0,
+                "E0 10 5A 14 A9 "
+        },
+        Case {
+            "highestTuningWordOfTheWindow",
+                ARGS(a.ifFrequency = 2150; a.userbandFrequency = 2150; a.userbandIndex = 7), 0,
+                "E0 10 5A EE D5 "
+        },
+        Case {
+            "lowestTuningWordOfTheWindow", ARGS(a.ifFrequency = 950; a.userbandFrequency = 950), 0,
+                "E0 10 5A 0C 7D "
+        },
+        Case {
+            "allFlagsAndUserband8", ARGS(a.position = 1; a.userbandIndex = 7), 0, "E0 10 5A FC F6 "
+        },
+        Case {
+            "tuningWordZero", ARGS(a.ifFrequency = 0; a.userbandFrequency = 1398), 0,
+                "E0 10 5A 0C 00 "
+        },
+        Case {
+            "tuningWord1023", ARGS(a.ifFrequency = 2743; a.userbandFrequency = 2750), 0,
+                "E0 10 5A 0F FF "
+        }),
     caseName);
 
-INSTANTIATE_TEST_SUITE_P(
-    Pin, En50494,
-    testing::Values(Case{"pin0", ARGS(a.pin = 0), 0, "E0 10 5C 0C F6 00 "},
-                    Case{"pin1", ARGS(a.pin = 1), 0, "E0 10 5C 0C F6 01 "},
-                    Case{"pin255", ARGS(a.pin = 255), 0, "E0 10 5C 0C F6 FF "},
-                    Case{"pin256SendsLowByte", ARGS(a.pin = 256), 0, "E0 10 5C 0C F6 00 "},
-                    Case{"pinIntMax", ARGS(a.pin = INT_MAX), 0, "E0 10 5C 0C F6 FF "},
-                    Case{"pinIntMinIsNoPin", ARGS(a.pin = INT_MIN), 0, "E0 10 5A 0C F6 "},
-                    Case{"pinWithOtherSettings",
-                         ARGS(a.vertical = 1; a.lowBand = 1; a.position = 1; a.ifFrequency = 1000;
-                              a.userbandFrequency = 1400; a.userbandIndex = 1; a.pin = 42),
-                         0, "E0 10 5C 30 FA 2A "}),
-    caseName);
+INSTANTIATE_TEST_SUITE_P(Pin, En50494,
+                         testing::Values(
+                             Case{"pin0", ARGS(a.pin = 0), 0, "E0 10 5C 0C F6 00 "},
+                             Case{"pin1", ARGS(a.pin = 1), 0, "E0 10 5C 0C F6 01 "},
+                             Case{"pin255", ARGS(a.pin = 255), 0, "E0 10 5C 0C F6 FF "},
+                             Case{"pin256SendsLowByte", ARGS(a.pin = 256), 0, "E0 10 5C 0C F6 00 "},
+                             Case{"pinIntMax", ARGS(a.pin = INT_MAX), 0, "E0 10 5C 0C F6 FF "},
+                             Case{"pinIntMinIsNoPin", ARGS(a.pin = INT_MIN), 0, "E0 10 5A 0C F6 "},
+                             Case {
+                                 "pinWithOtherSettings",
+                                     ARGS(a.vertical = 1; a.lowBand = 1; a.position = 1;
+                                          a.ifFrequency = 1000; a.userbandFrequency = 1400;
+                                          a.userbandIndex = 1; a.pin = 42),
+                                     0, "E0 10 5C 30 FA 2A "
+                             }),
+                         caseName);
 
 INSTANTIATE_TEST_SUITE_P(
     Limits, En50494,
@@ -123,15 +137,19 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"positionD", ARGS(a.position = 3), 1, nullptr},
         Case{"userband9", ARGS(a.userbandIndex = 8), 2, nullptr},
         Case{"userband32", ARGS(a.userbandIndex = 31), 2, nullptr},
-        Case{"userbandBeforePosition", ARGS(a.userbandIndex = 8; a.position = 2), 2, nullptr},
-        Case{"positionBeforeNegativeUserband", ARGS(a.userbandIndex = -1; a.position = 2), 1,
-             nullptr},
-        Case{"positionBeforeNegativeFrequency", ARGS(a.ifFrequency = -1; a.position = 2), 1,
-             nullptr},
-        Case{"tuningWord1024", ARGS(a.ifFrequency = 2744; a.userbandFrequency = 2750), 3,
-             nullptr},
-        Case{"tuningWordMinus1", ARGS(a.ifFrequency = 0; a.userbandFrequency = 1397), 3,
-             nullptr}),
+        Case { "userbandBeforePosition", ARGS(a.userbandIndex = 8; a.position = 2), 2, nullptr },
+        Case {
+            "positionBeforeNegativeUserband", ARGS(a.userbandIndex = -1; a.position = 2), 1, nullptr
+        },
+        Case {
+            "positionBeforeNegativeFrequency", ARGS(a.ifFrequency = -1; a.position = 2), 1, nullptr
+        },
+        Case {
+            "tuningWord1024", ARGS(a.ifFrequency = 2744; a.userbandFrequency = 2750), 3, nullptr
+        },
+        Case {
+            "tuningWordMinus1", ARGS(a.ifFrequency = 0; a.userbandFrequency = 1397), 3, nullptr
+        }),
     caseName);
 
 INSTANTIATE_TEST_SUITE_P(
@@ -149,9 +167,10 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"ifIntMax", ARGS(a.ifFrequency = INT_MAX), 3, nullptr},
         Case{"userbandFrequencyIntMin", ARGS(a.userbandFrequency = INT_MIN), 3, nullptr},
         Case{"userbandFrequencyIntMax", ARGS(a.userbandFrequency = INT_MAX), 3, nullptr},
-        Case{"bothFrequenciesIntMax", ARGS(a.ifFrequency = INT_MAX;
-                                           a.userbandFrequency = INT_MAX),
-             3, nullptr},
+        Case {
+            "bothFrequenciesIntMax", ARGS(a.ifFrequency = INT_MAX; a.userbandFrequency = INT_MAX),
+                3, nullptr
+        },
         Case{"userbandIndexIntMin", ARGS(a.userbandIndex = INT_MIN), 2, nullptr},
         Case{"userbandIndexMinus1", ARGS(a.userbandIndex = -1), 2, nullptr},
         Case{"userbandIndexIntMax", ARGS(a.userbandIndex = INT_MAX), 2, nullptr}),
@@ -170,15 +189,21 @@ INSTANTIATE_TEST_SUITE_P(
     Frames, En50607,
     testing::Values(
         Case{"defaults", Args{}, 0, "70 03 E8 03 "},
-        Case{"verticalLowBandPositionB", ARGS(a.vertical = 1; a.lowBand = 1; a.position = 1;
-                                              a.ifFrequency = 1000; a.userbandFrequency = 1400;
-                                              a.userbandIndex = 1),
-             0, "70 0B 84 04 "},
-        Case{"positionC", ARGS(a.position = 2; a.lowBand = 1; a.ifFrequency = 1250), 0,
-             "70 04 7E 0A "},
-        Case{"userband32PositionD2150", ARGS(a.vertical = 1; a.position = 3;
-                                             a.ifFrequency = 2150; a.userbandIndex = 31),
-             0, "70 FF FF 0D "},
+        Case {
+            "verticalLowBandPositionB",
+                ARGS(a.vertical = 1; a.lowBand = 1; a.position = 1; a.ifFrequency = 1000;
+                     a.userbandFrequency = 1400; a.userbandIndex = 1),
+                0, "70 0B 84 04 "
+        },
+        Case {
+            "positionC", ARGS(a.position = 2; a.lowBand = 1; a.ifFrequency = 1250), 0,
+                "70 04 7E 0A "
+        },
+        Case {
+            "userband32PositionD2150",
+                ARGS(a.vertical = 1; a.position = 3; a.ifFrequency = 2150; a.userbandIndex = 31), 0,
+                "70 FF FF 0D "
+        },
         Case{"userband9", ARGS(a.userbandIndex = 8), 0, "70 43 E8 03 "},
         Case{"if2146", ARGS(a.ifFrequency = 2146), 0, "70 07 FE 03 "},
         Case{"if2147", ARGS(a.ifFrequency = 2147), 0, "70 07 FF 03 "},
@@ -186,23 +211,25 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"if2149Capped", ARGS(a.ifFrequency = 2149), 0, "70 07 FF 03 "},
         Case{"if950", ARGS(a.ifFrequency = 950), 0, "70 03 52 03 "},
         Case{"if100IsTuningWordZero", ARGS(a.ifFrequency = 100), 0, "70 00 00 03 "},
-        Case{"userbandFrequencyIgnored", ARGS(a.userbandFrequency = INT_MAX), 0,
-             "70 03 E8 03 "}),
+        Case{"userbandFrequencyIgnored", ARGS(a.userbandFrequency = INT_MAX), 0, "70 03 E8 03 "}),
     caseName);
 
-INSTANTIATE_TEST_SUITE_P(
-    Pin, En50607,
-    testing::Values(Case{"pin0", ARGS(a.pin = 0), 0, "71 03 E8 03 00 "},
-                    Case{"pin1", ARGS(a.pin = 1), 0, "71 03 E8 03 01 "},
-                    Case{"pin255", ARGS(a.pin = 255), 0, "71 03 E8 03 FF "},
-                    Case{"pin256SendsLowByte", ARGS(a.pin = 256), 0, "71 03 E8 03 00 "},
-                    Case{"pinIntMax", ARGS(a.pin = INT_MAX), 0, "71 03 E8 03 FF "},
-                    Case{"pinIntMinIsNoPin", ARGS(a.pin = INT_MIN), 0, "70 03 E8 03 "},
-                    Case{"pinWithOtherSettings",
-                         ARGS(a.vertical = 1; a.lowBand = 1; a.position = 1; a.ifFrequency = 1000;
-                              a.userbandFrequency = 1400; a.userbandIndex = 1; a.pin = 42),
-                         0, "71 0B 84 04 2A "}),
-    caseName);
+INSTANTIATE_TEST_SUITE_P(Pin, En50607,
+                         testing::Values(
+                             Case{"pin0", ARGS(a.pin = 0), 0, "71 03 E8 03 00 "},
+                             Case{"pin1", ARGS(a.pin = 1), 0, "71 03 E8 03 01 "},
+                             Case{"pin255", ARGS(a.pin = 255), 0, "71 03 E8 03 FF "},
+                             Case{"pin256SendsLowByte", ARGS(a.pin = 256), 0, "71 03 E8 03 00 "},
+                             Case{"pinIntMax", ARGS(a.pin = INT_MAX), 0, "71 03 E8 03 FF "},
+                             Case{"pinIntMinIsNoPin", ARGS(a.pin = INT_MIN), 0, "70 03 E8 03 "},
+                             Case {
+                                 "pinWithOtherSettings",
+                                     ARGS(a.vertical = 1; a.lowBand = 1; a.position = 1;
+                                          a.ifFrequency = 1000; a.userbandFrequency = 1400;
+                                          a.userbandIndex = 1; a.pin = 42),
+                                     0, "71 0B 84 04 2A "
+                             }),
+                         caseName);
 
 INSTANTIATE_TEST_SUITE_P(
     Limits, En50607,
@@ -211,31 +238,33 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"userband33", ARGS(a.userbandIndex = 32), 2, nullptr},
         Case{"if2151", ARGS(a.ifFrequency = 2151), 3, nullptr},
         Case{"if99", ARGS(a.ifFrequency = 99), 3, nullptr},
-        Case{"positionBeforeUserband", ARGS(a.position = 4; a.userbandIndex = 32), 1, nullptr},
-        Case{"userbandBeforeFrequency", ARGS(a.userbandIndex = 32; a.ifFrequency = 2151), 2,
-             nullptr},
-        Case{"tooHighFrequencyBeforeNegativePosition", ARGS(a.position = -1;
-                                                            a.ifFrequency = 2151),
-             3, nullptr}),
+        Case { "positionBeforeUserband", ARGS(a.position = 4; a.userbandIndex = 32), 1, nullptr },
+        Case {
+            "userbandBeforeFrequency", ARGS(a.userbandIndex = 32; a.ifFrequency = 2151), 2, nullptr
+        },
+        Case {
+            "tooHighFrequencyBeforeNegativePosition", ARGS(a.position = -1; a.ifFrequency = 2151),
+                3, nullptr
+        }),
     caseName);
 
 INSTANTIATE_TEST_SUITE_P(
     ExtremeInts, En50607,
-    testing::Values(
-        Case{"verticalIntMin", ARGS(a.vertical = INT_MIN), 0, "70 03 E8 01 "},
-        Case{"verticalIntMax", ARGS(a.vertical = INT_MAX), 0, "70 03 E8 01 "},
-        Case{"lowBandIntMin", ARGS(a.lowBand = INT_MIN), 0, "70 03 E8 02 "},
-        Case{"lowBandIntMax", ARGS(a.lowBand = INT_MAX), 0, "70 03 E8 02 "},
-        Case{"positionIntMin", ARGS(a.position = INT_MIN), 1, nullptr},
-        Case{"positionMinus1", ARGS(a.position = -1), 1, nullptr},
-        Case{"positionIntMax", ARGS(a.position = INT_MAX), 1, nullptr},
-        Case{"ifIntMin", ARGS(a.ifFrequency = INT_MIN), 3, nullptr},
-        Case{"ifMinus1", ARGS(a.ifFrequency = -1), 3, nullptr},
-        Case{"ifIntMax", ARGS(a.ifFrequency = INT_MAX), 3, nullptr},
-        Case{"userbandFrequencyIntMin", ARGS(a.userbandFrequency = INT_MIN), 3, nullptr},
-        Case{"userbandIndexIntMin", ARGS(a.userbandIndex = INT_MIN), 2, nullptr},
-        Case{"userbandIndexMinus1", ARGS(a.userbandIndex = -1), 2, nullptr},
-        Case{"userbandIndexIntMax", ARGS(a.userbandIndex = INT_MAX), 2, nullptr}),
+    testing::Values(Case{"verticalIntMin", ARGS(a.vertical = INT_MIN), 0, "70 03 E8 01 "},
+                    Case{"verticalIntMax", ARGS(a.vertical = INT_MAX), 0, "70 03 E8 01 "},
+                    Case{"lowBandIntMin", ARGS(a.lowBand = INT_MIN), 0, "70 03 E8 02 "},
+                    Case{"lowBandIntMax", ARGS(a.lowBand = INT_MAX), 0, "70 03 E8 02 "},
+                    Case{"positionIntMin", ARGS(a.position = INT_MIN), 1, nullptr},
+                    Case{"positionMinus1", ARGS(a.position = -1), 1, nullptr},
+                    Case{"positionIntMax", ARGS(a.position = INT_MAX), 1, nullptr},
+                    Case{"ifIntMin", ARGS(a.ifFrequency = INT_MIN), 3, nullptr},
+                    Case{"ifMinus1", ARGS(a.ifFrequency = -1), 3, nullptr},
+                    Case{"ifIntMax", ARGS(a.ifFrequency = INT_MAX), 3, nullptr},
+                    Case{"userbandFrequencyIntMin", ARGS(a.userbandFrequency = INT_MIN), 3,
+                         nullptr},
+                    Case{"userbandIndexIntMin", ARGS(a.userbandIndex = INT_MIN), 2, nullptr},
+                    Case{"userbandIndexMinus1", ARGS(a.userbandIndex = -1), 2, nullptr},
+                    Case{"userbandIndexIntMax", ARGS(a.userbandIndex = INT_MAX), 2, nullptr}),
     caseName);
 
 long byteAt(const std::string &hexText, int index)
