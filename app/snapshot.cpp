@@ -1,0 +1,37 @@
+// Renders the main window as it opens to a PNG, with a plain title strip
+// showing the window icon and title, since offscreen windows have no frame.
+
+#include "mainwindow.h"
+
+#include <QApplication>
+#include <QPainter>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QString path = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("vantir.png");
+
+    MainWindow window;
+    window.show();
+    const QPixmap content = window.grab();
+
+    const int titleHeight = 28;
+    QPixmap shot(content.width(), content.height() + titleHeight);
+    shot.fill(QColor(222, 222, 222));
+    QPainter painter(&shot);
+    window.windowIcon().paint(&painter, QRect(6, 4, 20, 20));
+    painter.drawText(QRect(32, 0, shot.width() - 32, titleHeight), Qt::AlignVCenter,
+                     window.windowTitle());
+    painter.drawPixmap(0, titleHeight, content);
+    painter.end();
+
+    if (!shot.save(path)) {
+        std::fprintf(stderr, "vantir-snapshot: cannot write %s\n", qPrintable(path));
+        return 1;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return 0;
+}
