@@ -1,10 +1,13 @@
-// Renders the main window as it opens to a PNG, with a plain title strip
-// showing the window icon and title, since offscreen windows have no frame.
+// Renders the main window as it opens, started the way the program starts, to
+// a PNG, with a plain title strip showing the window icon and title, since
+// offscreen windows have no frame.
 
 #include "mainwindow.h"
+#include "startup.h"
 
 #include <QApplication>
 #include <QPainter>
+#include <QTranslator>
 
 #include <cstdio>
 
@@ -13,6 +16,10 @@ int main(int argc, char *argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const QString path = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("vantir.png");
+
+    QTranslator toolkitTranslator;
+    QTranslator programTranslator;
+    installTranslators(toolkitTranslator, programTranslator);
 
     MainWindow window;
     window.show();

@@ -1,14 +1,208 @@
 #include "mainwindow.h"
 
+#include "bands.h"
+#include "commandencoding.h"
+#include "ui_infodialog.h"
 #include "ui_mainwindow.h"
+
+#include <QDialog>
+
+namespace {
+
+const QString kHighBand = QStringLiteral("High");
+const QString kHorizontal = QStringLiteral("Horizontal");
+const QString kMHz = QStringLiteral(" MHz");
+
+// Userband numbers of the preset buttons, by their id in buttonGroup: list 1
+// numbers its eight userbands 1..8, list 2 its twelve 1..12.
+constexpr int kPresetCount = 20;
+constexpr int kList1Count = 8;
+
+int presetUserbandNumber(int id)
+{
+    return id < kList1Count ? id + 1 : id - kList1Count + 1;
+}
+
+} // namespace
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent), ui(new Ui_MainWindow)
 {
     ui->setupUi(this);
+
+    const QList<QAbstractButton *> presets{
+        ui->button_scr1284, ui->button_scr1400, ui->button_scr1516, ui->button_scr1632,
+        ui->button_scr1748, ui->button_scr1864, ui->button_scr1980, ui->button_scr2096,
+        ui->button_css974,  ui->button_css1076, ui->button_css1178, ui->button_css1280,
+        ui->button_css1382, ui->button_css1484, ui->button_css1586, ui->button_css1688,
+        ui->button_css1790, ui->button_css1892, ui->button_css1994, ui->button_css2096,
+    };
+    for (int id = 0; id < presets.size(); ++id)
+        ui->buttonGroup->setId(presets[id], id);
+
+    connect(ui->actionBeenden, &QAction::triggered, qApp, &QCoreApplication::quit);
+    connect(ui->buttonBox, &QDialogButtonBox::rejected, qApp, &QCoreApplication::quit);
+
+    resetControls();
 }
 
 MainWindow::~MainWindow()
 {
     delete ui;
+}
+
+void MainWindow::resetControls()
+{
+    ui->comboBoxPol->setCurrentIndex(0);
+    ui->comboBoxBand->setCurrentIndex(0);
+    ui->comboBoxPos->setCurrentIndex(0);
+
+    ui->scrollBarSHF->setValue(ui->scrollBarSHF->minimum());
+    on_scrollBarSHF_valueChanged(ui->scrollBarSHF->minimum());
+
+    // The link box is still unchecked here, so this sets only the frequency;
+    // the userband number stays at the form's 1.
+    ui->button_scr1284->setChecked(true);
+    on_buttonGroup_buttonClicked(0);
+    on_scrollBarTunerAddr_valueChanged(ui->scrollBarTunerAddr->minimum());
+
+    ui->checkBoxLinkCSS->setChecked(true);
+    ui->groupBoxPinCode->setChecked(false);
+    ui->scrollBarPincode->setValue(ui->scrollBarPincode->minimum());
+    on_scrollBarPincode_valueChanged(ui->scrollBarPincode->minimum());
+}
+
+void MainWindow::updateCommands()
+{
+    // Band and polarisation are recognised by the texts the user sees, which
+    // is why those item texts are never translated.
+    const bool lowBand = ui->comboBoxBand->currentText() != kHighBand;
+    const int ifFrequency = bands::intermediateFrequency(ui->scrollBarSHF->value(), lowBand);
+    ui->lineEditZf->setText(QString::number(ifFrequency) + kMHz);
+
+    const int vertical = ui->comboBoxPol->currentText() == kHorizontal ? 0 : 1;
+    const int pin = ui->groupBoxPinCode->isChecked() ? ui->scrollBarPincode->value() : -1;
+    const int userbandIndex = ui->scrollBarTunerAddr->value() - 1;
+    const int userbandFrequency = ui->scrollBarBandpassfreq->value();
+    const int position = ui->comboBoxPos->currentIndex();
+
+    std::string text;
+    int code = encodeEn50494Command(text, vertical, lowBand, position, ifFrequency,
+                                    userbandFrequency, userbandIndex, pin);
+    ui->lineEditCmdA->setText(commandResultText(code, text));
+
+    text.clear();
+    code = encodeEn50607Command(text, vertical, lowBand, position, ifFrequency, userbandFrequency,
+                                userbandIndex, pin);
+    ui->lineEditCmdB->setText(commandResultText(code, text));
+}
+
+QString MainWindow::commandResultText(int code, const std::string &text) const
+{
+    if (code == EncodeOk)
+        return QString::fromStdString(text);
+
+    // Subject and tail are translated on their own, so a catalogue never
+    // has to know the whole sentence.
+    QString subject;
+    switch (code) {
+    case EncodePositionOutOfRange:
+        subject = tr("position");
+        break;
+    case EncodeUserbandOutOfRange:
+        subject = tr("userband number");
+        break;
+    default:
+        subject = tr("userband frequency");
+        break;
+    }
+    return subject + QLatin1Char(' ') + tr("out of range");
+}
+
+void MainWindow::on_scrollBarSHF_valueChanged(int value)
+{
+    ui->labelSHF->setText(QString::number(value) + kMHz);
+    updateCommands();
+}
+
+void MainWindow::on_comboBoxBand_currentIndexChanged(const QString &band)
+{
+    // The two ranges meet at 11700 MHz, so a change of band always leaves the
+    // transponder there; the scroll bar reports that through valueChanged.
+    const bool lowBand = band != kHighBand;
+    ui->scrollBarSHF->setMinimum(bands::transponderMin(lowBand));
+    ui->scrollBarSHF->setMaximum(bands::transponderMax(lowBand));
+    updateCommands();
+}
+
+void MainWindow::on_scrollBarBandpassfreq_valueChanged(int value)
+{
+    ui->labelBandpassfreq->setText(QString::number(value) + kMHz);
+    updateCommands();
+}
+
+void MainWindow::on_scrollBarTunerAddr_valueChanged(int value)
+{
+    ui->labelTunerAddr->setText(QString::number(value));
+    updateCommands();
+}
+
+void MainWindow::on_scrollBarPincode_valueChanged(int value)
+{
+    ui->labelPincode->setText(QString::number(value));
+    updateCommands();
+}
+
+void MainWindow::on_buttonGroup_buttonClicked(int)
+{
+    // The scroll bars' own slots recompute; a bar already at the new value
+    // emits nothing, and then nothing has changed.
+    const QAbstractButton *checked = ui->buttonGroup->checkedButton();
+    if (!checked)
+        return;
+    QString frequency = checked->text();
+    frequency.remove(kMHz);
+    ui->scrollBarBandpassfreq->setValue(frequency.toInt());
+
+    if (ui->checkBoxLinkCSS->isChecked()) {
+        const int id = ui->buttonGroup->checkedId();
+        if (id >= 0 && id < kPresetCount)
+            ui->scrollBarTunerAddr->setValue(presetUserbandNumber(id));
+    }
+}
+
+void MainWindow::on_groupBoxPinCode_toggled(bool)
+{
+    updateCommands();
+}
+
+void MainWindow::on_comboBoxPol_currentIndexChanged(const QString &)
+{
+    updateCommands();
+}
+
+void MainWindow::on_actionBeenden_triggered()
+{
+    // The program ends through the connection to QCoreApplication::quit().
+}
+
+void MainWindow::on_buttonBox_helpRequested() {}
+
+void MainWindow::on_comboBoxPos_currentIndexChanged(int)
+{
+    updateCommands();
+}
+
+void MainWindow::on_actionI_nfo_triggered()
+{
+    // Parentless and modeless: it stays open and usable beside the window,
+    // even after the window closes. It deletes itself when closed, so that
+    // repeated use does not pile up hidden dialogs.
+    auto *dialog = new QDialog;
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    Ui_InfoDialog form;
+    form.setupUi(dialog);
+    form.versionLabel->setText(QStringLiteral("Version: %1\n(%2)")
+                                   .arg(QStringLiteral(VANTIR_VERSION), tr(__DATE__)));
+    dialog->show();
 }

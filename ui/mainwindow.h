@@ -2,8 +2,13 @@
 
 #include <QMainWindow>
 
+#include <string>
+
 class Ui_MainWindow;
 
+// The program's window. It keeps no state of its own: the controls are the
+// state, and every change recomputes the intermediate frequency and both
+// commands from all of them.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -12,6 +17,25 @@ public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
+private slots:
+    // Connected by name when the form is built.
+    void on_scrollBarSHF_valueChanged(int value);
+    void on_comboBoxBand_currentIndexChanged(const QString &band);
+    void on_scrollBarBandpassfreq_valueChanged(int value);
+    void on_scrollBarTunerAddr_valueChanged(int value);
+    void on_scrollBarPincode_valueChanged(int value);
+    void on_buttonGroup_buttonClicked(int id);
+    void on_groupBoxPinCode_toggled(bool checked);
+    void on_comboBoxPol_currentIndexChanged(const QString &polarisation);
+    void on_actionBeenden_triggered();
+    void on_buttonBox_helpRequested();
+    void on_comboBoxPos_currentIndexChanged(int index);
+    void on_actionI_nfo_triggered();
+
 private:
+    void updateCommands();
+    void resetControls();
+    QString commandResultText(int code, const std::string &text) const;
+
     Ui_MainWindow *ui;
 };

@@ -89,8 +89,8 @@ int main(int argc, char *argv[])
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
 
     const QVector<QRgb> palette = paletteWithTransparency();
-    const QImage icon = letterMark(48).convertToFormat(QImage::Format_Indexed8, palette,
-                                                       Qt::ThresholdDither);
+    const QImage icon =
+        letterMark(48).convertToFormat(QImage::Format_Indexed8, palette, Qt::ThresholdDither);
     // The bitmap has no transparency: the mark sits on white.
     QImage small(32, 32, QImage::Format_ARGB32);
     small.fill(Qt::white);

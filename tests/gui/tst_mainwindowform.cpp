@@ -19,7 +19,10 @@ struct Member
     const char *parent; // object name of the parent; the window is "MainWindow"
 };
 
-#define MEMBER(name, cls, parent) {#name, offsetof(Ui_MainWindow, name), #cls, parent}
+#define MEMBER(name, cls, parent)                                                                  \
+    {                                                                                              \
+#name, offsetof(Ui_MainWindow, name), #cls, parent                                         \
+    }
 
 // Declared order of the form's members.
 const Member kMembers[] = {
@@ -148,8 +151,7 @@ struct Form
         constructionLog = nullptr;
     }
 
-    template <typename T = QWidget>
-    T *find(const QString &name) const
+    template <typename T = QWidget> T *find(const QString &name) const
     {
         T *object = window.findChild<T *>(name);
         if (!object)
@@ -181,13 +183,14 @@ QStringList describeLayout(QLayout *layout)
         if (auto *grid = qobject_cast<QGridLayout *>(layout)) {
             int row, column, rowSpan, columnSpan;
             grid->getItemPosition(i, &row, &column, &rowSpan, &columnSpan);
-            text += QStringLiteral(" @%1,%2 %3x%4").arg(row).arg(column).arg(rowSpan).arg(columnSpan);
+            text +=
+                QStringLiteral(" @%1,%2 %3x%4").arg(row).arg(column).arg(rowSpan).arg(columnSpan);
         } else if (auto *form = qobject_cast<QFormLayout *>(layout)) {
             int row;
             QFormLayout::ItemRole role;
             form->getItemPosition(i, &row, &role);
-            text += QStringLiteral(" @%1 %2").arg(row).arg(role == QFormLayout::LabelRole ? "label"
-                                                                                         : "field");
+            text += QStringLiteral(" @%1 %2").arg(row).arg(
+                role == QFormLayout::LabelRole ? "label" : "field");
         }
         items << text;
     }
@@ -199,7 +202,8 @@ bool hasPixelNear(const QImage &image, QColor colour)
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
             const QColor pixel = image.pixelColor(x, y);
-            if (qAbs(pixel.red() - colour.red()) < 40 && qAbs(pixel.green() - colour.green()) < 40 &&
+            if (qAbs(pixel.red() - colour.red()) < 40 &&
+                qAbs(pixel.green() - colour.green()) < 40 &&
                 qAbs(pixel.blue() - colour.blue()) < 40)
                 return true;
         }
@@ -319,7 +323,8 @@ void TestMainWindowForm::geometry_data()
     QTest::newRow("gridLayoutWidget_5") << "gridLayoutWidget_5" << QRect(10, 10, 251, 51);
     QTest::newRow("gridLayoutWidget_3") << "gridLayoutWidget_3" << QRect(10, 9, 281, 51);
     QTest::newRow("gridLayoutWidget_4") << "gridLayoutWidget_4" << QRect(10, 10, 251, 51);
-    QTest::newRow("horizontalLayoutWidget_3") << "horizontalLayoutWidget_3" << QRect(-1, -1, 261, 301);
+    QTest::newRow("horizontalLayoutWidget_3")
+        << "horizontalLayoutWidget_3" << QRect(-1, -1, 261, 301);
     QTest::newRow("verticalLayoutWidget_2") << "verticalLayoutWidget_2" << QRect(9, 19, 111, 271);
     QTest::newRow("verticalLayoutWidget_3") << "verticalLayoutWidget_3" << QRect(9, 19, 111, 278);
     QTest::newRow("groupBox_2") << "groupBox_2" << QRect(0, 10, 361, 51);
@@ -357,44 +362,50 @@ void TestMainWindowForm::layouts_data()
     QTest::addColumn<QString>("className");
     QTest::addColumn<QStringList>("items");
 
-    const QString spacer = QStringLiteral("spacer 20x40 %1/%2")
-                               .arg(QSizePolicy::Minimum)
-                               .arg(QSizePolicy::Expanding);
+    const QString spacer =
+        QStringLiteral("spacer 20x40 %1/%2").arg(QSizePolicy::Minimum).arg(QSizePolicy::Expanding);
     QStringList list1, list2;
     for (int f = 1284; f <= 2096; f += 116)
         list1 << QStringLiteral("button_scr%1").arg(f);
     for (int f = 974; f <= 2096; f += 102)
         list2 << QStringLiteral("button_css%1").arg(f);
 
-    QTest::newRow("verticalLayout") << "verticalLayout" << "QVBoxLayout"
-                                    << QStringList{"groupBox", "widget", "widget_2", "buttonBox"};
-    QTest::newRow("gridLayout") << "gridLayout" << "QGridLayout"
+    QTest::newRow("verticalLayout")
+        << "verticalLayout"
+        << "QVBoxLayout" << QStringList{"groupBox", "widget", "widget_2", "buttonBox"};
+    QTest::newRow("gridLayout") << "gridLayout"
+                                << "QGridLayout"
                                 << QStringList{"groupBox_5 @3,0 1x1", "groupBox_3 @1,0 1x1",
                                                "groupBox_4 @2,0 1x1", "widget_6 @1,1 4x1",
-                                               "widget_3 @0,0 1x2", "groupBoxPinCode @4,0 1x1"};
-    QTest::newRow("gridLayout_4") << "gridLayout_4" << "QGridLayout"
+                                               "widget_3 @0,0 1x2",   "groupBoxPinCode @4,0 1x1"};
+    QTest::newRow("gridLayout_4") << "gridLayout_4"
+                                  << "QGridLayout"
                                   << QStringList{"checkBoxLinkCSS @0,2 1x1",
                                                  "scrollBarTunerAddr @0,0 1x1",
                                                  "labelTunerAddr @0,1 1x1"};
-    QTest::newRow("gridLayout_2") << "gridLayout_2" << "QGridLayout"
+    QTest::newRow("gridLayout_2") << "gridLayout_2"
+                                  << "QGridLayout"
                                   << QStringList{"labelSHF @0,1 1x1", "scrollBarSHF @0,0 1x1"};
-    QTest::newRow("gridLayout_3") << "gridLayout_3" << "QGridLayout"
+    QTest::newRow("gridLayout_3") << "gridLayout_3"
+                                  << "QGridLayout"
                                   << QStringList{"scrollBarBandpassfreq @0,0 1x1",
                                                  "labelBandpassfreq @0,1 1x1"};
-    QTest::newRow("horizontalLayout_3") << "horizontalLayout_3" << "QHBoxLayout"
-                                        << QStringList{"groupBox_7", "groupBox_8"};
-    QTest::newRow("verticalLayout_2") << "verticalLayout_2" << "QVBoxLayout"
-                                      << (list1 << spacer);
-    QTest::newRow("verticalLayout_3") << "verticalLayout_3" << "QVBoxLayout"
-                                      << (list2 << spacer);
+    QTest::newRow("horizontalLayout_3") << "horizontalLayout_3"
+                                        << "QHBoxLayout" << QStringList{"groupBox_7", "groupBox_8"};
+    QTest::newRow("verticalLayout_2") << "verticalLayout_2"
+                                      << "QVBoxLayout" << (list1 << spacer);
+    QTest::newRow("verticalLayout_3") << "verticalLayout_3"
+                                      << "QVBoxLayout" << (list2 << spacer);
     QTest::newRow("horizontalLayout_2")
-        << "horizontalLayout_2" << "QHBoxLayout"
-        << QStringList{"comboBoxPol", "comboBoxBand", "comboBoxPos"};
-    QTest::newRow("gridLayout_6") << "gridLayout_6" << "QGridLayout"
+        << "horizontalLayout_2"
+        << "QHBoxLayout" << QStringList{"comboBoxPol", "comboBoxBand", "comboBoxPos"};
+    QTest::newRow("gridLayout_6") << "gridLayout_6"
+                                  << "QGridLayout"
                                   << QStringList{"scrollBarPincode @0,0 1x1",
                                                  "labelPincode @0,1 1x1"};
-    QTest::newRow("formLayout") << "formLayout" << "QFormLayout"
-                                << QStringList{"label @0 label", "lineEditZf @0 field",
+    QTest::newRow("formLayout") << "formLayout"
+                                << "QFormLayout"
+                                << QStringList{"label @0 label",   "lineEditZf @0 field",
                                                "label_2 @1 label", "lineEditCmdA @1 field",
                                                "label_3 @2 label", "lineEditCmdB @2 field"};
 }

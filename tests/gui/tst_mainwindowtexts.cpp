@@ -199,18 +199,28 @@ void TestMainWindowTexts::catalogueTranslatesMessageFragments_data()
     QTest::addColumn<QString>("source");
     QTest::addColumn<QString>("german"); // empty: no entry, the source shows
 
-    QTest::newRow("position") << "position" << "Position";
-    QTest::newRow("userband number") << "userband number" << "Userbandnummer";
-    QTest::newRow("userband frequency") << "userband frequency" << "Userbandfrequenz";
-    QTest::newRow("out of range") << "out of range" << "ausserhalb Wertebereich";
+    QTest::newRow("position") << "position"
+                              << "Position";
+    QTest::newRow("userband number") << "userband number"
+                                     << "Userbandnummer";
+    QTest::newRow("userband frequency") << "userband frequency"
+                                        << "Userbandfrequenz";
+    QTest::newRow("out of range") << "out of range"
+                                  << "ausserhalb Wertebereich";
     // The title and the fragment differ only in case; each has its own entry.
-    QTest::newRow("title case") << "Userband Frequency" << "Userbandfrequenz";
-    QTest::newRow("no entry in upper case") << "Position" << "";
+    QTest::newRow("title case") << "Userband Frequency"
+                                << "Userbandfrequenz";
+    QTest::newRow("no entry in upper case") << "Position"
+                                            << "";
     // Texts the window reads back must never be translated.
-    QTest::newRow("preset") << "974 MHz" << "";
-    QTest::newRow("band") << "High" << "";
-    QTest::newRow("polarisation") << "Horizontal" << "";
-    QTest::newRow("build date") << "Feb 12 2014" << "";
+    QTest::newRow("preset") << "974 MHz"
+                            << "";
+    QTest::newRow("band") << "High"
+                          << "";
+    QTest::newRow("polarisation") << "Horizontal"
+                                  << "";
+    QTest::newRow("build date") << "Feb 12 2014"
+                                << "";
 }
 
 void TestMainWindowTexts::catalogueTranslatesMessageFragments()

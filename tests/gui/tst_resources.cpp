@@ -112,8 +112,8 @@ void TestResources::bundleHoldsExactlyTheFiveFiles()
     }
     paths.sort();
     QCOMPARE(paths, (QStringList{":/images/icon_drosvane.bmp", ":/images/icon_drosvane.ico",
-                                 ":/images/icon_drosvane.png",
-                                 ":/images/logo_drosvane_klein.png", ":/vantir_de_DE.qm"}));
+                                 ":/images/icon_drosvane.png", ":/images/logo_drosvane_klein.png",
+                                 ":/vantir_de_DE.qm"}));
 }
 
 void TestResources::files_data()
@@ -154,7 +154,8 @@ void TestResources::files()
     else if (path.endsWith(".bmp"))
         QCOMPARE(describeBmp(data), description);
     else
-        QVERIFY(data.startsWith("\x3C\xB8\x64\x18\xCA\xEF\x9C\x95\xCD\x21\x1C\xBF\x60\xA1\xBD\xDD"));
+        QVERIFY(
+            data.startsWith("\x3C\xB8\x64\x18\xCA\xEF\x9C\x95\xCD\x21\x1C\xBF\x60\xA1\xBD\xDD"));
 
     if (!path.endsWith(".qm")) {
         QImage image;

@@ -7,13 +7,15 @@ namespace {
 const uchar kMagic[16] = {0x3C, 0xB8, 0x64, 0x18, 0xCA, 0xEF, 0x9C, 0x95,
                           0xCD, 0x21, 0x1C, 0xBF, 0x60, 0xA1, 0xBD, 0xDD};
 
-enum Block : uchar {
+enum Block : uchar
+{
     Hashes = 0x42,
     Messages = 0x69,
     NumerusRules = 0x88,
 };
 
-enum Tag : uchar {
+enum Tag : uchar
+{
     TagEnd = 1,
     TagTranslation = 3,
     TagSourceText = 6,
@@ -24,10 +26,7 @@ enum Tag : uchar {
 class Reader
 {
 public:
-    Reader(const QByteArray &data, int begin, int end)
-        : m_data(data), m_pos(begin), m_end(end)
-    {
-    }
+    Reader(const QByteArray &data, int begin, int end) : m_data(data), m_pos(begin), m_end(end) {}
     bool atEnd() const { return m_pos >= m_end; }
     bool ok() const { return m_ok; }
 

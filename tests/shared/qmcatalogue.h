@@ -16,8 +16,8 @@ struct QmMessage
 
     bool operator==(const QmMessage &other) const
     {
-        return context == other.context && source == other.source &&
-               comment == other.comment && translations == other.translations;
+        return context == other.context && source == other.source && comment == other.comment &&
+               translations == other.translations;
     }
 };
 
