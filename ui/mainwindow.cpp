@@ -25,8 +25,7 @@ int presetUserbandNumber(int id)
 
 } // namespace
 
-MainWindow::MainWindow(QWidget *parent)
-    : QMainWindow(parent), ui(new Ui_MainWindow)
+MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui_MainWindow)
 {
     ui->setupUi(this);
 
@@ -186,7 +185,9 @@ void MainWindow::on_actionBeenden_triggered()
     // The program ends through the connection to QCoreApplication::quit().
 }
 
-void MainWindow::on_buttonBox_helpRequested() {}
+void MainWindow::on_buttonBox_helpRequested()
+{
+}
 
 void MainWindow::on_comboBoxPos_currentIndexChanged(int)
 {
@@ -202,7 +203,7 @@ void MainWindow::on_actionI_nfo_triggered()
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     Ui_InfoDialog form;
     form.setupUi(dialog);
-    form.versionLabel->setText(QStringLiteral("Version: %1\n(%2)")
-                                   .arg(QStringLiteral(VANTIR_VERSION), tr(__DATE__)));
+    form.versionLabel->setText(
+        QStringLiteral("Version: %1\n(%2)").arg(QStringLiteral(VANTIR_VERSION), tr(__DATE__)));
     dialog->show();
 }

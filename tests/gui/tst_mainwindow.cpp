@@ -21,8 +21,7 @@ public:
         ok = QTest::qWaitForWindowExposed(&window);
     }
 
-    template <typename T = QWidget>
-    T *get(const QString &name) const
+    template <typename T = QWidget> T *get(const QString &name) const
     {
         T *widget = window.findChild<T *>(name);
         if (!widget)
@@ -168,25 +167,20 @@ void TestMainWindow::recomputesOnEveryChange_data()
 
     QTest::newRow("transponder dragged to 12000")
         << QStringList{"drag scrollBarSHF 12000"}
-        << with(commands("1400 MHz", "E0 10 5A 0D 41 ", "70 05 14 03 "), "labelSHF",
-                "12000 MHz");
+        << with(commands("1400 MHz", "E0 10 5A 0D 41 ", "70 05 14 03 "), "labelSHF", "12000 MHz");
     QTest::newRow("transponder arrow and page steps")
         << QStringList{"step scrollBarSHF 2", "page scrollBarSHF 1"}
-        << with(commands("1152 MHz", "E0 10 5A 0D 03 ", "70 04 1C 03 "), "labelSHF",
-                "11752 MHz");
+        << with(commands("1152 MHz", "E0 10 5A 0D 03 ", "70 04 1C 03 "), "labelSHF", "11752 MHz");
     QTest::newRow("band switch at 12000 leaves 11700")
         << QStringList{"drag scrollBarSHF 12000", "choose comboBoxBand Low"}
-        << with(commands("1950 MHz", "E0 10 5A 09 CB ", "70 07 3A 02 "), "labelSHF",
-                "11700 MHz");
+        << with(commands("1950 MHz", "E0 10 5A 09 CB ", "70 07 3A 02 "), "labelSHF", "11700 MHz");
     QTest::newRow("band switch back to high")
         << QStringList{"drag scrollBarSHF 12000", "choose comboBoxBand Low",
                        "choose comboBoxBand High"}
         << with(defaults, "labelSHF", "11700 MHz");
-    QTest::newRow("low band range") << QStringList{"choose comboBoxBand Low",
-                                                   "drag scrollBarSHF 10000"}
-                                    << with(commands("950 MHz", "E0 10 5A 08 D1 ",
-                                                     "70 03 52 02 "),
-                                            "labelSHF", "10700 MHz");
+    QTest::newRow("low band range")
+        << QStringList{"choose comboBoxBand Low", "drag scrollBarSHF 10000"}
+        << with(commands("950 MHz", "E0 10 5A 08 D1 ", "70 03 52 02 "), "labelSHF", "10700 MHz");
     QTest::newRow("vertical") << QStringList{"choose comboBoxPol Vertical"}
                               << commands("1100 MHz", "E0 10 5A 04 F6 ", "70 03 E8 01 ");
     QTest::newRow("position B") << QStringList{"choose comboBoxPos Pos. B"}
@@ -228,17 +222,16 @@ void TestMainWindow::recomputesOnEveryChange_data()
         << with(with(commands("1100 MHz", "userband number out of range", "70 5B E8 03 "),
                      "labelBandpassfreq", "2096 MHz"),
                 "labelTunerAddr", "12");
-    QTest::newRow("2096 of list 1") << QStringList{"click button_scr2096"}
-                                    << with(commands("1100 MHz", "E0 10 5A ED C1 ",
-                                                     "70 3B E8 03 "),
-                                            "labelTunerAddr", "8");
+    QTest::newRow("2096 of list 1")
+        << QStringList{"click button_scr2096"}
+        << with(commands("1100 MHz", "E0 10 5A ED C1 ", "70 3B E8 03 "), "labelTunerAddr", "8");
     QTest::newRow("toggling Automatic changes nothing")
         << QStringList{"click checkBoxLinkCSS"} << defaults;
     QTest::newRow("PIN group adds the PIN byte")
         << QStringList{"toggle groupBoxPinCode"}
         << commands("1100 MHz", "E0 10 5C 0C F6 00 ", "71 03 E8 03 00 ");
-    QTest::newRow("PIN moved while unchecked") << QStringList{"page scrollBarPincode 1"}
-                                               << with(defaults, "labelPincode", "10");
+    QTest::newRow("PIN moved while unchecked")
+        << QStringList{"page scrollBarPincode 1"} << with(defaults, "labelPincode", "10");
     QTest::newRow("PIN moved, then checked")
         << QStringList{"page scrollBarPincode 1", "toggle groupBoxPinCode",
                        "step scrollBarPincode 245"}
@@ -267,12 +260,15 @@ void TestMainWindow::messagesUnderBothCatalogues_data()
     QTest::addColumn<QString>("cmdA");
     QTest::addColumn<QString>("cmdB");
 
-    QTest::newRow("position, English") << false << QStringList{"choose comboBoxPos Pos. C"}
-                                       << "position out of range" << "70 03 E8 0B ";
-    QTest::newRow("position, German") << true << QStringList{"choose comboBoxPos Pos. C"}
-                                      << "Position ausserhalb Wertebereich" << "70 03 E8 0B ";
-    QTest::newRow("userband, English") << false << QStringList{"drag scrollBarTunerAddr 9"}
-                                       << "userband number out of range" << "70 43 E8 03 ";
+    QTest::newRow("position, English")
+        << false << QStringList{"choose comboBoxPos Pos. C"} << "position out of range"
+        << "70 03 E8 0B ";
+    QTest::newRow("position, German")
+        << true << QStringList{"choose comboBoxPos Pos. C"} << "Position ausserhalb Wertebereich"
+        << "70 03 E8 0B ";
+    QTest::newRow("userband, English")
+        << false << QStringList{"drag scrollBarTunerAddr 9"} << "userband number out of range"
+        << "70 43 E8 03 ";
     QTest::newRow("userband, German") << true << QStringList{"drag scrollBarTunerAddr 9"}
                                       << "Userbandnummer ausserhalb Wertebereich"
                                       << "70 43 E8 03 ";
@@ -282,7 +278,8 @@ void TestMainWindow::messagesUnderBothCatalogues_data()
         << true
         << QStringList{"choose comboBoxBand Low", "choose comboBoxPol Vertical",
                        "click button_css974"}
-        << "E0 10 5A 01 7D " << "70 07 3A 00 ";
+        << "E0 10 5A 01 7D "
+        << "70 07 3A 00 ";
 }
 
 void TestMainWindow::messagesUnderBothCatalogues()

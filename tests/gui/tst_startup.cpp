@@ -72,10 +72,10 @@ void TestStartup::findsTheCatalogueOnlyInTheWorkingDirectory_data()
     QTest::newRow("no catalogue") << none << none << none;
     QTest::newRow("catalogue in another folder")
         << none << QStringList{"vantir_de_DE.qm=valid"} << none;
-    QTest::newRow("only vantir.qm") << QStringList{"vantir.qm=valid"} << none
-                                    << QStringList{"de_DE", "de_AT", "en_US"};
-    QTest::newRow("only vantir_de.qm") << QStringList{"vantir_de.qm=valid"} << none
-                                       << QStringList{"de_DE", "de_AT"};
+    QTest::newRow("only vantir.qm")
+        << QStringList{"vantir.qm=valid"} << none << QStringList{"de_DE", "de_AT", "en_US"};
+    QTest::newRow("only vantir_de.qm")
+        << QStringList{"vantir_de.qm=valid"} << none << QStringList{"de_DE", "de_AT"};
     QTest::newRow("damaged catalogue") << QStringList{"vantir_de_DE.qm=damaged"} << none << none;
     QTest::newRow("truncated catalogue")
         << QStringList{"vantir_de_DE.qm=truncated"} << none << none;
@@ -117,8 +117,7 @@ void TestStartup::findsTheCatalogueOnlyInTheWorkingDirectory()
     QCOMPARE(window.findChild<QLineEdit *>("lineEditCmdA")->text(),
              german ? QStringLiteral("Position ausserhalb Wertebereich")
                     : QStringLiteral("position out of range"));
-    QCOMPARE(window.findChild<QLineEdit *>("lineEditCmdB")->text(),
-             QStringLiteral("70 03 E8 0B "));
+    QCOMPARE(window.findChild<QLineEdit *>("lineEditCmdB")->text(), QStringLiteral("70 03 E8 0B "));
 }
 
 void TestStartup::toolkitCatalogueFollowsTheLocale()
