@@ -15,8 +15,9 @@ struct CliResult
 enum CliExitCode
 {
     ExitOk = 0,
-    ExitNotEncodable = 1,
-    ExitUsage = 2,
+    ExitNotEncodable = 1, // a requested standard cannot carry the values
+    ExitUsage = 2,        // bad option or value
+    ExitBadCommand = 3,   // decode: the bytes are not a command the tool reads
 };
 
 // Runs the tool on a full argument list, program name first.

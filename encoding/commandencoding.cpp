@@ -112,3 +112,34 @@ int encodeEn50607Command(std::string &text, int vertical, int lowBand, int posit
     text = bytesToHexText(frame);
     return EncodeOk;
 }
+
+int encodeEn50494PowerOff(std::string &text, int userbandIndex, int pin)
+{
+    if (userbandIndex < 0 || userbandIndex > kEn50494MaxUserbandIndex)
+        return EncodeUserbandOutOfRange;
+    std::vector<std::uint8_t> frame{
+        kEn50494Framing,
+        kEn50494Address,
+        pin >= 0 ? kEn50494ChannelChangePin : kEn50494ChannelChange,
+        static_cast<std::uint8_t>(userbandIndex << 5),
+        0x00,
+    };
+    appendPin(frame, pin);
+    text = bytesToHexText(frame);
+    return EncodeOk;
+}
+
+int encodeEn50607PowerOff(std::string &text, int userbandIndex, int pin)
+{
+    if (userbandIndex < 0 || userbandIndex > kEn50607MaxUserbandIndex)
+        return EncodeUserbandOutOfRange;
+    std::vector<std::uint8_t> frame{
+        pin >= 0 ? kEn50607ChannelChangePin : kEn50607ChannelChange,
+        static_cast<std::uint8_t>(userbandIndex << 3),
+        0x00,
+        0x00,
+    };
+    appendPin(frame, pin);
+    text = bytesToHexText(frame);
+    return EncodeOk;
+}

@@ -31,3 +31,9 @@ int encodeEn50494Command(std::string &text, int vertical, int lowBand, int posit
 // EN 50607: 70|71, three data bytes, optional PIN byte.
 int encodeEn50607Command(std::string &text, int vertical, int lowBand, int position,
                          int ifFrequency, int userbandFrequency, int userbandIndex, int pin);
+
+// The switch-off commands (tuning word 0): the outdoor unit frees the
+// userband. Return EncodeUserbandOutOfRange for a userband index outside the
+// standard's range; `pin` as above.
+int encodeEn50494PowerOff(std::string &text, int userbandIndex, int pin);
+int encodeEn50607PowerOff(std::string &text, int userbandIndex, int pin);

@@ -19,7 +19,9 @@ private:
     static Run run(const QStringList &arguments)
     {
         QProcess process;
-        process.start(QStringLiteral(VANTIR_CLI_PATH), arguments);
+        // The sanitizer build of the tool runs the same tests.
+        process.start(qEnvironmentVariable("VANTIR_CLI", QStringLiteral(VANTIR_CLI_PATH)),
+                      arguments);
         process.closeWriteChannel();
         if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
             return {-1, {}, QStringLiteral("did not finish normally")};
@@ -34,6 +36,13 @@ private slots:
     void rejectsBadInput_data();
     void rejectsBadInput();
     void answersHelpAndVersion();
+    void encodesSwitchOff_data();
+    void encodesSwitchOff();
+    void decodesCommands_data();
+    void decodesCommands();
+    void decodesJson();
+    void rejectsBadCommands_data();
+    void rejectsBadCommands();
 };
 
 static QString report(const QString &ifFrequency, const QString &en50494, const QString &en50607)
@@ -200,6 +209,185 @@ void TestCli::answersHelpAndVersion()
     const Run version = run({"--version"});
     QCOMPARE(version.exitCode, 0);
     QCOMPARE(version.out, QStringLiteral("vantir-cli 1.0.0\n"));
+}
+
+void TestCli::encodesSwitchOff_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("out");
+
+    QTest::newRow("userband 1") << QStringList{"--power-off"} << 0
+                                << "EN 50494 switch-off: E0 10 5A 00 00 \n"
+                                   "EN 50607 switch-off: 70 00 00 00 \n";
+    QTest::newRow("userband 8 with PIN")
+        << QStringList{"--power-off", "-u", "8", "--pin", "200"} << 0
+        << "EN 50494 switch-off: E0 10 5C E0 00 C8 \nEN 50607 switch-off: 71 38 00 00 C8 \n";
+    QTest::newRow("userband 32") << QStringList{"--power-off", "-u", "32"} << 1
+                                 << "EN 50494 switch-off: userband number out of range\n"
+                                    "EN 50607 switch-off: 70 F8 00 00 \n";
+    QTest::newRow("one standard") << QStringList{"--power-off", "--standard", "en50607"} << 0
+                                  << "EN 50607 switch-off: 70 00 00 00 \n";
+}
+
+void TestCli::encodesSwitchOff()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, out);
+    const Run result = run(arguments);
+    QCOMPARE(result.err, QString());
+    QCOMPARE(result.out, out);
+    QCOMPARE(result.exitCode, exitCode);
+}
+
+void TestCli::decodesCommands_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("out");
+
+    const QString defaults494 = "Standard: EN 50494\nCommand: channel change\n"
+                                "Framing: E0 (first transmission)\n"
+                                "Address: 10 (any LNB, switcher or SMATV)\nUserband: 1\n"
+                                "Position: A\nPolarisation: horizontal\nBand: high\n"
+                                "Tuning word: 246\n";
+    QTest::newRow("as the window shows it")
+        << QStringList{"decode", "E0 10 5A 0C F6 ", "-r", "1284"}
+        << defaults494 +
+               "Intermediate frequency: 1100 MHz\nIntermediate + userband frequency: 2384 "
+               "MHz\nPIN: none\n";
+    QTest::newRow("without userband frequency")
+        << QStringList{"decode", "E0 10 5A 0C F6"}
+        << defaults494 + "Intermediate + userband frequency: 2384 MHz\nPIN: none\n";
+    QTest::newRow("no blanks, lower case")
+        << QStringList{"decode", "e0105a0cf6"}
+        << defaults494 + "Intermediate + userband frequency: 2384 MHz\nPIN: none\n";
+    QTest::newRow("0x and commas")
+        << QStringList{"decode", "0xE0, 0x10,0x5A ,0x0C,0xF6"}
+        << defaults494 + "Intermediate + userband frequency: 2384 MHz\nPIN: none\n";
+    QTest::newRow("several arguments")
+        << QStringList{"decode", "E0", "10", "5A", "0C", "F6"}
+        << defaults494 + "Intermediate + userband frequency: 2384 MHz\nPIN: none\n";
+    QTest::newRow("EN 50494 with PIN, repeat, address 00")
+        << QStringList{"decode", "E1 00 5C 30 FA 2A"}
+        << "Standard: EN 50494\nCommand: channel change\n"
+           "Framing: E1 (repeated transmission)\nAddress: 00 (any device)\nUserband: 2\n"
+           "Position: B\nPolarisation: vertical\nBand: low\nTuning word: 250\n"
+           "Intermediate + userband frequency: 2400 MHz\nPIN: 42\n";
+    QTest::newRow("EN 50607 with PIN")
+        << QStringList{"decode", "71", "03", "e8", "03", "2a"}
+        << "Standard: EN 50607\nCommand: channel change\nUserband: 1\nPosition: A\n"
+           "Polarisation: horizontal\nBand: high\nTuning word: 1000\n"
+           "Intermediate frequency: 1100 MHz\nPIN: 42\n";
+    QTest::newRow("EN 50607 position D, userband 32")
+        << QStringList{"decode", "70FFFF0D"}
+        << "Standard: EN 50607\nCommand: channel change\nUserband: 32\nPosition: D\n"
+           "Polarisation: vertical\nBand: high\nTuning word: 2047\n"
+           "Intermediate frequency: 2147 MHz\nPIN: none\n";
+    QTest::newRow("EN 50494 switch-off, address 11")
+        << QStringList{"decode", "E0 11 5A E0 00"}
+        << "Standard: EN 50494\nCommand: switch-off\nFraming: E0 (first transmission)\n"
+           "Address: 11 (LNB)\nUserband: 8\nPIN: none\n";
+    QTest::newRow("EN 50607 switch-off with PIN")
+        << QStringList{"decode", "71 F8 00 00 07"}
+        << "Standard: EN 50607\nCommand: switch-off\nUserband: 32\nPIN: 7\n";
+}
+
+void TestCli::decodesCommands()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, out);
+    const Run result = run(arguments);
+    QCOMPARE(result.err, QString());
+    QCOMPARE(result.out, out);
+    QCOMPARE(result.exitCode, 0);
+}
+
+void TestCli::decodesJson()
+{
+    const Run result = run({"decode", "--json", "E0 10 5C 0C F6 00", "-r", "1284"});
+    QCOMPARE(result.exitCode, 0);
+    const QJsonObject root = QJsonDocument::fromJson(result.out.toUtf8()).object();
+    QCOMPARE(root["standard"].toString(), QStringLiteral("EN 50494"));
+    QCOMPARE(root["command"].toString(), QStringLiteral("channel change"));
+    QCOMPARE(root["bytes"].toString(), QStringLiteral("E0 10 5C 0C F6 00 "));
+    QCOMPARE(root["userband"].toInt(), 1);
+    QCOMPARE(root["pin"].toInt(), 0);
+    QCOMPARE(root["intermediateFrequency"].toInt(), 1100);
+    QCOMPARE(root["frequencySum"].toInt(), 2384);
+
+    const QJsonObject unknown =
+        QJsonDocument::fromJson(run({"decode", "--json", "E0105A0CF6"}).out.toUtf8()).object();
+    QVERIFY(unknown["intermediateFrequency"].isNull());
+    QVERIFY(unknown["pin"].isNull());
+}
+
+void TestCli::rejectsBadCommands_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("odd number of digits")
+        << QStringList{"decode", "E0 10 5A 0C F"} << 3
+        << "decode: 'F' at column 13 has an odd number of hex digits";
+    QTest::newRow("odd run without blanks")
+        << QStringList{"decode", "E0105A0CF"} << 3
+        << "decode: 'E0105A0CF' at column 1 has an odd number of hex digits";
+    QTest::newRow("not hex") << QStringList{"decode", "E0 10 5G 0C F6"} << 3
+                             << "decode: 'G' at column 8 is not a hex digit";
+    QTest::newRow("not hex in a later argument")
+        << QStringList{"decode", "E0", "10", "5A", "0C", "Fx"} << 3
+        << "decode: 'x' at column 14 is not a hex digit";
+    QTest::newRow("bare 0x") << QStringList{"decode", "0x"} << 3
+                             << "decode: '0x' at column 1 has no hex digits";
+    QTest::newRow("nothing") << QStringList{"decode", " , "} << 3 << "decode: no hex bytes given";
+    QTest::newRow("no argument") << QStringList{"decode"} << 2
+                                 << "decode: give the command's bytes in hex";
+    QTest::newRow("unknown framing") << QStringList{"decode", "E2 10 5A 0C F6"} << 3
+                                     << "decode: byte 1 is E2: neither an EN 50494 framing byte "
+                                        "(E0, E1) nor an EN 50607 command (70, 71)";
+    QTest::newRow("unknown address") << QStringList{"decode", "E0 20 5A 0C F6"} << 3
+                                     << "decode: byte 2 is 20: not a single-cable address (10, "
+                                        "00 or 11)";
+    QTest::newRow("unknown command") << QStringList{"decode", "E0 10 5B 0C F6"} << 3
+                                     << "decode: byte 3 is 5B: not an EN 50494 command (5A, or "
+                                        "5C with PIN)";
+    QTest::newRow("EN 50494 cut short") << QStringList{"decode", "E0 10"} << 3
+                                        << "decode: EN 50494 frame ends after 2 byte(s); it "
+                                           "needs an address and a command byte";
+    QTest::newRow("EN 50494 too short") << QStringList{"decode", "E0 10 5A 0C"} << 3
+                                        << "decode: EN 50494 command 5A takes 5 bytes; got 4";
+    QTest::newRow("EN 50494 too long") << QStringList{"decode", "E0 10 5A 0C F6 00"} << 3
+                                       << "decode: EN 50494 command 5A takes 5 bytes; got 6";
+    QTest::newRow("EN 50494 PIN missing")
+        << QStringList{"decode", "E0 10 5C 0C F6"} << 3
+        << "decode: EN 50494 command 5C (with PIN, the last byte) takes 6 bytes; got 5";
+    QTest::newRow("EN 50607 too long") << QStringList{"decode", "70 03 E8 03 00"} << 3
+                                       << "decode: EN 50607 command 70 takes 4 bytes; got 5";
+    QTest::newRow("EN 50607 PIN missing")
+        << QStringList{"decode", "71 03 E8 03"} << 3
+        << "decode: EN 50607 command 71 (with PIN, the last byte) takes 5 bytes; got 4";
+    QTest::newRow("EN 50607 reserved bits")
+        << QStringList{"decode", "70 03 E8 13"} << 3
+        << "decode: byte 4 is 13: its upper four bits are reserved and must be 0";
+    QTest::newRow("bad userband frequency")
+        << QStringList{"decode", "E0105A0CF6", "-r", "abc"} << 2
+        << "--userband-frequency: 'abc' is not a whole number; use 950..2150";
+    QTest::newRow("power-off with a frequency")
+        << QStringList{"--power-off", "-f", "12000"} << 2
+        << "--power-off takes no --frequency; a switch-off names only the userband (and the PIN)";
+}
+
+void TestCli::rejectsBadCommands()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, message);
+    const Run result = run(arguments);
+    QCOMPARE(result.err, QStringLiteral("vantir-cli: %1\n").arg(message));
+    QCOMPARE(result.out, QString());
+    QCOMPARE(result.exitCode, exitCode);
 }
 
 QTEST_GUILESS_MAIN(TestCli)
