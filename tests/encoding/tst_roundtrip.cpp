@@ -39,15 +39,14 @@ struct Settings
 void expectRoundTrip(const Settings &s)
 {
     SCOPED_TRACE(::testing::Message()
-                 << "vertical " << s.vertical << " low " << s.lowBand << " position "
-                 << s.position << " if " << s.ifFrequency << " ub " << s.userbandIndex + 1
-                 << " at " << s.userbandFrequency << " pin " << s.pin);
+                 << "vertical " << s.vertical << " low " << s.lowBand << " position " << s.position
+                 << " if " << s.ifFrequency << " ub " << s.userbandIndex + 1 << " at "
+                 << s.userbandFrequency << " pin " << s.pin);
     std::string text;
     DecodedCommand c;
 
-    const int code494 = encodeEn50494Command(text, s.vertical, s.lowBand, s.position,
-                                             s.ifFrequency, s.userbandFrequency, s.userbandIndex,
-                                             s.pin);
+    const int code494 = encodeEn50494Command(text, s.vertical, s.lowBand, s.position, s.ifFrequency,
+                                             s.userbandFrequency, s.userbandIndex, s.pin);
     const int expected494 = s.userbandIndex > 7 ? EncodeUserbandOutOfRange
                             : s.position > 1    ? EncodePositionOutOfRange
                                                 : EncodeOk;
@@ -89,8 +88,8 @@ TEST(RoundTrip, EveryFrequencyOfTheWindow)
 {
     for (const int lowBand : {0, 1}) {
         for (int f = bands::transponderMin(lowBand); f <= bands::transponderMax(lowBand); ++f) {
-            for (const int userband : {bands::kUserbandFrequencyMin, 1284,
-                                       bands::kUserbandFrequencyMax}) {
+            for (const int userband :
+                 {bands::kUserbandFrequencyMin, 1284, bands::kUserbandFrequencyMax}) {
                 Settings s;
                 s.lowBand = lowBand;
                 s.ifFrequency = bands::intermediateFrequency(f, lowBand);
