@@ -67,6 +67,10 @@ CliResult runCli(const QStringList &arguments)
         rest.removeAt(1);
         return runDecode(rest);
     }
+    if (command == QLatin1String("table")) {
+        rest.removeAt(1);
+        return runTable(rest);
+    }
     // Encoding is the default, so the command word is optional.
     if (command == QLatin1String("encode"))
         rest.removeAt(1);

@@ -8,6 +8,7 @@ class QCommandLineParser;
 // first and the command's own name removed.
 CliResult runEncode(const QStringList &arguments);
 CliResult runDecode(const QStringList &arguments);
+CliResult runTable(const QStringList &arguments);
 
 // Helpers shared by the commands.
 extern const QString kProgram;

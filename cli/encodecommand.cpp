@@ -23,6 +23,8 @@ const char kDescription[] =
     "Commands:\n"
     "  encode        this one, the default\n"
     "  decode <hex>  reads a command back; see 'vantir-cli decode --help'\n"
+    "  table <transponder>...  both commands for many transponders and userbands;\n"
+    "                see 'vantir-cli table --help'\n"
     "\n"
     "Exit status:\n"
     "  0  every requested command was computed\n"
@@ -221,7 +223,7 @@ CliResult runEncode(const QStringList &arguments)
         {"power-off", "The switch-off commands for the userband instead."},
         {"json", "Print JSON instead of plain text."},
     });
-    parser.addPositionalArgument("command", "encode (the default) or decode.", "[encode]");
+    parser.addPositionalArgument("command", "encode (the default), decode or table.", "[encode]");
 
     CliResult result;
     if (parseArguments(parser, arguments, result))

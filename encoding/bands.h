@@ -23,6 +23,26 @@ constexpr int kUserbandNumberMax = 32;
 constexpr int kPinMin = 0;
 constexpr int kPinMax = 255;
 
+// The two preset lists of userband frequencies; each numbers its userbands
+// from 1 in order of rising frequency.
+struct PresetList
+{
+    int first;
+    int step;
+    int count;
+};
+constexpr PresetList kPresetLists[] = {{1284, 116, 8}, {974, 102, 12}};
+
+// The frequency of a userband in a preset list (1 or 2), or 0 when the list
+// has no such userband.
+constexpr int presetFrequency(int list, int userbandNumber)
+{
+    const PresetList &l = kPresetLists[list - 1];
+    return userbandNumber >= 1 && userbandNumber <= l.count
+               ? l.first + (userbandNumber - 1) * l.step
+               : 0;
+}
+
 constexpr int intermediateFrequency(int transponderFrequency, bool lowBand)
 {
     return transponderFrequency - (lowBand ? kLocalOscillatorLow : kLocalOscillatorHigh);

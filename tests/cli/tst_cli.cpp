@@ -1,3 +1,4 @@
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -43,6 +44,12 @@ private slots:
     void decodesJson();
     void rejectsBadCommands_data();
     void rejectsBadCommands();
+    void tablesEveryCombination_data();
+    void tablesEveryCombination();
+    void tableFormats();
+    void tableReportsBadEntriesAndPrintsTheRest();
+    void tableRejectsBadOptions_data();
+    void tableRejectsBadOptions();
 };
 
 static QString report(const QString &ifFrequency, const QString &en50494, const QString &en50607)
@@ -388,6 +395,153 @@ void TestCli::rejectsBadCommands()
     QCOMPARE(result.err, QStringLiteral("vantir-cli: %1\n").arg(message));
     QCOMPARE(result.out, QString());
     QCOMPARE(result.exitCode, exitCode);
+}
+
+// The plain table as rows of cells, so that column widths do not matter.
+static QVector<QStringList> tableRows(const QString &text)
+{
+    QVector<QStringList> rows;
+    const QStringList lines = text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    for (const QString &line : lines.mid(1)) {
+        QStringList cells = line.split(QRegularExpression("  +"), Qt::SkipEmptyParts);
+        for (QString &cell : cells)
+            cell = cell.trimmed();
+        rows << cells;
+    }
+    return rows;
+}
+
+void TestCli::tablesEveryCombination_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("rowCount");
+    QTest::addColumn<QStringList>("firstRow");
+    QTest::addColumn<QStringList>("lastRow");
+
+    QTest::newRow("two transponders, list 1")
+        << QStringList{"table", "11493H", "12188V", "--list", "1"} << 16
+        << QStringList{"11493", "H", "low", "1", "1284", "1743", "E0 10 5A 09 97", "70 06 6B 02"}
+        << QStringList{"12188", "V", "high", "8", "2096", "1588", "E0 10 5A E6 3B", "70 3D D0 01"};
+    QTest::newRow("default list is list 1")
+        << QStringList{"table", "11700h"} << 8
+        << QStringList{"11700", "H", "high", "1", "1284", "1100", "E0 10 5A 0C F6", "70 03 E8 03"}
+        << QStringList{"11700", "H", "high", "8", "2096", "1100", "E0 10 5A ED C1", "70 3B E8 03"};
+    QTest::newRow("list 2 has twelve")
+        << QStringList{"table", "11700H", "--list", "2"} << 12
+        << QStringList{"11700", "H", "high", "1", "974", "1100", "E0 10 5A 0C A9", "70 03 E8 03"}
+        << QStringList{
+               "11700",      "H", "high", "12", "2096", "1100", "userband number out of range",
+               "70 5B E8 03"};
+    QTest::newRow("numbers beyond the list")
+        << QStringList{"table", "11700H", "-u", "8-32"} << 25
+        << QStringList{"11700", "H", "high", "8", "2096", "1100", "E0 10 5A ED C1", "70 3B E8 03"}
+        << QStringList{"11700",      "H", "high", "32", "-", "1100", "userband number out of range",
+                       "70 FB E8 03"};
+    QTest::newRow("band, position and PIN for all")
+        << QStringList{"table", "11700V", "-u", "2", "-b", "low", "-s", "B", "--pin", "9"} << 1
+        << QStringList{"11700",         "V", "low", "2", "1400", "1950", "E0 10 5C 31 E8 09",
+                       "71 0F 3A 04 09"}
+        << QStringList{"11700",         "V", "low", "2", "1400", "1950", "E0 10 5C 31 E8 09",
+                       "71 0F 3A 04 09"};
+}
+
+void TestCli::tablesEveryCombination()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, rowCount);
+    QFETCH(QStringList, firstRow);
+    QFETCH(QStringList, lastRow);
+    const Run result = run(arguments);
+    QCOMPARE(result.err, QString());
+    QCOMPARE(result.exitCode, 0);
+    const QVector<QStringList> rows = tableRows(result.out);
+    QCOMPARE(rows.size(), rowCount);
+    QCOMPARE(rows.first(), firstRow);
+    QCOMPARE(rows.last(), lastRow);
+}
+
+void TestCli::tableFormats()
+{
+    const Run csv = run({"table", "11700H", "-u", "8-9", "--format", "csv"});
+    QCOMPARE(csv.exitCode, 0);
+    QCOMPARE(csv.out, QStringLiteral(
+                          "transponder,polarisation,band,userband,userbandFrequency,"
+                          "intermediateFrequency,en50494,en50607\n"
+                          "11700,horizontal,high,8,2096,1100,\"E0 10 5A ED C1 \",\"70 3B E8 03 \"\n"
+                          "11700,horizontal,high,9,,1100,\"userband number out of range\","
+                          "\"70 43 E8 03 \"\n"));
+
+    const Run json = run({"table", "11700H", "12000V", "--format", "json", "-u", "9"});
+    QCOMPARE(json.exitCode, 0);
+    const QJsonArray rows = QJsonDocument::fromJson(json.out.toUtf8()).array();
+    QCOMPARE(rows.size(), 2);
+    const QJsonObject second = rows[1].toObject();
+    QCOMPARE(second["transponderFrequency"].toInt(), 12000);
+    QCOMPARE(second["polarisation"].toString(), QStringLiteral("vertical"));
+    QCOMPARE(second["userband"].toInt(), 9);
+    QVERIFY(second["userbandFrequency"].isNull());
+    QCOMPARE(second["intermediateFrequency"].toInt(), 1400);
+    QCOMPARE(second["en50494"].toString(), QStringLiteral("userband number out of range"));
+    QCOMPARE(second["en50607"].toString(), QStringLiteral("70 45 14 01 "));
+}
+
+void TestCli::tableReportsBadEntriesAndPrintsTheRest()
+{
+    const Run result =
+        run({"table", "11493X", "12188V", "9000H", "-u", "1", "12000H", "abc", "-b", "low"});
+    QCOMPARE(result.exitCode, 4);
+    QCOMPARE(result.err,
+             QStringLiteral(
+                 "vantir-cli: table: transponder 1: '11493X' is not a transponder; write its "
+                 "frequency in MHz and H or V, e.g. 11493H\n"
+                 "vantir-cli: table: transponder 2: '12188V': 12188 MHz is outside the low band "
+                 "(10700..11700 MHz)\n"
+                 "vantir-cli: table: transponder 3: '9000H': 9000 MHz is outside the low band "
+                 "(10700..11700 MHz)\n"
+                 "vantir-cli: table: transponder 4: '12000H': 12000 MHz is outside the low band "
+                 "(10700..11700 MHz)\n"
+                 "vantir-cli: table: transponder 5: 'abc' is not a transponder; write its "
+                 "frequency in MHz and H or V, e.g. 11493H\n"));
+    QCOMPARE(tableRows(result.out).size(), 0);
+
+    const Run some = run({"table", "11493H", "99999V", "12188V", "-u", "1"});
+    QCOMPARE(some.exitCode, 4);
+    QCOMPARE(some.err, QStringLiteral("vantir-cli: table: transponder 2: '99999V': 99999 MHz is "
+                                      "outside both bands (10700..12750 MHz)\n"));
+    const QVector<QStringList> rows = tableRows(some.out);
+    QCOMPARE(rows.size(), 2);
+    QCOMPARE(rows[0].first(), QStringLiteral("11493"));
+    QCOMPARE(rows[1].first(), QStringLiteral("12188"));
+}
+
+void TestCli::tableRejectsBadOptions_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no transponders")
+        << QStringList{"table"} << "table: give the transponders, e.g. 11493H 12188V";
+    QTest::newRow("list 3") << QStringList{"table", "11700H", "--list", "3"}
+                            << "--list: 3 is out of range; use 1..2";
+    QTest::newRow("userbands backwards")
+        << QStringList{"table", "11700H", "-u", "8-1"}
+        << "--userbands: '8-1' runs backwards; use 1..32 in rising order";
+    QTest::newRow("userbands beyond 32") << QStringList{"table", "11700H", "-u", "1-33"}
+                                         << "--userbands: 33 is out of range; use 1..32";
+    QTest::newRow("userbands not a range") << QStringList{"table", "11700H", "-u", "a-b"}
+                                           << "--userbands: 'a-b' is not a number or range like "
+                                              "1-8";
+    QTest::newRow("format") << QStringList{"table", "11700H", "--format", "xml"}
+                            << "--format: 'xml' is not a format; use text, csv or json";
+}
+
+void TestCli::tableRejectsBadOptions()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+    const Run result = run(arguments);
+    QCOMPARE(result.err, QStringLiteral("vantir-cli: %1\n").arg(message));
+    QCOMPARE(result.out, QString());
+    QCOMPARE(result.exitCode, 2);
 }
 
 QTEST_GUILESS_MAIN(TestCli)
