@@ -15,8 +15,7 @@ void BM_En50494Command(benchmark::State &state)
     int ifFrequency = 950;
     for (auto _ : state) {
         std::string text;
-        benchmark::DoNotOptimize(
-            encodeEn50494Command(text, 0, 0, 1, ifFrequency, 1284, 3, -1));
+        benchmark::DoNotOptimize(encodeEn50494Command(text, 0, 0, 1, ifFrequency, 1284, 3, -1));
         benchmark::DoNotOptimize(text);
         ifFrequency = ifFrequency == 2150 ? 950 : ifFrequency + 1;
     }
@@ -28,8 +27,7 @@ void BM_En50607Command(benchmark::State &state)
     int ifFrequency = 950;
     for (auto _ : state) {
         std::string text;
-        benchmark::DoNotOptimize(
-            encodeEn50607Command(text, 1, 0, 3, ifFrequency, 1284, 31, 200));
+        benchmark::DoNotOptimize(encodeEn50607Command(text, 1, 0, 3, ifFrequency, 1284, 31, 200));
         benchmark::DoNotOptimize(text);
         ifFrequency = ifFrequency == 2150 ? 950 : ifFrequency + 1;
     }

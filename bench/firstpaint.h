@@ -10,8 +10,7 @@
 class QuitAfterFirstPaint : public QObject
 {
 public:
-    explicit QuitAfterFirstPaint(QWidget *window)
-        : QObject(window)
+    explicit QuitAfterFirstPaint(QWidget *window) : QObject(window)
     {
         window->installEventFilter(this);
     }

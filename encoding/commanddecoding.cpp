@@ -1,17 +1,14 @@
 #include "commanddecoding.h"
 
+#include "framebytes.h"
 #include "hextext.h"
 
 #include <cctype>
 
 namespace {
 
-constexpr std::uint8_t kEn50494Framing = 0xE0;
-constexpr std::uint8_t kEn50494FramingRepeat = 0xE1;
-constexpr std::uint8_t kEn50494ChannelChange = 0x5A;
-constexpr std::uint8_t kEn50494ChannelChangePin = 0x5C;
-constexpr std::uint8_t kEn50607ChannelChange = 0x70;
-constexpr std::uint8_t kEn50607ChannelChangePin = 0x71;
+using namespace framebytes;
+
 const std::uint8_t kSingleCableAddresses[] = {0x10, 0x00, 0x11};
 
 std::string hexByte(std::uint8_t byte)

@@ -1,5 +1,6 @@
 #include "commandencoding.h"
 
+#include "framebytes.h"
 #include "hextext.h"
 
 #include <cstdint>
@@ -7,12 +8,7 @@
 
 namespace {
 
-constexpr std::uint8_t kEn50494Framing = 0xE0;
-constexpr std::uint8_t kEn50494Address = 0x10;
-constexpr std::uint8_t kEn50494ChannelChange = 0x5A;
-constexpr std::uint8_t kEn50494ChannelChangePin = 0x5C;
-constexpr std::uint8_t kEn50607ChannelChange = 0x70;
-constexpr std::uint8_t kEn50607ChannelChangePin = 0x71;
+using namespace framebytes;
 
 constexpr int kEn50494MaxUserbandIndex = 7;
 constexpr int kEn50494MaxPosition = 1;

@@ -84,6 +84,13 @@ public:
 
 using Expectations = QMap<QString, QString>;
 
+// Installs the built German catalogue for as long as `catalogue` lives.
+bool installGerman(QTranslator &catalogue)
+{
+    return catalogue.load(QStringLiteral(VANTIR_QM_PATH)) &&
+           QCoreApplication::installTranslator(&catalogue);
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Expectations)
@@ -98,6 +105,8 @@ private slots:
     void recomputesOnEveryChange();
     void messagesUnderBothCatalogues_data();
     void messagesUnderBothCatalogues();
+    void menuKeysWorkUnderBothCatalogues_data();
+    void menuKeysWorkUnderBothCatalogues();
     void beendenAndCloseEndTheProgram_data();
     void beendenAndCloseEndTheProgram();
     void infoDialogShowsVersionAndBuildDate_data();
@@ -290,16 +299,44 @@ void TestMainWindow::messagesUnderBothCatalogues()
     QFETCH(QString, cmdB);
 
     QTranslator catalogue;
-    if (german) {
-        QVERIFY(catalogue.load(QStringLiteral(VANTIR_QM_PATH)));
-        QCoreApplication::installTranslator(&catalogue);
-    }
+    if (german)
+        QVERIFY(installGerman(catalogue));
     Window w;
     QVERIFY(w.ok);
     for (const QString &action : actions)
         QVERIFY2(w.perform(action), qPrintable(action));
     QCOMPARE(w.text("lineEditCmdA"), cmdA);
     QCOMPARE(w.text("lineEditCmdB"), cmdB);
+}
+
+void TestMainWindow::menuKeysWorkUnderBothCatalogues_data()
+{
+    QTest::addColumn<bool>("german");
+    QTest::newRow("English") << false;
+    QTest::newRow("German") << true;
+}
+
+void TestMainWindow::menuKeysWorkUnderBothCatalogues()
+{
+    QFETCH(bool, german);
+    QTranslator catalogue;
+    if (german)
+        QVERIFY(installGerman(catalogue));
+    Window w;
+    QVERIFY(w.ok);
+    w.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w.window));
+
+    QSignalSpy contents(w.get<QAction>("action_Inhalt"), &QAction::triggered);
+    QTest::keyClick(&w.window, Qt::Key_F1);
+    QCOMPARE(contents.count(), 1);
+
+    auto *file = w.get<QMenu>("menu_Datei");
+    QTest::keyClick(&w.window, Qt::Key_D, Qt::AltModifier);
+    QTRY_VERIFY(file->isVisible());
+    QCOMPARE(file->actions(), QList<QAction *>{w.get<QAction>("actionBeenden")});
+    QTest::keyClick(file, Qt::Key_Escape);
+    QTRY_VERIFY(!file->isVisible());
 }
 
 void TestMainWindow::beendenAndCloseEndTheProgram_data()
@@ -348,10 +385,8 @@ void TestMainWindow::infoDialogShowsVersionAndBuildDate()
 {
     QFETCH(bool, german);
     QTranslator catalogue;
-    if (german) {
-        QVERIFY(catalogue.load(QStringLiteral(VANTIR_QM_PATH)));
-        QCoreApplication::installTranslator(&catalogue);
-    }
+    if (german)
+        QVERIFY(installGerman(catalogue));
     Window w;
     QVERIFY(w.ok);
     w.get<QAction>("actionI_nfo")->trigger();
