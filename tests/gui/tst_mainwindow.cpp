@@ -358,8 +358,12 @@ void TestMainWindow::beendenAndCloseEndTheProgram()
             QTest::mouseClick(w.get<QDialogButtonBox>("buttonBox")->button(QDialogButtonBox::Close),
                               Qt::LeftButton);
     });
-    // Should the program not quit, this ends the loop with a telling code.
-    QTimer::singleShot(10000, qApp, [] { QCoreApplication::exit(99); });
+    // Should the program not quit, this ends the loop with a telling code;
+    // it dies with the test, so it cannot end a later test's loop.
+    QTimer guard;
+    guard.setSingleShot(true);
+    connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    guard.start(10000);
     QCOMPARE(QApplication::exec(), 0);
 }
 
