@@ -38,7 +38,8 @@ QString resultMessage(int code)
     }
 }
 
-bool parseArguments(QCommandLineParser &parser, const QStringList &arguments, CliResult &result)
+bool parseArguments(QCommandLineParser &parser, const QStringList &arguments,
+                    const QString &usage, CliResult &result)
 {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help = parser.addHelpOption();
@@ -48,7 +49,11 @@ bool parseArguments(QCommandLineParser &parser, const QStringList &arguments, Cl
         return true;
     }
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
-        result = {ExitOk, parser.helpText(), {}};
+        // Qt's own first line puts the options before the command word.
+        QString text = parser.helpText();
+        text.replace(0, text.indexOf(QLatin1Char('\n')),
+                     QStringLiteral("Usage: %1 %2").arg(kProgram, usage));
+        result = {ExitOk, text, {}};
         return true;
     }
     if (parser.isSet(version)) {

@@ -148,7 +148,7 @@ CliResult runDecode(const QStringList &arguments)
     parser.addPositionalArgument("hex", "The command's bytes in hex.", "decode <hex>...");
 
     CliResult result;
-    if (parseArguments(parser, arguments, result))
+    if (parseArguments(parser, arguments, QStringLiteral("decode [options] <hex>..."), result))
         return result;
     int userbandFrequency = 0;
     try {

@@ -226,7 +226,7 @@ CliResult runEncode(const QStringList &arguments)
     parser.addPositionalArgument("command", "encode (the default), decode or table.", "[encode]");
 
     CliResult result;
-    if (parseArguments(parser, arguments, result))
+    if (parseArguments(parser, arguments, QStringLiteral("[encode] [options]"), result))
         return result;
     try {
         if (!parser.positionalArguments().isEmpty())

@@ -231,7 +231,7 @@ CliResult runTable(const QStringList &arguments)
                                  "table <transponder>...");
 
     CliResult result;
-    if (parseArguments(parser, arguments, result))
+    if (parseArguments(parser, arguments, QStringLiteral("table [options] <transponder>..."), result))
         return result;
 
     int list = 1, position = 0, pin = -1;

@@ -210,7 +210,10 @@ void TestCli::answersHelpAndVersion()
 {
     const Run help = run({"--help"});
     QCOMPARE(help.exitCode, 0);
+    QVERIFY(help.out.startsWith("Usage: vantir-cli [encode] [options]\n"));
     QVERIFY(help.out.contains("Exit status:"));
+    QVERIFY(run({"decode", "--help"}).out.startsWith("Usage: vantir-cli decode [options] <hex>"));
+    QVERIFY(run({"table", "-h"}).out.startsWith("Usage: vantir-cli table [options] <transponder>"));
     QVERIFY(help.out.contains("--userband-frequency <MHz>"));
 
     const Run version = run({"--version"});
