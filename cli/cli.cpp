@@ -38,8 +38,8 @@ QString resultMessage(int code)
     }
 }
 
-bool parseArguments(QCommandLineParser &parser, const QStringList &arguments,
-                    const QString &usage, CliResult &result)
+bool parseArguments(QCommandLineParser &parser, const QStringList &arguments, const QString &usage,
+                    CliResult &result)
 {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help = parser.addHelpOption();

@@ -22,5 +22,5 @@ QString resultMessage(int code);
 // Parses and answers --help and --version; returns true when the run is
 // over (help, version or a parse error), with `result` set. `usage` is the
 // command's synopsis after the program name, e.g. "decode [options] <hex>...".
-bool parseArguments(QCommandLineParser &parser, const QStringList &arguments,
-                    const QString &usage, CliResult &result);
+bool parseArguments(QCommandLineParser &parser, const QStringList &arguments, const QString &usage,
+                    CliResult &result);

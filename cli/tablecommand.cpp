@@ -231,7 +231,8 @@ CliResult runTable(const QStringList &arguments)
                                  "table <transponder>...");
 
     CliResult result;
-    if (parseArguments(parser, arguments, QStringLiteral("table [options] <transponder>..."), result))
+    if (parseArguments(parser, arguments, QStringLiteral("table [options] <transponder>..."),
+                       result))
         return result;
 
     int list = 1, position = 0, pin = -1;
