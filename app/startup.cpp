@@ -1,6 +1,8 @@
 #include "startup.h"
 
-#include <QCoreApplication>
+#include "mainwindow.h"
+
+#include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -15,4 +17,18 @@ void installTranslators(QTranslator &toolkit, QTranslator &program)
     // which is where an installation puts the catalogue.
     program.load(QStringLiteral("vantir_") + QLocale::system().name());
     QCoreApplication::installTranslator(&program);
+}
+
+int runProgram(const std::function<void(QWidget &)> &beforeShow)
+{
+    QTranslator toolkitTranslator;
+    QTranslator programTranslator;
+    // Before the window: it sets its texts once, while it is built.
+    installTranslators(toolkitTranslator, programTranslator);
+
+    MainWindow window;
+    if (beforeShow)
+        beforeShow(window);
+    window.show();
+    return QApplication::exec();
 }

@@ -2,7 +2,6 @@
 // which catalogue it finds in the working directory, and that nothing it
 // finds there can break the window.
 
-#include "mainwindow.h"
 #include "startup.h"
 
 #include <QtTest>
@@ -39,6 +38,34 @@ bool createEntries(const QDir &dir, const QStringList &entries)
             return false;
     }
     return true;
+}
+
+// What the window showed when started as the program starts.
+struct Shown
+{
+    int exitCode = -1;
+    QString groupTitle;
+    QString positionCMessage;
+    QString positionCCommand;
+    QString closeButton;
+};
+
+// Runs the program's own start-up, reads the window once it is built (with
+// position C chosen), and ends the event loop.
+Shown startAsTheProgram()
+{
+    Shown shown;
+    shown.exitCode = runProgram([&shown](QWidget &window) {
+        shown.groupTitle = window.findChild<QGroupBox *>("groupBox_5")->title();
+        window.findChild<QComboBox *>("comboBoxPos")->setCurrentIndex(2);
+        shown.positionCMessage = window.findChild<QLineEdit *>("lineEditCmdA")->text();
+        shown.positionCCommand = window.findChild<QLineEdit *>("lineEditCmdB")->text();
+        shown.closeButton = window.findChild<QDialogButtonBox *>("buttonBox")
+                                ->button(QDialogButtonBox::Close)
+                                ->text();
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    });
+    return shown;
 }
 
 } // namespace
@@ -104,34 +131,26 @@ void TestStartup::findsTheCatalogueOnlyInTheWorkingDirectory()
 
     const QString previous = QDir::currentPath();
     QVERIFY(QDir::setCurrent(dir.filePath("start")));
-    QTranslator toolkit;
-    QTranslator program;
-    installTranslators(toolkit, program);
-    MainWindow window;
+    const Shown shown = startAsTheProgram();
     QDir::setCurrent(previous);
 
+    QCOMPARE(shown.exitCode, 0);
     const bool german = germanFor.contains(QLocale::system().name());
-    QCOMPARE(window.findChild<QGroupBox *>("groupBox_5")->title(),
+    QCOMPARE(shown.groupTitle,
              german ? QStringLiteral("Userbandnummer") : QStringLiteral("Userband Number"));
-    window.findChild<QComboBox *>("comboBoxPos")->setCurrentIndex(2);
-    QCOMPARE(window.findChild<QLineEdit *>("lineEditCmdA")->text(),
-             german ? QStringLiteral("Position ausserhalb Wertebereich")
-                    : QStringLiteral("position out of range"));
-    QCOMPARE(window.findChild<QLineEdit *>("lineEditCmdB")->text(), QStringLiteral("70 03 E8 0B "));
+    QCOMPARE(shown.positionCMessage, german ? QStringLiteral("Position ausserhalb Wertebereich")
+                                            : QStringLiteral("position out of range"));
+    QCOMPARE(shown.positionCCommand, QStringLiteral("70 03 E8 0B "));
 }
 
 void TestStartup::toolkitCatalogueFollowsTheLocale()
 {
-    QTranslator toolkit;
-    QTranslator program;
-    installTranslators(toolkit, program);
-    MainWindow window;
-    const QString close =
-        window.findChild<QDialogButtonBox *>("buttonBox")->button(QDialogButtonBox::Close)->text();
+    const Shown shown = startAsTheProgram();
+    QCOMPARE(shown.exitCode, 0);
     if (QLocale::system().language() == QLocale::German)
-        QCOMPARE(close, QStringLiteral("Schließen"));
+        QCOMPARE(shown.closeButton, QStringLiteral("Schließen"));
     else
-        QCOMPARE(close, QStringLiteral("Close"));
+        QCOMPARE(shown.closeButton, QStringLiteral("Close"));
 }
 
 QTEST_MAIN(TestStartup)
