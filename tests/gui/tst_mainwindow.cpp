@@ -11,14 +11,28 @@ namespace {
 const QString kDefaultA = QStringLiteral("E0 10 5A 0C F6 ");
 const QString kDefaultB = QStringLiteral("70 03 E8 03 ");
 
-// A shown window with helpers that act on its controls by object name.
+// Installs the built German catalogue, when asked, for as long as it lives.
+struct Catalogue
+{
+    explicit Catalogue(bool german)
+    {
+        if (german)
+            ok = translator.load(QStringLiteral(VANTIR_QM_PATH)) &&
+                 QCoreApplication::installTranslator(&translator);
+    }
+    QTranslator translator;
+    bool ok = true;
+};
+
+// A shown window, built under the German catalogue when asked, with helpers
+// that act on its controls by object name.
 class Window
 {
 public:
-    Window()
+    explicit Window(bool german = false) : catalogue(german)
     {
         window.show();
-        ok = QTest::qWaitForWindowExposed(&window);
+        ok = catalogue.ok && QTest::qWaitForWindowExposed(&window);
     }
 
     template <typename T = QWidget> T *get(const QString &name) const
@@ -78,17 +92,19 @@ public:
         return true;
     }
 
+    Catalogue catalogue; // before the window: it sets its texts while it is built
     MainWindow window;
     bool ok = false;
 };
 
 using Expectations = QMap<QString, QString>;
 
-// Installs the built German catalogue for as long as `catalogue` lives.
-bool installGerman(QTranslator &catalogue)
+// One row without the program's catalogue, one with the German one.
+void addCatalogueRows()
 {
-    return catalogue.load(QStringLiteral(VANTIR_QM_PATH)) &&
-           QCoreApplication::installTranslator(&catalogue);
+    QTest::addColumn<bool>("german");
+    QTest::newRow("English") << false;
+    QTest::newRow("German") << true;
 }
 
 } // namespace
@@ -298,10 +314,7 @@ void TestMainWindow::messagesUnderBothCatalogues()
     QFETCH(QString, cmdA);
     QFETCH(QString, cmdB);
 
-    QTranslator catalogue;
-    if (german)
-        QVERIFY(installGerman(catalogue));
-    Window w;
+    Window w(german);
     QVERIFY(w.ok);
     for (const QString &action : actions)
         QVERIFY2(w.perform(action), qPrintable(action));
@@ -311,18 +324,13 @@ void TestMainWindow::messagesUnderBothCatalogues()
 
 void TestMainWindow::menuKeysWorkUnderBothCatalogues_data()
 {
-    QTest::addColumn<bool>("german");
-    QTest::newRow("English") << false;
-    QTest::newRow("German") << true;
+    addCatalogueRows();
 }
 
 void TestMainWindow::menuKeysWorkUnderBothCatalogues()
 {
     QFETCH(bool, german);
-    QTranslator catalogue;
-    if (german)
-        QVERIFY(installGerman(catalogue));
-    Window w;
+    Window w(german);
     QVERIFY(w.ok);
     w.window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&w.window));
@@ -380,18 +388,13 @@ static QList<QDialog *> visibleInfoDialogs()
 
 void TestMainWindow::infoDialogShowsVersionAndBuildDate_data()
 {
-    QTest::addColumn<bool>("german");
-    QTest::newRow("English") << false;
-    QTest::newRow("German") << true;
+    addCatalogueRows();
 }
 
 void TestMainWindow::infoDialogShowsVersionAndBuildDate()
 {
     QFETCH(bool, german);
-    QTranslator catalogue;
-    if (german)
-        QVERIFY(installGerman(catalogue));
-    Window w;
+    Window w(german);
     QVERIFY(w.ok);
     w.get<QAction>("actionI_nfo")->trigger();
     const QList<QDialog *> dialogs = visibleInfoDialogs();
