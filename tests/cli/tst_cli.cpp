@@ -30,6 +30,22 @@ private:
                 QString::fromUtf8(process.readAllStandardError())};
     }
 
+    // The tool's whole answer: stderr, stdout and exit status.
+    static void expectRun(const QStringList &arguments, int exitCode, const QString &out,
+                          const QString &err = QString())
+    {
+        const Run result = run(arguments);
+        QCOMPARE(result.err, err);
+        QCOMPARE(result.out, out);
+        QCOMPARE(result.exitCode, exitCode);
+    }
+
+    // A refusal: one line on stderr, nothing on stdout.
+    static void expectRefusal(const QStringList &arguments, int exitCode, const QString &message)
+    {
+        expectRun(arguments, exitCode, QString(), QStringLiteral("vantir-cli: %1\n").arg(message));
+    }
+
 private slots:
     void encodesCommands_data();
     void encodesCommands();
@@ -109,10 +125,7 @@ void TestCli::encodesCommands()
     QFETCH(int, exitCode);
     QFETCH(QString, out);
 
-    const Run result = run(arguments);
-    QCOMPARE(result.err, QString());
-    QCOMPARE(result.out, out);
-    QCOMPARE(result.exitCode, exitCode);
+    expectRun(arguments, exitCode, out);
 }
 
 void TestCli::printsJson()
@@ -200,10 +213,7 @@ void TestCli::rejectsBadInput()
     QFETCH(QStringList, arguments);
     QFETCH(QString, message);
 
-    const Run result = run(arguments);
-    QCOMPARE(result.err, QStringLiteral("vantir-cli: %1\n").arg(message));
-    QCOMPARE(result.out, QString());
-    QCOMPARE(result.exitCode, 2);
+    expectRefusal(arguments, 2, message);
 }
 
 void TestCli::answersHelpAndVersion()
@@ -245,10 +255,7 @@ void TestCli::encodesSwitchOff()
     QFETCH(QStringList, arguments);
     QFETCH(int, exitCode);
     QFETCH(QString, out);
-    const Run result = run(arguments);
-    QCOMPARE(result.err, QString());
-    QCOMPARE(result.out, out);
-    QCOMPARE(result.exitCode, exitCode);
+    expectRun(arguments, exitCode, out);
 }
 
 void TestCli::decodesCommands_data()
@@ -307,10 +314,7 @@ void TestCli::decodesCommands()
 {
     QFETCH(QStringList, arguments);
     QFETCH(QString, out);
-    const Run result = run(arguments);
-    QCOMPARE(result.err, QString());
-    QCOMPARE(result.out, out);
-    QCOMPARE(result.exitCode, 0);
+    expectRun(arguments, 0, out);
 }
 
 void TestCli::decodesJson()
@@ -394,10 +398,7 @@ void TestCli::rejectsBadCommands()
     QFETCH(QStringList, arguments);
     QFETCH(int, exitCode);
     QFETCH(QString, message);
-    const Run result = run(arguments);
-    QCOMPARE(result.err, QStringLiteral("vantir-cli: %1\n").arg(message));
-    QCOMPARE(result.out, QString());
-    QCOMPARE(result.exitCode, exitCode);
+    expectRefusal(arguments, exitCode, message);
 }
 
 // The plain table as rows of cells, so that column widths do not matter.
@@ -541,10 +542,7 @@ void TestCli::tableRejectsBadOptions()
 {
     QFETCH(QStringList, arguments);
     QFETCH(QString, message);
-    const Run result = run(arguments);
-    QCOMPARE(result.err, QStringLiteral("vantir-cli: %1\n").arg(message));
-    QCOMPARE(result.out, QString());
-    QCOMPARE(result.exitCode, 2);
+    expectRefusal(arguments, 2, message);
 }
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -1,4 +1,5 @@
 #include "commandencoding.h"
+#include "encoderargs.h"
 #include "hextext.h"
 
 #include <gtest/gtest.h>
@@ -10,16 +11,7 @@
 
 namespace {
 
-struct Args
-{
-    int vertical = 0;
-    int lowBand = 0;
-    int position = 0;
-    int ifFrequency = 1100;
-    int userbandFrequency = 1284;
-    int userbandIndex = 0;
-    int pin = -1;
-};
+using Args = EncoderArgs;
 
 struct Case
 {

@@ -4,6 +4,7 @@
 #include "bands.h"
 #include "commanddecoding.h"
 #include "commandencoding.h"
+#include "encoderargs.h"
 
 #include <gtest/gtest.h>
 
@@ -14,16 +15,7 @@
 
 namespace {
 
-struct Settings
-{
-    int vertical = 0;
-    int lowBand = 0;
-    int position = 0;
-    int ifFrequency = 1100;
-    int userbandFrequency = 1284;
-    int userbandIndex = 0;
-    int pin = -1;
-};
+using Settings = EncoderArgs;
 
 ::testing::AssertionResult decodes(const std::string &text, DecodedCommand &command)
 {

@@ -1,6 +1,7 @@
 // Every text the form sets, with and without the German catalogue, and what
 // the compiled catalogue holds.
 
+#include "filebytes.h"
 #include "qmcatalogue.h"
 #include "ui_mainwindow.h"
 
@@ -111,12 +112,6 @@ const Texts kGermanChanges{
     {"groupBox_3.title", "Transponderfrequenz"}, {"groupBox_4.title", "Userbandfrequenz"},
     {"groupBox_7.title", "Ub (Liste1)"},         {"groupBox_8.title", "Ub (Liste2)"},
 };
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 } // namespace
 

@@ -1,32 +1,12 @@
 // The embedded bundle: its five files with their formats and storage, and the
 // window taking its pictures from it wherever it is started.
 
+#include "filebytes.h"
 #include "ui_mainwindow.h"
 
 #include <QtTest>
 
 namespace {
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-quint16 le16(const QByteArray &data, int at)
-{
-    return qFromLittleEndian<quint16>(data.constData() + at);
-}
-
-quint32 le32(const QByteArray &data, int at)
-{
-    return qFromLittleEndian<quint32>(data.constData() + at);
-}
-
-quint32 be32(const QByteArray &data, int at)
-{
-    return qFromBigEndian<quint32>(data.constData() + at);
-}
 
 // "220x48 depth 8 type 6 interlace 0 tRNS" from a PNG's header chunk.
 QString describePng(const QByteArray &data)

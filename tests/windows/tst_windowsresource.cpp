@@ -2,6 +2,8 @@
 // IDI_ICON1 in US English holding the 48 x 48, 8-bit image of the program's
 // .ico, and nothing else.
 
+#include "filebytes.h"
+
 #include <QtTest>
 
 namespace {
@@ -17,16 +19,6 @@ struct Resource
     quint16 language = 0;
     QByteArray data;
 };
-
-quint16 le16(const QByteArray &data, int at)
-{
-    return qFromLittleEndian<quint16>(data.constData() + at);
-}
-
-quint32 le32(const QByteArray &data, int at)
-{
-    return qFromLittleEndian<quint32>(data.constData() + at);
-}
 
 // A type or name field: 0xFFFF and a number, or a NUL-terminated UTF-16 string.
 QString readId(const QByteArray &data, int &at)
@@ -65,12 +57,6 @@ QVector<Resource> readRes(const QByteArray &data)
         at = (at + int(headerSize) + int(dataSize) + 3) & ~3;
     }
     return resources;
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
