@@ -15,8 +15,8 @@ const QString kMHz = QStringLiteral(" MHz");
 
 // Userband numbers of the preset buttons, by their id in buttonGroup: list 1
 // numbers its eight userbands 1..8, list 2 its twelve 1..12.
-constexpr int kPresetCount = 20;
-constexpr int kList1Count = 8;
+constexpr int kList1Count = bands::kPresetLists[0].count;
+constexpr int kPresetCount = kList1Count + bands::kPresetLists[1].count;
 
 int presetUserbandNumber(int id)
 {
