@@ -170,6 +170,14 @@ CliResult runDecode(const QStringList &arguments)
         return failure(ExitBadCommand, QStringLiteral("decode: ") + QString::fromStdString(error));
 
     const Frequencies frequencies = frequenciesOf(command, userbandFrequency);
+    // The sum holds both frequencies; a larger userband frequency cannot be
+    // the receiver's, and no intermediate frequency follows from it.
+    if (userbandFrequency > 0 && frequencies.frequencySum > 0 &&
+        userbandFrequency >= frequencies.frequencySum)
+        return usageError(QStringLiteral("--userband-frequency: %1 MHz is not below the %2 MHz "
+                                         "that the command's tuning word encodes")
+                              .arg(userbandFrequency)
+                              .arg(frequencies.frequencySum));
     result.out = parser.isSet("json") ? jsonReport(command, frequencies, bytesToHexText(frame))
                                       : plainReport(command, frequencies);
     return result;

@@ -388,6 +388,10 @@ void TestCli::rejectsBadCommands_data()
     QTest::newRow("bad userband frequency")
         << QStringList{"decode", "E0105A0CF6", "-r", "abc"} << 2
         << "--userband-frequency: 'abc' is not a whole number; use 950..2150";
+    QTest::newRow("userband frequency above the encoded sum")
+        << QStringList{"decode", "E0 10 5A 0C 7D", "-r", "2150"} << 2
+        << "--userband-frequency: 2150 MHz is not below the 1900 MHz that the command's tuning "
+           "word encodes";
     QTest::newRow("power-off with a frequency")
         << QStringList{"--power-off", "-f", "12000"} << 2
         << "--power-off takes no --frequency; a switch-off names only the userband (and the PIN)";
