@@ -9,14 +9,21 @@
 
 namespace {
 
-const QString kHighBand = QStringLiteral("High");
-const QString kHorizontal = QStringLiteral("Horizontal");
+// Item indices of the band and polarisation boxes; their texts belong to the
+// catalogue and never decide what is sent.
+constexpr int kHighBandIndex = 0;
+constexpr int kHorizontalIndex = 0;
 const QString kMHz = QStringLiteral(" MHz");
 
 // Userband numbers of the preset buttons, by their id in buttonGroup: list 1
 // numbers its eight userbands 1..8, list 2 its twelve 1..12.
 constexpr int kList1Count = bands::kPresetLists[0].count;
 constexpr int kPresetCount = kList1Count + bands::kPresetLists[1].count;
+
+int presetList(int id)
+{
+    return id < kList1Count ? 1 : 2;
+}
 
 int presetUserbandNumber(int id)
 {
@@ -73,13 +80,11 @@ void MainWindow::resetControls()
 
 void MainWindow::updateCommands()
 {
-    // Band and polarisation are recognised by the texts the user sees, which
-    // is why those item texts are never translated.
-    const bool lowBand = ui->comboBoxBand->currentText() != kHighBand;
+    const bool lowBand = ui->comboBoxBand->currentIndex() != kHighBandIndex;
     const int ifFrequency = bands::intermediateFrequency(ui->scrollBarSHF->value(), lowBand);
     ui->lineEditZf->setText(QString::number(ifFrequency) + kMHz);
 
-    const int vertical = ui->comboBoxPol->currentText() == kHorizontal ? 0 : 1;
+    const int vertical = ui->comboBoxPol->currentIndex() == kHorizontalIndex ? 0 : 1;
     const int pin = ui->groupBoxPinCode->isChecked() ? ui->scrollBarPincode->value() : -1;
     const int userbandIndex = ui->scrollBarTunerAddr->value() - 1;
     const int userbandFrequency = ui->scrollBarBandpassfreq->value();
@@ -124,11 +129,11 @@ void MainWindow::on_scrollBarSHF_valueChanged(int value)
     updateCommands();
 }
 
-void MainWindow::on_comboBoxBand_currentIndexChanged(const QString &band)
+void MainWindow::on_comboBoxBand_currentIndexChanged(const QString &)
 {
     // The two ranges meet at 11700 MHz, so a change of band always leaves the
     // transponder there; the scroll bar reports that through valueChanged.
-    const bool lowBand = band != kHighBand;
+    const bool lowBand = ui->comboBoxBand->currentIndex() != kHighBandIndex;
     ui->scrollBarSHF->setMinimum(bands::transponderMin(lowBand));
     ui->scrollBarSHF->setMaximum(bands::transponderMax(lowBand));
     updateCommands();
@@ -155,19 +160,16 @@ void MainWindow::on_scrollBarPincode_valueChanged(int value)
 void MainWindow::on_buttonGroup_buttonClicked(int)
 {
     // The scroll bars' own slots recompute; a bar already at the new value
-    // emits nothing, and then nothing has changed.
-    const QAbstractButton *checked = ui->buttonGroup->checkedButton();
-    if (!checked)
+    // emits nothing, and then nothing has changed. The frequency comes from
+    // the preset table, not from the button's text, which a catalogue may
+    // translate.
+    const int id = ui->buttonGroup->checkedId();
+    if (id < 0 || id >= kPresetCount)
         return;
-    QString frequency = checked->text();
-    frequency.remove(kMHz);
-    ui->scrollBarBandpassfreq->setValue(frequency.toInt());
-
-    if (ui->checkBoxLinkCSS->isChecked()) {
-        const int id = ui->buttonGroup->checkedId();
-        if (id >= 0 && id < kPresetCount)
-            ui->scrollBarTunerAddr->setValue(presetUserbandNumber(id));
-    }
+    ui->scrollBarBandpassfreq->setValue(
+        bands::presetFrequency(presetList(id), presetUserbandNumber(id)));
+    if (ui->checkBoxLinkCSS->isChecked())
+        ui->scrollBarTunerAddr->setValue(presetUserbandNumber(id));
 }
 
 void MainWindow::on_groupBoxPinCode_toggled(bool)
