@@ -1,6 +1,6 @@
 // Start-up as the program does it, under the locale CTest gives this run:
-// which catalogue it finds in the working directory, and that nothing it
-// finds there can break the window.
+// which catalogue it takes from the working directory, and the toolkit's
+// catalogue for the Close button.
 
 #include "startup.h"
 
@@ -9,63 +9,31 @@
 
 namespace {
 
-QByteArray validCatalogue()
+QByteArray builtCatalogue()
 {
-    QFile file(QStringLiteral(VANTIR_QM_PATH));
+    QFile file(VANTIR_QM_PATH);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// "name=content" entries: content is valid, truncated, damaged, empty or dir.
-bool createEntries(const QDir &dir, const QStringList &entries)
+// Runs the program's start-up in `folder` and returns what the window showed
+// once built: a group title, the EN 50494 message for position C and the
+// Close button.
+QStringList startIn(const QString &folder)
 {
-    for (const QString &entry : entries) {
-        const QString name = entry.section(QLatin1Char('='), 0, 0);
-        const QString kind = entry.section(QLatin1Char('='), 1);
-        if (kind == QLatin1String("dir")) {
-            if (!dir.mkdir(name))
-                return false;
-            continue;
-        }
-        QByteArray content;
-        if (kind == QLatin1String("valid"))
-            content = validCatalogue();
-        else if (kind == QLatin1String("truncated"))
-            content = validCatalogue().left(48);
-        else if (kind == QLatin1String("damaged"))
-            content = QByteArray("this is no catalogue").repeated(40);
-        QFile file(dir.filePath(name));
-        if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
-            return false;
-    }
-    return true;
-}
-
-// What the window showed when started as the program starts.
-struct Shown
-{
-    int exitCode = -1;
-    QString groupTitle;
-    QString positionCMessage;
-    QString positionCCommand;
-    QString closeButton;
-};
-
-// Runs the program's own start-up, reads the window once it is built (with
-// position C chosen), and ends the event loop.
-Shown startAsTheProgram()
-{
-    Shown shown;
-    shown.exitCode = runProgram([&shown](QWidget &window) {
-        shown.groupTitle = window.findChild<QGroupBox *>("groupBox_5")->title();
+    QStringList shown;
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(folder);
+    const int exitCode = runProgram([&shown](QWidget &window) {
         window.findChild<QComboBox *>("comboBoxPos")->setCurrentIndex(2);
-        shown.positionCMessage = window.findChild<QLineEdit *>("lineEditCmdA")->text();
-        shown.positionCCommand = window.findChild<QLineEdit *>("lineEditCmdB")->text();
-        shown.closeButton = window.findChild<QDialogButtonBox *>("buttonBox")
-                                ->button(QDialogButtonBox::Close)
-                                ->text();
+        shown << window.findChild<QGroupBox *>("groupBox_5")->title()
+              << window.findChild<QLineEdit *>("lineEditCmdA")->text()
+              << window.findChild<QDialogButtonBox *>("buttonBox")
+                     ->button(QDialogButtonBox::Close)
+                     ->text();
         QTimer::singleShot(0, qApp, &QCoreApplication::quit);
     });
-    return shown;
+    QDir::setCurrent(previous);
+    return exitCode == 0 ? shown : QStringList{"exit code", QString::number(exitCode)};
 }
 
 } // namespace
@@ -75,82 +43,48 @@ class TestStartup : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void findsTheCatalogueOnlyInTheWorkingDirectory_data();
-    void findsTheCatalogueOnlyInTheWorkingDirectory();
-    void toolkitCatalogueFollowsTheLocale();
+    void findsTheCatalogue_data();
+    void findsTheCatalogue();
 };
 
-void TestStartup::initTestCase()
+void TestStartup::findsTheCatalogue_data()
 {
-    QVERIFY2(!validCatalogue().isEmpty(), VANTIR_QM_PATH);
-    qInfo() << "system locale" << QLocale::system().name();
+    QTest::addColumn<QStringList>("files");     // "name=content", content valid, damaged or empty
+    QTest::addColumn<QStringList>("germanFor"); // the locales that must show German
+
+    QTest::newRow("catalogue for the locale")
+        << QStringList{"vantir_de_DE.qm=valid"} << QStringList{"de_DE"};
+    QTest::newRow("no catalogue") << QStringList{} << QStringList{};
+    QTest::newRow("catalogue in a subfolder")
+        << QStringList{"sub/vantir_de_DE.qm=valid"} << QStringList{};
+    QTest::newRow("catalogue for every locale")
+        << QStringList{"vantir.qm=valid"} << QStringList{"de_DE", "de_AT", "en_US"};
+    QTest::newRow("empty catalogue") << QStringList{"vantir_de_DE.qm=empty"} << QStringList{};
+    QTest::newRow("damaged catalogue") << QStringList{"vantir_de_DE.qm=damaged"} << QStringList{};
 }
 
-void TestStartup::findsTheCatalogueOnlyInTheWorkingDirectory_data()
+void TestStartup::findsTheCatalogue()
 {
-    QTest::addColumn<QStringList>("workingDirectory");
-    QTest::addColumn<QStringList>("elsewhere");
-    QTest::addColumn<QStringList>("germanFor"); // locales that must show German
-
-    const QStringList none;
-    QTest::newRow("catalogue in the working directory")
-        << QStringList{"vantir_de_DE.qm=valid"} << none << QStringList{"de_DE"};
-    QTest::newRow("no catalogue") << none << none << none;
-    QTest::newRow("catalogue in another folder")
-        << none << QStringList{"vantir_de_DE.qm=valid"} << none;
-    QTest::newRow("only vantir.qm")
-        << QStringList{"vantir.qm=valid"} << none << QStringList{"de_DE", "de_AT", "en_US"};
-    QTest::newRow("only vantir_de.qm")
-        << QStringList{"vantir_de.qm=valid"} << none << QStringList{"de_DE", "de_AT"};
-    QTest::newRow("damaged catalogue") << QStringList{"vantir_de_DE.qm=damaged"} << none << none;
-    QTest::newRow("truncated catalogue")
-        << QStringList{"vantir_de_DE.qm=truncated"} << none << none;
-    QTest::newRow("empty catalogue") << QStringList{"vantir_de_DE.qm=empty"} << none << none;
-    QTest::newRow("folder named like the catalogue")
-        << QStringList{"vantir_de_DE.qm=dir"} << none << none;
-    // The first file that exists is the one loaded; a damaged one is not
-    // passed over for a fallback.
-    QTest::newRow("damaged catalogue before a good fallback")
-        << QStringList{"vantir_de_DE.qm=damaged", "vantir.qm=valid"} << none
-        << QStringList{"de_AT", "en_US"};
-}
-
-void TestStartup::findsTheCatalogueOnlyInTheWorkingDirectory()
-{
-    QFETCH(QStringList, workingDirectory);
-    QFETCH(QStringList, elsewhere);
+    QFETCH(QStringList, files);
     QFETCH(QStringList, germanFor);
 
-    QTemporaryDir root;
-    QVERIFY(root.isValid());
-    QDir dir(root.path());
-    QVERIFY(dir.mkdir("start") && dir.mkdir("other"));
-    QVERIFY(createEntries(QDir(dir.filePath("start")), workingDirectory));
-    QVERIFY(createEntries(QDir(dir.filePath("other")), elsewhere));
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid() && QDir(folder.path()).mkdir("sub"));
+    for (const QString &file : files) {
+        const QString content = file.section('=', 1);
+        QByteArray bytes = content == "empty" ? QByteArray() : builtCatalogue();
+        if (content == "damaged")
+            bytes.truncate(48);
+        QFile out(folder.filePath(file.section('=', 0, 0)));
+        QVERIFY(out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size());
+    }
 
-    const QString previous = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(dir.filePath("start")));
-    const Shown shown = startAsTheProgram();
-    QDir::setCurrent(previous);
-
-    QCOMPARE(shown.exitCode, 0);
     const bool german = germanFor.contains(QLocale::system().name());
-    QCOMPARE(shown.groupTitle,
-             german ? QStringLiteral("Userbandnummer") : QStringLiteral("Userband Number"));
-    QCOMPARE(shown.positionCMessage, german ? QStringLiteral("Position ausserhalb Wertebereich")
-                                            : QStringLiteral("position out of range"));
-    QCOMPARE(shown.positionCCommand, QStringLiteral("70 03 E8 0B "));
-}
-
-void TestStartup::toolkitCatalogueFollowsTheLocale()
-{
-    const Shown shown = startAsTheProgram();
-    QCOMPARE(shown.exitCode, 0);
-    if (QLocale::system().language() == QLocale::German)
-        QCOMPARE(shown.closeButton, QStringLiteral("Schließen"));
-    else
-        QCOMPARE(shown.closeButton, QStringLiteral("Close"));
+    const bool germanToolkit = QLocale::system().language() == QLocale::German;
+    QCOMPARE(startIn(folder.path()),
+             (QStringList{german ? "Userbandnummer" : "Userband Number",
+                          german ? "Position ausserhalb Wertebereich" : "position out of range",
+                          germanToolkit ? "Schließen" : "Close"}));
 }
 
 QTEST_MAIN(TestStartup)
