@@ -1,0 +1,373 @@
+# What vantir-cli answers, as a terminal shows it. Each entry is a command
+# line after "$ ", run by the shell with the built tool first on PATH, then
+# what it prints: stdout as it is, stderr lines after "! ", and the exit status
+# in brackets when it is not 0. Lines end exactly as printed, trailing blanks
+# included.
+# Encoding: the window's defaults, every option, and what each standard cannot carry.
+$ vantir-cli
+Intermediate frequency: 1100 MHz
+EN 50494: E0 10 5A 0C F6 
+EN 50607: 70 03 E8 03 
+$ vantir-cli encode
+Intermediate frequency: 1100 MHz
+EN 50494: E0 10 5A 0C F6 
+EN 50607: 70 03 E8 03 
+$ vantir-cli -p v -b low -s B -i 1000 -u 2 -r 1400
+Intermediate frequency: 1000 MHz
+EN 50494: E0 10 5A 30 FA 
+EN 50607: 70 0B 84 04 
+$ vantir-cli --polarisation=Vertical --band=LOW --position=b --if=1000 --userband=2 --userband-frequency=1400
+Intermediate frequency: 1000 MHz
+EN 50494: E0 10 5A 30 FA 
+EN 50607: 70 0B 84 04 
+$ vantir-cli -f 11000
+Intermediate frequency: 1250 MHz
+EN 50494: E0 10 5A 09 1C 
+EN 50607: 70 04 7E 02 
+$ vantir-cli -f 11700
+Intermediate frequency: 1100 MHz
+EN 50494: E0 10 5A 0C F6 
+EN 50607: 70 03 E8 03 
+$ vantir-cli -b low
+Intermediate frequency: 1950 MHz
+EN 50494: E0 10 5A 09 CB 
+EN 50607: 70 07 3A 02 
+$ vantir-cli --pin 255
+Intermediate frequency: 1100 MHz
+EN 50494: E0 10 5C 0C F6 FF 
+EN 50607: 71 03 E8 03 FF 
+$ vantir-cli -s C
+Intermediate frequency: 1100 MHz
+EN 50494: position out of range
+EN 50607: 70 03 E8 0B 
+[1]
+$ vantir-cli -u 9
+Intermediate frequency: 1100 MHz
+EN 50494: userband number out of range
+EN 50607: 70 43 E8 03 
+[1]
+$ vantir-cli --standard en50607 -s D
+Intermediate frequency: 1100 MHz
+EN 50607: 70 03 E8 0F 
+$ vantir-cli --standard "EN 50494" -s D
+Intermediate frequency: 1100 MHz
+EN 50494: position out of range
+[1]
+$ vantir-cli --json -s C --pin 7 -f 12000
+{
+    "command": "channel change",
+    "en50494": {
+        "error": "position out of range",
+        "result": 1,
+        "standard": "EN 50494"
+    },
+    "en50607": {
+        "command": "71 05 14 0B 07 ",
+        "result": 0,
+        "standard": "EN 50607"
+    },
+    "intermediateFrequency": 1400,
+    "settings": {
+        "band": "high",
+        "pin": 7,
+        "polarisation": "horizontal",
+        "position": "C",
+        "transponderFrequency": 12000,
+        "userband": 1,
+        "userbandFrequency": 1284
+    }
+}
+[1]
+$ vantir-cli --json --if 1000
+{
+    "command": "channel change",
+    "en50494": {
+        "command": "E0 10 5A 0C DD ",
+        "result": 0,
+        "standard": "EN 50494"
+    },
+    "en50607": {
+        "command": "70 03 84 03 ",
+        "result": 0,
+        "standard": "EN 50607"
+    },
+    "intermediateFrequency": 1000,
+    "settings": {
+        "band": "high",
+        "pin": null,
+        "polarisation": "horizontal",
+        "position": "A",
+        "userband": 1,
+        "userbandFrequency": 1284
+    }
+}
+$ vantir-cli --power-off
+EN 50494 switch-off: E0 10 5A 00 00 
+EN 50607 switch-off: 70 00 00 00 
+$ vantir-cli --power-off -u 8 --pin 200
+EN 50494 switch-off: E0 10 5C E0 00 C8 
+EN 50607 switch-off: 71 38 00 00 C8 
+$ vantir-cli --power-off -u 32 --standard both
+EN 50494 switch-off: userband number out of range
+EN 50607 switch-off: 70 F8 00 00 
+[1]
+$ vantir-cli --version
+vantir-cli 1.0.0
+# Refusals: one line on stderr, nothing on stdout.
+$ vantir-cli --pin abc
+! vantir-cli: --pin: 'abc' is not a whole number; use 0..255
+[2]
+$ vantir-cli --pin 1.5
+! vantir-cli: --pin: '1.5' is not a whole number; use 0..255
+[2]
+$ vantir-cli --pin 256
+! vantir-cli: --pin: 256 is out of range; use 0..255
+[2]
+$ vantir-cli --pin 99999999999999999999
+! vantir-cli: --pin: 99999999999999999999 is out of range; use 0..255
+[2]
+$ vantir-cli -s E
+! vantir-cli: --position: 'E' is not a position; use A, B, C or D
+[2]
+$ vantir-cli -p x
+! vantir-cli: --polarisation: 'x' is not a polarisation; use horizontal (h) or vertical (v)
+[2]
+$ vantir-cli -b mid
+! vantir-cli: --band: 'mid' is not a band; use high or low
+[2]
+$ vantir-cli -f 10699
+! vantir-cli: --frequency: 10699 is out of range; use 10700..12750
+[2]
+$ vantir-cli -b high -f 11000
+! vantir-cli: --frequency (high band): 11000 is out of range; use 11700..12750
+[2]
+$ vantir-cli -i 2151
+! vantir-cli: --if: 2151 is out of range; use 950..2150
+[2]
+$ vantir-cli -u 33
+! vantir-cli: --userband: 33 is out of range; use 1..32
+[2]
+$ vantir-cli -r 949
+! vantir-cli: --userband-frequency: 949 is out of range; use 950..2150
+[2]
+$ vantir-cli -f 12000 -i 1000
+! vantir-cli: --frequency and --if exclude each other; give one
+[2]
+$ vantir-cli --pin 1 --pin 2
+! vantir-cli: --pin: given more than once
+[2]
+$ vantir-cli --standard dvb
+! vantir-cli: --standard: 'dvb' is not a standard; use en50494, en50607 or both
+[2]
+$ vantir-cli --frob
+! vantir-cli: Unknown option 'frob'.
+[2]
+$ vantir-cli encdoe
+! vantir-cli: unexpected argument 'encdoe'
+[2]
+$ vantir-cli --power-off -f 12000
+! vantir-cli: --power-off takes no --frequency; a switch-off names only the userband (and the PIN)
+[2]
+$ vantir-cli --power-off -r 1400
+! vantir-cli: --power-off takes no --userband-frequency; a switch-off names only the userband (and the PIN)
+[2]
+# Decoding.
+$ vantir-cli decode "E0 10 5A 0C F6 " -r 1284
+Standard: EN 50494
+Command: channel change
+Framing: E0 (first transmission)
+Address: 10 (any LNB, switcher or SMATV)
+Userband: 1
+Position: A
+Polarisation: horizontal
+Band: high
+Tuning word: 246
+Intermediate frequency: 1100 MHz
+Intermediate + userband frequency: 2384 MHz
+PIN: none
+$ vantir-cli decode 0xE0, 0x10 5a0C f6
+Standard: EN 50494
+Command: channel change
+Framing: E0 (first transmission)
+Address: 10 (any LNB, switcher or SMATV)
+Userband: 1
+Position: A
+Polarisation: horizontal
+Band: high
+Tuning word: 246
+Intermediate + userband frequency: 2384 MHz
+PIN: none
+$ vantir-cli decode "0XE0	0X10	0X5A 0X0C 0XF6"
+Standard: EN 50494
+Command: channel change
+Framing: E0 (first transmission)
+Address: 10 (any LNB, switcher or SMATV)
+Userband: 1
+Position: A
+Polarisation: horizontal
+Band: high
+Tuning word: 246
+Intermediate + userband frequency: 2384 MHz
+PIN: none
+$ vantir-cli decode "E1 00 5C 30 FA 2A"
+Standard: EN 50494
+Command: channel change
+Framing: E1 (repeated transmission)
+Address: 00 (any device)
+Userband: 2
+Position: B
+Polarisation: vertical
+Band: low
+Tuning word: 250
+Intermediate + userband frequency: 2400 MHz
+PIN: 42
+$ vantir-cli decode "71 03 e8 03 2a"
+Standard: EN 50607
+Command: channel change
+Userband: 1
+Position: A
+Polarisation: horizontal
+Band: high
+Tuning word: 1000
+Intermediate frequency: 1100 MHz
+PIN: 42
+$ vantir-cli decode 70FFFF0D
+Standard: EN 50607
+Command: channel change
+Userband: 32
+Position: D
+Polarisation: vertical
+Band: high
+Tuning word: 2047
+Intermediate frequency: 2147 MHz
+PIN: none
+$ vantir-cli decode "E0 11 5A E0 00"
+Standard: EN 50494
+Command: switch-off
+Framing: E0 (first transmission)
+Address: 11 (LNB)
+Userband: 8
+PIN: none
+$ vantir-cli decode "71 F8 00 00 07"
+Standard: EN 50607
+Command: switch-off
+Userband: 32
+PIN: 7
+$ vantir-cli decode --json "E0 10 5C 0C F6 00" -r 1284
+{
+    "address": "10",
+    "band": "high",
+    "bytes": "E0 10 5C 0C F6 00 ",
+    "command": "channel change",
+    "framing": "E0",
+    "frequencySum": 2384,
+    "intermediateFrequency": 1100,
+    "pin": 0,
+    "polarisation": "horizontal",
+    "position": "A",
+    "standard": "EN 50494",
+    "tuningWord": 246,
+    "userband": 1
+}
+$ vantir-cli decode --json "70 00 00 00"
+{
+    "bytes": "70 00 00 00 ",
+    "command": "switch-off",
+    "pin": null,
+    "standard": "EN 50607",
+    "userband": 1
+}
+$ vantir-cli decode E0105A0CF
+! vantir-cli: decode: 'E0105A0CF' at column 1 has an odd number of hex digits
+[3]
+$ vantir-cli decode E0 10 5A 0C Fx
+! vantir-cli: decode: 'x' at column 14 is not a hex digit
+[3]
+$ vantir-cli decode " , "
+! vantir-cli: decode: no hex bytes given
+[3]
+$ vantir-cli decode
+! vantir-cli: decode: give the command's bytes in hex
+[2]
+$ vantir-cli decode "E2 10 5A 0C F6"
+! vantir-cli: decode: byte 1 is E2: neither an EN 50494 framing byte (E0, E1) nor an EN 50607 command (70, 71)
+[3]
+$ vantir-cli decode "E0 20 5A 0C F6"
+! vantir-cli: decode: byte 2 is 20: not a single-cable address (10, 00 or 11)
+[3]
+$ vantir-cli decode "E0 10 5B 0C F6"
+! vantir-cli: decode: byte 3 is 5B: not an EN 50494 command (5A, or 5C with PIN)
+[3]
+$ vantir-cli decode "E0 10"
+! vantir-cli: decode: EN 50494 frame ends after 2 byte(s); it needs an address and a command byte
+[3]
+$ vantir-cli decode "E0 10 5A 0C F6 00"
+! vantir-cli: decode: EN 50494 command 5A takes 5 bytes; got 6
+[3]
+$ vantir-cli decode "71 03 E8 03"
+! vantir-cli: decode: EN 50607 command 71 (with PIN, the last byte) takes 5 bytes; got 4
+[3]
+$ vantir-cli decode "70 03 E8 13"
+! vantir-cli: decode: byte 4 is 13: its upper four bits are reserved and must be 0
+[3]
+$ vantir-cli decode E0105A0C7D -r 1899
+Standard: EN 50494
+Command: channel change
+Framing: E0 (first transmission)
+Address: 10 (any LNB, switcher or SMATV)
+Userband: 1
+Position: A
+Polarisation: horizontal
+Band: high
+Tuning word: 125
+Intermediate frequency: 1 MHz
+Intermediate + userband frequency: 1900 MHz
+PIN: none
+$ vantir-cli decode E0105A0C7D -r 1900
+! vantir-cli: --userband-frequency: 1900 MHz is not below the 1900 MHz that the command's tuning word encodes
+[2]
+# Tables.
+$ vantir-cli table 11493H 12188V -u 1-2
+Transponder MHz  Pol  Band  Userband  Userband MHz  IF MHz  EN 50494         EN 50607
+11493            H    low   1         1284          1743    E0 10 5A 09 97   70 06 6B 02 
+11493            H    low   2         1400          1743    E0 10 5A 29 B4   70 0E 6B 02 
+12188            V    high  1         1284          1588    E0 10 5A 05 70   70 05 D0 01 
+12188            V    high  2         1400          1588    E0 10 5A 25 8D   70 0D D0 01 
+$ vantir-cli table 11700h --list 2 -u 12-13 --format csv
+transponder,polarisation,band,userband,userbandFrequency,intermediateFrequency,en50494,en50607
+11700,horizontal,high,12,2096,1100,"userband number out of range","70 5B E8 03 "
+11700,horizontal,high,13,,1100,"userband number out of range","70 63 E8 03 "
+$ vantir-cli table 11700V -u 2 -b low -s B --pin 9 --format json
+[
+    {
+        "band": "low",
+        "en50494": "E0 10 5C 31 E8 09 ",
+        "en50607": "71 0F 3A 04 09 ",
+        "intermediateFrequency": 1950,
+        "polarisation": "vertical",
+        "transponderFrequency": 11700,
+        "userband": 2,
+        "userbandFrequency": 1400
+    }
+]
+$ vantir-cli table 11493H 99999V abc -u 1 --format csv
+transponder,polarisation,band,userband,userbandFrequency,intermediateFrequency,en50494,en50607
+11493,horizontal,low,1,1284,1743,"E0 10 5A 09 97 ","70 06 6B 02 "
+! vantir-cli: table: transponder 2: '99999V': 99999 MHz is outside both bands (10700..12750 MHz)
+! vantir-cli: table: transponder 3: 'abc' is not a transponder; write its frequency in MHz and H or V, e.g. 11493H
+[4]
+$ vantir-cli table
+! vantir-cli: table: give the transponders, e.g. 11493H 12188V
+[2]
+$ vantir-cli table 11700H --list 3
+! vantir-cli: --list: 3 is out of range; use 1..2
+[2]
+$ vantir-cli table 11700H -u 8-1
+! vantir-cli: --userbands: '8-1' runs backwards; use 1..32 in rising order
+[2]
+$ vantir-cli table 11700H -u a-b
+! vantir-cli: --userbands: 'a-b' is not a number or range like 1-8
+[2]
+$ vantir-cli table 11700H --format xml
+! vantir-cli: --format: 'xml' is not a format; use text, csv or json
+[2]
