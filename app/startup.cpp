@@ -1,5 +1,6 @@
 #include "startup.h"
 
+#include "catalogue.h"
 #include "mainwindow.h"
 
 #include <QApplication>
@@ -14,8 +15,9 @@ void installTranslators(QTranslator &toolkit, QTranslator &program)
     QCoreApplication::installTranslator(&toolkit);
 
     // No folder: a relative name resolves against the working directory,
-    // which is where an installation puts the catalogue.
-    program.load(QStringLiteral("vantir_") + QLocale::system().name());
+    // which is where an installation puts the catalogue. Whatever else lies
+    // there must not be able to bring the window down, so it is checked.
+    loadCheckedCatalogue(program, QStringLiteral("vantir_") + QLocale::system().name());
     QCoreApplication::installTranslator(&program);
 }
 

@@ -16,8 +16,8 @@ QByteArray builtCatalogue()
 }
 
 // Runs the program's start-up in `folder` and returns what the window showed
-// once built: a group title, the EN 50494 message for position C and the
-// Close button.
+// once built: a group title, both commands for position C and the Close
+// button.
 QStringList startIn(const QString &folder)
 {
     QStringList shown;
@@ -27,6 +27,7 @@ QStringList startIn(const QString &folder)
         window.findChild<QComboBox *>("comboBoxPos")->setCurrentIndex(2);
         shown << window.findChild<QGroupBox *>("groupBox_5")->title()
               << window.findChild<QLineEdit *>("lineEditCmdA")->text()
+              << window.findChild<QLineEdit *>("lineEditCmdB")->text()
               << window.findChild<QDialogButtonBox *>("buttonBox")
                      ->button(QDialogButtonBox::Close)
                      ->text();
@@ -45,6 +46,7 @@ class TestStartup : public QObject
 private slots:
     void findsTheCatalogue_data();
     void findsTheCatalogue();
+    void startsWithAnyDamagedCatalogue();
 };
 
 void TestStartup::findsTheCatalogue_data()
@@ -61,6 +63,9 @@ void TestStartup::findsTheCatalogue_data()
         << QStringList{"vantir.qm=valid"} << QStringList{"de_DE", "de_AT", "en_US"};
     QTest::newRow("empty catalogue") << QStringList{"vantir_de_DE.qm=empty"} << QStringList{};
     QTest::newRow("damaged catalogue") << QStringList{"vantir_de_DE.qm=damaged"} << QStringList{};
+    QTest::newRow("damaged catalogue before a sound one")
+        << QStringList{"vantir_de_DE.qm=damaged", "vantir.qm=valid"}
+        << QStringList{"de_DE", "de_AT", "en_US"};
 }
 
 void TestStartup::findsTheCatalogue()
@@ -73,8 +78,8 @@ void TestStartup::findsTheCatalogue()
     for (const QString &file : files) {
         const QString content = file.section('=', 1);
         QByteArray bytes = content == "empty" ? QByteArray() : builtCatalogue();
-        if (content == "damaged")
-            bytes.truncate(48);
+        if (content == "damaged") // a message record's length runs past the end
+            bytes[292] = char(0xd3);
         QFile out(folder.filePath(file.section('=', 0, 0)));
         QVERIFY(out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size());
     }
@@ -84,7 +89,28 @@ void TestStartup::findsTheCatalogue()
     QCOMPARE(startIn(folder.path()),
              (QStringList{german ? "Userbandnummer" : "Userband Number",
                           german ? "Position ausserhalb Wertebereich" : "position out of range",
-                          germanToolkit ? "Schließen" : "Close"}));
+                          "70 03 E8 0B ", germanToolkit ? "Schließen" : "Close"}));
+}
+
+// Every single-byte change of the built catalogue, as the one for a German
+// locale or as the one for every locale: the window starts and computes,
+// whatever it shows for the damaged texts.
+void TestStartup::startsWithAnyDamagedCatalogue()
+{
+    const QByteArray intact = builtCatalogue();
+    QTemporaryDir folder;
+    QVERIFY(!intact.isEmpty() && folder.isValid());
+    const bool german = QLocale::system().language() == QLocale::German;
+    QFile file(
+        folder.filePath(german ? "vantir_" + QLocale::system().name() + ".qm" : "vantir.qm"));
+    for (int at = 0; at < intact.size(); ++at) {
+        QByteArray damaged = intact;
+        damaged[at] = char(damaged[at] ^ 0xFF);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(damaged) == damaged.size());
+        file.close();
+        QVERIFY2(startIn(folder.path()).value(2) == "70 03 E8 0B ",
+                 qPrintable(QString::number(at)));
+    }
 }
 
 QTEST_MAIN(TestStartup)
