@@ -6,6 +6,26 @@
 
 #include <QCommandLineParser>
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#ifndef _WIN32
+#include <fcntl.h>
+#endif
+
+namespace {
+
+// True when all of `bytes` reached the stream; errno says why not.
+bool writeAll(std::FILE *stream, const QByteArray &bytes)
+{
+    return std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream) ==
+               size_t(bytes.size()) &&
+           std::fflush(stream) == 0;
+}
+
+} // namespace
+
 const QString kProgram = QStringLiteral("vantir-cli");
 
 CliResult usageError(const QString &message)
@@ -15,7 +35,12 @@ CliResult usageError(const QString &message)
 
 CliResult failure(int exitCode, const QString &message)
 {
-    return {exitCode, {}, QStringLiteral("%1: %2\n").arg(kProgram, message)};
+    // Values in messages are shown escaped already; this keeps any message
+    // on its one line whatever it quotes.
+    QString line = message;
+    line.replace(QLatin1Char('\n'), QLatin1String("\\n"))
+        .replace(QLatin1Char('\r'), QLatin1String("\\r"));
+    return {exitCode, {}, QStringLiteral("%1: %2\n").arg(kProgram, line)};
 }
 
 QString singleValue(const QCommandLineParser &parser, const QString &name)
@@ -45,7 +70,11 @@ bool parseArguments(QCommandLineParser &parser, const QStringList &arguments, co
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     if (!parser.parse(arguments)) {
-        result = usageError(parser.errorText());
+        // The toolkit's message would repeat an unknown option in full.
+        const QStringList unknown = parser.unknownOptionNames();
+        result = usageError(
+            unknown.isEmpty() ? parser.errorText()
+                              : QStringLiteral("Unknown option %1.").arg(quoted(unknown.first())));
         return true;
     }
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
@@ -80,4 +109,38 @@ CliResult runCli(const QStringList &arguments)
     if (command == QLatin1String("encode"))
         rest.removeAt(1);
     return runEncode(rest);
+}
+
+bool keepStandardStreamsFilled()
+{
+    bool stdoutOpen = true;
+#ifndef _WIN32
+    // open() takes the lowest free descriptor, which is the closed one.
+    for (int fd = 0; fd <= 2; ++fd) {
+        if (fcntl(fd, F_GETFD) == -1 && errno == EBADF) {
+            stdoutOpen = stdoutOpen && fd != 1;
+            open("/dev/null", fd == 0 ? O_RDONLY : O_WRONLY);
+        }
+    }
+#endif
+    return stdoutOpen;
+}
+
+int writeResult(const CliResult &result, bool stdoutOpen)
+{
+    QString err = result.err;
+    bool written = true;
+    if (!result.out.isEmpty()) {
+        errno = 0;
+        if (!stdoutOpen || !writeAll(stdout, result.out.toLocal8Bit())) {
+            const QString reason = stdoutOpen ? QString::fromLocal8Bit(std::strerror(errno))
+                                              : QStringLiteral("it is closed");
+            err +=
+                QStringLiteral("%1: cannot write to standard output: %2\n").arg(kProgram, reason);
+            written = false;
+        }
+    }
+    if (!writeAll(stderr, err.toLocal8Bit()))
+        written = false;
+    return written ? result.exitCode : ExitOutputFailed;
 }

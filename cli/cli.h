@@ -18,7 +18,18 @@ enum CliExitCode
     ExitNotEncodable = 1, // a requested standard cannot carry the values
     ExitUsage = 2,        // bad option or value
     ExitBadCommand = 3,   // decode: the bytes are not a command the tool reads
+    ExitOutputFailed = 6, // stdout or stderr could not take the whole answer
 };
 
 // Runs the tool on a full argument list, program name first.
 CliResult runCli(const QStringList &arguments);
+
+// Fills any of the standard streams that the caller closed with /dev/null,
+// before anything else opens a file that would take its place and receive
+// the output. Returns whether stdout was open.
+bool keepStandardStreamsFilled();
+
+// Writes the answer and returns the exit status: the answer's own, or
+// ExitOutputFailed, with a line on stderr when it still works, if either
+// stream could not take all of it.
+int writeResult(const CliResult &result, bool stdoutOpen);

@@ -22,7 +22,8 @@ const char kDescription[] =
     "Exit status:\n"
     "  0  the command was read\n"
     "  2  bad option or value\n"
-    "  3  the bytes are not a command this tool reads; stderr says which and why";
+    "  3  the bytes are not a command this tool reads; stderr says which and why\n"
+    "  6  the output could not be written (full disk, closed stream)";
 
 QString hexByte(std::uint8_t byte)
 {
@@ -162,7 +163,9 @@ CliResult runDecode(const QStringList &arguments)
         return usageError(error.message());
     }
 
-    const std::string text = parser.positionalArguments().join(QLatin1Char(' ')).toStdString();
+    // The bytes as typed, so that a message names the byte actually given.
+    const std::string text =
+        argumentBytes(parser.positionalArguments().join(QLatin1Char(' '))).toStdString();
     std::vector<std::uint8_t> frame;
     DecodedCommand command;
     std::string error;

@@ -29,7 +29,8 @@ const char kDescription[] =
     "Exit status:\n"
     "  0  every requested command was computed\n"
     "  1  a requested standard cannot carry the values; its line shows why\n"
-    "  2  bad option or value; nothing is printed on stdout";
+    "  2  bad option or value; nothing is printed on stdout\n"
+    "  6  the output could not be written (full disk, closed stream)";
 
 struct Settings
 {
@@ -122,8 +123,8 @@ QString parseStandard(const QString &value)
     if (v == QLatin1String("50607") || v == QLatin1String("en50607"))
         return QStringLiteral("en50607");
     throw UsageError(
-        QStringLiteral("--standard: '%1' is not a standard; use en50494, en50607 or both")
-            .arg(value));
+        QStringLiteral("--standard: %1 is not a standard; use en50494, en50607 or both")
+            .arg(quoted(value)));
 }
 
 QVector<Outcome> encode(const Settings &s, const QString &standard)
@@ -230,8 +231,8 @@ CliResult runEncode(const QStringList &arguments)
         return result;
     try {
         if (!parser.positionalArguments().isEmpty())
-            throw UsageError(QStringLiteral("unexpected argument '%1'")
-                                 .arg(parser.positionalArguments().first()));
+            throw UsageError(QStringLiteral("unexpected argument %1")
+                                 .arg(quoted(parser.positionalArguments().first())));
         const Settings settings = readSettings(parser);
         const QString standard = parser.isSet("standard")
                                      ? parseStandard(singleValue(parser, "standard"))

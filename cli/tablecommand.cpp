@@ -29,7 +29,8 @@ const char kDescription[] =
     "  0  the whole table was printed\n"
     "  2  bad option or value; nothing is printed on stdout\n"
     "  4  some transponder entries were bad: stderr names each by its place in the\n"
-    "     list, the table holds the others";
+    "     list, the table holds the others\n"
+    "  6  the output could not be written (full disk, closed stream)";
 
 constexpr int ExitBadEntries = 4;
 
@@ -52,26 +53,27 @@ struct Row
 
 Transponder parseTransponder(const QString &entry, bool bandGiven, bool lowBand)
 {
-    static const QRegularExpression form(QStringLiteral("^([0-9]{4,5})\\s*([HhVv])$"));
-    const QRegularExpressionMatch match = form.match(entry.trimmed());
+    static const QRegularExpression form(
+        QRegularExpression::anchoredPattern(QStringLiteral("([0-9]{4,5}) ?([HhVv])")));
+    const QRegularExpressionMatch match = form.match(entry);
     if (!match.hasMatch())
-        throw UsageError(QStringLiteral("'%1' is not a transponder; write its frequency in MHz "
+        throw UsageError(QStringLiteral("%1 is not a transponder; write its frequency in MHz "
                                         "and H or V, e.g. 11493H")
-                             .arg(entry));
+                             .arg(quoted(entry)));
     Transponder t;
     t.frequency = match.captured(1).toInt();
     t.vertical = match.captured(2).compare(QLatin1String("v"), Qt::CaseInsensitive) == 0;
     if (!bandGiven && (t.frequency < bands::kLowBandMin || t.frequency > bands::kHighBandMax))
-        throw UsageError(QStringLiteral("'%1': %2 MHz is outside both bands (%3..%4 MHz)")
-                             .arg(entry)
+        throw UsageError(QStringLiteral("%1: %2 MHz is outside both bands (%3..%4 MHz)")
+                             .arg(quoted(entry))
                              .arg(t.frequency)
                              .arg(bands::kLowBandMin)
                              .arg(bands::kHighBandMax));
     t.lowBand = bandGiven ? lowBand : t.frequency < bands::kHighBandMin;
     if (t.frequency < bands::transponderMin(t.lowBand) ||
         t.frequency > bands::transponderMax(t.lowBand))
-        throw UsageError(QStringLiteral("'%1': %2 MHz is outside the %3 band (%4..%5 MHz)")
-                             .arg(entry)
+        throw UsageError(QStringLiteral("%1: %2 MHz is outside the %3 band (%4..%5 MHz)")
+                             .arg(quoted(entry))
                              .arg(t.frequency)
                              .arg(t.lowBand ? QLatin1String("low") : QLatin1String("high"))
                              .arg(bands::transponderMin(t.lowBand))
@@ -82,14 +84,14 @@ Transponder parseTransponder(const QString &entry, bool bandGiven, bool lowBand)
 // "3", "1-8" or "9..12".
 QPair<int, int> parseUserbandRange(const QString &value)
 {
-    static const QRegularExpression form(
-        QStringLiteral("^([0-9]+)(?:\\s*(?:-|\\.\\.)\\s*([0-9]+))?$"));
-    const QRegularExpressionMatch match = form.match(value.trimmed());
+    static const QRegularExpression form(QRegularExpression::anchoredPattern(
+        QStringLiteral("([0-9]+)(?: ?(?:-|\\.\\.) ?([0-9]+))?")));
+    const QRegularExpressionMatch match = form.match(value);
     const QString range =
         QStringLiteral("%1..%2").arg(bands::kUserbandNumberMin).arg(bands::kUserbandNumberMax);
     if (!match.hasMatch())
         throw UsageError(
-            QStringLiteral("--userbands: '%1' is not a number or range like 1-8").arg(value));
+            QStringLiteral("--userbands: %1 is not a number or range like 1-8").arg(quoted(value)));
     const int from = parseNumber("--userbands", match.captured(1), bands::kUserbandNumberMin,
                                  bands::kUserbandNumberMax);
     const int to = match.captured(2).isEmpty()
@@ -97,8 +99,8 @@ QPair<int, int> parseUserbandRange(const QString &value)
                        : parseNumber("--userbands", match.captured(2), bands::kUserbandNumberMin,
                                      bands::kUserbandNumberMax);
     if (to < from)
-        throw UsageError(QStringLiteral("--userbands: '%1' runs backwards; use %2 in rising order")
-                             .arg(value, range));
+        throw UsageError(QStringLiteral("--userbands: %1 runs backwards; use %2 in rising order")
+                             .arg(quoted(value), range));
     return {from, to};
 }
 
@@ -257,9 +259,9 @@ CliResult runTable(const QStringList &arguments)
             format = singleValue(parser, "format").toLower();
             if (format != QLatin1String("text") && format != QLatin1String("csv") &&
                 format != QLatin1String("json"))
-                throw UsageError(QStringLiteral("--format: '%1' is not a format; use text, csv "
+                throw UsageError(QStringLiteral("--format: %1 is not a format; use text, csv "
                                                 "or json")
-                                     .arg(singleValue(parser, "format")));
+                                     .arg(quoted(singleValue(parser, "format"))));
         }
         if (parser.positionalArguments().isEmpty())
             throw UsageError(QStringLiteral("table: give the transponders, e.g. 11493H 12188V"));

@@ -3,6 +3,7 @@
 #include "framebytes.h"
 #include "hextext.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace {
@@ -10,6 +11,7 @@ namespace {
 using namespace framebytes;
 
 const std::uint8_t kSingleCableAddresses[] = {0x10, 0x00, 0x11};
+constexpr std::size_t kShownGroupLength = 20;
 
 std::string hexByte(std::uint8_t byte)
 {
@@ -138,7 +140,10 @@ bool parseHexText(const std::string &text, std::vector<std::uint8_t> &frame, std
             ++i;
         }
         const std::size_t digits = i - digitsStart;
-        const std::string group = text.substr(groupStart, i - groupStart);
+        // A long group is named by its start, so that the message stays short.
+        const std::size_t shown = std::min<std::size_t>(i - groupStart, kShownGroupLength);
+        const std::string group =
+            text.substr(groupStart, shown) + (shown < i - groupStart ? "..." : "");
         if (digits == 0 || digits % 2 != 0) {
             error = "'" + group + "' at column " + std::to_string(groupStart + 1) +
                     (digits == 0 ? " has no hex digits" : " has an odd number of hex digits");

@@ -371,3 +371,52 @@ $ vantir-cli table 11700H -u a-b
 $ vantir-cli table 11700H --format xml
 ! vantir-cli: --format: 'xml' is not a format; use text, csv or json
 [2]
+# Output that cannot be written is a failure, with a line on stderr while it works.
+$ vantir-cli > /dev/full
+! vantir-cli: cannot write to standard output: No space left on device
+[6]
+$ vantir-cli decode E0 10 5A 0C F6 > /dev/full
+! vantir-cli: cannot write to standard output: No space left on device
+[6]
+$ vantir-cli table 11493H > /dev/full
+! vantir-cli: cannot write to standard output: No space left on device
+[6]
+$ vantir-cli >&-
+! vantir-cli: cannot write to standard output: it is closed
+[6]
+$ vantir-cli table 11493H abc -u 1 --format csv 2> /dev/full
+transponder,polarisation,band,userband,userbandFrequency,intermediateFrequency,en50494,en50607
+11493,horizontal,low,1,1284,1743,"E0 10 5A 09 97 ","70 06 6B 02 "
+[6]
+# Values are read exactly, and shown escaped and shortened, on one line.
+$ x=$(printf '42\n_'); vantir-cli --pin "${x%_}"
+! vantir-cli: --pin: '42\n' is not a whole number; use 0..255
+[2]
+$ vantir-cli --pin " 42"
+! vantir-cli: --pin: ' 42' is not a whole number; use 0..255
+[2]
+$ vantir-cli table "11493H "
+Transponder MHz  Pol  Band  Userband  Userband MHz  IF MHz  EN 50494  EN 50607
+! vantir-cli: table: transponder 1: '11493H ' is not a transponder; write its frequency in MHz and H or V, e.g. 11493H
+[4]
+$ vantir-cli -s "$(printf 'a\nb\tc\001')"
+! vantir-cli: --position: 'a\nb\tc\x01' is not a position; use A, B, C or D
+[2]
+$ vantir-cli "--$(printf 'fr\nob')"
+! vantir-cli: Unknown option 'fr\nob'.
+[2]
+$ vantir-cli -s "$(printf '%0100000d' 0)"
+! vantir-cli: --position: '0000000000000000000000000000000000000000...' is not a position; use A, B, C or D
+[2]
+$ vantir-cli --pin "9$(printf '%099999d' 0)"
+! vantir-cli: --pin: 9000000000000000000000000000000000000000... is out of range; use 0..255
+[2]
+$ vantir-cli decode "E0 $(printf '%099999d' 1)"
+! vantir-cli: decode: '00000000000000000000...' at column 4 has an odd number of hex digits
+[3]
+$ vantir-cli decode "E0 $(printf '\303\050')"
+! vantir-cli: decode: byte C3 at column 4 is not a hex digit
+[3]
+$ vantir-cli decode "E0 $(printf '\303\251')"
+! vantir-cli: decode: byte C3 at column 4 is not a hex digit
+[3]
