@@ -190,7 +190,10 @@ void TestMainWindow::showsWhatTheControlsSay_data()
             const int frequency = bands::presetFrequency(list, number);
             const QString button =
                 QString(list == 1 ? "button_scr%1" : "button_css%1").arg(frequency);
-            const QString before = list == 1 ? "button_css974" : "button_scr1400";
+            // A button of the other list with another number comes first.
+            const QString before = list == 1     ? "button_css2096"
+                                   : number == 1 ? "button_scr2096"
+                                                 : "button_scr1284";
             for (const bool automatic : {true, false}) {
                 QStringList actions{"click " + before, "click " + button};
                 if (!automatic)
