@@ -1,7 +1,10 @@
 // The window's work as a user feels it: one scroll-bar step recomputed end to
-// end, and building the window. Runs offscreen.
+// end, building the window, and checking its catalogue. Runs offscreen.
 
+#include "catalogue.h"
 #include "mainwindow.h"
+
+#include <QFile>
 
 #include <QApplication>
 #include <QScrollBar>
@@ -37,6 +40,20 @@ void BM_ConstructMainWindow(benchmark::State &state)
     }
 }
 BENCHMARK(BM_ConstructMainWindow)->Unit(benchmark::kMicrosecond);
+
+// The structure check that start-up runs on the catalogue before loading it.
+void BM_CheckCatalogue(benchmark::State &state)
+{
+    QFile file(QStringLiteral(VANTIR_QM_PATH));
+    if (!file.open(QIODevice::ReadOnly)) {
+        state.SkipWithError("the built catalogue is missing");
+        return;
+    }
+    const QByteArray catalogue = file.readAll();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(isSoundCatalogue(catalogue));
+}
+BENCHMARK(BM_CheckCatalogue)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
