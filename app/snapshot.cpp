@@ -15,6 +15,10 @@ int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // The offscreen platform has no theme and falls back to a 12 pt font; a
+    // desktop without a theme of its own gives Qt programs 9 pt "Sans
+    // Serif", and the window is laid out for that.
+    QApplication::setFont(QFont(QStringLiteral("Sans Serif"), 9));
     const QString path = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("vantir.png");
 
     QTranslator toolkitTranslator;
