@@ -9,13 +9,13 @@ if(NOT result EQUAL 0)
 endif()
 
 foreach(path bin/vantir bin/vantir-cli share/vantir/vantir_de_DE.qm
-             share/applications/vantir.desktop share/icons/hicolor/48x48/apps/vantir.png)
+             share/applications/example.drosvane.vantir.desktop share/icons/hicolor/48x48/apps/vantir.png)
     if(NOT EXISTS "${PREFIX}/${path}")
         message(FATAL_ERROR "not installed: ${path}")
     endif()
 endforeach()
 
-file(READ "${PREFIX}/share/applications/vantir.desktop" desktop)
+file(READ "${PREFIX}/share/applications/example.drosvane.vantir.desktop" desktop)
 foreach(line "Exec=[^\n]*/bin/vantir\n" "Path=[^\n]*/share/vantir\n" "Icon=vantir\n")
     if(NOT desktop MATCHES "${line}")
         message(FATAL_ERROR "desktop entry lacks ${line}:\n${desktop}")
