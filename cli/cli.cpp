@@ -105,6 +105,10 @@ CliResult runCli(const QStringList &arguments)
         rest.removeAt(1);
         return runTable(rest);
     }
+    if (command == QLatin1String("wave")) {
+        rest.removeAt(1);
+        return runWave(rest);
+    }
     // Encoding is the default, so the command word is optional.
     if (command == QLatin1String("encode"))
         rest.removeAt(1);

@@ -9,6 +9,7 @@ class QCommandLineParser;
 CliResult runEncode(const QStringList &arguments);
 CliResult runDecode(const QStringList &arguments);
 CliResult runTable(const QStringList &arguments);
+CliResult runWave(const QStringList &arguments);
 
 // Helpers shared by the commands.
 extern const QString kProgram;

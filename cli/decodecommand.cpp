@@ -1,13 +1,18 @@
 #include "bands.h"
+#include "capture.h"
 #include "commanddecoding.h"
 #include "commands.h"
 #include "hextext.h"
+#include "linesignal.h"
 #include "values.h"
 
 #include <QCommandLineParser>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonValue>
+
+#include <cmath>
 
 namespace {
 
@@ -18,12 +23,22 @@ const char kDescription[] =
     "prefixes or commas, in lower case, in one argument or several.\n"
     "An EN 50494 tuning word encodes the sum of intermediate and userband frequency;\n"
     "give --userband-frequency to get the intermediate frequency itself.\n"
+    "With --capture it reads the messages in a recording of the cable (a sound card\n"
+    "behind a coupling capacitor, or an oscilloscope's export, at 88.2 kHz or more):\n"
+    "each with its time, bytes, whether every bit and parity bit held, the tone and\n"
+    "timing measured, the supply when the recording holds it, and the command.\n"
+    "Bytes and bits in its messages are counted from 1, bit 9 being the parity bit.\n"
     "\n"
     "Exit status:\n"
     "  0  the command was read\n"
     "  2  bad option or value\n"
-    "  3  the bytes are not a command this tool reads; stderr says which and why\n"
+    "  3  the bytes are not a command this tool reads; stderr says which and why;\n"
+    "     with --capture: a message is damaged (its report says where) or none was\n"
+    "     found\n"
     "  6  the output could not be written (full disk, closed stream)";
+
+constexpr int kMaxChannel = 64;
+constexpr int kMaxSampleRate = 100000000;
 
 QString hexByte(std::uint8_t byte)
 {
@@ -63,7 +78,7 @@ Frequencies frequenciesOf(const DecodedCommand &c, int userbandFrequency)
         f.ifFrequency = en50607IfFrequency(c.tuningWord);
     } else {
         f.frequencySum = en50494FrequencySum(c.tuningWord);
-        if (userbandFrequency > 0)
+        if (userbandFrequency > 0 && userbandFrequency < f.frequencySum)
             f.ifFrequency = f.frequencySum - userbandFrequency;
     }
     return f;
@@ -105,7 +120,7 @@ QString plainReport(const DecodedCommand &c, const Frequencies &f)
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
-QString jsonReport(const DecodedCommand &c, const Frequencies &f, const std::string &hex)
+QJsonObject jsonReport(const DecodedCommand &c, const Frequencies &f, const std::string &hex)
 {
     const auto orNull = [](int value) {
         return value >= 0 ? QJsonValue(value) : QJsonValue(QJsonValue::Null);
@@ -130,7 +145,81 @@ QString jsonReport(const DecodedCommand &c, const Frequencies &f, const std::str
         if (c.standard == SingleCableStandard::En50494)
             root.insert("frequencySum", f.frequencySum);
     }
-    return QString::fromUtf8(QJsonDocument(root).toJson(QJsonDocument::Indented));
+    return root;
+}
+
+QString toJson(const QJsonDocument &document)
+{
+    return QString::fromUtf8(document.toJson(QJsonDocument::Indented));
+}
+
+// Each message found in a capture: where, its bytes, whether every bit held,
+// the tone and timing measured, and the command read when every bit held.
+// Returns whether every message was read cleanly.
+bool captureReport(const Capture &capture, const std::vector<linesignal::Message> &messages,
+                   int userbandFrequency, bool json, QString &out)
+{
+    bool clean = true;
+    QJsonArray array;
+    QStringList blocks;
+    for (std::size_t i = 0; i < messages.size(); ++i) {
+        const linesignal::Message &m = messages[i];
+        const std::string hex = bytesToHexText(m.bytes);
+        QJsonObject entry{
+            {"start", m.start},
+            {"bytes", QString::fromStdString(hex)},
+            {"bits", m.bitCount},
+            {"everyBitHeld", m.error.empty()},
+            {"toneFrequency", std::round(m.toneFrequency)},
+            {"bitPeriod", m.bitPeriod},
+            {"timingSpread", m.timingSpread},
+        };
+        QString text = QStringLiteral("Message %1 at %2 ms: %3\n")
+                           .arg(i + 1)
+                           .arg(m.start * 1e3, 0, 'f', 2)
+                           .arg(QString::fromStdString(hex));
+        if (m.error.empty()) {
+            text += QStringLiteral("Every bit and parity bit held\n");
+        } else {
+            clean = false;
+            text += QStringLiteral("Damaged: %1\n").arg(QString::fromStdString(m.error));
+            entry.insert("error", QString::fromStdString(m.error));
+            if (m.errorByte >= 0) {
+                entry.insert("errorByte", m.errorByte + 1);
+                entry.insert("errorBit", m.errorBit + 1);
+            }
+        }
+        text += QStringLiteral("Tone: %1 kHz; bit period %2 ms, slots within %3 % of it\n")
+                    .arg(m.toneFrequency / 1e3, 0, 'f', 2)
+                    .arg(m.bitPeriod * 1e3, 0, 'f', 3)
+                    .arg(m.timingSpread * 100, 0, 'f', 1);
+        if (m.hasSupply) {
+            text += QStringLiteral("Supply: %1 %3 before, %2 %3 during\n")
+                        .arg(m.supplyBefore, 0, 'f', 2)
+                        .arg(m.supplyDuring, 0, 'f', 2)
+                        .arg(capture.unit);
+            entry.insert("supplyBefore", m.supplyBefore);
+            entry.insert("supplyDuring", m.supplyDuring);
+            entry.insert("supplyUnit", capture.unit);
+        }
+        DecodedCommand command;
+        std::string error;
+        if (m.error.empty()) {
+            if (decodeCommand(m.bytes, command, error)) {
+                const Frequencies f = frequenciesOf(command, userbandFrequency);
+                text += plainReport(command, f);
+                entry.insert("command", jsonReport(command, f, hex));
+            } else {
+                text += QStringLiteral("Not a single-cable command: %1\n")
+                            .arg(QString::fromStdString(error));
+                entry.insert("notSingleCable", QString::fromStdString(error));
+            }
+        }
+        blocks << text;
+        array.append(entry);
+    }
+    out = json ? toJson(QJsonDocument(array)) : blocks.join(QLatin1Char('\n'));
+    return clean;
 }
 
 } // namespace
@@ -145,11 +234,19 @@ CliResult runDecode(const QStringList &arguments)
          "intermediate frequency.",
          "MHz"},
         {"json", "Print JSON instead of plain text."},
+        {"capture",
+         "Read the messages in a recording of the cable instead: .wav (or another "
+         "sound file) or an oscilloscope's .csv.",
+         "file"},
+        {"channel", "The capture's channel, or the CSV's value column, from 1 (default 1).",
+         "number"},
+        {"sample-rate", "Samples a second of a CSV that holds only values.", "Hz"},
     });
     parser.addPositionalArgument("hex", "The command's bytes in hex.", "decode <hex>...");
 
     CliResult result;
-    if (parseArguments(parser, arguments, QStringLiteral("decode [options] <hex>..."), result))
+    if (parseArguments(parser, arguments,
+                       QStringLiteral("decode [options] <hex>... | --capture <file>"), result))
         return result;
     int userbandFrequency = 0;
     try {
@@ -157,6 +254,33 @@ CliResult runDecode(const QStringList &arguments)
             userbandFrequency =
                 parseNumber("--userband-frequency", singleValue(parser, "userband-frequency"),
                             bands::kUserbandFrequencyMin, bands::kUserbandFrequencyMax);
+        if (parser.isSet("capture")) {
+            if (!parser.positionalArguments().isEmpty())
+                throw UsageError(QStringLiteral("decode: give the bytes or a --capture, not both"));
+            const int channel =
+                parser.isSet("channel")
+                    ? parseNumber("--channel", singleValue(parser, "channel"), 1, kMaxChannel)
+                    : 1;
+            const double sampleRate =
+                parser.isSet("sample-rate")
+                    ? parseNumber("--sample-rate", singleValue(parser, "sample-rate"),
+                                  int(linesignal::kMinSampleRate), kMaxSampleRate)
+                    : 0;
+            const QString path = singleValue(parser, "capture");
+            const Capture capture = readCapture(path, channel, sampleRate);
+            const auto messages = linesignal::readMessages(capture.samples, capture.sampleRate);
+            if (messages.empty())
+                return failure(
+                    ExitBadCommand,
+                    QStringLiteral("decode: %1: no DiSEqC message found").arg(quoted(path)));
+            const bool clean = captureReport(capture, messages, userbandFrequency,
+                                             parser.isSet("json"), result.out);
+            result.exitCode = clean ? ExitOk : ExitBadCommand;
+            return result;
+        }
+        if (parser.isSet("channel") || parser.isSet("sample-rate"))
+            throw UsageError(
+                QStringLiteral("decode: --channel and --sample-rate go with --capture"));
         if (parser.positionalArguments().isEmpty())
             throw UsageError(QStringLiteral("decode: give the command's bytes in hex"));
     } catch (const UsageError &error) {
@@ -181,7 +305,9 @@ CliResult runDecode(const QStringList &arguments)
                                          "that the command's tuning word encodes")
                               .arg(userbandFrequency)
                               .arg(frequencies.frequencySum));
-    result.out = parser.isSet("json") ? jsonReport(command, frequencies, bytesToHexText(frame))
-                                      : plainReport(command, frequencies);
+    result.out =
+        parser.isSet("json")
+            ? toJson(QJsonDocument(jsonReport(command, frequencies, bytesToHexText(frame))))
+            : plainReport(command, frequencies);
     return result;
 }

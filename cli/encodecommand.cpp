@@ -23,9 +23,12 @@ const char kDescription[] =
     "\n"
     "Commands:\n"
     "  encode        this one, the default\n"
-    "  decode <hex>  reads a command back; see 'vantir-cli decode --help'\n"
+    "  decode <hex>  reads a command back, or with --capture <file> the commands\n"
+    "                in a recording of the cable; see 'vantir-cli decode --help'\n"
     "  table <transponder>...  both commands for many transponders and userbands;\n"
     "                see 'vantir-cli table --help'\n"
+    "  wave          one command as the signal on the cable: a .wav, .csv, .svg or\n"
+    "                .png file; see 'vantir-cli wave --help'\n"
     "\n"
     "Exit status:\n"
     "  0  every requested command was computed\n"
@@ -86,7 +89,8 @@ CliResult runEncode(const QStringList &arguments)
         {"standard", "Standard to compute: en50494, en50607 or both (default).", "name"},
         {"json", "Print JSON instead of plain text."},
     });
-    parser.addPositionalArgument("command", "encode (the default), decode or table.", "[encode]");
+    parser.addPositionalArgument("command", "encode (the default), decode, table or wave.",
+                                 "[encode]");
 
     CliResult result;
     if (parseArguments(parser, arguments, QStringLiteral("[encode] [options]"), result))

@@ -1,16 +1,43 @@
 #include "cli.h"
 #include "values.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+// The toolkit's own notes (about fonts or runtime folders) are not part of
+// the tool's answer, and stderr holds only the tool's one-line messages.
+void dropToolkitNotes(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtFatalMsg) {
+        std::fprintf(stderr, "vantir-cli: %s\n", qPrintable(message));
+        std::abort();
+    }
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
     const bool stdoutOpen = keepStandardStreamsFilled();
-    QCoreApplication app(argc, argv);
+    qInstallMessageHandler(dropToolkitNotes);
+    // Drawing needs the toolkit's fonts, and so a GUI application; it draws
+    // offscreen, since the tool never shows a window.
+    std::unique_ptr<QCoreApplication> app;
+    if (argc > 1 && qstrcmp(argv[1], "wave") == 0) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
 #ifdef _WIN32
-    const QStringList arguments = app.arguments();
+    const QStringList arguments = app->arguments();
 #else
-    // Not app.arguments(): it replaces bytes that are not UTF-8.
+    // Not app->arguments(): it replaces bytes that are not UTF-8.
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << argumentFromBytes(argv[i]);

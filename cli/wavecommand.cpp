@@ -1,0 +1,153 @@
+#include "capture.h"
+#include "commanddecoding.h"
+#include "commandencoding.h"
+#include "commands.h"
+#include "hextext.h"
+#include "linesignal.h"
+#include "settings.h"
+#include "signalpicture.h"
+#include "values.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+
+namespace {
+
+const char kDescription[] =
+    "Writes one command as the receiver puts it on the LNB cable: 22 kHz tone\n"
+    "bursts, a bit every 1.5 ms (1.0 ms of tone for a 0, 0.5 ms for a 1), each\n"
+    "byte followed by an odd parity bit, inside a step of the supply from 13 V\n"
+    "to 18 V and back, with 15 ms of quiet on either side.\n"
+    "The command is set as for encode, for one standard. --output writes it\n"
+    "by the file's extension: .wav (mono 16-bit for a signal generator or a\n"
+    "sound card; the tone alone, or with --supply the supply too, scaled so\n"
+    "that 20 V is full scale), .csv (time in seconds and volts, with the\n"
+    "supply), .svg or .png (a picture of the bursts, bits, parity bits and\n"
+    "bytes). Without --output it prints the bits of each byte and the timing.\n"
+    "\n"
+    "Exit status:\n"
+    "  0  the signal was written\n"
+    "  1  the standard cannot carry the values; nothing is written\n"
+    "  2  bad option or value\n"
+    "  6  the output could not be written";
+
+// The supply scaled into a sound file's range; the tone alone at about
+// two thirds of full scale.
+constexpr double kSupplyFullScale = 20.0;
+constexpr double kToneFullScale = 0.5;
+constexpr double kMaxSampleRate = 10e6;
+
+QString bitsReport(const QString &standard, const std::string &hex,
+                   const linesignal::LineSignal &signal)
+{
+    QString text = QStringLiteral("%1: %2\nByte  Bits      Parity\n")
+                       .arg(standard, QString::fromStdString(hex));
+    for (std::size_t i = 0; i + 8 < signal.bits.size(); i += 9) {
+        QString bits;
+        std::uint8_t byte = 0;
+        for (std::size_t b = i; b < i + 8; ++b) {
+            bits += signal.bits[b].value ? QLatin1Char('1') : QLatin1Char('0');
+            byte = std::uint8_t(byte << 1 | signal.bits[b].value);
+        }
+        text += QStringLiteral("%1    %2  %3\n")
+                    .arg(QString::fromStdString(bytesToHexText({byte})).trimmed(), bits)
+                    .arg(signal.bits[i + 8].value ? 1 : 0);
+    }
+    const double end = signal.bits.back().start + linesignal::kBitPeriod;
+    text += QStringLiteral("Tone: 22 kHz, 650 mV peak to peak; a bit every 1.5 ms: 1.0 ms of "
+                           "tone for a 0, 0.5 ms for a 1\n"
+                           "Supply: 13 V, 18 V from %1 ms; bits from %2 ms to %3 ms; 13 V from "
+                           "%4 ms; %5 ms in all\n")
+                .arg(signal.stepUp * 1e3)
+                .arg(signal.bits.front().start * 1e3)
+                .arg(end * 1e3)
+                .arg(signal.stepDown * 1e3)
+                .arg(signal.length * 1e3);
+    return text;
+}
+
+} // namespace
+
+CliResult runWave(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QString::fromLatin1(kDescription));
+    parser.addOptions(commandOptions());
+    parser.addOptions({
+        {"standard", "Standard of the command: en50494 or en50607.", "name"},
+        {{"o", "output"}, "File to write: .wav, .csv, .svg or .png.", "file"},
+        {"sample-rate", "Samples a second of .wav and .csv, 88200..10000000 (default 192000).",
+         "Hz"},
+        {"supply", "In a .wav, the supply as well as the tone."},
+    });
+
+    CliResult result;
+    if (parseArguments(parser, arguments, QStringLiteral("wave [options]"), result))
+        return result;
+    QString standard, output;
+    Settings settings;
+    int sampleRate = 192000;
+    try {
+        if (!parser.positionalArguments().isEmpty())
+            throw UsageError(QStringLiteral("wave: unexpected argument %1")
+                                 .arg(quoted(parser.positionalArguments().first())));
+        if (!parser.isSet("standard"))
+            throw UsageError(QStringLiteral("wave: give the --standard, en50494 or en50607"));
+        standard = parseStandard(singleValue(parser, "standard"), false);
+        settings = readSettings(parser);
+        if (parser.isSet("sample-rate"))
+            sampleRate = parseNumber("--sample-rate", singleValue(parser, "sample-rate"),
+                                     int(linesignal::kMinSampleRate), int(kMaxSampleRate));
+        if (parser.isSet("output")) {
+            output = singleValue(parser, "output");
+            const QString suffix = QFileInfo(output).suffix().toLower();
+            if (!QStringList{"wav", "csv", "svg", "png"}.contains(suffix))
+                throw UsageError(QStringLiteral("--output: %1 does not end in .wav, .csv, .svg "
+                                                "or .png")
+                                     .arg(quoted(output)));
+        }
+    } catch (const UsageError &error) {
+        return usageError(error.message());
+    }
+
+    const Outcome outcome = encode(settings, standard).first();
+    if (outcome.code != EncodeOk)
+        return failure(ExitNotEncodable,
+                       QStringLiteral("wave: %1: %2")
+                           .arg(QLatin1String(outcome.standard), outcomeText(outcome)));
+    std::vector<std::uint8_t> frame;
+    std::string unused;
+    parseHexText(outcome.hex, frame, unused);
+    const linesignal::LineSignal signal = linesignal::lineSignal({frame});
+    if (output.isEmpty()) {
+        result.out = bitsReport(QLatin1String(outcome.standard), outcome.hex, signal);
+        return result;
+    }
+
+    const QString suffix = QFileInfo(output).suffix().toLower();
+    QString error;
+    if (suffix == QLatin1String("wav") || suffix == QLatin1String("csv")) {
+        const bool supply = suffix == QLatin1String("csv") || parser.isSet("supply");
+        std::vector<float> samples = linesignal::sampleLine(signal, sampleRate, supply);
+        if (suffix == QLatin1String("csv")) {
+            error = writeCsv(output, samples, sampleRate);
+        } else {
+            const double fullScale = supply ? kSupplyFullScale : kToneFullScale;
+            for (float &sample : samples)
+                sample = float(sample / fullScale);
+            error = writeWav(output, samples, sampleRate);
+        }
+    } else {
+        error = saveSignalPicture(output, signal,
+                                  QStringLiteral("%1 %2 %3")
+                                      .arg(QLatin1String(outcome.standard),
+                                           settings.powerOff ? QStringLiteral("switch-off")
+                                                             : QStringLiteral("channel change"),
+                                           QString::fromStdString(outcome.hex).trimmed()));
+    }
+    if (!error.isEmpty())
+        return failure(ExitOutputFailed,
+                       QStringLiteral("wave: cannot write %1: %2").arg(quoted(output), error));
+    result.out = QStringLiteral("%1\n").arg(output);
+    return result;
+}
