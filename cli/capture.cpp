@@ -1,5 +1,6 @@
 #include "capture.h"
 
+#include "capturecsv.h"
 #include "linesignal.h"
 #include "values.h"
 
@@ -16,13 +17,13 @@
 
 namespace {
 
-// A capture of ten seconds at 10 MHz; anything larger is not a capture of
-// one command.
-constexpr qint64 kMaxCsvSize = qint64(2) << 30;
+// Ten seconds at 10 MHz as text is about 1 GiB at most; anything larger is not a
+// capture of one command.
+constexpr qint64 kMaxCsvSize = qint64(1) << 30;
 
 [[noreturn]] void refuse(const QString &path, const QString &why)
 {
-    throw UsageError(QStringLiteral("%1: %2").arg(quoted(path), why));
+    throw UsageError(QStringLiteral("--capture %1: %2").arg(quoted(path), why));
 }
 
 void checkRate(const QString &path, double rate)
@@ -64,16 +65,6 @@ Capture readSoundFile(const QString &path, int channel)
     return capture;
 }
 
-bool readNumber(QString field, QChar decimalComma, double &value)
-{
-    field = field.trimmed();
-    if (!decimalComma.isNull())
-        field.replace(decimalComma, QLatin1Char('.'));
-    bool ok = false;
-    value = field.toDouble(&ok);
-    return ok && std::isfinite(value);
-}
-
 Capture readCsv(const QString &path, int channel, double sampleRate)
 {
     QFile file(path);
@@ -81,69 +72,13 @@ Capture readCsv(const QString &path, int channel, double sampleRate)
         refuse(path, file.errorString());
     if (file.size() > kMaxCsvSize)
         refuse(path, QStringLiteral("is larger than a capture of one command can be"));
-
-    Capture capture;
-    capture.unit = QStringLiteral("V");
-    double scale = 1; // millivolts when the header says so
-    std::vector<double> times;
-    QChar separator, decimalComma;
-    int lineNumber = 0;
-    bool inData = false;
-    while (!file.atEnd()) {
-        const QString line = QString::fromUtf8(file.readLine()).trimmed();
-        ++lineNumber;
-        if (line.isEmpty())
-            continue;
-        if (separator.isNull()) {
-            separator = line.contains(QLatin1Char(';'))    ? QLatin1Char(';')
-                        : line.contains(QLatin1Char('\t')) ? QLatin1Char('\t')
-                                                           : QLatin1Char(',');
-            // "0,000001;18,3": a comma is the decimal mark when it separates
-            // nothing.
-            if (separator != QLatin1Char(','))
-                decimalComma = QLatin1Char(',');
-        }
-        const QStringList fields = line.split(separator);
-        const bool oneColumn = fields.size() == 1;
-        const int column = oneColumn ? 0 : channel;
-        double time = 0, value = 0;
-        if (!oneColumn && column >= fields.size() && readNumber(fields[0], decimalComma, time))
-            refuse(path, QStringLiteral("line %1 has %2 value column(s); --channel %3 is not "
-                                        "one of them")
-                             .arg(lineNumber)
-                             .arg(fields.size() - 1)
-                             .arg(channel));
-        const bool numbers = (oneColumn || readNumber(fields[0], decimalComma, time)) &&
-                             column < fields.size() &&
-                             readNumber(fields[column], decimalComma, value);
-        if (!numbers) {
-            if (inData)
-                refuse(path, QStringLiteral("line %1: %2 is not a row of numbers")
-                                 .arg(lineNumber)
-                                 .arg(quoted(line)));
-            if (line.contains(QLatin1String("mV")))
-                scale = 1e-3;
-            continue;
-        }
-        if (!inData && oneColumn && !(sampleRate > 0))
-            refuse(path, QStringLiteral("holds one column of values; give its --sample-rate"));
-        inData = true;
-        capture.samples.push_back(float(value * scale));
-        if (!oneColumn) {
-            if (!times.empty() && time <= times.back())
-                refuse(path, QStringLiteral("line %1: its time does not follow the line "
-                                            "before")
-                                 .arg(lineNumber));
-            times.push_back(time);
-        }
-    }
-    if (capture.samples.size() < 2)
-        refuse(path, capture.samples.empty() ? QStringLiteral("holds no samples")
-                                             : QStringLiteral("holds a single sample"));
-    capture.sampleRate =
-        times.empty() ? sampleRate : double(times.size() - 1) / (times.back() - times.front());
-    checkRate(path, capture.sampleRate);
-    return capture;
+    const QByteArray text = file.readAll();
+    CsvCapture csv;
+    std::string error;
+    if (!parseCsvCapture(text.toStdString(), channel, sampleRate, csv, error))
+        refuse(path, QString::fromStdString(error));
+    checkRate(path, csv.sampleRate);
+    return {std::move(csv.samples), csv.sampleRate, QStringLiteral("V")};
 }
 
 } // namespace
