@@ -108,6 +108,8 @@ QString writeWav(const QString &path, const std::vector<float> &samples, double 
     SNDFILE *sound = sf_open_fd(file.handle(), SFM_WRITE, &info, SF_FALSE);
     if (!sound)
         return QString::fromLocal8Bit(sf_strerror(nullptr));
+    // Beyond full scale clips rather than wrapping round.
+    sf_command(sound, SFC_SET_CLIPPING, nullptr, SF_TRUE);
     const auto written = sf_writef_float(sound, samples.data(), sf_count_t(samples.size()));
     const int closed = sf_close(sound);
     if (written != sf_count_t(samples.size()) || closed != 0)

@@ -304,9 +304,11 @@ std::vector<Message> readMessages(const std::vector<float> &samples, double rate
         m.hasSupply = std::max(std::abs(m.supplyBefore), std::abs(m.supplyDuring)) >
                       4 * level * std::sqrt(2.0);
 
-        if (m.start < kEdgeMargin && group.size() % 9 != 0)
+        // Closer to an end of the capture than the silence that ends a
+        // message, a message may go on beyond it.
+        if (m.start < kMessageSilence)
             fail(m, "the capture starts inside this message");
-        if (end > duration - kEdgeMargin && group.size() % 9 != 0)
+        if (end > duration - kMessageSilence)
             fail(m, "the capture ends inside this message");
         if (m.toneFrequency < kMinToneFrequency || m.toneFrequency > kMaxToneFrequency)
             fail(m, format("its tone of %.1f kHz is outside %.1f..%.1f kHz", m.toneFrequency / 1e3,

@@ -1,0 +1,234 @@
+// Commands through the line signal and back: impaired as real captures are,
+// a command reads back as the same bytes, or is reported damaged at the
+// right place, never as another command.
+
+#include "capture.h"
+#include "commanddecoding.h"
+#include "commandencoding.h"
+#include "hextext.h"
+#include "linesignal.h"
+
+#include <QtTest>
+
+#include <cmath>
+#include <random>
+
+using namespace linesignal;
+using Frame = std::vector<std::uint8_t>;
+
+namespace {
+
+const Frame kCommand{0xE0, 0x10, 0x5C, 0x0C, 0xF6, 0x2A};
+
+// How a capture differs from the clean line.
+struct Impairment
+{
+    double rate = 192000;
+    double readRate = 0; // reading at another rate stretches the timing and the tone
+    bool supply = true;
+    double tone = kToneFrequency;
+    double snr = INFINITY;          // dB, against the tone
+    double hum = 0;                 // V of 50 Hz
+    int bits = 0;                   // quantisation
+    double from = 0, to = INFINITY; // s of the signal that the capture holds
+    bool repeat = false;            // the command again, with framing E1
+};
+
+// A line per message: "ok" and its bytes, or "damaged" and why.
+QStringList read(const std::vector<float> &samples, double rate)
+{
+    QStringList lines;
+    for (const Message &m : readMessages(samples, rate))
+        lines << (m.error.empty() ? "ok " + QString::fromStdString(bytesToHexText(m.bytes))
+                                  : "damaged: " + QString::fromStdString(m.error));
+    return lines;
+}
+
+std::vector<float> impaired(const LineSignal &signal, const Impairment &i)
+{
+    std::vector<float> samples = sampleLine(signal, i.rate, i.supply, i.tone);
+    std::mt19937 random(7);
+    std::normal_distribution<float> noise(
+        0, float(kToneAmplitude / std::sqrt(2.0) / std::pow(10, i.snr / 20)));
+    for (std::size_t n = 0; n < samples.size(); ++n) {
+        float &v = samples[n];
+        v += float(i.hum * std::sin(2 * M_PI * 50 * double(n) / i.rate)) +
+             (std::isfinite(i.snr) ? noise(random) : 0.0f);
+        if (i.bits) // full scale 20 V, as vantir-cli writes the supply
+            v = std::round(v / 20 * float(1 << (i.bits - 1))) * 20 / float(1 << (i.bits - 1));
+    }
+    const auto from = std::size_t(i.from * i.rate);
+    const auto to = std::min(samples.size(), std::size_t(std::min(i.to * i.rate, 1e12)));
+    return {samples.begin() + long(from), samples.begin() + long(to)};
+}
+
+Frame frameOf(const std::string &hex)
+{
+    Frame frame;
+    std::string error;
+    parseHexText(hex, frame, error);
+    return frame;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Impairment)
+
+class TestLineSignal : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void readsBackWhatTheWindowSends();
+    void readsImpairedCaptures_data();
+    void readsImpairedCaptures();
+    void reportsDamagedBitsWhereTheyAre_data();
+    void reportsDamagedBitsWhereTheyAre();
+    void readsItsOwnFiles_data();
+    void readsItsOwnFiles();
+};
+
+// Every choice of the window at its default frequencies and every switch-off,
+// at 96 and 192 kHz, and a sample of them at 1 MHz.
+void TestLineSignal::readsBackWhatTheWindowSends()
+{
+    std::vector<std::string> commands;
+    for (int v = 0; v <= 1; ++v)
+        for (int low = 0; low <= 1; ++low)
+            for (int pos = 0; pos <= 3; ++pos)
+                for (int ub = 0; ub < 32; ++ub)
+                    for (const int pin : {-1, 0, 255}) {
+                        for (auto encode : {encodeEn50494Command, encodeEn50607Command}) {
+                            std::string hex;
+                            if (encode(hex, v, low, pos, low ? 1950 : 1100, 1284, ub, pin) == 0)
+                                commands.push_back(hex);
+                        }
+                        std::string hex;
+                        if (v + low + pos == 0 && encodeEn50494PowerOff(hex, ub, pin) == 0)
+                            commands.push_back(hex);
+                        if (v + low + pos == 0 && encodeEn50607PowerOff(hex, ub, pin) == 0)
+                            commands.push_back(hex);
+                    }
+    for (const double rate : {96000.0, 192000.0, 1e6}) {
+        for (std::size_t i = 0; i<commands.size(); i += rate> 2e5 ? 37 : 1) {
+            const auto samples = sampleLine(lineSignal({frameOf(commands[i])}), rate, true);
+            QCOMPARE(read(samples, rate), QStringList{"ok " + QString::fromStdString(commands[i])});
+        }
+    }
+}
+
+void TestLineSignal::readsImpairedCaptures_data()
+{
+    QTest::addColumn<Impairment>("impairment");
+    QTest::addColumn<QStringList>("read");
+    const QString ok = "ok E0 10 5C 0C F6 2A ";
+    const auto row = [](const char *name, Impairment i, const QStringList &read) {
+        QTest::newRow(name) << i << read;
+    };
+    Impairment i;
+    row("clean", i, {ok});
+    i.snr = 6;
+    row("noise at 6 dB", i, {ok});
+    i.rate = 96000;
+    i.supply = false;
+    row("noise at 6 dB, tone alone at 96 kHz", i, {ok});
+    i = Impairment();
+    i.hum = 2;
+    row("2 V of 50 Hz hum", i, {ok});
+    i = Impairment();
+    i.tone = 18000;
+    row("tone at 18 kHz", i, {ok});
+    i.tone = 26000;
+    row("tone at 26 kHz", i, {ok});
+    i.tone = 30000;
+    row("tone at 30 kHz", i, {"damaged: its tone of 30.0 kHz is outside 17.6..26.4 kHz"});
+    i = Impairment();
+    i.readRate = i.rate / 1.15;
+    row("bits 15 % longer", i, {ok});
+    i.readRate = i.rate / 0.85;
+    row("bits 15 % shorter", i, {ok});
+    i = Impairment();
+    i.bits = 8;
+    row("8-bit samples", i, {ok});
+    i = Impairment();
+    i.from = 0.030;
+    row("starting inside the command", i, {"damaged: the capture starts inside this message"});
+    i = Impairment();
+    i.to = 0.060;
+    row("ending inside the command", i, {"damaged: the capture ends inside this message"});
+    i = Impairment();
+    i.repeat = true;
+    i.snr = 10;
+    row("the command and its repeat", i, {ok, "ok E1 10 5C 0C F6 2A "});
+}
+
+void TestLineSignal::readsImpairedCaptures()
+{
+    QFETCH(Impairment, impairment);
+    QFETCH(QStringList, read);
+    std::vector<Frame> commands{kCommand};
+    if (impairment.repeat)
+        commands.push_back({0xE1, 0x10, 0x5C, 0x0C, 0xF6, 0x2A});
+    const auto samples = impaired(lineSignal(commands), impairment);
+    QCOMPARE(::read(samples, impairment.readRate > 0 ? impairment.readRate : impairment.rate),
+             read);
+}
+
+void TestLineSignal::reportsDamagedBitsWhereTheyAre_data()
+{
+    QTest::addColumn<int>("bit");     // from 0 over the whole command
+    QTest::addColumn<double>("tone"); // ms of tone the bit gets instead
+    QTest::addColumn<QString>("error");
+    QTest::newRow("a 1 of byte 1 sent as 0") << 0 << 1.0 << "byte 1: its parity bit does not hold";
+    QTest::newRow("a 0 of byte 4 sent as 1") << 27 << 0.5 << "byte 4: its parity bit does not hold";
+    QTest::newRow("the parity bit of byte 6")
+        << 53 << 0.5 << "byte 6: its parity bit does not hold";
+    QTest::newRow("half a slot of tone in byte 3") << 21 << 0.75 << "byte 3, bit 4:";
+}
+
+void TestLineSignal::reportsDamagedBitsWhereTheyAre()
+{
+    QFETCH(int, bit);
+    QFETCH(double, tone);
+    QFETCH(QString, error);
+    LineSignal signal = lineSignal({kCommand});
+    signal.bits[std::size_t(bit)].tone = tone / 1e3;
+    const auto messages = readMessages(sampleLine(signal, 192000, true), 192000);
+    QCOMPARE(messages.size(), std::size_t(1));
+    QVERIFY2(QString::fromStdString(messages[0].error).startsWith(error),
+             messages[0].error.c_str());
+    QCOMPARE(messages[0].errorByte, bit / 9);
+}
+
+// Through the tool's own files, with noise at 6 dB in the sound file.
+void TestLineSignal::readsItsOwnFiles_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<double>("rate");
+    QTest::newRow("WAV, 192 kHz") << "line.wav" << 192000.0;
+    QTest::newRow("CSV, 1 MHz") << "line.csv" << 1e6;
+}
+
+void TestLineSignal::readsItsOwnFiles()
+{
+    QFETCH(QString, name);
+    QFETCH(double, rate);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(name);
+    Impairment i;
+    i.rate = rate;
+    i.supply = name.endsWith(".csv");
+    i.snr = name.endsWith(".wav") ? 6 : INFINITY;
+    std::vector<float> samples = impaired(lineSignal({kCommand}), i);
+    if (!i.supply) { // as vantir-cli writes the tone alone
+        for (float &v : samples)
+            v /= 0.5f;
+    }
+    QCOMPARE(i.supply ? writeCsv(path, samples, rate) : writeWav(path, samples, rate), QString());
+    const Capture capture = readCapture(path, 1, 0);
+    QCOMPARE(capture.sampleRate, rate);
+    QCOMPARE(read(capture.samples, capture.sampleRate), QStringList{"ok E0 10 5C 0C F6 2A "});
+}
+
+QTEST_APPLESS_MAIN(TestLineSignal)
+#include "tst_linesignal.moc"
