@@ -166,13 +166,13 @@ bool captureReport(const Capture &capture, const std::vector<linesignal::Message
         const linesignal::Message &m = messages[i];
         const std::string hex = bytesToHexText(m.bytes);
         QJsonObject entry{
-            {"start", m.start},
+            {"start", std::round(m.start * 1e6) / 1e6},
             {"bytes", QString::fromStdString(hex)},
             {"bits", m.bitCount},
             {"everyBitHeld", m.error.empty()},
             {"toneFrequency", std::round(m.toneFrequency)},
-            {"bitPeriod", m.bitPeriod},
-            {"timingSpread", m.timingSpread},
+            {"bitPeriod", std::round(m.bitPeriod * 1e7) / 1e7},
+            {"timingSpread", std::round(m.timingSpread * 1000) / 1000},
         };
         QString text = QStringLiteral("Message %1 at %2 ms: %3\n")
                            .arg(i + 1)
@@ -198,8 +198,8 @@ bool captureReport(const Capture &capture, const std::vector<linesignal::Message
                         .arg(m.supplyBefore, 0, 'f', 2)
                         .arg(m.supplyDuring, 0, 'f', 2)
                         .arg(capture.unit);
-            entry.insert("supplyBefore", m.supplyBefore);
-            entry.insert("supplyDuring", m.supplyDuring);
+            entry.insert("supplyBefore", std::round(m.supplyBefore * 1000) / 1000);
+            entry.insert("supplyDuring", std::round(m.supplyDuring * 1000) / 1000);
             entry.insert("supplyUnit", capture.unit);
         }
         DecodedCommand command;
@@ -272,7 +272,7 @@ CliResult runDecode(const QStringList &arguments)
             if (messages.empty())
                 return failure(
                     ExitBadCommand,
-                    QStringLiteral("decode: %1: no DiSEqC message found").arg(quoted(path)));
+                    QStringLiteral("--capture %1: no DiSEqC message found").arg(quoted(path)));
             const bool clean = captureReport(capture, messages, userbandFrequency,
                                              parser.isSet("json"), result.out);
             result.exitCode = clean ? ExitOk : ExitBadCommand;

@@ -420,3 +420,141 @@ $ vantir-cli decode "E0 $(printf '\303\050')"
 $ vantir-cli decode "E0 $(printf '\303\251')"
 ! vantir-cli: decode: byte C3 at column 4 is not a hex digit
 [3]
+# The signal on the cable, and reading it back from recordings.
+$ vantir-cli wave --pin 42 --standard en50494
+EN 50494: E0 10 5C 0C F6 2A 
+Byte  Bits      Parity
+E0    11100000  0
+10    00010000  0
+5C    01011100  1
+0C    00001100  1
+F6    11110110  1
+2A    00101010  0
+Tone: 22 kHz, 650 mV peak to peak; a bit every 1.5 ms: 1.0 ms of tone for a 0, 0.5 ms for a 1
+Supply: 13 V, 18 V from 5 ms; bits from 20 ms to 101 ms; 13 V from 116 ms; 121 ms in all
+$ vantir-cli wave --power-off -u 2 --standard en50607
+EN 50607: 70 08 00 00 
+Byte  Bits      Parity
+70    01110000  0
+08    00001000  0
+00    00000000  1
+00    00000000  1
+Tone: 22 kHz, 650 mV peak to peak; a bit every 1.5 ms: 1.0 ms of tone for a 0, 0.5 ms for a 1
+Supply: 13 V, 18 V from 5 ms; bits from 20 ms to 74 ms; 13 V from 89 ms; 94 ms in all
+$ vantir-cli wave --pin 42 --standard en50494 --output x.wav && vantir-cli decode --capture x.wav
+x.wav
+Message 1 at 20.06 ms: E0 10 5C 0C F6 2A 
+Every bit and parity bit held
+Tone: 22.00 kHz; bit period 1.500 ms, slots within 0.0 % of it
+Standard: EN 50494
+Command: channel change
+Framing: E0 (first transmission)
+Address: 10 (any LNB, switcher or SMATV)
+Userband: 1
+Position: A
+Polarisation: horizontal
+Band: high
+Tuning word: 246
+Intermediate + userband frequency: 2384 MHz
+PIN: 42
+$ vantir-cli wave --standard en50607 -s D -i 2000 --output x.csv --sample-rate 1000000 && vantir-cli decode --capture x.csv --json
+x.csv
+[
+    {
+        "bitPeriod": 0.0015,
+        "bits": 36,
+        "bytes": "70 07 6C 0F ",
+        "command": {
+            "band": "high",
+            "bytes": "70 07 6C 0F ",
+            "command": "channel change",
+            "intermediateFrequency": 2000,
+            "pin": null,
+            "polarisation": "horizontal",
+            "position": "D",
+            "standard": "EN 50607",
+            "tuningWord": 1900,
+            "userband": 1
+        },
+        "everyBitHeld": true,
+        "start": 0.020061,
+        "supplyBefore": 18.001,
+        "supplyDuring": 18,
+        "supplyUnit": "V",
+        "timingSpread": 0,
+        "toneFrequency": 21999
+    }
+]
+$ vantir-cli wave --standard en50494 -u 3 -r 1516 --supply -o x.wav && vantir-cli decode --capture x.wav -r 1516
+x.wav
+Message 1 at 20.06 ms: E0 10 5A 4D 30 
+Every bit and parity bit held
+Tone: 22.00 kHz; bit period 1.500 ms, slots within 0.0 % of it
+Supply: 0.90 FS before, 0.90 FS during
+Standard: EN 50494
+Command: channel change
+Framing: E0 (first transmission)
+Address: 10 (any LNB, switcher or SMATV)
+Userband: 3
+Position: A
+Polarisation: horizontal
+Band: high
+Tuning word: 304
+Intermediate frequency: 1100 MHz
+Intermediate + userband frequency: 2616 MHz
+PIN: none
+$ vantir-cli wave --standard en50494 -o x.svg && grep -c '<svg' x.svg
+x.svg
+1
+$ vantir-cli wave --standard en50494 -o x.png && head -c 4 x.png | tail -c 3 && echo
+x.png
+PNG
+$ vantir-cli wave
+! vantir-cli: wave: give the --standard, en50494 or en50607
+[2]
+$ vantir-cli wave --standard both
+! vantir-cli: --standard: 'both' is not one standard; use en50494 or en50607
+[2]
+$ vantir-cli wave --standard en50494 -s C
+! vantir-cli: wave: EN 50494: position out of range
+[1]
+$ vantir-cli wave --standard en50494 -o x.mp3
+! vantir-cli: --output: 'x.mp3' does not end in .wav, .csv, .svg or .png
+[2]
+$ vantir-cli wave --standard en50494 --sample-rate 44100
+! vantir-cli: --sample-rate: 44100 is out of range; use 88200..10000000
+[2]
+$ vantir-cli wave --standard en50494 -o /nonexistent/x.wav
+! vantir-cli: wave: cannot write '/nonexistent/x.wav': No such file or directory
+[6]
+$ echo hello > x.wav && vantir-cli decode --capture x.wav
+! vantir-cli: --capture 'x.wav': not a sound file (Format not recognised.)
+[2]
+$ vantir-cli wave --standard en50494 -o x.wav && head -c 30 x.wav > cut.wav && vantir-cli decode --capture cut.wav
+x.wav
+! vantir-cli: --capture 'cut.wav': not a sound file (Error in WAV file. No 'data' chunk marker.)
+[2]
+$ python3 -c 'import wave; w = wave.open("x.wav", "wb"); w.setnchannels(1); w.setsampwidth(2); w.setframerate(96000); w.close()' && vantir-cli decode --capture x.wav
+! vantir-cli: --capture 'x.wav': holds no samples
+[2]
+$ python3 -c 'import wave; w = wave.open("x.wav", "wb"); w.setnchannels(1); w.setsampwidth(2); w.setframerate(44100); w.writeframes(bytes(1000)); w.close()' && vantir-cli decode --capture x.wav
+! vantir-cli: --capture 'x.wav': its 44100 samples a second are too few for a 22 kHz tone; record at 88200 or more
+[2]
+$ printf 'time,volts\n0,1\n0.000001,abc\n' > x.csv && vantir-cli decode --capture x.csv
+! vantir-cli: --capture 'x.csv': line 3: '0.000001,abc' is not a row of numbers
+[2]
+$ printf '0,1\n' > x.csv && vantir-cli decode --capture x.csv
+! vantir-cli: --capture 'x.csv': it holds a single sample
+[2]
+$ seq 1000 > x.csv && vantir-cli decode --capture x.csv
+! vantir-cli: --capture 'x.csv': it holds one column of values; give its sample rate
+[2]
+$ seq 1000 > x.csv && vantir-cli decode --capture x.csv --sample-rate 192000
+! vantir-cli: --capture 'x.csv': no DiSEqC message found
+[3]
+$ vantir-cli decode --capture missing.wav
+! vantir-cli: --capture 'missing.wav': no such file
+[2]
+$ vantir-cli decode E0 --capture x.wav
+! vantir-cli: decode: give the bytes or a --capture, not both
+[2]

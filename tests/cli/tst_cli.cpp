@@ -1,5 +1,5 @@
-// Runs every entry of answers.t through the shell and compares the whole
-// answer: stdout, stderr and exit status.
+// Runs every entry of answers.t through the shell, in an empty folder, and
+// compares the whole answer: stdout, stderr and exit status.
 
 #include <QProcess>
 #include <QtTest>
@@ -41,7 +41,10 @@ void TestCli::answers()
     QFETCH(QString, command);
     QFETCH(QString, expected);
 
+    // Each line runs in a folder of its own, for the files it writes.
+    QTemporaryDir folder;
     QProcess shell;
+    shell.setWorkingDirectory(folder.path());
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("PATH", VANTIR_BIN_DIR ":" + environment.value("PATH"));
     shell.setProcessEnvironment(environment);
