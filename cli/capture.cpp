@@ -28,6 +28,8 @@ constexpr qint64 kMaxCsvSize = qint64(1) << 30;
 
 void checkRate(const QString &path, double rate)
 {
+    if (rate > linesignal::kMaxSampleRate)
+        refuse(path, QStringLiteral("its times give more than 10^9 samples a second"));
     if (rate < linesignal::kMinSampleRate)
         refuse(path, QStringLiteral("its %1 samples a second are too few for a 22 kHz tone; "
                                     "record at 88200 or more")

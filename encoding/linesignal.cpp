@@ -221,7 +221,7 @@ std::vector<float> sampleLine(const LineSignal &signal, double sampleRate, bool 
 std::vector<Message> readMessages(const std::vector<float> &samples, double rate)
 {
     std::vector<Message> messages;
-    if (samples.size() < 2 || !(rate >= kMinSampleRate))
+    if (samples.size() < 2 || !(rate >= kMinSampleRate && rate <= kMaxSampleRate))
         return messages;
 
     // Tone through two band-passes, and its envelope: the root mean square

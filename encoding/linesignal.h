@@ -22,6 +22,7 @@ constexpr double kMinToneFrequency = 17600.0;
 constexpr double kMaxToneFrequency = 26400.0;
 // Four samples a tone period at the highest tone frequency read.
 constexpr double kMinSampleRate = 88200.0; // Hz
+constexpr double kMaxSampleRate = 1e9;     // Hz
 
 struct Bit
 {
@@ -69,7 +70,8 @@ struct Message
 
 // Finds the messages in samples of the line, DC-coupled or not, with mains
 // hum and noise. A message whose bits or parity do not hold says where in
-// `error`, and its bytes are not to be taken for a command.
+// `error`, and its bytes are not to be taken for a command. Finds nothing at
+// a sample rate outside kMinSampleRate..kMaxSampleRate.
 std::vector<Message> readMessages(const std::vector<float> &samples, double sampleRate);
 
 } // namespace linesignal
