@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <functional>
 
 namespace linesignal {
 namespace {
@@ -15,11 +16,13 @@ constexpr double kLeadIn = 5e-3;     // s at 13 V at either end of a signal
 // Reading. The bus allows a fifth off the nominal timing.
 constexpr double kTimingTolerance = 0.2;
 constexpr double kEnvelopeWindow = 60e-6; // s: one tone period at the lowest frequency
-constexpr double kLevelWindow = 0.3e-3;   // s: shorter than any burst
+constexpr double kPowerResolution = 8e-6; // s between the powers kept
+constexpr double kSilentPower = 1e-12;    // V²: far below any tone, above rounding
+constexpr std::size_t kLevelStride = 16;  // samples between those that set the level
 constexpr double kMessageSilence = 3e-3;  // s: a longer silence ends a message
 constexpr double kGlitchGap = 0.1e-3;     // s: a shorter gap inside a burst is noise
 constexpr double kShortestBurst = 0.2e-3; // s: a shorter burst is noise
-constexpr double kEdgeMargin = 3e-3;      // s: a message this close to an end may be cut
+constexpr double kStrongestBurst = 8;     // times the tone's power: ringing, not tone
 constexpr double kSupplyWindow = 5e-3;    // s
 constexpr double kFilterQuality = 1.5;    // passes 17.6..26.4 kHz at 0.6 or more
 constexpr double kOneShareMax = 0.45, kZeroShareMin = 0.55; // tone share of a slot
@@ -43,6 +46,11 @@ public:
 
     double operator()(double x)
     {
+        // A silent input would let the state decay into subnormal numbers,
+        // which are slow; a tiny signal at half the sample rate, which the
+        // band-pass removes, keeps it normal.
+        nudge = -nudge;
+        x += nudge;
         const double y = b0 * (x - x2) - a1 * y1 - a2 * y2;
         x2 = x1;
         x1 = x;
@@ -54,12 +62,47 @@ public:
 private:
     double b0, a1, a2;
     double x1 = 0, x2 = 0, y1 = 0, y2 = 0;
+    double nudge = 1e-15;
+};
+
+// The tone's power, the mean square over a tone period, sample by sample
+// as the two band-passes give it.
+class ToneMeter
+{
+public:
+    ToneMeter(double rate, float firstSample)
+        : first(kToneFrequency, rate, firstSample), second(kToneFrequency, rate, 0),
+          squares(std::max<std::size_t>(1, std::size_t(kEnvelopeWindow * rate)), 0.0),
+          perSquare(1.0 / double(squares.size()))
+    {
+    }
+
+    // Takes the next sample; returns the tone filtered out of it.
+    double feed(float sample)
+    {
+        const double y = second(first(sample));
+        sum += y * y - squares[next];
+        squares[next] = y * y;
+        next = next + 1 == squares.size() ? 0 : next + 1;
+        power = std::max(sum, 0.0) * perSquare;
+        return y;
+    }
+
+    double power = 0;
+
+private:
+    BandPass first, second;
+    std::vector<double> squares; // the last window's, round
+    double perSquare;
+    std::size_t next = 0;
+    double sum = 0;
 };
 
 struct Burst
 {
     std::size_t begin;
     std::size_t end;
+    double peak; // power
 };
 
 std::string format(const char *pattern, double a, double b = 0, double c = 0, double d = 0)
@@ -83,31 +126,95 @@ double mean(const std::vector<float> &samples, std::size_t begin, std::size_t en
     return end > begin ? sum / double(end - begin) : 0;
 }
 
-// Bursts of tone where the envelope crosses half the tone's level, with
-// hysteresis, glitches merged or dropped.
-std::vector<Burst> findBursts(const std::vector<float> &envelope, double level, double rate)
+// The capture through the tone meter: the tone's power, kept every few
+// microseconds (a large capture's every sample would cost more in memory than
+// the filters in time), and where the tone crosses zero, in samples.
+struct Measured
 {
+    std::vector<float> power; // every step-th sample's
+    std::size_t step = 1;
+    std::size_t count = 0; // samples
+    std::vector<double> crossings;
+    double level = 0;
+};
+
+// The tone's level: the power that a quarter of the samples standing well
+// above the noise floor exceed. Bursts make most of those, and their edges
+// the rest; the ringing of the band-passes at a step of the supply, though
+// stronger, is short. 0 when nothing stands out: there is no tone at all.
+double toneLevel(const std::vector<float> &power)
+{
+    std::vector<float> sampled;
+    for (std::size_t n = 0; n < power.size(); n += kLevelStride)
+        sampled.push_back(power[n]);
+    const auto tenth = sampled.begin() + long(sampled.size() / 10);
+    std::nth_element(sampled.begin(), tenth, sampled.end());
+    const float floor = *tenth;
+    const auto above =
+        std::partition(sampled.begin(), sampled.end(), [floor](float p) { return p > 16 * floor; });
+    if (above == sampled.begin())
+        return 0;
+    const auto quarter = sampled.begin() + (above - sampled.begin()) / 4;
+    std::nth_element(sampled.begin(), quarter, above, std::greater<float>());
+    return *quarter;
+}
+
+Measured measure(const std::vector<float> &samples, double rate)
+{
+    Measured m;
+    m.step = std::max<std::size_t>(1, std::size_t(kPowerResolution * rate));
+    m.count = samples.size();
+    m.power.reserve(samples.size() / m.step + 1);
+    ToneMeter meter(rate, samples[0]);
+    double previous = 0;
+    for (std::size_t n = 0; n < samples.size(); ++n) {
+        const double y = meter.feed(samples[n]);
+        if (n % m.step == 0)
+            m.power.push_back(float(meter.power));
+        if ((previous < 0) != (y < 0) && n > 0 && meter.power > kSilentPower)
+            m.crossings.push_back(double(n - 1) + previous / (previous - y));
+        previous = y;
+    }
+    m.level = toneLevel(m.power);
+    return m;
+}
+
+// Bursts of tone where the tone's amplitude crosses half its level (a
+// quarter of the power), with a little hysteresis; glitches merged or
+// dropped.
+std::vector<Burst> findBursts(const Measured &measured, double rate)
+{
+    const std::vector<float> &power = measured.power;
+    const auto on = float(0.5 * 0.5 * measured.level), off = float(0.45 * 0.45 * measured.level);
     std::vector<Burst> bursts;
     bool inTone = false;
-    for (std::size_t n = 0; n < envelope.size(); ++n) {
-        if (!inTone && envelope[n] >= 0.5 * level) {
+    for (std::size_t i = 0; i < power.size(); ++i) {
+        if (!inTone && power[i] >= on) {
             inTone = true;
-            bursts.push_back({n, envelope.size()});
-        } else if (inTone && envelope[n] < 0.35 * level) {
+            bursts.push_back({i * measured.step, measured.count, 0});
+        } else if (inTone && power[i] < off) {
             inTone = false;
-            bursts.back().end = n;
+            bursts.back().end = i * measured.step;
         }
+        if (inTone)
+            bursts.back().peak = std::max(bursts.back().peak, double(power[i]));
     }
     std::vector<Burst> kept;
     for (const Burst &burst : bursts) {
-        if (!kept.empty() && double(burst.begin - kept.back().end) < kGlitchGap * rate)
+        if (!kept.empty() && double(burst.begin - kept.back().end) < kGlitchGap * rate) {
             kept.back().end = burst.end;
-        else
+            kept.back().peak = std::max(kept.back().peak, burst.peak);
+        } else {
             kept.push_back(burst);
+        }
     }
+    // Too short for a bit, or far stronger than the tone: the ringing at a
+    // step of the supply.
+    const double level = measured.level;
     kept.erase(std::remove_if(kept.begin(), kept.end(),
-                              [rate](const Burst &b) {
-                                  return double(b.end - b.begin) < kShortestBurst * rate;
+                              [rate, level](const Burst &b) {
+                                  return double(b.end - b.begin) < kShortestBurst * rate ||
+                                         b.peak > kStrongestBurst * level;
                               }),
                kept.end());
     return kept;
@@ -224,43 +331,10 @@ std::vector<Message> readMessages(const std::vector<float> &samples, double rate
     if (samples.size() < 2 || !(rate >= kMinSampleRate && rate <= kMaxSampleRate))
         return messages;
 
-    // Tone through two band-passes, and its envelope: the root mean square
-    // over a tone period.
-    std::vector<float> tone(samples.size());
-    BandPass first(kToneFrequency, rate, samples[0]), second(kToneFrequency, rate, 0);
-    for (std::size_t n = 0; n < samples.size(); ++n)
-        tone[n] = float(second(first(samples[n])));
-    const auto window = std::max<std::size_t>(1, std::size_t(kEnvelopeWindow * rate));
-    std::vector<float> envelope(samples.size());
-    double power = 0;
-    for (std::size_t n = 0; n < samples.size(); ++n) {
-        power += double(tone[n]) * tone[n];
-        if (n >= window)
-            power -= double(tone[n - window]) * tone[n - window];
-        envelope[n] = float(std::sqrt(std::max(power, 0.0) / double(window)));
-    }
-
-    // The tone's level: the envelope's highest mean over a span shorter than
-    // any burst, which a noise spike or a supply step cannot reach. Without a
-    // level well above the noise floor there is no tone at all.
-    const auto span = std::max<std::size_t>(1, std::size_t(kLevelWindow * rate));
-    double level = 0, sum = 0;
-    for (std::size_t n = 0; n < envelope.size(); ++n) {
-        sum += envelope[n];
-        if (n >= span)
-            sum -= envelope[n - span];
-        if (n + 1 >= span)
-            level = std::max(level, sum / double(span));
-    }
-    std::vector<double> sampled;
-    for (std::size_t n = 0; n < envelope.size(); n += 16)
-        sampled.push_back(envelope[n]);
-    std::nth_element(sampled.begin(), sampled.begin() + sampled.size() / 10, sampled.end());
-    const double floor = sampled[sampled.size() / 10];
-    if (!(level > 4 * floor) || level <= 0)
+    const Measured measured = measure(samples, rate);
+    if (measured.level <= 0)
         return messages;
-
-    const std::vector<Burst> bursts = findBursts(envelope, level, rate);
+    const std::vector<Burst> bursts = findBursts(measured, rate);
     const double duration = double(samples.size()) / rate;
     for (std::size_t next = 0; next < bursts.size();) {
         std::size_t last = next;
@@ -274,25 +348,22 @@ std::vector<Message> readMessages(const std::vector<float> &samples, double rate
         Message m;
         m.start = double(group.front().begin) / rate;
         const double end = double(group.back().end) / rate;
+        // Fewer bits than a byte, wholly inside the capture: no message.
+        if (group.size() < 9 && m.start >= kMessageSilence && end <= duration - kMessageSilence)
+            continue;
 
-        // Zero crossings inside the bursts, away from their edges, timed
-        // between samples: half a period from one to the next.
-        const auto margin = std::size_t(0.1e-3 * rate);
+        // The zero crossings inside the bursts, away from their edges: half
+        // a tone period from one to the next.
+        const double margin = 0.1e-3 * rate;
+        const std::vector<double> &crossings = measured.crossings;
         double halfPeriods = 0, toneTime = 0;
         for (const Burst &burst : group) {
-            double firstCrossing = -1, lastCrossing = -1;
-            int crossings = 0;
-            for (std::size_t n = burst.begin + margin + 1; n + margin < burst.end; ++n) {
-                if ((tone[n - 1] < 0) == (tone[n] < 0))
-                    continue;
-                const double at = double(n - 1) + tone[n - 1] / (tone[n - 1] - tone[n]);
-                if (crossings++ == 0)
-                    firstCrossing = at;
-                lastCrossing = at;
-            }
-            if (crossings > 1) {
-                halfPeriods += crossings - 1;
-                toneTime += (lastCrossing - firstCrossing) / rate;
+            const auto from =
+                std::lower_bound(crossings.begin(), crossings.end(), double(burst.begin) + margin);
+            const auto to = std::upper_bound(from, crossings.end(), double(burst.end) - margin);
+            if (to - from > 1) {
+                halfPeriods += double(to - from - 1);
+                toneTime += (*(to - 1) - *from) / rate;
             }
         }
         m.toneFrequency = toneTime > 0 ? halfPeriods / 2 / toneTime : 0;
@@ -301,8 +372,9 @@ std::vector<Message> readMessages(const std::vector<float> &samples, double rate
         const auto before = std::size_t(kSupplyWindow * rate);
         m.supplyBefore = mean(samples, startIndex > before ? startIndex - before : 0, startIndex);
         m.supplyDuring = mean(samples, startIndex, group.back().end);
+        // The tone's amplitude is the square root of twice its power.
         m.hasSupply = std::max(std::abs(m.supplyBefore), std::abs(m.supplyDuring)) >
-                      4 * level * std::sqrt(2.0);
+                      4 * std::sqrt(2 * measured.level);
 
         // Closer to an end of the capture than the silence that ends a
         // message, a message may go on beyond it.

@@ -1,0 +1,74 @@
+// Reading captures: the demodulator over ten seconds at 1 MHz, and reading
+// the samples from a WAV and from a CSV file, reported in samples a second.
+
+#include "capture.h"
+#include "linesignal.h"
+
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr double kRate = 1e6;
+
+// Ten seconds at 1 MHz, a command every 120 ms or so.
+const std::vector<float> &tenSeconds()
+{
+    static const std::vector<float> samples = [] {
+        const auto one = linesignal::sampleLine(
+            linesignal::lineSignal({{0xE0, 0x10, 0x5C, 0x0C, 0xF6, 0x2A}}), kRate, true);
+        std::vector<float> all;
+        while (all.size() + one.size() <= std::size_t(10 * kRate))
+            all.insert(all.end(), one.begin(), one.end());
+        all.resize(std::size_t(10 * kRate), 13.0f);
+        return all;
+    }();
+    return samples;
+}
+
+void BM_Demodulate10sAt1MHz(benchmark::State &state)
+{
+    const std::vector<float> &samples = tenSeconds();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(linesignal::readMessages(samples, kRate));
+    state.SetItemsProcessed(state.iterations() * std::int64_t(samples.size()));
+}
+BENCHMARK(BM_Demodulate10sAt1MHz)->Unit(benchmark::kMillisecond);
+
+void readFile(benchmark::State &state, const char *name)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QString::fromLatin1(name));
+    // One second of samples, scaled into a sound file's range.
+    std::vector<float> samples(tenSeconds().begin(), tenSeconds().begin() + long(kRate));
+    const bool wav = path.endsWith(QLatin1String(".wav"));
+    if (wav) {
+        for (float &v : samples)
+            v /= 20;
+    }
+    const QString error = wav ? writeWav(path, samples, kRate) : writeCsv(path, samples, kRate);
+    if (!error.isEmpty()) {
+        state.SkipWithError(qPrintable(error));
+        return;
+    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(readCapture(path, 1, 0));
+    state.SetItemsProcessed(state.iterations() * std::int64_t(samples.size()));
+}
+
+void BM_ReadWav(benchmark::State &state)
+{
+    readFile(state, "capture.wav");
+}
+BENCHMARK(BM_ReadWav)->Unit(benchmark::kMillisecond);
+
+void BM_ReadCsv(benchmark::State &state)
+{
+    readFile(state, "capture.csv");
+}
+BENCHMARK(BM_ReadCsv)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
