@@ -24,16 +24,19 @@ expect() {
     fi
 }
 
-expect 'vantir-cli ' 'decode encode table'
+expect 'vantir-cli ' 'decode encode table wave'
 expect 'vantir-cli -p ' 'h horizontal v vertical'
 expect 'vantir-cli --band ' 'high low'
 expect 'vantir-cli -s ' 'A B C D'
 expect 'vantir-cli --standard en' 'en50494 en50607'
 expect 'vantir-cli --st' '--standard'
 expect 'vantir-cli --power-off --pin 3 --p' '--pin --polarisation --position --power-off'
-expect 'vantir-cli decode --' '--help --help-all --json --userband-frequency --version'
+expect 'vantir-cli decode --' '--capture --channel --help --help-all --json --sample-rate --userband-frequency --version'
 expect 'vantir-cli table 11493H --for' '--format'
 expect 'vantir-cli table --format ' 'csv json text'
 expect 'vantir-cli table -l ' '1 2'
 expect 'vantir-cli -f ' ''
+expect 'vantir-cli wave --standard ' 'en50494 en50607'
+expect 'vantir-cli wave --sup' '--supply'
+expect 'vantir-cli decode --cap' '--capture'
 exit $status
