@@ -171,7 +171,7 @@ bool captureReport(const Capture &capture, const std::vector<linesignal::Message
             {"bits", m.bitCount},
             {"everyBitHeld", m.error.empty()},
             {"toneFrequency", std::round(m.toneFrequency)},
-            {"bitPeriod", std::round(m.bitPeriod * 1e7) / 1e7},
+            {"bitPeriod", std::round(m.bitPeriod * 1e6) / 1e6},
             {"timingSpread", std::round(m.timingSpread * 1000) / 1000},
         };
         QString text = QStringLiteral("Message %1 at %2 ms: %3\n")

@@ -100,8 +100,8 @@ private:
 
 struct Burst
 {
-    std::size_t begin;
-    std::size_t end;
+    double begin; // samples from the capture's start
+    double end;
     double peak; // power
 };
 
@@ -112,10 +112,16 @@ std::string format(const char *pattern, double a, double b = 0, double c = 0, do
     return text;
 }
 
-double median(std::vector<double> values)
+// The mean of the middle half: steady against a few odd values, and finer
+// than the median when the values alternate about the true one.
+double middleMean(std::vector<double> values)
 {
-    std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
-    return values[values.size() / 2];
+    std::sort(values.begin(), values.end());
+    const std::size_t from = values.size() / 4, to = values.size() - values.size() / 4;
+    double sum = 0;
+    for (std::size_t i = from; i < to; ++i)
+        sum += values[i];
+    return sum / double(to - from);
 }
 
 double mean(const std::vector<float> &samples, std::size_t begin, std::size_t end)
@@ -188,20 +194,27 @@ std::vector<Burst> findBursts(const Measured &measured, double rate)
     const auto on = float(0.5 * 0.5 * measured.level), off = float(0.45 * 0.45 * measured.level);
     std::vector<Burst> bursts;
     bool inTone = false;
+    // Where the power crossed a threshold, between the two powers kept.
+    const auto crossed = [&measured, &power](std::size_t i, float threshold) {
+        const double before = i > 0 ? power[i - 1] : power[i];
+        const double fraction =
+            power[i] != before ? (threshold - before) / (double(power[i]) - before) : 1;
+        return (double(i) - 1 + std::clamp(fraction, 0.0, 1.0)) * double(measured.step);
+    };
     for (std::size_t i = 0; i < power.size(); ++i) {
         if (!inTone && power[i] >= on) {
             inTone = true;
-            bursts.push_back({i * measured.step, measured.count, 0});
+            bursts.push_back({std::max(0.0, crossed(i, on)), double(measured.count), 0});
         } else if (inTone && power[i] < off) {
             inTone = false;
-            bursts.back().end = i * measured.step;
+            bursts.back().end = crossed(i, off);
         }
         if (inTone)
             bursts.back().peak = std::max(bursts.back().peak, double(power[i]));
     }
     std::vector<Burst> kept;
     for (const Burst &burst : bursts) {
-        if (!kept.empty() && double(burst.begin - kept.back().end) < kGlitchGap * rate) {
+        if (!kept.empty() && burst.begin - kept.back().end < kGlitchGap * rate) {
             kept.back().end = burst.end;
             kept.back().peak = std::max(kept.back().peak, burst.peak);
         } else {
@@ -213,7 +226,7 @@ std::vector<Burst> findBursts(const Measured &measured, double rate)
     const double level = measured.level;
     kept.erase(std::remove_if(kept.begin(), kept.end(),
                               [rate, level](const Burst &b) {
-                                  return double(b.end - b.begin) < kShortestBurst * rate ||
+                                  return b.end - b.begin < kShortestBurst * rate ||
                                          b.peak > kStrongestBurst * level;
                               }),
                kept.end());
@@ -235,8 +248,8 @@ void readBits(Message &m, const std::vector<Burst> &bursts, double rate)
     const std::size_t count = bursts.size();
     std::vector<double> periods;
     for (std::size_t i = 0; i + 1 < count; ++i)
-        periods.push_back(double(bursts[i + 1].begin - bursts[i].begin) / rate);
-    m.bitPeriod = periods.empty() ? kBitPeriod : median(periods);
+        periods.push_back((bursts[i + 1].begin - bursts[i].begin) / rate);
+    m.bitPeriod = periods.empty() ? kBitPeriod : middleMean(periods);
     for (const double period : periods)
         m.timingSpread = std::max(m.timingSpread, std::abs(period - m.bitPeriod) / m.bitPeriod);
     if (std::abs(m.bitPeriod / kBitPeriod - 1) > kTimingTolerance)
@@ -250,7 +263,7 @@ void readBits(Message &m, const std::vector<Burst> &bursts, double rate)
     for (std::size_t i = 0; i < count; ++i) {
         const int byteIndex = int(i / 9), bitIndex = int(i % 9);
         const double slot = i < periods.size() ? periods[i] : m.bitPeriod;
-        const double share = double(bursts[i].end - bursts[i].begin) / rate / slot;
+        const double share = (bursts[i].end - bursts[i].begin) / rate / slot;
         if (std::abs(slot / m.bitPeriod - 1) > kTimingTolerance)
             fail(m,
                  format("byte %.0f, bit %.0f: its slot of %.2f ms is off the message's %.2f ms",
@@ -339,15 +352,15 @@ std::vector<Message> readMessages(const std::vector<float> &samples, double rate
     for (std::size_t next = 0; next < bursts.size();) {
         std::size_t last = next;
         while (last + 1 < bursts.size() &&
-               double(bursts[last + 1].begin - bursts[last].end) <= kMessageSilence * rate)
+               bursts[last + 1].begin - bursts[last].end <= kMessageSilence * rate)
             ++last;
         const std::vector<Burst> group(bursts.begin() + long(next),
                                        bursts.begin() + long(last) + 1);
         next = last + 1;
 
         Message m;
-        m.start = double(group.front().begin) / rate;
-        const double end = double(group.back().end) / rate;
+        m.start = group.front().begin / rate;
+        const double end = group.back().end / rate;
         // Fewer bits than a byte, wholly inside the capture: no message.
         if (group.size() < 9 && m.start >= kMessageSilence && end <= duration - kMessageSilence)
             continue;
@@ -359,8 +372,8 @@ std::vector<Message> readMessages(const std::vector<float> &samples, double rate
         double halfPeriods = 0, toneTime = 0;
         for (const Burst &burst : group) {
             const auto from =
-                std::lower_bound(crossings.begin(), crossings.end(), double(burst.begin) + margin);
-            const auto to = std::upper_bound(from, crossings.end(), double(burst.end) - margin);
+                std::lower_bound(crossings.begin(), crossings.end(), burst.begin + margin);
+            const auto to = std::upper_bound(from, crossings.end(), burst.end - margin);
             if (to - from > 1) {
                 halfPeriods += double(to - from - 1);
                 toneTime += (*(to - 1) - *from) / rate;
@@ -368,10 +381,10 @@ std::vector<Message> readMessages(const std::vector<float> &samples, double rate
         }
         m.toneFrequency = toneTime > 0 ? halfPeriods / 2 / toneTime : 0;
 
-        const auto startIndex = group.front().begin;
+        const auto startIndex = std::size_t(group.front().begin);
         const auto before = std::size_t(kSupplyWindow * rate);
         m.supplyBefore = mean(samples, startIndex > before ? startIndex - before : 0, startIndex);
-        m.supplyDuring = mean(samples, startIndex, group.back().end);
+        m.supplyDuring = mean(samples, startIndex, std::size_t(group.back().end));
         // The tone's amplitude is the square root of twice its power.
         m.hasSupply = std::max(std::abs(m.supplyBefore), std::abs(m.supplyDuring)) >
                       4 * std::sqrt(2 * measured.level);

@@ -58,8 +58,8 @@ struct Message
     std::vector<std::uint8_t> bytes; // the whole bytes read, checked or not
     int bitCount = 0;
     double toneFrequency = 0; // Hz, measured over the bursts
-    double bitPeriod = 0;     // s, the median slot
-    double timingSpread = 0;  // largest deviation of a slot from the median, relative
+    double bitPeriod = 0;     // s, the typical slot
+    double timingSpread = 0;  // largest deviation of a slot from it, relative
     bool hasSupply = false;   // the capture holds the DC supply
     double supplyBefore = 0;  // its level in the 5 ms before the message
     double supplyDuring = 0;  // and during it

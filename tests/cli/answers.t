@@ -481,7 +481,7 @@ x.csv
         "supplyBefore": 18.001,
         "supplyDuring": 18,
         "supplyUnit": "V",
-        "timingSpread": 0,
+        "timingSpread": 0.001,
         "toneFrequency": 21999
     }
 ]
