@@ -105,6 +105,10 @@ CliResult runCli(const QStringList &arguments)
         rest.removeAt(1);
         return runTable(rest);
     }
+    if (command == QLatin1String("plan")) {
+        rest.removeAt(1);
+        return runPlan(rest);
+    }
     if (command == QLatin1String("wave")) {
         rest.removeAt(1);
         return runWave(rest);

@@ -10,6 +10,7 @@ CliResult runEncode(const QStringList &arguments);
 CliResult runDecode(const QStringList &arguments);
 CliResult runTable(const QStringList &arguments);
 CliResult runWave(const QStringList &arguments);
+CliResult runPlan(const QStringList &arguments);
 
 // Helpers shared by the commands.
 extern const QString kProgram;

@@ -29,6 +29,8 @@ const char kDescription[] =
     "                see 'vantir-cli table --help'\n"
     "  wave          one command as the signal on the cable: a .wav, .csv, .svg or\n"
     "                .png file; see 'vantir-cli wave --help'\n"
+    "  plan <file>   checks a whole installation and prints a sheet for it; see\n"
+    "                'vantir-cli plan --help'\n"
     "\n"
     "Exit status:\n"
     "  0  every requested command was computed\n"
@@ -89,7 +91,7 @@ CliResult runEncode(const QStringList &arguments)
         {"standard", "Standard to compute: en50494, en50607 or both (default).", "name"},
         {"json", "Print JSON instead of plain text."},
     });
-    parser.addPositionalArgument("command", "encode (the default), decode, table or wave.",
+    parser.addPositionalArgument("command", "encode (the default), decode, table, wave or plan.",
                                  "[encode]");
 
     CliResult result;

@@ -28,7 +28,7 @@ int main(int argc, char *argv[])
     // Drawing needs the toolkit's fonts, and so a GUI application; it draws
     // offscreen, since the tool never shows a window.
     std::unique_ptr<QCoreApplication> app;
-    if (argc > 1 && qstrcmp(argv[1], "wave") == 0) {
+    if (argc > 1 && (qstrcmp(argv[1], "wave") == 0 || qstrcmp(argv[1], "plan") == 0)) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QGuiApplication>(argc, argv);
     } else {

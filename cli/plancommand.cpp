@@ -1,0 +1,157 @@
+#include "commands.h"
+#include "plan.h"
+#include "sheet.h"
+#include "values.h"
+
+#include <QCommandLineParser>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace {
+
+const char kDescription[] =
+    "Checks the plan of a whole single-cable installation and prints the command of\n"
+    "every receiver for every transponder. The plan is a JSON file; see the README\n"
+    "for its keys. The checks find two receivers on one userband, a userband the\n"
+    "unit does not have, an EN 50494 receiver on a userband above 8 or in an\n"
+    "installation that uses position C or D, an EN 50607 receiver on an EN 50494\n"
+    "unit, a frequency outside 950..2150 MHz, a PIN outside 0..255 and userbands\n"
+    "closer than the bandwidth; and note the free userbands and the transponders\n"
+    "whose intermediate frequency EN 50607 sends as 2147 MHz. The table shows where\n"
+    "each transponder lands in the cable: EN 50494 moves it off the userband's\n"
+    "centre by up to 2 MHz.\n"
+    "--sheet writes the sheet to leave in the building: A4 PDF, or SVG or PNG.\n"
+    "\n"
+    "Exit status:\n"
+    "  0  the plan is sound\n"
+    "  2  the file cannot be read or is not a plan; one line says why\n"
+    "  5  the plan has errors; the report and what can be computed still print\n"
+    "  6  the output or the sheet could not be written";
+
+constexpr int ExitPlanErrors = 5;
+
+QString plainReport(const Plan &plan, const QVector<Finding> &findings,
+                    const QVector<PlanRow> &rows)
+{
+    QString text = QStringLiteral("Plan: %1\nUnit: %2, %3 userbands\n")
+                       .arg(plan.installation.isEmpty() ? QStringLiteral("-") : plan.installation,
+                            plan.en50607 ? QStringLiteral("EN 50607") : QStringLiteral("EN 50494"))
+                       .arg(plan.userbands.size());
+    for (const bool errors : {true, false}) {
+        QString lines;
+        for (const Finding &f : findings) {
+            if (f.error == errors)
+                lines += QStringLiteral("  %1: %2\n").arg(f.about, f.text);
+        }
+        if (!lines.isEmpty())
+            text += (errors ? QStringLiteral("Errors:\n") : QStringLiteral("Notes:\n")) + lines;
+    }
+    QVector<QStringList> table{
+        {"Receiver", "Userband", "MHz", "Transponder", "Command", "Lands at"}};
+    for (const PlanRow &row : rows) {
+        const Plan::Receiver &r = plan.receivers[row.receiver];
+        const Plan::Transponder &t = plan.transponders[row.transponder];
+        const bool known = r.userband >= 1 && r.userband <= plan.userbands.size();
+        table << QStringList{
+            r.name,
+            QString::number(r.userband),
+            known ? QString::number(plan.userbands[r.userband - 1]) : QStringLiteral("-"),
+            transponderName(t),
+            row.command,
+            row.encoded ? QStringLiteral("%1 MHz").arg(row.landing) : QStringLiteral("-")};
+    }
+    QVector<int> widths(table.first().size(), 0);
+    for (const QStringList &cells : table) {
+        for (int i = 0; i < cells.size(); ++i)
+            widths[i] = qMax(widths[i], cells[i].size());
+    }
+    text += QStringLiteral("Commands:\n");
+    for (const QStringList &cells : table) {
+        QString line;
+        for (int i = 0; i < cells.size(); ++i)
+            line += i + 1 < cells.size() ? cells[i].leftJustified(widths[i] + 2) : cells[i];
+        text += line + QLatin1Char('\n');
+    }
+    return text;
+}
+
+QString jsonReport(const Plan &plan, const QVector<Finding> &findings, const QVector<PlanRow> &rows)
+{
+    QJsonArray errors, notes, table;
+    for (const Finding &f : findings)
+        (f.error ? errors : notes).append(QJsonObject{{"about", f.about}, {"text", f.text}});
+    for (const PlanRow &row : rows) {
+        const Plan::Receiver &r = plan.receivers[row.receiver];
+        const Plan::Transponder &t = plan.transponders[row.transponder];
+        QJsonObject entry{
+            {"receiver", r.name}, {"userband", r.userband}, {"transponder", transponderName(t)}};
+        entry.insert(row.encoded ? "command" : "error", row.command);
+        if (row.encoded)
+            entry.insert("landing", row.landing);
+        table.append(entry);
+    }
+    const QJsonObject root{{"installation", plan.installation},
+                           {"errors", errors},
+                           {"notes", notes},
+                           {"commands", table}};
+    return QString::fromUtf8(QJsonDocument(root).toJson(QJsonDocument::Indented));
+}
+
+} // namespace
+
+CliResult runPlan(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QString::fromLatin1(kDescription));
+    parser.addOptions({
+        {"sheet", "Write the installation sheet: .pdf, .svg or .png.", "file"},
+        {"show-pins", "Show the PINs on the sheet instead of \"PIN set\"."},
+        {"json", "Print JSON instead of plain text."},
+    });
+    parser.addPositionalArgument("file", "The plan, a JSON file.", "plan <file>");
+
+    CliResult result;
+    if (parseArguments(parser, arguments, QStringLiteral("plan [options] <file>"), result))
+        return result;
+    Plan plan;
+    QString sheet;
+    try {
+        if (parser.positionalArguments().size() != 1)
+            throw UsageError(QStringLiteral("plan: give one plan file"));
+        if (parser.isSet("sheet")) {
+            sheet = singleValue(parser, "sheet");
+            if (!QStringList{"pdf", "svg", "png"}.contains(QFileInfo(sheet).suffix().toLower()))
+                throw UsageError(QStringLiteral("--sheet: %1 does not end in .pdf, .svg or .png")
+                                     .arg(quoted(sheet)));
+        }
+        const QString path = parser.positionalArguments().first();
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            throw UsageError(QStringLiteral("plan: %1: %2").arg(quoted(path), file.errorString()));
+        try {
+            plan = readPlan(file.read(qint64(1) << 21));
+        } catch (const UsageError &error) {
+            throw UsageError(QStringLiteral("plan: %1: %2").arg(quoted(path), error.message()));
+        }
+    } catch (const UsageError &error) {
+        return usageError(error.message());
+    }
+
+    const QVector<Finding> findings = checkPlan(plan);
+    const QVector<PlanRow> rows = planTable(plan);
+    result.out =
+        parser.isSet("json") ? jsonReport(plan, findings, rows) : plainReport(plan, findings, rows);
+    const bool errors =
+        std::any_of(findings.begin(), findings.end(), [](const Finding &f) { return f.error; });
+    result.exitCode = errors ? ExitPlanErrors : ExitOk;
+    if (!sheet.isEmpty()) {
+        const QString error = saveSheet(sheet, plan, findings, rows, parser.isSet("show-pins"));
+        if (!error.isEmpty())
+            return failure(ExitOutputFailed,
+                           QStringLiteral("plan: cannot write %1: %2").arg(quoted(sheet), error));
+    }
+    return result;
+}

@@ -1,0 +1,294 @@
+#include "sheet.h"
+
+#include "bands.h"
+
+#include <QFileInfo>
+#include <QImage>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+
+#include <functional>
+
+namespace {
+
+// An A4 page in points.
+constexpr double kPageWidth = 595, kPageHeight = 842, kMargin = 40;
+constexpr double kCableLeft = 60, kCableRight = 555;
+constexpr double kCableFrom = 950, kCableTo = 2150; // MHz
+constexpr double kSlotWidth = 20;                   // MHz, when the plan gives no bandwidth
+constexpr double kRow = 13;                         // a table row
+constexpr double kPngScale = 2;                     // pixels a point
+
+const QColor kInk(30, 30, 30), kGrid(150, 150, 150), kSlot(200, 220, 245), kConflict(240, 120, 110),
+    kLanding(20, 70, 160);
+
+// Lays the sheet out top to bottom and starts a new page where the next
+// piece does not fit. Without a painter it only counts the pages.
+class Sheet
+{
+public:
+    Sheet(QPainter *device, std::function<void()> newPage)
+        : painter(device), startPage(std::move(newPage))
+    {
+    }
+
+    void need(double height)
+    {
+        if (y + height <= kPageHeight - kMargin)
+            return;
+        ++pages;
+        y = kMargin;
+        if (startPage)
+            startPage();
+    }
+
+    void text(const QRectF &box, const QString &line, int flags = Qt::AlignLeft | Qt::AlignVCenter)
+    {
+        if (painter)
+            painter->drawText(box, flags, line);
+    }
+
+    void font(double points, bool bold = false)
+    {
+        if (!painter)
+            return;
+        QFont f(QStringLiteral("Sans Serif"));
+        f.setPointSizeF(points);
+        f.setBold(bold);
+        painter->setFont(f);
+    }
+
+    // One row of a table at the cursor; columns start at the given x.
+    void row(const QVector<double> &columns, const QStringList &cells, bool bold = false)
+    {
+        need(kRow);
+        font(8, bold);
+        for (int i = 0; i < cells.size(); ++i) {
+            const double right = i + 1 < columns.size() ? columns[i + 1] : kPageWidth - kMargin;
+            text(QRectF(columns[i], y, right - columns[i] - 4, kRow), cells[i]);
+        }
+        y += kRow;
+    }
+
+    void heading(const QString &title)
+    {
+        need(3 * kRow);
+        y += kRow / 2;
+        font(11, true);
+        text(QRectF(kMargin, y, kPageWidth - 2 * kMargin, 18), title);
+        y += 20;
+    }
+
+    QPainter *painter;
+    double y = kMargin;
+    int pages = 1;
+
+private:
+    std::function<void()> startPage;
+};
+
+QString pinText(const Plan::Receiver &r, bool showPins)
+{
+    if (!r.hasPin)
+        return QStringLiteral("none");
+    return showPins ? QString::number(r.pin) : QStringLiteral("PIN set");
+}
+
+QString standardName(bool en50607)
+{
+    return en50607 ? QStringLiteral("EN 50607") : QStringLiteral("EN 50494");
+}
+
+// The cable from 950 to 2150 MHz: a slot for each userband, its number
+// above, its receivers below, the transponders' landing frequencies in it.
+void drawCable(Sheet &sheet, const Plan &plan, const QVector<Finding> &findings,
+               const QVector<PlanRow> &rows)
+{
+    QPainter *p = sheet.painter;
+    const double top = sheet.y + 28, bottom = top + 60;
+    sheet.y = bottom + 100;
+    if (!p)
+        return;
+    p->setPen(QPen(kGrid, 0.5));
+    sheet.font(6.5);
+    for (int f = 1000; f <= 2100; f += 100) {
+        p->drawLine(QPointF(cableX(f), bottom), QPointF(cableX(f), bottom + 4));
+        sheet.text(QRectF(cableX(f) - 20, bottom + 4, 40, 10), QString::number(f), Qt::AlignCenter);
+    }
+    p->setPen(QPen(kInk, 1));
+    p->drawLine(QPointF(kCableLeft, bottom), QPointF(kCableRight, bottom));
+    sheet.text(QRectF(kCableLeft, bottom + 14, 200, 10), QStringLiteral("MHz on the cable"));
+
+    const double width = plan.bandwidth > 0 ? plan.bandwidth : kSlotWidth;
+    for (int n = 1; n <= plan.userbands.size(); ++n) {
+        const int f = plan.userbands[n - 1];
+        QStringList names;
+        for (const Plan::Receiver &r : plan.receivers) {
+            if (r.userband == n)
+                names << r.name;
+        }
+        const bool conflict = std::any_of(findings.begin(), findings.end(), [n](const Finding &x) {
+            return x.error && (x.about == QStringLiteral("userband %1").arg(n) ||
+                               x.about.startsWith(QStringLiteral("userbands %1 ").arg(n)) ||
+                               x.about.endsWith(QStringLiteral(" and %1").arg(n)));
+        });
+        const QRectF slot(cableX(f - width / 2), top, cableX(f + width / 2) - cableX(f - width / 2),
+                          bottom - top);
+        if (names.isEmpty()) {
+            p->setPen(QPen(kGrid, 0.8, Qt::DashLine));
+            p->setBrush(Qt::NoBrush);
+        } else {
+            p->setPen(QPen(kInk, 0.5));
+            p->setBrush(conflict ? kConflict : kSlot);
+        }
+        p->drawRect(slot);
+        p->setPen(kInk);
+        sheet.font(6.5, true);
+        sheet.text(QRectF(slot.center().x() - 10, top - 11, 20, 10), QString::number(n),
+                   Qt::AlignCenter);
+        // Names run downwards under the scale, one slot wide each.
+        p->save();
+        p->translate(slot.center().x() - 3, bottom + 26);
+        p->rotate(90);
+        sheet.font(6.5);
+        sheet.text(QRectF(0, -4, 80, 8),
+                   names.isEmpty() ? QStringLiteral("free") : names.join(QLatin1String(", ")));
+        p->restore();
+        p->setPen(QPen(kLanding, 0.8));
+        for (const PlanRow &row : rows) {
+            if (row.encoded && plan.receivers[row.receiver].userband == n)
+                p->drawLine(QPointF(cableX(row.landing), top + 8),
+                            QPointF(cableX(row.landing), bottom - 8));
+        }
+    }
+    p->setBrush(Qt::NoBrush);
+    p->setPen(kInk);
+}
+
+void drawSheet(Sheet &sheet, const Plan &plan, const QVector<Finding> &findings,
+               const QVector<PlanRow> &rows, bool showPins)
+{
+    sheet.font(18, true);
+    sheet.text(QRectF(kMargin, sheet.y, kPageWidth - 2 * kMargin, 26),
+               plan.installation.isEmpty() ? QStringLiteral("Single-cable installation")
+                                           : plan.installation);
+    sheet.y += 28;
+    QStringList about{QStringLiteral("%1 unit with %2 userbands")
+                          .arg(standardName(plan.en50607))
+                          .arg(plan.userbands.size())};
+    if (plan.bandwidth > 0)
+        about << QStringLiteral("%1 MHz wide").arg(plan.bandwidth);
+    for (auto it = plan.positions.begin(); it != plan.positions.end(); ++it)
+        about << QStringLiteral("position %1: %2").arg(positionLetter(it.key()), it.value());
+    sheet.font(9);
+    sheet.text(QRectF(kMargin, sheet.y, kPageWidth - 2 * kMargin, 14),
+               about.join(QLatin1String("; ")));
+    sheet.y += 16;
+    sheet.font(7);
+    sheet.text(QRectF(kMargin, sheet.y, kPageWidth - 2 * kMargin, 12),
+               QStringLiteral("Slots: the userbands, in use (blue), shared or too close (red), "
+                              "free (dashed); lines in them: where the transponders land."));
+    drawCable(sheet, plan, findings, rows);
+
+    if (!findings.isEmpty()) {
+        sheet.heading(QStringLiteral("Checks"));
+        for (const Finding &f : findings)
+            sheet.row(
+                {kMargin, kMargin + 60, kMargin + 170},
+                {f.error ? QStringLiteral("error") : QStringLiteral("note"), f.about, f.text});
+    }
+
+    sheet.heading(QStringLiteral("Receivers"));
+    const QVector<double> receiverColumns{kMargin, 220, 290, 350, 430};
+    sheet.row(receiverColumns, {"Receiver", "Userband", "MHz", "Standard", "PIN"}, true);
+    for (const Plan::Receiver &r : plan.receivers) {
+        const bool known = r.userband >= 1 && r.userband <= plan.userbands.size();
+        sheet.row(receiverColumns,
+                  {r.name, QString::number(r.userband),
+                   known ? QString::number(plan.userbands[r.userband - 1]) : QStringLiteral("-"),
+                   standardName(r.en50607), pinText(r, showPins)});
+    }
+
+    sheet.heading(QStringLiteral("Commands"));
+    const QVector<double> commandColumns{kMargin, 200, 290, 450};
+    const QStringList header{"Receiver", "Transponder", "Command", "Lands at"};
+    sheet.row(commandColumns, header, true);
+    const int page = sheet.pages;
+    int shownPage = page;
+    for (const PlanRow &row : rows) {
+        sheet.need(kRow);
+        if (sheet.pages != shownPage) { // the header again on each page
+            shownPage = sheet.pages;
+            sheet.row(commandColumns, header, true);
+        }
+        const Plan::Transponder &t = plan.transponders[row.transponder];
+        QString command = row.command;
+        // The PIN is the last byte; the sheet does not give it away.
+        if (row.encoded && plan.receivers[row.receiver].hasPin && !showPins)
+            command = command.left(command.trimmed().size() - 2) + QStringLiteral("PIN");
+        sheet.row(commandColumns,
+                  {plan.receivers[row.receiver].name, transponderName(t), command,
+                   row.encoded ? QStringLiteral("%1 MHz").arg(row.landing) : QStringLiteral("-")});
+    }
+}
+
+} // namespace
+
+double cableX(double megahertz)
+{
+    return kCableLeft +
+           (megahertz - kCableFrom) / (kCableTo - kCableFrom) * (kCableRight - kCableLeft);
+}
+
+QString saveSheet(const QString &path, const Plan &plan, const QVector<Finding> &findings,
+                  const QVector<PlanRow> &rows, bool showPins)
+{
+    Sheet counting(nullptr, {});
+    drawSheet(counting, plan, findings, rows, showPins);
+    const int pages = counting.pages;
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    const QSizeF tall(kPageWidth, kPageHeight * pages);
+    if (suffix == QLatin1String("pdf")) {
+        QPdfWriter pdf(&file);
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+        pdf.setResolution(72);
+        pdf.setTitle(plan.installation);
+        pdf.setCreator(QStringLiteral("vantir-cli"));
+        QPainter painter(&pdf);
+        Sheet sheet(&painter, [&pdf] { pdf.newPage(); });
+        drawSheet(sheet, plan, findings, rows, showPins);
+    } else if (suffix == QLatin1String("svg")) {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&file);
+        svg.setSize(tall.toSize());
+        svg.setViewBox(QRectF(QPointF(0, 0), tall));
+        svg.setResolution(72);
+        svg.setTitle(plan.installation);
+        QPainter painter(&svg);
+        Sheet sheet(&painter, [&painter] { painter.translate(0, kPageHeight); });
+        drawSheet(sheet, plan, findings, rows, showPins);
+    } else {
+        QImage image((tall * kPngScale).toSize(), QImage::Format_RGB32);
+        // 72 dots an inch, so that a point is a pixel before the scaling.
+        image.setDotsPerMeterX(int(72 / 0.0254));
+        image.setDotsPerMeterY(int(72 / 0.0254));
+        image.fill(Qt::white);
+        {
+            QPainter painter(&image);
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.scale(kPngScale, kPngScale);
+            Sheet sheet(&painter, [&painter] { painter.translate(0, kPageHeight); });
+            drawSheet(sheet, plan, findings, rows, showPins);
+        }
+        if (!image.save(&file, "PNG"))
+            return QStringLiteral("the picture could not be encoded");
+    }
+    return file.commit() ? QString() : file.errorString();
+}
