@@ -1,5 +1,6 @@
 # What vantir-cli answers, as a terminal shows it. Each entry is a command
-# line after "$ ", run by the shell with the built tool first on PATH, then
+# line after "$ ", run by the shell in an empty folder with the built tool
+# first on PATH and $PLANS naming the folder of test plans, then
 # what it prints: stdout as it is, stderr lines after "! ", and the exit status
 # in brackets when it is not 0. Lines end exactly as printed, trailing blanks
 # included.
@@ -557,4 +558,133 @@ $ vantir-cli decode --capture missing.wav
 [2]
 $ vantir-cli decode E0 --capture x.wav
 ! vantir-cli: decode: give the bytes or a --capture, not both
+[2]
+# Plans of whole installations: every check at its limit, then one step over.
+$ vantir-cli plan "$PLANS/edges.json"
+Plan: Every check at its limit
+Unit: EN 50607, 9 userbands
+Notes:
+  userband 2: free
+  userband 3: free
+  userband 4: free
+  userband 5: free
+  userband 6: free
+  userband 7: free
+  transponder A 12750V: EN 50607 sends its intermediate frequency of 2150 MHz as 2147 MHz
+Commands:
+Receiver  Userband  MHz   Transponder  Command             Lands at
+Legacy    8         1586  A 11493H     E0 10 5C E9 E2 FF   1585 MHz
+Legacy    8         1586  B 12188V     E0 10 5C F5 BC FF   1588 MHz
+Legacy    8         1586  A 12750V     E0 10 5C E6 48 FF   1586 MHz
+Last      9         2150  A 11493H     71 46 6B 02 00      2150 MHz
+Last      9         2150  B 12188V     71 45 D0 05 00      2150 MHz
+Last      9         2150  A 12750V     71 47 FF 01 00      2153 MHz
+First     1         950   A 11493H     70 06 6B 02         950 MHz
+First     1         950   B 12188V     70 05 D0 05         950 MHz
+First     1         950   A 12750V     70 07 FF 01         953 MHz
+$ vantir-cli plan "$PLANS/errors.json"
+Plan: Every check one step over
+Unit: EN 50494, 9 userbands
+Errors:
+  userband 1: 949 MHz is outside 950..2150 MHz
+  userbands 1 and 2: 949 and 984 MHz are closer than the 36 MHz bandwidth
+  userband 9: 2151 MHz is outside 950..2150 MHz
+  receiver 'Living room': EN 50494 reaches positions A and B; the installation uses C
+  receiver 'Kitchen': EN 50494 reaches positions A and B; the installation uses C
+  receiver 'Kitchen': PIN 256 is outside 0..255
+  receiver 'New box': an EN 50607 receiver on an EN 50494 unit
+  receiver 'Old box': EN 50494 has userbands 1..8, not 9
+  receiver 'Old box': EN 50494 reaches positions A and B; the installation uses C
+  receiver 'Garage': userband 10: the unit has userbands 1..9
+  receiver 'Garage': EN 50494 has userbands 1..8, not 10
+  receiver 'Garage': EN 50494 reaches positions A and B; the installation uses C
+  userband 3: receivers 'Living room' and 'Kitchen' share it
+Notes:
+  userband 1: free
+  userband 2: free
+  userband 5: free
+  userband 6: free
+  userband 7: free
+  userband 8: free
+Commands:
+Receiver     Userband  MHz   Transponder  Command                       Lands at
+Living room  3         1076  C 11493H     position out of range         -
+Kitchen      3         1076  C 11493H     PIN out of range              -
+New box      4         1178  C 11493H     70 1E 6B 0A                   1178 MHz
+Old box      9         2151  C 11493H     userband number out of range  -
+Garage       10        -     C 11493H     no such userband              -
+[5]
+$ vantir-cli plan "$PLANS/errors.json" --json | python3 -c 'import json, sys; d = json.load(sys.stdin); print(len(d["errors"]), len(d["notes"]), d["commands"][2])'
+13 6 {'command': '70 1E 6B 0A ', 'landing': 1178, 'receiver': 'New box', 'transponder': 'C 11493H', 'userband': 4}
+# The sheet: every receiver and command, PINs only when asked; each slot at the x of its frequency.
+$ vantir-cli plan "$PLANS/edges.json" --sheet s.pdf > /dev/null && pdftotext -layout s.pdf - | grep -E 'Legacy|Last|First' | tr -s ' '
+ First
+ Legacy
+ Last
+Legacy 8 1586 EN 50494 PIN set
+Last 9 2150 EN 50607 PIN set
+First 1 950 EN 50607 none
+Legacy A 11493H E0 10 5C E9 E2 PIN 1585 MHz
+Legacy B 12188V E0 10 5C F5 BC PIN 1588 MHz
+Legacy A 12750V E0 10 5C E6 48 PIN 1586 MHz
+Last A 11493H 71 46 6B 02 PIN 2150 MHz
+Last B 12188V 71 45 D0 05 PIN 2150 MHz
+Last A 12750V 71 47 FF 01 PIN 2153 MHz
+First A 11493H 70 06 6B 02 950 MHz
+First B 12188V 70 05 D0 05 950 MHz
+First A 12750V 70 07 FF 01 953 MHz
+$ vantir-cli plan "$PLANS/edges.json" --sheet s.pdf --show-pins > /dev/null && pdftotext -layout s.pdf - | grep -E 'Legacy|Last' | tr -s ' '
+ Legacy
+ Last
+Legacy 8 1586 EN 50494 255
+Last 9 2150 EN 50607 0
+Legacy A 11493H E0 10 5C E9 E2 FF 1585 MHz
+Legacy B 12188V E0 10 5C F5 BC FF 1588 MHz
+Legacy A 12750V E0 10 5C E6 48 FF 1586 MHz
+Last A 11493H 71 46 6B 02 00 2150 MHz
+Last B 12188V 71 45 D0 05 00 2150 MHz
+Last A 12750V 71 47 FF 01 00 2153 MHz
+$ vantir-cli plan "$PLANS/edges.json" --sheet s.svg > /dev/null && python3 -c 'import re; print(*("%.1f" % (float(x) + float(w) / 2) for x, w in re.findall(r"<rect x=\"([0-9.]+)\" y=\"[0-9.]+\" width=\"([0-9.]+)\" height=\"60\"", open("s.svg").read())))'
+60.0 74.8 112.0 154.1 196.1 238.2 280.3 322.4 555.0
+$ vantir-cli plan "$PLANS/edges.json" --sheet s.png > /dev/null && python3 -c 'import struct; d = open("s.png", "rb").read(24); print(d[1:4].decode(), *struct.unpack(">II", d[16:24]))'
+PNG 1190 1684
+$ vantir-cli plan "$PLANS/edges.json" --sheet s.doc
+! vantir-cli: --sheet: 's.doc' does not end in .pdf, .svg or .png
+[2]
+# Files that are not plans: one line, exit status 2, nothing else.
+$ printf '{"unit": {\n  "standard": EN 50607}}' > p.json && vantir-cli plan p.json
+! vantir-cli: plan: 'p.json': line 2, column 16: illegal number
+[2]
+$ printf '{"unit": {"standard": "EN 50607", "userbands": [974]}, "receivers": [{"name": "A", "userband": "one"}]}' > p.json && vantir-cli plan p.json
+! vantir-cli: plan: 'p.json': receivers[0].userband: must be a whole number
+[2]
+$ printf '{"unit": {"standard": "EN 50607", "userbands": [974]}, "reciever": []}' > p.json && vantir-cli plan p.json
+! vantir-cli: plan: 'p.json': 'reciever': no such key; use installation, unit, positions, receivers, transponders
+[2]
+$ printf '{"unit": {"standard": "EN 50607", "userbands": {"preset": 3}}, "receivers": []}' > p.json && vantir-cli plan p.json
+! vantir-cli: plan: 'p.json': unit.userbands.preset: 3 is not a preset list; use 1 or 2
+[2]
+$ printf '{"unit": {"standard": "DVB", "userbands": [974]}, "receivers": []}' > p.json && vantir-cli plan p.json
+! vantir-cli: plan: 'p.json': unit.standard: 'DVB' is not EN 50494 or EN 50607
+[2]
+$ printf '{"unit": {"standard": "EN 50607", "userbands": [974]}, "receivers": [], "transponders": ["E 11493H"]}' > p.json && vantir-cli plan p.json
+! vantir-cli: plan: 'p.json': transponders[0]: 'E 11493H' is not a transponder; write it as 11493H or B 12188V
+[2]
+$ printf '[1, 2]' > p.json && vantir-cli plan p.json
+! vantir-cli: plan: 'p.json': is not a plan: it must hold one object
+[2]
+$ : > p.json && vantir-cli plan p.json
+! vantir-cli: plan: 'p.json': is empty
+[2]
+$ head -c 10000000 /dev/zero | tr '\0' ' ' > p.json && vantir-cli plan p.json
+! vantir-cli: plan: 'p.json': is larger than a plan can be (1 MiB)
+[2]
+$ python3 -c 'import json; print(json.dumps({"unit": {"standard": "EN 50607", "userbands": {"preset": 2}}, "receivers": [{"name": str(i), "userband": 1} for i in range(1000)]}))' > p.json && vantir-cli plan p.json
+! vantir-cli: plan: 'p.json': receivers: holds 1000 entries; a plan holds at most 64
+[2]
+$ vantir-cli plan missing.json
+! vantir-cli: plan: 'missing.json': No such file or directory
+[2]
+$ vantir-cli plan
+! vantir-cli: plan: give one plan file
 [2]

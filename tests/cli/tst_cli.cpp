@@ -47,6 +47,7 @@ void TestCli::answers()
     shell.setWorkingDirectory(folder.path());
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("PATH", VANTIR_BIN_DIR ":" + environment.value("PATH"));
+    environment.insert("PLANS", VANTIR_PLANS_DIR);
     shell.setProcessEnvironment(environment);
     shell.start("/bin/sh", {"-c", command});
     shell.closeWriteChannel();
