@@ -4,7 +4,7 @@
 # Arguments: CLI, HELP2MAN, EXAMPLES, PAGE (the .1 file to write).
 set(include "${PAGE}.h2m")
 file(WRITE "${include}" "")
-foreach(command decode table wave)
+foreach(command decode table wave plan)
     execute_process(COMMAND "${CLI}" ${command} --help OUTPUT_VARIABLE help
                     RESULT_VARIABLE result)
     if(NOT result EQUAL 0)

@@ -24,7 +24,7 @@ expect() {
     fi
 }
 
-expect 'vantir-cli ' 'decode encode table wave'
+expect 'vantir-cli ' 'decode encode plan table wave'
 expect 'vantir-cli -p ' 'h horizontal v vertical'
 expect 'vantir-cli --band ' 'high low'
 expect 'vantir-cli -s ' 'A B C D'
@@ -39,4 +39,5 @@ expect 'vantir-cli -f ' ''
 expect 'vantir-cli wave --standard ' 'en50494 en50607'
 expect 'vantir-cli wave --sup' '--supply'
 expect 'vantir-cli decode --cap' '--capture'
+expect 'vantir-cli plan --sh' '--sheet --show-pins'
 exit $status

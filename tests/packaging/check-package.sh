@@ -48,7 +48,7 @@ grep -qx 'Path=/usr/share/vantir' "$root/usr/share/applications/example.drosvane
 
 # Every option of the tool's help appears in its manual page.
 page=$(zcat "$root/usr/share/man/man1/vantir-cli.1.gz" | sed 's/\\-/-/g')
-for command in encode decode table wave; do
+for command in encode decode table wave plan; do
     for option in $("$root/usr/bin/vantir-cli" $command --help | grep -o -- '--[a-z-]*' | sort -u); do
         [[ $page == *"$option"* ]] || fail "the manual page lacks $command $option"
     done

@@ -1,0 +1,75 @@
+// A large installation: 32 userbands, 32 receivers and 100 transponders,
+// checked and tabled, and its sheet written as PDF.
+
+#include "plan.h"
+#include "sheet.h"
+
+#include <QGuiApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+QByteArray largePlan()
+{
+    QJsonArray userbands, receivers, transponders;
+    for (int n = 1; n <= 32; ++n) {
+        userbands.append(950 + 36 * n);
+        receivers.append(QJsonObject{
+            {"name", QStringLiteral("Receiver %1").arg(n)}, {"userband", n}, {"pin", n}});
+    }
+    for (int t = 0; t < 100; ++t)
+        transponders.append(QStringLiteral("%1 %2%3")
+                                .arg(QChar('A' + t % 4))
+                                .arg(10700 + 20 * t)
+                                .arg(t % 2 ? 'V' : 'H'));
+    const QJsonObject plan{
+        {"installation", "Benchmark"},
+        {"unit",
+         QJsonObject{{"standard", "EN 50607"}, {"userbands", userbands}, {"bandwidth", 30}}},
+        {"receivers", receivers},
+        {"transponders", transponders}};
+    return QJsonDocument(plan).toJson();
+}
+
+void BM_CheckAndTable(benchmark::State &state)
+{
+    const QByteArray json = largePlan();
+    for (auto _ : state) {
+        const Plan plan = readPlan(json);
+        benchmark::DoNotOptimize(checkPlan(plan));
+        benchmark::DoNotOptimize(planTable(plan));
+    }
+}
+BENCHMARK(BM_CheckAndTable)->Unit(benchmark::kMillisecond);
+
+void BM_PdfSheet(benchmark::State &state)
+{
+    const Plan plan = readPlan(largePlan());
+    const auto findings = checkPlan(plan);
+    const auto rows = planTable(plan);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("sheet.pdf"));
+    for (auto _ : state) {
+        if (!saveSheet(path, plan, findings, rows, false).isEmpty())
+            state.SkipWithError("the sheet could not be written");
+    }
+}
+BENCHMARK(BM_PdfSheet)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    return 0;
+}
