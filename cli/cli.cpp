@@ -95,27 +95,24 @@ bool parseArguments(QCommandLineParser &parser, const QStringList &arguments, co
 
 CliResult runCli(const QStringList &arguments)
 {
+    static const struct
+    {
+        const char *name;
+        CliResult (*run)(const QStringList &);
+    } commands[] = {{"encode", runEncode},
+                    {"decode", runDecode},
+                    {"table", runTable},
+                    {"wave", runWave},
+                    {"plan", runPlan}};
     QStringList rest = arguments.isEmpty() ? QStringList{kProgram} : arguments;
-    const QString command = rest.value(1);
-    if (command == QLatin1String("decode")) {
-        rest.removeAt(1);
-        return runDecode(rest);
-    }
-    if (command == QLatin1String("table")) {
-        rest.removeAt(1);
-        return runTable(rest);
-    }
-    if (command == QLatin1String("plan")) {
-        rest.removeAt(1);
-        return runPlan(rest);
-    }
-    if (command == QLatin1String("wave")) {
-        rest.removeAt(1);
-        return runWave(rest);
+    const QString word = rest.value(1);
+    for (const auto &command : commands) {
+        if (word == QLatin1String(command.name)) {
+            rest.removeAt(1);
+            return command.run(rest);
+        }
     }
     // Encoding is the default, so the command word is optional.
-    if (command == QLatin1String("encode"))
-        rest.removeAt(1);
     return runEncode(rest);
 }
 
