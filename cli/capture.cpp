@@ -12,7 +12,6 @@
 
 #include <sndfile.h>
 
-#include <algorithm>
 #include <cmath>
 
 namespace {

@@ -215,8 +215,7 @@ void drawSheet(Sheet &sheet, const Plan &plan, const QVector<Finding> &findings,
     const QVector<double> commandColumns{kMargin, 200, 290, 450};
     const QStringList header{"Receiver", "Transponder", "Command", "Lands at"};
     sheet.row(commandColumns, header, true);
-    const int page = sheet.pages;
-    int shownPage = page;
+    int shownPage = sheet.pages;
     for (const PlanRow &row : rows) {
         sheet.need(kRow);
         if (sheet.pages != shownPage) { // the header again on each page

@@ -1,5 +1,7 @@
 #include "signalpicture.h"
 
+#include "hextext.h"
+
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
@@ -106,7 +108,7 @@ void drawBytes(QPainter &p, const LineSignal &signal)
             p.drawLine(QPointF(to, top), QPointF(to, bottom));
             p.setPen(kSupplyColour);
             p.drawText(QRectF(from, top, to - from, 24), Qt::AlignCenter,
-                       QStringLiteral("%1").arg(byte, 2, 16, QLatin1Char('0')).toUpper());
+                       QString::fromStdString(bytesToHexText({byte})).trimmed());
             bit += 9;
         }
     }

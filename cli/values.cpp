@@ -73,7 +73,8 @@ QString positionName(int position)
 QString shown(const QString &value)
 {
     QString text;
-    for (int i = 0; i < value.size() && text.size() < kShownLength; ++i) {
+    int i = 0;
+    for (; i < value.size() && text.size() < kShownLength; ++i) {
         const QChar c = value[i];
         const ushort code = isRawByte(c) ? c.unicode() - kRawByteBase : c.unicode();
         if (c == QLatin1Char('\n'))
@@ -86,7 +87,7 @@ QString shown(const QString &value)
         else
             text += c;
     }
-    return text.size() < kShownLength || text == value ? text : text + QLatin1String("...");
+    return i < value.size() ? text + QLatin1String("...") : text;
 }
 
 QString quoted(const QString &value)

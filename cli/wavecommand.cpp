@@ -42,16 +42,12 @@ QString bitsReport(const QString &standard, const std::string &hex,
 {
     QString text = QStringLiteral("%1: %2\nByte  Bits      Parity\n")
                        .arg(standard, QString::fromStdString(hex));
-    for (std::size_t i = 0; i + 8 < signal.bits.size(); i += 9) {
-        QString bits;
-        std::uint8_t byte = 0;
-        for (std::size_t b = i; b < i + 8; ++b) {
-            bits += signal.bits[b].value ? QLatin1Char('1') : QLatin1Char('0');
-            byte = std::uint8_t(byte << 1 | signal.bits[b].value);
-        }
+    const std::vector<std::uint8_t> &bytes = signal.commands.front();
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
         text += QStringLiteral("%1    %2  %3\n")
-                    .arg(QString::fromStdString(bytesToHexText({byte})).trimmed(), bits)
-                    .arg(signal.bits[i + 8].value ? 1 : 0);
+                    .arg(QString::fromStdString(bytesToHexText({bytes[i]})).trimmed(),
+                         QString::number(bytes[i], 2).rightJustified(8, QLatin1Char('0')))
+                    .arg(signal.bits[9 * i + 8].value ? 1 : 0);
     }
     const double end = signal.bits.back().start + linesignal::kBitPeriod;
     text += QStringLiteral("Tone: 22 kHz, 650 mV peak to peak; a bit every 1.5 ms: 1.0 ms of "

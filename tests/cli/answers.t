@@ -409,6 +409,9 @@ $ vantir-cli "--$(printf 'fr\nob')"
 $ vantir-cli -s "$(printf '%0100000d' 0)"
 ! vantir-cli: --position: '0000000000000000000000000000000000000000...' is not a position; use A, B, C or D
 [2]
+$ x=$(printf 'ABCDEFGHIJKLMNOPQRSTUVWXYZABCDEFGHIJKLM\n_'); vantir-cli -s "${x%_}"
+! vantir-cli: --position: 'ABCDEFGHIJKLMNOPQRSTUVWXYZABCDEFGHIJKLM\n' is not a position; use A, B, C or D
+[2]
 $ vantir-cli --pin "9$(printf '%099999d' 0)"
 ! vantir-cli: --pin: 9000000000000000000000000000000000000000... is out of range; use 0..255
 [2]
