@@ -2,6 +2,7 @@
 
 #include "commanddecoding.h"
 #include "commandencoding.h"
+#include "hextext.h"
 
 #include <benchmark/benchmark.h>
 

@@ -55,7 +55,8 @@ void BM_PdfSheet(benchmark::State &state)
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("sheet.pdf"));
     for (auto _ : state) {
-        if (!saveSheet(path, plan, findings, rows, false).isEmpty())
+        if (!saveSheet(path, InstallationSheet(plan, findings, rows, false), plan.installation)
+                 .isEmpty())
             state.SkipWithError("the sheet could not be written");
     }
 }

@@ -3,6 +3,7 @@
 #include "commandencoding.h"
 #include "commands.h"
 #include "values.h"
+#include "version.h"
 
 #include <QCommandLineParser>
 
@@ -53,14 +54,13 @@ QString singleValue(const QCommandLineParser &parser, const QString &name)
 
 QString resultMessage(int code)
 {
-    switch (code) {
-    case EncodePositionOutOfRange:
-        return QStringLiteral("position out of range");
-    case EncodeUserbandOutOfRange:
-        return QStringLiteral("userband number out of range");
-    default:
-        return QStringLiteral("userband frequency out of range");
-    }
+    return QString::fromLatin1(encodeResultText(code));
+}
+
+CliResult outputFailure(const QString &command, const QString &path, const QString &error)
+{
+    return failure(ExitOutputFailed,
+                   QStringLiteral("%1: cannot write %2: %3").arg(command, quoted(path), error));
 }
 
 bool parseArguments(QCommandLineParser &parser, const QStringList &arguments, const QString &usage,

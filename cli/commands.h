@@ -19,8 +19,10 @@ CliResult failure(int exitCode, const QString &message);
 // The value of an option given at most once; a repeated option would leave
 // the user guessing which one counted.
 QString singleValue(const QCommandLineParser &parser, const QString &name);
-// The window's message for an encoder result code.
+// The message for an encoder result code.
 QString resultMessage(int code);
+// A file that could not be written: the command, the file and why.
+CliResult outputFailure(const QString &command, const QString &path, const QString &error);
 // Parses and answers --help and --version; returns true when the run is
 // over (help, version or a parse error), with `result` set. `usage` is the
 // command's synopsis after the program name, e.g. "decode [options] <hex>...".

@@ -1,5 +1,5 @@
 #include "bands.h"
-#include "capture.h"
+#include "capturefile.h"
 #include "commanddecoding.h"
 #include "commands.h"
 #include "hextext.h"
@@ -40,110 +40,33 @@ const char kDescription[] =
 constexpr int kMaxChannel = 64;
 constexpr int kMaxSampleRate = 100000000;
 
-QString hexByte(std::uint8_t byte)
+QString plainReport(const std::vector<CommandField> &fields)
 {
-    return QString::fromStdString(bytesToHexText({byte})).trimmed();
-}
-
-QString framingName(std::uint8_t framing)
-{
-    return framing == 0xE1 ? QStringLiteral("repeated transmission")
-                           : QStringLiteral("first transmission");
-}
-
-QString addressName(std::uint8_t address)
-{
-    switch (address) {
-    case 0x00:
-        return QStringLiteral("any device");
-    case 0x11:
-        return QStringLiteral("LNB");
-    default:
-        return QStringLiteral("any LNB, switcher or SMATV");
+    QString text;
+    for (const CommandField &field : fields) {
+        if (!field.label.empty())
+            text += QStringLiteral("%1: %2\n").arg(QString::fromStdString(field.label),
+                                                    QString::fromStdString(field.shown));
     }
+    return text;
 }
 
-struct Frequencies
+QJsonObject jsonReport(const std::vector<CommandField> &fields)
 {
-    int ifFrequency = -1;  // -1: not known
-    int frequencySum = -1; // EN 50494 only
-};
-
-Frequencies frequenciesOf(const DecodedCommand &c, int userbandFrequency)
-{
-    Frequencies f;
-    if (c.switchOff)
-        return f;
-    if (c.standard == SingleCableStandard::En50607) {
-        f.ifFrequency = en50607IfFrequency(c.tuningWord);
-    } else {
-        f.frequencySum = en50494FrequencySum(c.tuningWord);
-        if (userbandFrequency > 0 && userbandFrequency < f.frequencySum)
-            f.ifFrequency = f.frequencySum - userbandFrequency;
-    }
-    return f;
-}
-
-QString standardName(const DecodedCommand &c)
-{
-    return c.standard == SingleCableStandard::En50494 ? QStringLiteral("EN 50494")
-                                                      : QStringLiteral("EN 50607");
-}
-
-QString plainReport(const DecodedCommand &c, const Frequencies &f)
-{
-    QStringList lines;
-    lines << QStringLiteral("Standard: %1").arg(standardName(c));
-    lines << QStringLiteral("Command: %1")
-                 .arg(c.switchOff ? QStringLiteral("switch-off")
-                                  : QStringLiteral("channel change"));
-    if (c.standard == SingleCableStandard::En50494) {
-        lines << QStringLiteral("Framing: %1 (%2)").arg(hexByte(c.framing), framingName(c.framing));
-        lines << QStringLiteral("Address: %1 (%2)").arg(hexByte(c.address), addressName(c.address));
-    }
-    lines << QStringLiteral("Userband: %1").arg(c.userbandIndex + 1);
-    if (!c.switchOff) {
-        lines << QStringLiteral("Position: %1").arg(positionName(c.position));
-        lines << QStringLiteral("Polarisation: %1")
-                     .arg(c.vertical ? QStringLiteral("vertical") : QStringLiteral("horizontal"));
-        lines << QStringLiteral("Band: %1")
-                     .arg(c.lowBand ? QStringLiteral("low") : QStringLiteral("high"));
-        lines << QStringLiteral("Tuning word: %1").arg(c.tuningWord);
-        if (f.ifFrequency >= 0)
-            lines << QStringLiteral("Intermediate frequency: %1 MHz").arg(f.ifFrequency);
-        if (f.frequencySum >= 0)
-            lines
-                << QStringLiteral("Intermediate + userband frequency: %1 MHz").arg(f.frequencySum);
-    }
-    lines << QStringLiteral("PIN: %1").arg(c.pin >= 0 ? QString::number(c.pin)
-                                                      : QStringLiteral("none"));
-    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
-}
-
-QJsonObject jsonReport(const DecodedCommand &c, const Frequencies &f, const std::string &hex)
-{
-    const auto orNull = [](int value) {
-        return value >= 0 ? QJsonValue(value) : QJsonValue(QJsonValue::Null);
-    };
-    QJsonObject root{
-        {"standard", standardName(c)},
-        {"command", c.switchOff ? "switch-off" : "channel change"},
-        {"bytes", QString::fromStdString(hex)},
-        {"userband", c.userbandIndex + 1},
-        {"pin", orNull(c.pin)},
-    };
-    if (c.standard == SingleCableStandard::En50494) {
-        root.insert("framing", hexByte(c.framing));
-        root.insert("address", hexByte(c.address));
-    }
-    if (!c.switchOff) {
-        root.insert("position", positionName(c.position));
-        root.insert("polarisation", c.vertical ? "vertical" : "horizontal");
-        root.insert("band", c.lowBand ? "low" : "high");
-        root.insert("tuningWord", c.tuningWord);
-        root.insert("intermediateFrequency", orNull(f.ifFrequency));
-        if (c.standard == SingleCableStandard::En50494)
-            root.insert("frequencySum", f.frequencySum);
+    QJsonObject root;
+    for (const CommandField &field : fields) {
+        const QString key = QString::fromStdString(field.key);
+        switch (field.kind) {
+        case CommandField::Text:
+            root.insert(key, QString::fromStdString(field.text));
+            break;
+        case CommandField::Number:
+            root.insert(key, double(field.number));
+            break;
+        case CommandField::Missing:
+            root.insert(key, QJsonValue::Null);
+            break;
+        }
     }
     return root;
 }
@@ -197,18 +120,18 @@ bool captureReport(const Capture &capture, const std::vector<linesignal::Message
             text += QStringLiteral("Supply: %1 %3 before, %2 %3 during\n")
                         .arg(m.supplyBefore, 0, 'f', 2)
                         .arg(m.supplyDuring, 0, 'f', 2)
-                        .arg(capture.unit);
+                        .arg(QString::fromStdString(capture.unit));
             entry.insert("supplyBefore", std::round(m.supplyBefore * 1000) / 1000);
             entry.insert("supplyDuring", std::round(m.supplyDuring * 1000) / 1000);
-            entry.insert("supplyUnit", capture.unit);
+            entry.insert("supplyUnit", QString::fromStdString(capture.unit));
         }
         DecodedCommand command;
         std::string error;
         if (m.error.empty()) {
             if (decodeCommand(m.bytes, command, error)) {
-                const Frequencies f = frequenciesOf(command, userbandFrequency);
-                text += plainReport(command, f);
-                entry.insert("command", jsonReport(command, f, hex));
+                const auto fields = describeCommand(command, m.bytes, userbandFrequency);
+                text += plainReport(fields);
+                entry.insert("command", jsonReport(fields));
             } else {
                 text += QStringLiteral("Not a single-cable command: %1\n")
                             .arg(QString::fromStdString(error));
@@ -267,7 +190,13 @@ CliResult runDecode(const QStringList &arguments)
                                   int(linesignal::kMinSampleRate), kMaxSampleRate)
                     : 0;
             const QString path = singleValue(parser, "capture");
-            const Capture capture = readCapture(path, channel, sampleRate);
+            Capture capture;
+            try {
+                capture = readCapture(argumentBytes(path).toStdString(), channel, sampleRate);
+            } catch (const CaptureError &error) {
+                throw UsageError(
+                    QStringLiteral("--capture %1: %2").arg(quoted(path), QString::fromStdString(error.what())));
+            }
             const auto messages = linesignal::readMessages(capture.samples, capture.sampleRate);
             if (messages.empty())
                 return failure(
@@ -296,18 +225,17 @@ CliResult runDecode(const QStringList &arguments)
     if (!parseHexText(text, frame, error) || !decodeCommand(frame, command, error))
         return failure(ExitBadCommand, QStringLiteral("decode: ") + QString::fromStdString(error));
 
-    const Frequencies frequencies = frequenciesOf(command, userbandFrequency);
     // The sum holds both frequencies; a larger userband frequency cannot be
     // the receiver's, and no intermediate frequency follows from it.
-    if (userbandFrequency > 0 && frequencies.frequencySum > 0 &&
-        userbandFrequency >= frequencies.frequencySum)
+    const int sum = en50494FrequencySum(command.tuningWord);
+    if (command.standard == Standard::En50494 && !command.switchOff && userbandFrequency > 0 &&
+        userbandFrequency >= sum)
         return usageError(QStringLiteral("--userband-frequency: %1 MHz is not below the %2 MHz "
                                          "that the command's tuning word encodes")
                               .arg(userbandFrequency)
-                              .arg(frequencies.frequencySum));
-    result.out =
-        parser.isSet("json")
-            ? toJson(QJsonDocument(jsonReport(command, frequencies, bytesToHexText(frame))))
-            : plainReport(command, frequencies);
+                              .arg(sum));
+    const auto fields = describeCommand(command, frame, userbandFrequency);
+    result.out = parser.isSet("json") ? toJson(QJsonDocument(jsonReport(fields)))
+                                      : plainReport(fields);
     return result;
 }

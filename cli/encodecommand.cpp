@@ -1,4 +1,3 @@
-#include "bands.h"
 #include "commandencoding.h"
 #include "commands.h"
 #include "settings.h"
@@ -46,7 +45,7 @@ QString plainReport(const Settings &s, const QVector<Outcome> &outcomes)
     for (const Outcome &outcome : outcomes) {
         text +=
             QStringLiteral("%1%2: %3\n")
-                .arg(QLatin1String(outcome.standard),
+                .arg(QLatin1String(standardName(outcome.standard)),
                      s.powerOff ? QStringLiteral(" switch-off") : QString(), outcomeText(outcome));
     }
     return text;
@@ -62,7 +61,7 @@ QString jsonReport(const Settings &s, const QVector<Outcome> &outcomes)
     if (!s.powerOff) {
         settings.insert("polarisation", s.vertical ? "vertical" : "horizontal");
         settings.insert("band", s.lowBand ? "low" : "high");
-        settings.insert("position", positionName(s.position));
+        settings.insert("position", positionText(s.position));
         settings.insert("userbandFrequency", s.userbandFrequency);
         if (s.transponderFrequency > 0)
             settings.insert("transponderFrequency", s.transponderFrequency);
@@ -70,12 +69,12 @@ QString jsonReport(const Settings &s, const QVector<Outcome> &outcomes)
     }
     root.insert("settings", settings);
     for (const Outcome &outcome : outcomes) {
-        QJsonObject entry{{"standard", outcome.standard}, {"result", outcome.code}};
+        QJsonObject entry{{"standard", standardName(outcome.standard)}, {"result", outcome.code}};
         if (outcome.code == EncodeOk)
             entry.insert("command", QString::fromStdString(outcome.hex));
         else
             entry.insert("error", resultMessage(outcome.code));
-        root.insert(outcome.jsonKey, entry);
+        root.insert(QLatin1String(standardKey(outcome.standard)), entry);
     }
     return QString::fromUtf8(QJsonDocument(root).toJson(QJsonDocument::Indented));
 }
@@ -102,10 +101,10 @@ CliResult runEncode(const QStringList &arguments)
             throw UsageError(QStringLiteral("unexpected argument %1")
                                  .arg(quoted(parser.positionalArguments().first())));
         const Settings settings = readSettings(parser);
-        const QString standard = parser.isSet("standard")
-                                     ? parseStandard(singleValue(parser, "standard"))
-                                     : QStringLiteral("both");
-        const QVector<Outcome> outcomes = encode(settings, standard);
+        const QVector<Standard> standards =
+            parser.isSet("standard") ? parseStandards(singleValue(parser, "standard"))
+                                     : QVector<Standard>(std::begin(kStandards), std::end(kStandards));
+        const QVector<Outcome> outcomes = encode(settings, standards);
 
         result.out =
             parser.isSet("json") ? jsonReport(settings, outcomes) : plainReport(settings, outcomes);

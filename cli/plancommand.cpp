@@ -4,7 +4,6 @@
 #include "values.h"
 
 #include <QCommandLineParser>
-#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -31,20 +30,18 @@ const char kDescription[] =
     "  5  the plan has errors; the report and what can be computed still print\n"
     "  6  the output or the sheet could not be written";
 
-constexpr int ExitPlanErrors = 5;
-
 QString plainReport(const Plan &plan, const QVector<Finding> &findings,
                     const QVector<PlanRow> &rows)
 {
     QString text = QStringLiteral("Plan: %1\nUnit: %2, %3 userbands\n")
                        .arg(plan.installation.isEmpty() ? QStringLiteral("-") : plan.installation,
-                            plan.en50607 ? QStringLiteral("EN 50607") : QStringLiteral("EN 50494"))
+                            QLatin1String(standardName(plan.standard)))
                        .arg(plan.userbands.size());
     for (const bool errors : {true, false}) {
         QString lines;
         for (const Finding &f : findings) {
-            if (f.error == errors)
-                lines += QStringLiteral("  %1: %2\n").arg(f.about, f.text);
+            if (f.isError() == errors)
+                lines += QStringLiteral("  %1: %2\n").arg(findingSubject(plan, f), f.text);
         }
         if (!lines.isEmpty())
             text += (errors ? QStringLiteral("Errors:\n") : QStringLiteral("Notes:\n")) + lines;
@@ -54,14 +51,14 @@ QString plainReport(const Plan &plan, const QVector<Finding> &findings,
     for (const PlanRow &row : rows) {
         const Plan::Receiver &r = plan.receivers[row.receiver];
         const Plan::Transponder &t = plan.transponders[row.transponder];
-        const bool known = r.userband >= 1 && r.userband <= plan.userbands.size();
         table << QStringList{
             r.name,
             QString::number(r.userband),
-            known ? QString::number(plan.userbands[r.userband - 1]) : QStringLiteral("-"),
+            hasUserband(plan, r.userband) ? QString::number(plan.userbands[r.userband - 1])
+                                          : QStringLiteral("-"),
             transponderName(t),
             row.command,
-            row.encoded ? QStringLiteral("%1 MHz").arg(row.landing) : QStringLiteral("-")};
+            row.encoded() ? QStringLiteral("%1 MHz").arg(row.landing) : QStringLiteral("-")};
     }
     QVector<int> widths(table.first().size(), 0);
     for (const QStringList &cells : table) {
@@ -82,14 +79,15 @@ QString jsonReport(const Plan &plan, const QVector<Finding> &findings, const QVe
 {
     QJsonArray errors, notes, table;
     for (const Finding &f : findings)
-        (f.error ? errors : notes).append(QJsonObject{{"about", f.about}, {"text", f.text}});
+        (f.isError() ? errors : notes)
+            .append(QJsonObject{{"about", findingSubject(plan, f)}, {"text", f.text}});
     for (const PlanRow &row : rows) {
         const Plan::Receiver &r = plan.receivers[row.receiver];
         const Plan::Transponder &t = plan.transponders[row.transponder];
         QJsonObject entry{
             {"receiver", r.name}, {"userband", r.userband}, {"transponder", transponderName(t)}};
-        entry.insert(row.encoded ? "command" : "error", row.command);
-        if (row.encoded)
+        entry.insert(row.encoded() ? "command" : "error", row.command);
+        if (row.encoded())
             entry.insert("landing", row.landing);
         table.append(entry);
     }
@@ -128,12 +126,9 @@ CliResult runPlan(const QStringList &arguments)
                                      .arg(quoted(sheet)));
         }
         const QString path = parser.positionalArguments().first();
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            throw UsageError(QStringLiteral("plan: %1: %2").arg(quoted(path), file.errorString()));
         try {
-            plan = readPlan(file.read(qint64(1) << 21));
-        } catch (const UsageError &error) {
+            plan = readPlanFile(path);
+        } catch (const PlanError &error) {
             throw UsageError(QStringLiteral("plan: %1: %2").arg(quoted(path), error.message()));
         }
     } catch (const UsageError &error) {
@@ -145,13 +140,14 @@ CliResult runPlan(const QStringList &arguments)
     result.out =
         parser.isSet("json") ? jsonReport(plan, findings, rows) : plainReport(plan, findings, rows);
     const bool errors =
-        std::any_of(findings.begin(), findings.end(), [](const Finding &f) { return f.error; });
+        std::any_of(findings.begin(), findings.end(), [](const Finding &f) { return f.isError(); });
     result.exitCode = errors ? ExitPlanErrors : ExitOk;
     if (!sheet.isEmpty()) {
-        const QString error = saveSheet(sheet, plan, findings, rows, parser.isSet("show-pins"));
+        const QString error = saveSheet(
+            sheet, InstallationSheet(plan, findings, rows, parser.isSet("show-pins")),
+            plan.installation);
         if (!error.isEmpty())
-            return failure(ExitOutputFailed,
-                           QStringLiteral("plan: cannot write %1: %2").arg(quoted(sheet), error));
+            return outputFailure(QStringLiteral("plan"), sheet, error);
     }
     return result;
 }

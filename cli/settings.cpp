@@ -2,6 +2,7 @@
 
 #include "commandencoding.h"
 #include "commands.h"
+#include "hextext.h"
 #include "values.h"
 
 #include <QCommandLineParser>
@@ -86,16 +87,13 @@ Settings readSettings(const QCommandLineParser &parser)
     return s;
 }
 
-QString parseStandard(const QString &value, bool bothAllowed)
+QVector<Standard> parseStandards(const QString &value, bool bothAllowed)
 {
-    QString v = value.toLower();
-    v.remove(QLatin1Char(' '));
-    if (bothAllowed && v == QLatin1String("both"))
-        return v;
-    if (v == QLatin1String("50494") || v == QLatin1String("en50494"))
-        return QStringLiteral("en50494");
-    if (v == QLatin1String("50607") || v == QLatin1String("en50607"))
-        return QStringLiteral("en50607");
+    if (bothAllowed && value.toLower().remove(QLatin1Char(' ')) == QLatin1String("both"))
+        return {std::begin(kStandards), std::end(kStandards)};
+    Standard standard;
+    if (parseStandard(value.toStdString(), standard))
+        return {standard};
     throw UsageError(
         QStringLiteral("--standard: %1 is not %2; use en50494%3")
             .arg(quoted(value),
@@ -104,29 +102,18 @@ QString parseStandard(const QString &value, bool bothAllowed)
                              : QStringLiteral(" or en50607")));
 }
 
-QVector<Outcome> encode(const Settings &s, const QString &standard)
+QVector<Outcome> encode(const Settings &s, const QVector<Standard> &standards)
 {
-    struct Choice
-    {
-        const char *standard;
-        const char *jsonKey;
-        int (*channelChange)(std::string &, int, int, int, int, int, int, int);
-        int (*powerOff)(std::string &, int, int);
-    };
-    static const Choice choices[] = {
-        {"EN 50494", "en50494", encodeEn50494Command, encodeEn50494PowerOff},
-        {"EN 50607", "en50607", encodeEn50607Command, encodeEn50607PowerOff},
-    };
     QVector<Outcome> outcomes;
-    for (const Choice &choice : choices) {
-        if (standard != QLatin1String("both") && standard != QLatin1String(choice.jsonKey))
-            continue;
-        Outcome outcome{choice.standard, choice.jsonKey, 0, {}};
+    for (const Standard standard : standards) {
+        Outcome outcome{standard, 0, {}, {}};
         const int userbandIndex = s.userbandNumber - 1;
-        outcome.code = s.powerOff ? choice.powerOff(outcome.hex, userbandIndex, s.pin)
-                                  : choice.channelChange(outcome.hex, s.vertical, s.lowBand,
-                                                         s.position, s.ifFrequency,
-                                                         s.userbandFrequency, userbandIndex, s.pin);
+        outcome.code = s.powerOff ? powerOffFrame(standard, outcome.frame, userbandIndex, s.pin)
+                                  : channelChangeFrame(standard, outcome.frame, s.vertical,
+                                                       s.lowBand, s.position, s.ifFrequency,
+                                                       s.userbandFrequency, userbandIndex, s.pin);
+        if (outcome.code == EncodeOk)
+            outcome.hex = bytesToHexText(outcome.frame);
         outcomes.append(outcome);
     }
     return outcomes;

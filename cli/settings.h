@@ -1,13 +1,16 @@
 #pragma once
 
 #include "bands.h"
+#include "standards.h"
 
 #include <QCommandLineOption>
 #include <QList>
 #include <QString>
 #include <QVector>
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 class QCommandLineParser;
 
@@ -26,12 +29,13 @@ struct Settings
     int pin = -1;
 };
 
-// A standard's answer for the settings: its frame's hex text, or a result code.
+// A standard's answer for the settings: its frame and the frame's hex text,
+// or a result code.
 struct Outcome
 {
-    const char *standard;
-    const char *jsonKey;
+    Standard standard;
     int code;
+    std::vector<std::uint8_t> frame;
     std::string hex;
 };
 
@@ -41,11 +45,12 @@ QList<QCommandLineOption> commandOptions();
 // Reads those options; throws UsageError for a value it cannot take.
 Settings readSettings(const QCommandLineParser &parser);
 
-// "en50494", "en50607" or, where `bothAllowed`, "both".
-QString parseStandard(const QString &value, bool bothAllowed = true);
+// "en50494", "en50607" or, where `bothAllowed`, "both": the standards
+// named, in the order the tool prints them.
+QVector<Standard> parseStandards(const QString &value, bool bothAllowed = true);
 
-// The command of each requested standard ("both" or one of them).
-QVector<Outcome> encode(const Settings &settings, const QString &standard);
+// The command of each of `standards`.
+QVector<Outcome> encode(const Settings &settings, const QVector<Standard> &standards);
 
 // The frame's hex text, or the window's message for a value it cannot carry.
 QString outcomeText(const Outcome &outcome);

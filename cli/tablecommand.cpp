@@ -1,6 +1,7 @@
 #include "bands.h"
 #include "commandencoding.h"
 #include "commands.h"
+#include "transponder.h"
 #include "values.h"
 
 #include <QCommandLineParser>
@@ -32,8 +33,6 @@ const char kDescription[] =
     "     list, the table holds the others\n"
     "  6  the output could not be written (full disk, closed stream)";
 
-constexpr int ExitBadEntries = 4;
-
 struct Transponder
 {
     int frequency;
@@ -51,18 +50,21 @@ struct Row
     QString en50607;
 };
 
-Transponder parseTransponder(const QString &entry, bool bandGiven, bool lowBand)
+Transponder readTransponder(const QString &entry, bool bandGiven, bool lowBand)
 {
-    static const QRegularExpression form(
-        QRegularExpression::anchoredPattern(QStringLiteral("([0-9]{4,5}) ?([HhVv])")));
-    const QRegularExpressionMatch match = form.match(entry);
-    if (!match.hasMatch())
+    TransponderNotation notation;
+    if (!parseTransponder(entry.toStdString(), notation))
         throw UsageError(QStringLiteral("%1 is not a transponder; write its frequency in MHz "
                                         "and H or V, e.g. 11493H")
                              .arg(quoted(entry)));
+    // The table has no column for it: one position for every row.
+    if (notation.position >= 0)
+        throw UsageError(QStringLiteral("%1: give the position with --position; it holds for "
+                                        "every row")
+                             .arg(quoted(entry)));
     Transponder t;
-    t.frequency = match.captured(1).toInt();
-    t.vertical = match.captured(2).compare(QLatin1String("v"), Qt::CaseInsensitive) == 0;
+    t.frequency = notation.frequency;
+    t.vertical = notation.vertical;
     if (!bandGiven && (t.frequency < bands::kLowBandMin || t.frequency > bands::kHighBandMax))
         throw UsageError(QStringLiteral("%1: %2 MHz is outside both bands (%3..%4 MHz)")
                              .arg(quoted(entry))
@@ -275,7 +277,7 @@ CliResult runTable(const QStringList &arguments)
     const QStringList entries = parser.positionalArguments();
     for (int i = 0; i < entries.size(); ++i) {
         try {
-            const Transponder t = parseTransponder(entries[i], bandGiven, lowBand);
+            const Transponder t = readTransponder(entries[i], bandGiven, lowBand);
             for (int number = userbands.first; number <= userbands.second; ++number)
                 rows << computeRow(t, number, list, position, pin);
         } catch (const UsageError &error) {

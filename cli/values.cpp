@@ -1,18 +1,8 @@
 #include "values.h"
 
+#include "standards.h"
+
 #include <QRegularExpression>
-
-namespace {
-
-constexpr int kShownLength = 40;
-constexpr ushort kRawByteBase = 0xDC00;
-
-bool isRawByte(QChar c)
-{
-    return c.unicode() >= kRawByteBase + 0x80 && c.unicode() <= kRawByteBase + 0xFF;
-}
-
-} // namespace
 
 int parseNumber(const QString &option, const QString &value, int min, int max)
 {
@@ -56,43 +46,16 @@ bool parseLowBand(const QString &option, const QString &value)
 
 int parsePosition(const QString &option, const QString &value)
 {
-    if (value.size() == 1) {
-        const char letter = value.at(0).toUpper().toLatin1();
-        if (letter >= 'A' && letter <= 'D')
-            return letter - 'A';
-    }
+    const int position = positionFromName(value.toStdString());
+    if (position >= 0)
+        return position;
     throw UsageError(
         QStringLiteral("%1: %2 is not a position; use A, B, C or D").arg(option, quoted(value)));
 }
 
-QString positionName(int position)
+QString positionText(int position)
 {
-    return QString(QChar('A' + position));
-}
-
-QString shown(const QString &value)
-{
-    QString text;
-    int i = 0;
-    for (; i < value.size() && text.size() < kShownLength; ++i) {
-        const QChar c = value[i];
-        const ushort code = isRawByte(c) ? c.unicode() - kRawByteBase : c.unicode();
-        if (c == QLatin1Char('\n'))
-            text += QLatin1String("\\n");
-        else if (c == QLatin1Char('\t'))
-            text += QLatin1String("\\t");
-        else if (isRawByte(c) || code < 0x20 || (code >= 0x7F && code <= 0x9F))
-            text += QStringLiteral("\\x%1").arg(
-                QString::number(code, 16).toUpper().rightJustified(2, QLatin1Char('0')));
-        else
-            text += c;
-    }
-    return i < value.size() ? text + QLatin1String("...") : text;
-}
-
-QString quoted(const QString &value)
-{
-    return QLatin1Char('\'') + shown(value) + QLatin1Char('\'');
+    return QString::fromStdString(positionName(position));
 }
 
 QString argumentFromBytes(const QByteArray &bytes)

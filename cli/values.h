@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shown.h"
+
 #include <QString>
 
 #include <stdexcept>
@@ -20,15 +22,10 @@ bool parseVertical(const QString &option, const QString &value);
 bool parseLowBand(const QString &option, const QString &value);
 int parsePosition(const QString &option, const QString &value);
 
-QString positionName(int position);
+// Position 0 is "A".
+QString positionText(int position);
 
-// A value as error messages show it: control characters and bytes that are
-// not UTF-8 escaped (\n, \x01), and cut to a readable length, so that every
-// message stays on one line. `quoted` adds the quotes.
-QString shown(const QString &value);
-QString quoted(const QString &value);
-
-// Arguments as given: bytes that are not UTF-8 are kept as the code points
-// U+DC80..U+DCFF, so that `argumentBytes` gives back exactly the bytes typed.
+// Arguments as given: bytes that are not UTF-8 are kept as raw bytes (see
+// shown.h), so that `argumentBytes` gives back exactly the bytes typed.
 QString argumentFromBytes(const QByteArray &bytes);
 QByteArray argumentBytes(const QString &argument);

@@ -1,9 +1,9 @@
-#include "capture.h"
-#include "commanddecoding.h"
+#include "capturefile.h"
 #include "commandencoding.h"
 #include "commands.h"
 #include "hextext.h"
 #include "linesignal.h"
+#include "savefile.h"
 #include "settings.h"
 #include "signalpicture.h"
 #include "values.h"
@@ -45,7 +45,7 @@ QString bitsReport(const QString &standard, const std::string &hex,
     const std::vector<std::uint8_t> &bytes = signal.commands.front();
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         text += QStringLiteral("%1    %2  %3\n")
-                    .arg(QString::fromStdString(bytesToHexText({bytes[i]})).trimmed(),
+                    .arg(QString::fromStdString(hexByte(bytes[i])),
                          QString::number(bytes[i], 2).rightJustified(8, QLatin1Char('0')))
                     .arg(signal.bits[9 * i + 8].value ? 1 : 0);
     }
@@ -80,7 +80,8 @@ CliResult runWave(const QStringList &arguments)
     CliResult result;
     if (parseArguments(parser, arguments, QStringLiteral("wave [options]"), result))
         return result;
-    QString standard, output;
+    Standard standard = Standard::En50494;
+    QString output;
     Settings settings;
     int sampleRate = 192000;
     try {
@@ -89,7 +90,7 @@ CliResult runWave(const QStringList &arguments)
                                  .arg(quoted(parser.positionalArguments().first())));
         if (!parser.isSet("standard"))
             throw UsageError(QStringLiteral("wave: give the --standard, en50494 or en50607"));
-        standard = parseStandard(singleValue(parser, "standard"), false);
+        standard = parseStandards(singleValue(parser, "standard"), false).first();
         settings = readSettings(parser);
         if (parser.isSet("sample-rate"))
             sampleRate = parseNumber("--sample-rate", singleValue(parser, "sample-rate"),
@@ -106,17 +107,14 @@ CliResult runWave(const QStringList &arguments)
         return usageError(error.message());
     }
 
-    const Outcome outcome = encode(settings, standard).first();
+    const Outcome outcome = encode(settings, {standard}).first();
+    const QString name = QLatin1String(standardName(standard));
     if (outcome.code != EncodeOk)
         return failure(ExitNotEncodable,
-                       QStringLiteral("wave: %1: %2")
-                           .arg(QLatin1String(outcome.standard), outcomeText(outcome)));
-    std::vector<std::uint8_t> frame;
-    std::string unused;
-    parseHexText(outcome.hex, frame, unused);
-    const linesignal::LineSignal signal = linesignal::lineSignal({frame});
+                       QStringLiteral("wave: %1: %2").arg(name, outcomeText(outcome)));
+    const linesignal::LineSignal signal = linesignal::lineSignal({outcome.frame});
     if (output.isEmpty()) {
-        result.out = bitsReport(QLatin1String(outcome.standard), outcome.hex, signal);
+        result.out = bitsReport(name, outcome.hex, signal);
         return result;
     }
 
@@ -125,25 +123,27 @@ CliResult runWave(const QStringList &arguments)
     if (suffix == QLatin1String("wav") || suffix == QLatin1String("csv")) {
         const bool supply = suffix == QLatin1String("csv") || parser.isSet("supply");
         std::vector<float> samples = linesignal::sampleLine(signal, sampleRate, supply);
+        std::string bytes;
         if (suffix == QLatin1String("csv")) {
-            error = writeCsv(output, samples, sampleRate);
+            bytes = csvFile(samples, sampleRate);
         } else {
             const double fullScale = supply ? kSupplyFullScale : kToneFullScale;
             for (float &sample : samples)
                 sample = float(sample / fullScale);
-            error = writeWav(output, samples, sampleRate);
+            bytes = wavFile(samples, sampleRate);
         }
+        error = bytes.empty() ? QStringLiteral("the samples could not be encoded")
+                              : saveFile(output, QByteArray::fromStdString(bytes));
     } else {
         error = saveSignalPicture(output, signal,
                                   QStringLiteral("%1 %2 %3")
-                                      .arg(QLatin1String(outcome.standard),
+                                      .arg(name,
                                            settings.powerOff ? QStringLiteral("switch-off")
                                                              : QStringLiteral("channel change"),
                                            QString::fromStdString(outcome.hex).trimmed()));
     }
     if (!error.isEmpty())
-        return failure(ExitOutputFailed,
-                       QStringLiteral("wave: cannot write %1: %2").arg(quoted(output), error));
+        return outputFailure(QStringLiteral("wave"), output, error);
     result.out = QStringLiteral("%1\n").arg(output);
     return result;
 }

@@ -3,45 +3,12 @@
 #include "framebytes.h"
 #include "hextext.h"
 
-#include <algorithm>
-#include <cctype>
 
 namespace {
 
 using namespace framebytes;
 
 const std::uint8_t kSingleCableAddresses[] = {0x10, 0x00, 0x11};
-constexpr std::size_t kShownGroupLength = 20;
-
-std::string hexByte(std::uint8_t byte)
-{
-    std::string text = bytesToHexText({byte});
-    text.pop_back();
-    return text;
-}
-
-int hexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
-bool isSeparator(char c)
-{
-    return c == ' ' || c == '\t' || c == ',' || c == '\n' || c == '\r';
-}
-
-std::string describeChar(char c)
-{
-    if (std::isprint(static_cast<unsigned char>(c)))
-        return std::string("'") + c + "'";
-    return "byte " + hexByte(static_cast<std::uint8_t>(c));
-}
 
 bool lengthError(std::string &error, const char *what, std::size_t expected, std::size_t got)
 {
@@ -53,7 +20,7 @@ bool lengthError(std::string &error, const char *what, std::size_t expected, std
 bool decodeEn50494(const std::vector<std::uint8_t> &frame, DecodedCommand &command,
                    std::string &error)
 {
-    command.standard = SingleCableStandard::En50494;
+    command.standard = Standard::En50494;
     command.framing = frame[0];
     if (frame.size() < 3) {
         error = "EN 50494 frame ends after " + std::to_string(frame.size()) +
@@ -93,7 +60,7 @@ bool decodeEn50494(const std::vector<std::uint8_t> &frame, DecodedCommand &comma
 bool decodeEn50607(const std::vector<std::uint8_t> &frame, DecodedCommand &command,
                    std::string &error)
 {
-    command.standard = SingleCableStandard::En50607;
+    command.standard = Standard::En50607;
     const bool withPin = frame[0] == kEn50607ChannelChangePin;
     const std::size_t expected = withPin ? 5 : 4;
     if (frame.size() != expected)
@@ -118,49 +85,6 @@ bool decodeEn50607(const std::vector<std::uint8_t> &frame, DecodedCommand &comma
 
 } // namespace
 
-bool parseHexText(const std::string &text, std::vector<std::uint8_t> &frame, std::string &error)
-{
-    std::vector<std::uint8_t> bytes;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        if (isSeparator(text[i])) {
-            ++i;
-            continue;
-        }
-        const std::size_t groupStart = i;
-        if (text[i] == '0' && i + 1 < text.size() && (text[i + 1] == 'x' || text[i + 1] == 'X'))
-            i += 2;
-        const std::size_t digitsStart = i;
-        while (i < text.size() && !isSeparator(text[i])) {
-            if (hexValue(text[i]) < 0) {
-                error = describeChar(text[i]) + " at column " + std::to_string(i + 1) +
-                        " is not a hex digit";
-                return false;
-            }
-            ++i;
-        }
-        const std::size_t digits = i - digitsStart;
-        // A long group is named by its start, so that the message stays short.
-        const std::size_t shown = std::min<std::size_t>(i - groupStart, kShownGroupLength);
-        const std::string group =
-            text.substr(groupStart, shown) + (shown < i - groupStart ? "..." : "");
-        if (digits == 0 || digits % 2 != 0) {
-            error = "'" + group + "' at column " + std::to_string(groupStart + 1) +
-                    (digits == 0 ? " has no hex digits" : " has an odd number of hex digits");
-            return false;
-        }
-        for (std::size_t d = digitsStart; d < i; d += 2)
-            bytes.push_back(
-                static_cast<std::uint8_t>(hexValue(text[d]) << 4 | hexValue(text[d + 1])));
-    }
-    if (bytes.empty()) {
-        error = "no hex bytes given";
-        return false;
-    }
-    frame.swap(bytes);
-    return true;
-}
-
 bool decodeCommand(const std::vector<std::uint8_t> &frame, DecodedCommand &command,
                    std::string &error)
 {
@@ -181,4 +105,78 @@ bool decodeCommand(const std::vector<std::uint8_t> &frame, DecodedCommand &comma
                 ": neither an EN 50494 framing byte (E0, E1) nor an EN 50607 command (70, 71)";
         return false;
     }
+}
+
+namespace {
+
+const char *addressName(std::uint8_t address)
+{
+    switch (address) {
+    case 0x00:
+        return "any device";
+    case 0x11:
+        return "LNB";
+    default:
+        return "any LNB, switcher or SMATV";
+    }
+}
+
+CommandField textField(const char *key, const char *label, const std::string &text,
+                       const std::string &detail = {})
+{
+    return {key, label, CommandField::Text, text, 0, text + detail};
+}
+
+CommandField numberField(const char *key, const char *label, long long number,
+                         const std::string &unit = {})
+{
+    return {key, label, CommandField::Number, {}, number, std::to_string(number) + unit};
+}
+
+} // namespace
+
+std::vector<CommandField> describeCommand(const DecodedCommand &c,
+                                          const std::vector<std::uint8_t> &frame,
+                                          int userbandFrequency)
+{
+    const bool en50494 = c.standard == Standard::En50494;
+    std::vector<CommandField> fields{
+        textField("standard", "Standard", standardName(c.standard)),
+        textField("command", "Command", c.switchOff ? "switch-off" : "channel change"),
+        textField("bytes", "", bytesToHexText(frame)),
+    };
+    if (en50494) {
+        fields.push_back(textField("framing", "Framing", hexByte(c.framing),
+                                   c.framing == kEn50494FramingRepeat ? " (repeated transmission)"
+                                                                      : " (first transmission)"));
+        fields.push_back(textField("address", "Address", hexByte(c.address),
+                                   std::string(" (") + addressName(c.address) + ")"));
+    }
+    fields.push_back(numberField("userband", "Userband", c.userbandIndex + 1));
+    if (!c.switchOff) {
+        fields.push_back(textField("position", "Position", positionName(c.position)));
+        fields.push_back(
+            textField("polarisation", "Polarisation", c.vertical ? "vertical" : "horizontal"));
+        fields.push_back(textField("band", "Band", c.lowBand ? "low" : "high"));
+        fields.push_back(numberField("tuningWord", "Tuning word", c.tuningWord));
+        int ifFrequency = -1;
+        const int sum = en50494 ? en50494FrequencySum(c.tuningWord) : 0;
+        if (!en50494)
+            ifFrequency = en50607IfFrequency(c.tuningWord);
+        else if (userbandFrequency > 0 && userbandFrequency < sum)
+            ifFrequency = sum - userbandFrequency;
+        if (ifFrequency >= 0)
+            fields.push_back(numberField("intermediateFrequency", "Intermediate frequency",
+                                         ifFrequency, " MHz"));
+        else
+            fields.push_back({"intermediateFrequency", "", CommandField::Missing, {}, 0, {}});
+        if (en50494)
+            fields.push_back(numberField("frequencySum", "Intermediate + userband frequency", sum,
+                                         " MHz"));
+    }
+    if (c.pin >= 0)
+        fields.push_back(numberField("pin", "PIN", c.pin));
+    else
+        fields.push_back({"pin", "PIN", CommandField::Missing, {}, 0, "none"});
+    return fields;
 }

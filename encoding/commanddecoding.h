@@ -1,20 +1,16 @@
 #pragma once
 
+#include "standards.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
 
 // Reading back the single-cable commands that receivers send.
 
-enum class SingleCableStandard
-{
-    En50494,
-    En50607,
-};
-
 struct DecodedCommand
 {
-    SingleCableStandard standard = SingleCableStandard::En50494;
+    Standard standard = Standard::En50494;
     bool switchOff = false;   // tuning word 0: the outdoor unit frees the userband
     std::uint8_t framing = 0; // EN 50494 only: E0, or E1 for a repeat
     std::uint8_t address = 0; // EN 50494 only: 10, 00 or 11
@@ -25,12 +21,6 @@ struct DecodedCommand
     int tuningWord = 0;
     int pin = -1; // -1: sent without PIN
 };
-
-// Reads hex bytes as people paste them: "E0 10 5A 0C F6 ", "E0105A0CF6",
-// "0xE0, 0x10", lower case. Blanks, tabs and commas separate; a group
-// without separators splits into pairs of digits. On failure returns false
-// and says in `error` what is wrong and at which column.
-bool parseHexText(const std::string &text, std::vector<std::uint8_t> &frame, std::string &error);
 
 // Recognises an EN 50494 or EN 50607 channel change or switch-off, with or
 // without PIN. On failure returns false and says in `error` which byte is
@@ -49,3 +39,30 @@ constexpr int en50607IfFrequency(int tuningWord)
 {
     return tuningWord + 100;
 }
+
+// One fact about a decoded command, for people (`label`, `shown`) and for
+// programs (`key` and the value). A field without a label is for programs
+// only.
+struct CommandField
+{
+    enum Kind
+    {
+        Text,    // `text`
+        Number,  // `number`
+        Missing, // not known or not sent: null for programs
+    };
+    std::string key;
+    std::string label;
+    Kind kind = Text;
+    std::string text;
+    long long number = 0;
+    std::string shown; // as people read it: "E0 (first transmission)", "1100 MHz"
+};
+
+// The fields of a command in the order people read them. An EN 50494
+// channel change gives its intermediate frequency only with the userband's
+// centre frequency (0: not known), which must lie below the sum its tuning
+// word encodes.
+std::vector<CommandField> describeCommand(const DecodedCommand &command,
+                                          const std::vector<std::uint8_t> &frame,
+                                          int userbandFrequency);

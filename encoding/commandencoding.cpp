@@ -10,11 +10,11 @@ namespace {
 
 using namespace framebytes;
 
-constexpr int kEn50494MaxUserbandIndex = 7;
-constexpr int kEn50494MaxPosition = 1;
+constexpr int kEn50494MaxUserbandIndex = standardUserbands(Standard::En50494) - 1;
+constexpr int kEn50494MaxPosition = standardPositions(Standard::En50494) - 1;
 constexpr int kEn50494MaxTuningWord = 1023;
-constexpr int kEn50607MaxUserbandIndex = 31;
-constexpr int kEn50607MaxPosition = 3;
+constexpr int kEn50607MaxUserbandIndex = standardUserbands(Standard::En50607) - 1;
+constexpr int kEn50607MaxPosition = standardPositions(Standard::En50607) - 1;
 constexpr int kEn50607MaxIfFrequency = 2150;
 constexpr int kEn50607MaxTuningWord = 2047;
 constexpr int kEn50607TuningOffset = 100;
@@ -25,10 +25,21 @@ void appendPin(std::vector<std::uint8_t> &frame, int pin)
         frame.push_back(static_cast<std::uint8_t>(pin & 0xFF));
 }
 
+// The text form of a frame encoder: `text` changes only on success.
+template <typename Encoder, typename... Args>
+int asText(std::string &text, Encoder encoder, Args... args)
+{
+    std::vector<std::uint8_t> frame;
+    const int code = encoder(frame, args...);
+    if (code == EncodeOk)
+        text = bytesToHexText(frame);
+    return code;
+}
+
 } // namespace
 
-int encodeEn50494Command(std::string &text, int vertical, int lowBand, int position,
-                         int ifFrequency, int userbandFrequency, int userbandIndex, int pin)
+int en50494Frame(std::vector<std::uint8_t> &result, int vertical, int lowBand, int position,
+                 int ifFrequency, int userbandFrequency, int userbandIndex, int pin)
 {
     // The range checks of the window's inputs come first, in this order, so
     // that a call breaking several limits always names the same one.
@@ -66,12 +77,12 @@ int encodeEn50494Command(std::string &text, int vertical, int lowBand, int posit
         static_cast<std::uint8_t>(t & 0xFF),
     };
     appendPin(frame, pin);
-    text = bytesToHexText(frame);
+    result.swap(frame);
     return EncodeOk;
 }
 
-int encodeEn50607Command(std::string &text, int vertical, int lowBand, int position,
-                         int ifFrequency, int userbandFrequency, int userbandIndex, int pin)
+int en50607Frame(std::vector<std::uint8_t> &result, int vertical, int lowBand, int position,
+                 int ifFrequency, int userbandFrequency, int userbandIndex, int pin)
 {
     if (position > kEn50607MaxPosition)
         return EncodePositionOutOfRange;
@@ -105,11 +116,11 @@ int encodeEn50607Command(std::string &text, int vertical, int lowBand, int posit
         static_cast<std::uint8_t>(data3),
     };
     appendPin(frame, pin);
-    text = bytesToHexText(frame);
+    result.swap(frame);
     return EncodeOk;
 }
 
-int encodeEn50494PowerOff(std::string &text, int userbandIndex, int pin)
+int en50494PowerOffFrame(std::vector<std::uint8_t> &result, int userbandIndex, int pin)
 {
     if (userbandIndex < 0 || userbandIndex > kEn50494MaxUserbandIndex)
         return EncodeUserbandOutOfRange;
@@ -121,11 +132,11 @@ int encodeEn50494PowerOff(std::string &text, int userbandIndex, int pin)
         0x00,
     };
     appendPin(frame, pin);
-    text = bytesToHexText(frame);
+    result.swap(frame);
     return EncodeOk;
 }
 
-int encodeEn50607PowerOff(std::string &text, int userbandIndex, int pin)
+int en50607PowerOffFrame(std::vector<std::uint8_t> &result, int userbandIndex, int pin)
 {
     if (userbandIndex < 0 || userbandIndex > kEn50607MaxUserbandIndex)
         return EncodeUserbandOutOfRange;
@@ -136,6 +147,56 @@ int encodeEn50607PowerOff(std::string &text, int userbandIndex, int pin)
         0x00,
     };
     appendPin(frame, pin);
-    text = bytesToHexText(frame);
+    result.swap(frame);
     return EncodeOk;
+}
+
+int encodeEn50494Command(std::string &text, int vertical, int lowBand, int position,
+                         int ifFrequency, int userbandFrequency, int userbandIndex, int pin)
+{
+    return asText(text, en50494Frame, vertical, lowBand, position, ifFrequency,
+                  userbandFrequency, userbandIndex, pin);
+}
+
+int encodeEn50607Command(std::string &text, int vertical, int lowBand, int position,
+                         int ifFrequency, int userbandFrequency, int userbandIndex, int pin)
+{
+    return asText(text, en50607Frame, vertical, lowBand, position, ifFrequency,
+                  userbandFrequency, userbandIndex, pin);
+}
+
+int encodeEn50494PowerOff(std::string &text, int userbandIndex, int pin)
+{
+    return asText(text, en50494PowerOffFrame, userbandIndex, pin);
+}
+
+int encodeEn50607PowerOff(std::string &text, int userbandIndex, int pin)
+{
+    return asText(text, en50607PowerOffFrame, userbandIndex, pin);
+}
+
+int channelChangeFrame(Standard standard, std::vector<std::uint8_t> &frame, int vertical,
+                       int lowBand, int position, int ifFrequency, int userbandFrequency,
+                       int userbandIndex, int pin)
+{
+    return (standard == Standard::En50494 ? en50494Frame : en50607Frame)(
+        frame, vertical, lowBand, position, ifFrequency, userbandFrequency, userbandIndex, pin);
+}
+
+int powerOffFrame(Standard standard, std::vector<std::uint8_t> &frame, int userbandIndex, int pin)
+{
+    return (standard == Standard::En50494 ? en50494PowerOffFrame : en50607PowerOffFrame)(
+        frame, userbandIndex, pin);
+}
+
+const char *encodeResultText(int code)
+{
+    switch (code) {
+    case EncodePositionOutOfRange:
+        return "position out of range";
+    case EncodeUserbandOutOfRange:
+        return "userband number out of range";
+    default:
+        return "userband frequency out of range";
+    }
 }

@@ -1,8 +1,12 @@
 #pragma once
 
-#include <string>
+#include "standards.h"
 
-// Result codes of the two encoders.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Result codes of the encoders.
 enum EncodeResult
 {
     EncodeOk = 0,
@@ -11,8 +15,8 @@ enum EncodeResult
     EncodeFrequencyOutOfRange = 3,
 };
 
-// Both encoders take the same arguments in the same order so that a caller can
-// feed one set of settings to either standard:
+// Every encoder takes the same arguments in the same order so that a caller
+// can feed one set of settings to either standard:
 //   vertical, lowBand   zero for horizontal / high band, anything else otherwise
 //   position            satellite position, 0 = A .. 3 = D
 //   ifFrequency         intermediate frequency of the transponder, MHz
@@ -20,9 +24,10 @@ enum EncodeResult
 //   userbandIndex       userband number minus one
 //   pin                 0..255 sends a PIN (values above 255 send their low byte);
 //                       negative sends none
-// On success they return EncodeOk and assign the frame's hex text to `text`;
-// otherwise they return another EncodeResult and leave `text` untouched.
-// Every int value of every argument is handled; none is undefined behaviour.
+// On success they return EncodeOk and assign the frame, or its hex text, to
+// their first argument; otherwise they return another EncodeResult and
+// leave it untouched. Every int value of every argument is handled; none is
+// undefined behaviour.
 
 // EN 50494: E0 10 5A|5C, two data bytes, optional PIN byte.
 int encodeEn50494Command(std::string &text, int vertical, int lowBand, int position,
@@ -37,3 +42,21 @@ int encodeEn50607Command(std::string &text, int vertical, int lowBand, int posit
 // standard's range; `pin` as above.
 int encodeEn50494PowerOff(std::string &text, int userbandIndex, int pin);
 int encodeEn50607PowerOff(std::string &text, int userbandIndex, int pin);
+
+// The same commands as bytes, for callers that send, draw or check them.
+int en50494Frame(std::vector<std::uint8_t> &frame, int vertical, int lowBand, int position,
+                 int ifFrequency, int userbandFrequency, int userbandIndex, int pin);
+int en50607Frame(std::vector<std::uint8_t> &frame, int vertical, int lowBand, int position,
+                 int ifFrequency, int userbandFrequency, int userbandIndex, int pin);
+int en50494PowerOffFrame(std::vector<std::uint8_t> &frame, int userbandIndex, int pin);
+int en50607PowerOffFrame(std::vector<std::uint8_t> &frame, int userbandIndex, int pin);
+
+// Either standard's channel change or switch-off.
+int channelChangeFrame(Standard standard, std::vector<std::uint8_t> &frame, int vertical,
+                       int lowBand, int position, int ifFrequency, int userbandFrequency,
+                       int userbandIndex, int pin);
+int powerOffFrame(Standard standard, std::vector<std::uint8_t> &frame, int userbandIndex, int pin);
+
+// A result code other than EncodeOk in words, as the command-line tool and
+// the plan report show it: "position out of range".
+const char *encodeResultText(int code);

@@ -4,6 +4,7 @@
 #include "commandencoding.h"
 #include "ui_infodialog.h"
 #include "ui_mainwindow.h"
+#include "version.h"
 
 #include <QDialog>
 

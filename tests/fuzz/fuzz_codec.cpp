@@ -37,7 +37,7 @@ void checkDecoded(const std::vector<std::uint8_t> &frame)
         check(!error.empty());
         return;
     }
-    const bool en50607 = c.standard == SingleCableStandard::En50607;
+    const bool en50607 = c.standard == Standard::En50607;
     // A userband at 950 MHz leaves a whole number of 4 MHz steps.
     const int ifFrequency =
         en50607 ? en50607IfFrequency(c.tuningWord) : en50494FrequencySum(c.tuningWord) - 950;
@@ -72,7 +72,7 @@ void checkEncoded(int kind, const int (&a)[7])
     DecodedCommand c;
     std::string error;
     check(decodeCommand(bytesOf(text), c, error));
-    check((c.standard == SingleCableStandard::En50607) == en50607 &&
+    check((c.standard == Standard::En50607) == en50607 &&
           c.userbandIndex == userbandIndex && c.pin == (pin >= 0 ? (pin & 0xFF) : -1));
     if (switchOff) {
         check(c.switchOff);

@@ -5,6 +5,7 @@
 #include "bands.h"
 #include "commanddecoding.h"
 #include "commandencoding.h"
+#include "hextext.h"
 
 #include <QtTest>
 
@@ -242,7 +243,7 @@ void TestCodec::decodesWhatTheWindowCanAskFor()
             DecodedCommand c;
             QString got = "refused " + QString::number(code);
             if (code == EncodeOk && decode(text, c)) {
-                got = carried(c.standard == SingleCableStandard::En50607, c.switchOff,
+                got = carried(c.standard == Standard::En50607, c.switchOff,
                               off ? 0 : c.position, !off && c.vertical, !off && c.lowBand,
                               c.userbandIndex, c.pin);
                 // EN 50494 sends the sum in 4 MHz steps; EN 50607 tops out at 2147 MHz.

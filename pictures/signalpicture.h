@@ -2,12 +2,21 @@
 
 #include "linesignal.h"
 
+#include <QSize>
 #include <QString>
+
+class QPainter;
 
 // A picture of a command on the line: the supply with its step up and down,
 // the tone bursts, each bit labelled 0 or 1 with the parity bits marked, and
 // the bytes with their hex values. `title` names the command.
-// Saved as SVG or PNG by the file's extension, from the same drawing; returns
-// why it could not be written, or nothing.
+
+// The picture's size in the painter's units.
+QSize signalPictureSize();
+void paintSignalPicture(QPainter &painter, const linesignal::LineSignal &signal,
+                        const QString &title);
+
+// Saved as SVG or PNG by the file's extension, from the same painting;
+// returns why it could not be written, or nothing.
 QString saveSignalPicture(const QString &path, const linesignal::LineSignal &signal,
                           const QString &title);

@@ -1,12 +1,11 @@
 #include "sheet.h"
 
-#include "bands.h"
+#include "savefile.h"
 
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 #include <functional>
@@ -96,10 +95,30 @@ QString pinText(const Plan::Receiver &r, bool showPins)
     return showPins ? QString::number(r.pin) : QStringLiteral("PIN set");
 }
 
-QString standardName(bool en50607)
+QString nameOf(Standard standard)
 {
-    return en50607 ? QStringLiteral("EN 50607") : QStringLiteral("EN 50494");
+    return QString::fromLatin1(standardName(standard));
 }
+
+double cableX(double megahertz)
+{
+    return kCableLeft +
+           (megahertz - kCableFrom) / (kCableTo - kCableFrom) * (kCableRight - kCableLeft);
+}
+
+// The cable picture's slots span these heights below the top of its block.
+constexpr double kSlotTop = 28, kSlotHeight = 60;
+
+QRectF slotRect(const Plan &plan, int number, double top)
+{
+    const double width = plan.bandwidth > 0 ? plan.bandwidth : kSlotWidth;
+    const int f = plan.userbands[number - 1];
+    return QRectF(cableX(f - width / 2), top, cableX(f + width / 2) - cableX(f - width / 2),
+                  kSlotHeight);
+}
+
+// Below the title, the line about the unit and the legend.
+constexpr double kCableBlockTop = kMargin + 28 + 16;
 
 // The cable from 950 to 2150 MHz: a slot for each userband, its number
 // above, its receivers below, the transponders' landing frequencies in it.
@@ -107,7 +126,7 @@ void drawCable(Sheet &sheet, const Plan &plan, const QVector<Finding> &findings,
                const QVector<PlanRow> &rows)
 {
     QPainter *p = sheet.painter;
-    const double top = sheet.y + 28, bottom = top + 60;
+    const double top = sheet.y + kSlotTop, bottom = top + kSlotHeight;
     sheet.y = bottom + 100;
     if (!p)
         return;
@@ -121,21 +140,16 @@ void drawCable(Sheet &sheet, const Plan &plan, const QVector<Finding> &findings,
     p->drawLine(QPointF(kCableLeft, bottom), QPointF(kCableRight, bottom));
     sheet.text(QRectF(kCableLeft, bottom + 14, 200, 10), QStringLiteral("MHz on the cable"));
 
-    const double width = plan.bandwidth > 0 ? plan.bandwidth : kSlotWidth;
     for (int n = 1; n <= plan.userbands.size(); ++n) {
-        const int f = plan.userbands[n - 1];
         QStringList names;
         for (const Plan::Receiver &r : plan.receivers) {
             if (r.userband == n)
                 names << r.name;
         }
         const bool conflict = std::any_of(findings.begin(), findings.end(), [n](const Finding &x) {
-            return x.error && (x.about == QStringLiteral("userband %1").arg(n) ||
-                               x.about.startsWith(QStringLiteral("userbands %1 ").arg(n)) ||
-                               x.about.endsWith(QStringLiteral(" and %1").arg(n)));
+            return x.isError() && x.userbands.contains(n);
         });
-        const QRectF slot(cableX(f - width / 2), top, cableX(f + width / 2) - cableX(f - width / 2),
-                          bottom - top);
+        const QRectF slot = slotRect(plan, n, top);
         if (names.isEmpty()) {
             p->setPen(QPen(kGrid, 0.8, Qt::DashLine));
             p->setBrush(Qt::NoBrush);
@@ -158,7 +172,7 @@ void drawCable(Sheet &sheet, const Plan &plan, const QVector<Finding> &findings,
         p->restore();
         p->setPen(QPen(kLanding, 0.8));
         for (const PlanRow &row : rows) {
-            if (row.encoded && plan.receivers[row.receiver].userband == n)
+            if (row.encoded() && plan.receivers[row.receiver].userband == n)
                 p->drawLine(QPointF(cableX(row.landing), top + 8),
                             QPointF(cableX(row.landing), bottom - 8));
         }
@@ -171,21 +185,24 @@ void drawSheet(Sheet &sheet, const Plan &plan, const QVector<Finding> &findings,
                const QVector<PlanRow> &rows, bool showPins)
 {
     sheet.font(18, true);
+    Q_ASSERT(sheet.y == kMargin);
     sheet.text(QRectF(kMargin, sheet.y, kPageWidth - 2 * kMargin, 26),
                plan.installation.isEmpty() ? QStringLiteral("Single-cable installation")
                                            : plan.installation);
     sheet.y += 28;
     QStringList about{QStringLiteral("%1 unit with %2 userbands")
-                          .arg(standardName(plan.en50607))
+                          .arg(nameOf(plan.standard))
                           .arg(plan.userbands.size())};
     if (plan.bandwidth > 0)
         about << QStringLiteral("%1 MHz wide").arg(plan.bandwidth);
     for (auto it = plan.positions.begin(); it != plan.positions.end(); ++it)
-        about << QStringLiteral("position %1: %2").arg(positionLetter(it.key()), it.value());
+        about << QStringLiteral("position %1: %2")
+                     .arg(QString::fromStdString(positionName(it.key())), it.value());
     sheet.font(9);
     sheet.text(QRectF(kMargin, sheet.y, kPageWidth - 2 * kMargin, 14),
                about.join(QLatin1String("; ")));
     sheet.y += 16;
+    Q_ASSERT(sheet.y == kCableBlockTop);
     sheet.font(7);
     sheet.text(QRectF(kMargin, sheet.y, kPageWidth - 2 * kMargin, 12),
                QStringLiteral("Slots: the userbands, in use (blue), shared or too close (red), "
@@ -197,18 +214,19 @@ void drawSheet(Sheet &sheet, const Plan &plan, const QVector<Finding> &findings,
         for (const Finding &f : findings)
             sheet.row(
                 {kMargin, kMargin + 60, kMargin + 170},
-                {f.error ? QStringLiteral("error") : QStringLiteral("note"), f.about, f.text});
+                {f.isError() ? QStringLiteral("error") : QStringLiteral("note"),
+                 findingSubject(plan, f), f.text});
     }
 
     sheet.heading(QStringLiteral("Receivers"));
     const QVector<double> receiverColumns{kMargin, 220, 290, 350, 430};
     sheet.row(receiverColumns, {"Receiver", "Userband", "MHz", "Standard", "PIN"}, true);
     for (const Plan::Receiver &r : plan.receivers) {
-        const bool known = r.userband >= 1 && r.userband <= plan.userbands.size();
-        sheet.row(receiverColumns,
-                  {r.name, QString::number(r.userband),
-                   known ? QString::number(plan.userbands[r.userband - 1]) : QStringLiteral("-"),
-                   standardName(r.en50607), pinText(r, showPins)});
+        sheet.row(receiverColumns, {r.name, QString::number(r.userband),
+                                    hasUserband(plan, r.userband)
+                                        ? QString::number(plan.userbands[r.userband - 1])
+                                        : QStringLiteral("-"),
+                                    nameOf(r.standard), pinText(r, showPins)});
     }
 
     sheet.heading(QStringLiteral("Commands"));
@@ -225,69 +243,80 @@ void drawSheet(Sheet &sheet, const Plan &plan, const QVector<Finding> &findings,
         const Plan::Transponder &t = plan.transponders[row.transponder];
         QString command = row.command;
         // The PIN is the last byte; the sheet does not give it away.
-        if (row.encoded && plan.receivers[row.receiver].hasPin && !showPins)
+        if (row.encoded() && plan.receivers[row.receiver].hasPin && !showPins)
             command = command.left(command.trimmed().size() - 2) + QStringLiteral("PIN");
         sheet.row(commandColumns,
                   {plan.receivers[row.receiver].name, transponderName(t), command,
-                   row.encoded ? QStringLiteral("%1 MHz").arg(row.landing) : QStringLiteral("-")});
+                   row.encoded() ? QStringLiteral("%1 MHz").arg(row.landing) : QStringLiteral("-")});
     }
 }
 
 } // namespace
 
-double cableX(double megahertz)
-{
-    return kCableLeft +
-           (megahertz - kCableFrom) / (kCableTo - kCableFrom) * (kCableRight - kCableLeft);
-}
-
-QString saveSheet(const QString &path, const Plan &plan, const QVector<Finding> &findings,
-                  const QVector<PlanRow> &rows, bool showPins)
+InstallationSheet::InstallationSheet(const Plan &plan, const QVector<Finding> &findings,
+                                     const QVector<PlanRow> &rows, bool showPins)
+    : m_plan(plan), m_findings(findings), m_rows(rows), m_showPins(showPins)
 {
     Sheet counting(nullptr, {});
     drawSheet(counting, plan, findings, rows, showPins);
-    const int pages = counting.pages;
+    m_pages = counting.pages;
+}
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
+QSizeF InstallationSheet::pageSize()
+{
+    return QSizeF(kPageWidth, kPageHeight);
+}
+
+void InstallationSheet::paint(QPainter &painter, const std::function<void()> &newPage) const
+{
+    Sheet sheet(&painter, newPage);
+    drawSheet(sheet, m_plan, m_findings, m_rows, m_showPins);
+}
+
+QRectF InstallationSheet::userbandSlot(int number) const
+{
+    return hasUserband(m_plan, number) ? slotRect(m_plan, number, kCableBlockTop + kSlotTop)
+                                       : QRectF();
+}
+
+QString saveSheet(const QString &path, const InstallationSheet &sheet, const QString &title)
+{
+    const QSizeF tall(kPageWidth, kPageHeight * sheet.pageCount());
     const QString suffix = QFileInfo(path).suffix().toLower();
-    const QSizeF tall(kPageWidth, kPageHeight * pages);
-    if (suffix == QLatin1String("pdf")) {
-        QPdfWriter pdf(&file);
-        pdf.setPageSize(QPageSize(QPageSize::A4));
-        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-        pdf.setResolution(72);
-        pdf.setTitle(plan.installation);
-        pdf.setCreator(QStringLiteral("vantir-cli"));
-        QPainter painter(&pdf);
-        Sheet sheet(&painter, [&pdf] { pdf.newPage(); });
-        drawSheet(sheet, plan, findings, rows, showPins);
-    } else if (suffix == QLatin1String("svg")) {
-        QSvgGenerator svg;
-        svg.setOutputDevice(&file);
-        svg.setSize(tall.toSize());
-        svg.setViewBox(QRectF(QPointF(0, 0), tall));
-        svg.setResolution(72);
-        svg.setTitle(plan.installation);
-        QPainter painter(&svg);
-        Sheet sheet(&painter, [&painter] { painter.translate(0, kPageHeight); });
-        drawSheet(sheet, plan, findings, rows, showPins);
-    } else {
-        QImage image((tall * kPngScale).toSize(), QImage::Format_RGB32);
-        // 72 dots an inch, so that a point is a pixel before the scaling.
-        image.setDotsPerMeterX(int(72 / 0.0254));
-        image.setDotsPerMeterY(int(72 / 0.0254));
-        image.fill(Qt::white);
-        {
-            QPainter painter(&image);
-            painter.setRenderHint(QPainter::Antialiasing);
-            painter.scale(kPngScale, kPngScale);
-            Sheet sheet(&painter, [&painter] { painter.translate(0, kPageHeight); });
-            drawSheet(sheet, plan, findings, rows, showPins);
+    return saveFile(path, [&](QIODevice &file) {
+        if (suffix == QLatin1String("pdf")) {
+            QPdfWriter pdf(&file);
+            pdf.setPageSize(QPageSize(QPageSize::A4));
+            pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+            pdf.setResolution(72);
+            pdf.setTitle(title);
+            pdf.setCreator(QStringLiteral("vantir"));
+            QPainter painter(&pdf);
+            sheet.paint(painter, [&pdf] { pdf.newPage(); });
+        } else if (suffix == QLatin1String("svg")) {
+            QSvgGenerator svg;
+            svg.setOutputDevice(&file);
+            svg.setSize(tall.toSize());
+            svg.setViewBox(QRectF(QPointF(0, 0), tall));
+            svg.setResolution(72);
+            svg.setTitle(title);
+            QPainter painter(&svg);
+            sheet.paint(painter, [&painter] { painter.translate(0, kPageHeight); });
+        } else {
+            QImage image((tall * kPngScale).toSize(), QImage::Format_RGB32);
+            // 72 dots an inch, so that a point is a pixel before the scaling.
+            image.setDotsPerMeterX(int(72 / 0.0254));
+            image.setDotsPerMeterY(int(72 / 0.0254));
+            image.fill(Qt::white);
+            {
+                QPainter painter(&image);
+                painter.setRenderHint(QPainter::Antialiasing);
+                painter.scale(kPngScale, kPngScale);
+                sheet.paint(painter, [&painter] { painter.translate(0, kPageHeight); });
+            }
+            if (!image.save(&file, "PNG"))
+                return QStringLiteral("the picture could not be encoded");
         }
-        if (!image.save(&file, "PNG"))
-            return QStringLiteral("the picture could not be encoded");
-    }
-    return file.commit() ? QString() : file.errorString();
+        return QString();
+    });
 }

@@ -2,10 +2,11 @@
 
 #include "hextext.h"
 
+#include "savefile.h"
+
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 namespace {
@@ -108,13 +109,20 @@ void drawBytes(QPainter &p, const LineSignal &signal)
             p.drawLine(QPointF(to, top), QPointF(to, bottom));
             p.setPen(kSupplyColour);
             p.drawText(QRectF(from, top, to - from, 24), Qt::AlignCenter,
-                       QString::fromStdString(bytesToHexText({byte})).trimmed());
+                       QString::fromStdString(hexByte(byte)));
             bit += 9;
         }
     }
 }
 
-void draw(QPainter &p, const LineSignal &signal, const QString &title)
+} // namespace
+
+QSize signalPictureSize()
+{
+    return kSize;
+}
+
+void paintSignalPicture(QPainter &p, const LineSignal &signal, const QString &title)
 {
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(QRect(QPoint(0, 0), kSize), Qt::white);
@@ -139,28 +147,25 @@ void draw(QPainter &p, const LineSignal &signal, const QString &title)
     drawBytes(p, signal);
 }
 
-} // namespace
-
 QString saveSignalPicture(const QString &path, const LineSignal &signal, const QString &title)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    if (QFileInfo(path).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0) {
-        QSvgGenerator svg;
-        svg.setOutputDevice(&file);
-        svg.setSize(kSize);
-        svg.setViewBox(QRect(QPoint(0, 0), kSize));
-        svg.setTitle(title);
-        QPainter painter(&svg);
-        draw(painter, signal, title);
-    } else {
+    const bool svg = QFileInfo(path).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0;
+    return saveFile(path, [&](QIODevice &file) {
+        if (svg) {
+            QSvgGenerator generator;
+            generator.setOutputDevice(&file);
+            generator.setSize(kSize);
+            generator.setViewBox(QRect(QPoint(0, 0), kSize));
+            generator.setTitle(title);
+            QPainter painter(&generator);
+            paintSignalPicture(painter, signal, title);
+            return QString();
+        }
         QImage image(kSize, QImage::Format_RGB32);
         QPainter painter(&image);
-        draw(painter, signal, title);
+        paintSignalPicture(painter, signal, title);
         painter.end();
-        if (!image.save(&file, "PNG"))
-            return QStringLiteral("the picture could not be encoded");
-    }
-    return file.commit() ? QString() : file.errorString();
+        return image.save(&file, "PNG") ? QString()
+                                        : QStringLiteral("the picture could not be encoded");
+    });
 }

@@ -1,0 +1,380 @@
+#include "plan.h"
+
+#include "bands.h"
+#include "commanddecoding.h"
+#include "commandencoding.h"
+#include "hextext.h"
+#include "shown.h"
+#include "transponder.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int kMaxPlanSize = 1 << 20;
+
+[[noreturn]] void wrong(const QString &path, const QString &what)
+{
+    throw PlanError(QStringLiteral("%1: %2").arg(path, what));
+}
+
+QString keyPath(const QString &path, const QString &key)
+{
+    return path.isEmpty() ? key : path + QLatin1Char('.') + key;
+}
+
+// A typo such as "reciever" must not pass unnoticed.
+void onlyKeys(const QJsonObject &object, const QString &path, const QStringList &keys)
+{
+    for (auto it = object.begin(); it != object.end(); ++it) {
+        if (!keys.contains(it.key()))
+            wrong(keyPath(path, quoted(it.key())),
+                  QStringLiteral("no such key; use %1").arg(keys.join(QLatin1String(", "))));
+    }
+}
+
+QJsonObject object(const QJsonValue &value, const QString &path)
+{
+    if (!value.isObject())
+        wrong(path, QStringLiteral("must be an object"));
+    return value.toObject();
+}
+
+QJsonArray array(const QJsonValue &value, const QString &path, int most)
+{
+    if (!value.isArray())
+        wrong(path, QStringLiteral("must be a list"));
+    const QJsonArray items = value.toArray();
+    if (items.size() > most)
+        wrong(path, QStringLiteral("holds %1 entries; a plan holds at most %2")
+                        .arg(items.size())
+                        .arg(most));
+    return items;
+}
+
+QString text(const QJsonValue &value, const QString &path)
+{
+    if (!value.isString())
+        wrong(path, QStringLiteral("must be a text"));
+    return value.toString();
+}
+
+int number(const QJsonValue &value, const QString &path)
+{
+    const double n = value.toDouble();
+    if (!value.isDouble() || n != std::floor(n) || std::abs(n) > 1e6)
+        wrong(path, QStringLiteral("must be a whole number"));
+    return int(n);
+}
+
+Standard standard(const QJsonValue &value, const QString &path)
+{
+    Standard standard;
+    if (!parseStandard(text(value, path).toStdString(), standard))
+        wrong(path, QStringLiteral("%1 is not EN 50494 or EN 50607").arg(quoted(value.toString())));
+    return standard;
+}
+
+QVector<int> userbands(const QJsonValue &value, const QString &path)
+{
+    QVector<int> frequencies;
+    if (value.isObject()) {
+        const QJsonObject preset = value.toObject();
+        onlyKeys(preset, path, {"preset"});
+        const QString listPath = keyPath(path, QStringLiteral("preset"));
+        const int list = number(preset.value("preset"), listPath);
+        if (list < 1 || list > 2)
+            wrong(listPath, QStringLiteral("%1 is not a preset list; use 1 or 2").arg(list));
+        for (int n = 1; n <= bands::kPresetLists[list - 1].count; ++n)
+            frequencies << bands::presetFrequency(list, n);
+        return frequencies;
+    }
+    const QJsonArray items = array(value, path, kPlanMaxUserbands);
+    for (int i = 0; i < items.size(); ++i)
+        frequencies << number(items[i], QStringLiteral("%1[%2]").arg(path).arg(i));
+    if (frequencies.isEmpty())
+        wrong(path, QStringLiteral("names no userband"));
+    return frequencies;
+}
+
+// "11493H", "B 12188V": the position is A when none is written, and the
+// band follows the frequency.
+Plan::Transponder transponder(const QJsonValue &value, const QString &path)
+{
+    Plan::Transponder t;
+    t.text = text(value, path);
+    TransponderNotation notation;
+    if (!parseTransponder(t.text.toStdString(), notation))
+        wrong(path, QStringLiteral("%1 is not a transponder; write it as 11493H or B 12188V")
+                        .arg(quoted(t.text)));
+    t.position = std::max(notation.position, 0);
+    t.frequency = notation.frequency;
+    t.vertical = notation.vertical;
+    t.lowBand = t.frequency < bands::kHighBandMin;
+    if (t.frequency < bands::kLowBandMin || t.frequency > bands::kHighBandMax)
+        wrong(path, QStringLiteral("%1 MHz is outside both bands (%2..%3 MHz)")
+                        .arg(t.frequency)
+                        .arg(bands::kLowBandMin)
+                        .arg(bands::kHighBandMax));
+    return t;
+}
+
+} // namespace
+
+QString transponderName(const Plan::Transponder &t)
+{
+    return QString::fromStdString(::transponderName(t.position, t.frequency, t.vertical));
+}
+
+bool hasUserband(const Plan &plan, int userband)
+{
+    return userband >= 1 && userband <= plan.userbands.size();
+}
+
+Plan readPlan(const QByteArray &json)
+{
+    if (json.size() > kMaxPlanSize)
+        throw PlanError(QStringLiteral("is larger than a plan can be (1 MiB)"));
+    if (json.trimmed().isEmpty())
+        throw PlanError(QStringLiteral("is empty"));
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
+    if (error.error != QJsonParseError::NoError) {
+        const QByteArray before = json.left(error.offset);
+        throw PlanError(QStringLiteral("line %1, column %2: %3")
+                             .arg(before.count('\n') + 1)
+                             .arg(error.offset - before.lastIndexOf('\n'))
+                             .arg(error.errorString()));
+    }
+    if (!document.isObject())
+        throw PlanError(QStringLiteral("is not a plan: it must hold one object"));
+
+    Plan plan;
+    const QJsonObject root = document.object();
+    onlyKeys(root, {}, {"installation", "unit", "positions", "receivers", "transponders"});
+    if (root.contains("installation"))
+        plan.installation = text(root.value("installation"), "installation");
+    if (!root.contains("unit"))
+        throw PlanError(QStringLiteral("unit: missing; a plan names the outdoor unit"));
+    const QJsonObject unit = object(root.value("unit"), "unit");
+    onlyKeys(unit, "unit", {"standard", "userbands", "bandwidth"});
+    if (!unit.contains("standard") || !unit.contains("userbands"))
+        throw PlanError(QStringLiteral("unit: give its standard and its userbands"));
+    plan.standard = standard(unit.value("standard"), "unit.standard");
+    plan.userbands = userbands(unit.value("userbands"), "unit.userbands");
+    if (unit.contains("bandwidth")) {
+        plan.bandwidth = number(unit.value("bandwidth"), "unit.bandwidth");
+        if (plan.bandwidth < 1 || plan.bandwidth > 1200)
+            wrong("unit.bandwidth",
+                  QStringLiteral("%1 MHz is not a bandwidth; use 1..1200").arg(plan.bandwidth));
+    }
+    if (root.contains("positions")) {
+        const QJsonObject positions = object(root.value("positions"), "positions");
+        onlyKeys(positions, "positions", {"A", "B", "C", "D"});
+        for (auto it = positions.begin(); it != positions.end(); ++it)
+            plan.positions.insert(it.key()[0].unicode() - 'A',
+                                  text(it.value(), "positions." + it.key()));
+    }
+    if (!root.contains("receivers"))
+        throw PlanError(QStringLiteral("receivers: missing; a plan lists its receivers"));
+    const QJsonArray receivers = array(root.value("receivers"), "receivers", kPlanMaxReceivers);
+    for (int i = 0; i < receivers.size(); ++i) {
+        const QString path = QStringLiteral("receivers[%1]").arg(i);
+        const QJsonObject r = object(receivers[i], path);
+        onlyKeys(r, path, {"name", "userband", "standard", "pin"});
+        if (!r.contains("name") || !r.contains("userband"))
+            wrong(path, QStringLiteral("give its name and its userband"));
+        Plan::Receiver receiver;
+        receiver.name = text(r.value("name"), path + ".name");
+        receiver.userband = number(r.value("userband"), path + ".userband");
+        receiver.standard = r.contains("standard")
+                                ? standard(r.value("standard"), path + ".standard")
+                                : plan.standard;
+        receiver.hasPin = r.contains("pin");
+        if (receiver.hasPin)
+            receiver.pin = number(r.value("pin"), path + ".pin");
+        plan.receivers << receiver;
+    }
+    if (root.contains("transponders")) {
+        const QJsonArray items =
+            array(root.value("transponders"), "transponders", kPlanMaxTransponders);
+        for (int i = 0; i < items.size(); ++i)
+            plan.transponders << transponder(items[i], QStringLiteral("transponders[%1]").arg(i));
+    }
+    return plan;
+}
+
+Plan readPlanFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw PlanError(file.errorString());
+    // A little more than a plan can be, so that readPlan sees a larger file.
+    return readPlan(file.read(qint64(kMaxPlanSize) * 2));
+}
+
+QVector<Finding> checkPlan(const Plan &plan)
+{
+    QVector<Finding> findings;
+    const auto add = [&findings](Finding::Kind kind, QVector<int> receivers,
+                                 QVector<int> userbands, const QString &text) {
+        findings.append({kind, std::move(receivers), std::move(userbands), {}, text});
+    };
+    const int count = plan.userbands.size();
+    for (int i = 0; i < count; ++i) {
+        const int f = plan.userbands[i];
+        if (f < bands::kUserbandFrequencyMin || f > bands::kUserbandFrequencyMax)
+            add(Finding::UserbandFrequency, {}, {i + 1},
+                QStringLiteral("%1 MHz is outside %2..%3 MHz")
+                    .arg(f)
+                    .arg(bands::kUserbandFrequencyMin)
+                    .arg(bands::kUserbandFrequencyMax));
+        for (int j = i + 1; j < count && plan.bandwidth > 0; ++j) {
+            if (std::abs(plan.userbands[j] - f) < plan.bandwidth)
+                add(Finding::UserbandsTooClose, {}, {i + 1, j + 1},
+                    QStringLiteral("%1 and %2 MHz are closer than the %3 MHz bandwidth")
+                        .arg(f)
+                        .arg(plan.userbands[j])
+                        .arg(plan.bandwidth));
+        }
+    }
+
+    // The positions that EN 50494 cannot name but the installation uses.
+    constexpr int kEn50494Positions = standardPositions(Standard::En50494);
+    QStringList farPositions;
+    for (int p = kEn50494Positions; p < standardPositions(Standard::En50607); ++p) {
+        const bool used = plan.positions.contains(p) ||
+                          std::any_of(plan.transponders.begin(), plan.transponders.end(),
+                                      [p](const Plan::Transponder &t) { return t.position == p; });
+        if (used)
+            farPositions << QString::fromStdString(positionName(p));
+    }
+    QMap<int, QVector<int>> onUserband;
+    bool anyEn50607 = false;
+    for (int i = 0; i < plan.receivers.size(); ++i) {
+        const Plan::Receiver &r = plan.receivers[i];
+        const bool en50494 = r.standard == Standard::En50494;
+        anyEn50607 = anyEn50607 || !en50494;
+        if (!hasUserband(plan, r.userband))
+            add(Finding::NoSuchUserband, {i}, {},
+                QStringLiteral("userband %1: the unit has userbands 1..%2")
+                    .arg(r.userband)
+                    .arg(count));
+        else
+            onUserband[r.userband] << i;
+        if (en50494 && r.userband > standardUserbands(Standard::En50494))
+            add(Finding::UserbandBeyondStandard, {i}, {},
+                QStringLiteral("EN 50494 has userbands 1..%1, not %2")
+                    .arg(standardUserbands(Standard::En50494))
+                    .arg(r.userband));
+        if (en50494 && !farPositions.isEmpty())
+            add(Finding::PositionBeyondStandard, {i}, {},
+                QStringLiteral("EN 50494 reaches positions A and B; the installation uses %1")
+                    .arg(farPositions.join(QLatin1String(" and "))));
+        if (!en50494 && plan.standard == Standard::En50494)
+            add(Finding::StandardBeyondUnit, {i}, {},
+                QStringLiteral("an EN 50607 receiver on an EN 50494 unit"));
+        if (r.hasPin && (r.pin < bands::kPinMin || r.pin > bands::kPinMax))
+            add(Finding::PinOutOfRange, {i}, {},
+                QStringLiteral("PIN %1 is outside %2..%3")
+                    .arg(r.pin)
+                    .arg(bands::kPinMin)
+                    .arg(bands::kPinMax));
+    }
+    for (auto it = onUserband.begin(); it != onUserband.end(); ++it) {
+        if (it.value().size() < 2)
+            continue;
+        QStringList names;
+        for (const int i : it.value())
+            names << quoted(plan.receivers[i].name);
+        add(Finding::SharedUserband, it.value(), {it.key()},
+            QStringLiteral("receivers %1 share it").arg(names.join(QLatin1String(" and "))));
+    }
+
+    for (int n = 1; n <= count; ++n) {
+        if (!onUserband.contains(n))
+            add(Finding::FreeUserband, {}, {n}, QStringLiteral("free"));
+    }
+    for (int t = 0; t < plan.transponders.size(); ++t) {
+        const Plan::Transponder &tp = plan.transponders[t];
+        const int ifFrequency = bands::intermediateFrequency(tp.frequency, tp.lowBand);
+        if (anyEn50607 && ifFrequency > kEn50607HighestExactIf)
+            findings.append({Finding::CappedIntermediateFrequency,
+                             {},
+                             {},
+                             {t},
+                             QStringLiteral("EN 50607 sends its intermediate frequency of %1 MHz "
+                                            "as %2 MHz")
+                                 .arg(ifFrequency)
+                                 .arg(kEn50607HighestExactIf)});
+    }
+    return findings;
+}
+
+QString findingSubject(const Plan &plan, const Finding &finding)
+{
+    switch (finding.kind) {
+    case Finding::UserbandsTooClose:
+        return QStringLiteral("userbands %1 and %2")
+            .arg(finding.userbands.value(0))
+            .arg(finding.userbands.value(1));
+    case Finding::UserbandFrequency:
+    case Finding::SharedUserband:
+    case Finding::FreeUserband:
+        return QStringLiteral("userband %1").arg(finding.userbands.value(0));
+    case Finding::CappedIntermediateFrequency:
+        return QStringLiteral("transponder %1")
+            .arg(transponderName(plan.transponders.value(finding.transponders.value(0))));
+    default:
+        return QStringLiteral("receiver %1")
+            .arg(quoted(plan.receivers.value(finding.receivers.value(0)).name));
+    }
+}
+
+QVector<PlanRow> planTable(const Plan &plan)
+{
+    QVector<PlanRow> rows;
+    for (int r = 0; r < plan.receivers.size(); ++r) {
+        const Plan::Receiver &receiver = plan.receivers[r];
+        const bool known = hasUserband(plan, receiver.userband);
+        const int centre = known ? plan.userbands[receiver.userband - 1] : 0;
+        const bool pinInRange = !receiver.hasPin || (receiver.pin >= bands::kPinMin &&
+                                                     receiver.pin <= bands::kPinMax);
+        for (int t = 0; t < plan.transponders.size(); ++t) {
+            const Plan::Transponder &tp = plan.transponders[t];
+            PlanRow row{r, t, {}, {}, 0};
+            const int ifFrequency = bands::intermediateFrequency(tp.frequency, tp.lowBand);
+            if (!known) {
+                row.command = QStringLiteral("no such userband");
+            } else if (!pinInRange) {
+                row.command = QStringLiteral("PIN out of range");
+            } else {
+                const int code = channelChangeFrame(
+                    receiver.standard, row.frame, tp.vertical, tp.lowBand, tp.position,
+                    ifFrequency, centre, receiver.userband - 1, receiver.hasPin ? receiver.pin : -1);
+                DecodedCommand sent;
+                std::string unused;
+                if (code == EncodeOk && decodeCommand(row.frame, sent, unused)) {
+                    row.command = QString::fromStdString(bytesToHexText(row.frame));
+                    // The unit moves the transponder to where the tuning word
+                    // puts it: EN 50494 in 4 MHz steps of the sum, EN 50607 to
+                    // the centre unless the intermediate frequency was capped.
+                    row.landing = receiver.standard == Standard::En50607
+                                      ? centre + ifFrequency - en50607IfFrequency(sent.tuningWord)
+                                      : en50494FrequencySum(sent.tuningWord) - ifFrequency;
+                } else {
+                    row.frame.clear();
+                    row.command = QString::fromLatin1(encodeResultText(code));
+                }
+            }
+            rows << row;
+        }
+    }
+    return rows;
+}

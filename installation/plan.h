@@ -1,0 +1,114 @@
+#pragma once
+
+#include "standards.h"
+
+#include <QMap>
+#include <QString>
+#include <QVector>
+
+#include <cstdint>
+#include <stdexcept>
+#include <vector>
+
+// A single-cable installation as a plan file describes it: the outdoor
+// unit's userbands, the receivers on them, and the transponders they watch.
+struct Plan
+{
+    struct Receiver
+    {
+        QString name;
+        int userband = 0; // number, from 1
+        Standard standard = Standard::En50494;
+        bool hasPin = false;
+        int pin = 0;
+    };
+    struct Transponder
+    {
+        QString text; // as written
+        int position = 0;
+        int frequency = 0; // MHz
+        bool vertical = false;
+        bool lowBand = false;
+    };
+
+    QString installation;
+    Standard standard = Standard::En50494; // the unit's
+    QVector<int> userbands;                // centre frequencies in MHz, by number from 1
+    int bandwidth = 0;                     // MHz; 0 when not given
+    QMap<int, QString> positions;          // labels by position 0..3
+    QVector<Receiver> receivers;
+    QVector<Transponder> transponders;
+};
+
+// What is wrong with a plan file, with the key's path ("receivers[2].pin")
+// or the place of bad JSON; without the file's name.
+class PlanError : public std::runtime_error
+{
+public:
+    explicit PlanError(const QString &message) : std::runtime_error(message.toStdString()) {}
+    QString message() const { return QString::fromStdString(what()); }
+};
+
+// A plan holds at most these; far beyond any installation.
+constexpr int kPlanMaxUserbands = 32;
+constexpr int kPlanMaxReceivers = 64;
+constexpr int kPlanMaxTransponders = 500;
+
+// Reads a plan from JSON. Unknown keys, wrong types and values that cannot
+// be read at all throw PlanError; values the checks judge (a PIN of 300, a
+// userband the unit lacks) are read as they are.
+Plan readPlan(const QByteArray &json);
+// The same from a file; PlanError also says why a file cannot be read.
+Plan readPlanFile(const QString &path);
+
+// What the checks found, with the receivers, userbands and transponders it
+// concerns as values.
+struct Finding
+{
+    enum Kind
+    {
+        // Errors.
+        UserbandFrequency, // a userband outside the cable's range
+        UserbandsTooClose, // two userbands closer than the bandwidth
+        NoSuchUserband,    // a receiver on a userband the unit lacks
+        UserbandBeyondStandard,
+        PositionBeyondStandard,
+        StandardBeyondUnit, // an EN 50607 receiver on an EN 50494 unit
+        PinOutOfRange,
+        SharedUserband, // receivers on one userband
+        // Notes.
+        FreeUserband,
+        CappedIntermediateFrequency, // EN 50607 sends it as 2147 MHz
+    };
+    Kind kind;
+    QVector<int> receivers;    // indices into Plan::receivers
+    QVector<int> userbands;    // numbers, from 1
+    QVector<int> transponders; // indices into Plan::transponders
+    QString text;
+
+    bool isError() const { return kind < FreeUserband; }
+};
+QVector<Finding> checkPlan(const Plan &plan);
+
+// Whom a finding is about, as the report names it: "receiver 'Küche'",
+// "userband 3", "userbands 1 and 2", "transponder B 12188V".
+QString findingSubject(const Plan &plan, const Finding &finding);
+
+// One row of the table of commands: a receiver watching a transponder.
+struct PlanRow
+{
+    int receiver; // index into Plan::receivers
+    int transponder;
+    std::vector<std::uint8_t> frame; // empty when there is no command
+    QString command;                 // the frame's hex text, or why there is none
+    int landing = 0;                 // MHz: where the transponder lands in the cable
+
+    bool encoded() const { return !frame.empty(); }
+};
+QVector<PlanRow> planTable(const Plan &plan);
+
+// Whether the unit has a userband of this number.
+bool hasUserband(const Plan &plan, int userband);
+
+// "B 12188V": the position always written.
+QString transponderName(const Plan::Transponder &transponder);
