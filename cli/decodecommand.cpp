@@ -45,8 +45,9 @@ QString plainReport(const std::vector<CommandField> &fields)
     QString text;
     for (const CommandField &field : fields) {
         if (!field.label.empty())
-            text += QStringLiteral("%1: %2\n").arg(QString::fromStdString(field.label),
-                                                    QString::fromStdString(field.shown));
+            text +=
+                QStringLiteral("%1: %2\n")
+                    .arg(QString::fromStdString(field.label), QString::fromStdString(field.shown));
     }
     return text;
 }
@@ -194,8 +195,8 @@ CliResult runDecode(const QStringList &arguments)
             try {
                 capture = readCapture(argumentBytes(path).toStdString(), channel, sampleRate);
             } catch (const CaptureError &error) {
-                throw UsageError(
-                    QStringLiteral("--capture %1: %2").arg(quoted(path), QString::fromStdString(error.what())));
+                throw UsageError(QStringLiteral("--capture %1: %2")
+                                     .arg(quoted(path), QString::fromStdString(error.what())));
             }
             const auto messages = linesignal::readMessages(capture.samples, capture.sampleRate);
             if (messages.empty())
@@ -235,7 +236,7 @@ CliResult runDecode(const QStringList &arguments)
                               .arg(userbandFrequency)
                               .arg(sum));
     const auto fields = describeCommand(command, frame, userbandFrequency);
-    result.out = parser.isSet("json") ? toJson(QJsonDocument(jsonReport(fields)))
-                                      : plainReport(fields);
+    result.out =
+        parser.isSet("json") ? toJson(QJsonDocument(jsonReport(fields))) : plainReport(fields);
     return result;
 }

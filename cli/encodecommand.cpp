@@ -102,8 +102,9 @@ CliResult runEncode(const QStringList &arguments)
                                  .arg(quoted(parser.positionalArguments().first())));
         const Settings settings = readSettings(parser);
         const QVector<Standard> standards =
-            parser.isSet("standard") ? parseStandards(singleValue(parser, "standard"))
-                                     : QVector<Standard>(std::begin(kStandards), std::end(kStandards));
+            parser.isSet("standard")
+                ? parseStandards(singleValue(parser, "standard"))
+                : QVector<Standard>(std::begin(kStandards), std::end(kStandards));
         const QVector<Outcome> outcomes = encode(settings, standards);
 
         result.out =

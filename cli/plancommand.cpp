@@ -143,9 +143,9 @@ CliResult runPlan(const QStringList &arguments)
         std::any_of(findings.begin(), findings.end(), [](const Finding &f) { return f.isError(); });
     result.exitCode = errors ? ExitPlanErrors : ExitOk;
     if (!sheet.isEmpty()) {
-        const QString error = saveSheet(
-            sheet, InstallationSheet(plan, findings, rows, parser.isSet("show-pins")),
-            plan.installation);
+        const QString error =
+            saveSheet(sheet, InstallationSheet(plan, findings, rows, parser.isSet("show-pins")),
+                      plan.installation);
         if (!error.isEmpty())
             return outputFailure(QStringLiteral("plan"), sheet, error);
     }

@@ -3,7 +3,6 @@
 #include "framebytes.h"
 #include "hextext.h"
 
-
 namespace {
 
 using namespace framebytes;
@@ -171,8 +170,8 @@ std::vector<CommandField> describeCommand(const DecodedCommand &c,
         else
             fields.push_back({"intermediateFrequency", "", CommandField::Missing, {}, 0, {}});
         if (en50494)
-            fields.push_back(numberField("frequencySum", "Intermediate + userband frequency", sum,
-                                         " MHz"));
+            fields.push_back(
+                numberField("frequencySum", "Intermediate + userband frequency", sum, " MHz"));
     }
     if (c.pin >= 0)
         fields.push_back(numberField("pin", "PIN", c.pin));

@@ -154,15 +154,15 @@ int en50607PowerOffFrame(std::vector<std::uint8_t> &result, int userbandIndex, i
 int encodeEn50494Command(std::string &text, int vertical, int lowBand, int position,
                          int ifFrequency, int userbandFrequency, int userbandIndex, int pin)
 {
-    return asText(text, en50494Frame, vertical, lowBand, position, ifFrequency,
-                  userbandFrequency, userbandIndex, pin);
+    return asText(text, en50494Frame, vertical, lowBand, position, ifFrequency, userbandFrequency,
+                  userbandIndex, pin);
 }
 
 int encodeEn50607Command(std::string &text, int vertical, int lowBand, int position,
                          int ifFrequency, int userbandFrequency, int userbandIndex, int pin)
 {
-    return asText(text, en50607Frame, vertical, lowBand, position, ifFrequency,
-                  userbandFrequency, userbandIndex, pin);
+    return asText(text, en50607Frame, vertical, lowBand, position, ifFrequency, userbandFrequency,
+                  userbandIndex, pin);
 }
 
 int encodeEn50494PowerOff(std::string &text, int userbandIndex, int pin)
@@ -185,8 +185,8 @@ int channelChangeFrame(Standard standard, std::vector<std::uint8_t> &frame, int 
 
 int powerOffFrame(Standard standard, std::vector<std::uint8_t> &frame, int userbandIndex, int pin)
 {
-    return (standard == Standard::En50494 ? en50494PowerOffFrame : en50607PowerOffFrame)(
-        frame, userbandIndex, pin);
+    return (standard == Standard::En50494 ? en50494PowerOffFrame
+                                          : en50607PowerOffFrame)(frame, userbandIndex, pin);
 }
 
 const char *encodeResultText(int code)

@@ -148,9 +148,9 @@ Plan readPlan(const QByteArray &json)
     if (error.error != QJsonParseError::NoError) {
         const QByteArray before = json.left(error.offset);
         throw PlanError(QStringLiteral("line %1, column %2: %3")
-                             .arg(before.count('\n') + 1)
-                             .arg(error.offset - before.lastIndexOf('\n'))
-                             .arg(error.errorString()));
+                            .arg(before.count('\n') + 1)
+                            .arg(error.offset - before.lastIndexOf('\n'))
+                            .arg(error.errorString()));
     }
     if (!document.isObject())
         throw PlanError(QStringLiteral("is not a plan: it must hold one object"));
@@ -222,8 +222,8 @@ Plan readPlanFile(const QString &path)
 QVector<Finding> checkPlan(const Plan &plan)
 {
     QVector<Finding> findings;
-    const auto add = [&findings](Finding::Kind kind, QVector<int> receivers,
-                                 QVector<int> userbands, const QString &text) {
+    const auto add = [&findings](Finding::Kind kind, QVector<int> receivers, QVector<int> userbands,
+                                 const QString &text) {
         findings.append({kind, std::move(receivers), std::move(userbands), {}, text});
     };
     const int count = plan.userbands.size();
@@ -344,8 +344,8 @@ QVector<PlanRow> planTable(const Plan &plan)
         const Plan::Receiver &receiver = plan.receivers[r];
         const bool known = hasUserband(plan, receiver.userband);
         const int centre = known ? plan.userbands[receiver.userband - 1] : 0;
-        const bool pinInRange = !receiver.hasPin || (receiver.pin >= bands::kPinMin &&
-                                                     receiver.pin <= bands::kPinMax);
+        const bool pinInRange =
+            !receiver.hasPin || (receiver.pin >= bands::kPinMin && receiver.pin <= bands::kPinMax);
         for (int t = 0; t < plan.transponders.size(); ++t) {
             const Plan::Transponder &tp = plan.transponders[t];
             PlanRow row{r, t, {}, {}, 0};
@@ -356,8 +356,8 @@ QVector<PlanRow> planTable(const Plan &plan)
                 row.command = QStringLiteral("PIN out of range");
             } else {
                 const int code = channelChangeFrame(
-                    receiver.standard, row.frame, tp.vertical, tp.lowBand, tp.position,
-                    ifFrequency, centre, receiver.userband - 1, receiver.hasPin ? receiver.pin : -1);
+                    receiver.standard, row.frame, tp.vertical, tp.lowBand, tp.position, ifFrequency,
+                    centre, receiver.userband - 1, receiver.hasPin ? receiver.pin : -1);
                 DecodedCommand sent;
                 std::string unused;
                 if (code == EncodeOk && decodeCommand(row.frame, sent, unused)) {

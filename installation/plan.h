@@ -76,7 +76,7 @@ struct Finding
         StandardBeyondUnit, // an EN 50607 receiver on an EN 50494 unit
         PinOutOfRange,
         SharedUserband, // receivers on one userband
-        // Notes.
+                        // Notes.
         FreeUserband,
         CappedIntermediateFrequency, // EN 50607 sends it as 2147 MHz
     };

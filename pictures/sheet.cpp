@@ -212,21 +212,20 @@ void drawSheet(Sheet &sheet, const Plan &plan, const QVector<Finding> &findings,
     if (!findings.isEmpty()) {
         sheet.heading(QStringLiteral("Checks"));
         for (const Finding &f : findings)
-            sheet.row(
-                {kMargin, kMargin + 60, kMargin + 170},
-                {f.isError() ? QStringLiteral("error") : QStringLiteral("note"),
-                 findingSubject(plan, f), f.text});
+            sheet.row({kMargin, kMargin + 60, kMargin + 170},
+                      {f.isError() ? QStringLiteral("error") : QStringLiteral("note"),
+                       findingSubject(plan, f), f.text});
     }
 
     sheet.heading(QStringLiteral("Receivers"));
     const QVector<double> receiverColumns{kMargin, 220, 290, 350, 430};
     sheet.row(receiverColumns, {"Receiver", "Userband", "MHz", "Standard", "PIN"}, true);
     for (const Plan::Receiver &r : plan.receivers) {
-        sheet.row(receiverColumns, {r.name, QString::number(r.userband),
-                                    hasUserband(plan, r.userband)
-                                        ? QString::number(plan.userbands[r.userband - 1])
-                                        : QStringLiteral("-"),
-                                    nameOf(r.standard), pinText(r, showPins)});
+        sheet.row(receiverColumns,
+                  {r.name, QString::number(r.userband),
+                   hasUserband(plan, r.userband) ? QString::number(plan.userbands[r.userband - 1])
+                                                 : QStringLiteral("-"),
+                   nameOf(r.standard), pinText(r, showPins)});
     }
 
     sheet.heading(QStringLiteral("Commands"));
@@ -245,9 +244,9 @@ void drawSheet(Sheet &sheet, const Plan &plan, const QVector<Finding> &findings,
         // The PIN is the last byte; the sheet does not give it away.
         if (row.encoded() && plan.receivers[row.receiver].hasPin && !showPins)
             command = command.left(command.trimmed().size() - 2) + QStringLiteral("PIN");
-        sheet.row(commandColumns,
-                  {plan.receivers[row.receiver].name, transponderName(t), command,
-                   row.encoded() ? QStringLiteral("%1 MHz").arg(row.landing) : QStringLiteral("-")});
+        sheet.row(commandColumns, {plan.receivers[row.receiver].name, transponderName(t), command,
+                                   row.encoded() ? QStringLiteral("%1 MHz").arg(row.landing)
+                                                 : QStringLiteral("-")});
     }
 }
 

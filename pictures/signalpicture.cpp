@@ -149,7 +149,8 @@ void paintSignalPicture(QPainter &p, const LineSignal &signal, const QString &ti
 
 QString saveSignalPicture(const QString &path, const LineSignal &signal, const QString &title)
 {
-    const bool svg = QFileInfo(path).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0;
+    const bool svg =
+        QFileInfo(path).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0;
     return saveFile(path, [&](QIODevice &file) {
         if (svg) {
             QSvgGenerator generator;

@@ -243,9 +243,8 @@ void TestCodec::decodesWhatTheWindowCanAskFor()
             DecodedCommand c;
             QString got = "refused " + QString::number(code);
             if (code == EncodeOk && decode(text, c)) {
-                got = carried(c.standard == Standard::En50607, c.switchOff,
-                              off ? 0 : c.position, !off && c.vertical, !off && c.lowBand,
-                              c.userbandIndex, c.pin);
+                got = carried(c.standard == Standard::En50607, c.switchOff, off ? 0 : c.position,
+                              !off && c.vertical, !off && c.lowBand, c.userbandIndex, c.pin);
                 // EN 50494 sends the sum in 4 MHz steps; EN 50607 tops out at 2147 MHz.
                 const int back = b ? en50607IfFrequency(c.tuningWord)
                                    : en50494FrequencySum(c.tuningWord) - a.userbandFrequency;

@@ -72,8 +72,8 @@ void checkEncoded(int kind, const int (&a)[7])
     DecodedCommand c;
     std::string error;
     check(decodeCommand(bytesOf(text), c, error));
-    check((c.standard == Standard::En50607) == en50607 &&
-          c.userbandIndex == userbandIndex && c.pin == (pin >= 0 ? (pin & 0xFF) : -1));
+    check((c.standard == Standard::En50607) == en50607 && c.userbandIndex == userbandIndex &&
+          c.pin == (pin >= 0 ? (pin & 0xFF) : -1));
     if (switchOff) {
         check(c.switchOff);
         return;

@@ -8,16 +8,11 @@
 
 namespace {
 
-const char *const kKinds[] = {"UserbandFrequency",
-                              "UserbandsTooClose",
-                              "NoSuchUserband",
-                              "UserbandBeyondStandard",
-                              "PositionBeyondStandard",
-                              "StandardBeyondUnit",
-                              "PinOutOfRange",
-                              "SharedUserband",
-                              "FreeUserband",
-                              "CappedIntermediateFrequency"};
+const char *const kKinds[] = {"UserbandFrequency",      "UserbandsTooClose",
+                              "NoSuchUserband",         "UserbandBeyondStandard",
+                              "PositionBeyondStandard", "StandardBeyondUnit",
+                              "PinOutOfRange",          "SharedUserband",
+                              "FreeUserband",           "CappedIntermediateFrequency"};
 
 QString numbers(const QVector<int> &values)
 {
@@ -47,8 +42,7 @@ QStringList summary(const QVector<Finding> &findings)
 // A plan from its unit and receivers, written as in a plan file.
 QByteArray plan(const char *unit, const char *receivers, const char *more = "")
 {
-    return QByteArray("{\"unit\": {") + unit + "}, \"receivers\": [" + receivers + "]" + more +
-           "}";
+    return QByteArray("{\"unit\": {") + unit + "}, \"receivers\": [" + receivers + "]" + more + "}";
 }
 
 } // namespace
@@ -71,7 +65,8 @@ void TestPlan::checks_data()
     QTest::addColumn<QStringList>("findings");
     const char *en50607 = "\"standard\": \"EN 50607\", \"userbands\": [974, 1076]";
     const char *en50494 = "\"standard\": \"EN 50494\", \"userbands\": [1284, 1400]";
-    const char *twoReceivers = "{\"name\": \"a\", \"userband\": 1}, {\"name\": \"b\", \"userband\": 2}";
+    const char *twoReceivers =
+        "{\"name\": \"a\", \"userband\": 1}, {\"name\": \"b\", \"userband\": 2}";
 
     QTest::newRow("sound") << plan(en50607, twoReceivers) << QStringList();
     QTest::newRow("free userband")
@@ -97,8 +92,9 @@ void TestPlan::checks_data()
         << plan(en50494, twoReceivers, ", \"transponders\": [\"B 11493H\", \"c 12188V\"]")
         << QStringList{"PositionBeyondStandard r0", "PositionBeyondStandard r1"};
     QTest::newRow("position D named only")
-        << plan(en50494, "{\"name\": \"a\", \"userband\": 1}, {\"name\": \"b\", \"userband\": 2, "
-                         "\"standard\": \"EN 50607\"}",
+        << plan(en50494,
+                "{\"name\": \"a\", \"userband\": 1}, {\"name\": \"b\", \"userband\": 2, "
+                "\"standard\": \"EN 50607\"}",
                 ", \"positions\": {\"D\": \"28.2° E\"}")
         << QStringList{"PositionBeyondStandard r0", "StandardBeyondUnit r1"};
     QTest::newRow("PINs 0 and 255 and beyond")
@@ -150,12 +146,11 @@ void TestPlan::refuses_data()
         << "transponders[0]: 9999 MHz is outside both bands (10700..12750 MHz)";
     QTest::newRow("unknown standard") << plan("\"standard\": \"EN 5\", \"userbands\": [974]", "")
                                       << "unit.standard: 'EN 5' is not EN 50494 or EN 50607";
-    QTest::newRow("33 userbands")
-        << plan(("\"standard\": \"EN 50607\", \"userbands\": [" +
-                 QByteArray("974,").repeated(32) + "974]")
-                    .constData(),
-                "")
-        << "unit.userbands: holds 33 entries; a plan holds at most 32";
+    QTest::newRow("33 userbands") << plan(("\"standard\": \"EN 50607\", \"userbands\": [" +
+                                           QByteArray("974,").repeated(32) + "974]")
+                                              .constData(),
+                                          "")
+                                  << "unit.userbands: holds 33 entries; a plan holds at most 32";
 }
 
 void TestPlan::refuses()
@@ -184,13 +179,13 @@ void TestPlan::tablesCommandsAndWhereTheyLand()
     QStringList rows;
     for (const PlanRow &row : planTable(p))
         rows << QString("%1 %2 %3 %4")
-                    .arg(p.receivers[row.receiver].name, transponderName(p.transponders[row.transponder]),
-                         row.command.trimmed())
+                    .arg(p.receivers[row.receiver].name,
+                         transponderName(p.transponders[row.transponder]), row.command.trimmed())
                     .arg(row.landing);
-    QCOMPARE(rows, (QStringList{"a A 11493H 70 06 6B 02 974", "a A 12750V 70 07 FF 01 977",
-                                "b A 11493H E0 10 5C 29 63 0C 1077",
-                                "b A 12750V E0 10 5C 25 C9 0C 1078",
-                                "c A 11493H no such userband 0", "c A 12750V no such userband 0"}));
+    QCOMPARE(rows,
+             (QStringList{"a A 11493H 70 06 6B 02 974", "a A 12750V 70 07 FF 01 977",
+                          "b A 11493H E0 10 5C 29 63 0C 1077", "b A 12750V E0 10 5C 25 C9 0C 1078",
+                          "c A 11493H no such userband 0", "c A 12750V no such userband 0"}));
 }
 
 QTEST_APPLESS_MAIN(TestPlan)

@@ -65,8 +65,9 @@ void TestPictures::slotsLandAtTheirFrequency()
     QFETCH(int, userband);
     QFETCH(double, centre);
     QFETCH(QColor, fill);
-    const Plan plan = planOf("{\"name\": \"a\", \"userband\": 1}, {\"name\": \"b\", \"userband\": 2},"
-                             "{\"name\": \"c\", \"userband\": 2}, {\"name\": \"d\", \"userband\": 4}");
+    const Plan plan =
+        planOf("{\"name\": \"a\", \"userband\": 1}, {\"name\": \"b\", \"userband\": 2},"
+               "{\"name\": \"c\", \"userband\": 2}, {\"name\": \"d\", \"userband\": 4}");
     const InstallationSheet sheet(plan, checkPlan(plan), planTable(plan), false);
     const QRectF slot = sheet.userbandSlot(userband);
     QCOMPARE(qRound(slot.center().x() * 10), qRound(centre * 10));
@@ -80,9 +81,10 @@ void TestPictures::longTablesTakeMorePages()
     const Plan one = planOf("{\"name\": \"a\", \"userband\": 1}");
     QCOMPARE(InstallationSheet(one, checkPlan(one), planTable(one), false).pageCount(), 1);
     // 4 receivers on 100 transponders: 400 rows of 13 points.
-    const Plan many = planOf("{\"name\": \"a\", \"userband\": 1}, {\"name\": \"b\", \"userband\": 2},"
-                             "{\"name\": \"c\", \"userband\": 3}, {\"name\": \"d\", \"userband\": 4}",
-                             100);
+    const Plan many =
+        planOf("{\"name\": \"a\", \"userband\": 1}, {\"name\": \"b\", \"userband\": 2},"
+               "{\"name\": \"c\", \"userband\": 3}, {\"name\": \"d\", \"userband\": 4}",
+               100);
     const InstallationSheet sheet(many, checkPlan(many), planTable(many), false);
     QCOMPARE(sheet.pageCount(), 8);
     int pages = 1;
