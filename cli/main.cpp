@@ -1,7 +1,8 @@
 #include "cli.h"
+#include "picturemodule.h"
 #include "values.h"
 
-#include <QGuiApplication>
+#include <QCoreApplication>
 
 #include <cstdio>
 #include <cstdlib>
@@ -25,15 +26,16 @@ int main(int argc, char *argv[])
 {
     const bool stdoutOpen = keepStandardStreamsFilled();
     qInstallMessageHandler(dropToolkitNotes);
-    // Drawing needs the toolkit's fonts, and so a GUI application; it draws
-    // offscreen, since the tool never shows a window.
+    // Drawing needs the toolkit's fonts, and so a GUI application, which
+    // the picture module makes; without the module, the commands still do
+    // everything but draw.
     std::unique_ptr<QCoreApplication> app;
-    if (argc > 1 && (qstrcmp(argv[1], "wave") == 0 || qstrcmp(argv[1], "plan") == 0)) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        app = std::make_unique<QGuiApplication>(argc, argv);
-    } else {
+    const bool mayDraw =
+        argc > 1 && (qstrcmp(argv[1], "wave") == 0 || qstrcmp(argv[1], "plan") == 0);
+    if (const PictureCalls *pictures = mayDraw ? pictureModule() : nullptr)
+        app.reset(pictures->application(argc, argv));
+    else
         app = std::make_unique<QCoreApplication>(argc, argv);
-    }
 #ifdef _WIN32
     const QStringList arguments = app->arguments();
 #else

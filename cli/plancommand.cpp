@@ -1,6 +1,6 @@
 #include "commands.h"
+#include "picturemodule.h"
 #include "plan.h"
-#include "sheet.h"
 #include "values.h"
 
 #include <QCommandLineParser>
@@ -143,9 +143,9 @@ CliResult runPlan(const QStringList &arguments)
         std::any_of(findings.begin(), findings.end(), [](const Finding &f) { return f.isError(); });
     result.exitCode = errors ? ExitPlanErrors : ExitOk;
     if (!sheet.isEmpty()) {
-        const QString error =
-            saveSheet(sheet, InstallationSheet(plan, findings, rows, parser.isSet("show-pins")),
-                      plan.installation);
+        QString error;
+        if (const PictureCalls *pictures = pictureModule(&error))
+            error = pictures->saveSheet(sheet, plan, findings, rows, parser.isSet("show-pins"));
         if (!error.isEmpty())
             return outputFailure(QStringLiteral("plan"), sheet, error);
     }

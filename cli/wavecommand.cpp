@@ -3,9 +3,9 @@
 #include "commands.h"
 #include "hextext.h"
 #include "linesignal.h"
+#include "picturemodule.h"
 #include "savefile.h"
 #include "settings.h"
-#include "signalpicture.h"
 #include "values.h"
 
 #include <QCommandLineParser>
@@ -134,13 +134,14 @@ CliResult runWave(const QStringList &arguments)
         }
         error = bytes.empty() ? QStringLiteral("the samples could not be encoded")
                               : saveFile(output, QByteArray::fromStdString(bytes));
-    } else {
-        error = saveSignalPicture(output, signal,
-                                  QStringLiteral("%1 %2 %3")
-                                      .arg(name,
-                                           settings.powerOff ? QStringLiteral("switch-off")
-                                                             : QStringLiteral("channel change"),
-                                           QString::fromStdString(outcome.hex).trimmed()));
+    } else if (const PictureCalls *pictures = pictureModule(&error)) {
+        error = pictures->saveSignalPicture(
+            output, signal,
+            QStringLiteral("%1 %2 %3")
+                .arg(name,
+                     settings.powerOff ? QStringLiteral("switch-off")
+                                       : QStringLiteral("channel change"),
+                     QString::fromStdString(outcome.hex).trimmed()));
     }
     if (!error.isEmpty())
         return outputFailure(QStringLiteral("wave"), output, error);

@@ -26,3 +26,11 @@ execute_process(COMMAND "${PREFIX}/bin/vantir-cli" OUTPUT_VARIABLE output RESULT
 if(NOT result EQUAL 0 OR NOT output MATCHES "EN 50494: E0 10 5A 0C F6 \nEN 50607: 70 03 E8 03 \n")
     message(FATAL_ERROR "installed vantir-cli answered ${result}:\n${output}")
 endif()
+
+# Drawing needs the picture module, found from the installed program.
+file(REMOVE "${PREFIX}/wave.png")
+execute_process(COMMAND "${PREFIX}/bin/vantir-cli" wave --standard en50607 -o "${PREFIX}/wave.png"
+                RESULT_VARIABLE result ERROR_VARIABLE error OUTPUT_QUIET)
+if(NOT result EQUAL 0 OR NOT EXISTS "${PREFIX}/wave.png")
+    message(FATAL_ERROR "installed vantir-cli could not draw: ${result} ${error}")
+endif()

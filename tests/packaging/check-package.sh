@@ -26,7 +26,8 @@ for path in usr/bin/vantir usr/bin/vantir-cli usr/share/vantir/vantir_de_DE.qm \
     usr/share/applications/example.drosvane.vantir.desktop \
     usr/share/metainfo/example.drosvane.vantir.metainfo.xml \
     usr/share/man/man1/vantir.1.gz usr/share/man/man1/vantir-cli.1.gz \
-    usr/share/bash-completion/completions/vantir-cli usr/share/doc/vantir/copyright; do
+    usr/share/bash-completion/completions/vantir-cli usr/share/doc/vantir/copyright \
+    "usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/vantir/vantir-cli-pictures.so"; do
     grep -qx "\./$path" <<<"$contents" || fail "the package lacks $path"
 done
 
@@ -43,6 +44,8 @@ root=$scratch/root
 answer=$("$root/usr/bin/vantir-cli")
 [[ $answer == *"EN 50494: E0 10 5A 0C F6 "*"EN 50607: 70 03 E8 03 "* ]] ||
     fail "the packaged vantir-cli answered: $answer"
+"$root/usr/bin/vantir-cli" wave --standard en50494 -o "$scratch/wave.svg" >/dev/null ||
+    fail "the packaged vantir-cli cannot draw"
 grep -qx 'Path=/usr/share/vantir' "$root/usr/share/applications/example.drosvane.vantir.desktop" ||
     fail "the desktop entry does not start in /usr/share/vantir"
 
