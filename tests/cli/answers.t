@@ -357,6 +357,11 @@ transponder,polarisation,band,userband,userbandFrequency,intermediateFrequency,e
 ! vantir-cli: table: transponder 2: '99999V': 99999 MHz is outside both bands (10700..12750 MHz)
 ! vantir-cli: table: transponder 3: 'abc' is not a transponder; write its frequency in MHz and H or V, e.g. 11493H
 [4]
+$ vantir-cli table "b 12188 v" 11493h -u 1 -s B
+Transponder MHz  Pol  Band  Userband  Userband MHz  IF MHz  EN 50494         EN 50607
+11493            H    low   1         1284          1743    E0 10 5A 19 97   70 06 6B 06 
+! vantir-cli: table: transponder 1: 'b 12188 v': give the position with --position; it holds for every row
+[4]
 $ vantir-cli table
 ! vantir-cli: table: give the transponders, e.g. 11493H 12188V
 [2]
