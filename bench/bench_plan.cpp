@@ -1,6 +1,7 @@
 // A large installation: 32 userbands, 32 receivers and 100 transponders,
 // checked and tabled, and its sheet written as PDF.
 
+#include "files.h"
 #include "plan.h"
 #include "sheet.h"
 
@@ -53,10 +54,11 @@ void BM_PdfSheet(benchmark::State &state)
     const auto findings = checkPlan(plan);
     const auto rows = planTable(plan);
     QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("sheet.pdf"));
+    const FilePath path = filePath(folder.filePath(QStringLiteral("sheet.pdf")));
     for (auto _ : state) {
-        if (!saveSheet(path, InstallationSheet(plan, findings, rows, false), plan.installation)
-                 .isEmpty())
+        const SheetFile file =
+            sheetFile(InstallationSheet(plan, findings, rows, false), "pdf", plan.installation);
+        if (!saveFile(path, file.bytes).isEmpty())
             state.SkipWithError("the sheet could not be written");
     }
 }

@@ -17,6 +17,16 @@
 
 namespace {
 
+// The answer's text as bytes: names given as bytes go back as they came.
+QByteArray outputBytes(const QString &text)
+{
+#ifdef _WIN32
+    return text.toLocal8Bit();
+#else
+    return argumentBytes(text);
+#endif
+}
+
 // True when all of `bytes` reached the stream; errno says why not.
 bool writeAll(std::FILE *stream, const QByteArray &bytes)
 {
@@ -137,7 +147,7 @@ int writeResult(const CliResult &result, bool stdoutOpen)
     bool written = true;
     if (!result.out.isEmpty()) {
         errno = 0;
-        if (!stdoutOpen || !writeAll(stdout, result.out.toLocal8Bit())) {
+        if (!stdoutOpen || !writeAll(stdout, outputBytes(result.out))) {
             const QString reason = stdoutOpen ? QString::fromLocal8Bit(std::strerror(errno))
                                               : QStringLiteral("it is closed");
             err +=
@@ -145,7 +155,7 @@ int writeResult(const CliResult &result, bool stdoutOpen)
             written = false;
         }
     }
-    if (!writeAll(stderr, err.toLocal8Bit()))
+    if (!writeAll(stderr, outputBytes(err)))
         written = false;
     return written ? result.exitCode : ExitOutputFailed;
 }

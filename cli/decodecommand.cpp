@@ -193,7 +193,7 @@ CliResult runDecode(const QStringList &arguments)
             const QString path = singleValue(parser, "capture");
             Capture capture;
             try {
-                capture = readCapture(argumentBytes(path).toStdString(), channel, sampleRate);
+                capture = readCapture(argumentPath(path), channel, sampleRate);
             } catch (const CaptureError &error) {
                 throw UsageError(QStringLiteral("--capture %1: %2")
                                      .arg(quoted(path), QString::fromStdString(error.what())));

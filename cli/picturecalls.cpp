@@ -15,13 +15,15 @@ QCoreApplication *application(int &argc, char **argv)
     return new QGuiApplication(argc, argv);
 }
 
-QString saveSheetFile(const QString &path, const Plan &plan, const QVector<Finding> &findings,
-                      const QVector<PlanRow> &rows, bool showPins)
+SheetBytes planSheetFile(const QString &format, const Plan &plan, const QVector<Finding> &findings,
+                         const QVector<PlanRow> &rows, bool showPins)
 {
-    return saveSheet(path, InstallationSheet(plan, findings, rows, showPins), plan.installation);
+    const SheetFile file =
+        sheetFile(InstallationSheet(plan, findings, rows, showPins), format, plan.installation);
+    return {file.bytes, file.pages, file.pagesShown};
 }
 
-const PictureCalls kCalls{application, saveSheetFile, saveSignalPicture};
+const PictureCalls kCalls{application, planSheetFile, signalPictureFile};
 
 } // namespace
 

@@ -1,4 +1,5 @@
 #include "commands.h"
+#include "files.h"
 #include "picturemodule.h"
 #include "plan.h"
 #include "values.h"
@@ -33,10 +34,11 @@ const char kDescription[] =
 QString plainReport(const Plan &plan, const QVector<Finding> &findings,
                     const QVector<PlanRow> &rows)
 {
-    QString text = QStringLiteral("Plan: %1\nUnit: %2, %3 userbands\n")
-                       .arg(plan.installation.isEmpty() ? QStringLiteral("-") : plan.installation,
-                            QLatin1String(standardName(plan.standard)))
-                       .arg(plan.userbands.size());
+    QString text =
+        QStringLiteral("Plan: %1\nUnit: %2, %3 userbands\n")
+            .arg(plan.installation.isEmpty() ? QStringLiteral("-") : escaped(plan.installation),
+                 QLatin1String(standardName(plan.standard)))
+            .arg(plan.userbands.size());
     for (const bool errors : {true, false}) {
         QString lines;
         for (const Finding &f : findings) {
@@ -52,7 +54,7 @@ QString plainReport(const Plan &plan, const QVector<Finding> &findings,
         const Plan::Receiver &r = plan.receivers[row.receiver];
         const Plan::Transponder &t = plan.transponders[row.transponder];
         table << QStringList{
-            r.name,
+            escaped(r.name),
             QString::number(r.userband),
             hasUserband(plan, r.userband) ? QString::number(plan.userbands[r.userband - 1])
                                           : QStringLiteral("-"),
@@ -127,7 +129,7 @@ CliResult runPlan(const QStringList &arguments)
         }
         const QString path = parser.positionalArguments().first();
         try {
-            plan = readPlanFile(path);
+            plan = readPlanFile(argumentPath(path));
         } catch (const PlanError &error) {
             throw UsageError(QStringLiteral("plan: %1: %2").arg(quoted(path), error.message()));
         }
@@ -144,8 +146,20 @@ CliResult runPlan(const QStringList &arguments)
     result.exitCode = errors ? ExitPlanErrors : ExitOk;
     if (!sheet.isEmpty()) {
         QString error;
-        if (const PictureCalls *pictures = pictureModule(&error))
-            error = pictures->saveSheet(sheet, plan, findings, rows, parser.isSet("show-pins"));
+        const QString format = QFileInfo(sheet).suffix().toLower();
+        if (const PictureCalls *pictures = pictureModule(&error)) {
+            const SheetBytes file =
+                pictures->sheetFile(format, plan, findings, rows, parser.isSet("show-pins"));
+            error = file.bytes.isEmpty()
+                        ? QStringLiteral("the %1 file could not be encoded").arg(format)
+                        : saveFile(argumentPath(sheet), file.bytes);
+            if (error.isEmpty() && file.pagesShown < file.pages)
+                result.err += QStringLiteral("%1: plan: %2 shows the first %3 of the sheet's %4 "
+                                             "pages; a .pdf sheet holds them all\n")
+                                  .arg(kProgram, quoted(sheet))
+                                  .arg(file.pagesShown)
+                                  .arg(file.pages);
+        }
         if (!error.isEmpty())
             return outputFailure(QStringLiteral("plan"), sheet, error);
     }

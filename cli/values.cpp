@@ -96,3 +96,12 @@ QByteArray argumentBytes(const QString &argument)
     }
     return bytes;
 }
+
+FilePath argumentPath(const QString &argument)
+{
+#ifdef _WIN32
+    return filePath(argument);
+#else
+    return FilePath(argumentBytes(argument).toStdString());
+#endif
+}

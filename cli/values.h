@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files.h"
 #include "shown.h"
 
 #include <QString>
@@ -29,3 +30,5 @@ QString positionText(int position);
 // shown.h), so that `argumentBytes` gives back exactly the bytes typed.
 QString argumentFromBytes(const QByteArray &bytes);
 QByteArray argumentBytes(const QString &argument);
+// A file's name as given, for the system.
+FilePath argumentPath(const QString &argument);

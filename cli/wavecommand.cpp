@@ -1,10 +1,10 @@
 #include "capturefile.h"
 #include "commandencoding.h"
 #include "commands.h"
+#include "files.h"
 #include "hextext.h"
 #include "linesignal.h"
 #include "picturemodule.h"
-#include "savefile.h"
 #include "settings.h"
 #include "values.h"
 
@@ -119,30 +119,30 @@ CliResult runWave(const QStringList &arguments)
     }
 
     const QString suffix = QFileInfo(output).suffix().toLower();
+    QByteArray bytes;
     QString error;
     if (suffix == QLatin1String("wav") || suffix == QLatin1String("csv")) {
         const bool supply = suffix == QLatin1String("csv") || parser.isSet("supply");
         std::vector<float> samples = linesignal::sampleLine(signal, sampleRate, supply);
-        std::string bytes;
         if (suffix == QLatin1String("csv")) {
-            bytes = csvFile(samples, sampleRate);
+            bytes = QByteArray::fromStdString(csvFile(samples, sampleRate));
         } else {
             const double fullScale = supply ? kSupplyFullScale : kToneFullScale;
             for (float &sample : samples)
                 sample = float(sample / fullScale);
-            bytes = wavFile(samples, sampleRate);
+            bytes = QByteArray::fromStdString(wavFile(samples, sampleRate));
         }
-        error = bytes.empty() ? QStringLiteral("the samples could not be encoded")
-                              : saveFile(output, QByteArray::fromStdString(bytes));
     } else if (const PictureCalls *pictures = pictureModule(&error)) {
-        error = pictures->saveSignalPicture(
-            output, signal,
-            QStringLiteral("%1 %2 %3")
-                .arg(name,
-                     settings.powerOff ? QStringLiteral("switch-off")
-                                       : QStringLiteral("channel change"),
-                     QString::fromStdString(outcome.hex).trimmed()));
+        const QString title = QStringLiteral("%1 %2 %3")
+                                  .arg(name,
+                                       settings.powerOff ? QStringLiteral("switch-off")
+                                                         : QStringLiteral("channel change"),
+                                       QString::fromStdString(outcome.hex).trimmed());
+        bytes = pictures->signalPictureFile(signal, title, suffix == QLatin1String("svg"));
     }
+    if (error.isEmpty())
+        error = bytes.isEmpty() ? QStringLiteral("the %1 file could not be encoded").arg(suffix)
+                                : saveFile(argumentPath(output), bytes);
     if (!error.isEmpty())
         return outputFailure(QStringLiteral("wave"), output, error);
     result.out = QStringLiteral("%1\n").arg(output);

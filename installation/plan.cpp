@@ -3,21 +3,26 @@
 #include "bands.h"
 #include "commanddecoding.h"
 #include "commandencoding.h"
+#include "files.h"
 #include "hextext.h"
 #include "shown.h"
 #include "transponder.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <QSet>
+
 #include <algorithm>
+#include <cctype>
 #include <cmath>
+#include <limits>
 
 namespace {
 
 constexpr int kMaxPlanSize = 1 << 20;
+const QString kTooLarge = QStringLiteral("is larger than a plan can be (1 MiB)");
 
 [[noreturn]] void wrong(const QString &path, const QString &what)
 {
@@ -68,9 +73,62 @@ QString text(const QJsonValue &value, const QString &path)
 int number(const QJsonValue &value, const QString &path)
 {
     const double n = value.toDouble();
-    if (!value.isDouble() || n != std::floor(n) || std::abs(n) > 1e6)
+    if (!value.isDouble() || n != std::floor(n))
         wrong(path, QStringLiteral("must be a whole number"));
+    if (n < std::numeric_limits<int>::min() || n > std::numeric_limits<int>::max())
+        wrong(path, QStringLiteral("%1 is beyond the whole numbers a plan holds (%2..%3)")
+                        .arg(QString::number(n, 'g', 15))
+                        .arg(std::numeric_limits<int>::min())
+                        .arg(std::numeric_limits<int>::max()));
     return int(n);
+}
+
+// QJsonDocument keeps the last of a repeated key, so that a receiver with
+// two "userband"s would pass as having the second. The text is valid JSON
+// here; this walks it once more for the keys of each object.
+void refuseRepeatedKeys(const QByteArray &json)
+{
+    struct Level
+    {
+        bool object;
+        QString path;
+        QSet<QString> keys;
+        QString key; // the latest, whose value may open a level
+        int index;   // of the current item in a list
+    };
+    QVector<Level> levels;
+    for (int i = 0; i < json.size(); ++i) {
+        const char c = json[i];
+        if (c == '"') {
+            int end = i + 1;
+            while (end < json.size() && json[end] != '"')
+                end += json[end] == '\\' ? 2 : 1;
+            const QByteArray token = json.mid(i, end - i + 1);
+            i = end;
+            int next = end + 1;
+            while (next < json.size() && std::isspace(static_cast<unsigned char>(json[next])))
+                ++next;
+            if (next >= json.size() || json[next] != ':' || levels.isEmpty())
+                continue;
+            Level &level = levels.last();
+            level.key = QJsonDocument::fromJson("[" + token + "]").array().first().toString();
+            if (level.keys.contains(level.key))
+                wrong(keyPath(level.path, level.key), QStringLiteral("given more than once"));
+            level.keys.insert(level.key);
+        } else if (c == '{' || c == '[') {
+            QString path;
+            if (!levels.isEmpty()) {
+                const Level &outer = levels.last();
+                path = outer.object ? keyPath(outer.path, outer.key)
+                                    : QStringLiteral("%1[%2]").arg(outer.path).arg(outer.index);
+            }
+            levels.append({c == '{', path, {}, {}, 0});
+        } else if (c == '}' || c == ']') {
+            levels.removeLast();
+        } else if (c == ',' && !levels.isEmpty() && !levels.last().object) {
+            ++levels.last().index;
+        }
+    }
 }
 
 Standard standard(const QJsonValue &value, const QString &path)
@@ -140,7 +198,7 @@ bool hasUserband(const Plan &plan, int userband)
 Plan readPlan(const QByteArray &json)
 {
     if (json.size() > kMaxPlanSize)
-        throw PlanError(QStringLiteral("is larger than a plan can be (1 MiB)"));
+        throw PlanError(kTooLarge);
     if (json.trimmed().isEmpty())
         throw PlanError(QStringLiteral("is empty"));
     QJsonParseError error;
@@ -154,6 +212,7 @@ Plan readPlan(const QByteArray &json)
     }
     if (!document.isObject())
         throw PlanError(QStringLiteral("is not a plan: it must hold one object"));
+    refuseRepeatedKeys(json);
 
     Plan plan;
     const QJsonObject root = document.object();
@@ -210,13 +269,13 @@ Plan readPlan(const QByteArray &json)
     return plan;
 }
 
-Plan readPlanFile(const QString &path)
+Plan readPlanFile(const FilePath &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw PlanError(file.errorString());
-    // A little more than a plan can be, so that readPlan sees a larger file.
-    return readPlan(file.read(qint64(kMaxPlanSize) * 2));
+    QByteArray json;
+    QString error;
+    if (!readFile(path, kMaxPlanSize, kTooLarge, json, error))
+        throw PlanError(error);
+    return readPlan(json);
 }
 
 QVector<Finding> checkPlan(const Plan &plan)
@@ -236,7 +295,7 @@ QVector<Finding> checkPlan(const Plan &plan)
                     .arg(bands::kUserbandFrequencyMin)
                     .arg(bands::kUserbandFrequencyMax));
         for (int j = i + 1; j < count && plan.bandwidth > 0; ++j) {
-            if (std::abs(plan.userbands[j] - f) < plan.bandwidth)
+            if (std::abs(qint64(plan.userbands[j]) - f) < plan.bandwidth)
                 add(Finding::UserbandsTooClose, {}, {i + 1, j + 1},
                     QStringLiteral("%1 and %2 MHz are closer than the %3 MHz bandwidth")
                         .arg(f)
@@ -365,9 +424,14 @@ QVector<PlanRow> planTable(const Plan &plan)
                     // The unit moves the transponder to where the tuning word
                     // puts it: EN 50494 in 4 MHz steps of the sum, EN 50607 to
                     // the centre unless the intermediate frequency was capped.
-                    row.landing = receiver.standard == Standard::En50607
-                                      ? centre + ifFrequency - en50607IfFrequency(sent.tuningWord)
-                                      : en50494FrequencySum(sent.tuningWord) - ifFrequency;
+                    // A centre far off the cable (an error of its own) must
+                    // not overflow.
+                    const qint64 landing =
+                        receiver.standard == Standard::En50607
+                            ? qint64(centre) + ifFrequency - en50607IfFrequency(sent.tuningWord)
+                            : en50494FrequencySum(sent.tuningWord) - ifFrequency;
+                    row.landing = int(qBound<qint64>(std::numeric_limits<int>::min(), landing,
+                                                     std::numeric_limits<int>::max()));
                 } else {
                     row.frame.clear();
                     row.command = QString::fromLatin1(encodeResultText(code));

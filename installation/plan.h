@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files.h"
 #include "standards.h"
 
 #include <QMap>
@@ -59,7 +60,7 @@ constexpr int kPlanMaxTransponders = 500;
 // userband the unit lacks) are read as they are.
 Plan readPlan(const QByteArray &json);
 // The same from a file; PlanError also says why a file cannot be read.
-Plan readPlanFile(const QString &path);
+Plan readPlanFile(const FilePath &path);
 
 // What the checks found, with the receivers, userbands and transponders it
 // concerns as values.

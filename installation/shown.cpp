@@ -1,5 +1,7 @@
 #include "shown.h"
 
+#include <limits>
+
 namespace {
 
 constexpr int kShownLength = 40;
@@ -11,11 +13,14 @@ bool isRawByte(QChar c)
     return c.unicode() >= kRawByteBase + 0x80 && c.unicode() <= kRawByteBase + 0xFF;
 }
 
-QString shown(const QString &value)
+namespace {
+
+// Escapes `value` until the text reaches `most` characters; returns how many
+// characters of `value` it took.
+int escape(const QString &value, int most, QString &text)
 {
-    QString text;
     int i = 0;
-    for (; i < value.size() && text.size() < kShownLength; ++i) {
+    for (; i < value.size() && text.size() < most; ++i) {
         const QChar c = value[i];
         const ushort code = isRawByte(c) ? c.unicode() - kRawByteBase : c.unicode();
         if (c == QLatin1Char('\n'))
@@ -28,7 +33,22 @@ QString shown(const QString &value)
         else
             text += c;
     }
-    return i < value.size() ? text + QLatin1String("...") : text;
+    return i;
+}
+
+} // namespace
+
+QString shown(const QString &value)
+{
+    QString text;
+    return escape(value, kShownLength, text) < value.size() ? text + QLatin1String("...") : text;
+}
+
+QString escaped(const QString &value)
+{
+    QString text;
+    escape(value, std::numeric_limits<int>::max(), text);
+    return text;
 }
 
 QString quoted(const QString &value)

@@ -7,6 +7,8 @@
 // message stays on one line. `quoted` adds the quotes.
 QString shown(const QString &value);
 QString quoted(const QString &value);
+// The same escaping, uncut: for names printed in full.
+QString escaped(const QString &value);
 
 // Bytes that are not UTF-8 travel in a QString as the code points
 // kRawByteBase + 0x80 .. kRawByteBase + 0xFF, so that they can be given back

@@ -1,8 +1,6 @@
 #include "sheet.h"
 
-#include "savefile.h"
-
-#include <QFileInfo>
+#include <QBuffer>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
@@ -24,12 +22,14 @@ const QColor kInk(30, 30, 30), kGrid(150, 150, 150), kSlot(200, 220, 245), kConf
     kLanding(20, 70, 160);
 
 // Lays the sheet out top to bottom and starts a new page where the next
-// piece does not fit. Without a painter it only counts the pages.
+// piece does not fit. Without a painter it only counts the pages; after
+// `mostPages` it says at the foot of the last one how many it leaves out,
+// and paints no further.
 class Sheet
 {
 public:
-    Sheet(QPainter *device, std::function<void()> newPage)
-        : painter(device), startPage(std::move(newPage))
+    Sheet(QPainter *device, std::function<void()> newPage, int mostPages = 0, int totalPages = 0)
+        : painter(device), startPage(std::move(newPage)), most(mostPages), total(totalPages)
     {
     }
 
@@ -39,7 +39,16 @@ public:
             return;
         ++pages;
         y = kMargin;
-        if (startPage)
+        if (painter && pages > most) {
+            font(9, true);
+            text(QRectF(kMargin, kPageHeight - kMargin + 8, kPageWidth - 2 * kMargin, 14),
+                 QStringLiteral("Pages %1 to %2 are left out of this picture; the PDF sheet "
+                                "holds them all.")
+                     .arg(most + 1)
+                     .arg(total));
+            painter = nullptr;
+        }
+        if (painter && startPage)
             startPage();
     }
 
@@ -86,6 +95,8 @@ public:
 
 private:
     std::function<void()> startPage;
+    int most;
+    int total;
 };
 
 QString pinText(const Plan::Receiver &r, bool showPins)
@@ -266,9 +277,10 @@ QSizeF InstallationSheet::pageSize()
     return QSizeF(kPageWidth, kPageHeight);
 }
 
-void InstallationSheet::paint(QPainter &painter, const std::function<void()> &newPage) const
+void InstallationSheet::paint(QPainter &painter, const std::function<void()> &newPage,
+                              int mostPages) const
 {
-    Sheet sheet(&painter, newPage);
+    Sheet sheet(&painter, newPage, mostPages, m_pages);
     drawSheet(sheet, m_plan, m_findings, m_rows, m_showPins);
 }
 
@@ -278,44 +290,49 @@ QRectF InstallationSheet::userbandSlot(int number) const
                                        : QRectF();
 }
 
-QString saveSheet(const QString &path, const InstallationSheet &sheet, const QString &title)
+SheetFile sheetFile(const InstallationSheet &sheet, const QString &format, const QString &title)
 {
-    const QSizeF tall(kPageWidth, kPageHeight * sheet.pageCount());
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    return saveFile(path, [&](QIODevice &file) {
-        if (suffix == QLatin1String("pdf")) {
-            QPdfWriter pdf(&file);
-            pdf.setPageSize(QPageSize(QPageSize::A4));
-            pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-            pdf.setResolution(72);
-            pdf.setTitle(title);
-            pdf.setCreator(QStringLiteral("vantir"));
-            QPainter painter(&pdf);
-            sheet.paint(painter, [&pdf] { pdf.newPage(); });
-        } else if (suffix == QLatin1String("svg")) {
-            QSvgGenerator svg;
-            svg.setOutputDevice(&file);
-            svg.setSize(tall.toSize());
-            svg.setViewBox(QRectF(QPointF(0, 0), tall));
-            svg.setResolution(72);
-            svg.setTitle(title);
-            QPainter painter(&svg);
-            sheet.paint(painter, [&painter] { painter.translate(0, kPageHeight); });
-        } else {
-            QImage image((tall * kPngScale).toSize(), QImage::Format_RGB32);
-            // 72 dots an inch, so that a point is a pixel before the scaling.
-            image.setDotsPerMeterX(int(72 / 0.0254));
-            image.setDotsPerMeterY(int(72 / 0.0254));
-            image.fill(Qt::white);
-            {
-                QPainter painter(&image);
-                painter.setRenderHint(QPainter::Antialiasing);
-                painter.scale(kPngScale, kPngScale);
-                sheet.paint(painter, [&painter] { painter.translate(0, kPageHeight); });
-            }
-            if (!image.save(&file, "PNG"))
-                return QStringLiteral("the picture could not be encoded");
+    SheetFile result;
+    result.pages = sheet.pageCount();
+    const bool pdf = format == QLatin1String("pdf");
+    result.pagesShown = pdf ? result.pages : std::min(result.pages, kSheetPicturePages);
+    const QSizeF tall(kPageWidth, kPageHeight * result.pagesShown);
+    QBuffer buffer(&result.bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (pdf) {
+        QPdfWriter writer(&buffer);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        writer.setResolution(72);
+        writer.setTitle(title);
+        writer.setCreator(QStringLiteral("vantir"));
+        QPainter painter(&writer);
+        sheet.paint(painter, [&writer] { writer.newPage(); });
+    } else if (format == QLatin1String("svg")) {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&buffer);
+        svg.setSize(tall.toSize());
+        svg.setViewBox(QRectF(QPointF(0, 0), tall));
+        svg.setResolution(72);
+        svg.setTitle(title);
+        QPainter painter(&svg);
+        sheet.paint(
+            painter, [&painter] { painter.translate(0, kPageHeight); }, kSheetPicturePages);
+    } else {
+        QImage image((tall * kPngScale).toSize(), QImage::Format_RGB32);
+        // 72 dots an inch, so that a point is a pixel before the scaling.
+        image.setDotsPerMeterX(int(72 / 0.0254));
+        image.setDotsPerMeterY(int(72 / 0.0254));
+        image.fill(Qt::white);
+        {
+            QPainter painter(&image);
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.scale(kPngScale, kPngScale);
+            sheet.paint(
+                painter, [&painter] { painter.translate(0, kPageHeight); }, kSheetPicturePages);
         }
-        return QString();
-    });
+        if (image.isNull() || !image.save(&buffer, "PNG"))
+            result.bytes.clear();
+    }
+    return result;
 }

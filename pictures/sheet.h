@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <functional>
+#include <limits>
 
 class QPainter;
 
@@ -25,10 +26,12 @@ public:
     static QSizeF pageSize();
     int pageCount() const { return m_pages; }
 
-    // Paints every page in turn, calling `newPage` before each but the
-    // first: a printer starts a new sheet there, one tall picture moves the
-    // painter down a page.
-    void paint(QPainter &painter, const std::function<void()> &newPage) const;
+    // Paints every page in turn, or the first `mostPages` with a note at the
+    // foot of the last about the others, calling `newPage` before each but
+    // the first: a printer starts a new sheet there, one tall picture moves
+    // the painter down a page.
+    void paint(QPainter &painter, const std::function<void()> &newPage,
+               int mostPages = std::numeric_limits<int>::max()) const;
 
     // Where userband `number`'s slot lies on the first page.
     QRectF userbandSlot(int number) const;
@@ -41,7 +44,19 @@ private:
     int m_pages = 1;
 };
 
-// Saves the sheet by the file's extension: A4 PDF with one page a page, or
-// SVG or PNG with the pages one below the other. Returns why it could not be
-// written, or nothing.
-QString saveSheet(const QString &path, const InstallationSheet &sheet, const QString &title);
+// PNG and SVG sheets hold at most this many pages, one below the other: a
+// PNG of nine is 1190 by 15156 pixels, below the 16384 that common image
+// tools open. PDF holds every page.
+constexpr int kSheetPicturePages = 9;
+
+struct SheetFile
+{
+    QByteArray bytes; // empty when the picture could not be encoded
+    int pages = 0;
+    int pagesShown = 0;
+};
+
+// The sheet as the bytes of a file of `format` ("pdf", "svg" or "png"): A4
+// PDF with one page a page, or SVG or PNG with the pages one below the
+// other.
+SheetFile sheetFile(const InstallationSheet &sheet, const QString &format, const QString &title);

@@ -2,9 +2,7 @@
 
 #include "hextext.h"
 
-#include "savefile.h"
-
-#include <QFileInfo>
+#include <QBuffer>
 #include <QImage>
 #include <QPainter>
 #include <QSvgGenerator>
@@ -147,26 +145,25 @@ void paintSignalPicture(QPainter &p, const LineSignal &signal, const QString &ti
     drawBytes(p, signal);
 }
 
-QString saveSignalPicture(const QString &path, const LineSignal &signal, const QString &title)
+QByteArray signalPictureFile(const LineSignal &signal, const QString &title, bool svg)
 {
-    const bool svg =
-        QFileInfo(path).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0;
-    return saveFile(path, [&](QIODevice &file) {
-        if (svg) {
-            QSvgGenerator generator;
-            generator.setOutputDevice(&file);
-            generator.setSize(kSize);
-            generator.setViewBox(QRect(QPoint(0, 0), kSize));
-            generator.setTitle(title);
-            QPainter painter(&generator);
-            paintSignalPicture(painter, signal, title);
-            return QString();
-        }
-        QImage image(kSize, QImage::Format_RGB32);
-        QPainter painter(&image);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (svg) {
+        QSvgGenerator generator;
+        generator.setOutputDevice(&buffer);
+        generator.setSize(kSize);
+        generator.setViewBox(QRect(QPoint(0, 0), kSize));
+        generator.setTitle(title);
+        QPainter painter(&generator);
         paintSignalPicture(painter, signal, title);
-        painter.end();
-        return image.save(&file, "PNG") ? QString()
-                                        : QStringLiteral("the picture could not be encoded");
-    });
+        painter.end(); // writes the file
+        return bytes;
+    }
+    QImage image(kSize, QImage::Format_RGB32);
+    QPainter painter(&image);
+    paintSignalPicture(painter, signal, title);
+    painter.end();
+    return image.save(&buffer, "PNG") ? bytes : QByteArray();
 }

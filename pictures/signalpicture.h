@@ -16,7 +16,6 @@ QSize signalPictureSize();
 void paintSignalPicture(QPainter &painter, const linesignal::LineSignal &signal,
                         const QString &title);
 
-// Saved as SVG or PNG by the file's extension, from the same painting;
-// returns why it could not be written, or nothing.
-QString saveSignalPicture(const QString &path, const linesignal::LineSignal &signal,
-                          const QString &title);
+// The bytes of an SVG or PNG file of the same painting; empty when the
+// picture could not be encoded.
+QByteArray signalPictureFile(const linesignal::LineSignal &signal, const QString &title, bool svg);

@@ -38,10 +38,14 @@ void checkRate(double rate)
     }
 }
 
-Capture readSoundFile(const std::string &path, int channel)
+Capture readSoundFile(const std::filesystem::path &path, int channel)
 {
     SF_INFO info{};
+#ifdef _WIN32
+    SNDFILE *file = sf_wchar_open(path.c_str(), SFM_READ, &info);
+#else
     SNDFILE *file = sf_open(path.c_str(), SFM_READ, &info);
+#endif
     if (!file)
         refuse(std::string("not a sound file (") + sf_strerror(nullptr) + ")");
     const std::unique_ptr<SNDFILE, int (*)(SNDFILE *)> closer(file, sf_close);
@@ -67,14 +71,15 @@ Capture readSoundFile(const std::string &path, int channel)
     return capture;
 }
 
-Capture readCsv(const std::string &path, int channel, double sampleRate)
+Capture readCsv(const std::filesystem::path &path, int channel, double sampleRate)
 {
     std::error_code error;
     if (std::filesystem::file_size(path, error) > kMaxCsvSize && !error)
         refuse("is larger than a capture of one command can be");
+    errno = 0;
     std::ifstream file(path, std::ios::binary);
     if (!file)
-        refuse(std::strerror(errno));
+        refuse(std::strerror(errno ? errno : EIO));
     std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     if (file.bad())
         refuse(std::strerror(errno));
@@ -139,18 +144,18 @@ void appendNumber(std::string &text, double value, std::chars_format format, int
 
 } // namespace
 
-Capture readCapture(const std::string &path, int channel, double sampleRate)
+Capture readCapture(const std::filesystem::path &path, int channel, double sampleRate)
 {
     namespace fs = std::filesystem;
     std::error_code error;
     const fs::file_status status = fs::status(path, error);
-    if (!fs::exists(status))
+    if (error == std::errc::no_such_file_or_directory)
         refuse("no such file");
-    std::ifstream probe(path, std::ios::binary);
-    if (!fs::is_regular_file(status) || !probe)
-        refuse("not a file that can be read");
-    probe.close();
-    std::string suffix = fs::path(path).extension().string();
+    if (error)
+        refuse(error.message());
+    if (!fs::is_regular_file(status))
+        refuse("not a regular file");
+    std::string suffix = path.extension().string();
     std::transform(suffix.begin(), suffix.end(), suffix.begin(),
                    [](unsigned char c) { return char(std::tolower(c)); });
     return suffix == ".csv" || suffix == ".txt" ? readCsv(path, channel, sampleRate)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -25,9 +26,9 @@ public:
 // CSV export: a time column and value columns (`channel` picks one, from 1),
 // or one value column at `sampleRate`; comma, semicolon or tab separated,
 // header lines before the data, values in volts or, when the header says
-// so, in millivolts. `path` is the file's name as the system takes it.
-// Throws CaptureError.
-Capture readCapture(const std::string &path, int channel, double sampleRate);
+// so, in millivolts. Anything but a regular file is refused before it is
+// opened. Throws CaptureError.
+Capture readCapture(const std::filesystem::path &path, int channel, double sampleRate);
 
 // Mono samples in [-1, 1] as a 16-bit PCM WAV file, and time and volts as
 // CSV: the whole file's bytes, for the caller to write.

@@ -696,3 +696,87 @@ $ vantir-cli plan missing.json
 $ vantir-cli plan
 ! vantir-cli: plan: give one plan file
 [2]
+# Files: written whole or not at all. With no room left (a file size limit
+# here), every output keeps the old file and leaves nothing beside it.
+$ for f in x.wav x.csv x.svg x.png; do echo old > $f; (trap '' XFSZ; ulimit -f 4; vantir-cli wave --standard en50494 --sample-rate 1000000 -o $f); echo "$f $? $(cat $f)"; done; ls
+x.wav 6 old
+x.csv 6 old
+x.svg 6 old
+x.png 6 old
+x.csv
+x.png
+x.svg
+x.wav
+! vantir-cli: wave: cannot write 'x.wav': File too large
+! vantir-cli: wave: cannot write 'x.csv': File too large
+! vantir-cli: wave: cannot write 'x.svg': File too large
+! vantir-cli: wave: cannot write 'x.png': File too large
+$ for f in s.pdf s.svg s.png; do echo old > $f; (trap '' XFSZ; ulimit -f 4; vantir-cli plan "$PLANS/edges.json" --sheet $f > /dev/null); echo "$f $? $(cat $f)"; done; ls
+s.pdf 6 old
+s.svg 6 old
+s.png 6 old
+s.pdf
+s.png
+s.svg
+! vantir-cli: plan: cannot write 's.pdf': File too large
+! vantir-cli: plan: cannot write 's.svg': File too large
+! vantir-cli: plan: cannot write 's.png': File too large
+# A link is followed to the file it names; what is not a regular file is left alone.
+$ echo old > x.csv && ln -s x.csv l.csv && vantir-cli wave --standard en50494 -o l.csv && test -L l.csv && head -1 x.csv
+l.csv
+time_s,voltage_V
+$ ln -s new.svg l.svg && vantir-cli wave --standard en50494 -o l.svg && test -L l.svg && grep -c '<svg' new.svg
+l.svg
+1
+$ mkfifo f && ln -s f l.svg && vantir-cli wave --standard en50494 -o l.svg; echo $?; test -L l.svg && test -p f && echo still a link to a fifo
+6
+still a link to a fifo
+! vantir-cli: wave: cannot write 'l.svg': not a regular file
+$ mkdir d.pdf && vantir-cli plan "$PLANS/edges.json" --sheet d.pdf > /dev/null
+! vantir-cli: plan: cannot write 'd.pdf': not a regular file
+[6]
+# Names go to the system as the bytes given.
+$ vantir-cli wave --standard en50494 -o "$(printf 'o\376.wav')" | od -An -c && vantir-cli decode --capture o*.wav | head -1
+   o 376   .   w   a   v  \n
+Message 1 at 20.06 ms: E0 10 5A 0C F6 
+$ cp "$PLANS/edges.json" "$(printf 'p\377.json')" && vantir-cli plan p*.json | head -1
+Plan: Every check at its limit
+$ vantir-cli plan "$(printf 'no\377.json')"
+! vantir-cli: plan: 'no\xFF.json': No such file or directory
+[2]
+# Plans: names printed escaped, every key once, numbers within 32 bits, and
+# only regular files read, with the system's reason for the others.
+$ printf '{"installation": "A\\u001b[31mB", "unit": {"standard": "EN 50607", "userbands": [974]}, "receivers": [{"name": "x\\ny", "userband": 1}], "transponders": ["11493H"]}' > n.json && vantir-cli plan n.json
+Plan: A\x1B[31mB
+Unit: EN 50607, 1 userbands
+Commands:
+Receiver  Userband  MHz  Transponder  Command       Lands at
+x\ny      1         974  A 11493H     70 06 6B 02   974 MHz
+$ printf '{"unit": {"standard": "EN 50607", "userbands": [974]}, "receivers": [{"name": "a", "userband": 1, "userband": 2}]}' > p.json && vantir-cli plan p.json
+! vantir-cli: plan: 'p.json': receivers[0].userband: given more than once
+[2]
+$ printf '{"unit": {"standard": "EN 50607", "userbands": [974]}, "receivers": [{"name": "a", "userband": 2147483648}]}' > p.json && vantir-cli plan p.json
+! vantir-cli: plan: 'p.json': receivers[0].userband: 2147483648 is beyond the whole numbers a plan holds (-2147483648..2147483647)
+[2]
+$ printf '{"unit": {"standard": "EN 50607", "userbands": [2147483647, -2147483648], "bandwidth": 36}, "receivers": [{"name": "a", "userband": 1}]}' > p.json && vantir-cli plan p.json | head -5
+Plan: -
+Unit: EN 50607, 2 userbands
+Errors:
+  userband 1: 2147483647 MHz is outside 950..2150 MHz
+  userband 2: -2147483648 MHz is outside 950..2150 MHz
+$ mkfifo p.json && vantir-cli plan p.json
+! vantir-cli: plan: 'p.json': not a regular file
+[2]
+$ ln -s loop loop && vantir-cli plan loop
+! vantir-cli: plan: 'loop': Too many levels of symbolic links
+[2]
+$ vantir-cli plan "$(printf '%0300d' 0).json"
+! vantir-cli: plan: '0000000000000000000000000000000000000000...': File name too long
+[2]
+$ mkfifo c.wav && vantir-cli decode --capture c.wav
+! vantir-cli: --capture 'c.wav': not a regular file
+[2]
+# A PNG or SVG sheet holds nine pages at most, so that image tools open it.
+$ python3 -c 'import json; print(json.dumps({"unit": {"standard": "EN 50607", "userbands": {"preset": 2}}, "receivers": [{"name": "r%d" % i, "userband": 1 + i} for i in range(12)], "transponders": ["%dH" % (10700 + i) for i in range(500)]}))' > big.json && vantir-cli plan big.json --sheet big.png > /dev/null && python3 -c 'import struct; d = open("big.png", "rb").read(24); print(*struct.unpack(">II", d[16:24]))'
+1190 15156
+! vantir-cli: plan: 'big.png' shows the first 9 of the sheet's 106 pages; a .pdf sheet holds them all

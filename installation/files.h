@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <filesystem>
+
+// Reading and writing files for every output and input of the program.
+
+// A file's name as the system takes it: bytes on Unix, whatever they are,
+// and UTF-16 on Windows.
+using FilePath = std::filesystem::path;
+
+// A name chosen as text, as in a file dialog.
+FilePath filePath(const QString &name);
+
+// Writes `bytes` as the file `path`, whole or not at all: into a temporary
+// file beside it, every write and the close checked, flushed to disk, then
+// renamed over it, keeping the old file's permissions. A link is followed to
+// the file it names, which is replaced there; a target that exists but is
+// not a regular file (a device, a fifo, a folder) is refused. On failure
+// the old file stays as it was and the temporary file is removed. Returns
+// the system's reason for a failure, or nothing.
+QString saveFile(const FilePath &path, const QByteArray &bytes);
+
+// Reads a regular file whole. Anything else (a fifo, a device, a folder) is
+// refused before it is opened, so that nothing waits for a writer. Fails
+// with `error` set to the system's reason, or to `tooLarge` when the file
+// holds more than `most` bytes.
+bool readFile(const FilePath &path, qint64 most, const QString &tooLarge, QByteArray &bytes,
+              QString &error);
