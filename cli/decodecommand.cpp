@@ -133,6 +133,11 @@ bool captureReport(const Capture &capture, const std::vector<linesignal::Message
                 const auto fields = describeCommand(command, m.bytes, userbandFrequency);
                 text += plainReport(fields);
                 entry.insert("command", jsonReport(fields));
+                const std::string warning = commandWarning(command, userbandFrequency);
+                if (!warning.empty()) {
+                    text += QStringLiteral("Warning: %1\n").arg(QString::fromStdString(warning));
+                    entry.insert("warning", QString::fromStdString(warning));
+                }
             } else {
                 text += QStringLiteral("Not a single-cable command: %1\n")
                             .arg(QString::fromStdString(error));
@@ -229,8 +234,8 @@ CliResult runDecode(const QStringList &arguments)
     // The sum holds both frequencies; a larger userband frequency cannot be
     // the receiver's, and no intermediate frequency follows from it.
     const int sum = en50494FrequencySum(command.tuningWord);
-    if (command.standard == Standard::En50494 && !command.switchOff && userbandFrequency > 0 &&
-        userbandFrequency >= sum)
+    if (command.standard == Standard::En50494 && command.kind == CommandKind::ChannelChange &&
+        userbandFrequency > 0 && userbandFrequency >= sum)
         return usageError(QStringLiteral("--userband-frequency: %1 MHz is not below the %2 MHz "
                                          "that the command's tuning word encodes")
                               .arg(userbandFrequency)
@@ -238,5 +243,9 @@ CliResult runDecode(const QStringList &arguments)
     const auto fields = describeCommand(command, frame, userbandFrequency);
     result.out =
         parser.isSet("json") ? toJson(QJsonDocument(jsonReport(fields))) : plainReport(fields);
+    const std::string warning = commandWarning(command, userbandFrequency);
+    if (!warning.empty())
+        result.err = QStringLiteral("%1: decode: warning: %2\n")
+                         .arg(kProgram, QString::fromStdString(warning));
     return result;
 }

@@ -1,5 +1,6 @@
 #include "commandencoding.h"
 #include "commands.h"
+#include "hextext.h"
 #include "settings.h"
 #include "values.h"
 
@@ -40,25 +41,28 @@ const char kDescription[] =
 QString plainReport(const Settings &s, const QVector<Outcome> &outcomes)
 {
     QString text;
-    if (!s.powerOff)
+    if (s.kind == CommandKind::ChannelChange)
         text = QStringLiteral("Intermediate frequency: %1 MHz\n").arg(s.ifFrequency);
-    for (const Outcome &outcome : outcomes) {
-        text +=
-            QStringLiteral("%1%2: %3\n")
-                .arg(QLatin1String(standardName(outcome.standard)),
-                     s.powerOff ? QStringLiteral(" switch-off") : QString(), outcomeText(outcome));
-    }
+    for (const Outcome &outcome : outcomes)
+        text += QStringLiteral("%1: %2\n").arg(outcomeName(s, outcome), outcomeText(outcome));
     return text;
 }
 
 QString jsonReport(const Settings &s, const QVector<Outcome> &outcomes)
 {
-    QJsonObject settings{
-        {"userband", s.userbandNumber},
-        {"pin", s.pin >= 0 ? QJsonValue(s.pin) : QJsonValue(QJsonValue::Null)},
-    };
-    QJsonObject root{{"command", s.powerOff ? "switch-off" : "channel change"}};
-    if (!s.powerOff) {
+    const CommandKindInfo &info = commandKindInfo(s.kind);
+    const bool unitCommand =
+        s.kind != CommandKind::ChannelChange && s.kind != CommandKind::SwitchOff;
+    QJsonObject settings;
+    if (info.userband)
+        settings.insert("userband", s.userbandNumber);
+    if (!unitCommand || info.standard == Standard::En50494)
+        settings.insert("pin", s.pin >= 0 ? QJsonValue(s.pin) : QJsonValue(QJsonValue::Null));
+    if (info.argument)
+        settings.insert(s.kind == CommandKind::Config ? "configuration" : "oscillator",
+                        QString::fromStdString(hexByte(std::uint8_t(s.argument))));
+    QJsonObject root{{"command", info.name}};
+    if (s.kind == CommandKind::ChannelChange) {
         settings.insert("polarisation", s.vertical ? "vertical" : "horizontal");
         settings.insert("band", s.lowBand ? "low" : "high");
         settings.insert("position", positionText(s.position));
@@ -101,10 +105,7 @@ CliResult runEncode(const QStringList &arguments)
             throw UsageError(QStringLiteral("unexpected argument %1")
                                  .arg(quoted(parser.positionalArguments().first())));
         const Settings settings = readSettings(parser);
-        const QVector<Standard> standards =
-            parser.isSet("standard")
-                ? parseStandards(singleValue(parser, "standard"))
-                : QVector<Standard>(std::begin(kStandards), std::end(kStandards));
+        const QVector<Standard> standards = standardsFor(settings, singleValue(parser, "standard"));
         const QVector<Outcome> outcomes = encode(settings, standards);
 
         result.out =

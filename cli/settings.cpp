@@ -13,6 +13,53 @@ namespace {
 const char *const kTuningOptions[] = {"polarisation", "band", "position",
                                       "frequency",    "if",   "userband-frequency"};
 
+// "config:1A": the command's word, and its value in hex where it takes one.
+void readUnitCommand(const QCommandLineParser &parser, Settings &s)
+{
+    const QString value = singleValue(parser, "odu");
+    const QString word = value.section(QLatin1Char(':'), 0, 0).toLower();
+    const bool hasValue = value.contains(QLatin1Char(':'));
+    const QString argument = value.section(QLatin1Char(':'), 1);
+    const CommandKindInfo *found = nullptr;
+    for (const CommandKind kind : kUnitCommands) {
+        if (word == QLatin1String(commandKindInfo(kind).word))
+            found = &commandKindInfo(kind);
+    }
+    if (!found)
+        throw UsageError(QStringLiteral("--odu: %1 is not a command; use signal-on, "
+                                        "config:<10..1F>, lo-freq:<code>, ub-avail, ub-pin, "
+                                        "ub-inuse, ub-freq or ub-switches")
+                             .arg(quoted(value)));
+    s.kind = found->kind;
+    for (const char *option : kTuningOptions) {
+        if (parser.isSet(option))
+            throw UsageError(QStringLiteral("--odu %1 takes no --%2").arg(word, option));
+    }
+    if (!found->userband && parser.isSet("userband"))
+        throw UsageError(
+            QStringLiteral("--odu %1 names no userband; leave out --userband").arg(word));
+    if (found->standard == Standard::En50607 && parser.isSet("pin"))
+        throw UsageError(QStringLiteral("--odu %1 has no PIN form; leave out --pin").arg(word));
+    if (!found->argument) {
+        if (hasValue)
+            throw UsageError(QStringLiteral("--odu: %1 takes no value").arg(word));
+        return;
+    }
+    const bool config = s.kind == CommandKind::Config;
+    bool ok = false;
+    s.argument = argument.size() == 2 ? argument.toInt(&ok, 16) : -1;
+    if (!ok || (config ? s.argument < kConfigMin || s.argument > kConfigMax
+                       : !oscillatorKnown(s.argument)))
+        throw UsageError(
+            config ? QStringLiteral("--odu: %1 is not a configuration; write config:10 to "
+                                    "config:1F (bit 3 two positions, bit 2 wide band, bits 1..0 "
+                                    "two to eight userbands)")
+                         .arg(quoted(value))
+                   : QStringLiteral("--odu: %1 is not an oscillator code; write lo-freq:00 to "
+                                    "lo-freq:0C or lo-freq:10 to lo-freq:14")
+                         .arg(quoted(value)));
+}
+
 } // namespace
 
 QList<QCommandLineOption> commandOptions()
@@ -20,7 +67,9 @@ QList<QCommandLineOption> commandOptions()
     return {
         {{"p", "polarisation"}, "Polarisation: horizontal (h) or vertical (v).", "h|v"},
         {{"b", "band"}, "Band: high or low.", "high|low"},
-        {{"s", "position"}, "Satellite position: A, B, C or D.", "A-D"},
+        {{"s", "position"},
+         "Satellite position: A to D, or 1 to 64 (EN 50607 beyond B).",
+         "A-D|1-64"},
         {{"f", "frequency"},
          "Transponder frequency in MHz: 10700..11700 (low band), 11700..12750 (high band).",
          "MHz"},
@@ -29,14 +78,21 @@ QList<QCommandLineOption> commandOptions()
         {{"r", "userband-frequency"}, "Userband centre frequency in MHz, 950..2150.", "MHz"},
         {"pin", "PIN code, 0..255; without it no PIN is sent.", "0-255"},
         {"power-off", "The switch-off commands for the userband instead."},
+        {"odu",
+         "Another command of the outdoor unit instead: signal-on, config:<10..1F>, "
+         "lo-freq:<code 00..0C, 10..14> (EN 50494); ub-avail, ub-pin, ub-inuse, ub-freq, "
+         "ub-switches (EN 50607). Those that name a userband take --userband.",
+         "command"},
     };
 }
 
 Settings readSettings(const QCommandLineParser &parser)
 {
     Settings s;
-    s.powerOff = parser.isSet("power-off");
-    if (s.powerOff) {
+    if (parser.isSet("power-off") && parser.isSet("odu"))
+        throw UsageError(QStringLiteral("--power-off and --odu exclude each other; give one"));
+    if (parser.isSet("power-off")) {
+        s.kind = CommandKind::SwitchOff;
         for (const char *option : kTuningOptions) {
             if (parser.isSet(option))
                 throw UsageError(
@@ -45,6 +101,8 @@ Settings readSettings(const QCommandLineParser &parser)
                         .arg(QLatin1String(option)));
         }
     }
+    if (parser.isSet("odu"))
+        readUnitCommand(parser, s);
     if (parser.isSet("polarisation"))
         s.vertical = parseVertical("--polarisation", singleValue(parser, "polarisation"));
     const bool bandGiven = parser.isSet("band");
@@ -108,10 +166,20 @@ QVector<Outcome> encode(const Settings &s, const QVector<Standard> &standards)
     for (const Standard standard : standards) {
         Outcome outcome{standard, 0, {}, {}};
         const int userbandIndex = s.userbandNumber - 1;
-        outcome.code = s.powerOff ? powerOffFrame(standard, outcome.frame, userbandIndex, s.pin)
-                                  : channelChangeFrame(standard, outcome.frame, s.vertical,
-                                                       s.lowBand, s.position, s.ifFrequency,
-                                                       s.userbandFrequency, userbandIndex, s.pin);
+        switch (s.kind) {
+        case CommandKind::ChannelChange:
+            outcome.code =
+                channelChangeFrame(standard, outcome.frame, s.vertical, s.lowBand, s.position,
+                                   s.ifFrequency, s.userbandFrequency, userbandIndex, s.pin);
+            break;
+        case CommandKind::SwitchOff:
+            outcome.code = powerOffFrame(standard, outcome.frame, userbandIndex, s.pin);
+            break;
+        default:
+            outcome.code =
+                unitCommandFrame(s.kind, outcome.frame, userbandIndex, s.argument, s.pin);
+            break;
+        }
         if (outcome.code == EncodeOk)
             outcome.hex = bytesToHexText(outcome.frame);
         outcomes.append(outcome);
@@ -123,4 +191,27 @@ QString outcomeText(const Outcome &outcome)
 {
     return outcome.code == EncodeOk ? QString::fromStdString(outcome.hex)
                                     : resultMessage(outcome.code);
+}
+
+QVector<Standard> standardsFor(const Settings &s, const QString &value, bool bothAllowed)
+{
+    QVector<Standard> standards =
+        value.isEmpty() ? QVector<Standard>(std::begin(kStandards), std::end(kStandards))
+                        : parseStandards(value, bothAllowed);
+    if (s.kind == CommandKind::ChannelChange || s.kind == CommandKind::SwitchOff)
+        return standards;
+    const CommandKindInfo &info = commandKindInfo(s.kind);
+    if (!standards.contains(info.standard))
+        throw UsageError(
+            QStringLiteral("--odu %1 is an %2 command; --standard %3 cannot send it")
+                .arg(QLatin1String(info.word), QLatin1String(standardName(info.standard)), value));
+    return {info.standard};
+}
+
+QString outcomeName(const Settings &s, const Outcome &outcome)
+{
+    QString name = QLatin1String(standardName(outcome.standard));
+    if (s.kind != CommandKind::ChannelChange)
+        name += QLatin1Char(' ') + QLatin1String(commandKindInfo(s.kind).name);
+    return name;
 }

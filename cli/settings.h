@@ -1,6 +1,7 @@
 #pragma once
 
 #include "bands.h"
+#include "commandkinds.h"
 #include "standards.h"
 
 #include <QCommandLineOption>
@@ -18,7 +19,8 @@ class QCommandLineParser;
 // them from their options, with the window's defaults.
 struct Settings
 {
-    bool powerOff = false;
+    CommandKind kind = CommandKind::ChannelChange;
+    int argument = -1; // --odu's configuration or oscillator code
     bool vertical = false;
     bool lowBand = false;
     int position = 0;
@@ -48,6 +50,17 @@ Settings readSettings(const QCommandLineParser &parser);
 // "en50494", "en50607" or, where `bothAllowed`, "both": the standards
 // named, in the order the tool prints them.
 QVector<Standard> parseStandards(const QString &value, bool bothAllowed = true);
+
+// The standards to compute for the settings: those `--standard` names
+// (all when `value` is empty), narrowed to the one that has the command when
+// it is not a channel change or switch-off. Throws UsageError when none is
+// left.
+QVector<Standard> standardsFor(const Settings &settings, const QString &value,
+                               bool bothAllowed = true);
+
+// "EN 50494", "EN 50494 switch-off", "EN 50494 ODU_Config": what a line of
+// the answer is about.
+QString outcomeName(const Settings &settings, const Outcome &outcome);
 
 // The command of each of `standards`.
 QVector<Outcome> encode(const Settings &settings, const QVector<Standard> &standards);

@@ -1,6 +1,7 @@
 #include "bands.h"
 #include "commandencoding.h"
 #include "commands.h"
+#include "hextext.h"
 #include "transponder.h"
 #include "values.h"
 
@@ -119,16 +120,16 @@ Row computeRow(const Transponder &t, int userbandNumber, int list, int position,
             bands::intermediateFrequency(t.frequency, t.lowBand),
             {},
             {}};
-    std::string hex;
     // Without a frequency EN 50494 cannot be sent; the number is then past
     // anything it carries, and the encoder says so.
-    const int code494 = encodeEn50494Command(hex, t.vertical, t.lowBand, position, row.ifFrequency,
-                                             row.userbandFrequency, userbandNumber - 1, pin);
-    row.en50494 = encoded(code494, hex);
-    hex.clear();
-    const int code607 = encodeEn50607Command(hex, t.vertical, t.lowBand, position, row.ifFrequency,
-                                             row.userbandFrequency, userbandNumber - 1, pin);
-    row.en50607 = encoded(code607, hex);
+    QString *const texts[] = {&row.en50494, &row.en50607};
+    for (const Standard standard : kStandards) {
+        std::vector<std::uint8_t> frame;
+        const int code =
+            channelChangeFrame(standard, frame, t.vertical, t.lowBand, position, row.ifFrequency,
+                               row.userbandFrequency, userbandNumber - 1, pin);
+        *texts[int(standard)] = encoded(code, bytesToHexText(frame));
+    }
     return row;
 }
 
@@ -227,7 +228,7 @@ CliResult runTable(const QStringList &arguments)
         {{"l", "list"}, "Preset list of userband frequencies: 1 (default) or 2.", "1|2"},
         {{"u", "userbands"}, "Userband numbers, e.g. 3 or 1-4 (default: the whole list).", "range"},
         {{"b", "band"}, "Band of every transponder: high or low.", "high|low"},
-        {{"s", "position"}, "Satellite position: A, B, C or D (default A).", "A-D"},
+        {{"s", "position"}, "Satellite position: A to D, or 1 to 64 (default A).", "A-D|1-64"},
         {"pin", "PIN code, 0..255; without it no PIN is sent.", "0-255"},
         {"format", "Output: text (default), csv or json.", "format"},
     });

@@ -49,8 +49,8 @@ int parsePosition(const QString &option, const QString &value)
     const int position = positionFromName(value.toStdString());
     if (position >= 0)
         return position;
-    throw UsageError(
-        QStringLiteral("%1: %2 is not a position; use A, B, C or D").arg(option, quoted(value)));
+    throw UsageError(QStringLiteral("%1: %2 is not a position; use A to D, or 1 to 64")
+                         .arg(option, quoted(value)));
 }
 
 QString positionText(int position)

@@ -90,8 +90,8 @@ CliResult runWave(const QStringList &arguments)
                                  .arg(quoted(parser.positionalArguments().first())));
         if (!parser.isSet("standard"))
             throw UsageError(QStringLiteral("wave: give the --standard, en50494 or en50607"));
-        standard = parseStandards(singleValue(parser, "standard"), false).first();
         settings = readSettings(parser);
+        standard = standardsFor(settings, singleValue(parser, "standard"), false).first();
         if (parser.isSet("sample-rate"))
             sampleRate = parseNumber("--sample-rate", singleValue(parser, "sample-rate"),
                                      int(linesignal::kMinSampleRate), int(kMaxSampleRate));
@@ -108,7 +108,10 @@ CliResult runWave(const QStringList &arguments)
     }
 
     const Outcome outcome = encode(settings, {standard}).first();
-    const QString name = QLatin1String(standardName(standard));
+    const bool unitCommand =
+        settings.kind != CommandKind::ChannelChange && settings.kind != CommandKind::SwitchOff;
+    const QString name =
+        unitCommand ? outcomeName(settings, outcome) : QString::fromLatin1(standardName(standard));
     if (outcome.code != EncodeOk)
         return failure(ExitNotEncodable,
                        QStringLiteral("wave: %1: %2").arg(name, outcomeText(outcome)));
@@ -134,9 +137,8 @@ CliResult runWave(const QStringList &arguments)
         }
     } else if (const PictureCalls *pictures = pictureModule(&error)) {
         const QString title = QStringLiteral("%1 %2 %3")
-                                  .arg(name,
-                                       settings.powerOff ? QStringLiteral("switch-off")
-                                                         : QStringLiteral("channel change"),
+                                  .arg(QLatin1String(standardName(standard)),
+                                       QLatin1String(commandKindInfo(settings.kind).name),
                                        QString::fromStdString(outcome.hex).trimmed());
         bytes = pictures->signalPictureFile(signal, title, suffix == QLatin1String("svg"));
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "commandkinds.h"
 #include "standards.h"
 
 #include <cstdint>
@@ -11,20 +12,22 @@
 struct DecodedCommand
 {
     Standard standard = Standard::En50494;
-    bool switchOff = false;   // tuning word 0: the outdoor unit frees the userband
+    CommandKind kind = CommandKind::ChannelChange;
     std::uint8_t framing = 0; // EN 50494 only: E0, or E1 for a repeat
     std::uint8_t address = 0; // EN 50494 only: 10, 00 or 11
-    int userbandIndex = 0;    // userband number minus one
-    int position = 0;         // 0 = A .. 3 = D
+    int userbandIndex = 0;    // userband number minus one, where the command names one
+    int position = 0;         // 0 = A .. 3 = D, and on to 63 in EN 50607
     bool vertical = false;
     bool lowBand = false;
     int tuningWord = 0;
-    int pin = -1; // -1: sent without PIN
+    int argument = -1; // ODU_Config's configuration byte, ODU_LOfreq's oscillator code
+    int pin = -1;      // -1: sent without PIN
 };
 
-// Recognises an EN 50494 or EN 50607 channel change or switch-off, with or
-// without PIN. On failure returns false and says in `error` which byte is
-// wrong and why; `command` is then unspecified.
+// Recognises every command of EN 50494 and EN 50607 (see commandkinds.h),
+// with or without PIN. On failure returns false and says in `error` which
+// byte is wrong and why, reserved bits included; `command` is then
+// unspecified.
 bool decodeCommand(const std::vector<std::uint8_t> &frame, DecodedCommand &command,
                    std::string &error);
 
@@ -66,3 +69,11 @@ struct CommandField
 std::vector<CommandField> describeCommand(const DecodedCommand &command,
                                           const std::vector<std::uint8_t> &frame,
                                           int userbandFrequency);
+
+// A channel change's intermediate frequency in MHz, or -1 where it is not
+// known (see describeCommand) or the command tunes nothing.
+int commandIfFrequency(const DecodedCommand &command, int userbandFrequency);
+
+// Why a command that decodes cleanly is still implausible, or nothing: an
+// intermediate frequency outside the cable's 950..2150 MHz.
+std::string commandWarning(const DecodedCommand &command, int userbandFrequency);

@@ -15,6 +15,8 @@ constexpr int kEn50494MaxPosition = standardPositions(Standard::En50494) - 1;
 constexpr int kEn50494MaxTuningWord = 1023;
 constexpr int kEn50607MaxUserbandIndex = standardUserbands(Standard::En50607) - 1;
 constexpr int kEn50607MaxPosition = standardPositions(Standard::En50607) - 1;
+// The window offers positions A to D, and its encoder keeps to them.
+constexpr int kWindowMaxPosition = 3;
 constexpr int kEn50607MaxIfFrequency = 2150;
 constexpr int kEn50607MaxTuningWord = 2047;
 constexpr int kEn50607TuningOffset = 100;
@@ -107,7 +109,7 @@ int en50607Frame(std::vector<std::uint8_t> &result, int vertical, int lowBand, i
     const int horizontalBit = vertical == 0 ? 1 : 0;
     const int highBandBit = lowBand == 0 ? 1 : 0;
     const int data1 = (userbandIndex << 3) | (t >> 8);
-    const int data3 = (position << 2) | (horizontalBit << 1) | highBandBit;
+    const int data3 = (position << 2) | (horizontalBit << 1) | highBandBit; // position: 6 bits
 
     std::vector<std::uint8_t> frame{
         pin >= 0 ? kEn50607ChannelChangePin : kEn50607ChannelChange,
@@ -161,6 +163,8 @@ int encodeEn50494Command(std::string &text, int vertical, int lowBand, int posit
 int encodeEn50607Command(std::string &text, int vertical, int lowBand, int position,
                          int ifFrequency, int userbandFrequency, int userbandIndex, int pin)
 {
+    if (position > kWindowMaxPosition)
+        return EncodePositionOutOfRange;
     return asText(text, en50607Frame, vertical, lowBand, position, ifFrequency, userbandFrequency,
                   userbandIndex, pin);
 }
@@ -189,9 +193,51 @@ int powerOffFrame(Standard standard, std::vector<std::uint8_t> &frame, int userb
                                           : en50607PowerOffFrame)(frame, userbandIndex, pin);
 }
 
+int unitCommandFrame(CommandKind kind, std::vector<std::uint8_t> &result, int userbandIndex,
+                     int argument, int pin)
+{
+    const CommandKindInfo &info = commandKindInfo(kind);
+    if (kind == CommandKind::ChannelChange || kind == CommandKind::SwitchOff)
+        return EncodeArgumentOutOfRange;
+    if (info.userband && (userbandIndex < 0 || userbandIndex >= standardUserbands(info.standard)))
+        return EncodeUserbandOutOfRange;
+    if (info.standard == Standard::En50607) {
+        if (pin >= 0) // no PIN form
+            return EncodeArgumentOutOfRange;
+        static const std::uint8_t firsts[] = {kEn50607UserbandsAvailable, kEn50607UserbandsWithPin,
+                                              kEn50607UserbandsInUse, kEn50607UserbandFrequency,
+                                              kEn50607UserbandSwitches};
+        std::vector<std::uint8_t> frame{firsts[int(kind) - int(CommandKind::UserbandsAvailable)]};
+        if (info.userband)
+            frame.push_back(static_cast<std::uint8_t>(userbandIndex << 3));
+        result.swap(frame);
+        return EncodeOk;
+    }
+    std::uint8_t data1 = kSignalOn, data2 = 0;
+    if (kind == CommandKind::Config) {
+        if (argument < kConfigMin || argument > kConfigMax)
+            return EncodeArgumentOutOfRange;
+        data1 = static_cast<std::uint8_t>(userbandIndex << 5 | kConfig);
+        data2 = static_cast<std::uint8_t>(argument);
+    } else if (kind == CommandKind::Oscillator) {
+        if (!oscillatorKnown(argument))
+            return EncodeArgumentOutOfRange;
+        data1 = static_cast<std::uint8_t>(userbandIndex << 5 | kOscillator);
+        data2 = static_cast<std::uint8_t>(argument);
+    }
+    std::vector<std::uint8_t> frame{kEn50494Framing, kEn50494Address,
+                                    pin >= 0 ? kEn50494UnitCommandPin : kEn50494UnitCommand, data1,
+                                    data2};
+    appendPin(frame, pin);
+    result.swap(frame);
+    return EncodeOk;
+}
+
 const char *encodeResultText(int code)
 {
     switch (code) {
+    case EncodeArgumentOutOfRange:
+        return "value out of range";
     case EncodePositionOutOfRange:
         return "position out of range";
     case EncodeUserbandOutOfRange:

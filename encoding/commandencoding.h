@@ -1,5 +1,6 @@
 #pragma once
 
+#include "commandkinds.h"
 #include "standards.h"
 
 #include <cstdint>
@@ -13,6 +14,7 @@ enum EncodeResult
     EncodePositionOutOfRange = 1,
     EncodeUserbandOutOfRange = 2,
     EncodeFrequencyOutOfRange = 3,
+    EncodeArgumentOutOfRange = 4, // the other commands: a value they cannot carry
 };
 
 // Every encoder takes the same arguments in the same order so that a caller
@@ -51,11 +53,21 @@ int en50607Frame(std::vector<std::uint8_t> &frame, int vertical, int lowBand, in
 int en50494PowerOffFrame(std::vector<std::uint8_t> &frame, int userbandIndex, int pin);
 int en50607PowerOffFrame(std::vector<std::uint8_t> &frame, int userbandIndex, int pin);
 
+// EN 50607's frames carry positions up to 63; encodeEn50607Command, the
+// window's, keeps to A..D.
+
 // Either standard's channel change or switch-off.
 int channelChangeFrame(Standard standard, std::vector<std::uint8_t> &frame, int vertical,
                        int lowBand, int position, int ifFrequency, int userbandFrequency,
                        int userbandIndex, int pin);
 int powerOffFrame(Standard standard, std::vector<std::uint8_t> &frame, int userbandIndex, int pin);
+
+// The commands other than channel change and switch-off. `userbandIndex`
+// for those that name a userband; `argument` ODU_Config's configuration
+// byte (10..1F) or ODU_LOfreq's oscillator code; `pin` as above, for the
+// EN 50494 ones only (EN 50607's have no PIN form).
+int unitCommandFrame(CommandKind kind, std::vector<std::uint8_t> &frame, int userbandIndex,
+                     int argument, int pin);
 
 // A result code other than EncodeOk in words, as the command-line tool and
 // the plan report show it: "position out of range".

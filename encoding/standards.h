@@ -28,14 +28,15 @@ constexpr int standardUserbands(Standard standard)
 
 constexpr int standardPositions(Standard standard)
 {
-    return standard == Standard::En50494 ? 2 : 4;
+    return standard == Standard::En50494 ? 2 : 64;
 }
 
 // EN 50607's tuning word carries intermediate frequencies up to this one
 // exactly; higher ones up to 2150 MHz are sent as it.
 constexpr int kEn50607HighestExactIf = 2147;
 
-// Position 0 is "A", 1 is "B" and so on.
+// Positions 0 to 3 are "A" to "D", as installers name them; from the
+// fifth on, EN 50607's positions go by their number, "5" to "64".
 std::string positionName(int position);
-// "A".."D" in either case; -1 for anything else.
+// "A".."D" in either case, or "1".."64"; -1 for anything else.
 int positionFromName(const std::string &name);

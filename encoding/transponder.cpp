@@ -21,19 +21,33 @@ bool parseTransponder(const std::string &text, TransponderNotation &transponder)
         if (i < text.size() && text[i] == ' ')
             ++i;
     };
+    const auto digitsFrom = [&](std::size_t from) {
+        std::size_t end = from;
+        while (end < text.size() && isDigit(text[end]))
+            ++end;
+        return end;
+    };
     if (!text.empty() && !isDigit(text[0])) {
         t.position = positionFromName(text.substr(0, 1));
         if (t.position < 0)
             return false;
         ++i;
         skipBlank();
+    } else if (const std::size_t end = digitsFrom(0);
+               end + 1 < text.size() && text[end] == ' ' && isDigit(text[end + 1])) {
+        // A numbered position stands apart from the frequency: "5 12188V".
+        t.position = positionFromName(text.substr(0, end));
+        if (t.position < 0)
+            return false;
+        i = end + 1;
     }
     const std::size_t digitsStart = i;
-    while (i < text.size() && isDigit(text[i]))
-        t.frequency = t.frequency * 10 + (text[i++] - '0');
+    i = digitsFrom(i);
     const std::size_t digits = i - digitsStart;
     if (digits < 4 || digits > 5)
         return false;
+    for (std::size_t d = digitsStart; d < i; ++d)
+        t.frequency = t.frequency * 10 + (text[d] - '0');
     skipBlank();
     if (i + 1 != text.size())
         return false;

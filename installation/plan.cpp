@@ -169,7 +169,8 @@ Plan::Transponder transponder(const QJsonValue &value, const QString &path)
     t.text = text(value, path);
     TransponderNotation notation;
     if (!parseTransponder(t.text.toStdString(), notation))
-        wrong(path, QStringLiteral("%1 is not a transponder; write it as 11493H or B 12188V")
+        wrong(path, QStringLiteral("%1 is not a transponder; write it as 11493H, B 12188V or "
+                                   "5 12188V")
                         .arg(quoted(t.text)));
     t.position = std::max(notation.position, 0);
     t.frequency = notation.frequency;
@@ -235,10 +236,14 @@ Plan readPlan(const QByteArray &json)
     }
     if (root.contains("positions")) {
         const QJsonObject positions = object(root.value("positions"), "positions");
-        onlyKeys(positions, "positions", {"A", "B", "C", "D"});
-        for (auto it = positions.begin(); it != positions.end(); ++it)
-            plan.positions.insert(it.key()[0].unicode() - 'A',
-                                  text(it.value(), "positions." + it.key()));
+        for (auto it = positions.begin(); it != positions.end(); ++it) {
+            const int position = positionFromName(it.key().toStdString());
+            // Letters as installers write them; numbers for EN 50607's further ones.
+            if (position < 0 || (position < 4 && it.key().at(0).isDigit()))
+                wrong(keyPath(QStringLiteral("positions"), quoted(it.key())),
+                      QStringLiteral("no such position; use A to D, or 5 to 64"));
+            plan.positions.insert(position, text(it.value(), "positions." + it.key()));
+        }
     }
     if (!root.contains("receivers"))
         throw PlanError(QStringLiteral("receivers: missing; a plan lists its receivers"));

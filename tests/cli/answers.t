@@ -128,7 +128,7 @@ $ vantir-cli --pin 99999999999999999999
 ! vantir-cli: --pin: 99999999999999999999 is out of range; use 0..255
 [2]
 $ vantir-cli -s E
-! vantir-cli: --position: 'E' is not a position; use A, B, C or D
+! vantir-cli: --position: 'E' is not a position; use A to D, or 1 to 64
 [2]
 $ vantir-cli -p x
 ! vantir-cli: --polarisation: 'x' is not a polarisation; use horizontal (h) or vertical (v)
@@ -291,13 +291,13 @@ $ vantir-cli decode
 ! vantir-cli: decode: give the command's bytes in hex
 [2]
 $ vantir-cli decode "E2 10 5A 0C F6"
-! vantir-cli: decode: byte 1 is E2: neither an EN 50494 framing byte (E0, E1) nor an EN 50607 command (70, 71)
+! vantir-cli: decode: byte 1 is E2: neither an EN 50494 framing byte (E0, E1) nor an EN 50607 command (70, 71, 7A to 7E)
 [3]
 $ vantir-cli decode "E0 20 5A 0C F6"
 ! vantir-cli: decode: byte 2 is 20: not a single-cable address (10, 00 or 11)
 [3]
-$ vantir-cli decode "E0 10 5B 0C F6"
-! vantir-cli: decode: byte 3 is 5B: not an EN 50494 command (5A, or 5C with PIN)
+$ vantir-cli decode "E0 10 5E 0C F6"
+! vantir-cli: decode: byte 3 is 5E: not an EN 50494 command (5A or 5B, 5C or 5D with PIN)
 [3]
 $ vantir-cli decode "E0 10"
 ! vantir-cli: decode: EN 50494 frame ends after 2 byte(s); it needs an address and a command byte
@@ -309,8 +309,15 @@ $ vantir-cli decode "71 03 E8 03"
 ! vantir-cli: decode: EN 50607 command 71 (with PIN, the last byte) takes 5 bytes; got 4
 [3]
 $ vantir-cli decode "70 03 E8 13"
-! vantir-cli: decode: byte 4 is 13: its upper four bits are reserved and must be 0
-[3]
+Standard: EN 50607
+Command: channel change
+Userband: 1
+Position: 5
+Polarisation: horizontal
+Band: high
+Tuning word: 1000
+Intermediate frequency: 1100 MHz
+PIN: none
 $ vantir-cli decode E0105A0C7D -r 1899
 Standard: EN 50494
 Command: channel change
@@ -324,6 +331,7 @@ Tuning word: 125
 Intermediate frequency: 1 MHz
 Intermediate + userband frequency: 1900 MHz
 PIN: none
+! vantir-cli: decode: warning: its intermediate frequency of 1 MHz lies outside 950..2150 MHz
 $ vantir-cli decode E0105A0C7D -r 1900
 ! vantir-cli: --userband-frequency: 1900 MHz is not below the 1900 MHz that the command's tuning word encodes
 [2]
@@ -406,16 +414,16 @@ Transponder MHz  Pol  Band  Userband  Userband MHz  IF MHz  EN 50494  EN 50607
 ! vantir-cli: table: transponder 1: '11493H ' is not a transponder; write its frequency in MHz and H or V, e.g. 11493H
 [4]
 $ vantir-cli -s "$(printf 'a\nb\tc\001')"
-! vantir-cli: --position: 'a\nb\tc\x01' is not a position; use A, B, C or D
+! vantir-cli: --position: 'a\nb\tc\x01' is not a position; use A to D, or 1 to 64
 [2]
 $ vantir-cli "--$(printf 'fr\nob')"
 ! vantir-cli: Unknown option 'fr\nob'.
 [2]
 $ vantir-cli -s "$(printf '%0100000d' 0)"
-! vantir-cli: --position: '0000000000000000000000000000000000000000...' is not a position; use A, B, C or D
+! vantir-cli: --position: '0000000000000000000000000000000000000000...' is not a position; use A to D, or 1 to 64
 [2]
 $ x=$(printf 'ABCDEFGHIJKLMNOPQRSTUVWXYZABCDEFGHIJKLM\n_'); vantir-cli -s "${x%_}"
-! vantir-cli: --position: 'ABCDEFGHIJKLMNOPQRSTUVWXYZABCDEFGHIJKLM\n' is not a position; use A, B, C or D
+! vantir-cli: --position: 'ABCDEFGHIJKLMNOPQRSTUVWXYZABCDEFGHIJKLM\n' is not a position; use A to D, or 1 to 64
 [2]
 $ vantir-cli --pin "9$(printf '%099999d' 0)"
 ! vantir-cli: --pin: 9000000000000000000000000000000000000000... is out of range; use 0..255
@@ -676,7 +684,7 @@ $ printf '{"unit": {"standard": "DVB", "userbands": [974]}, "receivers": []}' > 
 ! vantir-cli: plan: 'p.json': unit.standard: 'DVB' is not EN 50494 or EN 50607
 [2]
 $ printf '{"unit": {"standard": "EN 50607", "userbands": [974]}, "receivers": [], "transponders": ["E 11493H"]}' > p.json && vantir-cli plan p.json
-! vantir-cli: plan: 'p.json': transponders[0]: 'E 11493H' is not a transponder; write it as 11493H or B 12188V
+! vantir-cli: plan: 'p.json': transponders[0]: 'E 11493H' is not a transponder; write it as 11493H, B 12188V or 5 12188V
 [2]
 $ printf '[1, 2]' > p.json && vantir-cli plan p.json
 ! vantir-cli: plan: 'p.json': is not a plan: it must hold one object
@@ -780,3 +788,137 @@ $ mkfifo c.wav && vantir-cli decode --capture c.wav
 $ python3 -c 'import json; print(json.dumps({"unit": {"standard": "EN 50607", "userbands": {"preset": 2}}, "receivers": [{"name": "r%d" % i, "userband": 1 + i} for i in range(12)], "transponders": ["%dH" % (10700 + i) for i in range(500)]}))' > big.json && vantir-cli plan big.json --sheet big.png > /dev/null && python3 -c 'import struct; d = open("big.png", "rb").read(24); print(*struct.unpack(">II", d[16:24]))'
 1190 15156
 ! vantir-cli: plan: 'big.png' shows the first 9 of the sheet's 106 pages; a .pdf sheet holds them all
+# Every command of both standards, and EN 50607's positions beyond D.
+$ vantir-cli decode 70 05 D0 11
+Standard: EN 50607
+Command: channel change
+Userband: 1
+Position: 5
+Polarisation: vertical
+Band: high
+Tuning word: 1488
+Intermediate frequency: 1588 MHz
+PIN: none
+$ vantir-cli --standard en50607 --position 5
+Intermediate frequency: 1100 MHz
+EN 50607: 70 03 E8 13 
+$ vantir-cli --standard en50607 -s 64 --json | grep -A2 '"en50607"'
+    "en50607": {
+        "command": "70 03 E8 FF ",
+        "result": 0,
+$ vantir-cli decode E0 10 5B 42 02
+Standard: EN 50494
+Command: ODU_LOfreq: asks for the unit's oscillator
+Framing: E0 (first transmission)
+Address: 10 (any LNB, switcher or SMATV)
+Userband: 3
+Oscillator: 02 (9750 MHz)
+PIN: none
+$ vantir-cli decode E1 11 5D E1 1A 07 --json
+{
+    "address": "11",
+    "bytes": "E1 11 5D E1 1A 07 ",
+    "command": "ODU_Config",
+    "configuration": "1A",
+    "framing": "E1",
+    "pin": 7,
+    "standard": "EN 50494",
+    "userband": 8
+}
+$ vantir-cli decode 7A
+Standard: EN 50607
+Command: ODU_UB_avail: asks which userbands exist
+$ vantir-cli decode 7E F8
+Standard: EN 50607
+Command: ODU_UB_switches: asks for the switches of the userband
+Userband: 32
+$ vantir-cli decode 70 00 05 00
+Standard: EN 50607
+Command: channel change
+Userband: 1
+Position: A
+Polarisation: vertical
+Band: low
+Tuning word: 5
+Intermediate frequency: 105 MHz
+PIN: none
+! vantir-cli: decode: warning: its intermediate frequency of 105 MHz lies outside 950..2150 MHz
+$ vantir-cli decode 7D 07
+! vantir-cli: decode: byte 2 is 07: its low three bits are reserved and must be 0
+[3]
+$ vantir-cli --odu signal-on --pin 0
+EN 50494 ODU_UbxSignal_ON: E0 10 5D 00 00 00 
+$ vantir-cli --odu config:1A -u 2
+EN 50494 ODU_Config: E0 10 5B 21 1A 
+$ vantir-cli --odu lo-freq:14 -u 8 --json
+{
+    "command": "ODU_LOfreq",
+    "en50494": {
+        "command": "E0 10 5B E2 14 ",
+        "result": 0,
+        "standard": "EN 50494"
+    },
+    "settings": {
+        "oscillator": "14",
+        "pin": null,
+        "userband": 8
+    }
+}
+$ vantir-cli --odu ub-freq -u 32
+EN 50607 ODU_UB_freq: 7D F8 
+$ vantir-cli --odu ub-avail --standard en50494
+! vantir-cli: --odu ub-avail is an EN 50607 command; --standard en50494 cannot send it
+[2]
+$ vantir-cli --odu ub-avail -u 2
+! vantir-cli: --odu ub-avail names no userband; leave out --userband
+[2]
+$ vantir-cli --odu ub-pin --pin 1
+! vantir-cli: --odu ub-pin has no PIN form; leave out --pin
+[2]
+$ vantir-cli --odu config:20
+! vantir-cli: --odu: 'config:20' is not a configuration; write config:10 to config:1F (bit 3 two positions, bit 2 wide band, bits 1..0 two to eight userbands)
+[2]
+$ vantir-cli --odu lo-freq:0D
+! vantir-cli: --odu: 'lo-freq:0D' is not an oscillator code; write lo-freq:00 to lo-freq:0C or lo-freq:10 to lo-freq:14
+[2]
+$ vantir-cli --odu config
+! vantir-cli: --odu: 'config' is not a configuration; write config:10 to config:1F (bit 3 two positions, bit 2 wide band, bits 1..0 two to eight userbands)
+[2]
+$ vantir-cli --odu reset
+! vantir-cli: --odu: 'reset' is not a command; use signal-on, config:<10..1F>, lo-freq:<code>, ub-avail, ub-pin, ub-inuse, ub-freq or ub-switches
+[2]
+$ vantir-cli --odu config:1A -u 9
+EN 50494 ODU_Config: userband number out of range
+[1]
+$ vantir-cli --odu signal-on -f 11000
+! vantir-cli: --odu signal-on takes no --frequency
+[2]
+$ vantir-cli --odu lo-freq:02 --power-off
+! vantir-cli: --power-off and --odu exclude each other; give one
+[2]
+$ vantir-cli wave --odu lo-freq:02 -u 3 --standard en50494 -o x.wav && vantir-cli decode --capture x.wav | sed -n "2p;5,6p"
+x.wav
+Every bit and parity bit held
+Command: ODU_LOfreq: asks for the unit's oscillator
+Framing: E0 (first transmission)
+$ vantir-cli table 11493H -u 1 -s 5 --format csv
+transponder,polarisation,band,userband,userbandFrequency,intermediateFrequency,en50494,en50607
+11493,horizontal,low,1,1284,1743,"position out of range","70 06 6B 12 "
+$ printf '{"unit": {"standard": "EN 50607", "userbands": [974, 1076]}, "positions": {"B": "13.0° E", "5": "28.2° E"}, "receivers": [{"name": "a", "userband": 1}, {"name": "b", "userband": 2, "standard": "EN 50494"}], "transponders": ["5 12188V", "c 11493H"]}' > p.json && vantir-cli plan p.json
+Plan: -
+Unit: EN 50607, 2 userbands
+Errors:
+  receiver 'b': EN 50494 reaches positions A and B; the installation uses C and 5
+Commands:
+Receiver  Userband  MHz   Transponder  Command                Lands at
+a         1         974   5 12188V     70 05 D0 11            974 MHz
+a         1         974   C 11493H     70 06 6B 0A            974 MHz
+b         2         1076  5 12188V     position out of range  -
+b         2         1076  C 11493H     position out of range  -
+[5]
+$ printf '{"unit": {"standard": "EN 50607", "userbands": [974]}, "positions": {"1": "19.2° E"}, "receivers": []}' > p.json && vantir-cli plan p.json
+! vantir-cli: plan: 'p.json': positions.'1': no such position; use A to D, or 5 to 64
+[2]
+$ printf '{"unit": {"standard": "EN 50607", "userbands": [974]}, "receivers": [], "transponders": ["65 12188V"]}' > p.json && vantir-cli plan p.json
+! vantir-cli: plan: 'p.json': transponders[0]: '65 12188V' is not a transponder; write it as 11493H, B 12188V or 5 12188V
+[2]

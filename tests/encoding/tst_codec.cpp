@@ -66,6 +66,11 @@ private slots:
     void readsHexAsPeoplePasteIt_data();
     void readsHexAsPeoplePasteIt();
     void decodesWhatTheWindowCanAskFor();
+    void everyCommandComesBack_data();
+    void everyCommandComesBack();
+    void refusesWithTheByteAtFault_data();
+    void refusesWithTheByteAtFault();
+    void en50607CarriesSixtyFourPositions();
 };
 
 void TestCodec::encodes_data()
@@ -243,8 +248,9 @@ void TestCodec::decodesWhatTheWindowCanAskFor()
             DecodedCommand c;
             QString got = "refused " + QString::number(code);
             if (code == EncodeOk && decode(text, c)) {
-                got = carried(c.standard == Standard::En50607, c.switchOff, off ? 0 : c.position,
-                              !off && c.vertical, !off && c.lowBand, c.userbandIndex, c.pin);
+                got = carried(c.standard == Standard::En50607, (c.kind == CommandKind::SwitchOff),
+                              off ? 0 : c.position, !off && c.vertical, !off && c.lowBand,
+                              c.userbandIndex, c.pin);
                 // EN 50494 sends the sum in 4 MHz steps; EN 50607 tops out at 2147 MHz.
                 const int back = b ? en50607IfFrequency(c.tuningWord)
                                    : en50494FrequencySum(c.tuningWord) - a.userbandFrequency;
@@ -266,6 +272,132 @@ void TestCodec::decodesWhatTheWindowCanAskFor()
                                                 !off && a.lowBand, a.userbandIndex, a.pin)));
         }
     }
+}
+
+void TestCodec::everyCommandComesBack_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("userband"); // index
+    QTest::addColumn<int>("argument");
+    QTest::addColumn<int>("pin");
+    QTest::addColumn<QString>("bytes");
+    const auto row = [](const char *name, CommandKind kind, int ub, int argument, int pin,
+                        const char *bytes) {
+        QTest::newRow(name) << int(kind) << ub << argument << pin << QString(bytes);
+    };
+    using K = CommandKind;
+    row("signal on", K::SignalOn, 0, -1, -1, "E0 10 5B 00 00 ");
+    row("signal on, PIN", K::SignalOn, 0, -1, 0, "E0 10 5D 00 00 00 ");
+    row("config, userband 1, lowest", K::Config, 0, 0x10, -1, "E0 10 5B 01 10 ");
+    row("config, userband 8, highest, PIN", K::Config, 7, 0x1F, 255, "E0 10 5D E1 1F FF ");
+    row("oscillator 9750 MHz, userband 3", K::Oscillator, 2, 0x02, -1, "E0 10 5B 42 02 ");
+    row("oscillator none, a switch", K::Oscillator, 0, 0x00, -1, "E0 10 5B 02 00 ");
+    row("oscillator 13850 MHz", K::Oscillator, 0, 0x0C, -1, "E0 10 5B 02 0C ");
+    row("oscillator wide band 13450 MHz, PIN", K::Oscillator, 1, 0x14, 12, "E0 10 5D 22 14 0C ");
+    row("userbands available", K::UserbandsAvailable, 0, -1, -1, "7A ");
+    row("userbands with PIN", K::UserbandsWithPin, 0, -1, -1, "7B ");
+    row("userbands in use", K::UserbandsInUse, 0, -1, -1, "7C ");
+    row("frequency of userband 1", K::UserbandFrequency, 0, -1, -1, "7D 00 ");
+    row("frequency of userband 32", K::UserbandFrequency, 31, -1, -1, "7D F8 ");
+    row("switches of userband 9", K::UserbandSwitches, 8, -1, -1, "7E 40 ");
+}
+
+// Written, read back unchanged, and for EN 50494 read back the same through
+// every framing and address a receiver may use.
+void TestCodec::everyCommandComesBack()
+{
+    QFETCH(int, kind);
+    QFETCH(int, userband);
+    QFETCH(int, argument);
+    QFETCH(int, pin);
+    QFETCH(QString, bytes);
+    std::vector<std::uint8_t> frame;
+    QCOMPARE(unitCommandFrame(CommandKind(kind), frame, userband, argument, pin), int(EncodeOk));
+    QCOMPARE(QString::fromStdString(bytesToHexText(frame)), bytes);
+    const bool en50494 = frame.size() > 2;
+    for (const std::uint8_t framing : {0xE0, 0xE1}) {
+        for (const std::uint8_t address : {0x10, 0x00, 0x11}) {
+            if (en50494) {
+                frame[0] = framing;
+                frame[1] = address;
+            }
+            DecodedCommand c;
+            std::string error;
+            QVERIFY2(decodeCommand(frame, c, error), error.c_str());
+            QCOMPARE(int(c.kind), kind);
+            QCOMPARE(c.userbandIndex, commandKindInfo(c.kind).userband ? userband : 0);
+            QCOMPARE(c.argument, argument);
+            QCOMPARE(c.pin, pin);
+        }
+    }
+}
+
+void TestCodec::refusesWithTheByteAtFault_data()
+{
+    QTest::addColumn<QString>("bytes");
+    QTest::addColumn<QString>("error");
+    const auto row = [](const char *bytes, const char *error) {
+        QTest::newRow(bytes) << QString(bytes) << QString(error);
+    };
+    row("7D 07", "byte 2 is 07: its low three bits are reserved and must be 0");
+    row("7E 01", "byte 2 is 01: its low three bits are reserved and must be 0");
+    row("7A 00", "EN 50607 command 7A takes 1 byte; got 2");
+    row("7D", "EN 50607 command 7D takes 2 bytes; got 1");
+    row("79", "byte 1 is 79: neither an EN 50494 framing byte (E0, E1) nor an EN 50607 command "
+              "(70, 71, 7A to 7E)");
+    row("7F 00", "byte 1 is 7F: neither an EN 50494 framing byte (E0, E1) nor an EN 50607 "
+                 "command (70, 71, 7A to 7E)");
+    row("E0 10 5B 20 00", "byte 4 is 20: ODU_UbxSignal_ON names no userband; it takes 00");
+    row("E0 10 5B 00 01", "byte 5 is 01: ODU_UbxSignal_ON takes 00");
+    row("E0 10 5B 01 0F", "byte 5 is 0F: not a configuration (10 to 1F)");
+    row("E0 10 5B 01 20", "byte 5 is 20: not a configuration (10 to 1F)");
+    row("E0 10 5B 02 0D", "byte 5 is 0D: not an oscillator code (00 to 0C, 10 to 14)");
+    row("E0 10 5B 02 15", "byte 5 is 15: not an oscillator code (00 to 0C, 10 to 14)");
+    row("E0 10 5B 03 00", "byte 4 is 03: its bits 4..0 name no EN 50494 command (00 signal on, "
+                          "01 configuration, 02 oscillator)");
+    row("E0 10 5D 00 00", "EN 50494 command 5D (with PIN, the last byte) takes 6 bytes; got 5");
+    row("E0 10 5B 00 00 00", "EN 50494 command 5B takes 5 bytes; got 6");
+    row("E0 10 59 00 00", "byte 3 is 59: not an EN 50494 command (5A or 5B, 5C or 5D with PIN)");
+    row("E0 12 5B 00 00", "byte 2 is 12: not a single-cable address (10, 00 or 11)");
+}
+
+void TestCodec::refusesWithTheByteAtFault()
+{
+    QFETCH(QString, bytes);
+    QFETCH(QString, error);
+    std::vector<std::uint8_t> frame;
+    std::string why;
+    DecodedCommand c;
+    QVERIFY(parseHexText(bytes.toStdString(), frame, why));
+    QVERIFY(!decodeCommand(frame, c, why));
+    QCOMPARE(QString::fromStdString(why), error);
+}
+
+// Six bits of position in EN 50607's fourth byte; EN 50494 has one, and the
+// window's encoder keeps to A..D.
+void TestCodec::en50607CarriesSixtyFourPositions()
+{
+    for (int position = -1; position <= 64; ++position) {
+        std::vector<std::uint8_t> frame;
+        const int code = en50607Frame(frame, 1, 0, position, 1100, 0, 0, -1);
+        QCOMPARE(code, position < 0 || position > 63 ? int(EncodePositionOutOfRange) : 0);
+        if (code != EncodeOk)
+            continue;
+        QCOMPARE(int(frame[3]), position << 2 | 1);
+        DecodedCommand c;
+        std::string error;
+        QVERIFY(decodeCommand(frame, c, error));
+        QCOMPARE(c.position, position);
+        QCOMPARE(positionFromName(positionName(position)), position);
+        std::string text;
+        QCOMPARE(encodeEn50607Command(text, 1, 0, position, 1100, 0, 0, -1),
+                 position > 3 ? int(EncodePositionOutOfRange) : 0);
+    }
+    QCOMPARE(positionName(3), std::string("D"));
+    QCOMPARE(positionName(4), std::string("5"));
+    QCOMPARE(positionFromName("64"), 63);
+    for (const char *notAPosition : {"E", "0", "05", "65", "", "AB", "-1"})
+        QCOMPARE(positionFromName(notAPosition), -1);
 }
 
 QTEST_APPLESS_MAIN(TestCodec)

@@ -38,18 +38,24 @@ void checkDecoded(const std::vector<std::uint8_t> &frame)
         return;
     }
     const bool en50607 = c.standard == Standard::En50607;
-    // A userband at 950 MHz leaves a whole number of 4 MHz steps.
-    const int ifFrequency =
-        en50607 ? en50607IfFrequency(c.tuningWord) : en50494FrequencySum(c.tuningWord) - 950;
-    check((en50607 ? encodeEn50607Command
-                   : encodeEn50494Command)(text, c.vertical, c.lowBand, c.position, ifFrequency,
-                                           950, c.userbandIndex, c.pin) == EncodeOk);
-    std::vector<std::uint8_t> encoded = bytesOf(text);
+    std::vector<std::uint8_t> encoded;
+    const bool tuning = c.kind == CommandKind::ChannelChange || c.kind == CommandKind::SwitchOff;
+    if (tuning) {
+        // A userband at 950 MHz leaves a whole number of 4 MHz steps; a
+        // switch-off is the channel change with tuning word 0.
+        const int ifFrequency =
+            en50607 ? en50607IfFrequency(c.tuningWord) : en50494FrequencySum(c.tuningWord) - 950;
+        check(channelChangeFrame(c.standard, encoded, c.vertical, c.lowBand, c.position,
+                                 ifFrequency, 950, c.userbandIndex, c.pin) == EncodeOk);
+    } else {
+        check(unitCommandFrame(c.kind, encoded, c.userbandIndex, c.argument, c.pin) == EncodeOk);
+    }
     if (!en50607) {
         encoded[0] = c.framing;
         encoded[1] = c.address;
     }
-    check(encoded == frame && c.switchOff == (c.tuningWord == 0));
+    check(encoded == frame &&
+          (!tuning || (c.kind == CommandKind::SwitchOff) == (c.tuningWord == 0)));
 }
 
 // A frame an encoder sends decodes to the arguments it was made from.
@@ -75,7 +81,7 @@ void checkEncoded(int kind, const int (&a)[7])
     check((c.standard == Standard::En50607) == en50607 && c.userbandIndex == userbandIndex &&
           c.pin == (pin >= 0 ? (pin & 0xFF) : -1));
     if (switchOff) {
-        check(c.switchOff);
+        check((c.kind == CommandKind::SwitchOff));
         return;
     }
     check(c.position == position && c.vertical == (vertical != 0) && c.lowBand == (lowBand != 0));

@@ -138,9 +138,9 @@ void TestPlan::refuses_data()
         << "receivers[0].'userbad': no such key; use name, userband, standard, pin";
     QTest::newRow("fraction") << plan(unit, "{\"name\": \"a\", \"userband\": 1.5}")
                               << "receivers[0].userband: must be a whole number";
-    QTest::newRow("no position E")
-        << plan(unit, "", ", \"transponders\": [\"E 11493H\"]")
-        << "transponders[0]: 'E 11493H' is not a transponder; write it as 11493H or B 12188V";
+    QTest::newRow("no position E") << plan(unit, "", ", \"transponders\": [\"E 11493H\"]")
+                                   << "transponders[0]: 'E 11493H' is not a transponder; write it "
+                                      "as 11493H, B 12188V or 5 12188V";
     QTest::newRow("four digits, outside both bands")
         << plan(unit, "", ", \"transponders\": [\"9999H\"]")
         << "transponders[0]: 9999 MHz is outside both bands (10700..12750 MHz)";

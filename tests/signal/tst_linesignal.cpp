@@ -86,6 +86,7 @@ private slots:
     void reportsDamagedBitsWhereTheyAre();
     void readsItsOwnFiles_data();
     void readsItsOwnFiles();
+    void readsAnInstallingReceiverInOrder();
 };
 
 // Every choice of the window at its default frequencies and every switch-off,
@@ -232,6 +233,33 @@ void TestLineSignal::readsItsOwnFiles()
     const Capture capture = readCapture(path.toStdString(), 1, 0);
     QCOMPARE(capture.sampleRate, rate);
     QCOMPARE(read(capture.samples, capture.sampleRate), QStringList{"ok E0 10 5C 0C F6 2A "});
+}
+
+// A receiver installing itself: it asks for the userbands' tones, the
+// configuration and the oscillator, then tunes; with noise, each command is
+// read back in its order and named.
+void TestLineSignal::readsAnInstallingReceiverInOrder()
+{
+    const QStringList sent{"E0 10 5B 00 00 ", "E0 10 5B 01 1B ", "E0 10 5B 02 02 ", "7A ",
+                           "7D 08 ",          "E0 10 5A 0C F6 "};
+    std::vector<Frame> frames;
+    for (const QString &hex : sent)
+        frames.push_back(frameOf(hex.toStdString()));
+    Impairment i;
+    i.snr = 10;
+    const std::vector<Message> messages = readMessages(impaired(lineSignal(frames), i), i.rate);
+    QStringList read;
+    for (const Message &m : messages) {
+        DecodedCommand c;
+        std::string error;
+        read << QString::fromStdString(bytesToHexText(m.bytes)) +
+                    (m.error.empty() && decodeCommand(m.bytes, c, error)
+                         ? commandKindInfo(c.kind).name
+                         : "not read");
+    }
+    QCOMPARE(read, (QStringList{"E0 10 5B 00 00 ODU_UbxSignal_ON", "E0 10 5B 01 1B ODU_Config",
+                                "E0 10 5B 02 02 ODU_LOfreq", "7A ODU_UB_avail", "7D 08 ODU_UB_freq",
+                                "E0 10 5A 0C F6 channel change"}));
 }
 
 QTEST_APPLESS_MAIN(TestLineSignal)

@@ -1,0 +1,71 @@
+#include "commandkinds.h"
+
+namespace {
+
+const CommandKindInfo kInfos[] = {
+    {CommandKind::ChannelChange, Standard::En50494, "channel change", "tunes a transponder", "",
+     true, false},
+    {CommandKind::SwitchOff, Standard::En50494, "switch-off", "frees the userband", "", true,
+     false},
+    {CommandKind::SignalOn, Standard::En50494, "ODU_UbxSignal_ON",
+     "every userband sends a tone at its centre", "signal-on", false, false},
+    {CommandKind::Config, Standard::En50494, "ODU_Config",
+     "asks whether the unit has this configuration", "config", true, true},
+    {CommandKind::Oscillator, Standard::En50494, "ODU_LOfreq", "asks for the unit's oscillator",
+     "lo-freq", true, true},
+    {CommandKind::UserbandsAvailable, Standard::En50607, "ODU_UB_avail",
+     "asks which userbands exist", "ub-avail", false, false},
+    {CommandKind::UserbandsWithPin, Standard::En50607, "ODU_UB_PIN",
+     "asks which userbands are protected by a PIN", "ub-pin", false, false},
+    {CommandKind::UserbandsInUse, Standard::En50607, "ODU_UB_inuse",
+     "asks which userbands are in use", "ub-inuse", false, false},
+    {CommandKind::UserbandFrequency, Standard::En50607, "ODU_UB_freq",
+     "asks for the centre frequency of the userband", "ub-freq", true, false},
+    {CommandKind::UserbandSwitches, Standard::En50607, "ODU_UB_switches",
+     "asks for the switches of the userband", "ub-switches", true, false},
+};
+
+// MHz of codes 00..0C and 10..14; 0 where the code names no oscillator,
+// -1 where it names an unknown one.
+const int kStandardBand[] = {0,     -1,    9750,  10000, 10600, 10750, 11000,
+                             11250, 11475, 20250, 5150,  1585,  13850};
+const int kWideBand[] = {0, 10000, 10200, 13250, 13450};
+constexpr int kWideBandFirst = 0x10;
+
+} // namespace
+
+const CommandKindInfo &commandKindInfo(CommandKind kind)
+{
+    return kInfos[int(kind)];
+}
+
+std::string configText(std::uint8_t config)
+{
+    static const char *const counts[] = {"two", "four", "six", "eight"};
+    return std::string(config & 8 ? "two positions" : "one position") +
+           (config & 4 ? ", wide band, " : ", standard band, ") + counts[config & 3] + " userbands";
+}
+
+bool oscillatorKnown(int code)
+{
+    return (code >= 0 && code < int(std::size(kStandardBand))) ||
+           (code >= kWideBandFirst && code < kWideBandFirst + int(std::size(kWideBand)));
+}
+
+int oscillatorFrequency(int code)
+{
+    if (!oscillatorKnown(code))
+        return 0;
+    const int mhz = code < kWideBandFirst ? kStandardBand[code] : kWideBand[code - kWideBandFirst];
+    return mhz > 0 ? mhz : 0;
+}
+
+std::string oscillatorText(int code)
+{
+    const bool wide = code >= kWideBandFirst;
+    const std::string band = wide ? "wide band, " : "";
+    if (code == 1)
+        return "unknown";
+    const int mhz = oscillatorFrequency(code);
+    return band + (mhz > 0 ? std::to_string(mhz) + " MHz" : wide ? "none" : "none (a switch)");
+}
