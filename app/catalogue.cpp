@@ -171,10 +171,12 @@ bool isSoundCatalogue(const QByteArray &data)
            (contexts.size == 0 || checkContexts(contexts));
 }
 
-bool loadCheckedCatalogue(QTranslator &translator, const QString &name)
+bool loadCheckedCatalogue(QTranslator &translator, const QString &name, const QString &folder)
 {
+    const QString prefix = folder.isEmpty() ? QString() : folder + QLatin1Char('/');
     for (QString candidate = name;;) {
-        for (const QString &path : {candidate + QStringLiteral(".qm"), candidate}) {
+        for (const QString &path :
+             {prefix + candidate + QStringLiteral(".qm"), prefix + candidate}) {
             const QFileInfo info(path);
             if (!info.isFile() || !info.isReadable())
                 continue;

@@ -12,9 +12,10 @@ class QTranslator;
 // the block lengths, and a damaged record then crashes the first look-up.
 bool isSoundCatalogue(const QByteArray &data);
 
-// Loads the catalogue `name` (for example "vantir_de_DE") from the working
-// directory, trying the names the toolkit tries, in its order: the name with
-// ".qm" and without, then shortened at its last "_" or "." and tried again.
-// Unlike the toolkit it passes over a file that is not sound instead of
-// stopping there. Returns whether a catalogue was loaded.
-bool loadCheckedCatalogue(QTranslator &translator, const QString &name);
+// Loads the catalogue `name` (for example "vantir_de_DE") from `folder`, the
+// working directory when empty, trying the names the toolkit tries, in its
+// order: the name with ".qm" and without, then shortened at its last "_" or
+// "." and tried again. Unlike the toolkit it passes over a file that is not
+// sound instead of stopping there. Returns whether a catalogue was loaded.
+bool loadCheckedCatalogue(QTranslator &translator, const QString &name,
+                          const QString &folder = QString());

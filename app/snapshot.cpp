@@ -14,6 +14,7 @@
 int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    enableHighDpiScaling();
     QApplication app(argc, argv);
     // The offscreen platform has no theme and falls back to a 12 pt font; a
     // desktop without a theme of its own gives Qt programs 9 pt "Sans

@@ -8,6 +8,7 @@
 
 int main(int argc, char *argv[])
 {
+    enableHighDpiScaling();
     QApplication app(argc, argv);
     return runProgram([](QWidget &window) { new QuitAfterFirstPaint(&window); });
 }

@@ -7,6 +7,14 @@
 #include "version.h"
 
 #include <QDialog>
+#include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTextBrowser>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -15,6 +23,7 @@ namespace {
 constexpr int kHighBandIndex = 0;
 constexpr int kHorizontalIndex = 0;
 const QString kMHz = QStringLiteral(" MHz");
+constexpr int kEn50607HighestIf = 2147;
 
 // Userband numbers of the preset buttons, by their id in buttonGroup: list 1
 // numbers its eight userbands 1..8, list 2 its twelve 1..12.
@@ -50,7 +59,49 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui_MainWin
     connect(ui->actionBeenden, &QAction::triggered, qApp, &QCoreApplication::quit);
     connect(ui->buttonBox, &QDialogButtonBox::rejected, qApp, &QCoreApplication::quit);
 
+    // On a screen too small for the whole window its contents scroll.
+    auto *scroller = new QScrollArea(this);
+    scroller->setObjectName(QStringLiteral("scrollArea"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setFocusPolicy(Qt::NoFocus); // it follows the focus instead
+    scroller->setWidgetResizable(true);
+    scroller->setWidget(takeCentralWidget());
+    setCentralWidget(scroller);
+
     resetControls();
+    // The first thing an installer changes, and nothing is toggled by a
+    // stray Space.
+    ui->spinBoxSHF->setFocus();
+}
+
+void MainWindow::fitToScreen()
+{
+    const QScreen *screen = this->screen();
+    if (!screen)
+        return;
+    // The whole window where it fits, never more than the screen offers;
+    // where the screen is smaller the contents scroll, and elsewhere the
+    // window cannot be shrunk below them.
+    const QSize frame = frameGeometry().size() - geometry().size();
+    const QSize room = screen->availableGeometry().size() - frame;
+    auto *scroller = static_cast<QScrollArea *>(centralWidget());
+    const QSize chrome = size() - scroller->viewport()->size();
+    const QSize content = scroller->widget()->minimumSizeHint() + chrome;
+    const QSize bars(scroller->verticalScrollBar()->sizeHint().width(),
+                     scroller->horizontalScrollBar()->sizeHint().height());
+    QSize least = content;
+    if (content.width() > room.width())
+        least.rwidth() = room.width();
+    if (content.height() > room.height())
+        least = QSize(std::min(content.width() + bars.width(), room.width()), room.height());
+    setMinimumSize(least);
+    resize(size().expandedTo(least).boundedTo(room));
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    fitToScreen();
 }
 
 MainWindow::~MainWindow()
@@ -100,6 +151,16 @@ void MainWindow::updateCommands()
     code = encodeEn50607Command(text, vertical, lowBand, position, ifFrequency, userbandFrequency,
                                 userbandIndex, pin);
     ui->lineEditCmdB->setText(commandResultText(code, text));
+
+    // EN 50607's tuning word ends at 2147 MHz; say so rather than let the
+    // bytes speak for a frequency they do not carry.
+    if (code == EncodeOk && ifFrequency > kEn50607HighestIf)
+        ui->statusBar->showMessage(
+            tr("EN 50607 sends %1 MHz as %2 MHz, the highest its tuning word carries")
+                .arg(ifFrequency)
+                .arg(kEn50607HighestIf));
+    else
+        ui->statusBar->clearMessage();
 }
 
 QString MainWindow::commandResultText(int code, const std::string &text) const
@@ -126,7 +187,7 @@ QString MainWindow::commandResultText(int code, const std::string &text) const
 
 void MainWindow::on_scrollBarSHF_valueChanged(int value)
 {
-    ui->labelSHF->setText(QString::number(value) + kMHz);
+    ui->spinBoxSHF->setValue(value);
     updateCommands();
 }
 
@@ -137,25 +198,56 @@ void MainWindow::on_comboBoxBand_currentIndexChanged(const QString &)
     const bool lowBand = ui->comboBoxBand->currentIndex() != kHighBandIndex;
     ui->scrollBarSHF->setMinimum(bands::transponderMin(lowBand));
     ui->scrollBarSHF->setMaximum(bands::transponderMax(lowBand));
+    ui->spinBoxSHF->setRange(bands::transponderMin(lowBand), bands::transponderMax(lowBand));
     updateCommands();
 }
 
 void MainWindow::on_scrollBarBandpassfreq_valueChanged(int value)
 {
-    ui->labelBandpassfreq->setText(QString::number(value) + kMHz);
+    ui->spinBoxBandpassfreq->setValue(value);
+    // A preset stays chosen only while the frequency is its own.
+    const int id = ui->buttonGroup->checkedId();
+    if (id >= 0 && id < kPresetCount &&
+        bands::presetFrequency(presetList(id), presetUserbandNumber(id)) != value) {
+        ui->buttonGroup->setExclusive(false);
+        ui->buttonGroup->checkedButton()->setChecked(false);
+        ui->buttonGroup->setExclusive(true);
+    }
     updateCommands();
 }
 
 void MainWindow::on_scrollBarTunerAddr_valueChanged(int value)
 {
-    ui->labelTunerAddr->setText(QString::number(value));
+    ui->spinBoxTunerAddr->setValue(value);
     updateCommands();
 }
 
 void MainWindow::on_scrollBarPincode_valueChanged(int value)
 {
-    ui->labelPincode->setText(QString::number(value));
+    ui->spinBoxPincode->setValue(value);
     updateCommands();
+}
+
+// A typed value moves its scroll bar, whose slot does the rest; a bar that
+// already holds it emits nothing.
+void MainWindow::on_spinBoxSHF_valueChanged(int value)
+{
+    ui->scrollBarSHF->setValue(value);
+}
+
+void MainWindow::on_spinBoxBandpassfreq_valueChanged(int value)
+{
+    ui->scrollBarBandpassfreq->setValue(value);
+}
+
+void MainWindow::on_spinBoxTunerAddr_valueChanged(int value)
+{
+    ui->scrollBarTunerAddr->setValue(value);
+}
+
+void MainWindow::on_spinBoxPincode_valueChanged(int value)
+{
+    ui->scrollBarPincode->setValue(value);
 }
 
 void MainWindow::on_buttonGroup_buttonClicked(int)
@@ -195,6 +287,29 @@ void MainWindow::on_buttonBox_helpRequested()
 void MainWindow::on_comboBoxPos_currentIndexChanged(int)
 {
     updateCommands();
+}
+
+void MainWindow::on_action_Inhalt_triggered()
+{
+    // One help window at a time, raised again when asked for again.
+    if (!help) {
+        help = new QDialog(this);
+        help->setObjectName(QStringLiteral("helpWindow"));
+        help->setWindowTitle(tr("vantir help"));
+        auto *browser = new QTextBrowser(help);
+        browser->setObjectName(QStringLiteral("helpBrowser"));
+        browser->setOpenExternalLinks(true);
+        QFile document(tr(":/help/help_en.html"));
+        if (document.open(QIODevice::ReadOnly))
+            browser->setHtml(QString::fromUtf8(document.readAll()));
+        auto *layout = new QVBoxLayout(help);
+        layout->addWidget(browser);
+        const int line = help->fontMetrics().height();
+        help->resize(40 * line, 36 * line);
+    }
+    help->show();
+    help->raise();
+    help->activateWindow();
 }
 
 void MainWindow::on_actionI_nfo_triggered()

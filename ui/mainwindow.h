@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <string>
 
@@ -31,11 +32,21 @@ private slots:
     void on_buttonBox_helpRequested();
     void on_comboBoxPos_currentIndexChanged(int index);
     void on_actionI_nfo_triggered();
+    void on_spinBoxSHF_valueChanged(int value);
+    void on_spinBoxBandpassfreq_valueChanged(int value);
+    void on_spinBoxTunerAddr_valueChanged(int value);
+    void on_spinBoxPincode_valueChanged(int value);
+    void on_action_Inhalt_triggered();
+
+protected:
+    void showEvent(QShowEvent *event) override;
 
 private:
     void updateCommands();
     void resetControls();
+    void fitToScreen();
     QString commandResultText(int code, const std::string &text) const;
 
     Ui_MainWindow *ui;
+    QPointer<QDialog> help;
 };

@@ -23,7 +23,8 @@ public:
             ok = translator.load(catalogue) && QCoreApplication::installTranslator(&translator);
         window.reset(new MainWindow);
         window->show();
-        ok = ok && QTest::qWaitForWindowExposed(window.get());
+        window->activateWindow();
+        ok = ok && QTest::qWaitForWindowActive(window.get());
     }
 
     template <typename T = QWidget> T *get(const QString &name) const
@@ -39,19 +40,54 @@ public:
     {
         if (name.startsWith("color "))
             return get(name.mid(6))->palette().color(QPalette::Text).name();
+        if (name == "status")
+            return window->statusBar()->currentMessage();
+        if (name == "checked")
+            return window->findChild<QButtonGroup *>("buttonGroup")->checkedButton()
+                       ? window->findChild<QButtonGroup *>("buttonGroup")
+                             ->checkedButton()
+                             ->objectName()
+                       : "none";
+        if (name == "focus")
+            return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "";
         if (auto *edit = window->findChild<QLineEdit *>(name))
             return edit->text();
+        if (auto *spin = window->findChild<QSpinBox *>(name))
+            return spin->text();
         return get<QLabel>(name)->text();
     }
 
     // "drag bar value", "step bar count" (negative: the left arrow), "page bar
     // count", "choose combo index" (with the arrow keys), "click control",
-    // "toggle group" (with the Space key).
+    // "toggle group" (with the Space key); and from the keyboard alone, on
+    // the control that has the focus: "tabto control" (Tab until it has the
+    // focus), "type digits" (replacing the value, then Enter), "press key"
+    // (Tab, Backtab, PageUp, PageDown, Home, End, Left, Right, Space).
     void perform(const QString &action)
     {
         const QStringList words = action.split(' ');
         const int count = words.value(2).toInt();
-        if (words[0] == "drag") {
+        if (words[0] == "tabto") {
+            for (int i = 0; i < 40 && QApplication::focusWidget() != get(words[1]); ++i)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        } else if (words[0] == "type" || words[0] == "press") {
+            QWidget *focus = QApplication::focusWidget();
+            if (!focus)
+                qFatal("nothing has the focus for %s", qPrintable(action));
+            if (words[0] == "type") {
+                QTest::keyClick(focus, Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClicks(focus, words[1]);
+                QTest::keyClick(focus, Qt::Key_Enter);
+                return;
+            }
+            static const QMap<QString, Qt::Key> keys{
+                {"Tab", Qt::Key_Tab},       {"Backtab", Qt::Key_Backtab},
+                {"PageUp", Qt::Key_PageUp}, {"PageDown", Qt::Key_PageDown},
+                {"Home", Qt::Key_Home},     {"End", Qt::Key_End},
+                {"Left", Qt::Key_Left},     {"Right", Qt::Key_Right},
+                {"Space", Qt::Key_Space}};
+            QTest::keyClick(focus, keys.value(words[1]));
+        } else if (words[0] == "drag") {
             get<QScrollBar>(words[1])->setSliderPosition(count);
         } else if (words[0] == "step" || words[0] == "page") {
             const bool page = words[0] == "page";
@@ -114,6 +150,9 @@ private slots:
     void showsWhatTheControlsSay_data();
     void showsWhatTheControlsSay();
     void menuKeysWork();
+    void tabReachesEveryControlInOrder();
+    void helpOpensInTheProgramsLanguage_data();
+    void helpOpensInTheProgramsLanguage();
     void quits_data();
     void quits();
     void infoDialogs();
@@ -132,21 +171,21 @@ void TestMainWindow::showsWhatTheControlsSay_data()
 
     row("defaults", {},
         commands("1100 MHz", kA, kB,
-                 {{"labelSHF", "11700 MHz"},
-                  {"labelBandpassfreq", "1284 MHz"},
-                  {"labelTunerAddr", "1"},
-                  {"labelPincode", "0"},
+                 {{"spinBoxSHF", "11700 MHz"},
+                  {"spinBoxBandpassfreq", "1284 MHz"},
+                  {"spinBoxTunerAddr", "1"},
+                  {"spinBoxPincode", "0"},
                   {"color lineEditCmdA", "#ff0000"},
                   {"color lineEditCmdB", "#0000ff"}}));
     row("transponder dragged", {"drag scrollBarSHF 12000"},
-        commands("1400 MHz", "E0 10 5A 0D 41 ", "70 05 14 03 ", {{"labelSHF", "12000 MHz"}}));
+        commands("1400 MHz", "E0 10 5A 0D 41 ", "70 05 14 03 ", {{"spinBoxSHF", "12000 MHz"}}));
     row("transponder stepped", {"step scrollBarSHF 2", "page scrollBarSHF 1"},
-        commands("1152 MHz", "E0 10 5A 0D 03 ", "70 04 1C 03 ", {{"labelSHF", "11752 MHz"}}));
-    row("transponder kept in its band", {"drag scrollBarSHF 13000"}, {{"labelSHF", "12750 MHz"}});
+        commands("1152 MHz", "E0 10 5A 0D 03 ", "70 04 1C 03 ", {{"spinBoxSHF", "11752 MHz"}}));
+    row("transponder kept in its band", {"drag scrollBarSHF 13000"}, {{"spinBoxSHF", "12750 MHz"}});
     row("low band leaves 11700 MHz", {"drag scrollBarSHF 12000", "choose comboBoxBand 1"},
-        commands("1950 MHz", "E0 10 5A 09 CB ", "70 07 3A 02 ", {{"labelSHF", "11700 MHz"}}));
+        commands("1950 MHz", "E0 10 5A 09 CB ", "70 07 3A 02 ", {{"spinBoxSHF", "11700 MHz"}}));
     row("low band range", {"choose comboBoxBand 1", "drag scrollBarSHF 10000"},
-        commands("950 MHz", "E0 10 5A 08 D1 ", "70 03 52 02 ", {{"labelSHF", "10700 MHz"}}));
+        commands("950 MHz", "E0 10 5A 08 D1 ", "70 03 52 02 ", {{"spinBoxSHF", "10700 MHz"}}));
     row("back to high band", {"choose comboBoxBand 1", "choose comboBoxBand 0"},
         commands("1100 MHz", kA, kB));
     row("vertical", {"choose comboBoxPol 1"},
@@ -157,24 +196,24 @@ void TestMainWindow::showsWhatTheControlsSay_data()
         commands("1100 MHz", "position out of range", "70 03 E8 0F ",
                  {{"color lineEditCmdA", "#ff0000"}}));
     row("userband 8", {"step scrollBarTunerAddr 7"},
-        commands("1100 MHz", "E0 10 5A EC F6 ", "70 3B E8 03 ", {{"labelTunerAddr", "8"}}));
+        commands("1100 MHz", "E0 10 5A EC F6 ", "70 3B E8 03 ", {{"spinBoxTunerAddr", "8"}}));
     row("userband 9", {"step scrollBarTunerAddr 8"},
         commands("1100 MHz", "userband number out of range", "70 43 E8 03 "));
     row("userband 32 at position C", {"drag scrollBarTunerAddr 40", "choose comboBoxPos 2"},
         commands("1100 MHz", "userband number out of range", "70 FB E8 0B ",
-                 {{"labelTunerAddr", "32"}}));
+                 {{"spinBoxTunerAddr", "32"}}));
     row("userband frequency stepped",
         {"step scrollBarBandpassfreq 1", "page scrollBarBandpassfreq 1"},
-        commands("1100 MHz", "E0 10 5A 0C F9 ", kB, {{"labelBandpassfreq", "1295 MHz"}}));
+        commands("1100 MHz", "E0 10 5A 0C F9 ", kB, {{"spinBoxBandpassfreq", "1295 MHz"}}));
     row("toggling Automatic changes nothing", {"click checkBoxLinkCSS"},
         commands("1100 MHz", kA, kB));
     row("PIN checked", {"toggle groupBoxPinCode"},
         commands("1100 MHz", "E0 10 5C 0C F6 00 ", "71 03 E8 03 00 "));
     row("PIN moved while unchecked", {"page scrollBarPincode 1"},
-        commands("1100 MHz", kA, kB, {{"labelPincode", "10"}}));
+        commands("1100 MHz", kA, kB, {{"spinBoxPincode", "10"}}));
     row("PIN moved, then checked",
         {"page scrollBarPincode 1", "toggle groupBoxPinCode", "step scrollBarPincode 300"},
-        commands("1100 MHz", "E0 10 5C 0C F6 FF ", "71 03 E8 03 FF ", {{"labelPincode", "255"}}));
+        commands("1100 MHz", "E0 10 5C 0C F6 FF ", "71 03 E8 03 FF ", {{"spinBoxPincode", "255"}}));
     row("PIN checked and unchecked", {"toggle groupBoxPinCode", "toggle groupBoxPinCode"},
         commands("1100 MHz", kA, kB));
     row("preset sets the command", {"click button_css1892"},
@@ -199,11 +238,57 @@ void TestMainWindow::showsWhatTheControlsSay_data()
                 if (!automatic)
                     actions.prepend("click checkBoxLinkCSS");
                 row(QString("%1%2").arg(button, automatic ? "" : " without Automatic"), actions,
-                    {{"labelBandpassfreq", QString("%1 MHz").arg(frequency)},
-                     {"labelTunerAddr", QString::number(automatic ? number : 1)}});
+                    {{"spinBoxBandpassfreq", QString("%1 MHz").arg(frequency)},
+                     {"spinBoxTunerAddr", QString::number(automatic ? number : 1)}});
             }
         }
     }
+
+    // The keyboard alone: focus starts on the transponder frequency, Tab
+    // reaches every value, typed values count on Enter, and the scroll bars
+    // take their keys.
+    row("focus starts on the transponder frequency", {}, {{"focus", "spinBoxSHF"}});
+    row("typed transponder frequency", {"type 12188"},
+        commands("1588 MHz", "E0 10 5A 0D 70 ", "70 05 D0 03 ", {{"spinBoxSHF", "12188 MHz"}}));
+    row("a frequency the band lacks cannot be typed", {"type 9999"},
+        {{"spinBoxSHF", "11700 MHz"}, {"lineEditZf", "1100 MHz"}});
+    row("scroll bar keys: Page Up, Right, Left",
+        {"tabto scrollBarSHF", "press PageUp", "press Right", "press Right", "press Left"},
+        {{"spinBoxSHF", "11751 MHz"}});
+    row("scroll bar keys: End, Page Down, Home",
+        {"tabto scrollBarSHF", "press End", "press PageDown"},
+        {{"spinBoxSHF", "12700 MHz"}, {"lineEditZf", "2100 MHz"}});
+    row("scroll bar keys: Home", {"tabto scrollBarSHF", "press End", "press Home"},
+        {{"spinBoxSHF", "11700 MHz"}});
+    row("typed userband frequency", {"tabto spinBoxBandpassfreq", "type 1400"},
+        commands("1100 MHz", "E0 10 5A 0D 13 ", kB, {{"spinBoxBandpassfreq", "1400 MHz"}}));
+    row("userband frequency's scroll bar", {"tabto scrollBarBandpassfreq", "press PageUp"},
+        {{"spinBoxBandpassfreq", "1294 MHz"}});
+    row("typed userband number", {"tabto spinBoxTunerAddr", "type 9"},
+        commands("1100 MHz", "userband number out of range", "70 43 E8 03 "));
+    row("userband number's scroll bar", {"tabto scrollBarTunerAddr", "press End"},
+        {{"spinBoxTunerAddr", "32"}});
+    row("PIN: Space on its group, then typed",
+        {"tabto groupBoxPinCode", "press Space", "tabto spinBoxPincode", "type 42"},
+        commands("1100 MHz", "E0 10 5C 0C F6 2A ", "71 03 E8 03 2A "));
+    row("PIN's scroll bar",
+        {"tabto groupBoxPinCode", "press Space", "tabto scrollBarPincode", "press PageUp",
+         "press Right"},
+        commands("1100 MHz", "E0 10 5C 0C F6 0B ", "71 03 E8 03 0B "));
+    // A preset stays chosen only while its frequency is the userband's.
+    row("preset left", {"click button_css1892", "step scrollBarBandpassfreq 1"},
+        {{"checked", "none"}, {"spinBoxBandpassfreq", "1893 MHz"}});
+    row("preset kept",
+        {"click button_css1892", "step scrollBarBandpassfreq 1", "step scrollBarBandpassfreq -1",
+         "click button_scr1400"},
+        {{"checked", "button_scr1400"}});
+    // EN 50607 caps its tuning word at 2147 MHz, and says so.
+    row("capped intermediate frequency", {"drag scrollBarSHF 12748"},
+        commands("2148 MHz", "E0 10 5A 0D FC ", "70 07 FF 03 ",
+                 {{"status", "EN 50607 sends 2148 MHz as 2147 MHz, the highest its tuning word "
+                             "carries"}}));
+    row("intermediate frequency not capped", {"drag scrollBarSHF 12747"},
+        {{"status", ""}, {"lineEditCmdB", "70 07 FF 03 "}});
 
     const QString german = VANTIR_QM_PATH;
     row("German messages", {"choose comboBoxPos 2"},
@@ -247,6 +332,71 @@ void TestMainWindow::menuKeysWork()
     QTest::keyClick(w.window.get(), Qt::Key_D, Qt::AltModifier);
     QTRY_VERIFY(file->isVisible());
     QCOMPARE(file->actions(), QList<QAction *>{w.get<QAction>("actionBeenden")});
+}
+
+void TestMainWindow::tabReachesEveryControlInOrder()
+{
+    Window w;
+    QVERIFY(w.ok);
+    w.perform("tabto groupBoxPinCode");
+    w.perform("press Space"); // the PIN's controls take the focus once enabled
+    // Round once, from the PIN back to it; the Close button has no name.
+    QStringList order;
+    for (int i = 0; i < 20; ++i) {
+        w.perform("press Tab");
+        order << w.field("focus");
+    }
+    QCOMPARE(order, (QStringList{"spinBoxPincode",
+                                 "scrollBarPincode",
+                                 "lineEditZf",
+                                 "lineEditCmdA",
+                                 "lineEditCmdB",
+                                 "",
+                                 "comboBoxPol",
+                                 "comboBoxBand",
+                                 "comboBoxPos",
+                                 "spinBoxSHF",
+                                 "scrollBarSHF",
+                                 "spinBoxBandpassfreq",
+                                 "scrollBarBandpassfreq",
+                                 "button_scr1284",
+                                 "spinBoxTunerAddr",
+                                 "scrollBarTunerAddr",
+                                 "checkBoxLinkCSS",
+                                 "groupBoxPinCode",
+                                 "spinBoxPincode",
+                                 "scrollBarPincode"}));
+}
+
+void TestMainWindow::helpOpensInTheProgramsLanguage_data()
+{
+    QTest::addColumn<QString>("catalogue");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("heading");
+    QTest::newRow("English") << QString() << "vantir help"
+                             << "What the window computes";
+    QTest::newRow("German") << QString(VANTIR_QM_PATH) << "vantir-Hilfe"
+                            << "Was das Fenster berechnet";
+}
+
+void TestMainWindow::helpOpensInTheProgramsLanguage()
+{
+    QFETCH(QString, catalogue);
+    QFETCH(QString, title);
+    QFETCH(QString, heading);
+    Window w(catalogue);
+    QVERIFY(w.ok);
+    QTest::keyClick(w.window.get(), Qt::Key_F1);
+    auto *help = w.window->findChild<QDialog *>("helpWindow");
+    QVERIFY(help);
+    QTRY_VERIFY(help->isVisible());
+    QCOMPARE(help->windowTitle(), title);
+    const QString text = help->findChild<QTextBrowser *>("helpBrowser")->toPlainText();
+    QVERIFY2(text.startsWith(heading), qPrintable(text.left(80)));
+    QVERIFY(text.contains("vantir-cli"));
+    // Asked again, the same window comes up.
+    QTest::keyClick(w.window.get(), Qt::Key_F1);
+    QCOMPARE(w.window->findChildren<QDialog *>("helpWindow").size(), 1);
 }
 
 void TestMainWindow::quits_data()

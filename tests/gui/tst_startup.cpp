@@ -1,9 +1,10 @@
 // Start-up as the program does it, under the locale CTest gives this run:
-// which catalogue it takes from the working directory, and the toolkit's
-// catalogue for the Close button.
+// which catalogue it takes, from the working directory, the installed folder
+// or its own copy, and the toolkit's catalogue for the Close button.
 
 #include "startup.h"
 
+#include <QtEndian>
 #include <QtTest>
 #include <QtWidgets>
 
@@ -15,24 +16,54 @@ QByteArray builtCatalogue()
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Runs the program's start-up in `folder` and returns what the window showed
-// once built: a group title, both commands for position C and the Close
-// button.
-QStringList startIn(const QString &folder)
+// The built catalogue with each "Userbandnummer" (the group title among
+// them) ending in `mark` instead, so that the window shows where its
+// catalogue came from.
+QByteArray markedCatalogue(char mark)
+{
+    QByteArray bytes = builtCatalogue();
+    const QByteArray word = QByteArray("\0U\0s\0e\0r\0b\0a\0n\0d\0n\0u\0m\0m\0e\0r", 28);
+    for (int at = 0; (at = bytes.indexOf(word, at)) >= 0; at += word.size())
+        bytes[at + word.size() - 1] = mark;
+    return bytes;
+}
+
+// The catalogue with its first message's translation running far past the
+// end: the toolkit would load it and crash at the first look-up.
+QByteArray damaged(QByteArray bytes)
+{
+    for (int at = 16; at + 5 <= bytes.size();) {
+        const uchar tag = uchar(bytes[at]);
+        const int length = qFromBigEndian<qint32>(bytes.constData() + at + 1);
+        if (tag == 0x69) { // the messages: tag 3 (translation), then its length
+            qToBigEndian<qint32>(0x7FFFFF00, bytes.data() + at + 6);
+            return bytes;
+        }
+        at += 5 + length;
+    }
+    return QByteArray();
+}
+
+// Runs the program's start-up in `folder` with `installed` as the installed
+// catalogue folder and returns what the window showed once built: a group
+// title, both commands for position C and the Close button.
+QStringList startIn(const QString &folder, const QString &installed = QString())
 {
     QStringList shown;
     const QString previous = QDir::currentPath();
     QDir::setCurrent(folder);
-    const int exitCode = runProgram([&shown](QWidget &window) {
-        window.findChild<QComboBox *>("comboBoxPos")->setCurrentIndex(2);
-        shown << window.findChild<QGroupBox *>("groupBox_5")->title()
-              << window.findChild<QLineEdit *>("lineEditCmdA")->text()
-              << window.findChild<QLineEdit *>("lineEditCmdB")->text()
-              << window.findChild<QDialogButtonBox *>("buttonBox")
-                     ->button(QDialogButtonBox::Close)
-                     ->text();
-        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-    });
+    const int exitCode = runProgram(
+        [&shown](QWidget &window) {
+            window.findChild<QComboBox *>("comboBoxPos")->setCurrentIndex(2);
+            shown << window.findChild<QGroupBox *>("groupBox_5")->title()
+                  << window.findChild<QLineEdit *>("lineEditCmdA")->text()
+                  << window.findChild<QLineEdit *>("lineEditCmdB")->text()
+                  << window.findChild<QDialogButtonBox *>("buttonBox")
+                         ->button(QDialogButtonBox::Close)
+                         ->text();
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        },
+        installed.isEmpty() ? folder + "/nowhere" : installed);
     QDir::setCurrent(previous);
     return exitCode == 0 ? shown : QStringList{"exit code", QString::number(exitCode)};
 }
@@ -51,45 +82,65 @@ private slots:
 
 void TestStartup::findsTheCatalogue_data()
 {
-    QTest::addColumn<QStringList>("files");     // "name=content", content valid, damaged or empty
-    QTest::addColumn<QStringList>("germanFor"); // the locales that must show German
+    // "where/name=content": where is here (the working directory) or
+    // installed; content is here or installed (marked as from there),
+    // damaged or empty.
+    QTest::addColumn<QStringList>("files");
+    // The group title each locale shows.
+    QTest::addColumn<QString>("german");
+    QTest::addColumn<QString>("english");
 
-    QTest::newRow("catalogue for the locale")
-        << QStringList{"vantir_de_DE.qm=valid"} << QStringList{"de_DE"};
-    QTest::newRow("no catalogue") << QStringList{} << QStringList{};
-    QTest::newRow("catalogue in a subfolder")
-        << QStringList{"sub/vantir_de_DE.qm=valid"} << QStringList{};
+    const QString here = "UserbandnummeH", installed = "UserbandnummeI", carried = "Userbandnummer",
+                  none = "Userband Number";
+    QTest::newRow("catalogue here") << QStringList{"here/vantir_de_DE.qm=here"} << here << none;
+    QTest::newRow("no catalogue: the carried one") << QStringList{} << carried << none;
+    QTest::newRow("installed catalogue")
+        << QStringList{"installed/vantir_de_DE.qm=installed"} << installed << none;
+    QTest::newRow("the working directory before the installed folder")
+        << QStringList{"here/vantir_de_DE.qm=here", "installed/vantir_de_DE.qm=installed"} << here
+        << none;
+    QTest::newRow("damaged here, the installed one")
+        << QStringList{"here/vantir_de_DE.qm=damaged", "installed/vantir_de_DE.qm=installed"}
+        << installed << none;
+    QTest::newRow("empty here, the carried one")
+        << QStringList{"here/vantir_de_DE.qm=empty"} << carried << none;
+    QTest::newRow("damaged installed, the carried one")
+        << QStringList{"installed/vantir_de_DE.qm=damaged"} << carried << none;
+    QTest::newRow("in a subfolder: not looked at")
+        << QStringList{"here/sub/vantir_de_DE.qm=here"} << carried << none;
     QTest::newRow("catalogue for every locale")
-        << QStringList{"vantir.qm=valid"} << QStringList{"de_DE", "de_AT", "en_US"};
-    QTest::newRow("empty catalogue") << QStringList{"vantir_de_DE.qm=empty"} << QStringList{};
-    QTest::newRow("damaged catalogue") << QStringList{"vantir_de_DE.qm=damaged"} << QStringList{};
+        << QStringList{"here/vantir.qm=here"} << here << here;
     QTest::newRow("damaged catalogue before a sound one")
-        << QStringList{"vantir_de_DE.qm=damaged", "vantir.qm=valid"}
-        << QStringList{"de_DE", "de_AT", "en_US"};
+        << QStringList{"here/vantir_de_DE.qm=damaged", "here/vantir.qm=here"} << here << here;
 }
 
 void TestStartup::findsTheCatalogue()
 {
     QFETCH(QStringList, files);
-    QFETCH(QStringList, germanFor);
+    QFETCH(QString, german);
+    QFETCH(QString, english);
 
     QTemporaryDir folder;
-    QVERIFY(folder.isValid() && QDir(folder.path()).mkdir("sub"));
+    QVERIFY(folder.isValid() && QDir(folder.path()).mkpath("here/sub") &&
+            QDir(folder.path()).mkpath("installed"));
     for (const QString &file : files) {
         const QString content = file.section('=', 1);
-        QByteArray bytes = content == "empty" ? QByteArray() : builtCatalogue();
-        if (content == "damaged") // a message record's length runs past the end
-            bytes[292] = char(0xd3);
+        QByteArray bytes = content == "empty"       ? QByteArray()
+                           : content == "installed" ? markedCatalogue('I')
+                                                    : markedCatalogue('H');
+        if (content == "damaged")
+            bytes = damaged(bytes);
         QFile out(folder.filePath(file.section('=', 0, 0)));
         QVERIFY(out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size());
     }
 
-    const bool german = germanFor.contains(QLocale::system().name());
-    const bool germanToolkit = QLocale::system().language() == QLocale::German;
-    QCOMPARE(startIn(folder.path()),
-             (QStringList{german ? "Userbandnummer" : "Userband Number",
-                          german ? "Position ausserhalb Wertebereich" : "position out of range",
-                          "70 03 E8 0B ", germanToolkit ? "Schließen" : "Close"}));
+    const bool isGerman = QLocale::system().language() == QLocale::German;
+    QCOMPARE(
+        startIn(folder.filePath("here"), folder.filePath("installed")),
+        (QStringList{isGerman ? german : english,
+                     isGerman || english != "Userband Number" ? "Position ausserhalb Wertebereich"
+                                                              : "position out of range",
+                     "70 03 E8 0B ", isGerman ? "Schließen" : "Close"}));
 }
 
 // Every single-byte change of the built catalogue, as the one for a German
@@ -100,7 +151,7 @@ void TestStartup::startsWithAnyDamagedCatalogue()
     const QByteArray intact = builtCatalogue();
     QTemporaryDir folder;
     QVERIFY(!intact.isEmpty() && folder.isValid());
-    if (QLocale::system().name() == "de_AT")
+    if (QLocale::system().language() == QLocale::German && QLocale::system().name() != "de_DE")
         QSKIP("the same look-up as for de_DE, under another name");
     const bool german = QLocale::system().language() == QLocale::German;
     QFile file(
