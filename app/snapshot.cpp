@@ -28,6 +28,10 @@ int main(int argc, char *argv[])
 
     MainWindow window;
     window.show();
+    // Whole, whatever room the offscreen screen offers.
+    window.setMinimumSize(window.wholeSize());
+    window.resize(window.wholeSize());
+    QCoreApplication::processEvents(); // lays the window out at that size
     const QPixmap content = window.grab();
 
     const int titleHeight = 28;

@@ -13,6 +13,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -59,14 +60,35 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui_MainWin
     connect(ui->actionBeenden, &QAction::triggered, qApp, &QCoreApplication::quit);
     connect(ui->buttonBox, &QDialogButtonBox::rejected, qApp, &QCoreApplication::quit);
 
-    // On a screen too small for the whole window its contents scroll.
-    auto *scroller = new QScrollArea(this);
+    // On a screen too small for the whole window the inputs scroll; the
+    // commands below them stay in sight.
+    auto *scroller = new QScrollArea(ui->verticalLayoutWidget);
     scroller->setObjectName(QStringLiteral("scrollArea"));
     scroller->setFrameShape(QFrame::NoFrame);
     scroller->setFocusPolicy(Qt::NoFocus); // it follows the focus instead
     scroller->setWidgetResizable(true);
-    scroller->setWidget(takeCentralWidget());
-    setCentralWidget(scroller);
+    const int inputsAt = ui->verticalLayout->indexOf(ui->widget);
+    ui->verticalLayout->removeWidget(ui->widget);
+    scroller->setWidget(ui->widget);
+    ui->verticalLayout->insertWidget(inputsAt, scroller, 1);
+
+    // Each command field holds its longest text, the longest frame or the
+    // longest message, in the language it shows.
+    for (QLineEdit *field : {ui->lineEditCmdA, ui->lineEditCmdB}) {
+        int longest = field->fontMetrics().horizontalAdvance(QStringLiteral("E0 10 5C EE D5 FF "));
+        for (const int code :
+             {EncodePositionOutOfRange, EncodeUserbandOutOfRange, EncodeFrequencyOutOfRange})
+            longest = std::max(longest, field->fontMetrics().horizontalAdvance(
+                                            commandResultText(code, std::string())));
+        QStyleOptionFrame option;
+        option.initFrom(field);
+        option.lineWidth = field->hasFrame() ? 1 : 0;
+        const int spare = field->fontMetrics().averageCharWidth();
+        field->setMinimumWidth(
+            field->style()
+                ->sizeFromContents(QStyle::CT_LineEdit, &option, QSize(longest + spare, 0), field)
+                .width());
+    }
 
     resetControls();
     // The first thing an installer changes, and nothing is toggled by a
@@ -74,28 +96,36 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui_MainWin
     ui->spinBoxSHF->setFocus();
 }
 
+QSize MainWindow::wholeSize() const
+{
+    // The column with the inputs at their least, what lies round it (menu,
+    // status bar, margins), and the inputs whole in place of their least.
+    auto *scroller = findChild<QScrollArea *>(QStringLiteral("scrollArea"));
+    const QSize inputs = scroller->widget()->minimumSizeHint();
+    const QSize column = ui->verticalLayoutWidget->minimumSizeHint();
+    const QSize around = minimumSizeHint() - column;
+    return QSize(around.width() + std::max(column.width(), inputs.width()),
+                 around.height() + column.height() - scroller->minimumSizeHint().height() +
+                     inputs.height());
+}
+
 void MainWindow::fitToScreen()
 {
     const QScreen *screen = this->screen();
     if (!screen)
         return;
-    // The whole window where it fits, never more than the screen offers;
-    // where the screen is smaller the contents scroll, and elsewhere the
-    // window cannot be shrunk below them.
+    // Where the screen has room the window cannot be shrunk below its
+    // contents; where it has not, it takes the screen and the inputs scroll.
     const QSize frame = frameGeometry().size() - geometry().size();
     const QSize room = screen->availableGeometry().size() - frame;
-    auto *scroller = static_cast<QScrollArea *>(centralWidget());
-    const QSize chrome = size() - scroller->viewport()->size();
-    const QSize content = scroller->widget()->minimumSizeHint() + chrome;
-    const QSize bars(scroller->verticalScrollBar()->sizeHint().width(),
-                     scroller->horizontalScrollBar()->sizeHint().height());
-    QSize least = content;
-    if (content.width() > room.width())
-        least.rwidth() = room.width();
-    if (content.height() > room.height())
-        least = QSize(std::min(content.width() + bars.width(), room.width()), room.height());
-    setMinimumSize(least);
-    resize(size().expandedTo(least).boundedTo(room));
+    QSize whole = wholeSize();
+    if (whole.height() > room.height()) // the inputs' scroll bar takes room beside them
+        whole.rwidth() += findChild<QScrollArea *>(QStringLiteral("scrollArea"))
+                              ->verticalScrollBar()
+                              ->sizeHint()
+                              .width();
+    setMinimumSize(whole.boundedTo(room));
+    resize(size().expandedTo(whole).boundedTo(room));
 }
 
 void MainWindow::showEvent(QShowEvent *event)

@@ -18,6 +18,9 @@ public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
+    // The size at which the window shows every control without scrolling.
+    QSize wholeSize() const;
+
 private slots:
     // Connected by name when the form is built.
     void on_scrollBarSHF_valueChanged(int value);

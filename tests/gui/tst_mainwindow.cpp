@@ -35,11 +35,17 @@ public:
         return widget;
     }
 
-    // A field's text, or with "color " in front the colour of its text.
+    // A field's text, or with "color " in front the colour of its text, or
+    // with "menu color " the colour of its context menu's texts.
     QString field(const QString &name) const
     {
         if (name.startsWith("color "))
             return get(name.mid(6))->palette().color(QPalette::Text).name();
+        if (name.startsWith("menu color ")) {
+            std::unique_ptr<QMenu> menu(get<QLineEdit>(name.mid(11))->createStandardContextMenu());
+            menu->ensurePolished();
+            return menu->palette().color(QPalette::WindowText).name();
+        }
         if (name == "status")
             return window->statusBar()->currentMessage();
         if (name == "checked")
@@ -151,6 +157,7 @@ private slots:
     void showsWhatTheControlsSay();
     void menuKeysWork();
     void tabReachesEveryControlInOrder();
+    void everyControlExplainsItself();
     void helpOpensInTheProgramsLanguage_data();
     void helpOpensInTheProgramsLanguage();
     void quits_data();
@@ -176,7 +183,11 @@ void TestMainWindow::showsWhatTheControlsSay_data()
                   {"spinBoxTunerAddr", "1"},
                   {"spinBoxPincode", "0"},
                   {"color lineEditCmdA", "#ff0000"},
-                  {"color lineEditCmdB", "#0000ff"}}));
+                  {"color lineEditCmdB", "#0000ff"},
+                  {"menu color lineEditCmdA",
+                   QApplication::palette().color(QPalette::WindowText).name()},
+                  {"menu color lineEditCmdB",
+                   QApplication::palette().color(QPalette::WindowText).name()}}));
     row("transponder dragged", {"drag scrollBarSHF 12000"},
         commands("1400 MHz", "E0 10 5A 0D 41 ", "70 05 14 03 ", {{"spinBoxSHF", "12000 MHz"}}));
     row("transponder stepped", {"step scrollBarSHF 2", "page scrollBarSHF 1"},
@@ -366,6 +377,33 @@ void TestMainWindow::tabReachesEveryControlInOrder()
                                  "groupBoxPinCode",
                                  "spinBoxPincode",
                                  "scrollBarPincode"}));
+}
+
+// A tool tip on each control, or on the group it stands in, where a
+// hovering pointer finds it; in German under the German catalogue.
+void TestMainWindow::everyControlExplainsItself()
+{
+    for (const QString &catalogue : {QString(), QString(VANTIR_QM_PATH)}) {
+        Window w(catalogue);
+        QVERIFY(w.ok);
+        QStringList silent;
+        for (QWidget *control : w.window->findChildren<QWidget *>()) {
+            if (!control->focusPolicy() || !control->isVisibleTo(w.window.get()) ||
+                qobject_cast<QMenuBar *>(control) || control->objectName().isEmpty())
+                continue;
+            QWidget *explained = control;
+            while (explained && explained->toolTip().isEmpty())
+                explained = explained->parentWidget();
+            if (!explained || explained == w.window.get())
+                silent << control->objectName();
+        }
+        QCOMPARE(silent, QStringList());
+        QCOMPARE(
+            w.get("scrollBarSHF")
+                ->toolTip()
+                .startsWith(catalogue.isEmpty() ? "Transponder frequency" : "Transponderfrequenz"),
+            true);
+    }
 }
 
 void TestMainWindow::helpOpensInTheProgramsLanguage_data()
