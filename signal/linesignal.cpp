@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <functional>
+#include <memory>
 
 namespace linesignal {
 namespace {
@@ -18,11 +19,19 @@ constexpr double kTimingTolerance = 0.2;
 constexpr double kEnvelopeWindow = 60e-6; // s: one tone period at the lowest frequency
 constexpr double kPowerResolution = 8e-6; // s between the powers kept
 constexpr double kSilentPower = 1e-12;    // V²: far below any tone, above rounding
-constexpr std::size_t kLevelStride = 16;  // samples between those that set the level
+constexpr double kDetection = 6;          // times the noise floor's power: a burst may begin
+constexpr double kRearm = 0.3;            // of the burst before's power: the next begins
+constexpr double kBurstLevel = 16;        // times the noise floor: a burst's plateau, not noise
+constexpr double kFloorBlock = 0.25e-3;   // s: the noise floor is the quietest mean power of a
+constexpr double kFloorTime =
+    10e-3; // block this long in the last while; a message's gaps are longer
+constexpr double kLookBack = 0.3e-3;      // s of power kept before a burst is detected
+constexpr double kLongestBurst = 20e-3;   // s: a longer tone is cut into bursts of this length
 constexpr double kMessageSilence = 3e-3;  // s: a longer silence ends a message
 constexpr double kGlitchGap = 0.1e-3;     // s: a shorter gap inside a burst is noise
 constexpr double kShortestBurst = 0.2e-3; // s: a shorter burst is noise
 constexpr double kStrongestBurst = 8;     // times the tone's power: ringing, not tone
+constexpr double kWeakestBurst = 4;       // times weaker than the tone's power: noise, not tone
 constexpr double kSupplyWindow = 5e-3;    // s
 constexpr double kFilterQuality = 1.5;    // passes 17.6..26.4 kHz at 0.6 or more
 constexpr double kOneShareMax = 0.45, kZeroShareMin = 0.55; // tone share of a slot
@@ -65,44 +74,11 @@ private:
     double nudge = 1e-15;
 };
 
-// The tone's power, the mean square over a tone period, sample by sample
-// as the two band-passes give it.
-class ToneMeter
-{
-public:
-    ToneMeter(double rate, float firstSample)
-        : first(kToneFrequency, rate, firstSample), second(kToneFrequency, rate, 0),
-          squares(std::max<std::size_t>(1, std::size_t(kEnvelopeWindow * rate)), 0.0),
-          perSquare(1.0 / double(squares.size()))
-    {
-    }
-
-    // Takes the next sample; returns the tone filtered out of it.
-    double feed(float sample)
-    {
-        const double y = second(first(sample));
-        sum += y * y - squares[next];
-        squares[next] = y * y;
-        next = next + 1 == squares.size() ? 0 : next + 1;
-        power = std::max(sum, 0.0) * perSquare;
-        return y;
-    }
-
-    double power = 0;
-
-private:
-    BandPass first, second;
-    std::vector<double> squares; // the last window's, round
-    double perSquare;
-    std::size_t next = 0;
-    double sum = 0;
-};
-
 struct Burst
 {
     double begin; // samples from the capture's start
     double end;
-    double peak; // power
+    double level; // power of its plateau
 };
 
 std::string format(const char *pattern, double a, double b = 0, double c = 0, double d = 0)
@@ -122,115 +98,6 @@ double middleMean(std::vector<double> values)
     for (std::size_t i = from; i < to; ++i)
         sum += values[i];
     return sum / double(to - from);
-}
-
-double mean(const std::vector<float> &samples, std::size_t begin, std::size_t end)
-{
-    double sum = 0;
-    for (std::size_t n = begin; n < end; ++n)
-        sum += samples[n];
-    return end > begin ? sum / double(end - begin) : 0;
-}
-
-// The capture through the tone meter: the tone's power, kept every few
-// microseconds (a large capture's every sample would cost more in memory than
-// the filters in time), and where the tone crosses zero, in samples.
-struct Measured
-{
-    std::vector<float> power; // every step-th sample's
-    std::size_t step = 1;
-    std::size_t count = 0; // samples
-    std::vector<double> crossings;
-    double level = 0;
-};
-
-// The tone's level: the power that a quarter of the samples standing well
-// above the noise floor exceed. Bursts make most of those, and their edges
-// the rest; the ringing of the band-passes at a step of the supply, though
-// stronger, is short. 0 when nothing stands out: there is no tone at all.
-double toneLevel(const std::vector<float> &power)
-{
-    std::vector<float> sampled;
-    for (std::size_t n = 0; n < power.size(); n += kLevelStride)
-        sampled.push_back(power[n]);
-    const auto tenth = sampled.begin() + long(sampled.size() / 10);
-    std::nth_element(sampled.begin(), tenth, sampled.end());
-    const float floor = *tenth;
-    const auto above =
-        std::partition(sampled.begin(), sampled.end(), [floor](float p) { return p > 16 * floor; });
-    if (above == sampled.begin())
-        return 0;
-    const auto quarter = sampled.begin() + (above - sampled.begin()) / 4;
-    std::nth_element(sampled.begin(), quarter, above, std::greater<float>());
-    return *quarter;
-}
-
-Measured measure(const std::vector<float> &samples, double rate)
-{
-    Measured m;
-    m.step = std::max<std::size_t>(1, std::size_t(kPowerResolution * rate));
-    m.count = samples.size();
-    m.power.reserve(samples.size() / m.step + 1);
-    ToneMeter meter(rate, samples[0]);
-    double previous = 0;
-    for (std::size_t n = 0; n < samples.size(); ++n) {
-        const double y = meter.feed(samples[n]);
-        if (n % m.step == 0)
-            m.power.push_back(float(meter.power));
-        if ((previous < 0) != (y < 0) && n > 0 && meter.power > kSilentPower)
-            m.crossings.push_back(double(n - 1) + previous / (previous - y));
-        previous = y;
-    }
-    m.level = toneLevel(m.power);
-    return m;
-}
-
-// Bursts of tone where the tone's amplitude crosses half its level (a
-// quarter of the power), with a little hysteresis; glitches merged or
-// dropped.
-std::vector<Burst> findBursts(const Measured &measured, double rate)
-{
-    const std::vector<float> &power = measured.power;
-    const auto on = float(0.5 * 0.5 * measured.level), off = float(0.45 * 0.45 * measured.level);
-    std::vector<Burst> bursts;
-    bool inTone = false;
-    // Where the power crossed a threshold, between the two powers kept.
-    const auto crossed = [&measured, &power](std::size_t i, float threshold) {
-        const double before = i > 0 ? power[i - 1] : power[i];
-        const double fraction =
-            power[i] != before ? (threshold - before) / (double(power[i]) - before) : 1;
-        return (double(i) - 1 + std::clamp(fraction, 0.0, 1.0)) * double(measured.step);
-    };
-    for (std::size_t i = 0; i < power.size(); ++i) {
-        if (!inTone && power[i] >= on) {
-            inTone = true;
-            bursts.push_back({std::max(0.0, crossed(i, on)), double(measured.count), 0});
-        } else if (inTone && power[i] < off) {
-            inTone = false;
-            bursts.back().end = crossed(i, off);
-        }
-        if (inTone)
-            bursts.back().peak = std::max(bursts.back().peak, double(power[i]));
-    }
-    std::vector<Burst> kept;
-    for (const Burst &burst : bursts) {
-        if (!kept.empty() && burst.begin - kept.back().end < kGlitchGap * rate) {
-            kept.back().end = burst.end;
-            kept.back().peak = std::max(kept.back().peak, burst.peak);
-        } else {
-            kept.push_back(burst);
-        }
-    }
-    // Too short for a bit, or far stronger than the tone: the ringing at a
-    // step of the supply.
-    const double level = measured.level;
-    kept.erase(std::remove_if(kept.begin(), kept.end(),
-                              [rate, level](const Burst &b) {
-                                  return b.end - b.begin < kShortestBurst * rate ||
-                                         b.peak > kStrongestBurst * level;
-                              }),
-               kept.end());
-    return kept;
 }
 
 void fail(Message &message, std::string error, int byte = -1, int bit = -1)
@@ -338,72 +205,423 @@ std::vector<float> sampleLine(const LineSignal &signal, double sampleRate, bool 
     return samples;
 }
 
-std::vector<Message> readMessages(const std::vector<float> &samples, double rate)
+// The reader's state between blocks of samples. Per sample it runs the two
+// band-passes, the tone's mean square and its zero crossings; every few
+// microseconds it keeps the power and looks for the edges of bursts against
+// the noise floor around them, and for the silences that end messages.
+struct Demodulator::State
 {
-    std::vector<Message> messages;
-    if (samples.size() < 2 || !(rate >= kMinSampleRate && rate <= kMaxSampleRate))
-        return messages;
+    State(double sampleRate, double clipAt)
+        : rate(sampleRate), clip(clipAt),
+          step(std::max<std::size_t>(1, std::size_t(kPowerResolution * sampleRate))),
+          window(std::max<std::size_t>(1, std::size_t(kEnvelopeWindow * sampleRate))),
+          squares(window, 0.0), lookBack(std::size_t(kLookBack / kPowerResolution) + 1),
+          history(std::size_t((kSupplyWindow + kLongestBurst + kLookBack) / kPowerResolution) + 2),
+          powers(history, 0.0f), sums(history, 0.0)
+    {
+    }
 
-    const Measured measured = measure(samples, rate);
-    if (measured.level <= 0)
-        return messages;
-    const std::vector<Burst> bursts = findBursts(measured, rate);
-    const double duration = double(samples.size()) / rate;
-    for (std::size_t next = 0; next < bursts.size();) {
-        std::size_t last = next;
-        while (last + 1 < bursts.size() &&
-               bursts[last + 1].begin - bursts[last].end <= kMessageSilence * rate)
-            ++last;
-        const std::vector<Burst> group(bursts.begin() + long(next),
-                                       bursts.begin() + long(last) + 1);
-        next = last + 1;
+    void feed(float sample);
+    void keepPower();
+    void endBurst(bool cut);
+    void addBurst(const Burst &burst);
+    void endMessage(bool cut);
+    void startBadSpan();
+    void endBadSpan();
 
-        Message m;
-        m.start = group.front().begin / rate;
-        const double end = group.back().end / rate;
-        // Fewer bits than a byte, wholly inside the capture: no message.
-        if (group.size() < 9 && m.start >= kMessageSilence && end <= duration - kMessageSilence)
-            continue;
+    // Samples n (the next one's index) as seconds, and powers k (kept every
+    // step samples) as samples.
+    double seconds(double samples) const { return samples / rate; }
 
-        // The zero crossings inside the bursts, away from their edges: half
-        // a tone period from one to the next.
-        const double margin = 0.1e-3 * rate;
-        const std::vector<double> &crossings = measured.crossings;
-        double halfPeriods = 0, toneTime = 0;
-        for (const Burst &burst : group) {
-            const auto from =
-                std::lower_bound(crossings.begin(), crossings.end(), burst.begin + margin);
-            const auto to = std::upper_bound(from, crossings.end(), burst.end - margin);
-            if (to - from > 1) {
-                halfPeriods += double(to - from - 1);
-                toneTime += (*(to - 1) - *from) / rate;
+    const double rate, clip;
+    const std::size_t step, window;
+
+    std::uint64_t n = 0;
+    // The filters start from the first sample as if it had always been
+    // there, and again after samples that are not numbers.
+    bool fresh = true;
+    BandPass first{kToneFrequency, 1, 0}, second{kToneFrequency, 1, 0};
+    std::vector<double> squares;
+    std::size_t nextSquare = 0;
+    double squareSum = 0;
+    double previous = 0;
+    double power = 0;
+
+    // Every step's power and the sum of its raw samples, for the last few
+    // milliseconds, round.
+    const std::size_t lookBack, history;
+    std::vector<float> powers;
+    std::vector<double> sums;
+    std::uint64_t k = 0; // powers kept so far
+    double stepSum = 0;
+    std::size_t inStep = 0;
+
+    // The noise floor: the quietest block of the last few milliseconds,
+    // which inside a message is one of its gaps.
+    double floor = INFINITY;
+    double blockSum = 0;
+    std::size_t inBlock = 0;
+    std::vector<double> blocks =
+        std::vector<double>(std::size_t(kFloorTime / kFloorBlock), INFINITY); // round
+    std::size_t nextBlock = 0;
+
+    bool inBurst = false;
+    bool armed = true;           // the power has fallen since the last burst
+    std::uint64_t burstFrom = 0; // the first power of its trace
+    float peak = 0;
+    std::uint64_t earliest = 0; // a trace never reaches back before the burst before
+
+    std::vector<double> crossings; // since the look-back of the current burst
+    std::vector<Burst> bursts;     // of the current message
+    double halfPeriods = 0, toneTime = 0;
+    double supplyBefore = 0;      // the supply before the message
+    double duringSum = 0;         // the raw samples since it began
+    std::uint64_t duringFrom = 0; // the power from which duringSum counts
+    double duringAtEnd = 0;       // duringSum at the end of its last burst
+    std::uint64_t duringCountAtEnd = 0;
+    bool cutByBadSamples = false;
+
+    bool inBad = false;
+    std::uint64_t badFrom = 0;
+
+    std::vector<Message> done;
+};
+
+void Demodulator::State::feed(float sample)
+{
+    const bool bad = !std::isfinite(sample) || std::abs(sample) >= clip;
+    if (bad != inBad) {
+        if (bad)
+            startBadSpan();
+        else
+            endBadSpan();
+    }
+    if (bad) {
+        ++n;
+        return;
+    }
+    if (fresh) {
+        first = BandPass(kToneFrequency, rate, sample);
+        second = BandPass(kToneFrequency, rate, 0);
+        std::fill(squares.begin(), squares.end(), 0.0);
+        squareSum = 0;
+        previous = 0;
+        fresh = false;
+    }
+    const double y = second(first(sample));
+    const double square = y * y;
+    squareSum += square - squares[nextSquare];
+    squares[nextSquare] = square;
+    nextSquare = nextSquare + 1 == window ? 0 : nextSquare + 1;
+    power = std::max(squareSum, 0.0) / double(window);
+    if ((previous < 0) != (y < 0) && power > kSilentPower)
+        crossings.push_back(double(n) - 1 + previous / (previous - y));
+    previous = y;
+    stepSum += sample;
+    if (++inStep == step)
+        keepPower();
+    ++n;
+}
+
+void Demodulator::State::keepPower()
+{
+    const std::size_t at = std::size_t(k % history);
+    powers[at] = float(power);
+    sums[at] = stepSum;
+    if (bursts.size() || inBurst)
+        duringSum += stepSum;
+    stepSum = 0;
+    inStep = 0;
+    blockSum += power;
+    if (++inBlock == std::size_t(kFloorBlock / kPowerResolution)) {
+        blocks[nextBlock] = blockSum / double(inBlock);
+        nextBlock = (nextBlock + 1) % blocks.size();
+        floor = *std::min_element(blocks.begin(), blocks.end());
+        blockSum = 0;
+        inBlock = 0;
+    }
+
+    // A burst may begin well above the noise floor; inside a message, also
+    // near the level of the bursts before, and only once the power has
+    // fallen since the last one ended.
+    const double detect = std::max(kDetection * floor, kSilentPower);
+    const double begin = bursts.empty() ? detect : std::max(detect, kRearm * bursts.back().level);
+    if (inBurst) {
+        peak = std::max(peak, float(power));
+        // Below a fifth of its peak the burst has ended; a tone that goes on
+        // is cut so that the history still holds its start.
+        const bool tooLong = double(k - burstFrom) * double(step) > kLongestBurst * rate;
+        if (power < 0.2 * peak || tooLong) {
+            ++k;
+            endBurst(false);
+            return;
+        }
+    } else if (armed && power >= begin) {
+        inBurst = true;
+        armed = false;
+        burstFrom = std::max(earliest, k > lookBack ? k - lookBack : 0);
+        peak = float(power);
+        if (bursts.empty()) { // a message begins: sum its raw samples from the trace's start
+            duringSum = 0;
+            for (std::uint64_t i = burstFrom; i <= k; ++i)
+                duringSum += sums[std::size_t(i % history)];
+            duringFrom = burstFrom;
+        }
+    } else {
+        armed = armed || power < begin;
+        if (!bursts.empty() && double(n) - bursts.back().end > kMessageSilence * rate)
+            endMessage(false);
+        // Crossings are needed only inside bursts.
+        if (crossings.size() > 4096 ||
+            (!crossings.empty() && !bursts.empty() && crossings.front() < bursts.back().end))
+            crossings.clear();
+    }
+    ++k;
+}
+
+void Demodulator::State::endBurst(bool cut)
+{
+    inBurst = false;
+    const std::uint64_t to = k; // powers burstFrom .. to - 1
+    earliest = to;
+    // The plateau: the median of the powers above half the peak.
+    std::vector<float> plateau;
+    for (std::uint64_t i = burstFrom; i < to; ++i) {
+        const float p = powers[std::size_t(i % history)];
+        if (p >= 0.5f * peak)
+            plateau.push_back(p);
+    }
+    if (plateau.empty())
+        return;
+    std::nth_element(plateau.begin(), plateau.begin() + long(plateau.size() / 2), plateau.end());
+    const double level = plateau[plateau.size() / 2];
+    if (level < kBurstLevel * floor) // a swell of the noise
+        return;
+    // The edges of a message's bursts at one threshold, so that the slots
+    // between them do not vary with each burst's own ripple; a burst far off
+    // that level starts a message of its own or is dropped with it.
+    const double edges =
+        !bursts.empty() && level < 2 * bursts.front().level && 2 * level > bursts.front().level
+            ? bursts.front().level
+            : level;
+    // Where the power crosses a threshold between two kept powers.
+    const auto at = [this](std::uint64_t i) { return double(powers[std::size_t(i % history)]); };
+    const auto crossedUp = [&](double threshold) {
+        for (std::uint64_t i = burstFrom; i < to; ++i) {
+            if (at(i) >= threshold) {
+                const double before = i > burstFrom ? at(i - 1) : at(i);
+                const double fraction =
+                    at(i) != before ? (threshold - before) / (at(i) - before) : 1;
+                return (double(i) - 1 + std::clamp(fraction, 0.0, 1.0)) * double(step);
             }
         }
-        m.toneFrequency = toneTime > 0 ? halfPeriods / 2 / toneTime : 0;
+        return double(burstFrom * step);
+    };
+    const auto crossedDown = [&](double threshold) {
+        for (std::uint64_t i = to; i-- > burstFrom;) {
+            if (at(i) >= threshold) {
+                if (i + 1 >= to)
+                    return double(to) * double(step);
+                const double fraction = (at(i) - threshold) / (at(i) - at(i + 1));
+                return (double(i) + std::clamp(fraction, 0.0, 1.0)) * double(step);
+            }
+        }
+        return double(to * step);
+    };
+    Burst burst{std::max(0.0, crossedUp(0.5 * 0.5 * edges)),
+                cut ? double(n) : crossedDown(0.45 * 0.45 * edges), level};
+    if (burst.end <= burst.begin)
+        return;
 
-        const auto startIndex = std::size_t(group.front().begin);
-        const auto before = std::size_t(kSupplyWindow * rate);
-        m.supplyBefore = mean(samples, startIndex > before ? startIndex - before : 0, startIndex);
-        m.supplyDuring = mean(samples, startIndex, std::size_t(group.back().end));
-        // The tone's amplitude is the square root of twice its power.
-        m.hasSupply = std::max(std::abs(m.supplyBefore), std::abs(m.supplyDuring)) >
-                      4 * std::sqrt(2 * measured.level);
-
-        // Closer to an end of the capture than the silence that ends a
-        // message, a message may go on beyond it.
-        if (m.start < kMessageSilence)
-            fail(m, "the capture starts inside this message");
-        if (end > duration - kMessageSilence)
-            fail(m, "the capture ends inside this message");
-        if (m.toneFrequency < kMinToneFrequency || m.toneFrequency > kMaxToneFrequency)
-            fail(m, format("its tone of %.1f kHz is outside %.1f..%.1f kHz", m.toneFrequency / 1e3,
-                           kMinToneFrequency / 1e3, kMaxToneFrequency / 1e3));
-        readBits(m, group, rate);
-        if (group.size() % 9 != 0)
-            fail(m, format("its %.0f bits do not make whole bytes of 9", double(group.size())));
-        messages.push_back(std::move(m));
+    // The zero crossings inside the burst, away from its edges: half a tone
+    // period from one to the next.
+    const double margin = 0.1e-3 * rate;
+    const auto from = std::lower_bound(crossings.begin(), crossings.end(), burst.begin + margin);
+    const auto until = std::upper_bound(from, crossings.end(), burst.end - margin);
+    if (until - from > 1) {
+        halfPeriods += double(until - from - 1);
+        toneTime += (*(until - 1) - *from) / rate;
     }
+    crossings.erase(crossings.begin(), until);
+    addBurst(burst);
+}
+
+void Demodulator::State::addBurst(const Burst &burst)
+{
+    // A burst too short for a bit, not joined by a glitch to the next, is a
+    // swell of the noise: it must not hold a message open.
+    if (!bursts.empty() && burst.begin - bursts.back().end >= kGlitchGap * rate &&
+        bursts.back().end - bursts.back().begin < kShortestBurst * rate) {
+        bursts.pop_back();
+        if (bursts.empty()) {
+            duringSum = 0;
+            duringFrom = std::uint64_t(burst.begin) / step;
+            for (std::uint64_t i = duringFrom; i < k; ++i)
+                duringSum += sums[std::size_t(i % history)];
+        }
+    }
+    if (!bursts.empty() && burst.begin - bursts.back().end > kMessageSilence * rate) {
+        // Seen only now, when the burst ends: the silence before it ended
+        // the message before.
+        const double keepSum = duringSum;
+        endMessage(false);
+        duringSum = keepSum;
+    }
+    if (!bursts.empty() && burst.begin - bursts.back().end < kGlitchGap * rate) {
+        bursts.back().end = burst.end;
+        bursts.back().level = std::max(bursts.back().level, burst.level);
+    } else {
+        if (bursts.empty()) {
+            // The supply in the few milliseconds before it.
+            const auto stepsBefore = std::uint64_t(kSupplyWindow / kPowerResolution);
+            const std::uint64_t begin = std::uint64_t(burst.begin) / step;
+            const std::uint64_t from = begin > stepsBefore ? begin - stepsBefore : 0;
+            const std::uint64_t oldest = k > history ? k - history + 1 : 0;
+            double sum = 0;
+            std::uint64_t count = 0;
+            for (std::uint64_t i = std::max(from, oldest); i < begin; ++i, ++count)
+                sum += sums[std::size_t(i % history)];
+            supplyBefore = count ? sum / double(count * step) : 0;
+        }
+        bursts.push_back(burst);
+    }
+    duringAtEnd = duringSum;
+    duringCountAtEnd = k - duringFrom;
+}
+
+void Demodulator::State::endMessage(bool cut)
+{
+    std::vector<Burst> group;
+    // Too short for a bit, or far stronger than the tone around it: the
+    // ringing at a step of the supply.
+    std::vector<double> levels;
+    for (const Burst &b : bursts)
+        levels.push_back(b.level);
+    double typical = 0;
+    if (!levels.empty()) {
+        std::nth_element(levels.begin(), levels.begin() + long(levels.size() / 2), levels.end());
+        typical = levels[levels.size() / 2];
+    }
+    for (const Burst &b : bursts) {
+        if (b.end - b.begin >= kShortestBurst * rate && b.level <= kStrongestBurst * typical &&
+            b.level * kWeakestBurst >= typical)
+            group.push_back(b);
+    }
+    const bool badCut = cutByBadSamples;
+    bursts.clear();
+    cutByBadSamples = false;
+    const double tone = toneTime > 0 ? halfPeriods / 2 / toneTime : 0;
+    halfPeriods = toneTime = 0;
+    if (group.empty())
+        return;
+
+    Message m;
+    m.start = group.front().begin / rate;
+    const bool startsCut = m.start < kMessageSilence;
+    // Fewer bits than a byte, wholly inside the recording, or a lone burst
+    // at one of its ends: no message.
+    if (group.size() < 9 && ((!startsCut && !cut && !badCut) || group.size() < 2))
+        return;
+    m.toneFrequency = tone;
+    m.supplyBefore = supplyBefore;
+    m.supplyDuring = duringCountAtEnd ? duringAtEnd / double(duringCountAtEnd * step) : 0;
+    // The tone's amplitude is the square root of twice its power.
+    m.hasSupply =
+        std::max(std::abs(m.supplyBefore), std::abs(m.supplyDuring)) > 4 * std::sqrt(2 * typical);
+    // Closer to an end of the recording than the silence that ends a
+    // message, a message may go on beyond it.
+    if (startsCut)
+        fail(m, "the capture starts inside this message");
+    if (cut)
+        fail(m, "the capture ends inside this message");
+    if (badCut)
+        fail(m, "samples that are not numbers or are clipped cut it short");
+    if (m.toneFrequency < kMinToneFrequency || m.toneFrequency > kMaxToneFrequency)
+        fail(m, format("its tone of %.1f kHz is outside %.1f..%.1f kHz", m.toneFrequency / 1e3,
+                       kMinToneFrequency / 1e3, kMaxToneFrequency / 1e3));
+    readBits(m, group, rate);
+    if (group.size() % 9 != 0)
+        fail(m, format("its %.0f bits do not make whole bytes of 9", double(group.size())));
+    done.push_back(std::move(m));
+}
+
+void Demodulator::State::startBadSpan()
+{
+    if (inBurst)
+        endBurst(true);
+    if (!bursts.empty()) {
+        cutByBadSamples = true;
+        endMessage(false);
+    }
+    inBad = true;
+    badFrom = n;
+}
+
+void Demodulator::State::endBadSpan()
+{
+    inBad = false;
+    Message m;
+    m.start = seconds(double(badFrom));
+    fail(m, format("its samples from %.3f to %.3f ms are not numbers or are clipped",
+                   seconds(double(badFrom)) * 1e3, seconds(double(n)) * 1e3));
+    done.push_back(std::move(m));
+    // The filters start afresh after the span; the powers before it stay
+    // behind it.
+    fresh = true;
+    std::fill(blocks.begin(), blocks.end(), INFINITY);
+    floor = INFINITY;
+    crossings.clear();
+    earliest = k;
+}
+
+Demodulator::Demodulator(double sampleRate, double clip)
+    : state(sampleRate >= kMinSampleRate && sampleRate <= kMaxSampleRate
+                ? std::make_unique<State>(sampleRate, clip)
+                : nullptr)
+{
+}
+
+Demodulator::~Demodulator() = default;
+
+void Demodulator::feed(const float *samples, std::size_t count)
+{
+    if (!state)
+        return;
+    for (std::size_t i = 0; i < count; ++i)
+        state->feed(samples[i]);
+}
+
+void Demodulator::finish()
+{
+    if (!state)
+        return;
+    State &s = *state;
+    if (s.inBad)
+        s.endBadSpan();
+    if (s.inBurst)
+        s.endBurst(true);
+    if (!s.bursts.empty()) {
+        // A message this close to the end may go on beyond it.
+        const bool cut = double(s.n) - s.bursts.back().end <= kMessageSilence * s.rate;
+        s.endMessage(cut);
+    }
+}
+
+std::vector<Message> Demodulator::take()
+{
+    std::vector<Message> messages;
+    if (state)
+        messages.swap(state->done);
     return messages;
 }
 
+std::vector<Message> readMessages(const std::vector<float> &samples, double sampleRate)
+{
+    if (samples.size() < 2)
+        return {};
+    Demodulator demodulator(sampleRate);
+    demodulator.feed(samples.data(), samples.size());
+    demodulator.finish();
+    return demodulator.take();
+}
 } // namespace linesignal

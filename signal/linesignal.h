@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cmath>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -69,9 +71,35 @@ struct Message
 };
 
 // Finds the messages in samples of the line, DC-coupled or not, with mains
-// hum and noise. A message whose bits or parity do not hold says where in
-// `error`, and its bytes are not to be taken for a command. Finds nothing at
-// a sample rate outside kMinSampleRate..kMaxSampleRate.
+// hum, supply steps and noise, fed in blocks of any size as a recording is
+// read: memory does not grow with its length. Each burst of tone is measured
+// against the noise floor around it and its own level, so that a message is
+// found wherever it lies and however strong it is beside the others. A
+// message whose bits or parity do not hold says where in `error`, and its
+// bytes are not to be taken for a command. Samples that are not numbers, or
+// at or beyond `clip`, make a damaged message of their own, and reading
+// starts afresh after them. Finds nothing at a sample rate outside
+// kMinSampleRate..kMaxSampleRate.
+class Demodulator
+{
+public:
+    explicit Demodulator(double sampleRate, double clip = INFINITY);
+    ~Demodulator();
+    Demodulator(const Demodulator &) = delete;
+    Demodulator &operator=(const Demodulator &) = delete;
+
+    void feed(const float *samples, std::size_t count);
+    // The recording has ended: a message still going on is reported as cut.
+    void finish();
+    // The messages found so far, in order, handed over once.
+    std::vector<Message> take();
+
+private:
+    struct State;
+    std::unique_ptr<State> state;
+};
+
+// All of `samples` through a Demodulator.
 std::vector<Message> readMessages(const std::vector<float> &samples, double sampleRate);
 
 } // namespace linesignal

@@ -494,8 +494,8 @@ x.csv
             "userband": 1
         },
         "everyBitHeld": true,
-        "start": 0.020061,
-        "supplyBefore": 18.001,
+        "start": 0.020054,
+        "supplyBefore": 18,
         "supplyDuring": 18,
         "supplyUnit": "V",
         "timingSpread": 0.001,
