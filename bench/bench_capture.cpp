@@ -52,7 +52,7 @@ void readFile(benchmark::State &state, const char *name)
     const std::string bytes = wav ? wavFile(samples, kRate) : csvFile(samples, kRate);
     std::ofstream(path.toStdString(), std::ios::binary) << bytes;
     for (auto _ : state)
-        benchmark::DoNotOptimize(readCapture(path.toStdString(), 1, 0));
+        benchmark::DoNotOptimize(readCaptureMessages(path.toStdString(), 1, 0));
     state.SetItemsProcessed(state.iterations() * std::int64_t(samples.size()));
 }
 

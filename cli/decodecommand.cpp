@@ -12,7 +12,20 @@
 #include <QJsonObject>
 #include <QJsonValue>
 
+#include <QElapsedTimer>
+
 #include <cmath>
+#include <cstdio>
+#include <memory>
+#include <new>
+
+#ifdef _WIN32
+#include <io.h>
+#define isatty _isatty
+#define fileno _fileno
+#else
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -77,10 +90,46 @@ QString toJson(const QJsonDocument &document)
     return QString::fromUtf8(document.toJson(QJsonDocument::Indented));
 }
 
+// On a terminal, a reading that takes more than a second shows how far it
+// has come; elsewhere nothing, so that logs hold only the answer.
+class TerminalProgress
+{
+public:
+    explicit TerminalProgress(const QString &path)
+        : name(quoted(path)), terminal(isatty(fileno(stderr)) != 0)
+    {
+        clock.start();
+    }
+    TerminalProgress(const TerminalProgress &) = delete;
+    TerminalProgress &operator=(const TerminalProgress &) = delete;
+    ~TerminalProgress()
+    {
+        if (shown) // gone before the answer is printed
+            std::fputs("\r\033[K", stderr);
+    }
+
+    bool show(double fraction)
+    {
+        if (!terminal || clock.elapsed() < 1000)
+            return true;
+        shown = true;
+        std::fprintf(stderr, "\r%s: reading %s: %3.0f %%", qPrintable(kProgram), qPrintable(name),
+                     fraction * 100);
+        std::fflush(stderr);
+        return true;
+    }
+
+private:
+    QString name;
+    bool terminal;
+    bool shown = false;
+    QElapsedTimer clock;
+};
+
 // Each message found in a capture: where, its bytes, whether every bit held,
 // the tone and timing measured, and the command read when every bit held.
 // Returns whether every message was read cleanly.
-bool captureReport(const Capture &capture, const std::vector<linesignal::Message> &messages,
+bool captureReport(const CaptureReading &capture, const std::vector<linesignal::Message> &messages,
                    int userbandFrequency, bool json, QString &out)
 {
     bool clean = true;
@@ -113,10 +162,12 @@ bool captureReport(const Capture &capture, const std::vector<linesignal::Message
                 entry.insert("errorBit", m.errorBit + 1);
             }
         }
-        text += QStringLiteral("Tone: %1 kHz; bit period %2 ms, slots within %3 % of it\n")
-                    .arg(m.toneFrequency / 1e3, 0, 'f', 2)
-                    .arg(m.bitPeriod * 1e3, 0, 'f', 3)
-                    .arg(m.timingSpread * 100, 0, 'f', 1);
+        // A span of samples that are not numbers has no tone to measure.
+        if (m.bitCount > 0)
+            text += QStringLiteral("Tone: %1 kHz; bit period %2 ms, slots within %3 % of it\n")
+                        .arg(m.toneFrequency / 1e3, 0, 'f', 2)
+                        .arg(m.bitPeriod * 1e3, 0, 'f', 3)
+                        .arg(m.timingSpread * 100, 0, 'f', 1);
         if (m.hasSupply) {
             text += QStringLiteral("Supply: %1 %3 before, %2 %3 during\n")
                         .arg(m.supplyBefore, 0, 'f', 2)
@@ -196,14 +247,20 @@ CliResult runDecode(const QStringList &arguments)
                                   int(linesignal::kMinSampleRate), kMaxSampleRate)
                     : 0;
             const QString path = singleValue(parser, "capture");
-            Capture capture;
+            CaptureReading capture;
             try {
-                capture = readCapture(argumentPath(path), channel, sampleRate);
+                TerminalProgress progress(path);
+                capture =
+                    readCaptureMessages(argumentPath(path), channel, sampleRate,
+                                        [&progress](double done) { return progress.show(done); });
             } catch (const CaptureError &error) {
                 throw UsageError(QStringLiteral("--capture %1: %2")
                                      .arg(quoted(path), QString::fromStdString(error.what())));
+            } catch (const std::bad_alloc &) {
+                throw UsageError(
+                    QStringLiteral("--capture %1: not enough memory to read it").arg(quoted(path)));
             }
-            const auto messages = linesignal::readMessages(capture.samples, capture.sampleRate);
+            const std::vector<linesignal::Message> &messages = capture.messages;
             if (messages.empty())
                 return failure(
                     ExitBadCommand,

@@ -1,124 +1,174 @@
 #include "capturecsv.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
-std::string trimmed(const std::string &text)
+const char *skipBlanks(const char *begin, const char *end)
 {
-    const auto first = text.find_first_not_of(" \t\r\"");
-    const auto last = text.find_last_not_of(" \t\r\"");
-    return first == std::string::npos ? std::string() : text.substr(first, last - first + 1);
+    while (begin < end && (*begin == ' ' || *begin == '\t' || *begin == '\r' || *begin == '"'))
+        ++begin;
+    return begin;
 }
 
-std::vector<std::string> split(const std::string &line, char separator)
+const char *trimEnd(const char *begin, const char *end)
 {
-    std::vector<std::string> fields;
-    std::size_t from = 0;
-    for (std::size_t at; (at = line.find(separator, from)) != std::string::npos; from = at + 1)
-        fields.push_back(line.substr(from, at - from));
-    fields.push_back(line.substr(from));
-    return fields;
+    while (end > begin && (end[-1] == ' ' || end[-1] == '\t' || end[-1] == '\r' || end[-1] == '"'))
+        --end;
+    return end;
 }
 
-// Independent of the process's locale, unlike strtod.
-bool readNumber(std::string field, bool decimalComma, double &value)
+// Independent of the process's locale, unlike strtod. A value that is not a
+// number ("nan", "inf") is still read, for the reader to mark.
+bool readNumber(const char *begin, const char *end, bool decimalComma, double &value,
+                bool finite = true)
 {
-    field = trimmed(field);
-    if (decimalComma) {
-        for (char &c : field)
-            c = c == ',' ? '.' : c;
+    begin = skipBlanks(begin, end);
+    end = trimEnd(begin, end);
+    if (begin < end && *begin == '+')
+        ++begin;
+    if (begin == end)
+        return false;
+    char copy[64];
+    if (decimalComma && std::find(begin, end, ',') != end) {
+        if (end - begin >= long(sizeof copy))
+            return false;
+        std::transform(begin, end, copy, [](char c) { return c == ',' ? '.' : c; });
+        end = copy + (end - begin);
+        begin = copy;
     }
-    if (!field.empty() && field[0] == '+')
-        field.erase(0, 1);
-    const char *end = field.data() + field.size();
-    const auto result = std::from_chars(field.data(), end, value);
-    return !field.empty() && result.ec == std::errc() && result.ptr == end && std::isfinite(value);
+    const auto result = std::from_chars(begin, end, value);
+    return result.ec == std::errc() && result.ptr == end && (!finite || std::isfinite(value));
 }
 
-std::string shortened(const std::string &line)
+std::string shortened(const char *begin, const char *end)
 {
     std::string shown;
-    for (const char c : line.substr(0, 40))
-        shown += static_cast<unsigned char>(c) < 0x20 ? '?' : c;
-    return "'" + shown + (line.size() > 40 ? "...'" : "'");
+    for (const char *c = begin; c < end && shown.size() < 40; ++c)
+        shown += static_cast<unsigned char>(*c) < 0x20 ? '?' : *c;
+    return "'" + shown + (end - begin > 40 ? "...'" : "'");
 }
 
 } // namespace
 
+CsvReader::CsvReader(int column, double rate) : channel(column), givenRate(rate)
+{
+}
+
+bool CsvReader::line(const char *begin, const char *end, std::string &error)
+{
+    ++lineNumber;
+    begin = skipBlanks(begin, end);
+    end = trimEnd(begin, end);
+    if (begin == end)
+        return true;
+    if (!separator) {
+        separator = std::memchr(begin, ';', std::size_t(end - begin))    ? ';'
+                    : std::memchr(begin, '\t', std::size_t(end - begin)) ? '\t'
+                                                                         : ',';
+    }
+    const bool decimalComma = separator != ',';
+    // The fields' bounds: the first, the wanted one, and how many there are.
+    const char *fieldStart[2] = {begin, nullptr}, *fieldEnd[2] = {end, nullptr};
+    std::size_t fields = 1;
+    const char *from = begin;
+    for (const char *at;
+         (at = static_cast<const char *>(std::memchr(from, separator, std::size_t(end - from))));
+         from = at + 1) {
+        if (fields == 1)
+            fieldEnd[0] = at;
+        if (fields == std::size_t(channel))
+            fieldStart[1] = at + 1;
+        if (fields == std::size_t(channel) + 1)
+            fieldEnd[1] = at;
+        ++fields;
+    }
+    if (fieldStart[1] && !fieldEnd[1])
+        fieldEnd[1] = end;
+
+    if (inData && fields != columns) {
+        error = "line " + std::to_string(lineNumber) + " has " + std::to_string(fields) +
+                " field(s) where the lines before had " + std::to_string(columns);
+        return false;
+    }
+    const bool oneColumn = fields == 1;
+    double time = 0, value = 0;
+    const bool timeRead = oneColumn || readNumber(fieldStart[0], fieldEnd[0], decimalComma, time);
+    if (timeRead && !oneColumn && !fieldStart[1]) {
+        error = "line " + std::to_string(lineNumber) + " has " + std::to_string(fields - 1) +
+                " value column(s); channel " + std::to_string(channel) + " is not one of them";
+        return false;
+    }
+    const bool valueRead =
+        timeRead &&
+        (oneColumn ? readNumber(begin, end, decimalComma, value, false)
+                   : readNumber(fieldStart[1], fieldEnd[1], decimalComma, value, false));
+    if (!valueRead) {
+        if (inData) {
+            error = "line " + std::to_string(lineNumber) + ": " + shortened(begin, end) +
+                    " is not a row of numbers";
+            return false;
+        }
+        // A header line; its unit decides the scale.
+        const std::string header(begin, end);
+        if (header.find("mV") != std::string::npos)
+            scale = 1e-3;
+        return true;
+    }
+    if (!inData && oneColumn && !(givenRate > 0)) {
+        error = "it holds one column of values; give its sample rate";
+        return false;
+    }
+    if (!oneColumn) {
+        if (inData && !(time > lastTime)) {
+            error =
+                "line " + std::to_string(lineNumber) + ": its time does not follow the line before";
+            return false;
+        }
+        if (!inData)
+            firstTime = time;
+        lastTime = time;
+        hasTime = true;
+    }
+    inData = true;
+    columns = fields;
+    pending.push_back(float(value * scale));
+    ++samples;
+    return true;
+}
+
+bool CsvReader::finish(std::string &error)
+{
+    if (samples < 2) {
+        error = samples == 0 ? "it holds no samples" : "it holds a single sample";
+        return false;
+    }
+    return true;
+}
+
+double CsvReader::sampleRate() const
+{
+    return hasTime ? (samples > 1 ? double(samples - 1) / (lastTime - firstTime) : 0) : givenRate;
+}
+
 bool parseCsvCapture(const std::string &text, int channel, double sampleRate, CsvCapture &capture,
                      std::string &error)
 {
-    CsvCapture read;
-    std::vector<double> times;
-    double scale = 1;
-    char separator = 0;
-    bool inData = false;
-    std::size_t lineNumber = 0, columns = 0;
+    CsvReader reader(channel, sampleRate);
     for (std::size_t from = 0; from < text.size();) {
         std::size_t end = text.find('\n', from);
         if (end == std::string::npos)
             end = text.size();
-        const std::string line = trimmed(text.substr(from, end - from));
+        if (!reader.line(text.data() + from, text.data() + end, error))
+            return false;
         from = end + 1;
-        ++lineNumber;
-        if (line.empty())
-            continue;
-        if (!separator) {
-            separator = line.find(';') != std::string::npos    ? ';'
-                        : line.find('\t') != std::string::npos ? '\t'
-                                                               : ',';
-        }
-        const bool decimalComma = separator != ',';
-        const std::vector<std::string> fields = split(line, separator);
-        if (inData && fields.size() != columns) {
-            error = "line " + std::to_string(lineNumber) + " has " + std::to_string(fields.size()) +
-                    " field(s) where the lines before had " + std::to_string(columns);
-            return false;
-        }
-        const bool oneColumn = fields.size() == 1;
-        const std::size_t column = oneColumn ? 0 : std::size_t(channel);
-        double time = 0, value = 0;
-        const bool timed = oneColumn || readNumber(fields[0], decimalComma, time);
-        if (timed && column >= fields.size()) {
-            error = "line " + std::to_string(lineNumber) + " has " +
-                    std::to_string(fields.size() - 1) + " value column(s); channel " +
-                    std::to_string(channel) + " is not one of them";
-            return false;
-        }
-        if (!timed || !readNumber(fields[column], decimalComma, value)) {
-            if (inData) {
-                error = "line " + std::to_string(lineNumber) + ": " + shortened(line) +
-                        " is not a row of numbers";
-                return false;
-            }
-            if (line.find("mV") != std::string::npos)
-                scale = 1e-3;
-            continue;
-        }
-        if (!inData && oneColumn && !(sampleRate > 0)) {
-            error = "it holds one column of values; give its sample rate";
-            return false;
-        }
-        inData = true;
-        columns = fields.size();
-        read.samples.push_back(float(value * scale));
-        if (!oneColumn) {
-            if (!times.empty() && !(time > times.back())) {
-                error = "line " + std::to_string(lineNumber) +
-                        ": its time does not follow the line before";
-                return false;
-            }
-            times.push_back(time);
-        }
     }
-    if (read.samples.size() < 2) {
-        error = read.samples.empty() ? "it holds no samples" : "it holds a single sample";
+    if (!reader.finish(error))
         return false;
-    }
-    read.sampleRate =
-        times.empty() ? sampleRate : double(times.size() - 1) / (times.back() - times.front());
-    capture = std::move(read);
+    capture.samples = std::move(reader.values());
+    capture.sampleRate = reader.sampleRate();
     return true;
 }

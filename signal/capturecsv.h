@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -8,15 +9,49 @@
 // lines before the data; values in volts, or in millivolts when the header
 // says "mV". With a semicolon or tab between fields a comma may be the
 // decimal mark.
+
+// Reads such an export line by line, keeping only the values not yet taken,
+// so that a file of any length goes through in little memory.
+class CsvReader
+{
+public:
+    // The values of column `channel` (from 1; the first column after the
+    // time), or for one value column the values themselves at `sampleRate`.
+    CsvReader(int channel, double sampleRate);
+
+    // The next line, without its end. Returns false, with `error` saying
+    // which line is wrong and why, for a line that does not fit.
+    bool line(const char *begin, const char *end, std::string &error);
+    // After the last line: false with `error` set when the file holds too
+    // few samples or a single column without a sample rate.
+    bool finish(std::string &error);
+
+    // The values read since the last call, in volts.
+    std::vector<float> &values() { return pending; }
+    std::uint64_t count() const { return samples; }
+    // From the times read so far (all of them once finished), or as given.
+    double sampleRate() const;
+    bool timed() const { return hasTime; }
+
+private:
+    const int channel;
+    const double givenRate;
+    std::vector<float> pending;
+    std::uint64_t samples = 0;
+    std::uint64_t lineNumber = 0;
+    double scale = 1;
+    char separator = 0;
+    bool inData = false, hasTime = false;
+    std::size_t columns = 0;
+    double firstTime = 0, lastTime = 0;
+};
+
 struct CsvCapture
 {
     std::vector<float> samples; // volts
     double sampleRate = 0;      // from the time column, or as given
 };
 
-// Reads the values of column `channel` (from 1; the first column after the
-// time) at the rate the time column gives, or, for one value column, at
-// `sampleRate`. On failure returns false and says in `error` which line is
-// wrong and why.
+// The whole of `text` through a CsvReader.
 bool parseCsvCapture(const std::string &text, int channel, double sampleRate, CsvCapture &capture,
                      std::string &error);

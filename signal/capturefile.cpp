@@ -17,9 +17,13 @@
 
 namespace {
 
-// Ten seconds at 10 MHz as text is about 1 GiB at most; anything larger is not a
-// capture of one command.
-constexpr std::uintmax_t kMaxCsvSize = std::uintmax_t(1) << 30;
+constexpr std::size_t kBlockFrames = 1 << 16;
+constexpr std::size_t kCsvBlockBytes = 1 << 20;
+// Far beyond any voltage on an LNB cable: a misreading, not a sample.
+constexpr double kCsvClip = 1e5;
+// An export's rate is taken from this many rows before reading starts, and
+// made exact from all of them at the end.
+constexpr std::uint64_t kRateRows = 4096;
 
 [[noreturn]] void refuse(const std::string &why)
 {
@@ -30,7 +34,7 @@ void checkRate(double rate)
 {
     if (rate > linesignal::kMaxSampleRate)
         refuse("its times give more than 10^9 samples a second");
-    if (rate < linesignal::kMinSampleRate) {
+    if (!(rate >= linesignal::kMinSampleRate)) {
         char count[32];
         std::snprintf(count, sizeof count, "%.0f", std::round(rate));
         refuse(std::string("its ") + count +
@@ -38,7 +42,14 @@ void checkRate(double rate)
     }
 }
 
-Capture readSoundFile(const std::filesystem::path &path, int channel)
+void takeMessages(linesignal::Demodulator &demodulator, CaptureReading &reading)
+{
+    for (linesignal::Message &m : demodulator.take())
+        reading.messages.push_back(std::move(m));
+}
+
+CaptureReading readSoundFile(const std::filesystem::path &path, int channel,
+                             const CaptureProgress &progress)
 {
     SF_INFO info{};
 #ifdef _WIN32
@@ -49,47 +60,157 @@ Capture readSoundFile(const std::filesystem::path &path, int channel)
     if (!file)
         refuse(std::string("not a sound file (") + sf_strerror(nullptr) + ")");
     const std::unique_ptr<SNDFILE, int (*)(SNDFILE *)> closer(file, sf_close);
-    if (info.frames <= 0)
-        refuse("holds no samples");
     checkRate(info.samplerate);
-    if (channel > info.channels)
+    if (info.channels < 1 || channel > info.channels)
         refuse("has " + std::to_string(info.channels) + " channel(s); channel " +
                std::to_string(channel) + " is not one of them");
 
-    Capture capture;
-    capture.sampleRate = info.samplerate;
-    capture.unit = "FS";
-    capture.samples.reserve(std::size_t(info.frames));
-    std::vector<float> block(std::size_t(4096 * info.channels));
-    for (sf_count_t read; (read = sf_readf_float(file, block.data(), 4096)) > 0;) {
-        for (sf_count_t frame = 0; frame < read; ++frame)
-            capture.samples.push_back(block[std::size_t(frame * info.channels + channel - 1)]);
+    CaptureReading reading;
+    reading.sampleRate = info.samplerate;
+    reading.unit = "FS";
+    // Integer samples reach full scale only when clipped.
+    linesignal::Demodulator demodulator(info.samplerate, 1.0);
+    std::vector<float> block(kBlockFrames * std::size_t(info.channels));
+    std::vector<float> picked(kBlockFrames);
+    for (sf_count_t read;
+         (read = sf_readf_float(file, block.data(), sf_count_t(kBlockFrames))) > 0;) {
+        const float *from = block.data() + channel - 1;
+        if (info.channels == 1) {
+            demodulator.feed(block.data(), std::size_t(read));
+        } else {
+            for (sf_count_t f = 0; f < read; ++f)
+                picked[std::size_t(f)] = from[f * info.channels];
+            demodulator.feed(picked.data(), std::size_t(read));
+        }
+        reading.samples += std::uint64_t(read);
+        takeMessages(demodulator, reading);
+        // The header's count only paces the progress; what is read decides.
+        if (progress && info.frames > 0 &&
+            !progress(std::min(1.0, double(reading.samples) / double(info.frames)))) {
+            reading.cancelled = true;
+            return reading;
+        }
     }
-    if (sf_error(file) != SF_ERR_NO_ERROR || capture.samples.size() != std::size_t(info.frames))
-        refuse("breaks off after " + std::to_string(capture.samples.size()) + " of its " +
-               std::to_string(info.frames) + " samples");
-    return capture;
+    if (sf_error(file) != SF_ERR_NO_ERROR)
+        refuse("breaks off after " + std::to_string(reading.samples) + " samples (" +
+               sf_strerror(file) + ")");
+    if (reading.samples == 0)
+        refuse("holds no samples");
+    demodulator.finish();
+    takeMessages(demodulator, reading);
+    return reading;
 }
 
-Capture readCsv(const std::filesystem::path &path, int channel, double sampleRate)
+CaptureReading readCsv(const std::filesystem::path &path, int channel, double sampleRate,
+                       const CaptureProgress &progress)
 {
-    std::error_code error;
-    if (std::filesystem::file_size(path, error) > kMaxCsvSize && !error)
-        refuse("is larger than a capture of one command can be");
     errno = 0;
     std::ifstream file(path, std::ios::binary);
     if (!file)
         refuse(std::strerror(errno ? errno : EIO));
-    std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (file.bad())
-        refuse(std::strerror(errno));
-    CsvCapture csv;
+    std::error_code sizeError;
+    const auto size = std::filesystem::file_size(path, sizeError);
+
+    CaptureReading reading;
+    reading.unit = "V";
+    CsvReader csv(channel, sampleRate);
+    std::unique_ptr<linesignal::Demodulator> demodulator;
+    double rate = 0; // the one the demodulator runs at
     std::string why;
-    if (!parseCsvCapture(text, channel, sampleRate, csv, why))
+    const auto feed = [&](bool last) {
+        std::vector<float> &values = csv.values();
+        if (!demodulator) {
+            if (!last && csv.timed() && csv.count() < kRateRows)
+                return; // not enough rows yet to know the rate
+            rate = csv.sampleRate();
+            checkRate(rate);
+            demodulator = std::make_unique<linesignal::Demodulator>(rate, kCsvClip);
+        }
+        demodulator->feed(values.data(), values.size());
+        values.clear();
+        takeMessages(*demodulator, reading);
+    };
+
+    std::vector<char> buffer(kCsvBlockBytes);
+    std::string carry; // a line that runs past the block
+    std::uint64_t done = 0;
+    while (file) {
+        file.read(buffer.data(), std::streamsize(buffer.size()));
+        const std::size_t got = std::size_t(file.gcount());
+        if (got == 0)
+            break;
+        done += got;
+        const char *begin = buffer.data(), *end = begin + got;
+        for (const char *at;
+             (at = static_cast<const char *>(std::memchr(begin, '\n', std::size_t(end - begin))));
+             begin = at + 1) {
+            bool ok;
+            if (carry.empty()) {
+                ok = csv.line(begin, at, why);
+            } else {
+                carry.append(begin, at);
+                ok = csv.line(carry.data(), carry.data() + carry.size(), why);
+                carry.clear();
+            }
+            if (!ok)
+                refuse(why);
+        }
+        carry.append(begin, end);
+        feed(false);
+        if (progress && size > 0 && !progress(std::min(1.0, double(done) / double(size)))) {
+            reading.cancelled = true;
+            reading.sampleRate = rate;
+            reading.samples = csv.count();
+            return reading;
+        }
+    }
+    if (file.bad())
+        refuse(std::strerror(errno ? errno : EIO));
+    if (!carry.empty() && !csv.line(carry.data(), carry.data() + carry.size(), why))
         refuse(why);
-    checkRate(csv.sampleRate);
-    return {std::move(csv.samples), csv.sampleRate, "V"};
+    if (!csv.finish(why))
+        refuse(why);
+    feed(true);
+    demodulator->finish();
+    takeMessages(*demodulator, reading);
+    reading.samples = csv.count();
+    // The times of all rows give the rate exactly; the reading ran at the
+    // first rows' estimate, which scales every time it measured.
+    reading.sampleRate = csv.sampleRate();
+    checkRate(reading.sampleRate);
+    const double ratio = rate / reading.sampleRate;
+    if (ratio != 1) {
+        for (linesignal::Message &m : reading.messages) {
+            m.start *= ratio;
+            m.bitPeriod *= ratio;
+            m.toneFrequency /= ratio;
+        }
+    }
+    return reading;
 }
+
+} // namespace
+
+CaptureReading readCaptureMessages(const std::filesystem::path &path, int channel,
+                                   double sampleRate, const CaptureProgress &progress)
+{
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::file_status status = fs::status(path, error);
+    if (error == std::errc::no_such_file_or_directory)
+        refuse("no such file");
+    if (error)
+        refuse(error.message());
+    if (!fs::is_regular_file(status))
+        refuse("not a regular file");
+    std::string suffix = path.extension().string();
+    std::transform(suffix.begin(), suffix.end(), suffix.begin(),
+                   [](unsigned char c) { return char(std::tolower(c)); });
+    return suffix == ".csv" || suffix == ".txt" ? readCsv(path, channel, sampleRate, progress)
+                                                : readSoundFile(path, channel, progress);
+}
+
+namespace {
 
 // libsndfile writes into memory through these.
 struct MemoryFile
@@ -143,24 +264,6 @@ void appendNumber(std::string &text, double value, std::chars_format format, int
 }
 
 } // namespace
-
-Capture readCapture(const std::filesystem::path &path, int channel, double sampleRate)
-{
-    namespace fs = std::filesystem;
-    std::error_code error;
-    const fs::file_status status = fs::status(path, error);
-    if (error == std::errc::no_such_file_or_directory)
-        refuse("no such file");
-    if (error)
-        refuse(error.message());
-    if (!fs::is_regular_file(status))
-        refuse("not a regular file");
-    std::string suffix = path.extension().string();
-    std::transform(suffix.begin(), suffix.end(), suffix.begin(),
-                   [](unsigned char c) { return char(std::tolower(c)); });
-    return suffix == ".csv" || suffix == ".txt" ? readCsv(path, channel, sampleRate)
-                                                : readSoundFile(path, channel);
-}
 
 std::string wavFile(const std::vector<float> &samples, double sampleRate)
 {

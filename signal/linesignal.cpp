@@ -515,6 +515,16 @@ void Demodulator::State::endMessage(bool cut)
     if (group.empty())
         return;
 
+    // Bursts that are not timed like bits, most of them a bit period apart,
+    // are noise that happened to rise, not a message.
+    std::size_t regular = 0;
+    for (std::size_t i = 0; i + 1 < group.size(); ++i) {
+        const double period = (group[i + 1].begin - group[i].begin) / rate;
+        regular += std::abs(period / kBitPeriod - 1) <= kTimingTolerance;
+    }
+    if (group.size() > 1 && regular * 4 < (group.size() - 1) * 3)
+        return;
+
     Message m;
     m.start = group.front().begin / rate;
     const bool startsCut = m.start < kMessageSilence;

@@ -922,3 +922,16 @@ $ printf '{"unit": {"standard": "EN 50607", "userbands": [974]}, "positions": {"
 $ printf '{"unit": {"standard": "EN 50607", "userbands": [974]}, "receivers": [], "transponders": ["65 12188V"]}' > p.json && vantir-cli plan p.json
 ! vantir-cli: plan: 'p.json': transponders[0]: '65 12188V' is not a transponder; write it as 11493H, B 12188V or 5 12188V
 [2]
+# Recordings: only what is read counts, and odd samples spoil only their own span.
+$ python3 -c 'import struct; open("x.flac", "wb").write(b"fLaC" + bytes([0x80, 0, 0, 34]) + struct.pack(">HH", 4096, 4096) + bytes(6) + ((192000 << 44) | (15 << 36) | (1 << 36) - 1).to_bytes(8, "big") + bytes(16))' && vantir-cli decode --capture x.flac
+! vantir-cli: --capture 'x.flac': holds no samples
+[2]
+$ vantir-cli wave --standard en50494 --output w.csv > /dev/null && sed '3000s/,.*/,nan/; 3500s/,.*/,1e308/' w.csv > x.csv && vantir-cli decode --capture x.csv | head -8
+Message 1 at 15.61 ms: 
+Damaged: its samples from 15.615 to 15.620 ms are not numbers or are clipped
+
+Message 2 at 18.22 ms: 
+Damaged: its samples from 18.219 to 18.224 ms are not numbers or are clipped
+
+Message 3 at 20.05 ms: E0 10 5A 0C F6 
+Every bit and parity bit held

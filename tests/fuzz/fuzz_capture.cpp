@@ -1,13 +1,17 @@
 // Fuzzes the capture reader and the demodulator: each input as the text of
-// an oscilloscope's CSV export, and as 16-bit samples of the cable. Whatever
-// is read must hold together: whole bytes from whole bits, and an error
-// wherever a bit or a parity bit did not hold.
+// an oscilloscope's CSV export, as 16-bit samples of the cable, and as a
+// command sent through the line with impairments the input chooses (level,
+// noise, timing, tone, cuts, odd samples). Whatever is read must hold
+// together: whole bytes from whole bits, and an error wherever a bit or a
+// parity bit did not hold; a command sent cleanly must come back exactly.
 
 #include "capturecsv.h"
 #include "linesignal.h"
 
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -30,6 +34,50 @@ void checkMessages(const std::vector<linesignal::Message> &messages)
     }
 }
 
+// Input bytes 0..9 choose the impairments, the rest (up to six) the command.
+void sendThroughTheLine(const std::uint8_t *data, std::size_t size)
+{
+    if (size < 11)
+        return;
+    const std::vector<std::uint8_t> command(data + 10, data + std::min<std::size_t>(size, 16));
+    const double rate = 96000 + 2000.0 * data[0];           // 96 kHz .. 606 kHz
+    const double level = std::pow(10, -data[1] / 64.0);     // 0 .. -80 dB
+    const double noise = data[2] / 255.0 * level;           // up to the tone's level
+    const double timing = 1 + (int(data[3]) - 128) / 640.0; // +-20 %
+    const double tone = 17000 + 40.0 * data[4];             // 17 .. 27 kHz
+    const double cutFront = data[5] < 200 ? 0 : (data[5] - 200) * 1e-3;
+    const double cutBack = data[6] < 200 ? 0 : (data[6] - 200) * 1e-3;
+    const bool supply = data[7] & 1;
+    const std::size_t oddAt = data[8] * 97u, oddKind = data[9] % 4;
+
+    const linesignal::LineSignal signal = linesignal::lineSignal({command});
+    std::vector<float> samples = linesignal::sampleLine(signal, rate, supply, tone);
+    std::mt19937 random(data[2]);
+    std::normal_distribution<float> gaussian(0, float(noise));
+    for (float &v : samples)
+        v = float(v * level) + (noise > 0 ? gaussian(random) : 0.0f);
+    const auto front = std::min(samples.size(), std::size_t(cutFront * rate));
+    const auto back = std::min(samples.size() - front, std::size_t(cutBack * rate));
+    samples.erase(samples.end() - long(back), samples.end());
+    samples.erase(samples.begin(), samples.begin() + long(front));
+    if (oddKind && oddAt < samples.size())
+        samples[oddAt] = oddKind == 1 ? NAN : oddKind == 2 ? INFINITY : 1e30f;
+
+    // Read at the rate the timing makes, in blocks of a size the input chose.
+    linesignal::Demodulator demodulator(rate / timing);
+    const std::size_t block = 1 + data[9] * 61u;
+    for (std::size_t at = 0; at < samples.size(); at += block)
+        demodulator.feed(samples.data() + at, std::min(block, samples.size() - at));
+    demodulator.finish();
+    const std::vector<linesignal::Message> messages = demodulator.take();
+    checkMessages(messages);
+    // Sent cleanly, loud and on time, it comes back exactly.
+    if (noise == 0 && level > 0.01 && timing == 1 && tone >= 18000 && tone <= 26000 && !front &&
+        !back && !oddKind) {
+        check(messages.size() == 1 && messages[0].error.empty() && messages[0].bytes == command);
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -48,5 +96,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     for (std::size_t n = 0; n < samples.size(); ++n)
         samples[n] = float(std::int16_t(data[2 * n] | data[2 * n + 1] << 8)) / 32768.0f;
     checkMessages(linesignal::readMessages(samples, 192000));
+
+    sendThroughTheLine(data, size);
     return 0;
 }

@@ -2,7 +2,6 @@
 // a command reads back as the same bytes, or is reported damaged at the
 // right place, never as another command.
 
-#include "capturefile.h"
 #include "commanddecoding.h"
 #include "commandencoding.h"
 #include "hextext.h"
@@ -84,8 +83,6 @@ private slots:
     void readsImpairedCaptures();
     void reportsDamagedBitsWhereTheyAre_data();
     void reportsDamagedBitsWhereTheyAre();
-    void readsItsOwnFiles_data();
-    void readsItsOwnFiles();
     void readsAnInstallingReceiverInOrder();
 };
 
@@ -199,40 +196,6 @@ void TestLineSignal::reportsDamagedBitsWhereTheyAre()
     QVERIFY2(QString::fromStdString(messages[0].error).startsWith(error),
              messages[0].error.c_str());
     QCOMPARE(messages[0].errorByte, bit / 9);
-}
-
-// Through the tool's own files, with noise at 6 dB in the sound file.
-void TestLineSignal::readsItsOwnFiles_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<double>("rate");
-    QTest::newRow("WAV, 192 kHz") << "line.wav" << 192000.0;
-    QTest::newRow("CSV, 1 MHz") << "line.csv" << 1e6;
-}
-
-void TestLineSignal::readsItsOwnFiles()
-{
-    QFETCH(QString, name);
-    QFETCH(double, rate);
-    QTemporaryDir folder;
-    const QString path = folder.filePath(name);
-    Impairment i;
-    i.rate = rate;
-    i.supply = name.endsWith(".csv");
-    i.snr = name.endsWith(".wav") ? 6 : INFINITY;
-    std::vector<float> samples = impaired(lineSignal({kCommand}), i);
-    if (!i.supply) { // as vantir-cli writes the tone alone
-        for (float &v : samples)
-            v /= 0.5f;
-    }
-    const std::string bytes = i.supply ? csvFile(samples, rate) : wavFile(samples, rate);
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes.data(), qint64(bytes.size())), qint64(bytes.size()));
-    file.close();
-    const Capture capture = readCapture(path.toStdString(), 1, 0);
-    QCOMPARE(capture.sampleRate, rate);
-    QCOMPARE(read(capture.samples, capture.sampleRate), QStringList{"ok E0 10 5C 0C F6 2A "});
 }
 
 // A receiver installing itself: it asks for the userbands' tones, the

@@ -1,0 +1,226 @@
+// Recordings as they come from a real cable, made here and read from their
+// files: a command anywhere in a short or long recording, faint noise over
+// a minute, commands 20 and 30 dB apart with hum and off-nominal tones,
+// samples that are not numbers, a header that claims more than the file
+// holds; as sound files and as oscilloscope exports.
+
+#include "capturefile.h"
+#include "hextext.h"
+#include "linesignal.h"
+
+#include <QtTest>
+
+#include <cmath>
+#include <cstring>
+#include <random>
+
+using namespace linesignal;
+using Frame = std::vector<std::uint8_t>;
+
+namespace {
+
+const Frame kCommand{0xE0, 0x10, 0x5C, 0x0C, 0xF6, 0x2A};
+const Frame kOther{0x70, 0x03, 0xE8, 0x03};
+const Frame kThird{0xE0, 0x10, 0x5A, 0x4D, 0x30};
+
+// A command in a recording: where it starts, its level against the tone's
+// nominal one, and its tone.
+struct Placed
+{
+    Frame command;
+    double at; // s
+    double gain = 1;
+    double tone = kToneFrequency;
+};
+
+struct Recording
+{
+    double seconds = 0.3;
+    double rate = 192000;
+    QVector<Placed> commands;
+    double hum = 0;                    // V of 50 Hz
+    double noiseLsb = 0;               // uniform noise of so many 16-bit steps
+    QVector<QPair<double, float>> odd; // s and a sample that is not a number
+    bool csv = false;
+    bool overclaim = false; // a header that claims more samples than follow
+};
+
+// Full scale is 0.5 V, as vantir-cli writes the tone alone.
+std::vector<float> samplesOf(const Recording &r)
+{
+    std::vector<float> samples(std::size_t(r.seconds * r.rate), 0.0f);
+    for (const Placed &p : r.commands) {
+        const std::vector<float> line = sampleLine(lineSignal({p.command}), r.rate, false, p.tone);
+        const auto from = std::size_t(p.at * r.rate);
+        for (std::size_t n = 0; n < line.size() && from + n < samples.size(); ++n)
+            samples[from + n] += float(line[n] * p.gain);
+    }
+    std::mt19937 random(11);
+    std::uniform_real_distribution<float> noise(-float(r.noiseLsb), float(r.noiseLsb));
+    for (std::size_t n = 0; n < samples.size(); ++n) {
+        samples[n] += float(r.hum * std::sin(2 * M_PI * 50 * double(n) / r.rate));
+        samples[n] = samples[n] / 0.5f + (r.noiseLsb > 0 ? noise(random) / 32768.0f : 0.0f);
+    }
+    for (const auto &odd : r.odd)
+        samples[std::size_t(odd.first * r.rate)] = odd.second;
+    return samples;
+}
+
+// A WAV file of 32-bit float samples, which can hold what is not a number.
+std::string floatWav(const std::vector<float> &samples, double rate, bool overclaim)
+{
+    const auto put = [](std::string &to, std::uint32_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            to += char(value >> (8 * i) & 0xFF);
+    };
+    const auto data = std::uint32_t(samples.size() * 4) * (overclaim ? 4 : 1);
+    std::string file = "RIFF";
+    put(file, 36 + data, 4);
+    file += "WAVEfmt ";
+    put(file, 16, 4);
+    put(file, 3, 2); // IEEE float
+    put(file, 1, 2);
+    put(file, std::uint32_t(rate), 4);
+    put(file, std::uint32_t(rate) * 4, 4);
+    put(file, 4, 2);
+    put(file, 32, 2);
+    file += "data";
+    put(file, data, 4);
+    const std::size_t at = file.size();
+    file.resize(at + samples.size() * 4);
+    std::memcpy(&file[at], samples.data(), samples.size() * 4);
+    return file;
+}
+
+// A line per message, "ok" and its bytes or "damaged" and why; a span of
+// odd samples as "odd samples".
+QStringList read(const CaptureReading &reading)
+{
+    QStringList lines;
+    for (const Message &m : reading.messages) {
+        const QString error = QString::fromStdString(m.error);
+        lines << (error.isEmpty() ? "ok " + QString::fromStdString(bytesToHexText(m.bytes))
+                  : error.startsWith("its samples") ? QString("odd samples")
+                                                    : "damaged: " + error);
+    }
+    return lines;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Recording)
+
+class TestRecordings : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void findsEachCommandAndNothingElse_data();
+    void findsEachCommandAndNothingElse();
+    void cancels();
+};
+
+void TestRecordings::findsEachCommandAndNothingElse_data()
+{
+    QTest::addColumn<Recording>("recording");
+    QTest::addColumn<QStringList>("read");
+    const QString ok = "ok E0 10 5C 0C F6 2A ";
+    const double length = lineSignal({kCommand}).length;
+
+    for (const bool csv : {false, true}) {
+        // A minute as an export would be a few hundred MB; the sound file
+        // carries that case.
+        for (const double seconds : csv ? QVector<double>{0.3, 2} : QVector<double>{0.3, 2, 60}) {
+            const QVector<QPair<const char *, double>> places{
+                {"start", 0.0}, {"middle", 0.5}, {"end", 1.0}};
+            for (const auto &place : places) {
+                Recording r;
+                r.seconds = seconds;
+                r.csv = csv;
+                r.commands = {Placed{kCommand, place.second * (seconds - length)}};
+                QTest::addRow("%s, %g s, at the %s", csv ? "CSV" : "WAV", seconds, place.first)
+                    << r << QStringList{ok};
+            }
+        }
+        Recording three;
+        three.seconds = 1;
+        three.csv = csv;
+        three.hum = 0.1;
+        three.commands = {Placed{kCommand, 0.1, 1, 22000}, Placed{kOther, 0.4, 0.1, 21500},
+                          Placed{kThird, 0.7, std::pow(10, -1.5), 22500}};
+        QTest::addRow("%s, three commands at 0, -20 and -30 dB, hum", csv ? "CSV" : "WAV")
+            << three << QStringList{ok, "ok 70 03 E8 03 ", "ok E0 10 5A 4D 30 "};
+        Recording odd;
+        odd.csv = csv;
+        odd.commands = {Placed{kCommand, 0.1}};
+        odd.odd = {{0.05, NAN}, {0.06, INFINITY}, {0.07, 1e30f}};
+        QTest::addRow("%s, not numbers and clipped before a command", csv ? "CSV" : "WAV")
+            << odd << QStringList{"odd samples", "odd samples", "odd samples", ok};
+    }
+    Recording faint;
+    faint.seconds = 60;
+    faint.noiseLsb = 2;
+    faint.commands = {Placed{kCommand, 30}};
+    QTest::newRow("WAV, faint noise over a minute") << faint << QStringList{ok};
+    Recording noisy = faint;
+    noisy.seconds = 20;
+    noisy.noiseLsb = 20;
+    noisy.commands = {Placed{kCommand, 10}};
+    QTest::newRow("WAV, noise of 20 steps over 20 s") << noisy << QStringList{ok};
+    Recording claims;
+    claims.overclaim = true;
+    claims.commands = {Placed{kCommand, 0.1}};
+    QTest::newRow("WAV, a header that claims more than it holds") << claims << QStringList{ok};
+}
+
+void TestRecordings::findsEachCommandAndNothingElse()
+{
+    QFETCH(Recording, recording);
+    QFETCH(QStringList, read);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(recording.csv ? "r.csv" : "r.wav");
+    const std::vector<float> samples = samplesOf(recording);
+    std::string bytes;
+    if (recording.csv) {
+        std::vector<float> volts(samples);
+        for (float &v : volts)
+            v *= 0.5f;
+        bytes = csvFile(volts, recording.rate);
+    } else {
+        bytes = floatWav(samples, recording.rate, recording.overclaim);
+    }
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes.data(), qint64(bytes.size())), qint64(bytes.size()));
+    file.close();
+    const CaptureReading reading = readCaptureMessages(path.toStdString(), 1, 0);
+    QCOMPARE(::read(reading), read);
+    QCOMPARE(reading.samples, std::uint64_t(samples.size()));
+    QVERIFY(std::abs(reading.sampleRate / recording.rate - 1) < 1e-9);
+}
+
+// Cancelled halfway, a reading stops there with what it found.
+void TestRecordings::cancels()
+{
+    Recording r;
+    r.seconds = 4;
+    r.commands = {Placed{kCommand, 0.5}, Placed{kCommand, 3.5}};
+    QTemporaryDir folder;
+    const QString path = folder.filePath("r.wav");
+    const std::string bytes = floatWav(samplesOf(r), r.rate, false);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes.data(), qint64(bytes.size())));
+    file.close();
+    double last = 0;
+    const CaptureReading reading =
+        readCaptureMessages(path.toStdString(), 1, 0, [&last](double done) {
+            last = done;
+            return done < 0.5;
+        });
+    QVERIFY(reading.cancelled);
+    QVERIFY(last >= 0.5 && last < 0.6);
+    QCOMPARE(::read(reading), QStringList{"ok E0 10 5C 0C F6 2A "});
+}
+
+QTEST_APPLESS_MAIN(TestRecordings)
+#include "tst_recordings.moc"
