@@ -21,6 +21,54 @@ const char *trimEnd(const char *begin, const char *end)
     return end;
 }
 
+// The common case of a decimal number, "-0.000031" or "1.5e-06", read
+// exactly where the digits fit into a double's mantissa and the power of
+// ten is one a double holds exactly; false for anything else, which
+// from_chars then reads.
+bool fastNumber(const char *begin, const char *end, double &value)
+{
+    static const double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                     1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                     1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    const char *c = begin;
+    const bool negative = c < end && *c == '-';
+    c += negative;
+    std::uint64_t mantissa = 0;
+    int digits = 0, exponent = 0;
+    const char *digitsStart = c;
+    for (; c < end && *c >= '0' && *c <= '9'; ++c, ++digits)
+        mantissa = mantissa * 10 + std::uint64_t(*c - '0');
+    bool any = c > digitsStart;
+    if (c < end && *c == '.') {
+        const char *fraction = ++c;
+        for (; c < end && *c >= '0' && *c <= '9'; ++c, ++digits)
+            mantissa = mantissa * 10 + std::uint64_t(*c - '0');
+        exponent -= int(c - fraction);
+        any = any || c > fraction;
+    }
+    if (!any || digits > 15)
+        return false;
+    if (c < end && (*c == 'e' || *c == 'E')) {
+        ++c;
+        const bool down = c < end && *c == '-';
+        c += c < end && (*c == '-' || *c == '+');
+        int shift = 0;
+        const char *shiftStart = c;
+        for (; c < end && *c >= '0' && *c <= '9' && shift < 1000; ++c)
+            shift = shift * 10 + (*c - '0');
+        if (c == shiftStart)
+            return false;
+        exponent += down ? -shift : shift;
+    }
+    if (c != end || exponent < -22 || exponent > 22)
+        return false;
+    const double m = double(mantissa);
+    value = exponent < 0 ? m / kPowers[-exponent] : m * kPowers[exponent];
+    if (negative)
+        value = -value;
+    return true;
+}
+
 // Independent of the process's locale, unlike strtod. A value that is not a
 // number ("nan", "inf") is still read, for the reader to mark.
 bool readNumber(const char *begin, const char *end, bool decimalComma, double &value,
@@ -40,6 +88,8 @@ bool readNumber(const char *begin, const char *end, bool decimalComma, double &v
         end = copy + (end - begin);
         begin = copy;
     }
+    if (fastNumber(begin, end, value))
+        return true;
     const auto result = std::from_chars(begin, end, value);
     return result.ec == std::errc() && result.ptr == end && (!finite || std::isfinite(value));
 }

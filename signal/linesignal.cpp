@@ -21,6 +21,7 @@ constexpr double kPowerResolution = 8e-6; // s between the powers kept
 constexpr double kSilentPower = 1e-12;    // V²: far below any tone, above rounding
 constexpr double kDetection = 6;          // times the noise floor's power: a burst may begin
 constexpr double kRearm = 0.3;            // of the burst before's power: the next begins
+constexpr double kRise = 4;               // times the least power since: a burst begins
 constexpr double kBurstLevel = 16;        // times the noise floor: a burst's plateau, not noise
 constexpr double kFloorBlock = 0.25e-3;   // s: the noise floor is the quietest mean power of a
 constexpr double kFloorTime =
@@ -232,6 +233,7 @@ struct Demodulator::State
     // Samples n (the next one's index) as seconds, and powers k (kept every
     // step samples) as samples.
     double seconds(double samples) const { return samples / rate; }
+    double currentPower() const { return std::max(squareSum, 0.0) * perSquare; }
 
     const double rate, clip;
     const std::size_t step, window;
@@ -242,6 +244,7 @@ struct Demodulator::State
     bool fresh = true;
     BandPass first{kToneFrequency, 1, 0}, second{kToneFrequency, 1, 0};
     std::vector<double> squares;
+    const double perSquare = 1.0 / double(window);
     std::size_t nextSquare = 0;
     double squareSum = 0;
     double previous = 0;
@@ -266,7 +269,7 @@ struct Demodulator::State
     std::size_t nextBlock = 0;
 
     bool inBurst = false;
-    bool armed = true;           // the power has fallen since the last burst
+    double trough = 0;           // the least power since the last burst ended
     std::uint64_t burstFrom = 0; // the first power of its trace
     float peak = 0;
     std::uint64_t earliest = 0; // a trace never reaches back before the burst before
@@ -313,8 +316,9 @@ void Demodulator::State::feed(float sample)
     squareSum += square - squares[nextSquare];
     squares[nextSquare] = square;
     nextSquare = nextSquare + 1 == window ? 0 : nextSquare + 1;
-    power = std::max(squareSum, 0.0) / double(window);
-    if ((previous < 0) != (y < 0) && power > kSilentPower)
+    // The power is worked out only where it is needed: at a crossing and
+    // with every power kept.
+    if ((previous < 0) != (y < 0) && currentPower() > kSilentPower)
         crossings.push_back(double(n) - 1 + previous / (previous - y));
     previous = y;
     stepSum += sample;
@@ -325,6 +329,7 @@ void Demodulator::State::feed(float sample)
 
 void Demodulator::State::keepPower()
 {
+    power = currentPower();
     const std::size_t at = std::size_t(k % history);
     powers[at] = float(power);
     sums[at] = stepSum;
@@ -342,8 +347,8 @@ void Demodulator::State::keepPower()
     }
 
     // A burst may begin well above the noise floor; inside a message, also
-    // near the level of the bursts before, and only once the power has
-    // fallen since the last one ended.
+    // near the level of the bursts before; and only where the power rises
+    // again, not on the falling tail of the last one.
     const double detect = std::max(kDetection * floor, kSilentPower);
     const double begin = bursts.empty() ? detect : std::max(detect, kRearm * bursts.back().level);
     if (inBurst) {
@@ -356,9 +361,8 @@ void Demodulator::State::keepPower()
             endBurst(false);
             return;
         }
-    } else if (armed && power >= begin) {
+    } else if (power >= begin && power >= kRise * trough) {
         inBurst = true;
-        armed = false;
         burstFrom = std::max(earliest, k > lookBack ? k - lookBack : 0);
         peak = float(power);
         if (bursts.empty()) { // a message begins: sum its raw samples from the trace's start
@@ -368,7 +372,7 @@ void Demodulator::State::keepPower()
             duringFrom = burstFrom;
         }
     } else {
-        armed = armed || power < begin;
+        trough = std::min(trough, power);
         if (!bursts.empty() && double(n) - bursts.back().end > kMessageSilence * rate)
             endMessage(false);
         // Crossings are needed only inside bursts.
@@ -382,6 +386,7 @@ void Demodulator::State::keepPower()
 void Demodulator::State::endBurst(bool cut)
 {
     inBurst = false;
+    trough = power;
     const std::uint64_t to = k; // powers burstFrom .. to - 1
     earliest = to;
     // The plateau: the median of the powers above half the peak.
@@ -528,9 +533,10 @@ void Demodulator::State::endMessage(bool cut)
     Message m;
     m.start = group.front().begin / rate;
     const bool startsCut = m.start < kMessageSilence;
-    // Fewer bits than a byte, wholly inside the recording, or a lone burst
-    // at one of its ends: no message.
-    if (group.size() < 9 && ((!startsCut && !cut && !badCut) || group.size() < 2))
+    // Fewer bits than a byte, wholly inside the recording, or too few to
+    // tell from noise at one of its ends: no message.
+    constexpr std::size_t kFewestCut = 4;
+    if (group.size() < 9 && ((!startsCut && !cut && !badCut) || group.size() < kFewestCut))
         return;
     m.toneFrequency = tone;
     m.supplyBefore = supplyBefore;
