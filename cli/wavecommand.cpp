@@ -31,10 +31,6 @@ const char kDescription[] =
     "  2  bad option or value\n"
     "  6  the output could not be written";
 
-// The supply scaled into a sound file's range; the tone alone at about
-// two thirds of full scale.
-constexpr double kSupplyFullScale = 20.0;
-constexpr double kToneFullScale = 0.5;
 constexpr double kMaxSampleRate = 10e6;
 
 QString bitsReport(const QString &standard, const std::string &hex,
@@ -125,16 +121,8 @@ CliResult runWave(const QStringList &arguments)
     QByteArray bytes;
     QString error;
     if (suffix == QLatin1String("wav") || suffix == QLatin1String("csv")) {
-        const bool supply = suffix == QLatin1String("csv") || parser.isSet("supply");
-        std::vector<float> samples = linesignal::sampleLine(signal, sampleRate, supply);
-        if (suffix == QLatin1String("csv")) {
-            bytes = QByteArray::fromStdString(csvFile(samples, sampleRate));
-        } else {
-            const double fullScale = supply ? kSupplyFullScale : kToneFullScale;
-            for (float &sample : samples)
-                sample = float(sample / fullScale);
-            bytes = QByteArray::fromStdString(wavFile(samples, sampleRate));
-        }
+        bytes = QByteArray::fromStdString(lineSignalFile(
+            signal, suffix == QLatin1String("csv"), sampleRate, parser.isSet("supply")));
     } else if (const PictureCalls *pictures = pictureModule(&error)) {
         const QString title = QStringLiteral("%1 %2 %3")
                                   .arg(QLatin1String(standardName(standard)),

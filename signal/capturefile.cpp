@@ -295,3 +295,16 @@ std::string csvFile(const std::vector<float> &volts, double sampleRate)
     }
     return text;
 }
+
+std::string lineSignalFile(const linesignal::LineSignal &signal, bool csv, double sampleRate,
+                           bool withSupply)
+{
+    constexpr double kSupplyFullScale = 20.0, kToneFullScale = 0.5;
+    std::vector<float> samples = linesignal::sampleLine(signal, sampleRate, csv || withSupply);
+    if (csv)
+        return csvFile(samples, sampleRate);
+    const double fullScale = withSupply ? kSupplyFullScale : kToneFullScale;
+    for (float &sample : samples)
+        sample = float(sample / fullScale);
+    return wavFile(samples, sampleRate);
+}
