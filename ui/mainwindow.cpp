@@ -1,14 +1,24 @@
 #include "mainwindow.h"
 
 #include "bands.h"
+#include "capturefile.h"
 #include "commandencoding.h"
+#include "files.h"
+#include "hextext.h"
+#include "linesignal.h"
+#include "readcommandwindow.h"
+#include "signalpicture.h"
 #include "ui_infodialog.h"
 #include "ui_mainwindow.h"
 #include "version.h"
 
 #include <QDialog>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QMessageBox>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -72,14 +82,16 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui_MainWin
     scroller->setWidget(ui->widget);
     ui->verticalLayout->insertWidget(inputsAt, scroller, 1);
 
-    // Each command field holds its longest text, the longest frame or the
-    // longest message, in the language it shows.
-    for (QLineEdit *field : {ui->lineEditCmdA, ui->lineEditCmdB}) {
-        int longest = field->fontMetrics().horizontalAdvance(QStringLiteral("E0 10 5C EE D5 FF "));
-        for (const int code :
-             {EncodePositionOutOfRange, EncodeUserbandOutOfRange, EncodeFrequencyOutOfRange})
-            longest = std::max(longest, field->fontMetrics().horizontalAdvance(
-                                            commandResultText(code, std::string())));
+    // Each field holds its longest text: the longest frame or the longest
+    // message, in the language it shows; the highest frequency.
+    QStringList messages{QStringLiteral("E0 10 5C EE D5 FF ")};
+    for (const int code :
+         {EncodePositionOutOfRange, EncodeUserbandOutOfRange, EncodeFrequencyOutOfRange})
+        messages << commandResultText(code, std::string());
+    const auto holdLongest = [](QLineEdit *field, const QStringList &texts) {
+        int longest = 0;
+        for (const QString &text : texts)
+            longest = std::max(longest, field->fontMetrics().horizontalAdvance(text));
         QStyleOptionFrame option;
         option.initFrom(field);
         option.lineWidth = field->hasFrame() ? 1 : 0;
@@ -88,7 +100,11 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui_MainWin
             field->style()
                 ->sizeFromContents(QStyle::CT_LineEdit, &option, QSize(longest + spare, 0), field)
                 .width());
-    }
+    };
+    for (QLineEdit *field :
+         {ui->lineEditCmdA, ui->lineEditCmdB, ui->lineEditOffA, ui->lineEditOffB})
+        holdLongest(field, messages);
+    holdLongest(ui->lineEditZf, {QString::number(bands::kIfMax) + kMHz});
 
     resetControls();
     // The first thing an installer changes, and nothing is toggled by a
@@ -181,6 +197,14 @@ void MainWindow::updateCommands()
     code = encodeEn50607Command(text, vertical, lowBand, position, ifFrequency, userbandFrequency,
                                 userbandIndex, pin);
     ui->lineEditCmdB->setText(commandResultText(code, text));
+
+    // The switch-offs free the userband the commands above use.
+    text.clear();
+    ui->lineEditOffA->setText(
+        commandResultText(encodeEn50494PowerOff(text, userbandIndex, pin), text));
+    text.clear();
+    ui->lineEditOffB->setText(
+        commandResultText(encodeEn50607PowerOff(text, userbandIndex, pin), text));
 
     // EN 50607's tuning word ends at 2147 MHz; say so rather than let the
     // bytes speak for a frequency they do not carry.
@@ -340,6 +364,114 @@ void MainWindow::on_action_Inhalt_triggered()
     help->show();
     help->raise();
     help->activateWindow();
+}
+
+void MainWindow::on_actionSaveSignalA_triggered()
+{
+    saveLineSignal(Standard::En50494);
+}
+
+void MainWindow::on_actionSaveSignalB_triggered()
+{
+    saveLineSignal(Standard::En50607);
+}
+
+void MainWindow::saveLineSignal(Standard standard)
+{
+    const bool lowBand = ui->comboBoxBand->currentIndex() != kHighBandIndex;
+    const int pin = ui->groupBoxPinCode->isChecked() ? ui->scrollBarPincode->value() : -1;
+    std::string text;
+    const int code = (standard == Standard::En50494 ? encodeEn50494Command : encodeEn50607Command)(
+        text, ui->comboBoxPol->currentIndex() == kHorizontalIndex ? 0 : 1, lowBand,
+        ui->comboBoxPos->currentIndex(),
+        bands::intermediateFrequency(ui->scrollBarSHF->value(), lowBand),
+        ui->scrollBarBandpassfreq->value(), ui->scrollBarTunerAddr->value() - 1, pin);
+    const QString name = QString::fromLatin1(standardName(standard));
+    if (code != EncodeOk) {
+        QMessageBox::warning(
+            this, tr("Nothing to save"),
+            tr("%1 cannot send these settings: %2").arg(name, commandResultText(code, text)));
+        return;
+    }
+    std::vector<std::uint8_t> frame;
+    std::string unused;
+    parseHexText(text, frame, unused);
+
+    const QString wav = tr("Sound for a signal generator (*.wav)"),
+                  csv = tr("Oscilloscope data (*.csv)"), svg = tr("Picture (*.svg)"),
+                  png = tr("Picture (*.png)");
+    QString filter = wav;
+    QString path = QFileDialog::getSaveFileName(
+        this, tr("Save the %1 line signal").arg(name), QStringLiteral("signal.wav"),
+        QStringList{wav, csv, svg, png}.join(";;"), &filter);
+    if (path.isEmpty())
+        return;
+    QString suffix = QFileInfo(path).suffix().toLower();
+    if (!QStringList{"wav", "csv", "svg", "png"}.contains(suffix)) {
+        suffix = filter == csv ? "csv" : filter == svg ? "svg" : filter == png ? "png" : "wav";
+        path += QLatin1Char('.') + suffix;
+    }
+    const linesignal::LineSignal signal = linesignal::lineSignal({frame});
+    const QByteArray bytes =
+        suffix == QLatin1String("wav") || suffix == QLatin1String("csv")
+            ? QByteArray::fromStdString(
+                  lineSignalFile(signal, suffix == QLatin1String("csv"), 192000, false))
+            : signalPictureFile(
+                  signal, QStringLiteral("%1 %2").arg(name, QString::fromStdString(text).trimmed()),
+                  suffix == QLatin1String("svg"));
+    const QString error =
+        bytes.isEmpty() ? tr("the file could not be made") : saveFile(filePath(path), bytes);
+    if (!error.isEmpty())
+        QMessageBox::warning(
+            this, tr("Not saved"),
+            tr("%1 could not be written: %2").arg(QDir::toNativeSeparators(path), error));
+    else
+        ui->statusBar->showMessage(tr("Saved %1").arg(QDir::toNativeSeparators(path)), 5000);
+}
+
+QString MainWindow::applyCommand(const DecodedCommand &c)
+{
+    if (c.kind != CommandKind::ChannelChange)
+        return tr("it is not a channel change");
+    if (c.position > 3)
+        return tr("its position %1 lies beyond D, the last this window offers")
+            .arg(QString::fromStdString(positionName(c.position)));
+    if (c.userbandIndex + 1 > ui->scrollBarTunerAddr->maximum())
+        return tr("its userband %1 lies beyond %2")
+            .arg(c.userbandIndex + 1)
+            .arg(ui->scrollBarTunerAddr->maximum());
+    // EN 50494 carries the sum of intermediate and userband frequency: the
+    // window's userband frequency stays, and the rest is the transponder's.
+    const int ifFrequency = commandIfFrequency(c, ui->scrollBarBandpassfreq->value());
+    const int transponder =
+        ifFrequency < 0
+            ? -1
+            : ifFrequency + (c.lowBand ? bands::kLocalOscillatorLow : bands::kLocalOscillatorHigh);
+    if (transponder < bands::transponderMin(c.lowBand) ||
+        transponder > bands::transponderMax(c.lowBand))
+        return tr("its intermediate frequency of %1 MHz puts the transponder outside the %2 band")
+            .arg(ifFrequency)
+            .arg(c.lowBand ? tr("low") : tr("high"));
+    ui->comboBoxPol->setCurrentIndex(c.vertical ? 1 : 0);
+    ui->comboBoxBand->setCurrentIndex(c.lowBand ? 1 : 0);
+    ui->comboBoxPos->setCurrentIndex(c.position);
+    ui->scrollBarSHF->setValue(transponder);
+    ui->scrollBarTunerAddr->setValue(c.userbandIndex + 1);
+    ui->groupBoxPinCode->setChecked(c.pin >= 0);
+    if (c.pin >= 0)
+        ui->scrollBarPincode->setValue(c.pin);
+    return QString();
+}
+
+void MainWindow::on_actionReadCommand_triggered()
+{
+    if (!reader) {
+        reader = new ReadCommandWindow([this](const DecodedCommand &c) { return applyCommand(c); },
+                                       [this] { return ui->scrollBarBandpassfreq->value(); }, this);
+    }
+    reader->show();
+    reader->raise();
+    reader->activateWindow();
 }
 
 void MainWindow::on_actionI_nfo_triggered()

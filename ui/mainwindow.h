@@ -1,5 +1,8 @@
 #pragma once
 
+#include "commanddecoding.h"
+#include "standards.h"
+
 #include <QMainWindow>
 #include <QPointer>
 
@@ -21,6 +24,11 @@ public:
     // The size at which the window shows every control without scrolling.
     QSize wholeSize() const;
 
+    // Sets the controls to a channel change read elsewhere; returns why the
+    // window cannot show it (a position beyond D, a frequency outside the
+    // bands), or nothing.
+    QString applyCommand(const DecodedCommand &command);
+
 private slots:
     // Connected by name when the form is built.
     void on_scrollBarSHF_valueChanged(int value);
@@ -40,6 +48,9 @@ private slots:
     void on_spinBoxTunerAddr_valueChanged(int value);
     void on_spinBoxPincode_valueChanged(int value);
     void on_action_Inhalt_triggered();
+    void on_actionSaveSignalA_triggered();
+    void on_actionSaveSignalB_triggered();
+    void on_actionReadCommand_triggered();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -48,8 +59,10 @@ private:
     void updateCommands();
     void resetControls();
     void fitToScreen();
+    void saveLineSignal(Standard standard);
     QString commandResultText(int code, const std::string &text) const;
 
     Ui_MainWindow *ui;
     QPointer<QDialog> help;
+    QPointer<QWidget> reader;
 };

@@ -307,5 +307,216 @@ All rights reserved.</source>
         <source>:/help/help_en.html</source>
         <translation>:/help/help_de.html</translation>
     </message>
+    <message>
+        <source>Switch-off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The EN 50494 switch-off: it frees the receiver&apos;s userband</source>
+        <translation>Das Abschalten nach EN 50494: es gibt das Userband des Receivers frei</translation>
+    </message>
+    <message>
+        <source>The EN 50607 switch-off: it frees the receiver&apos;s userband</source>
+        <translation>Das Abschalten nach EN 50607: es gibt das Userband des Receivers frei</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Werkzeuge</translation>
+    </message>
+    <message>
+        <source>Save the EN 50494 line &amp;signal...</source>
+        <translation>Leitungs&amp;signal nach EN 50494 speichern...</translation>
+    </message>
+    <message>
+        <source>Save the EN 50607 line s&amp;ignal...</source>
+        <translation>Leitungss&amp;ignal nach EN 50607 speichern...</translation>
+    </message>
+    <message>
+        <source>Read a &amp;command...</source>
+        <translation>&amp;Befehl lesen...</translation>
+    </message>
+    <message>
+        <source>Ctrl+R</source>
+        <translation>Ctrl+R</translation>
+    </message>
+    <message>
+        <source>Nothing to save</source>
+        <translation>Nichts zu speichern</translation>
+    </message>
+    <message>
+        <source>%1 cannot send these settings: %2</source>
+        <translation>%1 kann diese Einstellungen nicht senden: %2</translation>
+    </message>
+    <message>
+        <source>Sound for a signal generator (*.wav)</source>
+        <translation>Ton für einen Signalgenerator (*.wav)</translation>
+    </message>
+    <message>
+        <source>Oscilloscope data (*.csv)</source>
+        <translation>Oszilloskopdaten (*.csv)</translation>
+    </message>
+    <message>
+        <source>Picture (*.svg)</source>
+        <translation>Bild (*.svg)</translation>
+    </message>
+    <message>
+        <source>Picture (*.png)</source>
+        <translation>Bild (*.png)</translation>
+    </message>
+    <message>
+        <source>Save the %1 line signal</source>
+        <translation>Leitungssignal nach %1 speichern</translation>
+    </message>
+    <message>
+        <source>the file could not be made</source>
+        <translation>die Datei ließ sich nicht erzeugen</translation>
+    </message>
+    <message>
+        <source>Not saved</source>
+        <translation>Nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 ließ sich nicht schreiben: %2</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>%1 gespeichert</translation>
+    </message>
+    <message>
+        <source>it is not a channel change</source>
+        <translation>er ist kein Kanalwechsel</translation>
+    </message>
+    <message>
+        <source>its position %1 lies beyond D, the last this window offers</source>
+        <translation>seine Position %1 liegt hinter D, der letzten dieses Fensters</translation>
+    </message>
+    <message>
+        <source>its userband %1 lies beyond %2</source>
+        <translation>sein Userband %1 liegt hinter %2</translation>
+    </message>
+    <message>
+        <source>its intermediate frequency of %1 MHz puts the transponder outside the %2 band</source>
+        <translation>seine Zwischenfrequenz von %1 MHz legt den Transponder außerhalb des Bands %2</translation>
+    </message>
+    <message>
+        <source>low</source>
+        <translation>Low</translation>
+    </message>
+    <message>
+        <source>high</source>
+        <translation>High</translation>
+    </message>
+</context>
+<context>
+    <name>ReadCommandWindow</name>
+    <message>
+        <source>Standard</source>
+        <translation>Norm</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Befehl</translation>
+    </message>
+    <message>
+        <source>Framing</source>
+        <translation>Rahmen</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Userband</source>
+        <translation>Userband</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Polarisation</source>
+        <translation>Polarisation</translation>
+    </message>
+    <message>
+        <source>Band</source>
+        <translation>Band</translation>
+    </message>
+    <message>
+        <source>Tuning word</source>
+        <translation>Abstimmwort</translation>
+    </message>
+    <message>
+        <source>Intermediate frequency</source>
+        <translation>Zwischenfrequenz</translation>
+    </message>
+    <message>
+        <source>Intermediate + userband frequency</source>
+        <translation>Zwischen- + Userbandfrequenz</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Konfiguration</translation>
+    </message>
+    <message>
+        <source>Oscillator</source>
+        <translation>Oszillator</translation>
+    </message>
+    <message>
+        <source>PIN</source>
+        <translation>PIN</translation>
+    </message>
+    <message>
+        <source>Read a command</source>
+        <translation>Befehl lesen</translation>
+    </message>
+    <message>
+        <source>&amp;Bytes, as a receiver sent them (E0 10 5A 0C F6, 0x70,0x03, ...):</source>
+        <translation>&amp;Bytes, wie ein Receiver sie sandte (E0 10 5A 0C F6, 0x70,0x03, ...):</translation>
+    </message>
+    <message>
+        <source>Paste, type or drop the command&apos;s bytes in hex</source>
+        <translation>Die Bytes des Befehls in Hex einfügen, tippen oder hineinziehen</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Feld</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>&amp;Apply to the window</source>
+        <translation>Im Fenster &amp;übernehmen</translation>
+    </message>
+    <message>
+        <source>Show this channel change in the main window</source>
+        <translation>Diesen Kanalwechsel im Hauptfenster zeigen</translation>
+    </message>
+    <message>
+        <source>No bytes yet.</source>
+        <translation>Noch keine Bytes.</translation>
+    </message>
+    <message>
+        <source>Not a command: %1</source>
+        <translation>Kein Befehl: %1</translation>
+    </message>
+    <message>
+        <source>Read as below.</source>
+        <translation>Gelesen wie unten.</translation>
+    </message>
+    <message>
+        <source>Read as below; note: %1</source>
+        <translation>Gelesen wie unten; Hinweis: %1</translation>
+    </message>
+    <message>
+        <source>Shown in the main window.</source>
+        <translation>Im Hauptfenster gezeigt.</translation>
+    </message>
+    <message>
+        <source>The main window cannot show it: %1</source>
+        <translation>Das Hauptfenster kann ihn nicht zeigen: %1</translation>
+    </message>
 </context>
 </TS>

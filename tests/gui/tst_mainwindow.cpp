@@ -286,6 +286,11 @@ void TestMainWindow::showsWhatTheControlsSay_data()
         {"tabto groupBoxPinCode", "press Space", "tabto scrollBarPincode", "press PageUp",
          "press Right"},
         commands("1100 MHz", "E0 10 5C 0C F6 0B ", "71 03 E8 03 0B "));
+    // The switch-offs of the userband the commands use.
+    row("switch-offs", {}, {{"lineEditOffA", "E0 10 5A 00 00 "}, {"lineEditOffB", "70 00 00 00 "}});
+    row("switch-offs of userband 9 with a PIN",
+        {"step scrollBarTunerAddr 8", "toggle groupBoxPinCode", "page scrollBarPincode 2"},
+        {{"lineEditOffA", "userband number out of range"}, {"lineEditOffB", "71 40 00 00 14 "}});
     // A preset stays chosen only while its frequency is the userband's.
     row("preset left", {"click button_css1892", "step scrollBarBandpassfreq 1"},
         {{"checked", "none"}, {"spinBoxBandpassfreq", "1893 MHz"}});
@@ -342,7 +347,9 @@ void TestMainWindow::menuKeysWork()
     auto *file = w.get<QMenu>("menu_Datei");
     QTest::keyClick(w.window.get(), Qt::Key_D, Qt::AltModifier);
     QTRY_VERIFY(file->isVisible());
-    QCOMPARE(file->actions(), QList<QAction *>{w.get<QAction>("actionBeenden")});
+    QCOMPARE(file->actions(), (QList<QAction *>{w.get<QAction>("actionSaveSignalA"),
+                                                w.get<QAction>("actionSaveSignalB"),
+                                                w.get<QAction>("actionBeenden")}));
 }
 
 void TestMainWindow::tabReachesEveryControlInOrder()
@@ -353,13 +360,15 @@ void TestMainWindow::tabReachesEveryControlInOrder()
     w.perform("press Space"); // the PIN's controls take the focus once enabled
     // Round once, from the PIN back to it; the Close button has no name.
     QStringList order;
-    for (int i = 0; i < 20; ++i) {
+    for (int i = 0; i < 22; ++i) {
         w.perform("press Tab");
         order << w.field("focus");
     }
     QCOMPARE(order, (QStringList{"spinBoxPincode",
                                  "scrollBarPincode",
                                  "lineEditZf",
+                                 "lineEditOffA",
+                                 "lineEditOffB",
                                  "lineEditCmdA",
                                  "lineEditCmdB",
                                  "",

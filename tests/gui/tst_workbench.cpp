@@ -1,0 +1,170 @@
+// What the window does beyond its own controls: reading a command back and
+// applying it, the switch-offs, and saving the line signal, through the
+// real widgets.
+
+#include "mainwindow.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+namespace {
+
+// The reader, opened from the menu with its key.
+QWidget *openReader(MainWindow &window)
+{
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window))
+        return nullptr;
+    QTest::keyClick(&window, Qt::Key_R, Qt::ControlModifier);
+    return window.findChild<QWidget *>("readCommandWindow");
+}
+
+// "Label: value" for each field the reader shows.
+QStringList shownFields(QWidget *reader)
+{
+    QStringList lines;
+    auto *table = reader->findChild<QTableWidget *>("tableFields");
+    for (int row = 0; row < table->rowCount(); ++row)
+        lines << table->item(row, 0)->text() + ": " + table->item(row, 1)->text();
+    return lines;
+}
+
+void typeBytes(QWidget *reader, const QString &bytes)
+{
+    auto *edit = reader->findChild<QLineEdit *>("lineEditBytes");
+    edit->clear();
+    QTest::keyClicks(edit, bytes);
+}
+
+} // namespace
+
+class TestWorkbench : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void explainsAsItIsTyped_data();
+    void explainsAsItIsTyped();
+    void appliesOrSaysWhyNot_data();
+    void appliesOrSaysWhyNot();
+    void savesTheLineSignal_data();
+    void savesTheLineSignal();
+};
+
+void TestWorkbench::explainsAsItIsTyped_data()
+{
+    QTest::addColumn<QString>("bytes");
+    QTest::addColumn<QString>("shown"); // a field, or the problem
+    QTest::newRow("EN 50607 channel change") << "70 03 E8 03"
+                                             << "Intermediate frequency: 1100 MHz";
+    QTest::newRow("pasted with prefixes") << "0x70,0x05,0xD0,0x11"
+                                          << "Position: 5";
+    QTest::newRow("EN 50494, with the window's userband frequency")
+        << "E0 10 5A 0C F6"
+        << "Intermediate frequency: 1100 MHz";
+    QTest::newRow("oscillator query") << "E0 10 5B 42 02"
+                                      << "Oscillator: 02 (9750 MHz)";
+    QTest::newRow("reserved bits") << "7D 07"
+                                   << "Not a command: byte 2 is 07: its low three bits are "
+                                      "reserved and must be 0";
+    QTest::newRow("half a byte") << "70 03 E8 0"
+                                 << "Not a command: '0' at column 10 has an odd number of hex "
+                                    "digits";
+}
+
+void TestWorkbench::explainsAsItIsTyped()
+{
+    QFETCH(QString, bytes);
+    QFETCH(QString, shown);
+    MainWindow window;
+    window.show();
+    QWidget *reader = openReader(window);
+    QVERIFY(reader && reader->isVisible());
+    typeBytes(reader, bytes);
+    const QString problem = reader->findChild<QLabel *>("labelProblem")->text();
+    QVERIFY2(shownFields(reader).contains(shown) || problem == shown,
+             qPrintable(shownFields(reader).join(" / ") + " / " + problem));
+    QCOMPARE(reader->findChild<QPushButton *>("pushButtonApply")->isEnabled(),
+             !problem.startsWith("Not a command"));
+}
+
+void TestWorkbench::appliesOrSaysWhyNot_data()
+{
+    QTest::addColumn<QString>("bytes");
+    QTest::addColumn<QString>("result"); // the window's EN 50607 field, or why not
+    QTest::newRow("EN 50607 as the window's default") << "70 03 E8 03"
+                                                      << "70 03 E8 03 ";
+    QTest::newRow("vertical, low band, position B, userband 2, PIN") << "71 0B 84 04 2A"
+                                                                     << "71 0B 84 04 2A ";
+    QTest::newRow("EN 50494 at the window's userband frequency") << "E0 10 5A 0D 70"
+                                                                 << "70 05 D0 03 ";
+    QTest::newRow("position 5")
+        << "70 05 D0 11"
+        << "The main window cannot show it: its position 5 lies beyond D, the "
+           "last this window offers";
+    QTest::newRow("a query") << "7A"
+                             << "The main window cannot show it: it is not a channel change";
+    QTest::newRow("a switch-off") << "E0 10 5A 00 00"
+                                  << "The main window cannot show it: it is not a channel change";
+    QTest::newRow("below the low band")
+        << "70 00 05 00"
+        << "The main window cannot show it: its intermediate frequency of 105 "
+           "MHz puts the transponder outside the low band";
+}
+
+void TestWorkbench::appliesOrSaysWhyNot()
+{
+    QFETCH(QString, bytes);
+    QFETCH(QString, result);
+    MainWindow window;
+    window.show();
+    QWidget *reader = openReader(window);
+    QVERIFY(reader);
+    typeBytes(reader, bytes);
+    QTest::mouseClick(reader->findChild<QPushButton *>("pushButtonApply"), Qt::LeftButton);
+    const QString problem = reader->findChild<QLabel *>("labelProblem")->text();
+    if (result.startsWith("The main window"))
+        QCOMPARE(problem, result);
+    else
+        QCOMPARE(window.findChild<QLineEdit *>("lineEditCmdB")->text(), result);
+}
+
+void TestWorkbench::savesTheLineSignal_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("start");
+    QTest::newRow("EN 50494 as WAV") << "actionSaveSignalA"
+                                     << "s.wav" << QByteArray("RIFF");
+    QTest::newRow("EN 50607 as CSV") << "actionSaveSignalB"
+                                     << "s.csv" << QByteArray("time_s");
+    QTest::newRow("as SVG") << "actionSaveSignalB"
+                            << "s.svg" << QByteArray("<?xml");
+    QTest::newRow("as PNG") << "actionSaveSignalA"
+                            << "s.png" << QByteArray("\x89PNG");
+}
+
+void TestWorkbench::savesTheLineSignal()
+{
+    QFETCH(QString, action);
+    QFETCH(QString, name);
+    QFETCH(QByteArray, start);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(name);
+    MainWindow window;
+    window.show();
+    QTimer::singleShot(0, [&path] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        dialog->selectFile(path);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    window.findChild<QAction *>(action)->trigger();
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.read(start.size()) == start);
+    QVERIFY(window.statusBar()->currentMessage().startsWith("Saved "));
+}
+
+QTEST_MAIN(TestWorkbench)
+#include "tst_workbench.moc"

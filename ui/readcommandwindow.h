@@ -1,0 +1,41 @@
+#pragma once
+
+#include "commanddecoding.h"
+
+#include <QWidget>
+
+#include <functional>
+
+class QLineEdit;
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+// Reads a command pasted, typed or dropped in any form the tool's decode
+// takes, and explains it field by field as it is typed. Apply hands a
+// channel change to the main window, which says why where it cannot show it.
+class ReadCommandWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // `apply` puts a command into the main window and returns why it could
+    // not, or nothing; `userbandFrequency` gives the main window's, which
+    // an EN 50494 tuning word needs for the intermediate frequency.
+    ReadCommandWindow(std::function<QString(const DecodedCommand &)> apply,
+                      std::function<int()> userbandFrequency, QWidget *parent = nullptr);
+
+private slots:
+    void explain();
+    void applyCommand();
+
+private:
+    std::function<QString(const DecodedCommand &)> apply;
+    std::function<int()> userbandFrequency;
+    QLineEdit *bytes;
+    QLabel *problem;
+    QTableWidget *fields;
+    QPushButton *applyButton;
+    DecodedCommand command;
+    bool read = false;
+};
