@@ -7,6 +7,7 @@
 #include "hextext.h"
 #include "linesignal.h"
 #include "readcommandwindow.h"
+#include "readrecordingwindow.h"
 #include "signalpicture.h"
 #include "ui_infodialog.h"
 #include "ui_mainwindow.h"
@@ -14,11 +15,13 @@
 
 #include <QDialog>
 #include <QDir>
+#include <QDragEnterEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -105,6 +108,9 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui_MainWin
          {ui->lineEditCmdA, ui->lineEditCmdB, ui->lineEditOffA, ui->lineEditOffB})
         holdLongest(field, messages);
     holdLongest(ui->lineEditZf, {QString::number(bands::kIfMax) + kMHz});
+
+    // A recording dropped on the window is read.
+    setAcceptDrops(true);
 
     resetControls();
     // The first thing an installer changes, and nothing is toggled by a
@@ -472,6 +478,43 @@ void MainWindow::on_actionReadCommand_triggered()
     reader->show();
     reader->raise();
     reader->activateWindow();
+}
+
+ReadRecordingWindow *MainWindow::recordingWindow()
+{
+    if (!recordings)
+        recordings = new ReadRecordingWindow(
+            [this](const DecodedCommand &c) { return applyCommand(c); }, this);
+    recordings->show();
+    recordings->raise();
+    recordings->activateWindow();
+    return recordings;
+}
+
+void MainWindow::on_actionReadRecording_triggered()
+{
+    QMetaObject::invokeMethod(recordingWindow(), "chooseFile", Qt::QueuedConnection);
+}
+
+void MainWindow::openRecording(const QString &path)
+{
+    recordingWindow()->open(path);
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() == 1 && urls.first().isLocalFile())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent *event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() == 1 && urls.first().isLocalFile()) {
+        event->acceptProposedAction();
+        openRecording(urls.first().toLocalFile());
+    }
 }
 
 void MainWindow::on_actionI_nfo_triggered()

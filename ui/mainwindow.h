@@ -8,6 +8,7 @@
 
 #include <string>
 
+class ReadRecordingWindow;
 class Ui_MainWindow;
 
 // The program's window. It keeps no state of its own: the controls are the
@@ -23,6 +24,10 @@ public:
 
     // The size at which the window shows every control without scrolling.
     QSize wholeSize() const;
+
+    // Opens a recording in the recording reader, as a file dropped on the
+    // window does.
+    void openRecording(const QString &path);
 
     // Sets the controls to a channel change read elsewhere; returns why the
     // window cannot show it (a position beyond D, a frequency outside the
@@ -51,9 +56,12 @@ private slots:
     void on_actionSaveSignalA_triggered();
     void on_actionSaveSignalB_triggered();
     void on_actionReadCommand_triggered();
+    void on_actionReadRecording_triggered();
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void updateCommands();
@@ -65,4 +73,6 @@ private:
     Ui_MainWindow *ui;
     QPointer<QDialog> help;
     QPointer<QWidget> reader;
+    QPointer<ReadRecordingWindow> recordings;
+    ReadRecordingWindow *recordingWindow();
 };

@@ -309,7 +309,7 @@ All rights reserved.</source>
     </message>
     <message>
         <source>Switch-off</source>
-        <translation type="unfinished"></translation>
+        <translation>Abschalten</translation>
     </message>
     <message>
         <source>The EN 50494 switch-off: it frees the receiver&apos;s userband</source>
@@ -406,6 +406,14 @@ All rights reserved.</source>
     <message>
         <source>high</source>
         <translation>High</translation>
+    </message>
+    <message>
+        <source>Read a &amp;recording...</source>
+        <translation>&amp;Aufnahme lesen...</translation>
+    </message>
+    <message>
+        <source>Ctrl+O</source>
+        <translation>Ctrl+O</translation>
     </message>
 </context>
 <context>
@@ -517,6 +525,99 @@ All rights reserved.</source>
     <message>
         <source>The main window cannot show it: %1</source>
         <translation>Das Hauptfenster kann ihn nicht zeigen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReadRecordingWindow</name>
+    <message>
+        <source>Read a recording</source>
+        <translation>Aufnahme lesen</translation>
+    </message>
+    <message>
+        <source>Open a recording of the cable: a sound file or an oscilloscope&apos;s CSV export.</source>
+        <translation>Eine Aufnahme des Kabels öffnen: eine Tondatei oder den CSV-Export eines Oszilloskops.</translation>
+    </message>
+    <message>
+        <source>At</source>
+        <translation>Bei</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Bytes</translation>
+    </message>
+    <message>
+        <source>Bits</source>
+        <translation>Bits</translation>
+    </message>
+    <message>
+        <source>Meaning</source>
+        <translation>Bedeutung</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>Ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>&amp;Apply to the window</source>
+        <translation>Im Fenster &amp;übernehmen</translation>
+    </message>
+    <message>
+        <source>Recordings (*.wav *.flac *.ogg *.csv *.txt);;All files (*)</source>
+        <translation>Aufnahmen (*.wav *.flac *.ogg *.csv *.txt);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>%1 wird gelesen...</translation>
+    </message>
+    <message>
+        <source>Reading the recording...</source>
+        <translation>Die Aufnahme wird gelesen...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>not enough memory to read it</source>
+        <translation>zu wenig Speicher, um sie zu lesen</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 lässt sich nicht lesen: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Reading %1 was cancelled; %n message(s) found before.</source>
+        <translation>
+            <numerusform>Lesen von %1 abgebrochen; %n Nachricht zuvor gefunden.</numerusform>
+            <numerusform>Lesen von %1 abgebrochen; %n Nachrichten zuvor gefunden.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n message(s) in %1.</source>
+        <translation>
+            <numerusform>%n Nachricht in %1.</numerusform>
+            <numerusform>%n Nachrichten in %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>not read: damaged</source>
+        <translation>nicht gelesen: beschädigt</translation>
+    </message>
+    <message>
+        <source>not a single-cable command: %1</source>
+        <translation>kein Einkabelbefehl: %1</translation>
+    </message>
+    <message>
+        <source>every bit held</source>
+        <translation>jedes Bit gültig</translation>
+    </message>
+    <message>
+        <source>The main window cannot show it: %1</source>
+        <translation>Das Hauptfenster kann ihn nicht zeigen: %1</translation>
+    </message>
+    <message>
+        <source>Shown in the main window.</source>
+        <translation>Im Hauptfenster gezeigt.</translation>
     </message>
 </context>
 </TS>

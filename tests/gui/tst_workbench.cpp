@@ -2,7 +2,11 @@
 // applying it, the switch-offs, and saving the line signal, through the
 // real widgets.
 
+#include "capturefile.h"
+#include "linesignal.h"
 #include "mainwindow.h"
+
+#include "readrecordingwindow.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -49,6 +53,8 @@ private slots:
     void appliesOrSaysWhyNot();
     void savesTheLineSignal_data();
     void savesTheLineSignal();
+    void readsARecordingAndAppliesItsCommand();
+    void cancelledReadingLeavesTheWindowUsable();
 };
 
 void TestWorkbench::explainsAsItIsTyped_data()
@@ -164,6 +170,84 @@ void TestWorkbench::savesTheLineSignal()
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.read(start.size()) == start);
     QVERIFY(window.statusBar()->currentMessage().startsWith("Saved "));
+}
+
+namespace {
+
+// A recording of `commands`, each `seconds` apart, as a WAV file.
+QString recording(const QTemporaryDir &folder, const QString &name,
+                  const std::vector<std::vector<std::uint8_t>> &commands, double seconds)
+{
+    constexpr double rate = 192000;
+    std::vector<float> samples;
+    for (const auto &command : commands) {
+        std::vector<float> one =
+            linesignal::sampleLine(linesignal::lineSignal({command}), rate, false);
+        one.resize(std::size_t(seconds * rate), 0.0f);
+        for (float &v : one)
+            v /= 0.5f;
+        samples.insert(samples.end(), one.begin(), one.end());
+    }
+    const std::string bytes = wavFile(samples, rate);
+    const QString path = folder.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), qint64(bytes.size())) < 0)
+        return QString();
+    return path;
+}
+
+} // namespace
+
+void TestWorkbench::readsARecordingAndAppliesItsCommand()
+{
+    QTemporaryDir folder;
+    const QString path =
+        recording(folder, "r.wav", {{0xE0, 0x10, 0x5B, 0x42, 0x02}, {0x70, 0x05, 0xD0, 0x03}}, 0.2);
+    MainWindow window;
+    window.show();
+    window.openRecording(path);
+    auto *reader = window.findChild<QWidget *>("readRecordingWindow");
+    QVERIFY(reader);
+    auto *list = reader->findChild<QTableWidget *>("tableMessages");
+    QTRY_COMPARE(list->rowCount(), 2);
+    QCOMPARE(list->item(0, 1)->text(), QString("E0 10 5B 42 02"));
+    QCOMPARE(list->item(0, 2)->text(), QString("every bit held"));
+    QCOMPARE(list->item(0, 3)->text(), QString("EN 50494 ODU_LOfreq"));
+    QCOMPARE(list->item(1, 3)->text(), QString("EN 50607 channel change"));
+
+    list->selectRow(1);
+    QTest::mouseClick(reader->findChild<QPushButton *>("pushButtonApply"), Qt::LeftButton);
+    QCOMPARE(window.findChild<QLineEdit *>("lineEditCmdB")->text(), QString("70 05 D0 03 "));
+    list->selectRow(0);
+    QTest::mouseClick(reader->findChild<QPushButton *>("pushButtonApply"), Qt::LeftButton);
+    QCOMPARE(reader->findChild<QLabel *>("labelStatus")->text(),
+             QString("The main window cannot show it: it is not a channel change"));
+}
+
+void TestWorkbench::cancelledReadingLeavesTheWindowUsable()
+{
+    QTemporaryDir folder;
+    // Long enough at 192 kHz that the reading is still going on.
+    const QString big =
+        recording(folder, "big.wav",
+                  std::vector<std::vector<std::uint8_t>>(400, {0x70, 0x03, 0xE8, 0x03}), 0.5);
+    const QString small = recording(folder, "small.wav", {{0x70, 0x03, 0xE8, 0x03}}, 0.2);
+    MainWindow window;
+    window.show();
+    window.openRecording(big);
+    auto *reader = window.findChild<ReadRecordingWindow *>("readRecordingWindow");
+    // Cancel as the reading starts: it stops at its next block.
+    reader->findChild<QProgressDialog *>("progressDialog")->findChild<QPushButton *>()->click();
+    QTRY_VERIFY(!reader->reading());
+    QVERIFY(reader->findChild<QLabel *>("labelStatus")->text().contains("cancelled"));
+    auto *list = reader->findChild<QTableWidget *>("tableMessages");
+    QVERIFY(list->rowCount() < 400);
+
+    window.openRecording(small);
+    QTRY_VERIFY(!reader->reading());
+    QCOMPARE(list->rowCount(), 1);
+    window.findChild<QComboBox *>("comboBoxPos")->setCurrentIndex(1);
+    QCOMPARE(window.findChild<QLineEdit *>("lineEditCmdB")->text(), QString("70 03 E8 07 "));
 }
 
 QTEST_MAIN(TestWorkbench)
