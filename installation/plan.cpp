@@ -283,6 +283,46 @@ Plan readPlanFile(const FilePath &path)
     return readPlan(json);
 }
 
+QByteArray planJson(const Plan &plan)
+{
+    QJsonObject root;
+    if (!plan.installation.isEmpty())
+        root.insert("installation", plan.installation);
+    QJsonArray userbandList;
+    for (const int f : plan.userbands)
+        userbandList.append(f);
+    QJsonObject unit{{"standard", QString::fromLatin1(standardName(plan.standard))},
+                     {"userbands", userbandList}};
+    if (plan.bandwidth > 0)
+        unit.insert("bandwidth", plan.bandwidth);
+    root.insert("unit", unit);
+    if (!plan.positions.isEmpty()) {
+        QJsonObject positions;
+        for (auto it = plan.positions.begin(); it != plan.positions.end(); ++it)
+            positions.insert(QString::fromStdString(positionName(it.key())), it.value());
+        root.insert("positions", positions);
+    }
+    QJsonArray receivers;
+    for (const Plan::Receiver &r : plan.receivers) {
+        QJsonObject receiver{{"name", r.name}, {"userband", r.userband}};
+        if (r.standard != plan.standard)
+            receiver.insert("standard", QString::fromLatin1(standardName(r.standard)));
+        if (r.hasPin)
+            receiver.insert("pin", r.pin);
+        receivers.append(receiver);
+    }
+    root.insert("receivers", receivers);
+    if (!plan.transponders.isEmpty()) {
+        QJsonArray transponders;
+        for (const Plan::Transponder &t : plan.transponders) {
+            const QString name = transponderName(t);
+            transponders.append(t.position == 0 ? name.mid(2) : name);
+        }
+        root.insert("transponders", transponders);
+    }
+    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
 QVector<Finding> checkPlan(const Plan &plan)
 {
     QVector<Finding> findings;

@@ -62,6 +62,11 @@ Plan readPlan(const QByteArray &json);
 // The same from a file; PlanError also says why a file cannot be read.
 Plan readPlanFile(const FilePath &path);
 
+// The plan as a plan file holds it, which readPlan reads back the same:
+// receivers name their standard only where it is not the unit's, and
+// transponders their position only where it is not A.
+QByteArray planJson(const Plan &plan);
+
 // What the checks found, with the receivers, userbands and transponders it
 // concerns as values.
 struct Finding

@@ -62,8 +62,11 @@ public:
     {
         if (!painter)
             return;
+        // The sheet is laid out in points, and the painter scaled to them on
+        // any device; the font is given in the same units, whatever the
+        // device's resolution.
         QFont f(QStringLiteral("Sans Serif"));
-        f.setPointSizeF(points);
+        f.setPointSizeF(points * 72.0 / painter->device()->logicalDpiY());
         f.setBold(bold);
         painter->setFont(f);
     }

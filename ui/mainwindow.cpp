@@ -6,6 +6,7 @@
 #include "files.h"
 #include "hextext.h"
 #include "linesignal.h"
+#include "planwindow.h"
 #include "readcommandwindow.h"
 #include "readrecordingwindow.h"
 #include "signalpicture.h"
@@ -494,6 +495,15 @@ ReadRecordingWindow *MainWindow::recordingWindow()
 void MainWindow::on_actionReadRecording_triggered()
 {
     QMetaObject::invokeMethod(recordingWindow(), "chooseFile", Qt::QueuedConnection);
+}
+
+void MainWindow::on_actionPlan_triggered()
+{
+    if (!planner)
+        planner = new PlanWindow(this);
+    planner->show();
+    planner->raise();
+    planner->activateWindow();
 }
 
 void MainWindow::openRecording(const QString &path)

@@ -57,6 +57,7 @@ private slots:
     void on_actionSaveSignalB_triggered();
     void on_actionReadCommand_triggered();
     void on_actionReadRecording_triggered();
+    void on_actionPlan_triggered();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -74,5 +75,6 @@ private:
     QPointer<QDialog> help;
     QPointer<QWidget> reader;
     QPointer<ReadRecordingWindow> recordings;
+    QPointer<QWidget> planner;
     ReadRecordingWindow *recordingWindow();
 };

@@ -6,7 +6,10 @@
 #include "linesignal.h"
 #include "mainwindow.h"
 
+#include "planwindow.h"
 #include "readrecordingwindow.h"
+
+#include <QPrinter>
 
 #include <QtTest>
 #include <QtWidgets>
@@ -55,6 +58,8 @@ private slots:
     void savesTheLineSignal();
     void readsARecordingAndAppliesItsCommand();
     void cancelledReadingLeavesTheWindowUsable();
+    void plansThroughTheTable();
+    void savesOpensAndPrintsAPlan();
 };
 
 void TestWorkbench::explainsAsItIsTyped_data()
@@ -248,6 +253,96 @@ void TestWorkbench::cancelledReadingLeavesTheWindowUsable()
     QCOMPARE(list->rowCount(), 1);
     window.findChild<QComboBox *>("comboBoxPos")->setCurrentIndex(1);
     QCOMPARE(window.findChild<QLineEdit *>("lineEditCmdB")->text(), QString("70 03 E8 07 "));
+}
+
+namespace {
+
+QStringList findingsOf(QWidget *planner)
+{
+    QStringList lines;
+    auto *list = planner->findChild<QListWidget *>("listFindings");
+    for (int i = 0; i < list->count(); ++i)
+        lines << list->item(i)->text();
+    return lines;
+}
+
+void setCell(QWidget *planner, int row, int column, const QString &text)
+{
+    planner->findChild<QTableWidget *>("tableReceivers")->item(row, column)->setText(text);
+}
+
+} // namespace
+
+// Checks appear and go as the table is edited, with the receivers marked.
+void TestWorkbench::plansThroughTheTable()
+{
+    MainWindow window;
+    window.show();
+    window.findChild<QAction *>("actionPlan")->trigger();
+    auto *planner = window.findChild<PlanWindow *>("planWindow");
+    QVERIFY(planner && planner->isVisible());
+    planner->findChild<QPushButton *>("pushButtonList1")->click();
+    auto *add = planner->findChild<QPushButton *>("pushButtonAdd");
+    add->click();
+    add->click();
+    QVERIFY(findingsOf(planner).contains("Note: userband 3: free"));
+    setCell(planner, 1, 1, "1");
+    const QString shared = "Error: userband 1: receivers 'Receiver 1' and 'Receiver 2' share it";
+    QVERIFY2(findingsOf(planner).contains(shared), qPrintable(findingsOf(planner).join(" / ")));
+    auto *table = planner->findChild<QTableWidget *>("tableReceivers");
+    QVERIFY(table->item(0, 0)->background() != QBrush());
+    setCell(planner, 1, 1, "2");
+    QVERIFY(!findingsOf(planner).contains(shared));
+    QCOMPARE(table->item(0, 0)->background(), QBrush());
+    planner->findChild<QLineEdit *>("lineEditTransponders")->setText("11493H, C 12188V");
+    QVERIFY(findingsOf(planner).contains("Error: receiver 'Receiver 1': EN 50494 reaches "
+                                         "positions A and B; the installation uses C") ==
+            false); // the unit is EN 50607 and so are its receivers
+    setCell(planner, 0, 2, "EN 50494");
+    QVERIFY(findingsOf(planner).contains("Error: receiver 'Receiver 1': EN 50494 reaches "
+                                         "positions A and B; the installation uses C"));
+    planner->findChild<QLineEdit *>("lineEditTransponders")->setText("11493X");
+    QCOMPARE(findingsOf(planner),
+             QStringList{"Transponders: 11493X is not one; write 11493H, B 12188V or 5 12188V"});
+}
+
+// The example plan opened, saved, read by the tool's reader and opened
+// again unchanged; its sheet printed to PDF.
+void TestWorkbench::savesOpensAndPrintsAPlan()
+{
+    PlanWindow planner;
+    QCOMPARE(planner.openFile(VANTIR_EXAMPLES_DIR "/musterstrasse.json"), QString());
+    QVERIFY(findingsOf(&planner).contains("Note: userband 4: free"));
+    Plan before;
+    QString problem;
+    QVERIFY(planner.currentPlan(before, problem));
+
+    QTemporaryDir folder;
+    const QString path = folder.filePath("plan.json");
+    QCOMPARE(planner.saveFile(path), QString());
+    const Plan read = readPlanFile(filePath(path));
+    QCOMPARE(planJson(read), planJson(before));
+    PlanWindow again;
+    QCOMPARE(again.openFile(path), QString());
+    Plan after;
+    QVERIFY(again.currentPlan(after, problem));
+    QCOMPARE(planJson(after), planJson(before));
+
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(folder.filePath("sheet.pdf"));
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setFullPage(true);
+    QCOMPARE(planner.printSheet(printer), QString());
+    QProcess text;
+    text.start("pdftotext", {"-layout", folder.filePath("sheet.pdf"), "-"});
+    QVERIFY(text.waitForFinished());
+    const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+    QVERIFY2(printed.contains("Musterstraße 5, Haus B") && printed.contains("Wohnzimmer") &&
+                 printed.contains("E0 10 5C 29 63 PIN"),
+             qPrintable(printed.left(400)));
+    QCOMPARE(planner.exportPdf(folder.filePath("export.pdf")), QString());
+    QVERIFY(QFileInfo(folder.filePath("export.pdf")).size() > 1000);
 }
 
 QTEST_MAIN(TestWorkbench)
