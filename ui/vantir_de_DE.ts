@@ -415,6 +415,217 @@ All rights reserved.</source>
         <source>Ctrl+O</source>
         <translation>Ctrl+O</translation>
     </message>
+    <message>
+        <source>Plan an &amp;installation...</source>
+        <translation>&amp;Anlage planen...</translation>
+    </message>
+    <message>
+        <source>Ctrl+P</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PlanWindow</name>
+    <message>
+        <source>Plan an installation</source>
+        <translation>Anlage planen</translation>
+    </message>
+    <message>
+        <source>The unit&apos;s userband frequencies in MHz, by number from 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List &amp;1</source>
+        <translation>Liste &amp;1</translation>
+    </message>
+    <message>
+        <source>List &amp;2</source>
+        <translation>Liste &amp;2</translation>
+    </message>
+    <message>
+        <source>not given</source>
+        <translation>nicht angegeben</translation>
+    </message>
+    <message>
+        <source>Labels of the positions used, e.g. A 19.2° E; B 13.0° E</source>
+        <translation>Namen der benutzten Positionen, z. B. A 19.2° E; B 13.0° E</translation>
+    </message>
+    <message>
+        <source>As installers write them: 11493H, B 12188V, 5 12188V</source>
+        <translation>Wie Installateure sie schreiben: 11493H, B 12188V, 5 12188V</translation>
+    </message>
+    <message>
+        <source>&amp;Installation:</source>
+        <translation>&amp;Anlage:</translation>
+    </message>
+    <message>
+        <source>&amp;Unit&apos;s standard:</source>
+        <translation>&amp;Norm der Einheit:</translation>
+    </message>
+    <message>
+        <source>User&amp;bands (MHz):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Band&amp;width:</source>
+        <translation>&amp;Bandbreite:</translation>
+    </message>
+    <message>
+        <source>&amp;Positions:</source>
+        <translation>&amp;Positionen:</translation>
+    </message>
+    <message>
+        <source>&amp;Transponders:</source>
+        <translation>&amp;Transponder:</translation>
+    </message>
+    <message>
+        <source>Receiver</source>
+        <translation>Receiver</translation>
+    </message>
+    <message>
+        <source>Userband</source>
+        <translation>Userband</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Norm</translation>
+    </message>
+    <message>
+        <source>PIN</source>
+        <translation>PIN</translation>
+    </message>
+    <message>
+        <source>Standard: empty for the unit&apos;s; PIN: empty for none</source>
+        <translation>Norm: leer für die der Einheit; PIN: leer für keine</translation>
+    </message>
+    <message>
+        <source>&amp;Add a receiver</source>
+        <translation>Receiver &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>Receivers:</source>
+        <translation>Receiver:</translation>
+    </message>
+    <message>
+        <source>Checks:</source>
+        <translation>Prüfungen:</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>Ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Speichern...</translation>
+    </message>
+    <message>
+        <source>P&amp;rint...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>&amp;Export PDF...</source>
+        <translation>PDF e&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>Receiver %1</source>
+        <translation>Receiver %1</translation>
+    </message>
+    <message>
+        <source>Userbands: %1 is not a frequency in MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Userbands: give 1 to %1 frequencies</source>
+        <translation>Userbands: 1 bis %1 Frequenzen angeben</translation>
+    </message>
+    <message>
+        <source>Positions: %1 does not start with A to D or 5 to 64</source>
+        <translation>Positionen: %1 beginnt nicht mit A bis D oder 5 bis 64</translation>
+    </message>
+    <message>
+        <source>Transponders: %1 is not one; write 11493H, B 12188V or 5 12188V</source>
+        <translation>Transponder: %1 ist keiner; 11493H, B 12188V oder 5 12188V schreiben</translation>
+    </message>
+    <message>
+        <source>Receiver %1: its userband is not a number</source>
+        <translation>Receiver %1: sein Userband ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>Receiver %1: write EN 50494 or EN 50607, or nothing for the unit&apos;s</source>
+        <translation>Receiver %1: EN 50494 oder EN 50607 schreiben, oder nichts für die Norm der Einheit</translation>
+    </message>
+    <message>
+        <source>Receiver %1: its PIN is not a number</source>
+        <translation>Receiver %1: seine PIN ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>Error: %1: %2</source>
+        <translation>Fehler: %1: %2</translation>
+    </message>
+    <message>
+        <source>Note: %1: %2</source>
+        <translation>Hinweis: %1: %2</translation>
+    </message>
+    <message>
+        <source>Every check holds.</source>
+        <translation>Jede Prüfung besteht.</translation>
+    </message>
+    <message>
+        <source>the sheet could not be made</source>
+        <translation>das Blatt ließ sich nicht erzeugen</translation>
+    </message>
+    <message>
+        <source>Open a plan</source>
+        <translation>Plan öffnen</translation>
+    </message>
+    <message>
+        <source>Plans (*.json);;All files (*)</source>
+        <translation>Pläne (*.json);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Not a plan</source>
+        <translation>Kein Plan</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Save the plan</source>
+        <translation>Plan speichern</translation>
+    </message>
+    <message>
+        <source>Plans (*.json)</source>
+        <translation>Pläne (*.json)</translation>
+    </message>
+    <message>
+        <source>Not saved</source>
+        <translation>Nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 ließ sich nicht schreiben: %2</translation>
+    </message>
+    <message>
+        <source>Export the sheet as PDF</source>
+        <translation>Blatt als PDF exportieren</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>the printer cannot be used</source>
+        <translation>der Drucker lässt sich nicht benutzen</translation>
+    </message>
+    <message>
+        <source>Nothing to print</source>
+        <translation>Nichts zu drucken</translation>
+    </message>
 </context>
 <context>
     <name>ReadCommandWindow</name>
