@@ -71,7 +71,8 @@ ReadCommandWindow::ReadCommandWindow(std::function<QString(const DecodedCommand 
     connect(buttons, &QDialogButtonBox::rejected, this, &QWidget::close);
     explain();
     const int line = fontMetrics().height();
-    resize(34 * line, 24 * line);
+    fields->verticalHeader()->setDefaultSectionSize(line + line / 2);
+    resize(36 * line, 30 * line);
 }
 
 void ReadCommandWindow::explain()

@@ -89,7 +89,7 @@ ReadRecordingWindow::ReadRecordingWindow(std::function<QString(const DecodedComm
     applyButton->setObjectName(QStringLiteral("pushButtonApply"));
     applyButton->setEnabled(false);
     layout->addWidget(status);
-    layout->addWidget(list, 2);
+    layout->addWidget(list, 1);
     layout->addWidget(picture, 1);
     layout->addWidget(buttons);
     connect(openButton, &QPushButton::clicked, this, &ReadRecordingWindow::chooseFile);
@@ -192,11 +192,11 @@ void ReadRecordingWindow::showResults(const QString &path,
     if (!problem.isEmpty())
         status->setText(tr("%1 cannot be read: %2").arg(name, problem));
     else if (cancelled)
-        status->setText(
-            tr("Reading %1 was cancelled; %n message(s) found before.", "", int(messages.size()))
-                .arg(name));
+        status->setText(tr("Reading %1 was cancelled; messages found before: %2")
+                            .arg(name)
+                            .arg(messages.size()));
     else
-        status->setText(tr("%n message(s) in %1.", "", int(messages.size())).arg(name));
+        status->setText(tr("Messages in %1: %2").arg(name).arg(messages.size()));
     list->setRowCount(int(messages.size()));
     for (int row = 0; row < int(messages.size()); ++row) {
         const linesignal::Message &m = messages[std::size_t(row)];

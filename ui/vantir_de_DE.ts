@@ -796,20 +796,6 @@ All rights reserved.</source>
         <source>%1 cannot be read: %2</source>
         <translation>%1 lässt sich nicht lesen: %2</translation>
     </message>
-    <message numerus="yes">
-        <source>Reading %1 was cancelled; %n message(s) found before.</source>
-        <translation>
-            <numerusform>Lesen von %1 abgebrochen; %n Nachricht zuvor gefunden.</numerusform>
-            <numerusform>Lesen von %1 abgebrochen; %n Nachrichten zuvor gefunden.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n message(s) in %1.</source>
-        <translation>
-            <numerusform>%n Nachricht in %1.</numerusform>
-            <numerusform>%n Nachrichten in %1.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>not read: damaged</source>
         <translation>nicht gelesen: beschädigt</translation>
@@ -829,6 +815,14 @@ All rights reserved.</source>
     <message>
         <source>Shown in the main window.</source>
         <translation>Im Hauptfenster gezeigt.</translation>
+    </message>
+    <message>
+        <source>Reading %1 was cancelled; messages found before: %2</source>
+        <translation>Lesen von %1 abgebrochen; zuvor gefundene Nachrichten: %2</translation>
+    </message>
+    <message>
+        <source>Messages in %1: %2</source>
+        <translation>Nachrichten in %1: %2</translation>
     </message>
 </context>
 </TS>
