@@ -127,7 +127,9 @@ QSize MainWindow::wholeSize() const
     const QSize inputs = scroller->widget()->minimumSizeHint();
     const QSize column = ui->verticalLayoutWidget->minimumSizeHint();
     const QSize around = minimumSizeHint() - column;
-    return QSize(around.width() + std::max(column.width(), inputs.width()),
+    // The commands' rows side by side with their labels where they can.
+    const int rows = ui->formLayout->sizeHint().width();
+    return QSize(around.width() + std::max({column.width(), inputs.width(), rows}),
                  around.height() + column.height() - scroller->minimumSizeHint().height() +
                      inputs.height());
 }

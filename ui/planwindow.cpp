@@ -121,7 +121,9 @@ PlanWindow::PlanWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     auto *form = new QFormLayout;
     form->addRow(tr("&Installation:"), title);
     form->addRow(tr("&Unit's standard:"), standard);
-    form->addRow(tr("User&bands (MHz):"), unitRow);
+    auto *userbandsLabel = new QLabel(tr("User&bands (MHz):"), this);
+    userbandsLabel->setBuddy(userbands);
+    form->addRow(userbandsLabel, unitRow);
     form->addRow(tr("Band&width:"), bandwidth);
     form->addRow(tr("&Positions:"), positions);
     form->addRow(tr("&Transponders:"), transponders);
