@@ -8,6 +8,7 @@
 #include "shown.h"
 #include "transponder.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -323,6 +324,17 @@ QByteArray planJson(const Plan &plan)
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
+namespace {
+
+// The checks' words, which a catalogue installed in the window translates;
+// the tool installs none and prints them as they are.
+QString text(const char *source)
+{
+    return QCoreApplication::translate("Plan", source);
+}
+
+} // namespace
+
 QVector<Finding> checkPlan(const Plan &plan)
 {
     QVector<Finding> findings;
@@ -335,14 +347,15 @@ QVector<Finding> checkPlan(const Plan &plan)
         const int f = plan.userbands[i];
         if (f < bands::kUserbandFrequencyMin || f > bands::kUserbandFrequencyMax)
             add(Finding::UserbandFrequency, {}, {i + 1},
-                QStringLiteral("%1 MHz is outside %2..%3 MHz")
+                text(QT_TRANSLATE_NOOP("Plan", "%1 MHz is outside %2..%3 MHz"))
                     .arg(f)
                     .arg(bands::kUserbandFrequencyMin)
                     .arg(bands::kUserbandFrequencyMax));
         for (int j = i + 1; j < count && plan.bandwidth > 0; ++j) {
             if (std::abs(qint64(plan.userbands[j]) - f) < plan.bandwidth)
                 add(Finding::UserbandsTooClose, {}, {i + 1, j + 1},
-                    QStringLiteral("%1 and %2 MHz are closer than the %3 MHz bandwidth")
+                    text(QT_TRANSLATE_NOOP("Plan",
+                                           "%1 and %2 MHz are closer than the %3 MHz bandwidth"))
                         .arg(f)
                         .arg(plan.userbands[j])
                         .arg(plan.bandwidth));
@@ -367,26 +380,27 @@ QVector<Finding> checkPlan(const Plan &plan)
         anyEn50607 = anyEn50607 || !en50494;
         if (!hasUserband(plan, r.userband))
             add(Finding::NoSuchUserband, {i}, {},
-                QStringLiteral("userband %1: the unit has userbands 1..%2")
+                text(QT_TRANSLATE_NOOP("Plan", "userband %1: the unit has userbands 1..%2"))
                     .arg(r.userband)
                     .arg(count));
         else
             onUserband[r.userband] << i;
         if (en50494 && r.userband > standardUserbands(Standard::En50494))
             add(Finding::UserbandBeyondStandard, {i}, {},
-                QStringLiteral("EN 50494 has userbands 1..%1, not %2")
+                text(QT_TRANSLATE_NOOP("Plan", "EN 50494 has userbands 1..%1, not %2"))
                     .arg(standardUserbands(Standard::En50494))
                     .arg(r.userband));
         if (en50494 && !farPositions.isEmpty())
             add(Finding::PositionBeyondStandard, {i}, {},
-                QStringLiteral("EN 50494 reaches positions A and B; the installation uses %1")
-                    .arg(farPositions.join(QLatin1String(" and "))));
+                text(QT_TRANSLATE_NOOP(
+                         "Plan", "EN 50494 reaches positions A and B; the installation uses %1"))
+                    .arg(farPositions.join(text(QT_TRANSLATE_NOOP("Plan", " and ")))));
         if (!en50494 && plan.standard == Standard::En50494)
             add(Finding::StandardBeyondUnit, {i}, {},
-                QStringLiteral("an EN 50607 receiver on an EN 50494 unit"));
+                text(QT_TRANSLATE_NOOP("Plan", "an EN 50607 receiver on an EN 50494 unit")));
         if (r.hasPin && (r.pin < bands::kPinMin || r.pin > bands::kPinMax))
             add(Finding::PinOutOfRange, {i}, {},
-                QStringLiteral("PIN %1 is outside %2..%3")
+                text(QT_TRANSLATE_NOOP("Plan", "PIN %1 is outside %2..%3"))
                     .arg(r.pin)
                     .arg(bands::kPinMin)
                     .arg(bands::kPinMax));
@@ -398,25 +412,27 @@ QVector<Finding> checkPlan(const Plan &plan)
         for (const int i : it.value())
             names << quoted(plan.receivers[i].name);
         add(Finding::SharedUserband, it.value(), {it.key()},
-            QStringLiteral("receivers %1 share it").arg(names.join(QLatin1String(" and "))));
+            text(QT_TRANSLATE_NOOP("Plan", "receivers %1 share it"))
+                .arg(names.join(text(QT_TRANSLATE_NOOP("Plan", " and ")))));
     }
 
     for (int n = 1; n <= count; ++n) {
         if (!onUserband.contains(n))
-            add(Finding::FreeUserband, {}, {n}, QStringLiteral("free"));
+            add(Finding::FreeUserband, {}, {n}, text(QT_TRANSLATE_NOOP("Plan", "free")));
     }
     for (int t = 0; t < plan.transponders.size(); ++t) {
         const Plan::Transponder &tp = plan.transponders[t];
         const int ifFrequency = bands::intermediateFrequency(tp.frequency, tp.lowBand);
         if (anyEn50607 && ifFrequency > kEn50607HighestExactIf)
-            findings.append({Finding::CappedIntermediateFrequency,
-                             {},
-                             {},
-                             {t},
-                             QStringLiteral("EN 50607 sends its intermediate frequency of %1 MHz "
-                                            "as %2 MHz")
-                                 .arg(ifFrequency)
-                                 .arg(kEn50607HighestExactIf)});
+            findings.append(
+                {Finding::CappedIntermediateFrequency,
+                 {},
+                 {},
+                 {t},
+                 text(QT_TRANSLATE_NOOP(
+                          "Plan", "EN 50607 sends its intermediate frequency of %1 MHz as %2 MHz"))
+                     .arg(ifFrequency)
+                     .arg(kEn50607HighestExactIf)});
     }
     return findings;
 }
@@ -425,18 +441,18 @@ QString findingSubject(const Plan &plan, const Finding &finding)
 {
     switch (finding.kind) {
     case Finding::UserbandsTooClose:
-        return QStringLiteral("userbands %1 and %2")
+        return text(QT_TRANSLATE_NOOP("Plan", "userbands %1 and %2"))
             .arg(finding.userbands.value(0))
             .arg(finding.userbands.value(1));
     case Finding::UserbandFrequency:
     case Finding::SharedUserband:
     case Finding::FreeUserband:
-        return QStringLiteral("userband %1").arg(finding.userbands.value(0));
+        return text(QT_TRANSLATE_NOOP("Plan", "userband %1")).arg(finding.userbands.value(0));
     case Finding::CappedIntermediateFrequency:
-        return QStringLiteral("transponder %1")
+        return text(QT_TRANSLATE_NOOP("Plan", "transponder %1"))
             .arg(transponderName(plan.transponders.value(finding.transponders.value(0))));
     default:
-        return QStringLiteral("receiver %1")
+        return text(QT_TRANSLATE_NOOP("Plan", "receiver %1"))
             .arg(quoted(plan.receivers.value(finding.receivers.value(0)).name));
     }
 }

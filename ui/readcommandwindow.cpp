@@ -29,6 +29,14 @@ const char *const kFieldNames[] = {
     QT_TRANSLATE_NOOP("ReadCommandWindow", "Configuration"),
     QT_TRANSLATE_NOOP("ReadCommandWindow", "Oscillator"),
     QT_TRANSLATE_NOOP("ReadCommandWindow", "PIN"),
+    // and the plain words among their values
+    QT_TRANSLATE_NOOP("ReadCommandWindow", "channel change"),
+    QT_TRANSLATE_NOOP("ReadCommandWindow", "switch-off"),
+    QT_TRANSLATE_NOOP("ReadCommandWindow", "horizontal"),
+    QT_TRANSLATE_NOOP("ReadCommandWindow", "vertical"),
+    QT_TRANSLATE_NOOP("ReadCommandWindow", "high"),
+    QT_TRANSLATE_NOOP("ReadCommandWindow", "low"),
+    QT_TRANSLATE_NOOP("ReadCommandWindow", "none"),
 };
 
 } // namespace
@@ -98,7 +106,7 @@ void ReadCommandWindow::explain()
             const int row = fields->rowCount();
             fields->insertRow(row);
             fields->setItem(row, 0, new QTableWidgetItem(tr(field.label.c_str())));
-            fields->setItem(row, 1, new QTableWidgetItem(QString::fromStdString(field.shown)));
+            fields->setItem(row, 1, new QTableWidgetItem(tr(field.shown.c_str())));
         }
         fields->resizeColumnToContents(0);
     }

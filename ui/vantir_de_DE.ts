@@ -425,6 +425,69 @@ All rights reserved.</source>
     </message>
 </context>
 <context>
+    <name>Plan</name>
+    <message>
+        <source>%1 MHz is outside %2..%3 MHz</source>
+        <translation>%1 MHz liegt außerhalb %2..%3 MHz</translation>
+    </message>
+    <message>
+        <source>%1 and %2 MHz are closer than the %3 MHz bandwidth</source>
+        <translation>%1 und %2 MHz liegen näher als die Bandbreite von %3 MHz</translation>
+    </message>
+    <message>
+        <source>userband %1: the unit has userbands 1..%2</source>
+        <translation>Userband %1: die Einheit hat die Userbands 1..%2</translation>
+    </message>
+    <message>
+        <source>EN 50494 has userbands 1..%1, not %2</source>
+        <translation>EN 50494 hat die Userbands 1..%1, nicht %2</translation>
+    </message>
+    <message>
+        <source>EN 50494 reaches positions A and B; the installation uses %1</source>
+        <translation>EN 50494 erreicht die Positionen A und B; die Anlage nutzt %1</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> und </translation>
+    </message>
+    <message>
+        <source>an EN 50607 receiver on an EN 50494 unit</source>
+        <translation>ein Receiver nach EN 50607 an einer Einheit nach EN 50494</translation>
+    </message>
+    <message>
+        <source>PIN %1 is outside %2..%3</source>
+        <translation>PIN %1 liegt außerhalb %2..%3</translation>
+    </message>
+    <message>
+        <source>receivers %1 share it</source>
+        <translation>die Receiver %1 teilen es</translation>
+    </message>
+    <message>
+        <source>free</source>
+        <translation>frei</translation>
+    </message>
+    <message>
+        <source>EN 50607 sends its intermediate frequency of %1 MHz as %2 MHz</source>
+        <translation>EN 50607 sendet seine Zwischenfrequenz von %1 MHz als %2 MHz</translation>
+    </message>
+    <message>
+        <source>userbands %1 and %2</source>
+        <translation>Userbands %1 und %2</translation>
+    </message>
+    <message>
+        <source>userband %1</source>
+        <translation>Userband %1</translation>
+    </message>
+    <message>
+        <source>transponder %1</source>
+        <translation>Transponder %1</translation>
+    </message>
+    <message>
+        <source>receiver %1</source>
+        <translation>Receiver %1</translation>
+    </message>
+</context>
+<context>
     <name>PlanWindow</name>
     <message>
         <source>Plan an installation</source>
@@ -736,6 +799,34 @@ All rights reserved.</source>
     <message>
         <source>The main window cannot show it: %1</source>
         <translation>Das Hauptfenster kann ihn nicht zeigen: %1</translation>
+    </message>
+    <message>
+        <source>channel change</source>
+        <translation>Kanalwechsel</translation>
+    </message>
+    <message>
+        <source>switch-off</source>
+        <translation>Abschalten</translation>
+    </message>
+    <message>
+        <source>horizontal</source>
+        <translation>horizontal</translation>
+    </message>
+    <message>
+        <source>vertical</source>
+        <translation>vertikal</translation>
+    </message>
+    <message>
+        <source>high</source>
+        <translation>High</translation>
+    </message>
+    <message>
+        <source>low</source>
+        <translation>Low</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,7 @@ private slots:
     void cancelledReadingLeavesTheWindowUsable();
     void plansThroughTheTable();
     void savesOpensAndPrintsAPlan();
+    void speaksGermanUnderTheGermanCatalogue();
 };
 
 void TestWorkbench::explainsAsItIsTyped_data()
@@ -343,6 +344,29 @@ void TestWorkbench::savesOpensAndPrintsAPlan()
              qPrintable(printed.left(400)));
     QCOMPARE(planner.exportPdf(folder.filePath("export.pdf")), QString());
     QVERIFY(QFileInfo(folder.filePath("export.pdf")).size() > 1000);
+}
+
+// The checks and the fields read back in German; what the tool prints
+// stays as it is, since it installs no catalogue.
+void TestWorkbench::speaksGermanUnderTheGermanCatalogue()
+{
+    QTranslator german;
+    QVERIFY(german.load(VANTIR_QM_PATH) && QCoreApplication::installTranslator(&german));
+    {
+        MainWindow window;
+        window.show();
+        QCOMPARE(window.findChild<QMenu *>("menuTools")->title(), QString("&Werkzeuge"));
+        PlanWindow planner;
+        planner.findChild<QPushButton *>("pushButtonAdd")->click();
+        QVERIFY2(findingsOf(&planner).contains("Hinweis: Userband 2: frei"),
+                 qPrintable(findingsOf(&planner).join(" / ")));
+        QWidget *reader = openReader(window);
+        QVERIFY(reader);
+        typeBytes(reader, "70 03 E8 01");
+        QVERIFY(shownFields(reader).contains("Polarisation: vertikal"));
+        QVERIFY(shownFields(reader).contains("Befehl: Kanalwechsel"));
+    }
+    QCoreApplication::removeTranslator(&german);
 }
 
 QTEST_MAIN(TestWorkbench)
