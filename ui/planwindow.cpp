@@ -417,30 +417,30 @@ void PlanWindow::chooseOpen()
                              tr("%1: %2").arg(QDir::toNativeSeparators(path), error));
 }
 
-void PlanWindow::chooseSave()
+// Asks for a name to save under and writes with `write`, saying why not.
+void PlanWindow::saveAs(const QString &caption, const QString &name, const QString &filter,
+                        QString (PlanWindow::*write)(const QString &) const)
 {
-    const QString path = QFileDialog::getSaveFileName(
-        this, tr("Save the plan"), QStringLiteral("plan.json"), tr("Plans (*.json)"));
+    const QString path = QFileDialog::getSaveFileName(this, caption, name, filter);
     if (path.isEmpty())
         return;
-    const QString error = saveFile(path);
+    const QString error = (this->*write)(path);
     if (!error.isEmpty())
         QMessageBox::warning(
             this, tr("Not saved"),
             tr("%1 could not be written: %2").arg(QDir::toNativeSeparators(path), error));
 }
 
+void PlanWindow::chooseSave()
+{
+    saveAs(tr("Save the plan"), QStringLiteral("plan.json"), tr("Plans (*.json)"),
+           &PlanWindow::saveFile);
+}
+
 void PlanWindow::choosePdf()
 {
-    const QString path = QFileDialog::getSaveFileName(
-        this, tr("Export the sheet as PDF"), QStringLiteral("sheet.pdf"), tr("PDF (*.pdf)"));
-    if (path.isEmpty())
-        return;
-    const QString error = exportPdf(path);
-    if (!error.isEmpty())
-        QMessageBox::warning(
-            this, tr("Not saved"),
-            tr("%1 could not be written: %2").arg(QDir::toNativeSeparators(path), error));
+    saveAs(tr("Export the sheet as PDF"), QStringLiteral("sheet.pdf"), tr("PDF (*.pdf)"),
+           &PlanWindow::exportPdf);
 }
 
 QString PlanWindow::printSheet(QPrinter &printer) const

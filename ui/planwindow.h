@@ -48,6 +48,9 @@ private slots:
     void print();
 
 private:
+    void saveAs(const QString &caption, const QString &name, const QString &filter,
+                QString (PlanWindow::*write)(const QString &) const);
+
     QLineEdit *title;
     QComboBox *standard;
     QLineEdit *userbands;
