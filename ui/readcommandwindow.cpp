@@ -2,13 +2,9 @@
 
 #include "hextext.h"
 
-#include <QDialogButtonBox>
+#include "ui_readcommandwindow.h"
+
 #include <QHeaderView>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTableWidget>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -43,56 +39,35 @@ const char *const kFieldNames[] = {
 
 ReadCommandWindow::ReadCommandWindow(std::function<QString(const DecodedCommand &)> applyTo,
                                      std::function<int()> userband, QWidget *parent)
-    : QWidget(parent, Qt::Window), apply(std::move(applyTo)), userbandFrequency(std::move(userband))
+    : QWidget(parent, Qt::Window), apply(std::move(applyTo)),
+      userbandFrequency(std::move(userband)), ui(new Ui_ReadCommandWindow)
 {
     setObjectName(QStringLiteral("readCommandWindow"));
-    setWindowTitle(tr("Read a command"));
-    auto *layout = new QVBoxLayout(this);
-    auto *label =
-        new QLabel(tr("&Bytes, as a receiver sent them (E0 10 5A 0C F6, 0x70,0x03, ...):"), this);
-    bytes = new QLineEdit(this);
-    bytes->setObjectName(QStringLiteral("lineEditBytes"));
-    bytes->setToolTip(tr("Paste, type or drop the command's bytes in hex"));
-    bytes->setClearButtonEnabled(true);
-    label->setBuddy(bytes);
-    problem = new QLabel(this);
-    problem->setObjectName(QStringLiteral("labelProblem"));
-    problem->setWordWrap(true);
-    fields = new QTableWidget(0, 2, this);
-    fields->setObjectName(QStringLiteral("tableFields"));
-    fields->setHorizontalHeaderLabels({tr("Field"), tr("Value")});
-    fields->horizontalHeader()->setStretchLastSection(true);
-    fields->verticalHeader()->hide();
-    fields->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    applyButton = buttons->addButton(tr("&Apply to the window"), QDialogButtonBox::ApplyRole);
-    applyButton->setObjectName(QStringLiteral("pushButtonApply"));
-    applyButton->setToolTip(tr("Show this channel change in the main window"));
-    layout->addWidget(label);
-    layout->addWidget(bytes);
-    layout->addWidget(problem);
-    layout->addWidget(fields, 1);
-    layout->addWidget(buttons);
-
-    connect(bytes, &QLineEdit::textChanged, this, &ReadCommandWindow::explain);
-    connect(applyButton, &QPushButton::clicked, this, &ReadCommandWindow::applyCommand);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QWidget::close);
-    explain();
+    ui->setupUi(this);
     const int line = fontMetrics().height();
-    fields->verticalHeader()->setDefaultSectionSize(line + line / 2);
+    ui->tableFields->verticalHeader()->setDefaultSectionSize(line + line / 2);
+    on_lineEditBytes_textChanged();
     resize(36 * line, 30 * line);
 }
 
-void ReadCommandWindow::explain()
+ReadCommandWindow::~ReadCommandWindow()
 {
+    delete ui;
+}
+
+void ReadCommandWindow::on_lineEditBytes_textChanged()
+{
+    QTableWidget *fields = ui->tableFields;
+    QLabel *problem = ui->labelProblem;
+    const QString typed = ui->lineEditBytes->text();
     fields->setRowCount(0);
     read = false;
     std::vector<std::uint8_t> frame;
     std::string error;
-    const std::string text = bytes->text().toStdString();
-    if (bytes->text().trimmed().isEmpty()) {
+    if (typed.trimmed().isEmpty()) {
         problem->setText(tr("No bytes yet."));
-    } else if (!parseHexText(text, frame, error) || !decodeCommand(frame, command, error)) {
+    } else if (!parseHexText(typed.toStdString(), frame, error) ||
+               !decodeCommand(frame, command, error)) {
         problem->setText(tr("Not a command: %1").arg(QString::fromStdString(error)));
     } else {
         read = true;
@@ -110,14 +85,14 @@ void ReadCommandWindow::explain()
         }
         fields->resizeColumnToContents(0);
     }
-    applyButton->setEnabled(read);
+    ui->pushButtonApply->setEnabled(read);
 }
 
-void ReadCommandWindow::applyCommand()
+void ReadCommandWindow::on_pushButtonApply_clicked()
 {
     if (!read)
         return;
     const QString why = apply(command);
-    problem->setText(why.isEmpty() ? tr("Shown in the main window.")
-                                   : tr("The main window cannot show it: %1").arg(why));
+    ui->labelProblem->setText(why.isEmpty() ? tr("Shown in the main window.")
+                                            : tr("The main window cannot show it: %1").arg(why));
 }

@@ -6,10 +6,7 @@
 
 #include <functional>
 
-class QLineEdit;
-class QLabel;
-class QPushButton;
-class QTableWidget;
+class Ui_ReadCommandWindow;
 
 // Reads a command pasted, typed or dropped in any form the tool's decode
 // takes, and explains it field by field as it is typed. Apply hands a
@@ -24,18 +21,17 @@ public:
     // an EN 50494 tuning word needs for the intermediate frequency.
     ReadCommandWindow(std::function<QString(const DecodedCommand &)> apply,
                       std::function<int()> userbandFrequency, QWidget *parent = nullptr);
+    ~ReadCommandWindow() override;
 
 private slots:
-    void explain();
-    void applyCommand();
+    // Connected by name when the form is built.
+    void on_lineEditBytes_textChanged();
+    void on_pushButtonApply_clicked();
 
 private:
     std::function<QString(const DecodedCommand &)> apply;
     std::function<int()> userbandFrequency;
-    QLineEdit *bytes;
-    QLabel *problem;
-    QTableWidget *fields;
-    QPushButton *applyButton;
+    Ui_ReadCommandWindow *ui;
     DecodedCommand command;
     bool read = false;
 };
