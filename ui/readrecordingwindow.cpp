@@ -3,99 +3,22 @@
 #include "capturefile.h"
 #include "files.h"
 #include "hextext.h"
-#include "signalpicture.h"
+#include "ui_readrecordingwindow.h"
 
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
-#include <QHeaderView>
 #include <QLabel>
-#include <QPainter>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QThread>
-#include <QVBoxLayout>
-
-namespace {
-
-// The selected message's line signal, drawn to fit.
-class SignalView : public QWidget
-{
-public:
-    explicit SignalView(QWidget *parent) : QWidget(parent)
-    {
-        setObjectName(QStringLiteral("signalView"));
-        setMinimumHeight(fontMetrics().height() * 8);
-    }
-
-    void setCommand(const std::vector<std::uint8_t> &bytes, const QString &title)
-    {
-        hasSignal = !bytes.empty();
-        if (hasSignal)
-            signal = linesignal::lineSignal({bytes});
-        heading = title;
-        update();
-    }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter painter(this);
-        painter.fillRect(rect(), Qt::white);
-        if (!hasSignal)
-            return;
-        const QSize size = signalPictureSize();
-        const double scale =
-            std::min(width() / double(size.width()), height() / double(size.height()));
-        painter.scale(scale, scale);
-        paintSignalPicture(painter, signal, heading);
-    }
-
-private:
-    linesignal::LineSignal signal;
-    QString heading;
-    bool hasSignal = false;
-};
-
-} // namespace
 
 ReadRecordingWindow::ReadRecordingWindow(std::function<QString(const DecodedCommand &)> applyTo,
                                          QWidget *parent)
-    : QWidget(parent, Qt::Window), apply(std::move(applyTo))
+    : QWidget(parent, Qt::Window), apply(std::move(applyTo)), ui(new Ui_ReadRecordingWindow)
 {
     setObjectName(QStringLiteral("readRecordingWindow"));
-    setWindowTitle(tr("Read a recording"));
-    setAcceptDrops(false);
-    auto *layout = new QVBoxLayout(this);
-    status = new QLabel(tr("Open a recording of the cable: a sound file or an oscilloscope's "
-                           "CSV export."),
-                        this);
-    status->setObjectName(QStringLiteral("labelStatus"));
-    status->setWordWrap(true);
-    list = new QTableWidget(0, 4, this);
-    list->setObjectName(QStringLiteral("tableMessages"));
-    list->setHorizontalHeaderLabels({tr("At"), tr("Bytes"), tr("Bits"), tr("Meaning")});
-    list->horizontalHeader()->setStretchLastSection(true);
-    list->verticalHeader()->hide();
-    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    picture = new SignalView(this);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    auto *openButton = buttons->addButton(tr("&Open..."), QDialogButtonBox::ActionRole);
-    openButton->setObjectName(QStringLiteral("pushButtonOpen"));
-    applyButton = buttons->addButton(tr("&Apply to the window"), QDialogButtonBox::ApplyRole);
-    applyButton->setObjectName(QStringLiteral("pushButtonApply"));
-    applyButton->setEnabled(false);
-    layout->addWidget(status);
-    layout->addWidget(list, 1);
-    layout->addWidget(picture, 1);
-    layout->addWidget(buttons);
-    connect(openButton, &QPushButton::clicked, this, &ReadRecordingWindow::chooseFile);
-    connect(applyButton, &QPushButton::clicked, this, &ReadRecordingWindow::applySelected);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QWidget::close);
-    connect(list, &QTableWidget::itemSelectionChanged, this, &ReadRecordingWindow::showSelected);
+    ui->setupUi(this);
     const int line = fontMetrics().height();
     resize(52 * line, 34 * line);
 }
@@ -103,6 +26,7 @@ ReadRecordingWindow::ReadRecordingWindow(std::function<QString(const DecodedComm
 ReadRecordingWindow::~ReadRecordingWindow()
 {
     stop();
+    delete ui;
 }
 
 bool ReadRecordingWindow::reading() const
@@ -120,6 +44,11 @@ void ReadRecordingWindow::stop()
     worker = nullptr;
 }
 
+void ReadRecordingWindow::on_pushButtonOpen_clicked()
+{
+    chooseFile();
+}
+
 void ReadRecordingWindow::chooseFile()
 {
     const QString path = QFileDialog::getOpenFileName(
@@ -132,10 +61,10 @@ void ReadRecordingWindow::chooseFile()
 void ReadRecordingWindow::open(const QString &path)
 {
     stop();
-    list->setRowCount(0);
+    ui->tableMessages->setRowCount(0);
     messages.clear();
-    static_cast<SignalView *>(picture)->setCommand({}, QString());
-    status->setText(tr("Reading %1...").arg(QDir::toNativeSeparators(path)));
+    ui->signalView->setCommand({}, QString());
+    ui->labelStatus->setText(tr("Reading %1...").arg(QDir::toNativeSeparators(path)));
     if (!progress) {
         progress = new QProgressDialog(tr("Reading the recording..."), tr("Cancel"), 0, 1000, this);
         progress->setObjectName(QStringLiteral("progressDialog"));
@@ -190,14 +119,14 @@ void ReadRecordingWindow::showResults(const QString &path,
     messages = found;
     const QString name = QDir::toNativeSeparators(path);
     if (!problem.isEmpty())
-        status->setText(tr("%1 cannot be read: %2").arg(name, problem));
+        ui->labelStatus->setText(tr("%1 cannot be read: %2").arg(name, problem));
     else if (cancelled)
-        status->setText(tr("Reading %1 was cancelled; messages found before: %2")
-                            .arg(name)
-                            .arg(messages.size()));
+        ui->labelStatus->setText(tr("Reading %1 was cancelled; messages found before: %2")
+                                     .arg(name)
+                                     .arg(messages.size()));
     else
-        status->setText(tr("Messages in %1: %2").arg(name).arg(messages.size()));
-    list->setRowCount(int(messages.size()));
+        ui->labelStatus->setText(tr("Messages in %1: %2").arg(name).arg(messages.size()));
+    ui->tableMessages->setRowCount(int(messages.size()));
     for (int row = 0; row < int(messages.size()); ++row) {
         const linesignal::Message &m = messages[std::size_t(row)];
         DecodedCommand command;
@@ -216,38 +145,38 @@ void ReadRecordingWindow::showResults(const QString &path,
             QString::fromStdString(bytesToHexText(m.bytes)).trimmed(),
             m.error.empty() ? tr("every bit held") : QString::fromStdString(m.error), meaning};
         for (int column = 0; column < cells.size(); ++column)
-            list->setItem(row, column, new QTableWidgetItem(cells[column]));
+            ui->tableMessages->setItem(row, column, new QTableWidgetItem(cells[column]));
     }
-    list->resizeColumnsToContents();
+    ui->tableMessages->resizeColumnsToContents();
     if (!messages.empty())
-        list->selectRow(0);
+        ui->tableMessages->selectRow(0);
     emit finished();
 }
 
-void ReadRecordingWindow::showSelected()
+void ReadRecordingWindow::on_tableMessages_itemSelectionChanged()
 {
-    const int row = list->currentRow();
+    const int row = ui->tableMessages->currentRow();
     const bool valid = row >= 0 && row < int(messages.size());
     const linesignal::Message *m = valid ? &messages[std::size_t(row)] : nullptr;
-    static_cast<SignalView *>(picture)->setCommand(
-        m && m->error.empty() ? m->bytes : std::vector<std::uint8_t>(),
-        m ? QString::fromStdString(bytesToHexText(m->bytes)).trimmed() : QString());
-    applyButton->setEnabled(m && m->error.empty());
+    ui->signalView->setCommand(m && m->error.empty() ? m->bytes : std::vector<std::uint8_t>(),
+                               m ? QString::fromStdString(bytesToHexText(m->bytes)).trimmed()
+                                 : QString());
+    ui->pushButtonApply->setEnabled(m && m->error.empty());
 }
 
-void ReadRecordingWindow::applySelected()
+void ReadRecordingWindow::on_pushButtonApply_clicked()
 {
-    const int row = list->currentRow();
+    const int row = ui->tableMessages->currentRow();
     if (row < 0 || row >= int(messages.size()))
         return;
     DecodedCommand command;
     std::string error;
     if (!decodeCommand(messages[std::size_t(row)].bytes, command, error)) {
-        status->setText(
+        ui->labelStatus->setText(
             tr("The main window cannot show it: %1").arg(QString::fromStdString(error)));
         return;
     }
     const QString why = apply(command);
-    status->setText(why.isEmpty() ? tr("Shown in the main window.")
-                                  : tr("The main window cannot show it: %1").arg(why));
+    ui->labelStatus->setText(why.isEmpty() ? tr("Shown in the main window.")
+                                           : tr("The main window cannot show it: %1").arg(why));
 }

@@ -10,11 +10,9 @@
 #include <memory>
 #include <vector>
 
-class QLabel;
 class QProgressDialog;
-class QPushButton;
-class QTableWidget;
 class QThread;
+class Ui_ReadRecordingWindow;
 
 // Reads the messages in a recording of the cable, off the user-interface
 // thread with progress and Cancel; lists them with their time, bytes,
@@ -38,10 +36,14 @@ signals:
     // A reading has ended, cancelled or not.
     void finished();
 
-private slots:
+public slots:
     void chooseFile();
-    void showSelected();
-    void applySelected();
+
+private slots:
+    // Connected by name when the form is built.
+    void on_pushButtonOpen_clicked();
+    void on_pushButtonApply_clicked();
+    void on_tableMessages_itemSelectionChanged();
 
 private:
     void stop();
@@ -49,10 +51,7 @@ private:
                      const QString &problem, bool cancelled);
 
     std::function<QString(const DecodedCommand &)> apply;
-    QLabel *status;
-    QTableWidget *list;
-    QWidget *picture;
-    QPushButton *applyButton;
+    Ui_ReadRecordingWindow *ui;
     QProgressDialog *progress = nullptr;
     QThread *worker = nullptr;
     std::shared_ptr<std::atomic<bool>> cancel;

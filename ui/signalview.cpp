@@ -1,0 +1,31 @@
+#include "signalview.h"
+
+#include "signalpicture.h"
+
+#include <QPainter>
+
+SignalView::SignalView(QWidget *parent) : QWidget(parent)
+{
+    setMinimumHeight(fontMetrics().height() * 8);
+}
+
+void SignalView::setCommand(const std::vector<std::uint8_t> &bytes, const QString &title)
+{
+    hasSignal = !bytes.empty();
+    if (hasSignal)
+        signal = linesignal::lineSignal({bytes});
+    heading = title;
+    update();
+}
+
+void SignalView::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    if (!hasSignal)
+        return;
+    const QSize size = signalPictureSize();
+    const double scale = std::min(width() / double(size.width()), height() / double(size.height()));
+    painter.scale(scale, scale);
+    paintSignalPicture(painter, signal, heading);
+}

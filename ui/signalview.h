@@ -1,0 +1,25 @@
+#pragma once
+
+#include "linesignal.h"
+
+#include <QWidget>
+
+// A command's line signal, drawn to fit the widget.
+class SignalView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit SignalView(QWidget *parent = nullptr);
+
+    // No bytes: nothing drawn.
+    void setCommand(const std::vector<std::uint8_t> &bytes, const QString &title);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    linesignal::LineSignal signal;
+    QString heading;
+    bool hasSignal = false;
+};
