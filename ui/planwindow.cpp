@@ -2,17 +2,14 @@
 
 #include "bands.h"
 #include "files.h"
+#include "openingsize.h"
 #include "sheet.h"
 #include "transponder.h"
+#include "ui_planwindow.h"
 
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
-#include <QFormLayout>
-#include <QHBoxLayout>
-#include <QHeaderView>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
@@ -22,9 +19,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSpinBox>
-#include <QSplitter>
 #include <QTableWidget>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -38,43 +33,6 @@ enum Column
 
 const QColor kMarked(250, 205, 200);
 
-// The sheet's first page, scaled to fit, as the plan stands.
-class SheetView : public QWidget
-{
-public:
-    explicit SheetView(QWidget *parent) : QWidget(parent)
-    {
-        setObjectName(QStringLiteral("sheetView"));
-        setMinimumSize(fontMetrics().height() * 16, fontMetrics().height() * 22);
-    }
-
-    void setSheet(std::unique_ptr<InstallationSheet> next)
-    {
-        shown = std::move(next);
-        update();
-    }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter painter(this);
-        painter.fillRect(rect(), palette().window());
-        if (!shown)
-            return;
-        const QSizeF page = InstallationSheet::pageSize();
-        const double scale = std::min(width() / page.width(), height() / page.height());
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.scale(scale, scale);
-        painter.fillRect(QRectF(QPointF(0, 0), page), Qt::white);
-        painter.setClipRect(QRectF(QPointF(0, 0), page));
-        // The first page only: later ones go below the clip.
-        shown->paint(painter, [&painter, page] { painter.translate(0, page.height() * 4); });
-    }
-
-private:
-    std::unique_ptr<InstallationSheet> shown;
-};
-
 QString numbers(const QVector<int> &values)
 {
     QStringList list;
@@ -85,112 +43,39 @@ QString numbers(const QVector<int> &values)
 
 } // namespace
 
-PlanWindow::PlanWindow(QWidget *parent) : QWidget(parent, Qt::Window)
+PlanWindow::PlanWindow(QWidget *parent) : QWidget(parent, Qt::Window), ui(new Ui_PlanWindow)
 {
     setObjectName(QStringLiteral("planWindow"));
-    setWindowTitle(tr("Plan an installation"));
-
-    title = new QLineEdit(this);
-    title->setObjectName(QStringLiteral("lineEditInstallation"));
-    standard = new QComboBox(this);
-    standard->setObjectName(QStringLiteral("comboBoxStandard"));
-    standard->addItems({QStringLiteral("EN 50607"), QStringLiteral("EN 50494")});
-    userbands = new QLineEdit(this);
-    userbands->setObjectName(QStringLiteral("lineEditUserbands"));
-    userbands->setToolTip(tr("The unit's userband frequencies in MHz, by number from 1"));
-    auto *list1 = new QPushButton(tr("List &1"), this);
-    list1->setObjectName(QStringLiteral("pushButtonList1"));
-    auto *list2 = new QPushButton(tr("List &2"), this);
-    list2->setObjectName(QStringLiteral("pushButtonList2"));
-    bandwidth = new QSpinBox(this);
-    bandwidth->setObjectName(QStringLiteral("spinBoxBandwidth"));
-    bandwidth->setRange(0, 1200);
-    bandwidth->setSuffix(QStringLiteral(" MHz"));
-    bandwidth->setSpecialValueText(tr("not given"));
-    positions = new QLineEdit(this);
-    positions->setObjectName(QStringLiteral("lineEditPositions"));
-    positions->setToolTip(tr("Labels of the positions used, e.g. A 19.2° E; B 13.0° E"));
-    transponders = new QLineEdit(this);
-    transponders->setObjectName(QStringLiteral("lineEditTransponders"));
-    transponders->setToolTip(tr("As installers write them: 11493H, B 12188V, 5 12188V"));
-
-    auto *unitRow = new QHBoxLayout;
-    unitRow->addWidget(userbands, 1);
-    unitRow->addWidget(list1);
-    unitRow->addWidget(list2);
-    auto *form = new QFormLayout;
-    form->addRow(tr("&Installation:"), title);
-    form->addRow(tr("&Unit's standard:"), standard);
-    auto *userbandsLabel = new QLabel(tr("User&bands (MHz):"), this);
-    userbandsLabel->setBuddy(userbands);
-    form->addRow(userbandsLabel, unitRow);
-    form->addRow(tr("Band&width:"), bandwidth);
-    form->addRow(tr("&Positions:"), positions);
-    form->addRow(tr("&Transponders:"), transponders);
-
-    receivers = new QTableWidget(0, 4, this);
-    receivers->setObjectName(QStringLiteral("tableReceivers"));
-    receivers->setHorizontalHeaderLabels(
-        {tr("Receiver"), tr("Userband"), tr("Standard"), tr("PIN")});
-    receivers->horizontalHeader()->setStretchLastSection(true);
-    receivers->setToolTip(tr("Standard: empty for the unit's; PIN: empty for none"));
-    auto *add = new QPushButton(tr("&Add a receiver"), this);
-    add->setObjectName(QStringLiteral("pushButtonAdd"));
-    auto *remove = new QPushButton(tr("&Remove"), this);
-    remove->setObjectName(QStringLiteral("pushButtonRemove"));
-    auto *receiverButtons = new QHBoxLayout;
-    receiverButtons->addWidget(add);
-    receiverButtons->addWidget(remove);
-    receiverButtons->addStretch();
-
-    findings = new QListWidget(this);
-    findings->setObjectName(QStringLiteral("listFindings"));
-    sheet = new SheetView(this);
-
-    auto *left = new QWidget(this);
-    auto *leftLayout = new QVBoxLayout(left);
-    leftLayout->setContentsMargins(0, 0, 0, 0);
-    leftLayout->addLayout(form);
-    leftLayout->addWidget(new QLabel(tr("Receivers:"), left));
-    leftLayout->addWidget(receivers, 2);
-    leftLayout->addLayout(receiverButtons);
-    leftLayout->addWidget(new QLabel(tr("Checks:"), left));
-    leftLayout->addWidget(findings, 1);
-    auto *splitter = new QSplitter(this);
-    splitter->addWidget(left);
-    splitter->addWidget(sheet);
-    splitter->setStretchFactor(0, 3);
-    splitter->setStretchFactor(1, 2);
-
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    auto *open = buttons->addButton(tr("&Open..."), QDialogButtonBox::ActionRole);
-    auto *save = buttons->addButton(tr("&Save..."), QDialogButtonBox::ActionRole);
-    auto *printButton = buttons->addButton(tr("P&rint..."), QDialogButtonBox::ActionRole);
-    auto *pdf = buttons->addButton(tr("&Export PDF..."), QDialogButtonBox::ActionRole);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(splitter, 1);
-    layout->addWidget(buttons);
-
-    connect(title, &QLineEdit::textChanged, this, &PlanWindow::check);
-    connect(standard, &QComboBox::currentTextChanged, this, &PlanWindow::check);
-    connect(userbands, &QLineEdit::textChanged, this, &PlanWindow::check);
-    connect(bandwidth, QOverload<int>::of(&QSpinBox::valueChanged), this, &PlanWindow::check);
-    connect(positions, &QLineEdit::textChanged, this, &PlanWindow::check);
-    connect(transponders, &QLineEdit::textChanged, this, &PlanWindow::check);
-    connect(receivers, &QTableWidget::itemChanged, this, &PlanWindow::check);
-    connect(add, &QPushButton::clicked, this, &PlanWindow::addReceiver);
-    connect(remove, &QPushButton::clicked, this, &PlanWindow::removeReceiver);
-    connect(list1, &QPushButton::clicked, this, [this] { fillPreset(1); });
-    connect(list2, &QPushButton::clicked, this, [this] { fillPreset(2); });
-    connect(open, &QPushButton::clicked, this, &PlanWindow::chooseOpen);
-    connect(save, &QPushButton::clicked, this, &PlanWindow::chooseSave);
-    connect(printButton, &QPushButton::clicked, this, &PlanWindow::print);
-    connect(pdf, &QPushButton::clicked, this, &PlanWindow::choosePdf);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QWidget::close);
-
+    ui->setupUi(this);
+    ui->splitter->setStretchFactor(0, 3);
+    ui->splitter->setStretchFactor(1, 2);
+    // Every edit checks the plan anew.
+    connect(ui->lineEditInstallation, &QLineEdit::textChanged, this, &PlanWindow::check);
+    connect(ui->comboBoxStandard, &QComboBox::currentTextChanged, this, &PlanWindow::check);
+    connect(ui->lineEditUserbands, &QLineEdit::textChanged, this, &PlanWindow::check);
+    connect(ui->spinBoxBandwidth, QOverload<int>::of(&QSpinBox::valueChanged), this,
+            &PlanWindow::check);
+    connect(ui->lineEditPositions, &QLineEdit::textChanged, this, &PlanWindow::check);
+    connect(ui->lineEditTransponders, &QLineEdit::textChanged, this, &PlanWindow::check);
+    connect(ui->tableReceivers, &QTableWidget::itemChanged, this, &PlanWindow::check);
     fillPreset(2);
     const int line = fontMetrics().height();
-    resize(64 * line, 40 * line);
+    resize(openingSize(this, QSize(64 * line, 40 * line)));
+}
+
+PlanWindow::~PlanWindow()
+{
+    delete ui;
+}
+
+void PlanWindow::on_pushButtonList1_clicked()
+{
+    fillPreset(1);
+}
+
+void PlanWindow::on_pushButtonList2_clicked()
+{
+    fillPreset(2);
 }
 
 void PlanWindow::fillPreset(int list)
@@ -198,39 +83,41 @@ void PlanWindow::fillPreset(int list)
     QStringList frequencies;
     for (int n = 1; n <= bands::kPresetLists[list - 1].count; ++n)
         frequencies << QString::number(bands::presetFrequency(list, n));
-    userbands->setText(frequencies.join(QLatin1String(", ")));
+    ui->lineEditUserbands->setText(frequencies.join(QLatin1String(", ")));
 }
 
-void PlanWindow::addReceiver()
+void PlanWindow::on_pushButtonAdd_clicked()
 {
-    const int row = receivers->rowCount();
+    const int row = ui->tableReceivers->rowCount();
     filling = true;
-    receivers->insertRow(row);
-    receivers->setItem(row, NameColumn, new QTableWidgetItem(tr("Receiver %1").arg(row + 1)));
-    receivers->setItem(row, UserbandColumn, new QTableWidgetItem(QString::number(row + 1)));
-    receivers->setItem(row, StandardColumn, new QTableWidgetItem);
-    receivers->setItem(row, PinColumn, new QTableWidgetItem);
+    ui->tableReceivers->insertRow(row);
+    ui->tableReceivers->setItem(row, NameColumn,
+                                new QTableWidgetItem(tr("Receiver %1").arg(row + 1)));
+    ui->tableReceivers->setItem(row, UserbandColumn,
+                                new QTableWidgetItem(QString::number(row + 1)));
+    ui->tableReceivers->setItem(row, StandardColumn, new QTableWidgetItem);
+    ui->tableReceivers->setItem(row, PinColumn, new QTableWidgetItem);
     filling = false;
-    receivers->setCurrentCell(row, NameColumn);
+    ui->tableReceivers->setCurrentCell(row, NameColumn);
     check();
 }
 
-void PlanWindow::removeReceiver()
+void PlanWindow::on_pushButtonRemove_clicked()
 {
-    const int row = receivers->currentRow();
+    const int row = ui->tableReceivers->currentRow();
     if (row >= 0)
-        receivers->removeRow(row);
+        ui->tableReceivers->removeRow(row);
     check();
 }
 
 bool PlanWindow::currentPlan(Plan &plan, QString &problem) const
 {
     Plan p;
-    p.installation = title->text().trimmed();
-    parseStandard(standard->currentText().toStdString(), p.standard);
-    p.bandwidth = bandwidth->value();
-    for (const QString &f : userbands->text().split(QRegularExpression(QStringLiteral("[,; ]+")),
-                                                    Qt::SkipEmptyParts)) {
+    p.installation = ui->lineEditInstallation->text().trimmed();
+    parseStandard(ui->comboBoxStandard->currentText().toStdString(), p.standard);
+    p.bandwidth = ui->spinBoxBandwidth->value();
+    for (const QString &f : ui->lineEditUserbands->text().split(
+             QRegularExpression(QStringLiteral("[,; ]+")), Qt::SkipEmptyParts)) {
         bool ok = false;
         p.userbands << f.toInt(&ok);
         if (!ok) {
@@ -242,7 +129,8 @@ bool PlanWindow::currentPlan(Plan &plan, QString &problem) const
         problem = tr("Userbands: give 1 to %1 frequencies").arg(kPlanMaxUserbands);
         return false;
     }
-    for (const QString &entry : positions->text().split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+    for (const QString &entry :
+         ui->lineEditPositions->text().split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         const QString trimmed = entry.trimmed();
         const int position =
             positionFromName(trimmed.section(QLatin1Char(' '), 0, 0).toStdString());
@@ -252,7 +140,7 @@ bool PlanWindow::currentPlan(Plan &plan, QString &problem) const
         }
         p.positions.insert(position, trimmed.section(QLatin1Char(' '), 1).trimmed());
     }
-    for (const QString &entry : transponders->text().split(
+    for (const QString &entry : ui->lineEditTransponders->text().split(
              QRegularExpression(QStringLiteral("[,;]")), Qt::SkipEmptyParts)) {
         TransponderNotation notation;
         Plan::Transponder t;
@@ -269,9 +157,9 @@ bool PlanWindow::currentPlan(Plan &plan, QString &problem) const
         t.lowBand = t.frequency < bands::kHighBandMin;
         p.transponders << t;
     }
-    for (int row = 0; row < receivers->rowCount(); ++row) {
+    for (int row = 0; row < ui->tableReceivers->rowCount(); ++row) {
         const auto cell = [this, row](int column) {
-            const QTableWidgetItem *item = receivers->item(row, column);
+            const QTableWidgetItem *item = ui->tableReceivers->item(row, column);
             return item ? item->text().trimmed() : QString();
         };
         Plan::Receiver r;
@@ -305,13 +193,13 @@ void PlanWindow::check()
 {
     if (filling)
         return;
-    findings->clear();
+    ui->listFindings->clear();
     Plan plan;
     QString problem;
     QVector<int> marked;
     if (!currentPlan(plan, problem)) {
-        findings->addItem(problem);
-        static_cast<SheetView *>(sheet)->setSheet(nullptr);
+        ui->listFindings->addItem(problem);
+        ui->sheetView->setSheet(nullptr);
     } else {
         const QVector<Finding> found = checkPlan(plan);
         for (const Finding &f : found) {
@@ -322,18 +210,18 @@ void PlanWindow::check()
                 item->setBackground(kMarked);
                 marked << f.receivers;
             }
-            findings->addItem(item);
+            ui->listFindings->addItem(item);
         }
         if (found.isEmpty())
-            findings->addItem(tr("Every check holds."));
-        static_cast<SheetView *>(sheet)->setSheet(
+            ui->listFindings->addItem(tr("Every check holds."));
+        ui->sheetView->setSheet(
             std::make_unique<InstallationSheet>(plan, found, planTable(plan), false));
     }
     // The receivers the errors concern.
     filling = true;
-    for (int row = 0; row < receivers->rowCount(); ++row) {
-        for (int column = 0; column < receivers->columnCount(); ++column) {
-            if (QTableWidgetItem *item = receivers->item(row, column))
+    for (int row = 0; row < ui->tableReceivers->rowCount(); ++row) {
+        for (int column = 0; column < ui->tableReceivers->columnCount(); ++column) {
+            if (QTableWidgetItem *item = ui->tableReceivers->item(row, column))
                 item->setBackground(marked.contains(row) ? QBrush(kMarked) : QBrush());
         }
     }
@@ -343,31 +231,32 @@ void PlanWindow::check()
 void PlanWindow::setPlan(const Plan &plan)
 {
     filling = true;
-    title->setText(plan.installation);
-    standard->setCurrentText(QString::fromLatin1(standardName(plan.standard)));
-    userbands->setText(numbers(plan.userbands));
-    bandwidth->setValue(plan.bandwidth);
+    ui->lineEditInstallation->setText(plan.installation);
+    ui->comboBoxStandard->setCurrentText(QString::fromLatin1(standardName(plan.standard)));
+    ui->lineEditUserbands->setText(numbers(plan.userbands));
+    ui->spinBoxBandwidth->setValue(plan.bandwidth);
     QStringList labels;
     for (auto it = plan.positions.begin(); it != plan.positions.end(); ++it)
         labels << QString::fromStdString(positionName(it.key())) + QLatin1Char(' ') + it.value();
-    positions->setText(labels.join(QLatin1String("; ")));
+    ui->lineEditPositions->setText(labels.join(QLatin1String("; ")));
     QStringList names;
     for (const Plan::Transponder &t : plan.transponders)
         names << (t.position == 0 ? transponderName(t).mid(2) : transponderName(t));
-    transponders->setText(names.join(QLatin1String(", ")));
-    receivers->setRowCount(0);
+    ui->lineEditTransponders->setText(names.join(QLatin1String(", ")));
+    ui->tableReceivers->setRowCount(0);
     for (const Plan::Receiver &r : plan.receivers) {
-        const int row = receivers->rowCount();
-        receivers->insertRow(row);
-        receivers->setItem(row, NameColumn, new QTableWidgetItem(r.name));
-        receivers->setItem(row, UserbandColumn, new QTableWidgetItem(QString::number(r.userband)));
-        receivers->setItem(
+        const int row = ui->tableReceivers->rowCount();
+        ui->tableReceivers->insertRow(row);
+        ui->tableReceivers->setItem(row, NameColumn, new QTableWidgetItem(r.name));
+        ui->tableReceivers->setItem(row, UserbandColumn,
+                                    new QTableWidgetItem(QString::number(r.userband)));
+        ui->tableReceivers->setItem(
             row, StandardColumn,
             new QTableWidgetItem(r.standard == plan.standard
                                      ? QString()
                                      : QString::fromLatin1(standardName(r.standard))));
-        receivers->setItem(row, PinColumn,
-                           new QTableWidgetItem(r.hasPin ? QString::number(r.pin) : QString()));
+        ui->tableReceivers->setItem(
+            row, PinColumn, new QTableWidgetItem(r.hasPin ? QString::number(r.pin) : QString()));
     }
     filling = false;
     check();
@@ -405,7 +294,7 @@ QString PlanWindow::exportPdf(const QString &path) const
                                 : ::saveFile(filePath(path), file.bytes);
 }
 
-void PlanWindow::chooseOpen()
+void PlanWindow::on_pushButtonOpen_clicked()
 {
     const QString path = QFileDialog::getOpenFileName(this, tr("Open a plan"), QString(),
                                                       tr("Plans (*.json);;All files (*)"));
@@ -431,13 +320,13 @@ void PlanWindow::saveAs(const QString &caption, const QString &name, const QStri
             tr("%1 could not be written: %2").arg(QDir::toNativeSeparators(path), error));
 }
 
-void PlanWindow::chooseSave()
+void PlanWindow::on_pushButtonSave_clicked()
 {
     saveAs(tr("Save the plan"), QStringLiteral("plan.json"), tr("Plans (*.json)"),
            &PlanWindow::saveFile);
 }
 
-void PlanWindow::choosePdf()
+void PlanWindow::on_pushButtonPdf_clicked()
 {
     saveAs(tr("Export the sheet as PDF"), QStringLiteral("sheet.pdf"), tr("PDF (*.pdf)"),
            &PlanWindow::exportPdf);
@@ -460,7 +349,7 @@ QString PlanWindow::printSheet(QPrinter &printer) const
     return QString();
 }
 
-void PlanWindow::print()
+void PlanWindow::on_pushButtonPrint_clicked()
 {
     Plan plan;
     QString problem;

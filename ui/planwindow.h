@@ -4,13 +4,8 @@
 
 #include <QWidget>
 
-class QComboBox;
 class QPrinter;
-class QLabel;
-class QLineEdit;
-class QListWidget;
-class QSpinBox;
-class QTableWidget;
+class Ui_PlanWindow;
 
 // Edits the plan of a whole installation, the same file `vantir-cli plan`
 // reads: the unit, the receivers, the positions and the transponders. The
@@ -24,6 +19,7 @@ class PlanWindow : public QWidget
 
 public:
     explicit PlanWindow(QWidget *parent = nullptr);
+    ~PlanWindow() override;
 
     // The plan as the fields give it, or why they do not make one.
     bool currentPlan(Plan &plan, QString &problem) const;
@@ -39,26 +35,22 @@ public:
 
 private slots:
     void check();
-    void addReceiver();
-    void removeReceiver();
-    void fillPreset(int list);
-    void chooseOpen();
-    void chooseSave();
-    void choosePdf();
-    void print();
+    // Connected by name when the form is built.
+    void on_pushButtonAdd_clicked();
+    void on_pushButtonRemove_clicked();
+    void on_pushButtonList1_clicked();
+    void on_pushButtonList2_clicked();
+    void on_pushButtonOpen_clicked();
+    void on_pushButtonSave_clicked();
+    void on_pushButtonPdf_clicked();
+    void on_pushButtonPrint_clicked();
 
 private:
     void saveAs(const QString &caption, const QString &name, const QString &filter,
                 QString (PlanWindow::*write)(const QString &) const);
 
-    QLineEdit *title;
-    QComboBox *standard;
-    QLineEdit *userbands;
-    QSpinBox *bandwidth;
-    QLineEdit *positions;
-    QLineEdit *transponders;
-    QTableWidget *receivers;
-    QListWidget *findings;
-    QWidget *sheet;
+    void fillPreset(int list);
+
+    Ui_PlanWindow *ui;
     bool filling = false;
 };

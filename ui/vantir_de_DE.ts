@@ -689,6 +689,10 @@ All rights reserved.</source>
         <source>Nothing to print</source>
         <translation>Nichts zu drucken</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
 </context>
 <context>
     <name>ReadCommandWindow</name>
@@ -828,6 +832,10 @@ All rights reserved.</source>
         <source>none</source>
         <translation>keine</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
 </context>
 <context>
     <name>ReadRecordingWindow</name>
@@ -914,6 +922,10 @@ All rights reserved.</source>
     <message>
         <source>Messages in %1: %2</source>
         <translation>Nachrichten in %1: %2</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 </TS>
