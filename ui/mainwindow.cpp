@@ -6,6 +6,7 @@
 #include "files.h"
 #include "hextext.h"
 #include "linesignal.h"
+#include "openingsize.h"
 #include "planwindow.h"
 #include "readcommandwindow.h"
 #include "readrecordingwindow.h"
@@ -368,7 +369,7 @@ void MainWindow::on_action_Inhalt_triggered()
         auto *layout = new QVBoxLayout(help);
         layout->addWidget(browser);
         const int line = help->fontMetrics().height();
-        help->resize(40 * line, 36 * line);
+        help->resize(openingSize(help, QSize(40 * line, 36 * line)));
     }
     help->show();
     help->raise();

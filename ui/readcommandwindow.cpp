@@ -1,6 +1,7 @@
 #include "readcommandwindow.h"
 
 #include "hextext.h"
+#include "openingsize.h"
 
 #include "ui_readcommandwindow.h"
 
@@ -47,7 +48,7 @@ ReadCommandWindow::ReadCommandWindow(std::function<QString(const DecodedCommand 
     const int line = fontMetrics().height();
     ui->tableFields->verticalHeader()->setDefaultSectionSize(line + line / 2);
     on_lineEditBytes_textChanged();
-    resize(36 * line, 30 * line);
+    resize(openingSize(this, QSize(36 * line, 30 * line)));
 }
 
 ReadCommandWindow::~ReadCommandWindow()

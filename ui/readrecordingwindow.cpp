@@ -3,6 +3,7 @@
 #include "capturefile.h"
 #include "files.h"
 #include "hextext.h"
+#include "openingsize.h"
 #include "ui_readrecordingwindow.h"
 
 #include <QDir>
@@ -20,7 +21,7 @@ ReadRecordingWindow::ReadRecordingWindow(std::function<QString(const DecodedComm
     setObjectName(QStringLiteral("readRecordingWindow"));
     ui->setupUi(this);
     const int line = fontMetrics().height();
-    resize(52 * line, 34 * line);
+    resize(openingSize(this, QSize(52 * line, 34 * line)));
 }
 
 ReadRecordingWindow::~ReadRecordingWindow()
