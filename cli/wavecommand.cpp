@@ -121,8 +121,8 @@ CliResult runWave(const QStringList &arguments)
     QByteArray bytes;
     QString error;
     if (suffix == QLatin1String("wav") || suffix == QLatin1String("csv")) {
-        bytes = QByteArray::fromStdString(lineSignalFile(
-            signal, suffix == QLatin1String("csv"), sampleRate, parser.isSet("supply")));
+        bytes = QByteArray::fromStdString(lineSignalFile(signal, suffix == QLatin1String("csv"),
+                                                         sampleRate, parser.isSet("supply")));
     } else if (const PictureCalls *pictures = pictureModule(&error)) {
         const QString title = QStringLiteral("%1 %2 %3")
                                   .arg(QLatin1String(standardName(standard)),
