@@ -162,22 +162,14 @@ QVector<int> userbands(const QJsonValue &value, const QString &path)
     return frequencies;
 }
 
-// "11493H", "B 12188V": the position is A when none is written, and the
-// band follows the frequency.
 Plan::Transponder transponder(const QJsonValue &value, const QString &path)
 {
     Plan::Transponder t;
-    t.text = text(value, path);
-    TransponderNotation notation;
-    if (!parseTransponder(t.text.toStdString(), notation))
+    if (!transponderFromText(text(value, path), t))
         wrong(path, QStringLiteral("%1 is not a transponder; write it as 11493H, B 12188V or "
                                    "5 12188V")
                         .arg(quoted(t.text)));
-    t.position = std::max(notation.position, 0);
-    t.frequency = notation.frequency;
-    t.vertical = notation.vertical;
-    t.lowBand = t.frequency < bands::kHighBandMin;
-    if (t.frequency < bands::kLowBandMin || t.frequency > bands::kHighBandMax)
+    if (!inBands(t))
         wrong(path, QStringLiteral("%1 MHz is outside both bands (%2..%3 MHz)")
                         .arg(t.frequency)
                         .arg(bands::kLowBandMin)
@@ -186,6 +178,25 @@ Plan::Transponder transponder(const QJsonValue &value, const QString &path)
 }
 
 } // namespace
+
+bool transponderFromText(const QString &text, Plan::Transponder &transponder)
+{
+    TransponderNotation notation;
+    transponder.text = text;
+    if (!parseTransponder(text.toStdString(), notation))
+        return false;
+    transponder.position = std::max(notation.position, 0);
+    transponder.frequency = notation.frequency;
+    transponder.vertical = notation.vertical;
+    transponder.lowBand = transponder.frequency < bands::kHighBandMin;
+    return true;
+}
+
+bool inBands(const Plan::Transponder &transponder)
+{
+    return transponder.frequency >= bands::kLowBandMin &&
+           transponder.frequency <= bands::kHighBandMax;
+}
 
 QString transponderName(const Plan::Transponder &t)
 {

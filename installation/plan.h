@@ -116,5 +116,13 @@ QVector<PlanRow> planTable(const Plan &plan);
 // Whether the unit has a userband of this number.
 bool hasUserband(const Plan &plan, int userband);
 
+// Reads "11493H", "B 12188V" or "5 12188V": the position is A when none is
+// written, and the band follows the frequency. False when the text is none of
+// these; the text is kept either way, for the message.
+bool transponderFromText(const QString &text, Plan::Transponder &transponder);
+
+// Whether the frequency lies in the low or the high band.
+bool inBands(const Plan::Transponder &transponder);
+
 // "B 12188V": the position always written.
 QString transponderName(const Plan::Transponder &transponder);

@@ -142,19 +142,12 @@ bool PlanWindow::currentPlan(Plan &plan, QString &problem) const
     }
     for (const QString &entry : ui->lineEditTransponders->text().split(
              QRegularExpression(QStringLiteral("[,;]")), Qt::SkipEmptyParts)) {
-        TransponderNotation notation;
         Plan::Transponder t;
-        t.text = entry.trimmed();
-        if (!parseTransponder(t.text.toStdString(), notation) ||
-            notation.frequency < bands::kLowBandMin || notation.frequency > bands::kHighBandMax) {
+        if (!transponderFromText(entry.trimmed(), t) || !inBands(t)) {
             problem =
                 tr("Transponders: %1 is not one; write 11493H, B 12188V or 5 12188V").arg(t.text);
             return false;
         }
-        t.position = std::max(notation.position, 0);
-        t.frequency = notation.frequency;
-        t.vertical = notation.vertical;
-        t.lowBand = t.frequency < bands::kHighBandMin;
         p.transponders << t;
     }
     for (int row = 0; row < ui->tableReceivers->rowCount(); ++row) {
