@@ -2,6 +2,7 @@
 // which catalogue it takes, from the working directory, the installed folder
 // or its own copy, and the toolkit's catalogue for the Close button.
 
+#include "catalogue.h"
 #include "startup.h"
 
 #include <QtEndian>
@@ -143,9 +144,29 @@ void TestStartup::findsTheCatalogue()
                      "70 03 E8 0B ", isGerman ? "Schließen" : "Close"}));
 }
 
-// Every single-byte change of the built catalogue, as the one for a German
-// locale or as the one for every locale: the window starts and computes,
-// whatever it shows for the damaged texts.
+// The places of the catalogue's structure that a damage can hit: the magic
+// number, each block's tag and length and the first and last bytes of its
+// content, and the first records of the messages.
+QVector<int> structuralPlaces(const QByteArray &catalogue)
+{
+    QVector<int> places{0, 15};
+    for (int at = 16; at + 5 <= catalogue.size();) {
+        const int length = qFromBigEndian<qint32>(catalogue.constData() + at + 1);
+        for (int i = 0; i < 5; ++i)
+            places << at + i;
+        for (int i = 5; i < 5 + 12 && i < 5 + length; ++i)
+            places << at + i;
+        places << at + 4 + length;
+        at += 5 + length;
+    }
+    return places;
+}
+
+// Every single-byte change of the built catalogue is either refused by the
+// check or looked up in without harm; changes in each part of its structure
+// go through the whole start-up, as the catalogue for a German locale or
+// as the one for every locale: the window starts and computes, whatever it
+// shows for the damaged texts.
 void TestStartup::startsWithAnyDamagedCatalogue()
 {
     const QByteArray intact = builtCatalogue();
@@ -153,12 +174,33 @@ void TestStartup::startsWithAnyDamagedCatalogue()
     QVERIFY(!intact.isEmpty() && folder.isValid());
     if (QLocale::system().language() == QLocale::German && QLocale::system().name() != "de_DE")
         QSKIP("the same look-up as for de_DE, under another name");
-    const bool german = QLocale::system().language() == QLocale::German;
-    QFile file(
-        folder.filePath(german ? "vantir_" + QLocale::system().name() + ".qm" : "vantir.qm"));
+
+    int refused = 0;
     for (int at = 0; at < intact.size(); ++at) {
         QByteArray damaged = intact;
         damaged[at] = char(damaged[at] ^ 0xFF);
+        if (!isSoundCatalogue(damaged)) {
+            ++refused;
+            continue;
+        }
+        QTranslator translator;
+        if (translator.load(reinterpret_cast<const uchar *>(damaged.constData()), damaged.size()))
+            for (const char *source : {"Userband Number", "position", "out of range", "Info...",
+                                       "Read a command...", "free"})
+                for (const char *context : {"MainWindow", "Plan", "InfoDialog"})
+                    translator.translate(context, source);
+    }
+    QVERIFY2(refused > 0, "no damage was refused; the check looks at nothing");
+
+    const bool german = QLocale::system().language() == QLocale::German;
+    QFile file(
+        folder.filePath(german ? "vantir_" + QLocale::system().name() + ".qm" : "vantir.qm"));
+    QVector<int> places = structuralPlaces(intact);
+    places << intact.size(); // cut short there
+    for (const int at : places) {
+        QByteArray damaged = at < intact.size() ? intact : intact.left(intact.size() / 2);
+        if (at < intact.size())
+            damaged[at] = char(damaged[at] ^ 0xFF);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(damaged) == damaged.size());
         file.close();
         QVERIFY2(startIn(folder.path()).value(2) == "70 03 E8 0B ",
