@@ -1,9 +1,8 @@
 #include "bands.h"
-#include "capturefile.h"
-#include "commanddecoding.h"
+#include "commanddescription.h"
 #include "commands.h"
 #include "hextext.h"
-#include "linesignal.h"
+#include "recording.h"
 #include "values.h"
 
 #include <QCommandLineParser>
@@ -30,8 +29,9 @@
 namespace {
 
 const char kDescription[] =
-    "Reads back a single-cable command as a receiver sends it: an EN 50494 or\n"
-    "EN 50607 channel change or switch-off, with or without PIN. The bytes may be\n"
+    "Reads back a single-cable command as a receiver sends it: every command of\n"
+    "EN 50494 and EN 50607, with or without PIN (channel change, switch-off, and\n"
+    "the commands a receiver installs itself with). The bytes may be\n"
     "written as the window shows them ('E0 10 5A 0C F6 '), without blanks, with 0x\n"
     "prefixes or commas, in lower case, in one argument or several.\n"
     "An EN 50494 tuning word encodes the sum of intermediate and userband frequency;\n"
@@ -126,23 +126,21 @@ private:
     QElapsedTimer clock;
 };
 
-// Each message found in a capture: where, its bytes, whether every bit held,
+// Each message of a recording: where, its bytes, whether every bit held,
 // the tone and timing measured, and the command read when every bit held.
-// Returns whether every message was read cleanly.
-bool captureReport(const CaptureReading &capture, const std::vector<linesignal::Message> &messages,
-                   int userbandFrequency, bool json, QString &out)
+QString captureReport(const RecordingReport &report, bool json, int userbandFrequency)
 {
-    bool clean = true;
     QJsonArray array;
     QStringList blocks;
-    for (std::size_t i = 0; i < messages.size(); ++i) {
-        const linesignal::Message &m = messages[i];
-        const std::string hex = bytesToHexText(m.bytes);
+    for (std::size_t i = 0; i < report.messages.size(); ++i) {
+        const ReadMessage &read = report.messages[i];
+        const linesignal::Message &m = read.message;
+        const QString hex = QString::fromStdString(bytesToHexText(m.bytes));
         QJsonObject entry{
             {"start", std::round(m.start * 1e6) / 1e6},
-            {"bytes", QString::fromStdString(hex)},
+            {"bytes", hex},
             {"bits", m.bitCount},
-            {"everyBitHeld", m.error.empty()},
+            {"everyBitHeld", read.clean()},
             {"toneFrequency", std::round(m.toneFrequency)},
             {"bitPeriod", std::round(m.bitPeriod * 1e6) / 1e6},
             {"timingSpread", std::round(m.timingSpread * 1000) / 1000},
@@ -150,11 +148,10 @@ bool captureReport(const CaptureReading &capture, const std::vector<linesignal::
         QString text = QStringLiteral("Message %1 at %2 ms: %3\n")
                            .arg(i + 1)
                            .arg(m.start * 1e3, 0, 'f', 2)
-                           .arg(QString::fromStdString(hex));
-        if (m.error.empty()) {
+                           .arg(hex);
+        if (read.clean()) {
             text += QStringLiteral("Every bit and parity bit held\n");
         } else {
-            clean = false;
             text += QStringLiteral("Damaged: %1\n").arg(QString::fromStdString(m.error));
             entry.insert("error", QString::fromStdString(m.error));
             if (m.errorByte >= 0) {
@@ -163,43 +160,38 @@ bool captureReport(const CaptureReading &capture, const std::vector<linesignal::
             }
         }
         // A span of samples that are not numbers has no tone to measure.
-        if (m.bitCount > 0)
+        if (!read.damagedSpan())
             text += QStringLiteral("Tone: %1 kHz; bit period %2 ms, slots within %3 % of it\n")
                         .arg(m.toneFrequency / 1e3, 0, 'f', 2)
                         .arg(m.bitPeriod * 1e3, 0, 'f', 3)
                         .arg(m.timingSpread * 100, 0, 'f', 1);
         if (m.hasSupply) {
+            const QString unit = QString::fromStdString(report.unit);
             text += QStringLiteral("Supply: %1 %3 before, %2 %3 during\n")
                         .arg(m.supplyBefore, 0, 'f', 2)
                         .arg(m.supplyDuring, 0, 'f', 2)
-                        .arg(QString::fromStdString(capture.unit));
+                        .arg(unit);
             entry.insert("supplyBefore", std::round(m.supplyBefore * 1000) / 1000);
             entry.insert("supplyDuring", std::round(m.supplyDuring * 1000) / 1000);
-            entry.insert("supplyUnit", QString::fromStdString(capture.unit));
+            entry.insert("supplyUnit", unit);
         }
-        DecodedCommand command;
-        std::string error;
-        if (m.error.empty()) {
-            if (decodeCommand(m.bytes, command, error)) {
-                const auto fields = describeCommand(command, m.bytes, userbandFrequency);
-                text += plainReport(fields);
-                entry.insert("command", jsonReport(fields));
-                const std::string warning = commandWarning(command, userbandFrequency);
-                if (!warning.empty()) {
-                    text += QStringLiteral("Warning: %1\n").arg(QString::fromStdString(warning));
-                    entry.insert("warning", QString::fromStdString(warning));
-                }
-            } else {
-                text += QStringLiteral("Not a single-cable command: %1\n")
-                            .arg(QString::fromStdString(error));
-                entry.insert("notSingleCable", QString::fromStdString(error));
+        if (read.command) {
+            const auto fields = describeCommand(*read.command, userbandFrequency);
+            text += plainReport(fields);
+            entry.insert("command", jsonReport(fields));
+            if (!read.warning.empty()) {
+                text += QStringLiteral("Warning: %1\n").arg(QString::fromStdString(read.warning));
+                entry.insert("warning", QString::fromStdString(read.warning));
             }
+        } else if (!read.notSingleCable.empty()) {
+            text += QStringLiteral("Not a single-cable command: %1\n")
+                        .arg(QString::fromStdString(read.notSingleCable));
+            entry.insert("notSingleCable", QString::fromStdString(read.notSingleCable));
         }
         blocks << text;
         array.append(entry);
     }
-    out = json ? toJson(QJsonDocument(array)) : blocks.join(QLatin1Char('\n'));
-    return clean;
+    return json ? toJson(QJsonDocument(array)) : blocks.join(QLatin1Char('\n'));
 }
 
 } // namespace
@@ -247,12 +239,11 @@ CliResult runDecode(const QStringList &arguments)
                                   int(linesignal::kMinSampleRate), kMaxSampleRate)
                     : 0;
             const QString path = singleValue(parser, "capture");
-            CaptureReading capture;
+            RecordingReport report;
             try {
                 TerminalProgress progress(path);
-                capture =
-                    readCaptureMessages(argumentPath(path), channel, sampleRate,
-                                        [&progress](double done) { return progress.show(done); });
+                report = readRecording(argumentPath(path), channel, sampleRate, userbandFrequency,
+                                       [&progress](double done) { return progress.show(done); });
             } catch (const CaptureError &error) {
                 throw UsageError(QStringLiteral("--capture %1: %2")
                                      .arg(quoted(path), QString::fromStdString(error.what())));
@@ -260,14 +251,12 @@ CliResult runDecode(const QStringList &arguments)
                 throw UsageError(
                     QStringLiteral("--capture %1: not enough memory to read it").arg(quoted(path)));
             }
-            const std::vector<linesignal::Message> &messages = capture.messages;
-            if (messages.empty())
+            if (report.messages.empty())
                 return failure(
                     ExitBadCommand,
                     QStringLiteral("--capture %1: no DiSEqC message found").arg(quoted(path)));
-            const bool clean = captureReport(capture, messages, userbandFrequency,
-                                             parser.isSet("json"), result.out);
-            result.exitCode = clean ? ExitOk : ExitBadCommand;
+            result.out = captureReport(report, parser.isSet("json"), userbandFrequency);
+            result.exitCode = report.clean() ? ExitOk : ExitBadCommand;
             return result;
         }
         if (parser.isSet("channel") || parser.isSet("sample-rate"))
@@ -282,11 +271,15 @@ CliResult runDecode(const QStringList &arguments)
     // The bytes as typed, so that a message names the byte actually given.
     const std::string text =
         argumentBytes(parser.positionalArguments().join(QLatin1Char(' '))).toStdString();
-    std::vector<std::uint8_t> frame;
-    DecodedCommand command;
+    Frame frame;
     std::string error;
-    if (!parseHexText(text, frame, error) || !decodeCommand(frame, command, error))
+    if (!parseHexText(text, frame, error))
         return failure(ExitBadCommand, QStringLiteral("decode: ") + QString::fromStdString(error));
+    const Decoded decoded = decode(frame);
+    if (!decoded.ok())
+        return failure(ExitBadCommand,
+                       QStringLiteral("decode: ") + QString::fromStdString(decoded.error));
+    const Command &command = decoded.command;
 
     // The sum holds both frequencies; a larger userband frequency cannot be
     // the receiver's, and no intermediate frequency follows from it.
@@ -297,7 +290,7 @@ CliResult runDecode(const QStringList &arguments)
                                          "that the command's tuning word encodes")
                               .arg(userbandFrequency)
                               .arg(sum));
-    const auto fields = describeCommand(command, frame, userbandFrequency);
+    const auto fields = describeCommand(command, userbandFrequency);
     result.out =
         parser.isSet("json") ? toJson(QJsonDocument(jsonReport(fields))) : plainReport(fields);
     const std::string warning = commandWarning(command, userbandFrequency);

@@ -1,4 +1,3 @@
-#include "commandencoding.h"
 #include "commands.h"
 #include "hextext.h"
 #include "settings.h"
@@ -42,7 +41,7 @@ QString plainReport(const Settings &s, const QVector<Outcome> &outcomes)
 {
     QString text;
     if (s.kind == CommandKind::ChannelChange)
-        text = QStringLiteral("Intermediate frequency: %1 MHz\n").arg(s.ifFrequency);
+        text = QStringLiteral("Intermediate frequency: %1 MHz\n").arg(s.tuning.ifFrequency);
     for (const Outcome &outcome : outcomes)
         text += QStringLiteral("%1: %2\n").arg(outcomeName(s, outcome), outcomeText(outcome));
     return text;
@@ -53,31 +52,31 @@ QString jsonReport(const Settings &s, const QVector<Outcome> &outcomes)
     const CommandKindInfo &info = commandKindInfo(s.kind);
     const bool unitCommand =
         s.kind != CommandKind::ChannelChange && s.kind != CommandKind::SwitchOff;
+    const Tuning &t = s.tuning;
     QJsonObject settings;
     if (info.userband)
-        settings.insert("userband", s.userbandNumber);
+        settings.insert("userband", t.userband);
     if (!unitCommand || info.standard == Standard::En50494)
-        settings.insert("pin", s.pin >= 0 ? QJsonValue(s.pin) : QJsonValue(QJsonValue::Null));
+        settings.insert("pin", t.pin ? QJsonValue(*t.pin) : QJsonValue(QJsonValue::Null));
     if (info.argument)
         settings.insert(s.kind == CommandKind::Config ? "configuration" : "oscillator",
                         QString::fromStdString(hexByte(std::uint8_t(s.argument))));
     QJsonObject root{{"command", info.name}};
     if (s.kind == CommandKind::ChannelChange) {
-        settings.insert("polarisation", s.vertical ? "vertical" : "horizontal");
-        settings.insert("band", s.lowBand ? "low" : "high");
-        settings.insert("position", positionText(s.position));
-        settings.insert("userbandFrequency", s.userbandFrequency);
+        settings.insert("polarisation",
+                        t.polarisation == Polarisation::Vertical ? "vertical" : "horizontal");
+        settings.insert("band", t.band == Band::Low ? "low" : "high");
+        settings.insert("position", positionText(t.position));
+        settings.insert("userbandFrequency", t.userbandFrequency);
         if (s.transponderFrequency > 0)
             settings.insert("transponderFrequency", s.transponderFrequency);
-        root.insert("intermediateFrequency", s.ifFrequency);
+        root.insert("intermediateFrequency", t.ifFrequency);
     }
     root.insert("settings", settings);
     for (const Outcome &outcome : outcomes) {
-        QJsonObject entry{{"standard", standardName(outcome.standard)}, {"result", outcome.code}};
-        if (outcome.code == EncodeOk)
-            entry.insert("command", QString::fromStdString(outcome.hex));
-        else
-            entry.insert("error", resultMessage(outcome.code));
+        QJsonObject entry{{"standard", standardName(outcome.standard)},
+                          {"result", outcome.encoded.error}};
+        entry.insert(outcome.encoded.ok() ? "command" : "error", outcomeText(outcome));
         root.insert(QLatin1String(standardKey(outcome.standard)), entry);
     }
     return QString::fromUtf8(QJsonDocument(root).toJson(QJsonDocument::Indented));
@@ -111,7 +110,7 @@ CliResult runEncode(const QStringList &arguments)
         result.out =
             parser.isSet("json") ? jsonReport(settings, outcomes) : plainReport(settings, outcomes);
         for (const Outcome &outcome : outcomes) {
-            if (outcome.code != EncodeOk)
+            if (!outcome.encoded.ok())
                 result.exitCode = ExitNotEncodable;
         }
         return result;

@@ -52,13 +52,13 @@ QString plainReport(const Plan &plan, const QVector<Finding> &findings,
         {"Receiver", "Userband", "MHz", "Transponder", "Command", "Lands at"}};
     for (const PlanRow &row : rows) {
         const Plan::Receiver &r = plan.receivers[row.receiver];
-        const Plan::Transponder &t = plan.transponders[row.transponder];
+        const Transponder &t = plan.transponders[row.transponder];
         table << QStringList{
             escaped(r.name),
             QString::number(r.userband),
             hasUserband(plan, r.userband) ? QString::number(plan.userbands[r.userband - 1])
                                           : QStringLiteral("-"),
-            transponderName(t),
+            transponderLabel(t),
             row.command,
             row.encoded() ? QStringLiteral("%1 MHz").arg(row.landing) : QStringLiteral("-")};
     }
@@ -85,9 +85,9 @@ QString jsonReport(const Plan &plan, const QVector<Finding> &findings, const QVe
             .append(QJsonObject{{"about", findingSubject(plan, f)}, {"text", f.text}});
     for (const PlanRow &row : rows) {
         const Plan::Receiver &r = plan.receivers[row.receiver];
-        const Plan::Transponder &t = plan.transponders[row.transponder];
+        const Transponder &t = plan.transponders[row.transponder];
         QJsonObject entry{
-            {"receiver", r.name}, {"userband", r.userband}, {"transponder", transponderName(t)}};
+            {"receiver", r.name}, {"userband", r.userband}, {"transponder", transponderLabel(t)}};
         entry.insert(row.encoded() ? "command" : "error", row.command);
         if (row.encoded())
             entry.insert("landing", row.landing);

@@ -1,6 +1,5 @@
 #include "settings.h"
 
-#include "commandencoding.h"
 #include "commands.h"
 #include "hextext.h"
 #include "values.h"
@@ -103,45 +102,47 @@ Settings readSettings(const QCommandLineParser &parser)
     }
     if (parser.isSet("odu"))
         readUnitCommand(parser, s);
+    Tuning &t = s.tuning;
     if (parser.isSet("polarisation"))
-        s.vertical = parseVertical("--polarisation", singleValue(parser, "polarisation"));
+        t.polarisation = parsePolarisation("--polarisation", singleValue(parser, "polarisation"));
     const bool bandGiven = parser.isSet("band");
     if (bandGiven)
-        s.lowBand = parseLowBand("--band", singleValue(parser, "band"));
+        t.band = parseBand("--band", singleValue(parser, "band"));
     if (parser.isSet("position"))
-        s.position = parsePosition("--position", singleValue(parser, "position"));
+        t.position = parsePosition("--position", singleValue(parser, "position"));
     if (parser.isSet("frequency") && parser.isSet("if"))
         throw UsageError(QStringLiteral("--frequency and --if exclude each other; give one"));
     if (parser.isSet("frequency")) {
         const QString value = singleValue(parser, "frequency");
+        const bool low = t.band == Band::Low;
         if (bandGiven) {
-            s.transponderFrequency = parseNumber(
-                QStringLiteral("--frequency (%1 band)")
-                    .arg(s.lowBand ? QLatin1String("low") : QLatin1String("high")),
-                value, bands::transponderMin(s.lowBand), bands::transponderMax(s.lowBand));
+            s.transponderFrequency =
+                parseNumber(QStringLiteral("--frequency (%1 band)")
+                                .arg(low ? QLatin1String("low") : QLatin1String("high")),
+                            value, bands::transponderMin(t.band), bands::transponderMax(t.band));
         } else {
             s.transponderFrequency =
                 parseNumber("--frequency", value, bands::kLowBandMin, bands::kHighBandMax);
-            s.lowBand = s.transponderFrequency < bands::kHighBandMin;
+            t.band = bands::bandOf(s.transponderFrequency);
         }
-        s.ifFrequency = bands::intermediateFrequency(s.transponderFrequency, s.lowBand);
+        t.ifFrequency = bands::intermediateFrequency(s.transponderFrequency, t.band);
     } else if (parser.isSet("if")) {
         s.transponderFrequency = 0;
-        s.ifFrequency =
+        t.ifFrequency =
             parseNumber("--if", singleValue(parser, "if"), bands::kIfMin, bands::kIfMax);
     } else {
         // The default 11700 MHz lies in both bands, as in the window.
-        s.ifFrequency = bands::intermediateFrequency(s.transponderFrequency, s.lowBand);
+        t.ifFrequency = bands::intermediateFrequency(s.transponderFrequency, t.band);
     }
     if (parser.isSet("userband"))
-        s.userbandNumber = parseNumber("--userband", singleValue(parser, "userband"),
-                                       bands::kUserbandNumberMin, bands::kUserbandNumberMax);
+        t.userband = parseNumber("--userband", singleValue(parser, "userband"),
+                                 bands::kUserbandNumberMin, bands::kUserbandNumberMax);
     if (parser.isSet("userband-frequency"))
-        s.userbandFrequency =
+        t.userbandFrequency =
             parseNumber("--userband-frequency", singleValue(parser, "userband-frequency"),
                         bands::kUserbandFrequencyMin, bands::kUserbandFrequencyMax);
     if (parser.isSet("pin"))
-        s.pin = parseNumber("--pin", singleValue(parser, "pin"), bands::kPinMin, bands::kPinMax);
+        t.pin = parseNumber("--pin", singleValue(parser, "pin"), bands::kPinMin, bands::kPinMax);
     return s;
 }
 
@@ -164,24 +165,16 @@ QVector<Outcome> encode(const Settings &s, const QVector<Standard> &standards)
 {
     QVector<Outcome> outcomes;
     for (const Standard standard : standards) {
-        Outcome outcome{standard, 0, {}, {}};
-        const int userbandIndex = s.userbandNumber - 1;
-        switch (s.kind) {
-        case CommandKind::ChannelChange:
-            outcome.code =
-                channelChangeFrame(standard, outcome.frame, s.vertical, s.lowBand, s.position,
-                                   s.ifFrequency, s.userbandFrequency, userbandIndex, s.pin);
-            break;
-        case CommandKind::SwitchOff:
-            outcome.code = powerOffFrame(standard, outcome.frame, userbandIndex, s.pin);
-            break;
-        default:
-            outcome.code =
-                unitCommandFrame(s.kind, outcome.frame, userbandIndex, s.argument, s.pin);
-            break;
+        Outcome outcome{standard, {}};
+        const Tuning &t = s.tuning;
+        if (s.kind == CommandKind::ChannelChange) {
+            const Built built = channelChange(standard, t);
+            outcome.encoded = built.ok() ? encode(built.command) : Encoded{{}, built.error};
+        } else if (s.kind == CommandKind::SwitchOff) {
+            outcome.encoded = encode(switchOff(standard, t.userband, t.pin));
+        } else {
+            outcome.encoded = encode(unitCommand(s.kind, t.userband, s.argument, t.pin));
         }
-        if (outcome.code == EncodeOk)
-            outcome.hex = bytesToHexText(outcome.frame);
         outcomes.append(outcome);
     }
     return outcomes;
@@ -189,8 +182,8 @@ QVector<Outcome> encode(const Settings &s, const QVector<Standard> &standards)
 
 QString outcomeText(const Outcome &outcome)
 {
-    return outcome.code == EncodeOk ? QString::fromStdString(outcome.hex)
-                                    : resultMessage(outcome.code);
+    return outcome.encoded.ok() ? QString::fromStdString(bytesToHexText(outcome.encoded.frame))
+                                : resultMessage(outcome.encoded.error);
 }
 
 QVector<Standard> standardsFor(const Settings &s, const QString &value, bool bothAllowed)

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "bands.h"
-#include "commandkinds.h"
-#include "standards.h"
+#include "command.h"
 
 #include <QCommandLineOption>
 #include <QList>
@@ -21,24 +20,15 @@ struct Settings
 {
     CommandKind kind = CommandKind::ChannelChange;
     int argument = -1; // --odu's configuration or oscillator code
-    bool vertical = false;
-    bool lowBand = false;
-    int position = 0;
+    Tuning tuning;     // the userband and PIN of every kind, the rest of a channel change's
     int transponderFrequency = bands::kHighBandMin; // 0 when the IF was given directly
-    int ifFrequency = bands::intermediateFrequency(bands::kHighBandMin, false);
-    int userbandNumber = 1;
-    int userbandFrequency = 1284;
-    int pin = -1;
 };
 
-// A standard's answer for the settings: its frame and the frame's hex text,
-// or a result code.
+// A standard's answer for the settings: its frame, or why it has none.
 struct Outcome
 {
     Standard standard;
-    int code;
-    std::vector<std::uint8_t> frame;
-    std::string hex;
+    Encoded encoded;
 };
 
 // The options that set a command, shared by encode and wave.

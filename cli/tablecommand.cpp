@@ -1,5 +1,4 @@
 #include "bands.h"
-#include "commandencoding.h"
 #include "commands.h"
 #include "hextext.h"
 #include "transponder.h"
@@ -12,6 +11,7 @@
 #include <QJsonValue>
 #include <QRegularExpression>
 
+#include <optional>
 #include <string>
 
 namespace {
@@ -34,13 +34,6 @@ const char kDescription[] =
     "     list, the table holds the others\n"
     "  6  the output could not be written (full disk, closed stream)";
 
-struct Transponder
-{
-    int frequency;
-    bool vertical;
-    bool lowBand;
-};
-
 struct Row
 {
     Transponder transponder;
@@ -51,36 +44,34 @@ struct Row
     QString en50607;
 };
 
-Transponder readTransponder(const QString &entry, bool bandGiven, bool lowBand)
+Transponder readTransponder(const QString &entry, const std::optional<Band> &band)
 {
-    TransponderNotation notation;
-    if (!parseTransponder(entry.toStdString(), notation))
+    Transponder t;
+    bool positionWritten = false;
+    if (!parseTransponder(entry.toStdString(), t, &positionWritten))
         throw UsageError(QStringLiteral("%1 is not a transponder; write its frequency in MHz "
                                         "and H or V, e.g. 11493H")
                              .arg(quoted(entry)));
     // The table has no column for it: one position for every row.
-    if (notation.position >= 0)
+    if (positionWritten)
         throw UsageError(QStringLiteral("%1: give the position with --position; it holds for "
                                         "every row")
                              .arg(quoted(entry)));
-    Transponder t;
-    t.frequency = notation.frequency;
-    t.vertical = notation.vertical;
-    if (!bandGiven && (t.frequency < bands::kLowBandMin || t.frequency > bands::kHighBandMax))
+    if (!band && !transponderInBands(t))
         throw UsageError(QStringLiteral("%1: %2 MHz is outside both bands (%3..%4 MHz)")
                              .arg(quoted(entry))
                              .arg(t.frequency)
                              .arg(bands::kLowBandMin)
                              .arg(bands::kHighBandMax));
-    t.lowBand = bandGiven ? lowBand : t.frequency < bands::kHighBandMin;
-    if (t.frequency < bands::transponderMin(t.lowBand) ||
-        t.frequency > bands::transponderMax(t.lowBand))
-        throw UsageError(QStringLiteral("%1: %2 MHz is outside the %3 band (%4..%5 MHz)")
-                             .arg(quoted(entry))
-                             .arg(t.frequency)
-                             .arg(t.lowBand ? QLatin1String("low") : QLatin1String("high"))
-                             .arg(bands::transponderMin(t.lowBand))
-                             .arg(bands::transponderMax(t.lowBand)));
+    t.band = band.value_or(t.band);
+    if (!transponderInBands(t))
+        throw UsageError(
+            QStringLiteral("%1: %2 MHz is outside the %3 band (%4..%5 MHz)")
+                .arg(quoted(entry))
+                .arg(t.frequency)
+                .arg(t.band == Band::Low ? QLatin1String("low") : QLatin1String("high"))
+                .arg(bands::transponderMin(t.band))
+                .arg(bands::transponderMax(t.band)));
     return t;
 }
 
@@ -107,37 +98,37 @@ QPair<int, int> parseUserbandRange(const QString &value)
     return {from, to};
 }
 
-QString encoded(int code, const std::string &hex)
-{
-    return code == EncodeOk ? QString::fromStdString(hex) : resultMessage(code);
-}
-
-Row computeRow(const Transponder &t, int userbandNumber, int list, int position, int pin)
+Row computeRow(const Transponder &t, int userbandNumber, int list, Pin pin)
 {
     Row row{t,
             userbandNumber,
             bands::presetFrequency(list, userbandNumber),
-            bands::intermediateFrequency(t.frequency, t.lowBand),
+            bands::intermediateFrequency(t.frequency, t.band),
             {},
             {}};
     // Without a frequency EN 50494 cannot be sent; the number is then past
     // anything it carries, and the encoder says so.
+    const Tuning tuning = transponderTuning(t, userbandNumber, row.userbandFrequency, pin);
     QString *const texts[] = {&row.en50494, &row.en50607};
     for (const Standard standard : kStandards) {
-        std::vector<std::uint8_t> frame;
-        const int code =
-            channelChangeFrame(standard, frame, t.vertical, t.lowBand, position, row.ifFrequency,
-                               row.userbandFrequency, userbandNumber - 1, pin);
-        *texts[int(standard)] = encoded(code, bytesToHexText(frame));
+        const Built built = channelChange(standard, tuning);
+        const Encoded encoded = built.ok() ? encode(built.command) : Encoded{{}, built.error};
+        *texts[int(standard)] = encoded.ok() ? QString::fromStdString(bytesToHexText(encoded.frame))
+                                             : resultMessage(encoded.error);
     }
     return row;
+}
+
+bool vertical(const Row &row)
+{
+    return row.transponder.polarisation == Polarisation::Vertical;
 }
 
 QStringList cells(const Row &row)
 {
     return {QString::number(row.transponder.frequency),
-            row.transponder.vertical ? QStringLiteral("V") : QStringLiteral("H"),
-            row.transponder.lowBand ? QStringLiteral("low") : QStringLiteral("high"),
+            vertical(row) ? QStringLiteral("V") : QStringLiteral("H"),
+            row.transponder.band == Band::Low ? QStringLiteral("low") : QStringLiteral("high"),
             QString::number(row.userbandNumber),
             row.userbandFrequency > 0 ? QString::number(row.userbandFrequency)
                                       : QStringLiteral("-"),
@@ -188,8 +179,7 @@ QString csvTable(const QVector<Row> &rows)
                                   "intermediateFrequency,en50494,en50607\n");
     for (const Row &row : rows) {
         QStringList fields = cells(row);
-        fields[1] =
-            row.transponder.vertical ? QStringLiteral("vertical") : QStringLiteral("horizontal");
+        fields[1] = vertical(row) ? QStringLiteral("vertical") : QStringLiteral("horizontal");
         if (row.userbandFrequency == 0)
             fields[4].clear();
         for (QString &field : fields)
@@ -205,8 +195,8 @@ QString jsonTable(const QVector<Row> &rows)
     for (const Row &row : rows) {
         array.append(QJsonObject{
             {"transponderFrequency", row.transponder.frequency},
-            {"polarisation", row.transponder.vertical ? "vertical" : "horizontal"},
-            {"band", row.transponder.lowBand ? "low" : "high"},
+            {"polarisation", vertical(row) ? "vertical" : "horizontal"},
+            {"band", row.transponder.band == Band::Low ? "low" : "high"},
             {"userband", row.userbandNumber},
             {"userbandFrequency", row.userbandFrequency > 0 ? QJsonValue(row.userbandFrequency)
                                                             : QJsonValue(QJsonValue::Null)},
@@ -240,8 +230,9 @@ CliResult runTable(const QStringList &arguments)
                        result))
         return result;
 
-    int list = 1, position = 0, pin = -1;
-    bool bandGiven = false, lowBand = false;
+    int list = 1, position = 0;
+    Pin pin;
+    std::optional<Band> band;
     QPair<int, int> userbands;
     QString format = QStringLiteral("text");
     try {
@@ -250,10 +241,8 @@ CliResult runTable(const QStringList &arguments)
         userbands = {1, bands::kPresetLists[list - 1].count};
         if (parser.isSet("userbands"))
             userbands = parseUserbandRange(singleValue(parser, "userbands"));
-        if (parser.isSet("band")) {
-            bandGiven = true;
-            lowBand = parseLowBand("--band", singleValue(parser, "band"));
-        }
+        if (parser.isSet("band"))
+            band = parseBand("--band", singleValue(parser, "band"));
         if (parser.isSet("position"))
             position = parsePosition("--position", singleValue(parser, "position"));
         if (parser.isSet("pin"))
@@ -278,9 +267,10 @@ CliResult runTable(const QStringList &arguments)
     const QStringList entries = parser.positionalArguments();
     for (int i = 0; i < entries.size(); ++i) {
         try {
-            const Transponder t = readTransponder(entries[i], bandGiven, lowBand);
+            Transponder t = readTransponder(entries[i], band);
+            t.position = position;
             for (int number = userbands.first; number <= userbands.second; ++number)
-                rows << computeRow(t, number, list, position, pin);
+                rows << computeRow(t, number, list, pin);
         } catch (const UsageError &error) {
             result.err += QStringLiteral("%1: table: transponder %2: %3\n")
                               .arg(kProgram)

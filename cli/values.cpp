@@ -21,25 +21,25 @@ int parseNumber(const QString &option, const QString &value, int min, int max)
     return static_cast<int>(parsed);
 }
 
-bool parseVertical(const QString &option, const QString &value)
+Polarisation parsePolarisation(const QString &option, const QString &value)
 {
     const QString v = value.toLower();
     if (v == QLatin1String("h") || v == QLatin1String("horizontal"))
-        return false;
+        return Polarisation::Horizontal;
     if (v == QLatin1String("v") || v == QLatin1String("vertical"))
-        return true;
+        return Polarisation::Vertical;
     throw UsageError(QStringLiteral("%1: %2 is not a polarisation; use horizontal (h) or "
                                     "vertical (v)")
                          .arg(option, quoted(value)));
 }
 
-bool parseLowBand(const QString &option, const QString &value)
+Band parseBand(const QString &option, const QString &value)
 {
     const QString v = value.toLower();
     if (v == QLatin1String("high"))
-        return false;
+        return Band::High;
     if (v == QLatin1String("low"))
-        return true;
+        return Band::Low;
     throw UsageError(
         QStringLiteral("%1: %2 is not a band; use high or low").arg(option, quoted(value)));
 }

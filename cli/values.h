@@ -1,5 +1,6 @@
 #pragma once
 
+#include "command.h"
 #include "files.h"
 #include "shown.h"
 
@@ -19,8 +20,8 @@ public:
 // Each parser takes the option's name for its messages and throws UsageError
 // for anything it cannot read exactly.
 int parseNumber(const QString &option, const QString &value, int min, int max);
-bool parseVertical(const QString &option, const QString &value);
-bool parseLowBand(const QString &option, const QString &value);
+Polarisation parsePolarisation(const QString &option, const QString &value);
+Band parseBand(const QString &option, const QString &value);
 int parsePosition(const QString &option, const QString &value);
 
 // Position 0 is "A".

@@ -1,5 +1,4 @@
 #include "capturefile.h"
-#include "commandencoding.h"
 #include "commands.h"
 #include "files.h"
 #include "hextext.h"
@@ -33,11 +32,10 @@ const char kDescription[] =
 
 constexpr double kMaxSampleRate = 10e6;
 
-QString bitsReport(const QString &standard, const std::string &hex,
+QString bitsReport(const QString &standard, const QString &hex,
                    const linesignal::LineSignal &signal)
 {
-    QString text = QStringLiteral("%1: %2\nByte  Bits      Parity\n")
-                       .arg(standard, QString::fromStdString(hex));
+    QString text = QStringLiteral("%1: %2\nByte  Bits      Parity\n").arg(standard, hex);
     const std::vector<std::uint8_t> &bytes = signal.commands.front();
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         text += QStringLiteral("%1    %2  %3\n")
@@ -108,12 +106,12 @@ CliResult runWave(const QStringList &arguments)
         settings.kind != CommandKind::ChannelChange && settings.kind != CommandKind::SwitchOff;
     const QString name =
         unitCommand ? outcomeName(settings, outcome) : QString::fromLatin1(standardName(standard));
-    if (outcome.code != EncodeOk)
+    if (!outcome.encoded.ok())
         return failure(ExitNotEncodable,
                        QStringLiteral("wave: %1: %2").arg(name, outcomeText(outcome)));
-    const linesignal::LineSignal signal = linesignal::lineSignal({outcome.frame});
+    const linesignal::LineSignal signal = linesignal::lineSignal({outcome.encoded.frame});
     if (output.isEmpty()) {
-        result.out = bitsReport(name, outcome.hex, signal);
+        result.out = bitsReport(name, outcomeText(outcome), signal);
         return result;
     }
 
@@ -127,7 +125,7 @@ CliResult runWave(const QStringList &arguments)
         const QString title = QStringLiteral("%1 %2 %3")
                                   .arg(QLatin1String(standardName(standard)),
                                        QLatin1String(commandKindInfo(settings.kind).name),
-                                       QString::fromStdString(outcome.hex).trimmed());
+                                       outcomeText(outcome).trimmed());
         bytes = pictures->signalPictureFile(signal, title, suffix == QLatin1String("svg"));
     }
     if (error.isEmpty())

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "command.h"
+
 // The frequency plan of a universal LNB as the window and the command-line
 // tool offer it. All values in MHz.
 namespace bands {
@@ -43,19 +45,36 @@ constexpr int presetFrequency(int list, int userbandNumber)
                : 0;
 }
 
-constexpr int intermediateFrequency(int transponderFrequency, bool lowBand)
+constexpr int localOscillator(Band band)
 {
-    return transponderFrequency - (lowBand ? kLocalOscillatorLow : kLocalOscillatorHigh);
+    return band == Band::Low ? kLocalOscillatorLow : kLocalOscillatorHigh;
 }
 
-constexpr int transponderMin(bool lowBand)
+constexpr int intermediateFrequency(int transponderFrequency, Band band)
 {
-    return lowBand ? kLowBandMin : kHighBandMin;
+    return transponderFrequency - localOscillator(band);
 }
 
-constexpr int transponderMax(bool lowBand)
+// The band a transponder frequency lies in: low below 11700 MHz.
+constexpr Band bandOf(int transponderFrequency)
 {
-    return lowBand ? kLowBandMax : kHighBandMax;
+    return transponderFrequency < kHighBandMin ? Band::Low : Band::High;
+}
+
+constexpr int transponderMin(Band band)
+{
+    return band == Band::Low ? kLowBandMin : kHighBandMin;
+}
+
+constexpr int transponderMax(Band band)
+{
+    return band == Band::Low ? kLowBandMax : kHighBandMax;
+}
+
+constexpr bool inBand(int transponderFrequency, Band band)
+{
+    return transponderFrequency >= transponderMin(band) &&
+           transponderFrequency <= transponderMax(band);
 }
 
 } // namespace bands

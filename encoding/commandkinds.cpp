@@ -60,9 +60,14 @@ int oscillatorFrequency(int code)
     return mhz > 0 ? mhz : 0;
 }
 
+bool oscillatorWideBand(int code)
+{
+    return code >= kWideBandFirst;
+}
+
 std::string oscillatorText(int code)
 {
-    const bool wide = code >= kWideBandFirst;
+    const bool wide = oscillatorWideBand(code);
     const std::string band = wide ? "wide band, " : "";
     if (code == 1)
         return "unknown";

@@ -55,3 +55,5 @@ bool oscillatorKnown(int code);
 // where the code names none.
 std::string oscillatorText(int code);
 int oscillatorFrequency(int code);
+// Whether the code is one of a wide-band unit (10..14).
+bool oscillatorWideBand(int code);

@@ -1,5 +1,6 @@
 #include "transponder.h"
 
+#include "bands.h"
 #include "standards.h"
 
 #include <cctype>
@@ -13,9 +14,10 @@ bool isDigit(char c)
 
 } // namespace
 
-bool parseTransponder(const std::string &text, TransponderNotation &transponder)
+bool parseTransponder(const std::string &text, Transponder &transponder, bool *positionWritten)
 {
-    TransponderNotation t;
+    Transponder t;
+    t.position = -1;
     std::size_t i = 0;
     const auto skipBlank = [&] {
         if (i < text.size() && text[i] == ' ')
@@ -54,12 +56,42 @@ bool parseTransponder(const std::string &text, TransponderNotation &transponder)
     const char polarisation = char(std::toupper(static_cast<unsigned char>(text[i])));
     if (polarisation != 'H' && polarisation != 'V')
         return false;
-    t.vertical = polarisation == 'V';
+    t.polarisation = polarisation == 'V' ? Polarisation::Vertical : Polarisation::Horizontal;
+    if (positionWritten)
+        *positionWritten = t.position >= 0;
+    if (t.position < 0)
+        t.position = 0;
+    t.band = bands::bandOf(t.frequency);
     transponder = t;
     return true;
 }
 
-std::string transponderName(int position, int frequency, bool vertical)
+bool transponderInBands(const Transponder &t)
 {
-    return positionName(position) + " " + std::to_string(frequency) + (vertical ? "V" : "H");
+    return bands::inBand(t.frequency, t.band);
+}
+
+std::string transponderName(const Transponder &t)
+{
+    return positionName(t.position) + " " + transponderText({0, t.frequency, t.polarisation});
+}
+
+std::string transponderText(const Transponder &t)
+{
+    const std::string rest =
+        std::to_string(t.frequency) + (t.polarisation == Polarisation::Vertical ? "V" : "H");
+    return t.position == 0 ? rest : positionName(t.position) + " " + rest;
+}
+
+Tuning transponderTuning(const Transponder &t, int userband, int userbandFrequency, Pin pin)
+{
+    Tuning tuning;
+    tuning.polarisation = t.polarisation;
+    tuning.band = t.band;
+    tuning.position = t.position;
+    tuning.ifFrequency = bands::intermediateFrequency(t.frequency, t.band);
+    tuning.userbandFrequency = userbandFrequency;
+    tuning.userband = userband;
+    tuning.pin = pin;
+    return tuning;
 }

@@ -1,12 +1,10 @@
 #include "plan.h"
 
 #include "bands.h"
-#include "commanddecoding.h"
-#include "commandencoding.h"
 #include "files.h"
 #include "hextext.h"
+#include "planfields.h"
 #include "shown.h"
-#include "transponder.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -52,15 +50,20 @@ QJsonObject object(const QJsonValue &value, const QString &path)
     return value.toObject();
 }
 
+void atMost(const QString &path, int count, int most)
+{
+    if (count > most)
+        wrong(path, QCoreApplication::translate("Plan", "holds %1 entries; a plan holds at most %2")
+                        .arg(count)
+                        .arg(most));
+}
+
 QJsonArray array(const QJsonValue &value, const QString &path, int most)
 {
     if (!value.isArray())
         wrong(path, QStringLiteral("must be a list"));
     const QJsonArray items = value.toArray();
-    if (items.size() > most)
-        wrong(path, QStringLiteral("holds %1 entries; a plan holds at most %2")
-                        .arg(items.size())
-                        .arg(most));
+    atMost(path, items.size(), most);
     return items;
 }
 
@@ -157,50 +160,63 @@ QVector<int> userbands(const QJsonValue &value, const QString &path)
     const QJsonArray items = array(value, path, kPlanMaxUserbands);
     for (int i = 0; i < items.size(); ++i)
         frequencies << number(items[i], QStringLiteral("%1[%2]").arg(path).arg(i));
-    if (frequencies.isEmpty())
-        wrong(path, QStringLiteral("names no userband"));
     return frequencies;
 }
 
-Plan::Transponder transponder(const QJsonValue &value, const QString &path)
+} // namespace
+
+Transponder transponderFromText(const QString &text, const QString &path)
 {
-    Plan::Transponder t;
-    if (!transponderFromText(text(value, path), t))
-        wrong(path, QStringLiteral("%1 is not a transponder; write it as 11493H, B 12188V or "
-                                   "5 12188V")
-                        .arg(quoted(t.text)));
-    if (!inBands(t))
-        wrong(path, QStringLiteral("%1 MHz is outside both bands (%2..%3 MHz)")
+    Transponder t;
+    if (!parseTransponder(text.toStdString(), t))
+        wrong(path,
+              QCoreApplication::translate("Plan", "%1 is not a transponder; write it as 11493H, "
+                                                  "B 12188V or 5 12188V")
+                  .arg(quoted(text)));
+    if (!transponderInBands(t))
+        wrong(path, QCoreApplication::translate("Plan", "%1 MHz is outside both bands (%2..%3 MHz)")
                         .arg(t.frequency)
                         .arg(bands::kLowBandMin)
                         .arg(bands::kHighBandMax));
     return t;
 }
 
-} // namespace
-
-bool transponderFromText(const QString &text, Plan::Transponder &transponder)
+QString transponderLabel(const Transponder &t)
 {
-    TransponderNotation notation;
-    transponder.text = text;
-    if (!parseTransponder(text.toStdString(), notation))
-        return false;
-    transponder.position = std::max(notation.position, 0);
-    transponder.frequency = notation.frequency;
-    transponder.vertical = notation.vertical;
-    transponder.lowBand = transponder.frequency < bands::kHighBandMin;
-    return true;
+    return QString::fromStdString(::transponderName(t));
 }
 
-bool inBands(const Plan::Transponder &transponder)
+void validatePlan(const Plan &plan)
 {
-    return transponder.frequency >= bands::kLowBandMin &&
-           transponder.frequency <= bands::kHighBandMax;
-}
-
-QString transponderName(const Plan::Transponder &t)
-{
-    return QString::fromStdString(::transponderName(t.position, t.frequency, t.vertical));
+    if (plan.userbands.isEmpty())
+        wrong(QStringLiteral("unit.userbands"),
+              QCoreApplication::translate("Plan", "names no userband"));
+    atMost(QStringLiteral("unit.userbands"), plan.userbands.size(), kPlanMaxUserbands);
+    if (plan.bandwidth != 0 &&
+        (plan.bandwidth < kPlanMinBandwidth || plan.bandwidth > kPlanMaxBandwidth))
+        wrong(QStringLiteral("unit.bandwidth"),
+              QCoreApplication::translate("Plan", "%1 MHz is not a bandwidth; use %2..%3")
+                  .arg(plan.bandwidth)
+                  .arg(kPlanMinBandwidth)
+                  .arg(kPlanMaxBandwidth));
+    for (auto it = plan.positions.begin(); it != plan.positions.end(); ++it) {
+        if (it.key() < 0 || it.key() >= standardPositions(Standard::En50607))
+            wrong(QStringLiteral("positions"),
+                  QStringLiteral("no such position; use A to D, or 5 to 64"));
+    }
+    atMost(QStringLiteral("receivers"), plan.receivers.size(), kPlanMaxReceivers);
+    atMost(QStringLiteral("transponders"), plan.transponders.size(), kPlanMaxTransponders);
+    for (int i = 0; i < plan.transponders.size(); ++i) {
+        const Transponder &t = plan.transponders[i];
+        if (t.position < 0 || t.position >= standardPositions(Standard::En50607) ||
+            !transponderInBands(t))
+            wrong(QStringLiteral("transponders[%1]").arg(i),
+                  QCoreApplication::translate("Plan", "%1 MHz is outside the %2 band (%3..%4 MHz)")
+                      .arg(t.frequency)
+                      .arg(t.band == Band::Low ? QStringLiteral("low") : QStringLiteral("high"))
+                      .arg(bands::transponderMin(t.band))
+                      .arg(bands::transponderMax(t.band)));
+    }
 }
 
 bool hasUserband(const Plan &plan, int userband)
@@ -242,16 +258,17 @@ Plan readPlan(const QByteArray &json)
     plan.userbands = userbands(unit.value("userbands"), "unit.userbands");
     if (unit.contains("bandwidth")) {
         plan.bandwidth = number(unit.value("bandwidth"), "unit.bandwidth");
-        if (plan.bandwidth < 1 || plan.bandwidth > 1200)
-            wrong("unit.bandwidth",
-                  QStringLiteral("%1 MHz is not a bandwidth; use 1..1200").arg(plan.bandwidth));
+        // 0 is how a plan says it has none; written, it must be one.
+        if (plan.bandwidth == 0)
+            wrong("unit.bandwidth", QStringLiteral("0 MHz is not a bandwidth; use %1..%2")
+                                        .arg(kPlanMinBandwidth)
+                                        .arg(kPlanMaxBandwidth));
     }
     if (root.contains("positions")) {
         const QJsonObject positions = object(root.value("positions"), "positions");
         for (auto it = positions.begin(); it != positions.end(); ++it) {
-            const int position = positionFromName(it.key().toStdString());
-            // Letters as installers write them; numbers for EN 50607's further ones.
-            if (position < 0 || (position < 4 && it.key().at(0).isDigit()))
+            const int position = planPosition(it.key());
+            if (position < 0)
                 wrong(keyPath(QStringLiteral("positions"), quoted(it.key())),
                       QStringLiteral("no such position; use A to D, or 5 to 64"));
             plan.positions.insert(position, text(it.value(), "positions." + it.key()));
@@ -272,17 +289,19 @@ Plan readPlan(const QByteArray &json)
         receiver.standard = r.contains("standard")
                                 ? standard(r.value("standard"), path + ".standard")
                                 : plan.standard;
-        receiver.hasPin = r.contains("pin");
-        if (receiver.hasPin)
+        if (r.contains("pin"))
             receiver.pin = number(r.value("pin"), path + ".pin");
         plan.receivers << receiver;
     }
     if (root.contains("transponders")) {
         const QJsonArray items =
             array(root.value("transponders"), "transponders", kPlanMaxTransponders);
-        for (int i = 0; i < items.size(); ++i)
-            plan.transponders << transponder(items[i], QStringLiteral("transponders[%1]").arg(i));
+        for (int i = 0; i < items.size(); ++i) {
+            const QString path = QStringLiteral("transponders[%1]").arg(i);
+            plan.transponders << transponderFromText(text(items[i], path), path);
+        }
     }
+    validatePlan(plan);
     return plan;
 }
 
@@ -319,17 +338,15 @@ QByteArray planJson(const Plan &plan)
         QJsonObject receiver{{"name", r.name}, {"userband", r.userband}};
         if (r.standard != plan.standard)
             receiver.insert("standard", QString::fromLatin1(standardName(r.standard)));
-        if (r.hasPin)
-            receiver.insert("pin", r.pin);
+        if (r.pin)
+            receiver.insert("pin", *r.pin);
         receivers.append(receiver);
     }
     root.insert("receivers", receivers);
     if (!plan.transponders.isEmpty()) {
         QJsonArray transponders;
-        for (const Plan::Transponder &t : plan.transponders) {
-            const QString name = transponderName(t);
-            transponders.append(t.position == 0 ? name.mid(2) : name);
-        }
+        for (const Transponder &t : plan.transponders)
+            transponders.append(QString::fromStdString(transponderText(t)));
         root.insert("transponders", transponders);
     }
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
@@ -379,7 +396,7 @@ QVector<Finding> checkPlan(const Plan &plan)
     for (int p = kEn50494Positions; p < standardPositions(Standard::En50607); ++p) {
         const bool used = plan.positions.contains(p) ||
                           std::any_of(plan.transponders.begin(), plan.transponders.end(),
-                                      [p](const Plan::Transponder &t) { return t.position == p; });
+                                      [p](const Transponder &t) { return t.position == p; });
         if (used)
             farPositions << QString::fromStdString(positionName(p));
     }
@@ -409,10 +426,10 @@ QVector<Finding> checkPlan(const Plan &plan)
         if (!en50494 && plan.standard == Standard::En50494)
             add(Finding::StandardBeyondUnit, {i}, {},
                 text(QT_TRANSLATE_NOOP("Plan", "an EN 50607 receiver on an EN 50494 unit")));
-        if (r.hasPin && (r.pin < bands::kPinMin || r.pin > bands::kPinMax))
+        if (r.pin && (*r.pin < bands::kPinMin || *r.pin > bands::kPinMax))
             add(Finding::PinOutOfRange, {i}, {},
                 text(QT_TRANSLATE_NOOP("Plan", "PIN %1 is outside %2..%3"))
-                    .arg(r.pin)
+                    .arg(*r.pin)
                     .arg(bands::kPinMin)
                     .arg(bands::kPinMax));
     }
@@ -432,8 +449,8 @@ QVector<Finding> checkPlan(const Plan &plan)
             add(Finding::FreeUserband, {}, {n}, text(QT_TRANSLATE_NOOP("Plan", "free")));
     }
     for (int t = 0; t < plan.transponders.size(); ++t) {
-        const Plan::Transponder &tp = plan.transponders[t];
-        const int ifFrequency = bands::intermediateFrequency(tp.frequency, tp.lowBand);
+        const Transponder &tp = plan.transponders[t];
+        const int ifFrequency = bands::intermediateFrequency(tp.frequency, tp.band);
         if (anyEn50607 && ifFrequency > kEn50607HighestExactIf)
             findings.append(
                 {Finding::CappedIntermediateFrequency,
@@ -461,7 +478,7 @@ QString findingSubject(const Plan &plan, const Finding &finding)
         return text(QT_TRANSLATE_NOOP("Plan", "userband %1")).arg(finding.userbands.value(0));
     case Finding::CappedIntermediateFrequency:
         return text(QT_TRANSLATE_NOOP("Plan", "transponder %1"))
-            .arg(transponderName(plan.transponders.value(finding.transponders.value(0))));
+            .arg(transponderLabel(plan.transponders.value(finding.transponders.value(0))));
     default:
         return text(QT_TRANSLATE_NOOP("Plan", "receiver %1"))
             .arg(quoted(plan.receivers.value(finding.receivers.value(0)).name));
@@ -475,40 +492,35 @@ QVector<PlanRow> planTable(const Plan &plan)
         const Plan::Receiver &receiver = plan.receivers[r];
         const bool known = hasUserband(plan, receiver.userband);
         const int centre = known ? plan.userbands[receiver.userband - 1] : 0;
-        const bool pinInRange =
-            !receiver.hasPin || (receiver.pin >= bands::kPinMin && receiver.pin <= bands::kPinMax);
         for (int t = 0; t < plan.transponders.size(); ++t) {
-            const Plan::Transponder &tp = plan.transponders[t];
+            const Transponder &tp = plan.transponders[t];
             PlanRow row{r, t, {}, {}, 0};
-            const int ifFrequency = bands::intermediateFrequency(tp.frequency, tp.lowBand);
             if (!known) {
                 row.command = QStringLiteral("no such userband");
-            } else if (!pinInRange) {
-                row.command = QStringLiteral("PIN out of range");
-            } else {
-                const int code = channelChangeFrame(
-                    receiver.standard, row.frame, tp.vertical, tp.lowBand, tp.position, ifFrequency,
-                    centre, receiver.userband - 1, receiver.hasPin ? receiver.pin : -1);
-                DecodedCommand sent;
-                std::string unused;
-                if (code == EncodeOk && decodeCommand(row.frame, sent, unused)) {
-                    row.command = QString::fromStdString(bytesToHexText(row.frame));
-                    // The unit moves the transponder to where the tuning word
-                    // puts it: EN 50494 in 4 MHz steps of the sum, EN 50607 to
-                    // the centre unless the intermediate frequency was capped.
-                    // A centre far off the cable (an error of its own) must
-                    // not overflow.
-                    const qint64 landing =
-                        receiver.standard == Standard::En50607
-                            ? qint64(centre) + ifFrequency - en50607IfFrequency(sent.tuningWord)
-                            : en50494FrequencySum(sent.tuningWord) - ifFrequency;
-                    row.landing = int(qBound<qint64>(std::numeric_limits<int>::min(), landing,
-                                                     std::numeric_limits<int>::max()));
-                } else {
-                    row.frame.clear();
-                    row.command = QString::fromLatin1(encodeResultText(code));
-                }
+                rows << row;
+                continue;
             }
+            const Tuning tuning = transponderTuning(tp, receiver.userband, centre, receiver.pin);
+            const Built built = channelChange(receiver.standard, tuning);
+            const Encoded encoded = built.ok() ? encode(built.command) : Encoded{{}, built.error};
+            if (!encoded.ok()) {
+                row.command = QString::fromLatin1(encodeResultText(encoded.error));
+                rows << row;
+                continue;
+            }
+            row.frame = encoded.frame;
+            row.command = QString::fromStdString(bytesToHexText(row.frame));
+            // The unit moves the transponder to where the tuning word puts
+            // it: EN 50494 in 4 MHz steps of the sum, EN 50607 to the centre
+            // unless the intermediate frequency was capped. A centre far off
+            // the cable (an error of its own) must not overflow.
+            const int word = built.command.tuningWord;
+            const qint64 landing =
+                receiver.standard == Standard::En50607
+                    ? qint64(centre) + tuning.ifFrequency - en50607IfFrequency(word)
+                    : qint64(en50494FrequencySum(word)) - tuning.ifFrequency;
+            row.landing = int(qBound<qint64>(std::numeric_limits<int>::min(), landing,
+                                             std::numeric_limits<int>::max()));
             rows << row;
         }
     }

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "command.h"
 #include "files.h"
-#include "standards.h"
+#include "transponder.h"
 
 #include <QMap>
 #include <QString>
@@ -20,25 +21,29 @@ struct Plan
         QString name;
         int userband = 0; // number, from 1
         Standard standard = Standard::En50494;
-        bool hasPin = false;
-        int pin = 0;
-    };
-    struct Transponder
-    {
-        QString text; // as written
-        int position = 0;
-        int frequency = 0; // MHz
-        bool vertical = false;
-        bool lowBand = false;
+        Pin pin; // as written; the checks judge its range
+
+        bool operator==(const Receiver &o) const
+        {
+            return name == o.name && userband == o.userband && standard == o.standard &&
+                   pin == o.pin;
+        }
     };
 
     QString installation;
     Standard standard = Standard::En50494; // the unit's
     QVector<int> userbands;                // centre frequencies in MHz, by number from 1
     int bandwidth = 0;                     // MHz; 0 when not given
-    QMap<int, QString> positions;          // labels by position 0..3
+    QMap<int, QString> positions;          // labels by position 0..63
     QVector<Receiver> receivers;
-    QVector<Transponder> transponders;
+    QVector<Transponder> transponders; // each in its band
+
+    bool operator==(const Plan &o) const
+    {
+        return installation == o.installation && standard == o.standard &&
+               userbands == o.userbands && bandwidth == o.bandwidth && positions == o.positions &&
+               receivers == o.receivers && transponders == o.transponders;
+    }
 };
 
 // What is wrong with a plan file, with the key's path ("receivers[2].pin")
@@ -54,10 +59,19 @@ public:
 constexpr int kPlanMaxUserbands = 32;
 constexpr int kPlanMaxReceivers = 64;
 constexpr int kPlanMaxTransponders = 500;
+constexpr int kPlanMinBandwidth = 1, kPlanMaxBandwidth = 1200; // MHz; 0: not given
 
-// Reads a plan from JSON. Unknown keys, wrong types and values that cannot
-// be read at all throw PlanError; values the checks judge (a PIN of 300, a
-// userband the unit lacks) are read as they are.
+// What a plan must be to be a plan at all, whoever made it: at least one
+// and at most kPlanMaxUserbands userbands, at most kPlanMaxReceivers
+// receivers and kPlanMaxTransponders transponders, a bandwidth of
+// kPlanMinBandwidth..kPlanMaxBandwidth MHz or none, positions 0..63, and
+// every transponder in its band. Throws PlanError naming the key, as the
+// reader does. Values the checks judge (a PIN of 300, a userband the unit
+// lacks) pass.
+void validatePlan(const Plan &plan);
+
+// Reads a plan from JSON. Unknown keys, wrong types and what validatePlan
+// refuses throw PlanError; values the checks judge are read as they are.
 Plan readPlan(const QByteArray &json);
 // The same from a file; PlanError also says why a file cannot be read.
 Plan readPlanFile(const FilePath &path);
@@ -105,9 +119,9 @@ struct PlanRow
 {
     int receiver; // index into Plan::receivers
     int transponder;
-    std::vector<std::uint8_t> frame; // empty when there is no command
-    QString command;                 // the frame's hex text, or why there is none
-    int landing = 0;                 // MHz: where the transponder lands in the cable
+    Frame frame;     // empty when there is no command
+    QString command; // the frame's hex text, or why there is none
+    int landing = 0; // MHz: where the transponder lands in the cable
 
     bool encoded() const { return !frame.empty(); }
 };
@@ -116,13 +130,9 @@ QVector<PlanRow> planTable(const Plan &plan);
 // Whether the unit has a userband of this number.
 bool hasUserband(const Plan &plan, int userband);
 
-// Reads "11493H", "B 12188V" or "5 12188V": the position is A when none is
-// written, and the band follows the frequency. False when the text is none of
-// these; the text is kept either way, for the message.
-bool transponderFromText(const QString &text, Plan::Transponder &transponder);
-
-// Whether the frequency lies in the low or the high band.
-bool inBands(const Plan::Transponder &transponder);
+// Reads "11493H", "B 12188V" or "5 12188V" in its band, as a plan holds
+// it; throws PlanError saying why at `path`.
+Transponder transponderFromText(const QString &text, const QString &path);
 
 // "B 12188V": the position always written.
-QString transponderName(const Plan::Transponder &transponder);
+QString transponderLabel(const Transponder &transponder);

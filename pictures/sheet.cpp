@@ -104,9 +104,9 @@ private:
 
 QString pinText(const Plan::Receiver &r, bool showPins)
 {
-    if (!r.hasPin)
+    if (!r.pin)
         return QStringLiteral("none");
-    return showPins ? QString::number(r.pin) : QStringLiteral("PIN set");
+    return showPins ? QString::number(*r.pin) : QStringLiteral("PIN set");
 }
 
 QString nameOf(Standard standard)
@@ -253,12 +253,12 @@ void drawSheet(Sheet &sheet, const Plan &plan, const QVector<Finding> &findings,
             shownPage = sheet.pages;
             sheet.row(commandColumns, header, true);
         }
-        const Plan::Transponder &t = plan.transponders[row.transponder];
+        const Transponder &t = plan.transponders[row.transponder];
         QString command = row.command;
         // The PIN is the last byte; the sheet does not give it away.
-        if (row.encoded() && plan.receivers[row.receiver].hasPin && !showPins)
+        if (row.encoded() && plan.receivers[row.receiver].pin && !showPins)
             command = command.left(command.trimmed().size() - 2) + QStringLiteral("PIN");
-        sheet.row(commandColumns, {plan.receivers[row.receiver].name, transponderName(t), command,
+        sheet.row(commandColumns, {plan.receivers[row.receiver].name, transponderLabel(t), command,
                                    row.encoded() ? QStringLiteral("%1 MHz").arg(row.landing)
                                                  : QStringLiteral("-")});
     }

@@ -188,36 +188,33 @@ void MainWindow::resetControls()
 
 void MainWindow::updateCommands()
 {
-    const bool lowBand = ui->comboBoxBand->currentIndex() != kHighBandIndex;
-    const int ifFrequency = bands::intermediateFrequency(ui->scrollBarSHF->value(), lowBand);
-    ui->lineEditZf->setText(QString::number(ifFrequency) + kMHz);
+    const Tuning t = tuning();
+    ui->lineEditZf->setText(QString::number(t.ifFrequency) + kMHz);
 
-    const int vertical = ui->comboBoxPol->currentIndex() == kHorizontalIndex ? 0 : 1;
-    const int pin = ui->groupBoxPinCode->isChecked() ? ui->scrollBarPincode->value() : -1;
-    const int userbandIndex = ui->scrollBarTunerAddr->value() - 1;
-    const int userbandFrequency = ui->scrollBarBandpassfreq->value();
-    const int position = ui->comboBoxPos->currentIndex();
-
+    const int vertical = t.polarisation == Polarisation::Vertical ? 1 : 0;
+    const int lowBand = t.band == Band::Low ? 1 : 0;
+    const int pin = t.pin.value_or(-1);
     std::string text;
-    int code = encodeEn50494Command(text, vertical, lowBand, position, ifFrequency,
-                                    userbandFrequency, userbandIndex, pin);
+    int code = encodeEn50494Command(text, vertical, lowBand, t.position, t.ifFrequency,
+                                    t.userbandFrequency, t.userband - 1, pin);
     ui->lineEditCmdA->setText(commandResultText(code, text));
 
     text.clear();
-    code = encodeEn50607Command(text, vertical, lowBand, position, ifFrequency, userbandFrequency,
-                                userbandIndex, pin);
+    code = encodeEn50607Command(text, vertical, lowBand, t.position, t.ifFrequency,
+                                t.userbandFrequency, t.userband - 1, pin);
     ui->lineEditCmdB->setText(commandResultText(code, text));
 
     // The switch-offs free the userband the commands above use.
-    text.clear();
-    ui->lineEditOffA->setText(
-        commandResultText(encodeEn50494PowerOff(text, userbandIndex, pin), text));
-    text.clear();
-    ui->lineEditOffB->setText(
-        commandResultText(encodeEn50607PowerOff(text, userbandIndex, pin), text));
+    QLineEdit *const offs[] = {ui->lineEditOffA, ui->lineEditOffB};
+    for (const Standard standard : kStandards) {
+        const Encoded off = encode(switchOff(standard, t.userband, t.pin));
+        offs[int(standard)]->setText(
+            commandResultText(off.error, off.ok() ? bytesToHexText(off.frame) : std::string()));
+    }
 
     // EN 50607's tuning word ends at 2147 MHz; say so rather than let the
     // bytes speak for a frequency they do not carry.
+    const int ifFrequency = t.ifFrequency;
     if (code == EncodeOk && ifFrequency > kEn50607HighestIf)
         ui->statusBar->showMessage(
             tr("EN 50607 sends %1 MHz as %2 MHz, the highest its tuning word carries")
@@ -225,6 +222,21 @@ void MainWindow::updateCommands()
                 .arg(kEn50607HighestIf));
     else
         ui->statusBar->clearMessage();
+}
+
+Tuning MainWindow::tuning() const
+{
+    Tuning t;
+    t.band = ui->comboBoxBand->currentIndex() == kHighBandIndex ? Band::High : Band::Low;
+    t.polarisation = ui->comboBoxPol->currentIndex() == kHorizontalIndex ? Polarisation::Horizontal
+                                                                         : Polarisation::Vertical;
+    t.position = ui->comboBoxPos->currentIndex();
+    t.ifFrequency = bands::intermediateFrequency(ui->scrollBarSHF->value(), t.band);
+    t.userbandFrequency = ui->scrollBarBandpassfreq->value();
+    t.userband = ui->scrollBarTunerAddr->value();
+    if (ui->groupBoxPinCode->isChecked())
+        t.pin = ui->scrollBarPincode->value();
+    return t;
 }
 
 QString MainWindow::commandResultText(int code, const std::string &text) const
@@ -259,10 +271,10 @@ void MainWindow::on_comboBoxBand_currentIndexChanged(const QString &)
 {
     // The two ranges meet at 11700 MHz, so a change of band always leaves the
     // transponder there; the scroll bar reports that through valueChanged.
-    const bool lowBand = ui->comboBoxBand->currentIndex() != kHighBandIndex;
-    ui->scrollBarSHF->setMinimum(bands::transponderMin(lowBand));
-    ui->scrollBarSHF->setMaximum(bands::transponderMax(lowBand));
-    ui->spinBoxSHF->setRange(bands::transponderMin(lowBand), bands::transponderMax(lowBand));
+    const Band band = ui->comboBoxBand->currentIndex() == kHighBandIndex ? Band::High : Band::Low;
+    ui->scrollBarSHF->setMinimum(bands::transponderMin(band));
+    ui->scrollBarSHF->setMaximum(bands::transponderMax(band));
+    ui->spinBoxSHF->setRange(bands::transponderMin(band), bands::transponderMax(band));
     updateCommands();
 }
 
@@ -388,24 +400,17 @@ void MainWindow::on_actionSaveSignalB_triggered()
 
 void MainWindow::saveLineSignal(Standard standard)
 {
-    const bool lowBand = ui->comboBoxBand->currentIndex() != kHighBandIndex;
-    const int pin = ui->groupBoxPinCode->isChecked() ? ui->scrollBarPincode->value() : -1;
-    std::string text;
-    const int code = (standard == Standard::En50494 ? encodeEn50494Command : encodeEn50607Command)(
-        text, ui->comboBoxPol->currentIndex() == kHorizontalIndex ? 0 : 1, lowBand,
-        ui->comboBoxPos->currentIndex(),
-        bands::intermediateFrequency(ui->scrollBarSHF->value(), lowBand),
-        ui->scrollBarBandpassfreq->value(), ui->scrollBarTunerAddr->value() - 1, pin);
+    const Built built = channelChange(standard, tuning());
+    const Encoded encoded = built.ok() ? encode(built.command) : Encoded{{}, built.error};
     const QString name = QString::fromLatin1(standardName(standard));
-    if (code != EncodeOk) {
-        QMessageBox::warning(
-            this, tr("Nothing to save"),
-            tr("%1 cannot send these settings: %2").arg(name, commandResultText(code, text)));
+    if (!encoded.ok()) {
+        QMessageBox::warning(this, tr("Nothing to save"),
+                             tr("%1 cannot send these settings: %2")
+                                 .arg(name, commandResultText(encoded.error, {})));
         return;
     }
-    std::vector<std::uint8_t> frame;
-    std::string unused;
-    parseHexText(text, frame, unused);
+    const Frame &frame = encoded.frame;
+    const std::string text = bytesToHexText(frame);
 
     const QString wav = tr("Sound for a signal generator (*.wav)"),
                   csv = tr("Oscilloscope data (*.csv)"), svg = tr("Picture (*.svg)"),
@@ -439,44 +444,42 @@ void MainWindow::saveLineSignal(Standard standard)
         ui->statusBar->showMessage(tr("Saved %1").arg(QDir::toNativeSeparators(path)), 5000);
 }
 
-QString MainWindow::applyCommand(const DecodedCommand &c)
+QString MainWindow::applyCommand(const Command &c)
 {
     if (c.kind != CommandKind::ChannelChange)
         return tr("it is not a channel change");
-    if (c.position > 3)
+    if (c.position >= ui->comboBoxPos->count())
         return tr("its position %1 lies beyond D, the last this window offers")
             .arg(QString::fromStdString(positionName(c.position)));
-    if (c.userbandIndex + 1 > ui->scrollBarTunerAddr->maximum())
+    if (c.userband > ui->scrollBarTunerAddr->maximum())
         return tr("its userband %1 lies beyond %2")
-            .arg(c.userbandIndex + 1)
+            .arg(c.userband)
             .arg(ui->scrollBarTunerAddr->maximum());
     // EN 50494 carries the sum of intermediate and userband frequency: the
     // window's userband frequency stays, and the rest is the transponder's.
-    const int ifFrequency = commandIfFrequency(c, ui->scrollBarBandpassfreq->value());
-    const int transponder =
-        ifFrequency < 0
-            ? -1
-            : ifFrequency + (c.lowBand ? bands::kLocalOscillatorLow : bands::kLocalOscillatorHigh);
-    if (transponder < bands::transponderMin(c.lowBand) ||
-        transponder > bands::transponderMax(c.lowBand))
+    const std::optional<IfRange> ifRange =
+        intermediateFrequency(c, ui->scrollBarBandpassfreq->value());
+    const int ifFrequency = ifRange ? ifRange->nominal : -1;
+    const int transponder = ifRange ? ifFrequency + bands::localOscillator(c.band) : -1;
+    if (!bands::inBand(transponder, c.band))
         return tr("its intermediate frequency of %1 MHz puts the transponder outside the %2 band")
             .arg(ifFrequency)
-            .arg(c.lowBand ? tr("low") : tr("high"));
-    ui->comboBoxPol->setCurrentIndex(c.vertical ? 1 : 0);
-    ui->comboBoxBand->setCurrentIndex(c.lowBand ? 1 : 0);
+            .arg(c.band == Band::Low ? tr("low") : tr("high"));
+    ui->comboBoxPol->setCurrentIndex(c.polarisation == Polarisation::Vertical ? 1 : 0);
+    ui->comboBoxBand->setCurrentIndex(c.band == Band::Low ? 1 : 0);
     ui->comboBoxPos->setCurrentIndex(c.position);
     ui->scrollBarSHF->setValue(transponder);
-    ui->scrollBarTunerAddr->setValue(c.userbandIndex + 1);
-    ui->groupBoxPinCode->setChecked(c.pin >= 0);
-    if (c.pin >= 0)
-        ui->scrollBarPincode->setValue(c.pin);
+    ui->scrollBarTunerAddr->setValue(c.userband);
+    ui->groupBoxPinCode->setChecked(c.pin.has_value());
+    if (c.pin)
+        ui->scrollBarPincode->setValue(*c.pin);
     return QString();
 }
 
 void MainWindow::on_actionReadCommand_triggered()
 {
     if (!reader) {
-        reader = new ReadCommandWindow([this](const DecodedCommand &c) { return applyCommand(c); },
+        reader = new ReadCommandWindow([this](const Command &c) { return applyCommand(c); },
                                        [this] { return ui->scrollBarBandpassfreq->value(); }, this);
     }
     reader->show();
@@ -487,8 +490,8 @@ void MainWindow::on_actionReadCommand_triggered()
 ReadRecordingWindow *MainWindow::recordingWindow()
 {
     if (!recordings)
-        recordings = new ReadRecordingWindow(
-            [this](const DecodedCommand &c) { return applyCommand(c); }, this);
+        recordings =
+            new ReadRecordingWindow([this](const Command &c) { return applyCommand(c); }, this);
     recordings->show();
     recordings->raise();
     recordings->activateWindow();

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "commanddecoding.h"
-#include "standards.h"
+#include "command.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -32,7 +31,7 @@ public:
     // Sets the controls to a channel change read elsewhere; returns why the
     // window cannot show it (a position beyond D, a frequency outside the
     // bands), or nothing.
-    QString applyCommand(const DecodedCommand &command);
+    QString applyCommand(const Command &command);
 
 private slots:
     // Connected by name when the form is built.
@@ -66,6 +65,8 @@ protected:
 
 private:
     void updateCommands();
+    // The channel change the controls ask for.
+    Tuning tuning() const;
     void resetControls();
     void fitToScreen();
     void saveLineSignal(Standard standard);

@@ -3,8 +3,8 @@
 #include "bands.h"
 #include "files.h"
 #include "openingsize.h"
+#include "planfields.h"
 #include "sheet.h"
-#include "transponder.h"
 #include "ui_planwindow.h"
 
 #include <QComboBox>
@@ -32,14 +32,6 @@ enum Column
 };
 
 const QColor kMarked(250, 205, 200);
-
-QString numbers(const QVector<int> &values)
-{
-    QStringList list;
-    for (const int v : values)
-        list << QString::number(v);
-    return list.join(QLatin1String(", "));
-}
 
 } // namespace
 
@@ -80,15 +72,18 @@ void PlanWindow::on_pushButtonList2_clicked()
 
 void PlanWindow::fillPreset(int list)
 {
-    QStringList frequencies;
+    QVector<int> frequencies;
     for (int n = 1; n <= bands::kPresetLists[list - 1].count; ++n)
-        frequencies << QString::number(bands::presetFrequency(list, n));
-    ui->lineEditUserbands->setText(frequencies.join(QLatin1String(", ")));
+        frequencies << bands::presetFrequency(list, n);
+    ui->lineEditUserbands->setText(userbandsText(frequencies));
 }
 
 void PlanWindow::on_pushButtonAdd_clicked()
 {
     const int row = ui->tableReceivers->rowCount();
+    // A plan holds so many; the button says why it adds no more.
+    if (row >= kPlanMaxReceivers)
+        return;
     filling = true;
     ui->tableReceivers->insertRow(row);
     ui->tableReceivers->setItem(row, NameColumn,
@@ -112,74 +107,31 @@ void PlanWindow::on_pushButtonRemove_clicked()
 
 bool PlanWindow::currentPlan(Plan &plan, QString &problem) const
 {
-    Plan p;
-    p.installation = ui->lineEditInstallation->text().trimmed();
-    parseStandard(ui->comboBoxStandard->currentText().toStdString(), p.standard);
-    p.bandwidth = ui->spinBoxBandwidth->value();
-    for (const QString &f : ui->lineEditUserbands->text().split(
-             QRegularExpression(QStringLiteral("[,; ]+")), Qt::SkipEmptyParts)) {
-        bool ok = false;
-        p.userbands << f.toInt(&ok);
-        if (!ok) {
-            problem = tr("Userbands: %1 is not a frequency in MHz").arg(f);
-            return false;
+    // The fields are read and the plan judged by the plan library, so that
+    // the window builds exactly the plans the reader accepts.
+    try {
+        Plan p;
+        p.installation = ui->lineEditInstallation->text().trimmed();
+        parseStandard(ui->comboBoxStandard->currentText().toStdString(), p.standard);
+        p.bandwidth = ui->spinBoxBandwidth->value();
+        p.userbands = userbandsFromText(ui->lineEditUserbands->text());
+        p.positions = positionsFromText(ui->lineEditPositions->text());
+        p.transponders = transpondersFromText(ui->lineEditTransponders->text());
+        for (int row = 0; row < ui->tableReceivers->rowCount(); ++row) {
+            const auto cell = [this, row](int column) {
+                const QTableWidgetItem *item = ui->tableReceivers->item(row, column);
+                return item ? item->text().trimmed() : QString();
+            };
+            p.receivers << receiverFromText(row, cell(NameColumn), cell(UserbandColumn),
+                                            cell(StandardColumn), cell(PinColumn), p.standard);
         }
-    }
-    if (p.userbands.isEmpty() || p.userbands.size() > kPlanMaxUserbands) {
-        problem = tr("Userbands: give 1 to %1 frequencies").arg(kPlanMaxUserbands);
+        validatePlan(p);
+        plan = p;
+        return true;
+    } catch (const PlanError &error) {
+        problem = error.message();
         return false;
     }
-    for (const QString &entry :
-         ui->lineEditPositions->text().split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
-        const QString trimmed = entry.trimmed();
-        const int position =
-            positionFromName(trimmed.section(QLatin1Char(' '), 0, 0).toStdString());
-        if (position < 0) {
-            problem = tr("Positions: %1 does not start with A to D or 5 to 64").arg(trimmed);
-            return false;
-        }
-        p.positions.insert(position, trimmed.section(QLatin1Char(' '), 1).trimmed());
-    }
-    for (const QString &entry : ui->lineEditTransponders->text().split(
-             QRegularExpression(QStringLiteral("[,;]")), Qt::SkipEmptyParts)) {
-        Plan::Transponder t;
-        if (!transponderFromText(entry.trimmed(), t) || !inBands(t)) {
-            problem =
-                tr("Transponders: %1 is not one; write 11493H, B 12188V or 5 12188V").arg(t.text);
-            return false;
-        }
-        p.transponders << t;
-    }
-    for (int row = 0; row < ui->tableReceivers->rowCount(); ++row) {
-        const auto cell = [this, row](int column) {
-            const QTableWidgetItem *item = ui->tableReceivers->item(row, column);
-            return item ? item->text().trimmed() : QString();
-        };
-        Plan::Receiver r;
-        r.name = cell(NameColumn);
-        bool ok = false;
-        r.userband = cell(UserbandColumn).toInt(&ok);
-        if (!ok) {
-            problem = tr("Receiver %1: its userband is not a number").arg(row + 1);
-            return false;
-        }
-        r.standard = p.standard;
-        if (!cell(StandardColumn).isEmpty() &&
-            !parseStandard(cell(StandardColumn).toStdString(), r.standard)) {
-            problem = tr("Receiver %1: write EN 50494 or EN 50607, or nothing for the unit's")
-                          .arg(row + 1);
-            return false;
-        }
-        r.hasPin = !cell(PinColumn).isEmpty();
-        r.pin = cell(PinColumn).toInt(&ok);
-        if (r.hasPin && !ok) {
-            problem = tr("Receiver %1: its PIN is not a number").arg(row + 1);
-            return false;
-        }
-        p.receivers << r;
-    }
-    plan = p;
-    return true;
 }
 
 void PlanWindow::check()
@@ -210,6 +162,10 @@ void PlanWindow::check()
         ui->sheetView->setSheet(
             std::make_unique<InstallationSheet>(plan, found, planTable(plan), false));
     }
+    const bool full = ui->tableReceivers->rowCount() >= kPlanMaxReceivers;
+    ui->pushButtonAdd->setEnabled(!full);
+    ui->pushButtonAdd->setToolTip(
+        full ? tr("A plan holds at most %1 receivers.").arg(kPlanMaxReceivers) : QString());
     // The receivers the errors concern.
     filling = true;
     for (int row = 0; row < ui->tableReceivers->rowCount(); ++row) {
@@ -226,16 +182,10 @@ void PlanWindow::setPlan(const Plan &plan)
     filling = true;
     ui->lineEditInstallation->setText(plan.installation);
     ui->comboBoxStandard->setCurrentText(QString::fromLatin1(standardName(plan.standard)));
-    ui->lineEditUserbands->setText(numbers(plan.userbands));
+    ui->lineEditUserbands->setText(userbandsText(plan.userbands));
     ui->spinBoxBandwidth->setValue(plan.bandwidth);
-    QStringList labels;
-    for (auto it = plan.positions.begin(); it != plan.positions.end(); ++it)
-        labels << QString::fromStdString(positionName(it.key())) + QLatin1Char(' ') + it.value();
-    ui->lineEditPositions->setText(labels.join(QLatin1String("; ")));
-    QStringList names;
-    for (const Plan::Transponder &t : plan.transponders)
-        names << (t.position == 0 ? transponderName(t).mid(2) : transponderName(t));
-    ui->lineEditTransponders->setText(names.join(QLatin1String(", ")));
+    ui->lineEditPositions->setText(positionsText(plan.positions));
+    ui->lineEditTransponders->setText(transpondersText(plan.transponders));
     ui->tableReceivers->setRowCount(0);
     for (const Plan::Receiver &r : plan.receivers) {
         const int row = ui->tableReceivers->rowCount();
@@ -243,13 +193,10 @@ void PlanWindow::setPlan(const Plan &plan)
         ui->tableReceivers->setItem(row, NameColumn, new QTableWidgetItem(r.name));
         ui->tableReceivers->setItem(row, UserbandColumn,
                                     new QTableWidgetItem(QString::number(r.userband)));
+        ui->tableReceivers->setItem(row, StandardColumn,
+                                    new QTableWidgetItem(receiverStandardText(r, plan.standard)));
         ui->tableReceivers->setItem(
-            row, StandardColumn,
-            new QTableWidgetItem(r.standard == plan.standard
-                                     ? QString()
-                                     : QString::fromLatin1(standardName(r.standard))));
-        ui->tableReceivers->setItem(
-            row, PinColumn, new QTableWidgetItem(r.hasPin ? QString::number(r.pin) : QString()));
+            row, PinColumn, new QTableWidgetItem(r.pin ? QString::number(*r.pin) : QString()));
     }
     filling = false;
     check();

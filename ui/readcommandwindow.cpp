@@ -1,5 +1,6 @@
 #include "readcommandwindow.h"
 
+#include "commanddescription.h"
 #include "hextext.h"
 #include "openingsize.h"
 
@@ -38,7 +39,7 @@ const char *const kFieldNames[] = {
 
 } // namespace
 
-ReadCommandWindow::ReadCommandWindow(std::function<QString(const DecodedCommand &)> applyTo,
+ReadCommandWindow::ReadCommandWindow(std::function<QString(const Command &)> applyTo,
                                      std::function<int()> userband, QWidget *parent)
     : QWidget(parent, Qt::Window), apply(std::move(applyTo)),
       userbandFrequency(std::move(userband)), ui(new Ui_ReadCommandWindow)
@@ -63,20 +64,25 @@ void ReadCommandWindow::on_lineEditBytes_textChanged()
     const QString typed = ui->lineEditBytes->text();
     fields->setRowCount(0);
     read = false;
-    std::vector<std::uint8_t> frame;
+    Frame frame;
     std::string error;
+    Decoded decoded;
+    if (!typed.trimmed().isEmpty() && parseHexText(typed.toStdString(), frame, error)) {
+        decoded = decode(frame);
+        error = decoded.error;
+    }
     if (typed.trimmed().isEmpty()) {
         problem->setText(tr("No bytes yet."));
-    } else if (!parseHexText(typed.toStdString(), frame, error) ||
-               !decodeCommand(frame, command, error)) {
+    } else if (!error.empty()) {
         problem->setText(tr("Not a command: %1").arg(QString::fromStdString(error)));
     } else {
+        command = decoded.command;
         read = true;
         const std::string warning = commandWarning(command, userbandFrequency());
         problem->setText(warning.empty()
                              ? tr("Read as below.")
                              : tr("Read as below; note: %1").arg(QString::fromStdString(warning)));
-        for (const CommandField &field : describeCommand(command, frame, userbandFrequency())) {
+        for (const CommandField &field : describeCommand(command, userbandFrequency())) {
             if (field.label.empty())
                 continue;
             const int row = fields->rowCount();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "commanddecoding.h"
+#include "command.h"
 
 #include <QWidget>
 
@@ -19,7 +19,7 @@ public:
     // `apply` puts a command into the main window and returns why it could
     // not, or nothing; `userbandFrequency` gives the main window's, which
     // an EN 50494 tuning word needs for the intermediate frequency.
-    ReadCommandWindow(std::function<QString(const DecodedCommand &)> apply,
+    ReadCommandWindow(std::function<QString(const Command &)> apply,
                       std::function<int()> userbandFrequency, QWidget *parent = nullptr);
     ~ReadCommandWindow() override;
 
@@ -29,9 +29,9 @@ private slots:
     void on_pushButtonApply_clicked();
 
 private:
-    std::function<QString(const DecodedCommand &)> apply;
+    std::function<QString(const Command &)> apply;
     std::function<int()> userbandFrequency;
     Ui_ReadCommandWindow *ui;
-    DecodedCommand command;
+    Command command;
     bool read = false;
 };

@@ -14,7 +14,7 @@
 #include <QTableWidget>
 #include <QThread>
 
-ReadRecordingWindow::ReadRecordingWindow(std::function<QString(const DecodedCommand &)> applyTo,
+ReadRecordingWindow::ReadRecordingWindow(std::function<QString(const Command &)> applyTo,
                                          QWidget *parent)
     : QWidget(parent, Qt::Window), apply(std::move(applyTo)), ui(new Ui_ReadRecordingWindow)
 {
@@ -63,7 +63,7 @@ void ReadRecordingWindow::open(const QString &path)
 {
     stop();
     ui->tableMessages->setRowCount(0);
-    messages.clear();
+    report = RecordingReport();
     ui->signalView->setCommand({}, QString());
     ui->labelStatus->setText(tr("Reading %1...").arg(QDir::toNativeSeparators(path)));
     if (!progress) {
@@ -81,10 +81,10 @@ void ReadRecordingWindow::open(const QString &path)
     const auto stopFlag = cancel;
     const FilePath file = filePath(path);
     worker = QThread::create([this, file, path, stopFlag] {
-        CaptureReading reading;
+        RecordingReport reading;
         QString problem;
         try {
-            reading = readCaptureMessages(file, 1, 0, [this, stopFlag](double done) {
+            reading = readRecording(file, 1, 0, 0, [this, stopFlag](double done) {
                 QMetaObject::invokeMethod(
                     progress, [this, done] { progress->setValue(int(done * 1000)); },
                     Qt::QueuedConnection);
@@ -96,19 +96,15 @@ void ReadRecordingWindow::open(const QString &path)
             problem = tr("not enough memory to read it");
         }
         QMetaObject::invokeMethod(
-            this,
-            [this, path, reading, problem] {
-                showResults(path, reading.messages, problem, reading.cancelled);
-            },
+            this, [this, path, reading, problem] { showResults(path, reading, problem); },
             Qt::QueuedConnection);
     });
     connect(progress, &QProgressDialog::canceled, this, [stopFlag] { stopFlag->store(true); });
     worker->start();
 }
 
-void ReadRecordingWindow::showResults(const QString &path,
-                                      const std::vector<linesignal::Message> &found,
-                                      const QString &problem, bool cancelled)
+void ReadRecordingWindow::showResults(const QString &path, const RecordingReport &found,
+                                      const QString &problem)
 {
     if (worker) {
         worker->wait();
@@ -117,11 +113,12 @@ void ReadRecordingWindow::showResults(const QString &path,
     }
     progress->reset();
     progress->hide();
-    messages = found;
+    report = found;
+    const std::vector<ReadMessage> &messages = report.messages;
     const QString name = QDir::toNativeSeparators(path);
     if (!problem.isEmpty())
         ui->labelStatus->setText(tr("%1 cannot be read: %2").arg(name, problem));
-    else if (cancelled)
+    else if (report.cancelled)
         ui->labelStatus->setText(tr("Reading %1 was cancelled; messages found before: %2")
                                      .arg(name)
                                      .arg(messages.size()));
@@ -129,18 +126,18 @@ void ReadRecordingWindow::showResults(const QString &path,
         ui->labelStatus->setText(tr("Messages in %1: %2").arg(name).arg(messages.size()));
     ui->tableMessages->setRowCount(int(messages.size()));
     for (int row = 0; row < int(messages.size()); ++row) {
-        const linesignal::Message &m = messages[std::size_t(row)];
-        DecodedCommand command;
-        std::string error;
+        const ReadMessage &read = messages[std::size_t(row)];
+        const linesignal::Message &m = read.message;
         QString meaning;
-        if (!m.error.empty())
+        if (!read.clean())
             meaning = tr("not read: damaged");
-        else if (decodeCommand(m.bytes, command, error))
-            meaning =
-                QStringLiteral("%1 %2").arg(QLatin1String(standardName(command.standard)),
-                                            QLatin1String(commandKindInfo(command.kind).name));
+        else if (read.command)
+            meaning = QStringLiteral("%1 %2").arg(
+                QLatin1String(standardName(read.command->standard)),
+                QLatin1String(commandKindInfo(read.command->kind).name));
         else
-            meaning = tr("not a single-cable command: %1").arg(QString::fromStdString(error));
+            meaning = tr("not a single-cable command: %1")
+                          .arg(QString::fromStdString(read.notSingleCable));
         const QStringList cells{
             QStringLiteral("%1 ms").arg(m.start * 1e3, 0, 'f', 2),
             QString::fromStdString(bytesToHexText(m.bytes)).trimmed(),
@@ -157,27 +154,27 @@ void ReadRecordingWindow::showResults(const QString &path,
 void ReadRecordingWindow::on_tableMessages_itemSelectionChanged()
 {
     const int row = ui->tableMessages->currentRow();
-    const bool valid = row >= 0 && row < int(messages.size());
-    const linesignal::Message *m = valid ? &messages[std::size_t(row)] : nullptr;
-    ui->signalView->setCommand(m && m->error.empty() ? m->bytes : std::vector<std::uint8_t>(),
+    const bool valid = row >= 0 && row < int(report.messages.size());
+    const ReadMessage *read = valid ? &report.messages[std::size_t(row)] : nullptr;
+    const linesignal::Message *m = read ? &read->message : nullptr;
+    ui->signalView->setCommand(m && read->clean() ? m->bytes : Frame(),
                                m ? QString::fromStdString(bytesToHexText(m->bytes)).trimmed()
                                  : QString());
-    ui->pushButtonApply->setEnabled(m && m->error.empty());
+    ui->pushButtonApply->setEnabled(read && read->clean());
 }
 
 void ReadRecordingWindow::on_pushButtonApply_clicked()
 {
     const int row = ui->tableMessages->currentRow();
-    if (row < 0 || row >= int(messages.size()))
+    if (row < 0 || row >= int(report.messages.size()))
         return;
-    DecodedCommand command;
-    std::string error;
-    if (!decodeCommand(messages[std::size_t(row)].bytes, command, error)) {
-        ui->labelStatus->setText(
-            tr("The main window cannot show it: %1").arg(QString::fromStdString(error)));
+    const ReadMessage &read = report.messages[std::size_t(row)];
+    if (!read.command) {
+        ui->labelStatus->setText(tr("The main window cannot show it: %1")
+                                     .arg(QString::fromStdString(read.notSingleCable)));
         return;
     }
-    const QString why = apply(command);
+    const QString why = apply(*read.command);
     ui->labelStatus->setText(why.isEmpty() ? tr("Shown in the main window.")
                                            : tr("The main window cannot show it: %1").arg(why));
 }

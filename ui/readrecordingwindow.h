@@ -1,7 +1,7 @@
 #pragma once
 
-#include "commanddecoding.h"
-#include "linesignal.h"
+#include "command.h"
+#include "recording.h"
 
 #include <QWidget>
 
@@ -23,8 +23,7 @@ class ReadRecordingWindow : public QWidget
     Q_OBJECT
 
 public:
-    ReadRecordingWindow(std::function<QString(const DecodedCommand &)> apply,
-                        QWidget *parent = nullptr);
+    ReadRecordingWindow(std::function<QString(const Command &)> apply, QWidget *parent = nullptr);
     ~ReadRecordingWindow() override;
 
     // Starts reading `path`; a reading still going on is cancelled first.
@@ -47,13 +46,12 @@ private slots:
 
 private:
     void stop();
-    void showResults(const QString &path, const std::vector<linesignal::Message> &found,
-                     const QString &problem, bool cancelled);
+    void showResults(const QString &path, const RecordingReport &report, const QString &problem);
 
-    std::function<QString(const DecodedCommand &)> apply;
+    std::function<QString(const Command &)> apply;
     Ui_ReadRecordingWindow *ui;
     QProgressDialog *progress = nullptr;
     QThread *worker = nullptr;
     std::shared_ptr<std::atomic<bool>> cancel;
-    std::vector<linesignal::Message> messages;
+    RecordingReport report;
 };

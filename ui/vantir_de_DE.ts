@@ -486,6 +486,50 @@ All rights reserved.</source>
         <source>receiver %1</source>
         <translation>Receiver %1</translation>
     </message>
+    <message>
+        <source>holds %1 entries; a plan holds at most %2</source>
+        <translation>hat %1 Einträge; ein Plan hat höchstens %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a transponder; write it as 11493H, B 12188V or 5 12188V</source>
+        <translation>%1 ist kein Transponder; 11493H, B 12188V oder 5 12188V schreiben</translation>
+    </message>
+    <message>
+        <source>%1 MHz is outside both bands (%2..%3 MHz)</source>
+        <translation>%1 MHz liegt außerhalb beider Bänder (%2..%3 MHz)</translation>
+    </message>
+    <message>
+        <source>names no userband</source>
+        <translation>nennt kein Userband</translation>
+    </message>
+    <message>
+        <source>%1 MHz is not a bandwidth; use %2..%3</source>
+        <translation>%1 MHz ist keine Bandbreite; %2..%3 verwenden</translation>
+    </message>
+    <message>
+        <source>%1 MHz is outside the %2 band (%3..%4 MHz)</source>
+        <translation>%1 MHz liegt außerhalb des Bands %2 (%3..%4 MHz)</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole number</source>
+        <translation>%1 ist keine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>%1 is beyond the whole numbers a plan holds (%2..%3)</source>
+        <translation>%1 liegt außerhalb der ganzen Zahlen eines Plans (%2..%3)</translation>
+    </message>
+    <message>
+        <source>no such position; use A to D, or 5 to 64</source>
+        <translation>keine solche Position; A bis D oder 5 bis 64 verwenden</translation>
+    </message>
+    <message>
+        <source>given more than once</source>
+        <translation>mehr als einmal angegeben</translation>
+    </message>
+    <message>
+        <source>%1 is not EN 50494 or EN 50607</source>
+        <translation>%1 ist weder EN 50494 noch EN 50607</translation>
+    </message>
 </context>
 <context>
     <name>PlanWindow</name>
@@ -598,34 +642,6 @@ All rights reserved.</source>
         <translation>Receiver %1</translation>
     </message>
     <message>
-        <source>Userbands: %1 is not a frequency in MHz</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Userbands: give 1 to %1 frequencies</source>
-        <translation>Userbands: 1 bis %1 Frequenzen angeben</translation>
-    </message>
-    <message>
-        <source>Positions: %1 does not start with A to D or 5 to 64</source>
-        <translation>Positionen: %1 beginnt nicht mit A bis D oder 5 bis 64</translation>
-    </message>
-    <message>
-        <source>Transponders: %1 is not one; write 11493H, B 12188V or 5 12188V</source>
-        <translation>Transponder: %1 ist keiner; 11493H, B 12188V oder 5 12188V schreiben</translation>
-    </message>
-    <message>
-        <source>Receiver %1: its userband is not a number</source>
-        <translation>Receiver %1: sein Userband ist keine Zahl</translation>
-    </message>
-    <message>
-        <source>Receiver %1: write EN 50494 or EN 50607, or nothing for the unit&apos;s</source>
-        <translation>Receiver %1: EN 50494 oder EN 50607 schreiben, oder nichts für die Norm der Einheit</translation>
-    </message>
-    <message>
-        <source>Receiver %1: its PIN is not a number</source>
-        <translation>Receiver %1: seine PIN ist keine Zahl</translation>
-    </message>
-    <message>
         <source>Error: %1: %2</source>
         <translation>Fehler: %1: %2</translation>
     </message>
@@ -692,6 +708,10 @@ All rights reserved.</source>
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>A plan holds at most %1 receivers.</source>
+        <translation>Ein Plan hat höchstens %1 Receiver.</translation>
     </message>
 </context>
 <context>

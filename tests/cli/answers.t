@@ -820,6 +820,9 @@ $ vantir-cli decode E1 11 5D E1 1A 07 --json
     "bytes": "E1 11 5D E1 1A 07 ",
     "command": "ODU_Config",
     "configuration": "1A",
+    "configurationBand": "standard",
+    "configurationPositions": 2,
+    "configurationUserbands": 6,
     "framing": "E1",
     "pin": 7,
     "standard": "EN 50494",
@@ -843,6 +846,32 @@ Tuning word: 5
 Intermediate frequency: 105 MHz
 PIN: none
 ! vantir-cli: decode: warning: its intermediate frequency of 105 MHz lies outside 950..2150 MHz
+# A switch-off carries no position, polarisation or band; set, those bits are refused.
+$ vantir-cli decode 70 00 00 01
+! vantir-cli: decode: byte 4 is 01: a switch-off (tuning word 0) names no position, polarisation or band; it takes 00
+[3]
+$ vantir-cli decode E0 10 5C 1C 00 2A
+! vantir-cli: decode: byte 4 is 1C: a switch-off (tuning word 0) names no position, polarisation or band; its bits 4..2 are reserved and must be 0
+[3]
+# EN 50494's own commands at the cable's edges read back without a warning:
+# the 4 MHz step of the sum moves the intermediate frequency by -2..+1 MHz.
+$ vantir-cli --if 950 -r 1899 --standard en50494
+Intermediate frequency: 950 MHz
+EN 50494: E0 10 5A 0D 6A 
+$ vantir-cli decode E0 10 5A 0D 6A -r 1899 | grep Intermediate
+Intermediate frequency: 949 MHz
+Intermediate + userband frequency: 2848 MHz
+$ vantir-cli decode E0 10 5A 0D 69 -r 1899 > /dev/null
+! vantir-cli: decode: warning: its intermediate frequency of 945 MHz lies outside 950..2150 MHz
+# Codes 03 and 11 both name 10000 MHz, the second for a wide-band unit.
+$ vantir-cli decode E0 10 5B 02 03 --json | grep oscillator
+    "oscillator": "03",
+    "oscillatorBand": "standard",
+    "oscillatorFrequency": 10000,
+$ vantir-cli decode E0 10 5B 02 11 --json | grep oscillator
+    "oscillator": "11",
+    "oscillatorBand": "wide",
+    "oscillatorFrequency": 10000,
 $ vantir-cli decode 7D 07
 ! vantir-cli: decode: byte 2 is 07: its low three bits are reserved and must be 0
 [3]

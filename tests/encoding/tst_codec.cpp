@@ -3,14 +3,15 @@
 // decoding back whatever the window can ask for.
 
 #include "bands.h"
-#include "commanddecoding.h"
 #include "commandencoding.h"
 #include "hextext.h"
 
 #include <QtTest>
 
+#include <array>
 #include <climits>
 #include <cmath>
+#include <random>
 
 namespace {
 
@@ -46,11 +47,26 @@ int encode(Encoder encoder, const Args &a, std::string &text)
                    a.userbandIndex, a.pin);
 }
 
-bool decode(const std::string &text, DecodedCommand &command)
+Frame frameOf(const QString &text)
 {
-    std::vector<std::uint8_t> frame;
+    Frame frame;
     std::string error;
-    return parseHexText(text, frame, error) && decodeCommand(frame, command, error);
+    return parseHexText(text.toStdString(), frame, error) ? frame : Frame();
+}
+
+QString hexOf(const Frame &frame)
+{
+    return QString::fromStdString(bytesToHexText(frame));
+}
+
+// A frame the decoder reads is the frame of what it read.
+bool readsBackTheSame(const Frame &frame)
+{
+    const Decoded d = decode(frame);
+    if (!d.ok())
+        return d.command == Command() && !d.error.empty();
+    const Encoded e = encode(d.command);
+    return e.ok() && e.frame == frame;
 }
 
 } // namespace
@@ -71,6 +87,12 @@ private slots:
     void refusesWithTheByteAtFault_data();
     void refusesWithTheByteAtFault();
     void en50607CarriesSixtyFourPositions();
+    void everyFrameReadIsSentTheSame();
+    void randomValuesComeBack();
+    void refusesValuesItCannotSend_data();
+    void refusesValuesItCannotSend();
+    void warnsOnlyOffTheCable_data();
+    void warnsOnlyOffTheCable();
 };
 
 void TestCodec::encodes_data()
@@ -93,7 +115,8 @@ void TestCodec::encodes_data()
     row("A highest of the window", A, "if=2150 ubf=2150 ub=7", 0, "E0 10 5A EE D5 ");
     row("A lowest of the window", A, "if=950 ubf=950", 0, "E0 10 5A 0C 7D ");
     row("A position B, userband 8", A, "pos=1 ub=7", 0, "E0 10 5A FC F6 ");
-    row("A tuning word 0", A, "if=0 ubf=1398", 0, "E0 10 5A 0C 00 ");
+    row("A tuning word 1", A, "if=6 ubf=1398", 0, "E0 10 5A 0C 01 ");
+    row("A tuning word 0 is a switch-off, not a channel", A, "if=0 ubf=1398", 3);
     row("A tuning word 1023", A, "if=2743 ubf=2750", 0, "E0 10 5A 0F FF ");
     row("A PIN 0", A, "pin=0", 0, "E0 10 5C 0C F6 00 ");
     row("A PIN 255", A, "pin=255", 0, "E0 10 5C 0C F6 FF ");
@@ -126,7 +149,8 @@ void TestCodec::encodes_data()
     row("B userband 32, position D", B, "v=1 pos=3 if=2150 ub=31", 0, "70 FF FF 0D ");
     row("B 2147 MHz", B, "if=2147", 0, "70 07 FF 03 ");
     row("B 2148 MHz is sent as 2147", B, "if=2148", 0, "70 07 FF 03 ");
-    row("B 100 MHz is tuning word 0", B, "if=100", 0, "70 00 00 03 ");
+    row("B 101 MHz is tuning word 1", B, "if=101", 0, "70 00 01 03 ");
+    row("B 100 MHz would be tuning word 0, a switch-off", B, "if=100", 3);
     row("B ignores the userband frequency", B, "ubf=max", 0, "70 03 E8 03 ");
     row("B PIN 0", B, "pin=0", 0, "71 03 E8 03 00 ");
     row("B PIN 256 sends its low byte", B, "pin=256", 0, "71 03 E8 03 00 ");
@@ -168,12 +192,12 @@ void TestCodec::encodes()
 // the integer arithmetic must agree over every pair the window can set.
 void TestCodec::roundsAsTheRealQuotient()
 {
-    DecodedCommand c;
     for (int f = bands::kIfMin; f <= bands::kIfMax; ++f) {
         for (int ub = bands::kUserbandFrequencyMin; ub <= bands::kUserbandFrequencyMax; ++ub) {
             std::string text;
             encodeEn50494Command(text, 0, 0, 0, f, ub, 0, -1);
-            if (!decode(text, c) || c.tuningWord != std::lround((f + ub) / 4.0) - 350)
+            const Decoded d = decode(frameOf(QString::fromStdString(text)));
+            if (!d.ok() || d.command.tuningWord != std::lround((f + ub) / 4.0) - 350)
                 QFAIL(qPrintable(QString("%1 + %2 gave '%3'").arg(f).arg(ub).arg(text.c_str())));
         }
     }
@@ -241,16 +265,21 @@ void TestCodec::decodesWhatTheWindowCanAskFor()
         for (const int kind : {0, 1, 2, 3}) { // A, B, A switch-off, B switch-off
             const bool b = kind % 2, off = kind > 1;
             std::string text;
-            const int code = off ? (b ? encodeEn50607PowerOff
-                                      : encodeEn50494PowerOff)(text, a.userbandIndex, a.pin)
+            const Standard standard = b ? Standard::En50607 : Standard::En50494;
+            const Encoded offFrame =
+                encode(switchOff(standard, a.userbandIndex + 1, a.pin >= 0 ? Pin(a.pin) : Pin()));
+            if (off && offFrame.ok())
+                text = bytesToHexText(offFrame.frame);
+            const int code = off ? offFrame.error
                              : b ? encode(encodeEn50607Command, a, text)
                                  : encode(encodeEn50494Command, a, text);
-            DecodedCommand c;
+            const Decoded d = decode(frameOf(QString::fromStdString(text)));
+            const Command &c = d.command;
             QString got = "refused " + QString::number(code);
-            if (code == EncodeOk && decode(text, c)) {
+            if (code == EncodeOk && d.ok()) {
                 got = carried(c.standard == Standard::En50607, (c.kind == CommandKind::SwitchOff),
-                              off ? 0 : c.position, !off && c.vertical, !off && c.lowBand,
-                              c.userbandIndex, c.pin);
+                              c.position, c.polarisation == Polarisation::Vertical,
+                              c.band == Band::Low, c.userband - 1, c.pin.value_or(-1));
                 // EN 50494 sends the sum in 4 MHz steps; EN 50607 tops out at 2147 MHz.
                 const int back = b ? en50607IfFrequency(c.tuningWord)
                                    : en50494FrequencySum(c.tuningWord) - a.userbandFrequency;
@@ -311,23 +340,32 @@ void TestCodec::everyCommandComesBack()
     QFETCH(int, argument);
     QFETCH(int, pin);
     QFETCH(QString, bytes);
-    std::vector<std::uint8_t> frame;
-    QCOMPARE(unitCommandFrame(CommandKind(kind), frame, userband, argument, pin), int(EncodeOk));
-    QCOMPARE(QString::fromStdString(bytesToHexText(frame)), bytes);
-    const bool en50494 = frame.size() > 2;
-    for (const std::uint8_t framing : {0xE0, 0xE1}) {
+    Command command =
+        unitCommand(CommandKind(kind), userband + 1, argument, pin >= 0 ? Pin(pin) : Pin());
+    const Encoded encoded = encode(command);
+    QCOMPARE(int(encoded.error), int(EncodeOk));
+    QCOMPARE(hexOf(encoded.frame), bytes);
+    const bool en50494 = command.standard == Standard::En50494;
+    for (const bool repeated : {false, true}) {
         for (const std::uint8_t address : {0x10, 0x00, 0x11}) {
+            if (!en50494 && (repeated || address != 0x10))
+                continue;
+            command.repeated = repeated;
+            command.address = address;
+            Frame frame = encoded.frame;
             if (en50494) {
-                frame[0] = framing;
+                frame[0] = repeated ? 0xE1 : 0xE0;
                 frame[1] = address;
             }
-            DecodedCommand c;
-            std::string error;
-            QVERIFY2(decodeCommand(frame, c, error), error.c_str());
-            QCOMPARE(int(c.kind), kind);
-            QCOMPARE(c.userbandIndex, commandKindInfo(c.kind).userband ? userband : 0);
-            QCOMPARE(c.argument, argument);
-            QCOMPARE(c.pin, pin);
+            QCOMPARE(hexOf(encode(command).frame), hexOf(frame));
+            const Decoded d = decode(frame);
+            QVERIFY2(d.ok(), d.error.c_str());
+            QVERIFY(d.command == command);
+            QCOMPARE(int(d.command.kind), kind);
+            QCOMPARE(d.command.userband,
+                     commandKindInfo(d.command.kind).userband ? userband + 1 : 1);
+            QCOMPARE(d.command.argument, argument);
+            QCOMPARE(d.command.pin.value_or(-1), pin);
         }
     }
 }
@@ -359,18 +397,29 @@ void TestCodec::refusesWithTheByteAtFault_data()
     row("E0 10 5B 00 00 00", "EN 50494 command 5B takes 5 bytes; got 6");
     row("E0 10 59 00 00", "byte 3 is 59: not an EN 50494 command (5A or 5B, 5C or 5D with PIN)");
     row("E0 12 5B 00 00", "byte 2 is 12: not a single-cable address (10, 00 or 11)");
+    row("7D 04", "byte 2 is 04: its low three bits are reserved and must be 0");
+    row("7E F9", "byte 2 is F9: its low three bits are reserved and must be 0");
+    row("70 00 00 01", "byte 4 is 01: a switch-off (tuning word 0) names no position, "
+                       "polarisation or band; it takes 00");
+    row("71 F8 00 FC 2A", "byte 4 is FC: a switch-off (tuning word 0) names no position, "
+                          "polarisation or band; it takes 00");
+    row("E0 10 5A 04 00", "byte 4 is 04: a switch-off (tuning word 0) names no position, "
+                          "polarisation or band; its bits 4..2 are reserved and must be 0");
+    row("E0 10 5A F0 00", "byte 4 is F0: a switch-off (tuning word 0) names no position, "
+                          "polarisation or band; its bits 4..2 are reserved and must be 0");
+    row("E1 11 5C 08 00 07", "byte 4 is 08: a switch-off (tuning word 0) names no position, "
+                             "polarisation or band; its bits 4..2 are reserved and must be 0");
 }
 
 void TestCodec::refusesWithTheByteAtFault()
 {
     QFETCH(QString, bytes);
     QFETCH(QString, error);
-    std::vector<std::uint8_t> frame;
-    std::string why;
-    DecodedCommand c;
-    QVERIFY(parseHexText(bytes.toStdString(), frame, why));
-    QVERIFY(!decodeCommand(frame, c, why));
-    QCOMPARE(QString::fromStdString(why), error);
+    const Frame frame = frameOf(bytes);
+    QVERIFY(!frame.empty());
+    const Decoded d = decode(frame);
+    QCOMPARE(QString::fromStdString(d.error), error);
+    QVERIFY(d.command == Command());
 }
 
 // Six bits of position in EN 50607's fourth byte; EN 50494 has one, and the
@@ -378,16 +427,19 @@ void TestCodec::refusesWithTheByteAtFault()
 void TestCodec::en50607CarriesSixtyFourPositions()
 {
     for (int position = -1; position <= 64; ++position) {
-        std::vector<std::uint8_t> frame;
-        const int code = en50607Frame(frame, 1, 0, position, 1100, 0, 0, -1);
-        QCOMPARE(code, position < 0 || position > 63 ? int(EncodePositionOutOfRange) : 0);
-        if (code != EncodeOk)
+        Tuning t;
+        t.polarisation = Polarisation::Vertical;
+        t.position = position;
+        const Built built = channelChange(Standard::En50607, t);
+        QCOMPARE(int(built.error),
+                 position < 0 || position > 63 ? int(EncodePositionOutOfRange) : 0);
+        if (!built.ok())
             continue;
+        const Frame frame = encode(built.command).frame;
         QCOMPARE(int(frame[3]), position << 2 | 1);
-        DecodedCommand c;
-        std::string error;
-        QVERIFY(decodeCommand(frame, c, error));
-        QCOMPARE(c.position, position);
+        const Decoded d = decode(frame);
+        QVERIFY(d.ok());
+        QCOMPARE(d.command.position, position);
         QCOMPARE(positionFromName(positionName(position)), position);
         std::string text;
         QCOMPARE(encodeEn50607Command(text, 1, 0, position, 1100, 0, 0, -1),
@@ -398,6 +450,208 @@ void TestCodec::en50607CarriesSixtyFourPositions()
     QCOMPARE(positionFromName("64"), 63);
     for (const char *notAPosition : {"E", "0", "05", "65", "", "AB", "-1"})
         QCOMPARE(positionFromName(notAPosition), -1);
+}
+
+// Every two-byte frame, every EN 50494 channel change and unit command
+// and every EN 50607 channel change over its first and last data byte: what
+// the decoder reads, the encoder sends byte for byte; what it refuses, it
+// refuses whole.
+void TestCodec::everyFrameReadIsSentTheSame()
+{
+    int read = 0;
+    for (int i = 0; i < 1 << 16; ++i) {
+        QVERIFY2(readsBackTheSame({std::uint8_t(i >> 8), std::uint8_t(i)}),
+                 qPrintable(QString::number(i, 16)));
+        read += decode({std::uint8_t(i >> 8), std::uint8_t(i)}).ok();
+    }
+    QCOMPARE(read, 64); // 7D and 7E with each of 32 userbands
+    for (const std::uint8_t command : {0x5A, 0x5B, 0x5C, 0x5D}) {
+        for (int i = 0; i < 1 << 16; ++i) {
+            Frame frame{0xE0, 0x10, command, std::uint8_t(i >> 8), std::uint8_t(i)};
+            if (command == 0x5C || command == 0x5D)
+                frame.push_back(std::uint8_t(i * 7));
+            QVERIFY2(readsBackTheSame(frame), qPrintable(hexOf(frame)));
+        }
+    }
+    for (const std::uint8_t first : {0x70, 0x71}) {
+        for (int i = 0; i < 1 << 16; ++i) {
+            Frame frame{first, std::uint8_t(i >> 8), std::uint8_t(i * 13), std::uint8_t(i)};
+            if (first == 0x71)
+                frame.push_back(std::uint8_t(i * 7));
+            QVERIFY2(readsBackTheSame(frame), qPrintable(hexOf(frame)));
+        }
+    }
+}
+
+// Values of every kind with random fields, most of them out of range: what
+// encodes decodes to the same value, and what does not has no frame.
+void TestCodec::randomValuesComeBack()
+{
+    std::mt19937 random(50607);
+    const auto any = [&random](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random);
+    };
+    int encoded = 0;
+    for (int i = 0; i < 20000; ++i) {
+        // A value of its kind's shape, then one field at random to anything.
+        const auto kind = CommandKind(any(0, int(CommandKind::UserbandSwitches)));
+        const Standard standard = any(0, 1) ? Standard::En50607 : Standard::En50494;
+        const Pin pin = any(0, 1) ? Pin(any(0, 255)) : Pin();
+        Command c;
+        if (kind == CommandKind::ChannelChange) {
+            Tuning t;
+            t.polarisation = any(0, 1) ? Polarisation::Vertical : Polarisation::Horizontal;
+            t.band = any(0, 1) ? Band::Low : Band::High;
+            t.position = any(0, standardPositions(standard) - 1);
+            t.ifFrequency = any(950, 2150);
+            t.userbandFrequency = any(950, 2150);
+            t.userband = any(1, standardUserbands(standard));
+            t.pin = pin;
+            c = channelChange(standard, t).command;
+        } else if (kind == CommandKind::SwitchOff) {
+            c = switchOff(standard, any(1, standardUserbands(standard)), pin);
+        } else {
+            c = unitCommand(kind, any(1, 8),
+                            kind == CommandKind::Config ? any(0x10, 0x1F) : any(0, 0x14), pin);
+        }
+        if (c.standard == Standard::En50494) {
+            c.repeated = any(0, 1);
+            c.address = std::uint8_t(std::array<int, 3>{0x10, 0x00, 0x11}[std::size_t(any(0, 2))]);
+        }
+        switch (any(0, 12)) {
+        case 0:
+            c.userband = any(-1, 34);
+            break;
+        case 1:
+            c.position = any(-1, 65);
+            break;
+        case 2:
+            c.tuningWord = any(-1, 2049);
+            break;
+        case 3:
+            c.argument = any(-1, 0x21);
+            break;
+        case 4:
+            c.pin = any(-1, 256);
+            break;
+        case 5:
+            c.address = std::uint8_t(any(0, 0x12));
+            break;
+        case 6:
+            c.band = Band::Low;
+            break;
+        case 7:
+            c.repeated = true;
+            break;
+        default:
+            break; // as made
+        }
+        const Encoded e = encode(c);
+        if (!e.ok()) {
+            QVERIFY(e.frame.empty());
+            continue;
+        }
+        ++encoded;
+        const Decoded d = decode(e.frame);
+        QVERIFY2(d.ok() && d.command == c, qPrintable(hexOf(e.frame) + QString(d.error.c_str())));
+    }
+    QVERIFY2(encoded > 1000, "too few values were sendable to test anything");
+}
+
+void TestCodec::refusesValuesItCannotSend_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<int>("error");
+    // Each field at its edge, and one step over.
+    QTest::newRow("userband 8") << "A ub=8" << 0;
+    QTest::newRow("userband 9") << "A ub=9" << 2;
+    QTest::newRow("userband 32") << "B ub=32" << 0;
+    QTest::newRow("userband 33") << "B ub=33" << 2;
+    QTest::newRow("userband 0") << "B ub=0" << 2;
+    QTest::newRow("position B") << "A pos=1" << 0;
+    QTest::newRow("position C") << "A pos=2" << 1;
+    QTest::newRow("position 64") << "B pos=63" << 0;
+    QTest::newRow("position 65") << "B pos=64" << 1;
+    QTest::newRow("tuning word 1023") << "A tw=1023" << 0;
+    QTest::newRow("tuning word 1024") << "A tw=1024" << 3;
+    QTest::newRow("tuning word 2047") << "B tw=2047" << 0;
+    QTest::newRow("tuning word 2048") << "B tw=2048" << 3;
+    QTest::newRow("tuning word 0 tunes nothing") << "B tw=0" << 3;
+    QTest::newRow("PIN 255") << "A pin=255" << 0;
+    QTest::newRow("PIN 256") << "A pin=256" << 5;
+    QTest::newRow("PIN -1") << "B pin=-1" << 5;
+    QTest::newRow("address 11") << "A address=17" << 0;
+    QTest::newRow("address 12") << "A address=18" << 4;
+    QTest::newRow("EN 50607 has no framing") << "B repeated=1" << 4;
+    QTest::newRow("a switch-off with a position") << "A off pos=1" << 4;
+    QTest::newRow("a switch-off with a band") << "B off low=1" << 4;
+}
+
+void TestCodec::refusesValuesItCannotSend()
+{
+    QFETCH(QString, change);
+    QFETCH(int, error);
+    Command c;
+    c.tuningWord = 100;
+    QStringList fields = change.split(' ');
+    c.standard = fields.takeFirst() == "B" ? Standard::En50607 : Standard::En50494;
+    for (const QString &field : fields) {
+        const QString name = field.section('=', 0, 0);
+        const int value = field.section('=', 1).toInt();
+        if (name == "off") {
+            c.kind = CommandKind::SwitchOff;
+            c.tuningWord = 0;
+        }
+        if (name == "ub")
+            c.userband = value;
+        if (name == "pos")
+            c.position = value;
+        if (name == "low")
+            c.band = Band::Low;
+        if (name == "tw")
+            c.tuningWord = value;
+        if (name == "pin")
+            c.pin = value;
+        if (name == "address")
+            c.address = std::uint8_t(value);
+        if (name == "repeated")
+            c.repeated = true;
+    }
+    const Encoded e = encode(c);
+    QCOMPARE(int(e.error), error);
+    QCOMPARE(e.frame.empty(), error != 0);
+}
+
+void TestCodec::warnsOnlyOffTheCable_data()
+{
+    QTest::addColumn<QString>("bytes");
+    QTest::addColumn<int>("userbandFrequency");
+    QTest::addColumn<QString>("warning");
+    const QString off = "its intermediate frequency of %1 MHz lies outside 950..2150 MHz";
+    // EN 50494's sum comes in 4 MHz steps: its own commands at the cable's
+    // edges read back up to 2 MHz off and still belong on it.
+    QTest::newRow("A 950 MHz at 1899 MHz") << "E0 10 5A 81 6A" << 1899 << "";
+    QTest::newRow("A 2150 MHz at 950 MHz") << "E0 10 5A 0D A9" << 950 << "";
+    QTest::newRow("A step below") << "E0 10 5A 81 69" << 1899 << off.arg(945);
+    QTest::newRow("A step above") << "E0 10 5A 0D AA" << 950 << off.arg(2154);
+    QTest::newRow("A read as 949 MHz, may be 950") << "E0 10 5A 0C 7C" << 947 << "";
+    QTest::newRow("A read as 948 MHz, at most 949") << "E0 10 5A 0C 7C" << 948 << off.arg(948);
+    QTest::newRow("A without the userband frequency") << "E0 10 5A 0C 01" << 0 << "";
+    QTest::newRow("B 950 MHz") << "70 03 52 03" << 0 << "";
+    QTest::newRow("B 949 MHz") << "70 03 51 03" << 0 << off.arg(949);
+    QTest::newRow("B 2147 MHz and above") << "70 07 FF 03" << 0 << "";
+    QTest::newRow("B 101 MHz") << "70 00 01 03" << 0 << off.arg(101);
+    QTest::newRow("a switch-off tunes nothing") << "70 00 00 00" << 0 << "";
+}
+
+void TestCodec::warnsOnlyOffTheCable()
+{
+    QFETCH(QString, bytes);
+    QFETCH(int, userbandFrequency);
+    QFETCH(QString, warning);
+    const Decoded d = decode(frameOf(bytes));
+    QVERIFY2(d.ok(), d.error.c_str());
+    QCOMPARE(QString::fromStdString(commandWarning(d.command, userbandFrequency)), warning);
 }
 
 QTEST_APPLESS_MAIN(TestCodec)

@@ -3,6 +3,7 @@
 // concerns; and the table's commands and landing frequencies.
 
 #include "plan.h"
+#include "planfields.h"
 
 #include <QtTest>
 
@@ -57,6 +58,11 @@ private slots:
     void refuses_data();
     void refuses();
     void tablesCommandsAndWhereTheyLand();
+    void readsWhatTheFileHolds();
+    void refusesAtTheLimits_data();
+    void refusesAtTheLimits();
+    void editorFieldsReadAsTheFile_data();
+    void editorFieldsReadAsTheFile();
 };
 
 void TestPlan::checks_data()
@@ -180,12 +186,187 @@ void TestPlan::tablesCommandsAndWhereTheyLand()
     for (const PlanRow &row : planTable(p))
         rows << QString("%1 %2 %3 %4")
                     .arg(p.receivers[row.receiver].name,
-                         transponderName(p.transponders[row.transponder]), row.command.trimmed())
+                         transponderLabel(p.transponders[row.transponder]), row.command.trimmed())
                     .arg(row.landing);
     QCOMPARE(rows,
              (QStringList{"a A 11493H 70 06 6B 02 974", "a A 12750V 70 07 FF 01 977",
                           "b A 11493H E0 10 5C 29 63 0C 1077", "b A 12750V E0 10 5C 25 C9 0C 1078",
                           "c A 11493H no such userband 0", "c A 12750V no such userband 0"}));
+}
+
+// Every value of the file as it stands in it, and the plan written back
+// reads as the same plan.
+void TestPlan::readsWhatTheFileHolds()
+{
+    const Plan p = readPlan(R"({"installation": "Haus 7",
+        "unit": {"standard": "EN 50607", "userbands": [974, 1076, 1178], "bandwidth": 40},
+        "positions": {"A": "Astra", "b": "Hotbird", "5": "Turksat"},
+        "receivers": [{"name": "Küche", "userband": 2},
+                      {"name": "Alt", "userband": 3, "standard": "en50494", "pin": 0},
+                      {"name": "Neu", "userband": 1, "pin": 255}],
+        "transponders": ["11493H", "c 12188v", "64 10700V"]})");
+    QCOMPARE(p.installation, QString("Haus 7"));
+    QCOMPARE(int(p.standard), int(Standard::En50607));
+    QCOMPARE(p.userbands, (QVector<int>{974, 1076, 1178}));
+    QCOMPARE(p.bandwidth, 40);
+    QCOMPARE(p.positions, (QMap<int, QString>{{0, "Astra"}, {1, "Hotbird"}, {4, "Turksat"}}));
+    QCOMPARE(p.receivers.size(), 3);
+    QCOMPARE(p.receivers[0].name, QString("Küche"));
+    QCOMPARE(p.receivers[0].userband, 2);
+    QCOMPARE(int(p.receivers[0].standard), int(Standard::En50607));
+    QVERIFY(!p.receivers[0].pin);
+    QCOMPARE(int(p.receivers[1].standard), int(Standard::En50494));
+    QCOMPARE(p.receivers[1].pin, Pin(0));
+    QCOMPARE(p.receivers[2].pin, Pin(255));
+    QCOMPARE(p.transponders.size(), 3);
+    const Transponder expected[] = {{0, 11493, Polarisation::Horizontal, Band::Low},
+                                    {2, 12188, Polarisation::Vertical, Band::High},
+                                    {63, 10700, Polarisation::Vertical, Band::Low}};
+    for (int i = 0; i < 3; ++i)
+        QVERIFY2(p.transponders[i] == expected[i], qPrintable(transponderLabel(p.transponders[i])));
+
+    const Plan again = readPlan(planJson(p));
+    QVERIFY(again == p);
+    QCOMPARE(int(again.receivers[1].standard), int(Standard::En50494));
+}
+
+void TestPlan::refusesAtTheLimits_data()
+{
+    QTest::addColumn<QByteArray>("json");
+    QTest::addColumn<QString>("message"); // empty: read
+    const char *unit = "\"standard\": \"EN 50607\", \"userbands\": [974]";
+    const auto bandwidth = [](const char *mhz) {
+        return plan((QByteArray("\"standard\": \"EN 50607\", \"userbands\": [974], "
+                                "\"bandwidth\": ") +
+                     mhz)
+                        .constData(),
+                    "");
+    };
+    const auto receivers = [unit](int count) {
+        const QByteArray one = "{\"name\": \"r\", \"userband\": 1},";
+        QByteArray list = one.repeated(count);
+        list.chop(1);
+        return plan(unit, list.constData());
+    };
+    const auto transponders = [unit](int count) {
+        QByteArray list = QByteArray("\"11493H\",").repeated(count);
+        list.chop(1);
+        return plan(unit, "", (", \"transponders\": [" + list + "]").constData());
+    };
+    const auto position = [unit](const char *key) {
+        return plan(unit, "",
+                    (QByteArray(", \"positions\": {\"") + key + "\": \"x\"}").constData());
+    };
+    const QString noPosition = "positions.'%1': no such position; use A to D, or 5 to 64";
+    QTest::newRow("bandwidth 1") << bandwidth("1") << "";
+    QTest::newRow("bandwidth 1200") << bandwidth("1200") << "";
+    QTest::newRow("bandwidth 1201")
+        << bandwidth("1201") << "unit.bandwidth: 1201 MHz is not a bandwidth; use 1..1200";
+    QTest::newRow("bandwidth 0") << bandwidth("0")
+                                 << "unit.bandwidth: 0 MHz is not a bandwidth; use 1..1200";
+    QTest::newRow("64 receivers") << receivers(64) << "";
+    QTest::newRow("65 receivers") << receivers(65)
+                                  << "receivers: holds 65 entries; a plan holds at most 64";
+    QTest::newRow("500 transponders") << transponders(500) << "";
+    QTest::newRow("501 transponders")
+        << transponders(501) << "transponders: holds 501 entries; a plan holds at most 500";
+    QTest::newRow("position D") << position("D") << "";
+    QTest::newRow("position 4") << position("4") << noPosition.arg(4);
+    QTest::newRow("position 5") << position("5") << "";
+    QTest::newRow("position 64") << position("64") << "";
+    QTest::newRow("position 65") << position("65") << noPosition.arg(65);
+    QTest::newRow("no userband") << plan("\"standard\": \"EN 50607\", \"userbands\": []", "")
+                                 << "unit.userbands: names no userband";
+}
+
+void TestPlan::refusesAtTheLimits()
+{
+    QFETCH(QByteArray, json);
+    QFETCH(QString, message);
+    QString got;
+    try {
+        readPlan(json);
+    } catch (const PlanError &error) {
+        got = error.message();
+    }
+    QCOMPARE(got, message);
+}
+
+// An editor's fields make the plan the file makes, and refuse what the
+// reader refuses, with its words.
+void TestPlan::editorFieldsReadAsTheFile_data()
+{
+    QTest::addColumn<QStringList>("fields"); // userbands, positions, transponders, receiver cells
+    QTest::addColumn<QString>("message");    // empty: the same plan as the file
+    const auto row = [](const char *name, const QStringList &fields, const QString &message) {
+        QTest::newRow(name) << fields << message;
+    };
+    row("the file's plan",
+        {"974, 1076;1178", "A Astra; b Hotbird ;5 Turksat", "11493H, c 12188v;64 10700V",
+         "Küche|2||", "Alt|3|en50494|0", "Neu|1||255"},
+        "");
+    row("33 userbands", {QString("974 ").repeated(33), "", "", ""},
+        "unit.userbands: holds 33 entries; a plan holds at most 32");
+    row("a userband that is no number", {"974, 1O76", "", "", ""},
+        "unit.userbands[1]: '1O76' is not a whole number");
+    row("position 4", {"974", "4 Astra", "", ""},
+        "positions.'4': no such position; use A to D, or 5 to 64");
+    row("a position twice", {"974", "B x; b y", "", ""}, "positions.'b': given more than once");
+    row("no transponder", {"974", "", "11493X", ""},
+        "transponders[0]: '11493X' is not a transponder; write it as 11493H, B 12188V or 5 12188V");
+    row("outside the bands", {"974", "", "11493H, 9999H", ""},
+        "transponders[1]: 9999 MHz is outside both bands (10700..12750 MHz)");
+    row("a receiver's userband that is no number", {"974", "", "", "a|x||"},
+        "receivers[0].userband: 'x' is not a whole number");
+    row("a PIN beyond the numbers", {"974", "", "", "a|1||99999999999"},
+        "receivers[0].pin: 99999999999 is beyond the whole numbers a plan holds "
+        "(-2147483648..2147483647)");
+    row("an unknown standard", {"974", "", "", "a|1|EN 5|"},
+        "receivers[0].standard: 'EN 5' is not EN 50494 or EN 50607");
+    row("65 receivers", QStringList{"974", "", ""} + QVector<QString>(65, "a|1||").toList(),
+        "receivers: holds 65 entries; a plan holds at most 64");
+}
+
+void TestPlan::editorFieldsReadAsTheFile()
+{
+    QFETCH(QStringList, fields);
+    QFETCH(QString, message);
+    QString got;
+    Plan p;
+    try {
+        p.installation = "Haus 7";
+        p.standard = Standard::En50607;
+        p.bandwidth = 40;
+        p.userbands = userbandsFromText(fields.value(0));
+        p.positions = positionsFromText(fields.value(1));
+        p.transponders = transpondersFromText(fields.value(2));
+        for (int i = 3; i < fields.size(); ++i) {
+            const QStringList cells = fields[i].split('|');
+            if (cells.size() == 4)
+                p.receivers << receiverFromText(i - 3, cells[0], cells[1], cells[2], cells[3],
+                                                p.standard);
+        }
+        validatePlan(p);
+    } catch (const PlanError &error) {
+        got = error.message();
+    }
+    QCOMPARE(got, message);
+    if (!message.isEmpty())
+        return;
+    const Plan file = readPlan(R"({"installation": "Haus 7",
+        "unit": {"standard": "EN 50607", "userbands": [974, 1076, 1178], "bandwidth": 40},
+        "positions": {"A": "Astra", "b": "Hotbird", "5": "Turksat"},
+        "receivers": [{"name": "Küche", "userband": 2},
+                      {"name": "Alt", "userband": 3, "standard": "en50494", "pin": 0},
+                      {"name": "Neu", "userband": 1, "pin": 255}],
+        "transponders": ["11493H", "c 12188v", "64 10700V"]})");
+    QVERIFY(p == file);
+    // And the fields written from the plan read back as it.
+    QCOMPARE(userbandsFromText(userbandsText(file.userbands)), file.userbands);
+    QCOMPARE(positionsFromText(positionsText(file.positions)), file.positions);
+    QVERIFY(transpondersFromText(transpondersText(file.transponders)) == file.transponders);
+    QCOMPARE(receiverStandardText(file.receivers[1], file.standard), QString("EN 50494"));
+    QCOMPARE(receiverStandardText(file.receivers[0], file.standard), QString());
 }
 
 QTEST_APPLESS_MAIN(TestPlan)

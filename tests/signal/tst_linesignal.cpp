@@ -2,7 +2,7 @@
 // a command reads back as the same bytes, or is reported damaged at the
 // right place, never as another command.
 
-#include "commanddecoding.h"
+#include "command.h"
 #include "commandencoding.h"
 #include "hextext.h"
 #include "linesignal.h"
@@ -101,11 +101,12 @@ void TestLineSignal::readsBackWhatTheWindowSends()
                             if (encode(hex, v, low, pos, low ? 1950 : 1100, 1284, ub, pin) == 0)
                                 commands.push_back(hex);
                         }
-                        std::string hex;
-                        if (v + low + pos == 0 && encodeEn50494PowerOff(hex, ub, pin) == 0)
-                            commands.push_back(hex);
-                        if (v + low + pos == 0 && encodeEn50607PowerOff(hex, ub, pin) == 0)
-                            commands.push_back(hex);
+                        for (const Standard standard : kStandards) {
+                            const Encoded off =
+                                encode(switchOff(standard, ub + 1, pin >= 0 ? Pin(pin) : Pin()));
+                            if (v + low + pos == 0 && off.ok())
+                                commands.push_back(bytesToHexText(off.frame));
+                        }
                     }
     for (const double rate : {96000.0, 192000.0, 1e6}) {
         for (std::size_t i = 0; i<commands.size(); i += rate> 2e5 ? 37 : 1) {
@@ -213,12 +214,9 @@ void TestLineSignal::readsAnInstallingReceiverInOrder()
     const std::vector<Message> messages = readMessages(impaired(lineSignal(frames), i), i.rate);
     QStringList read;
     for (const Message &m : messages) {
-        DecodedCommand c;
-        std::string error;
+        const Decoded d = decode(m.bytes);
         read << QString::fromStdString(bytesToHexText(m.bytes)) +
-                    (m.error.empty() && decodeCommand(m.bytes, c, error)
-                         ? commandKindInfo(c.kind).name
-                         : "not read");
+                    (m.error.empty() && d.ok() ? commandKindInfo(d.command.kind).name : "not read");
     }
     QCOMPARE(read, (QStringList{"E0 10 5B 00 00 ODU_UbxSignal_ON", "E0 10 5B 01 1B ODU_Config",
                                 "E0 10 5B 02 02 ODU_LOfreq", "7A ODU_UB_avail", "7D 08 ODU_UB_freq",

@@ -1,0 +1,112 @@
+#include "commanddescription.h"
+
+#include "hextext.h"
+
+namespace {
+
+const char *addressName(std::uint8_t address)
+{
+    switch (address) {
+    case 0x00:
+        return "any device";
+    case 0x11:
+        return "LNB";
+    default:
+        return "any LNB, switcher or SMATV";
+    }
+}
+
+CommandField textField(const char *key, const char *label, const std::string &text,
+                       const std::string &detail = {})
+{
+    return {key, label, CommandField::Text, text, 0, text + detail};
+}
+
+CommandField numberField(const char *key, const char *label, long long number,
+                         const std::string &unit = {})
+{
+    return {key, label, CommandField::Number, {}, number, std::to_string(number) + unit};
+}
+
+CommandField forPrograms(const char *key, const std::string &text)
+{
+    return {key, "", CommandField::Text, text, 0, {}};
+}
+
+CommandField numberForPrograms(const char *key, long long number)
+{
+    return {key, "", number > 0 ? CommandField::Number : CommandField::Missing, {}, number, {}};
+}
+
+// ODU_Config's byte in its parts, so that programs need not take it apart.
+void configurationFields(int config, std::vector<CommandField> &fields)
+{
+    fields.push_back(textField("configuration", "Configuration", hexByte(std::uint8_t(config)),
+                               " (" + configText(std::uint8_t(config)) + ")"));
+    fields.push_back(numberForPrograms("configurationPositions", config & 8 ? 2 : 1));
+    fields.push_back(forPrograms("configurationBand", config & 4 ? "wide" : "standard"));
+    fields.push_back(numberForPrograms("configurationUserbands", 2 * ((config & 3) + 1)));
+}
+
+void oscillatorFields(int code, std::vector<CommandField> &fields)
+{
+    fields.push_back(textField("oscillator", "Oscillator", hexByte(std::uint8_t(code)),
+                               " (" + oscillatorText(code) + ")"));
+    fields.push_back(numberForPrograms("oscillatorFrequency", oscillatorFrequency(code)));
+    // Codes 03 and 11 both name 10000 MHz, one of them for a wide-band unit.
+    fields.push_back(forPrograms("oscillatorBand", oscillatorWideBand(code) ? "wide" : "standard"));
+}
+
+} // namespace
+
+std::vector<CommandField> describeCommand(const Command &c, int userbandFrequency)
+{
+    const bool en50494 = c.standard == Standard::En50494;
+    const CommandKindInfo &info = commandKindInfo(c.kind);
+    const bool tunes = c.kind == CommandKind::ChannelChange;
+    const bool unit = c.kind != CommandKind::ChannelChange && c.kind != CommandKind::SwitchOff;
+    std::vector<CommandField> fields{
+        textField("standard", "Standard", standardName(c.standard)),
+        textField("command", "Command", info.name,
+                  unit ? std::string(": ") + info.purpose : std::string()),
+        textField("bytes", "", bytesToHexText(encode(c).frame)),
+    };
+    if (en50494) {
+        const std::uint8_t framing = encode(c).frame.at(0);
+        fields.push_back(
+            textField("framing", "Framing", hexByte(framing),
+                      c.repeated ? " (repeated transmission)" : " (first transmission)"));
+        fields.push_back(textField("address", "Address", hexByte(c.address),
+                                   std::string(" (") + addressName(c.address) + ")"));
+    }
+    if (info.userband)
+        fields.push_back(numberField("userband", "Userband", c.userband));
+    if (tunes) {
+        fields.push_back(textField("position", "Position", positionName(c.position)));
+        fields.push_back(
+            textField("polarisation", "Polarisation",
+                      c.polarisation == Polarisation::Vertical ? "vertical" : "horizontal"));
+        fields.push_back(textField("band", "Band", c.band == Band::Low ? "low" : "high"));
+        fields.push_back(numberField("tuningWord", "Tuning word", c.tuningWord));
+        if (const auto ifRange = intermediateFrequency(c, userbandFrequency))
+            fields.push_back(numberField("intermediateFrequency", "Intermediate frequency",
+                                         ifRange->nominal, " MHz"));
+        else
+            fields.push_back({"intermediateFrequency", "", CommandField::Missing, {}, 0, {}});
+        if (en50494)
+            fields.push_back(numberField("frequencySum", "Intermediate + userband frequency",
+                                         en50494FrequencySum(c.tuningWord), " MHz"));
+    }
+    if (c.kind == CommandKind::Config)
+        configurationFields(c.argument, fields);
+    if (c.kind == CommandKind::Oscillator)
+        oscillatorFields(c.argument, fields);
+    // EN 50607's queries have no PIN form.
+    if (en50494 || !unit) {
+        if (c.pin)
+            fields.push_back(numberField("pin", "PIN", *c.pin));
+        else
+            fields.push_back({"pin", "PIN", CommandField::Missing, {}, 0, "none"});
+    }
+    return fields;
+}

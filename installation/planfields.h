@@ -1,0 +1,37 @@
+#pragma once
+
+#include "plan.h"
+
+#include <QString>
+
+// The parts of a plan as an editor's fields hold them, read and written by
+// the plan library so that an editor builds exactly the plans the reader
+// accepts. Each reader throws PlanError with the key's path, as readPlan
+// does.
+
+// "1284, 1400, 1516": userband centre frequencies in MHz, by number from 1;
+// commas, semicolons or blanks between them.
+QVector<int> userbandsFromText(const QString &text);
+QString userbandsText(const QVector<int> &userbands);
+
+// "A Astra 19.2E; B Hotbird 13E; 5 Türksat": each position (A to D, or 5 to
+// 64) and its label, separated by semicolons.
+QMap<int, QString> positionsFromText(const QString &text);
+QString positionsText(const QMap<int, QString> &positions);
+
+// "11493H, B 12188V": transponders as the plan file writes them, separated
+// by commas or semicolons.
+QVector<Transponder> transpondersFromText(const QString &text);
+QString transpondersText(const QVector<Transponder> &transponders);
+
+// A receiver from the cells of its row: its userband and PIN as numbers
+// (an empty PIN: none), its standard as EN 50494 or EN 50607 (empty: the
+// unit's). `index` counts from 0 for the path in messages.
+Plan::Receiver receiverFromText(int index, const QString &name, const QString &userband,
+                                const QString &standard, const QString &pin, Standard unit);
+// The standard cell of a receiver: empty where it is the unit's.
+QString receiverStandardText(const Plan::Receiver &receiver, Standard unit);
+
+// A position key as a plan writes it: "A" to "D" in either case, or "5" to
+// "64"; -1 for anything else.
+int planPosition(const QString &key);

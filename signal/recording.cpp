@@ -1,0 +1,43 @@
+#include "recording.h"
+
+#include <algorithm>
+
+bool RecordingReport::clean() const
+{
+    return !messages.empty() && std::all_of(messages.begin(), messages.end(),
+                                            [](const ReadMessage &m) { return m.clean(); });
+}
+
+ReadMessage readMessage(linesignal::Message message, int userbandFrequency)
+{
+    ReadMessage read{std::move(message), std::nullopt, {}, {}};
+    if (!read.clean())
+        return read;
+    const Decoded decoded = decode(read.message.bytes);
+    if (!decoded.ok()) {
+        read.notSingleCable = decoded.error;
+        return read;
+    }
+    read.command = decoded.command;
+    read.warning = commandWarning(decoded.command, userbandFrequency);
+    return read;
+}
+
+RecordingReport recordingReport(CaptureReading capture, int userbandFrequency)
+{
+    RecordingReport report;
+    report.sampleRate = capture.sampleRate;
+    report.unit = std::move(capture.unit);
+    report.samples = capture.samples;
+    report.cancelled = capture.cancelled;
+    for (linesignal::Message &m : capture.messages)
+        report.messages.push_back(readMessage(std::move(m), userbandFrequency));
+    return report;
+}
+
+RecordingReport readRecording(const std::filesystem::path &path, int channel, double sampleRate,
+                              int userbandFrequency, const CaptureProgress &progress)
+{
+    return recordingReport(readCaptureMessages(path, channel, sampleRate, progress),
+                           userbandFrequency);
+}

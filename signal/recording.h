@@ -1,0 +1,45 @@
+#pragma once
+
+#include "capturefile.h"
+#include "command.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// What a recording of the cable holds, as the tool prints it and the window
+// lists it: each message with the command read from it.
+struct ReadMessage
+{
+    linesignal::Message message;
+    // Read when every bit held: the command, or why the bytes are none.
+    std::optional<Command> command;
+    std::string notSingleCable;
+    std::string warning; // the command's, see commandWarning
+    // A span of samples that are not numbers, or are clipped, with no
+    // message in it.
+    bool damagedSpan() const { return message.bitCount == 0; }
+    bool clean() const { return message.error.empty(); }
+};
+
+struct RecordingReport
+{
+    double sampleRate = 0;
+    std::string unit; // of the supply: "V", or "FS" for sound files
+    std::uint64_t samples = 0;
+    bool cancelled = false;
+    std::vector<ReadMessage> messages;
+
+    // Whether every message held, and there was one.
+    bool clean() const;
+};
+
+// The messages of a capture, each read as a command where it held; an EN
+// 50494 channel change's intermediate frequency (and its warning) with the
+// userband's centre frequency, 0 when not known.
+RecordingReport recordingReport(CaptureReading capture, int userbandFrequency);
+ReadMessage readMessage(linesignal::Message message, int userbandFrequency);
+
+// readCaptureMessages and the report in one.
+RecordingReport readRecording(const std::filesystem::path &path, int channel, double sampleRate,
+                              int userbandFrequency, const CaptureProgress &progress = {});
