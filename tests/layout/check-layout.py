@@ -1,9 +1,13 @@
 #!/usr/bin/env python3
 """Checks that the folders keep the shape the README describes.
 
-Each folder may include headers only of the folders its arrows point to;
-the codec and the signal library include no Qt header; the command-line
-tool stays a thin front end. Prints each breach and exits 1 if there is one.
+Each folder may include headers only of the folders its arrows point to,
+the headers generated from its forms included; each library links only
+libraries whose headers it includes; the codec and the signal library
+include no Qt header; no function of the codec, the signal library or
+the plans takes more than three plain ints in a row, so that values
+travel as the types that name them; the command-line tool stays a thin
+front end. Prints each breach and exits 1 if there is one.
 """
 import importlib.machinery
 import pathlib
@@ -15,14 +19,18 @@ share = importlib.machinery.SourceFileLoader("share", str(root / "scripts/test-s
 
 ARROWS = {
     "encoding": set(),
+    "base": set(),
     "signal": {"encoding"},
-    "installation": {"encoding"},
-    "pictures": {"installation", "signal", "encoding"},
-    "ui": {"pictures", "installation", "signal", "encoding"},
-    "cli": {"pictures", "installation", "signal", "encoding"},
+    "installation": {"encoding", "base"},
+    "pictures": {"installation", "signal", "encoding", "base"},
+    "ui": {"pictures", "installation", "signal", "encoding", "base"},
+    "cli": {"pictures", "installation", "signal", "encoding", "base"},
     "app": {"ui", "encoding"},
 }
 WITHOUT_QT = {"encoding", "signal"}
+# The Parts' two text encoders keep their eight arguments.
+TYPED = {"encoding", "signal", "installation"}
+EIGHT_ARGUMENTS = {"encodeEn50494Command", "encodeEn50607Command"}
 MAX_CLI_SHARE = 0.40
 
 include = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]', re.M)
@@ -30,6 +38,9 @@ owner = {}
 for folder in ARROWS:
     for header in (root / folder).rglob("*.h"):
         owner[header.name] = folder
+    # A form's generated header belongs where the form is.
+    for form in (root / folder).rglob("*.ui"):
+        owner[f"ui_{form.stem}.h"] = folder
 
 breaches = []
 for folder in list(ARROWS) + ["bench", "tests"]:
@@ -48,6 +59,37 @@ for folder in list(ARROWS) + ["bench", "tests"]:
             elif folder in ARROWS and target not in ARROWS[folder]:
                 breaches.append(f"{where}: includes {name} of {target}/, "
                                 f"which {folder}/ does not use")
+
+uses = {folder: set() for folder in ARROWS}
+for folder in ARROWS:
+    for path in (root / folder).rglob("*"):
+        if path.suffix in share.SUFFIXES:
+            for kind, name in include.findall(path.read_text(encoding="utf-8", errors="replace")):
+                target = owner.get(pathlib.PurePath(name).name) if kind == '"' else None
+                if target and target != folder:
+                    uses[folder].add(target)
+
+# The library a folder builds, and the project's libraries it links.
+library = re.compile(r"add_library\((vantir_\w+)")
+links = re.compile(r"target_link_libraries\((vantir_\w+)([^)]*)\)", re.S)
+for folder in ARROWS:
+    text = (root / folder / "CMakeLists.txt").read_text(encoding="utf-8")
+    own = set(library.findall(text))
+    for target, linked in links.findall(text):
+        if target not in own:
+            continue
+        for name in re.findall(r"vantir_(\w+)", linked):
+            if name in ARROWS and name not in uses[folder]:
+                breaches.append(f"{folder}/CMakeLists.txt: {target} links vantir_{name} "
+                                f"but includes none of {name}/")
+
+plain_ints = re.compile(r"\b(\w+)\s*\(((?:\s*(?:const\s+)?int\s+\w+\s*,){3}\s*(?:const\s+)?int\b)")
+for folder in TYPED:
+    for header in sorted((root / folder).rglob("*.h")):
+        for name, _ in plain_ints.findall(header.read_text(encoding="utf-8")):
+            if name not in EIGHT_ARGUMENTS:
+                breaches.append(f"{header.relative_to(root)}: {name} takes four plain ints in a "
+                                f"row; give it a type that names them")
 
 cli = share.count(root, ["cli"])
 product = share.count(root, share.PRODUCT)
