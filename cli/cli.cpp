@@ -73,9 +73,14 @@ CliResult outputFailure(const QString &command, const QString &path, const QStri
                    QStringLiteral("%1: cannot write %2: %3").arg(command, quoted(path), error));
 }
 
-bool parseArguments(QCommandLineParser &parser, const QStringList &arguments, const QString &usage,
-                    CliResult &result)
+bool parseCommand(QCommandLineParser &parser, const CommandSpec &spec, const QStringList &arguments,
+                  CliResult &result)
 {
+    parser.setApplicationDescription(QString::fromLatin1(spec.description));
+    parser.addOptions(spec.options);
+    if (!spec.positional.name.isEmpty())
+        parser.addPositionalArgument(spec.positional.name, spec.positional.description,
+                                     spec.positional.syntax);
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
@@ -91,7 +96,7 @@ bool parseArguments(QCommandLineParser &parser, const QStringList &arguments, co
         // Qt's own first line puts the options before the command word.
         QString text = parser.helpText();
         text.replace(0, text.indexOf(QLatin1Char('\n')),
-                     QStringLiteral("Usage: %1 %2").arg(kProgram, usage));
+                     QStringLiteral("Usage: %1 %2").arg(kProgram, spec.usage));
         result = {ExitOk, text, {}};
         return true;
     }

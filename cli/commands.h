@@ -2,7 +2,26 @@
 
 #include "cli.h"
 
+#include <QCommandLineOption>
+#include <QList>
+
 class QCommandLineParser;
+
+// A command's interface as data: what `--help` shows and what the parser
+// takes. Every command's parser is built from one of these by parseCommand.
+struct CommandSpec
+{
+    struct Positional
+    {
+        QString name;
+        QString description;
+        QString syntax;
+    };
+    QString usage; // after the program name: "decode [options] <hex>..."
+    const char *description;
+    QList<QCommandLineOption> options;
+    Positional positional; // none when its name is empty
+};
 
 // The tool's commands. Each takes the argument list with the program name
 // first and the command's own name removed.
@@ -23,8 +42,8 @@ QString singleValue(const QCommandLineParser &parser, const QString &name);
 QString resultMessage(int code);
 // A file that could not be written: the command, the file and why.
 CliResult outputFailure(const QString &command, const QString &path, const QString &error);
-// Parses and answers --help and --version; returns true when the run is
-// over (help, version or a parse error), with `result` set. `usage` is the
-// command's synopsis after the program name, e.g. "decode [options] <hex>...".
-bool parseArguments(QCommandLineParser &parser, const QStringList &arguments, const QString &usage,
-                    CliResult &result);
+// Builds the command's parser from `spec`, parses `arguments` and answers
+// --help and --version; returns true when the run is over (help, version or
+// a parse error), with `result` set.
+bool parseCommand(QCommandLineParser &parser, const CommandSpec &spec, const QStringList &arguments,
+                  CliResult &result);

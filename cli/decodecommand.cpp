@@ -198,27 +198,28 @@ QString captureReport(const RecordingReport &report, bool json, int userbandFreq
 
 CliResult runDecode(const QStringList &arguments)
 {
+    static const CommandSpec spec{
+        "decode [options] <hex>... | --capture <file>",
+        kDescription,
+        QList<QCommandLineOption>{
+            {{"r", "userband-frequency"},
+             "EN 50494: the userband's centre frequency in MHz (950..2150), to compute the "
+             "intermediate frequency.",
+             "MHz"},
+            {"json", "Print JSON instead of plain text."},
+            {"capture",
+             "Read the messages in a recording of the cable instead: .wav (or another "
+             "sound file) or an oscilloscope's .csv.",
+             "file"},
+            {"channel", "The capture's channel, or the CSV's value column, from 1 (default 1).",
+             "number"},
+            {"sample-rate", "Samples a second of a CSV that holds only values.", "Hz"},
+        },
+        {"hex", "The command's bytes in hex.", "decode <hex>..."},
+    };
     QCommandLineParser parser;
-    parser.setApplicationDescription(QString::fromLatin1(kDescription));
-    parser.addOptions({
-        {{"r", "userband-frequency"},
-         "EN 50494: the userband's centre frequency in MHz (950..2150), to compute the "
-         "intermediate frequency.",
-         "MHz"},
-        {"json", "Print JSON instead of plain text."},
-        {"capture",
-         "Read the messages in a recording of the cable instead: .wav (or another "
-         "sound file) or an oscilloscope's .csv.",
-         "file"},
-        {"channel", "The capture's channel, or the CSV's value column, from 1 (default 1).",
-         "number"},
-        {"sample-rate", "Samples a second of a CSV that holds only values.", "Hz"},
-    });
-    parser.addPositionalArgument("hex", "The command's bytes in hex.", "decode <hex>...");
-
     CliResult result;
-    if (parseArguments(parser, arguments,
-                       QStringLiteral("decode [options] <hex>... | --capture <file>"), result))
+    if (parseCommand(parser, spec, arguments, result))
         return result;
     int userbandFrequency = 0;
     try {

@@ -86,18 +86,19 @@ QString jsonReport(const Settings &s, const QVector<Outcome> &outcomes)
 
 CliResult runEncode(const QStringList &arguments)
 {
+    static const CommandSpec spec{
+        "[encode] [options]",
+        kDescription,
+        commandOptions() +
+            QList<QCommandLineOption>{
+                {"standard", "Standard to compute: en50494, en50607 or both (default).", "name"},
+                {"json", "Print JSON instead of plain text."},
+            },
+        {"command", "encode (the default), decode, table, wave or plan.", "[encode]"},
+    };
     QCommandLineParser parser;
-    parser.setApplicationDescription(QString::fromLatin1(kDescription));
-    parser.addOptions(commandOptions());
-    parser.addOptions({
-        {"standard", "Standard to compute: en50494, en50607 or both (default).", "name"},
-        {"json", "Print JSON instead of plain text."},
-    });
-    parser.addPositionalArgument("command", "encode (the default), decode, table, wave or plan.",
-                                 "[encode]");
-
     CliResult result;
-    if (parseArguments(parser, arguments, QStringLiteral("[encode] [options]"), result))
+    if (parseCommand(parser, spec, arguments, result))
         return result;
     try {
         if (!parser.positionalArguments().isEmpty())

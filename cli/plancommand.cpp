@@ -104,17 +104,19 @@ QString jsonReport(const Plan &plan, const QVector<Finding> &findings, const QVe
 
 CliResult runPlan(const QStringList &arguments)
 {
+    static const CommandSpec spec{
+        "plan [options] <file>",
+        kDescription,
+        QList<QCommandLineOption>{
+            {"sheet", "Write the installation sheet: .pdf, .svg or .png.", "file"},
+            {"show-pins", "Show the PINs on the sheet instead of \"PIN set\"."},
+            {"json", "Print JSON instead of plain text."},
+        },
+        {"file", "The plan, a JSON file.", "plan <file>"},
+    };
     QCommandLineParser parser;
-    parser.setApplicationDescription(QString::fromLatin1(kDescription));
-    parser.addOptions({
-        {"sheet", "Write the installation sheet: .pdf, .svg or .png.", "file"},
-        {"show-pins", "Show the PINs on the sheet instead of \"PIN set\"."},
-        {"json", "Print JSON instead of plain text."},
-    });
-    parser.addPositionalArgument("file", "The plan, a JSON file.", "plan <file>");
-
     CliResult result;
-    if (parseArguments(parser, arguments, QStringLiteral("plan [options] <file>"), result))
+    if (parseCommand(parser, spec, arguments, result))
         return result;
     Plan plan;
     QString sheet;

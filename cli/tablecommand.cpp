@@ -212,22 +212,24 @@ QString jsonTable(const QVector<Row> &rows)
 
 CliResult runTable(const QStringList &arguments)
 {
+    static const CommandSpec spec{
+        "table [options] <transponder>...",
+        kDescription,
+        QList<QCommandLineOption>{
+            {{"l", "list"}, "Preset list of userband frequencies: 1 (default) or 2.", "1|2"},
+            {{"u", "userbands"},
+             "Userband numbers, e.g. 3 or 1-4 (default: the whole list).",
+             "range"},
+            {{"b", "band"}, "Band of every transponder: high or low.", "high|low"},
+            {{"s", "position"}, "Satellite position: A to D, or 1 to 64 (default A).", "A-D|1-64"},
+            {"pin", "PIN code, 0..255; without it no PIN is sent.", "0-255"},
+            {"format", "Output: text (default), csv or json.", "format"},
+        },
+        {"transponders", "Transponders, e.g. 11493H 12188V.", "table <transponder>..."},
+    };
     QCommandLineParser parser;
-    parser.setApplicationDescription(QString::fromLatin1(kDescription));
-    parser.addOptions({
-        {{"l", "list"}, "Preset list of userband frequencies: 1 (default) or 2.", "1|2"},
-        {{"u", "userbands"}, "Userband numbers, e.g. 3 or 1-4 (default: the whole list).", "range"},
-        {{"b", "band"}, "Band of every transponder: high or low.", "high|low"},
-        {{"s", "position"}, "Satellite position: A to D, or 1 to 64 (default A).", "A-D|1-64"},
-        {"pin", "PIN code, 0..255; without it no PIN is sent.", "0-255"},
-        {"format", "Output: text (default), csv or json.", "format"},
-    });
-    parser.addPositionalArgument("transponders", "Transponders, e.g. 11493H 12188V.",
-                                 "table <transponder>...");
-
     CliResult result;
-    if (parseArguments(parser, arguments, QStringLiteral("table [options] <transponder>..."),
-                       result))
+    if (parseCommand(parser, spec, arguments, result))
         return result;
 
     int list = 1, position = 0;

@@ -60,19 +60,22 @@ QString bitsReport(const QString &standard, const QString &hex,
 
 CliResult runWave(const QStringList &arguments)
 {
+    static const CommandSpec spec{
+        "wave [options]",
+        kDescription,
+        commandOptions() +
+            QList<QCommandLineOption>{
+                {"standard", "Standard of the command: en50494 or en50607.", "name"},
+                {{"o", "output"}, "File to write: .wav, .csv, .svg or .png.", "file"},
+                {"sample-rate",
+                 "Samples a second of .wav and .csv, 88200..10000000 (default 192000).", "Hz"},
+                {"supply", "In a .wav, the supply as well as the tone."},
+            },
+        {},
+    };
     QCommandLineParser parser;
-    parser.setApplicationDescription(QString::fromLatin1(kDescription));
-    parser.addOptions(commandOptions());
-    parser.addOptions({
-        {"standard", "Standard of the command: en50494 or en50607.", "name"},
-        {{"o", "output"}, "File to write: .wav, .csv, .svg or .png.", "file"},
-        {"sample-rate", "Samples a second of .wav and .csv, 88200..10000000 (default 192000).",
-         "Hz"},
-        {"supply", "In a .wav, the supply as well as the tone."},
-    });
-
     CliResult result;
-    if (parseArguments(parser, arguments, QStringLiteral("wave [options]"), result))
+    if (parseCommand(parser, spec, arguments, result))
         return result;
     Standard standard = Standard::En50494;
     QString output;
