@@ -1,0 +1,19 @@
+#pragma once
+
+#include "burstdetector.h"
+#include "demodulator.h"
+
+#include <vector>
+
+namespace linesignal {
+
+// The bits of one message's bursts: each slot's share of tone makes a 0 or
+// a 1, every ninth bit the parity of the eight before. Measures the bit
+// period and how far the slots stray from it, fills in the bytes, and says
+// in `message.error` where the timing, a bit or a parity does not hold.
+void sliceBits(Message &message, const std::vector<Burst> &bursts, double sampleRate);
+
+// Records the first thing wrong with a message; later ones are kept out.
+void fail(Message &message, std::string error, int byte = -1, int bit = -1);
+
+} // namespace linesignal

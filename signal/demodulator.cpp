@@ -1,0 +1,172 @@
+#include "demodulator.h"
+
+#include "burstdetector.h"
+#include "messageassembler.h"
+#include "noisefloor.h"
+#include "tonefilter.h"
+
+#include <algorithm>
+
+namespace linesignal {
+
+// The chain of blocks and the clock they share: per sample the tone filter;
+// every few microseconds a power kept in the trace, the noise floor, and
+// the edges of bursts, which the assembler gathers into messages.
+struct Demodulator::State
+{
+    State(double sampleRate, double clipAt)
+        : rate(sampleRate), clip(clipAt),
+          // The trace reaches back over the supply before the longest burst.
+          trace(std::max<std::size_t>(1, std::size_t(kPowerResolution * sampleRate)),
+                std::size_t((kSupplyWindow + kLongestBurst + kLookBack) / kPowerResolution) + 2),
+          filter(sampleRate), floor(kPowerResolution), detector(trace, sampleRate),
+          assembler(trace, sampleRate)
+    {
+    }
+
+    void feed(float sample);
+    void keepPower();
+    void endBurst(std::optional<double> cutAt);
+    void startBadSpan();
+    void endBadSpan();
+
+    const double rate, clip;
+    PowerTrace trace;
+    ToneFilter filter;
+    NoiseFloor floor;
+    BurstDetector detector;
+    MessageAssembler assembler;
+
+    std::uint64_t n = 0; // the next sample's index
+    double stepSum = 0;  // of the raw samples since the last power kept
+    std::size_t inStep = 0;
+    double power = 0;
+    bool inBad = false;
+    std::uint64_t badFrom = 0;
+};
+
+void Demodulator::State::feed(float sample)
+{
+    const bool bad = !std::isfinite(sample) || std::abs(sample) >= clip;
+    if (bad != inBad) {
+        if (bad)
+            startBadSpan();
+        else
+            endBadSpan();
+    }
+    if (bad) {
+        ++n;
+        return;
+    }
+    const ToneFilter::Output out = filter(sample);
+    if (out.crossing)
+        detector.crossing(double(n) - 1 + *out.crossing);
+    stepSum += sample;
+    if (++inStep == trace.step)
+        keepPower();
+    ++n;
+}
+
+void Demodulator::State::keepPower()
+{
+    power = filter.power();
+    trace.store(float(power), stepSum);
+    assembler.addSupply(stepSum, detector.inBurst());
+    stepSum = 0;
+    inStep = 0;
+    floor.add(power);
+
+    if (detector.inBurst()) {
+        if (!detector.goesOn(power)) {
+            ++trace.kept;
+            endBurst(std::nullopt);
+            return;
+        }
+    } else if (detector.begins(power,
+                               BurstDetector::threshold(floor.level(), assembler.lastLevel()))) {
+        assembler.burstBegins(detector.from());
+    } else {
+        detector.quiet(power);
+        const std::optional<double> lastEnd = assembler.lastEnd();
+        if (lastEnd && double(n) - *lastEnd > kMessageSilence * rate)
+            assembler.end(false);
+        detector.dropCrossings(assembler.lastEnd());
+    }
+    ++trace.kept;
+}
+
+void Demodulator::State::endBurst(std::optional<double> cutAt)
+{
+    if (const auto burst = detector.end(power, floor.level(), assembler.firstLevel(), cutAt))
+        assembler.add(*burst);
+}
+
+void Demodulator::State::startBadSpan()
+{
+    if (detector.inBurst())
+        endBurst(double(n));
+    if (assembler.inMessage())
+        assembler.end(false, true);
+    inBad = true;
+    badFrom = n;
+}
+
+void Demodulator::State::endBadSpan()
+{
+    inBad = false;
+    assembler.damagedSpan(double(badFrom), double(n));
+    // The filters start afresh after the span; the powers before it stay
+    // behind it.
+    filter.restart();
+    floor.forget();
+    detector.restart();
+}
+
+Demodulator::Demodulator(double sampleRate, double clip)
+    : state(sampleRate >= kMinSampleRate && sampleRate <= kMaxSampleRate
+                ? std::make_unique<State>(sampleRate, clip)
+                : nullptr)
+{
+}
+
+Demodulator::~Demodulator() = default;
+
+void Demodulator::feed(const float *samples, std::size_t count)
+{
+    if (!state)
+        return;
+    for (std::size_t i = 0; i < count; ++i)
+        state->feed(samples[i]);
+}
+
+void Demodulator::finish()
+{
+    if (!state)
+        return;
+    State &s = *state;
+    if (s.inBad)
+        s.endBadSpan();
+    if (s.detector.inBurst())
+        s.endBurst(double(s.n));
+    if (const std::optional<double> lastEnd = s.assembler.lastEnd()) {
+        // A message this close to the end may go on beyond it.
+        s.assembler.end(double(s.n) - *lastEnd <= kMessageSilence * s.rate);
+    }
+}
+
+std::vector<Message> Demodulator::take()
+{
+    return state ? state->assembler.take() : std::vector<Message>();
+}
+
+std::vector<Message> readMessages(const std::vector<float> &samples, double sampleRate)
+{
+    if (samples.size() < 2)
+        return {};
+    Demodulator demodulator(sampleRate);
+    demodulator.feed(samples.data(), samples.size());
+    demodulator.finish();
+    return demodulator.take();
+}
+
+} // namespace linesignal

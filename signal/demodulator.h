@@ -1,0 +1,66 @@
+#pragma once
+
+#include "diseqcbus.h"
+
+#include <cmath>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace linesignal {
+
+// One message found in a capture.
+struct Message
+{
+    double start = 0;                // s from the capture's start
+    std::vector<std::uint8_t> bytes; // the whole bytes read, checked or not
+    int bitCount = 0;
+    double toneFrequency = 0; // Hz, measured over the bursts
+    double bitPeriod = 0;     // s, the typical slot
+    double timingSpread = 0;  // largest deviation of a slot from it, relative
+    bool hasSupply = false;   // the capture holds the DC supply
+    double supplyBefore = 0;  // its level in the 5 ms before the message
+    double supplyDuring = 0;  // and during it
+    std::string error;        // empty when every bit and parity bit held
+    int errorByte = -1;       // where it failed, from 0; bit 8 is the parity bit
+    int errorBit = -1;
+};
+
+// Finds the messages in samples of the line, DC-coupled or not, with mains
+// hum, supply steps and noise, fed in blocks of any size as a recording is
+// read: memory does not grow with its length. Each burst of tone is measured
+// against the noise floor around it and its own level, so that a message is
+// found wherever it lies and however strong it is beside the others. A
+// message whose bits or parity do not hold says where in `error`, and its
+// bytes are not to be taken for a command. Samples that are not numbers, or
+// at or beyond `clip`, make a damaged message of their own, and reading
+// starts afresh after them. Finds nothing at a sample rate outside
+// kMinSampleRate..kMaxSampleRate.
+//
+// The samples go through a chain of blocks, each with its own job: the
+// tone filter, the noise floor, the burst detector, the message assembler
+// and the bit slicer.
+class Demodulator
+{
+public:
+    explicit Demodulator(double sampleRate, double clip = INFINITY);
+    ~Demodulator();
+    Demodulator(const Demodulator &) = delete;
+    Demodulator &operator=(const Demodulator &) = delete;
+
+    void feed(const float *samples, std::size_t count);
+    // The recording has ended: a message still going on is reported as cut.
+    void finish();
+    // The messages found so far, in order, handed over once.
+    std::vector<Message> take();
+
+private:
+    struct State;
+    std::unique_ptr<State> state;
+};
+
+// All of `samples` through a Demodulator.
+std::vector<Message> readMessages(const std::vector<float> &samples, double sampleRate);
+
+} // namespace linesignal

@@ -1,0 +1,27 @@
+#pragma once
+
+// How a command travels on the LNB cable: DiSEqC sends each bit as a burst
+// of a 22 kHz tone at the start of a 1.5 ms slot, 1.0 ms for a 0 and 0.5 ms
+// for a 1, every byte most significant bit first and followed by an odd
+// parity bit. A single-cable receiver raises the supply from 13 V to 18 V
+// before the command and lowers it again after.
+namespace linesignal {
+
+constexpr double kToneFrequency = 22000.0; // Hz
+constexpr double kToneAmplitude = 0.325;   // V: 650 mV peak to peak
+constexpr double kBitPeriod = 1.5e-3;      // s
+constexpr double kZeroTone = 1.0e-3;       // s of tone in a 0's slot
+constexpr double kOneTone = 0.5e-3;        // s of tone in a 1's slot
+constexpr double kLowSupply = 13.0;        // V
+constexpr double kHighSupply = 18.0;       // V
+constexpr double kQuietAfterStep = 15e-3;  // s at 18 V before a command, and after it
+constexpr double kMessageGap = 15e-3;      // s between two commands
+// The bus allows a fifth off the nominal timing, and the tone as much.
+constexpr double kTimingTolerance = 0.2;
+constexpr double kMinToneFrequency = 17600.0;
+constexpr double kMaxToneFrequency = 26400.0;
+// Four samples a tone period at the highest tone frequency read.
+constexpr double kMinSampleRate = 88200.0; // Hz
+constexpr double kMaxSampleRate = 1e9;     // Hz
+
+} // namespace linesignal

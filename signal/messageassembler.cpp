@@ -1,0 +1,184 @@
+#include "messageassembler.h"
+
+#include "bitslicer.h"
+#include "diseqcbus.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace linesignal {
+namespace {
+
+// A shorter gap inside a burst is noise, and joins its two halves.
+constexpr double kGlitchGap = 0.1e-3; // s
+// A shorter burst is noise: a 1's tone lasts 0.5 ms.
+constexpr double kShortestBurst = 0.2e-3; // s
+// Bursts far stronger than the message's typical one are the ringing at a
+// step of the supply; far weaker ones are noise.
+constexpr double kStrongestBurst = 8, kWeakestBurst = 4;
+// Bursts a bit period apart for three quarters of a group: a message, and
+// not noise that happened to rise.
+constexpr std::size_t kRegularShare = 4, kRegularOf = 3;
+// Fewer bits than a byte make no message, unless the recording or a damaged
+// span cuts it short; then from this many, which noise does not make.
+constexpr std::size_t kFewestBits = 9, kFewestCut = 4;
+// A supply this many times the tone's amplitude is one; less is the tone's
+// own offset.
+constexpr double kSupplyOverTone = 4;
+
+std::string format(const char *pattern, double a, double b = 0, double c = 0, double d = 0)
+{
+    char text[160];
+    std::snprintf(text, sizeof text, pattern, a, b, c, d);
+    return text;
+}
+
+} // namespace
+
+MessageAssembler::MessageAssembler(const PowerTrace &powerTrace, double sampleRate)
+    : trace(powerTrace), rate(sampleRate)
+{
+}
+
+std::optional<double> MessageAssembler::lastEnd() const
+{
+    return bursts.empty() ? std::nullopt : std::optional<double>(bursts.back().end);
+}
+
+void MessageAssembler::addSupply(double sum, bool inBurst)
+{
+    if (!bursts.empty() || inBurst)
+        duringSum += sum;
+}
+
+void MessageAssembler::burstBegins(std::uint64_t from)
+{
+    if (!bursts.empty())
+        return;
+    duringSum = 0;
+    for (std::uint64_t i = from; i <= trace.kept; ++i)
+        duringSum += trace.sum(i);
+    duringFrom = from;
+}
+
+void MessageAssembler::add(const Burst &burst)
+{
+    halfPeriods += burst.halfPeriods;
+    toneTime += burst.toneTime;
+    const std::uint64_t k = trace.kept;
+    // A burst too short for a bit, not joined by a glitch to the next, is a
+    // swell of the noise: it must not hold a message open.
+    if (!bursts.empty() && burst.begin - bursts.back().end >= kGlitchGap * rate &&
+        bursts.back().end - bursts.back().begin < kShortestBurst * rate) {
+        bursts.pop_back();
+        if (bursts.empty()) {
+            duringSum = 0;
+            duringFrom = std::uint64_t(burst.begin) / trace.step;
+            for (std::uint64_t i = duringFrom; i < k; ++i)
+                duringSum += trace.sum(i);
+        }
+    }
+    if (!bursts.empty() && burst.begin - bursts.back().end > kMessageSilence * rate) {
+        // Seen only now, when the burst ends: the silence before it ended
+        // the message before.
+        const double keepSum = duringSum;
+        end(false);
+        duringSum = keepSum;
+    }
+    if (!bursts.empty() && burst.begin - bursts.back().end < kGlitchGap * rate) {
+        bursts.back().end = burst.end;
+        bursts.back().level = std::max(bursts.back().level, burst.level);
+    } else {
+        if (bursts.empty()) {
+            // The supply in the few milliseconds before it.
+            const auto stepsBefore = std::uint64_t(kSupplyWindow / kPowerResolution);
+            const std::uint64_t begin = std::uint64_t(burst.begin) / trace.step;
+            const std::uint64_t from = begin > stepsBefore ? begin - stepsBefore : 0;
+            const std::uint64_t oldest = k > trace.length ? k - trace.length + 1 : 0;
+            double sum = 0;
+            std::uint64_t count = 0;
+            for (std::uint64_t i = std::max(from, oldest); i < begin; ++i, ++count)
+                sum += trace.sum(i);
+            supplyBefore = count ? sum / double(count * trace.step) : 0;
+        }
+        bursts.push_back(burst);
+    }
+    duringAtEnd = duringSum;
+    duringCountAtEnd = k - duringFrom;
+}
+
+void MessageAssembler::end(bool cut, bool badCut)
+{
+    std::vector<double> levels;
+    for (const Burst &b : bursts)
+        levels.push_back(b.level);
+    double typical = 0;
+    if (!levels.empty()) {
+        std::nth_element(levels.begin(), levels.begin() + long(levels.size() / 2), levels.end());
+        typical = levels[levels.size() / 2];
+    }
+    std::vector<Burst> group;
+    for (const Burst &b : bursts) {
+        if (b.end - b.begin >= kShortestBurst * rate && b.level <= kStrongestBurst * typical &&
+            b.level * kWeakestBurst >= typical)
+            group.push_back(b);
+    }
+    bursts.clear();
+    const double tone = toneTime > 0 ? halfPeriods / 2 / toneTime : 0;
+    halfPeriods = toneTime = 0;
+    if (group.empty())
+        return;
+
+    std::size_t regular = 0;
+    for (std::size_t i = 0; i + 1 < group.size(); ++i) {
+        const double period = (group[i + 1].begin - group[i].begin) / rate;
+        regular += std::abs(period / kBitPeriod - 1) <= kTimingTolerance;
+    }
+    if (group.size() > 1 && regular * kRegularShare < (group.size() - 1) * kRegularOf)
+        return;
+
+    Message m;
+    m.start = group.front().begin / rate;
+    // Closer to an end of the recording than the silence that ends a
+    // message, a message may go on beyond it.
+    const bool startsCut = m.start < kMessageSilence;
+    if (group.size() < kFewestBits &&
+        ((!startsCut && !cut && !badCut) || group.size() < kFewestCut))
+        return;
+    m.toneFrequency = tone;
+    m.supplyBefore = supplyBefore;
+    m.supplyDuring = duringCountAtEnd ? duringAtEnd / double(duringCountAtEnd * trace.step) : 0;
+    // The tone's amplitude is the square root of twice its power.
+    m.hasSupply = std::max(std::abs(m.supplyBefore), std::abs(m.supplyDuring)) >
+                  kSupplyOverTone * std::sqrt(2 * typical);
+    if (startsCut)
+        fail(m, "the capture starts inside this message");
+    if (cut)
+        fail(m, "the capture ends inside this message");
+    if (badCut)
+        fail(m, "samples that are not numbers or are clipped cut it short");
+    if (m.toneFrequency < kMinToneFrequency || m.toneFrequency > kMaxToneFrequency)
+        fail(m, format("its tone of %.1f kHz is outside %.1f..%.1f kHz", m.toneFrequency / 1e3,
+                       kMinToneFrequency / 1e3, kMaxToneFrequency / 1e3));
+    sliceBits(m, group, rate);
+    done.push_back(std::move(m));
+}
+
+void MessageAssembler::damagedSpan(double from, double to)
+{
+    Message m;
+    m.start = from / rate;
+    fail(m, format("its samples from %.3f to %.3f ms are not numbers or are clipped",
+                   from / rate * 1e3, to / rate * 1e3));
+    done.push_back(std::move(m));
+}
+
+std::vector<Message> MessageAssembler::take()
+{
+    std::vector<Message> messages;
+    messages.swap(done);
+    return messages;
+}
+
+} // namespace linesignal

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "burstdetector.h"
+#include "demodulator.h"
+
+#include <vector>
+
+namespace linesignal {
+
+// Gathers bursts into messages: a silence longer than a bit's ends one.
+// Drops what is not a message (ringing at a step of the supply, swells of
+// the noise, bursts not timed like bits), measures the tone and the supply,
+// and has the bits sliced.
+class MessageAssembler
+{
+public:
+    MessageAssembler(const PowerTrace &trace, double sampleRate);
+
+    bool inMessage() const { return !bursts.empty(); }
+    // The levels the detector works against: the message's last and first
+    // bursts' (0 outside a message).
+    double lastLevel() const { return bursts.empty() ? 0 : bursts.back().level; }
+    double firstLevel() const { return bursts.empty() ? 0 : bursts.front().level; }
+    // Where the message's last burst ended, in samples.
+    std::optional<double> lastEnd() const;
+
+    // The raw sum of the trace's latest power's samples, while a burst or
+    // message goes on, for the supply during the message.
+    void addSupply(double sum, bool inBurst);
+    // A burst begins at `from` in the trace: outside a message, the supply
+    // is summed from there.
+    void burstBegins(std::uint64_t from);
+    void add(const Burst &burst);
+    // The message ends: it goes to the messages found when it is one.
+    // `cut`: the recording ends inside it; `badCut`: unreadable samples do.
+    void end(bool cut, bool badCut = false);
+    // A span of unreadable samples from `from` to `to`, in samples.
+    void damagedSpan(double from, double to);
+
+    std::vector<Message> take();
+
+private:
+    const PowerTrace &trace;
+    const double rate;
+    std::vector<Burst> bursts; // of the current message
+    double halfPeriods = 0, toneTime = 0;
+    double supplyBefore = 0;      // the supply before the message
+    double duringSum = 0;         // the raw samples since it began
+    std::uint64_t duringFrom = 0; // the power from which duringSum counts
+    double duringAtEnd = 0;       // duringSum at the end of its last burst
+    std::uint64_t duringCountAtEnd = 0;
+    std::vector<Message> done;
+};
+
+// A longer silence ends a message: the longest gap inside one is 1 ms.
+constexpr double kMessageSilence = 3e-3; // s
+// The supply is measured over this long before a message.
+constexpr double kSupplyWindow = 5e-3; // s
+
+} // namespace linesignal

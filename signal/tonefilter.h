@@ -1,0 +1,60 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <vector>
+
+namespace linesignal {
+
+// A second-order band-pass around the tone (peak gain 1): it takes away
+// the supply, its steps and mains hum, and most of the noise.
+class BandPass
+{
+public:
+    BandPass(double centre, double sampleRate, double firstInput);
+    double operator()(double x);
+
+private:
+    double b0, a1, a2;
+    double x1 = 0, x2 = 0, y1 = 0, y2 = 0;
+    double nudge = 1e-15;
+};
+
+// The tone as the demodulator sees it: the samples through two band-passes,
+// their power as the mean square over about one tone period, and where they
+// cross zero.
+class ToneFilter
+{
+public:
+    explicit ToneFilter(double sampleRate);
+
+    struct Output
+    {
+        double power;
+        // Where the filtered signal crossed zero, as the fraction of the
+        // way from the sample before to this one, while there is a tone.
+        std::optional<double> crossing;
+    };
+    Output operator()(double sample);
+
+    double power() const;
+    // The next sample starts the filters afresh, as if it had always been
+    // there: no ringing from what came before.
+    void restart() { fresh = true; }
+
+private:
+    const double rate;
+    bool fresh = true;
+    BandPass first, second;
+    std::vector<double> squares; // the last window's, round
+    const double perSquare;
+    std::size_t next = 0;
+    double squareSum = 0;
+    double previous = 0;
+};
+
+// Below this power (V²) nothing is a tone; far below any tone, above
+// rounding.
+constexpr double kSilentPower = 1e-12;
+
+} // namespace linesignal

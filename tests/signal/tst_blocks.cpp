@@ -1,0 +1,249 @@
+// Each block of the demodulator on its own, against reference data made
+// here: the tone filter's response, the noise floor, the burst detector's
+// edges, the bit slicer and the message assembler.
+
+#include "bitslicer.h"
+#include "burstdetector.h"
+#include "messageassembler.h"
+#include "noisefloor.h"
+#include "tonefilter.h"
+
+#include <QtTest>
+
+#include <cmath>
+
+using namespace linesignal;
+
+namespace {
+
+constexpr double kRate = 192000;
+
+// The power of a sine of amplitude 1 at `frequency` after the filter has
+// settled, and the crossings it reports a second.
+QPair<double, double> response(double frequency)
+{
+    ToneFilter filter(kRate);
+    double power = 0;
+    int crossings = 0;
+    const int settle = int(kRate / 100), count = int(kRate / 10);
+    for (int n = 0; n < settle + count; ++n) {
+        const ToneFilter::Output out = filter(std::sin(2 * M_PI * frequency * n / kRate) + 13.0);
+        if (n >= settle) {
+            power += out.power / count;
+            crossings += out.crossing.has_value();
+        }
+    }
+    return {power, crossings / (count / kRate)};
+}
+
+// Bursts for `bits` ('0' and '1') a bit period apart, in samples.
+std::vector<Burst> burstsOf(const QString &bits, double period = kBitPeriod, double level = 0.05)
+{
+    std::vector<Burst> bursts;
+    for (int i = 0; i < bits.size(); ++i) {
+        const double begin = (0.02 + i * period) * kRate;
+        const double tone = bits[i] == '1' ? kOneTone : kZeroTone;
+        bursts.push_back({begin, begin + tone * period / kBitPeriod * kRate, level, 0, 0});
+    }
+    return bursts;
+}
+
+// "E0": its eight bits and the odd parity bit.
+QString bitsOf(const QList<int> &bytes)
+{
+    QString bits;
+    for (const int byte : bytes) {
+        const QString eight = QString::number(byte, 2).rightJustified(8, '0');
+        bits += eight + (eight.count('1') % 2 ? '0' : '1');
+    }
+    return bits;
+}
+
+} // namespace
+
+class TestBlocks : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void toneFilterPassesTheToneOnly_data();
+    void toneFilterPassesTheToneOnly();
+    void noiseFloorIsTheQuietestBlock();
+    void burstDetectorFindsTheEdges_data();
+    void burstDetectorFindsTheEdges();
+    void bitSlicerReadsBytesAndSaysWhereTheyFail_data();
+    void bitSlicerReadsBytesAndSaysWhereTheyFail();
+    void assemblerKeepsMessagesOnly_data();
+    void assemblerKeepsMessagesOnly();
+};
+
+void TestBlocks::toneFilterPassesTheToneOnly_data()
+{
+    QTest::addColumn<double>("frequency");
+    QTest::addColumn<double>("least"); // of the tone's power, a half
+    QTest::addColumn<double>("most");
+    QTest::newRow("22 kHz") << 22000.0 << 0.45 << 0.55;
+    QTest::newRow("17.6 kHz, the lowest read") << 17600.0 << 0.5 * 0.36 << 0.5;
+    QTest::newRow("26.4 kHz, the highest read") << 26400.0 << 0.5 * 0.36 << 0.5;
+    QTest::newRow("50 Hz hum") << 50.0 << 0.0 << 1e-5;
+    QTest::newRow("1 kHz") << 1000.0 << 0.0 << 0.5 * 0.01;
+}
+
+void TestBlocks::toneFilterPassesTheToneOnly()
+{
+    QFETCH(double, frequency);
+    QFETCH(double, least);
+    QFETCH(double, most);
+    const auto [power, crossings] = response(frequency);
+    QVERIFY2(power >= least && power <= most, qPrintable(QString::number(power)));
+    // Two crossings a period while there is a tone to cross.
+    if (least > 0)
+        QVERIFY2(std::abs(crossings / (2 * frequency) - 1) < 0.01,
+                 qPrintable(QString::number(crossings)));
+}
+
+void TestBlocks::noiseFloorIsTheQuietestBlock()
+{
+    NoiseFloor floor(kPowerResolution);
+    const int perBlock = int(0.25e-3 / kPowerResolution);
+    QVERIFY(std::isinf(floor.level()));
+    // Blocks of 4, 1, 9 over the last 10 ms: the floor is 1, then 2 once
+    // the quiet block has passed out of the last 10 ms.
+    for (const double level : {4.0, 1.0, 9.0})
+        for (int i = 0; i < perBlock; ++i)
+            floor.add(level);
+    QCOMPARE(floor.level(), 1.0);
+    for (int block = 0; block < 40; ++block)
+        for (int i = 0; i < perBlock; ++i)
+            floor.add(2.0 + (block % 2));
+    QCOMPARE(floor.level(), 2.0);
+    floor.forget();
+    QVERIFY(std::isinf(floor.level()));
+}
+
+void TestBlocks::burstDetectorFindsTheEdges_data()
+{
+    QTest::addColumn<double>("level");  // of the burst, over a floor of 1
+    QTest::addColumn<double>("length"); // s
+    QTest::addColumn<bool>("found");
+    QTest::newRow("a 1's burst") << 100.0 << kOneTone << true;
+    QTest::newRow("a 0's burst") << 100.0 << kZeroTone << true;
+    QTest::newRow("just a burst") << 17.0 << kOneTone << true;
+    QTest::newRow("a swell of the noise") << 15.0 << kOneTone << false;
+    QTest::newRow("below detection") << 5.0 << kOneTone << false;
+}
+
+// A rectangular burst of power on a floor: found with its edges within one
+// power of where it rose and fell, or not at all.
+void TestBlocks::burstDetectorFindsTheEdges()
+{
+    QFETCH(double, level);
+    QFETCH(double, length);
+    QFETCH(bool, found);
+    const std::size_t step = std::size_t(kPowerResolution * kRate);
+    PowerTrace trace(step, 4096);
+    BurstDetector detector(trace, kRate);
+    const double floor = 1;
+    const std::uint64_t rise = 200, fall = rise + std::uint64_t(length / kPowerResolution);
+    std::vector<Burst> bursts;
+    for (std::uint64_t k = 0; k < fall + 200; ++k) {
+        const double power = k >= rise && k < fall ? level : floor;
+        trace.store(float(power), 0);
+        if (detector.inBurst()) {
+            if (!detector.goesOn(power)) {
+                ++trace.kept;
+                if (const auto burst = detector.end(power, floor, 0, std::nullopt))
+                    bursts.push_back(*burst);
+                continue;
+            }
+        } else if (!detector.begins(power, BurstDetector::threshold(floor, 0))) {
+            detector.quiet(power);
+        }
+        ++trace.kept;
+    }
+    QCOMPARE(bursts.size(), std::size_t(found ? 1 : 0));
+    if (!found)
+        return;
+    QVERIFY(std::abs(bursts[0].begin - double(rise * step)) <= double(step));
+    QVERIFY(std::abs(bursts[0].end - double(fall * step)) <= double(step));
+    QCOMPARE(bursts[0].level, level);
+}
+
+void TestBlocks::bitSlicerReadsBytesAndSaysWhereTheyFail_data()
+{
+    QTest::addColumn<QString>("bits");
+    QTest::addColumn<double>("period");
+    QTest::addColumn<QString>("read"); // bytes, then the error
+    const QString e0 = bitsOf({0xE0});
+    QTest::newRow("E0 10") << bitsOf({0xE0, 0x10}) << kBitPeriod << "E0 10|";
+    QTest::newRow("70 at a slower bus") << bitsOf({0x70}) << kBitPeriod * 1.15 << "70|";
+    QTest::newRow("a parity that fails")
+        << e0.left(8) + QString(e0[8] == '1' ? "0" : "1") << kBitPeriod
+        << "E0|byte 1: its parity bit does not hold @0/8";
+    QTest::newRow("bits short of a byte")
+        << bitsOf({0xE0}) + "1011" << kBitPeriod << "E0|its 13 bits do not make whole bytes of 9";
+    QTest::newRow("too slow a bus") << bitsOf({0xE0}) << kBitPeriod * 1.3
+                                    << "E0|its bit period of 1.95 ms is outside 1.20..1.80 ms";
+}
+
+void TestBlocks::bitSlicerReadsBytesAndSaysWhereTheyFail()
+{
+    QFETCH(QString, bits);
+    QFETCH(double, period);
+    QFETCH(QString, read);
+    Message m;
+    sliceBits(m, burstsOf(bits, period), kRate);
+    QStringList bytes;
+    for (const std::uint8_t byte : m.bytes)
+        bytes << QString::number(byte, 16).toUpper().rightJustified(2, '0');
+    QString got = bytes.join(' ') + '|' + QString::fromStdString(m.error);
+    if (m.errorByte >= 0)
+        got += QString(" @%1/%2").arg(m.errorByte).arg(m.errorBit);
+    QCOMPARE(got, read);
+    QCOMPARE(m.bitCount, bits.size());
+}
+
+void TestBlocks::assemblerKeepsMessagesOnly_data()
+{
+    QTest::addColumn<QString>("bursts"); // bits, '|' for a silence, '!' for ringing
+    QTest::addColumn<QStringList>("messages");
+    const QString e0 = bitsOf({0xE0}), x70 = bitsOf({0x70});
+    QTest::newRow("one") << e0 << QStringList{"E0 ok"};
+    QTest::newRow("two, apart") << e0 + "|" + x70 << QStringList{"E0 ok", "70 ok"};
+    QTest::newRow("ringing before it") << "!" + e0 << QStringList{"E0 ok"};
+    QTest::newRow("fewer bits than a byte") << QString("0110") << QStringList{};
+}
+
+void TestBlocks::assemblerKeepsMessagesOnly()
+{
+    QFETCH(QString, bursts);
+    QFETCH(QStringList, messages);
+    PowerTrace trace(1, 16);
+    MessageAssembler assembler(trace, kRate);
+    double at = 0.05 * kRate;
+    for (const QChar c : bursts) {
+        if (c == '|') {
+            at += 20e-3 * kRate;
+            continue;
+        }
+        const bool ringing = c == '!';
+        const double tone = c == '1' ? kOneTone : ringing ? 0.3e-3 : kZeroTone;
+        // Crossings of a 22 kHz tone over the burst.
+        const double toneTime = tone - 0.2e-3;
+        assembler.add({at, at + tone * kRate, ringing ? 2.0 : 0.05,
+                       std::round(toneTime * 2 * kToneFrequency), toneTime});
+        at += (ringing ? 4e-3 : kBitPeriod) * kRate;
+    }
+    assembler.end(false);
+    QStringList read;
+    for (const Message &m : assembler.take()) {
+        QStringList bytes;
+        for (const std::uint8_t byte : m.bytes)
+            bytes << QString::number(byte, 16).toUpper().rightJustified(2, '0');
+        read << bytes.join(' ') + (m.error.empty() ? " ok" : " " + QString::fromStdString(m.error));
+    }
+    QCOMPARE(read, messages);
+}
+
+QTEST_APPLESS_MAIN(TestBlocks)
+#include "tst_blocks.moc"
