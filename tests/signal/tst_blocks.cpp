@@ -4,6 +4,7 @@
 
 #include "bitslicer.h"
 #include "burstdetector.h"
+#include "capturecsv.h"
 #include "messageassembler.h"
 #include "noisefloor.h"
 #include "tonefilter.h"
@@ -75,6 +76,8 @@ private slots:
     void bitSlicerReadsBytesAndSaysWhereTheyFail();
     void assemblerKeepsMessagesOnly_data();
     void assemblerKeepsMessagesOnly();
+    void csvReaderReadsExports_data();
+    void csvReaderReadsExports();
 };
 
 void TestBlocks::toneFilterPassesTheToneOnly_data()
@@ -243,6 +246,56 @@ void TestBlocks::assemblerKeepsMessagesOnly()
         read << bytes.join(' ') + (m.error.empty() ? " ok" : " " + QString::fromStdString(m.error));
     }
     QCOMPARE(read, messages);
+}
+
+void TestBlocks::csvReaderReadsExports_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("read"); // the values at their rate, or the error
+    QTest::newRow("volts") << "Time,Ch1\n0,0.5\n1e-5,-0.25\n2e-5,1"
+                           << "0.5 -0.25 1 @100000";
+    QTest::newRow("millivolts") << "Time (s),Ch1 (mV)\n0,500\n1e-5,-250\n2e-5,1000"
+                                << "0.5 -0.25 1 @100000";
+    QTest::newRow("decimal commas") << "Zeit;Kanal 1\n0;0,5\n0,00001;-0,25\n0,00002;1"
+                                    << "0.5 -0.25 1 @100000";
+    QTest::newRow("the second channel") << "t,a,b\n0,9,0.5\n1e-5,9,-0.25\n2e-5,9,1"
+                                        << "#2 0.5 -0.25 1 @100000";
+    QTest::newRow("one column at a given rate") << "0.5\n-0.25\n1"
+                                                << "@@ 0.5 -0.25 1 @96000";
+    QTest::newRow("one column without a rate")
+        << "0.5\n-0.25\n1"
+        << "it holds one column of values; give its sample rate";
+    QTest::newRow("a time repeated") << "t,v\n0,1\n1e-5,2\n1e-5,3"
+                                     << "line 4: its time does not follow the line before";
+    QTest::newRow("a time going back") << "t,v\n0,1\n2e-5,2\n1e-5,3"
+                                       << "line 4: its time does not follow the line before";
+    QTest::newRow("a row short of a field") << "t,v,w\n0,1,2\n1e-5,2"
+                                            << "line 3 has 2 field(s) where the lines before had 3";
+    QTest::newRow("a single sample") << "t,v\n0,1"
+                                     << "it holds a single sample";
+}
+
+void TestBlocks::csvReaderReadsExports()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, read);
+    const int channel = read.startsWith("#2") ? 2 : 1;
+    const double rate = read.startsWith("@@") ? 96000 : 0;
+    CsvCapture capture;
+    std::string error;
+    QString got;
+    if (parseCsvCapture(text.toStdString(), channel, rate, capture, error)) {
+        QStringList values;
+        for (const float v : capture.samples)
+            values << QString::number(double(v));
+        got = (channel == 2 ? "#2 "
+               : rate > 0   ? "@@ "
+                            : "") +
+              values.join(' ') + QString(" @%1").arg(std::round(capture.sampleRate));
+    } else {
+        got = QString::fromStdString(error);
+    }
+    QCOMPARE(got, read);
 }
 
 QTEST_APPLESS_MAIN(TestBlocks)
