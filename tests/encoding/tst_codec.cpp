@@ -634,6 +634,8 @@ void TestCodec::warnsOnlyOffTheCable_data()
     QTest::newRow("A 2150 MHz at 950 MHz") << "E0 10 5A 0D A9" << 950 << "";
     QTest::newRow("A step below") << "E0 10 5A 81 69" << 1899 << off.arg(945);
     QTest::newRow("A step above") << "E0 10 5A 0D AA" << 950 << off.arg(2154);
+    QTest::newRow("A read as 2152 MHz, may be 2150") << "E0 10 5A 0D AA" << 952 << "";
+    QTest::newRow("A read as 2153 MHz, at least 2151") << "E0 10 5A 0D AA" << 951 << off.arg(2153);
     QTest::newRow("A read as 949 MHz, may be 950") << "E0 10 5A 0C 7C" << 947 << "";
     QTest::newRow("A read as 948 MHz, at most 949") << "E0 10 5A 0C 7C" << 948 << off.arg(948);
     QTest::newRow("A without the userband frequency") << "E0 10 5A 0C 01" << 0 << "";
