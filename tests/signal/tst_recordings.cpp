@@ -157,6 +157,11 @@ void TestRecordings::findsEachCommandAndNothingElse_data()
         QTest::addRow("%s, not numbers and clipped before a command", csv ? "CSV" : "WAV")
             << odd << QStringList{"odd samples", "odd samples", "odd samples", ok};
     }
+    Recording fullScale;
+    fullScale.commands = {Placed{kCommand, 0.1}};
+    fullScale.odd = {{0.05, 1.0f}, {0.07, -1.0f}};
+    QTest::newRow("WAV, full scale either way before a command")
+        << fullScale << QStringList{"odd samples", "odd samples", ok};
     Recording faint;
     faint.seconds = 60;
     faint.noiseLsb = 2;
