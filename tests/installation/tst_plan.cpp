@@ -46,6 +46,15 @@ QByteArray plan(const char *unit, const char *receivers, const char *more = "")
     return QByteArray("{\"unit\": {") + unit + "}, \"receivers\": [" + receivers + "]" + more + "}";
 }
 
+// A plan with every key, in the spellings a file may use.
+const char kFullPlan[] = R"({"installation": "Haus 7",
+    "unit": {"standard": "EN 50607", "userbands": [974, 1076, 1178], "bandwidth": 40},
+    "positions": {"A": "Astra", "b": "Hotbird", "5": "Turksat"},
+    "receivers": [{"name": "Küche", "userband": 2},
+                  {"name": "Alt", "userband": 3, "standard": "en50494", "pin": 0},
+                  {"name": "Neu", "userband": 1, "pin": 255}],
+    "transponders": ["11493H", "c 12188v", "64 10700V"]})";
+
 } // namespace
 
 class TestPlan : public QObject
@@ -198,13 +207,7 @@ void TestPlan::tablesCommandsAndWhereTheyLand()
 // reads as the same plan.
 void TestPlan::readsWhatTheFileHolds()
 {
-    const Plan p = readPlan(R"({"installation": "Haus 7",
-        "unit": {"standard": "EN 50607", "userbands": [974, 1076, 1178], "bandwidth": 40},
-        "positions": {"A": "Astra", "b": "Hotbird", "5": "Turksat"},
-        "receivers": [{"name": "Küche", "userband": 2},
-                      {"name": "Alt", "userband": 3, "standard": "en50494", "pin": 0},
-                      {"name": "Neu", "userband": 1, "pin": 255}],
-        "transponders": ["11493H", "c 12188v", "64 10700V"]})");
+    const Plan p = readPlan(kFullPlan);
     QCOMPARE(p.installation, QString("Haus 7"));
     QCOMPARE(int(p.standard), int(Standard::En50607));
     QCOMPARE(p.userbands, (QVector<int>{974, 1076, 1178}));
@@ -353,13 +356,7 @@ void TestPlan::editorFieldsReadAsTheFile()
     QCOMPARE(got, message);
     if (!message.isEmpty())
         return;
-    const Plan file = readPlan(R"({"installation": "Haus 7",
-        "unit": {"standard": "EN 50607", "userbands": [974, 1076, 1178], "bandwidth": 40},
-        "positions": {"A": "Astra", "b": "Hotbird", "5": "Turksat"},
-        "receivers": [{"name": "Küche", "userband": 2},
-                      {"name": "Alt", "userband": 3, "standard": "en50494", "pin": 0},
-                      {"name": "Neu", "userband": 1, "pin": 255}],
-        "transponders": ["11493H", "c 12188v", "64 10700V"]})");
+    const Plan file = readPlan(kFullPlan);
     QVERIFY(p == file);
     // And the fields written from the plan read back as it.
     QCOMPARE(userbandsFromText(userbandsText(file.userbands)), file.userbands);

@@ -5,6 +5,7 @@
 #include "bitslicer.h"
 #include "burstdetector.h"
 #include "capturecsv.h"
+#include "hextext.h"
 #include "messageassembler.h"
 #include "noisefloor.h"
 #include "tonefilter.h"
@@ -58,6 +59,12 @@ QString bitsOf(const QList<int> &bytes)
         bits += eight + (eight.count('1') % 2 ? '0' : '1');
     }
     return bits;
+}
+
+// "E0 10", as the tests write bytes.
+QString hex(const std::vector<std::uint8_t> &bytes)
+{
+    return QString::fromStdString(bytesToHexText(bytes)).trimmed();
 }
 
 } // namespace
@@ -196,10 +203,7 @@ void TestBlocks::bitSlicerReadsBytesAndSaysWhereTheyFail()
     QFETCH(QString, read);
     Message m;
     sliceBits(m, burstsOf(bits, period), kRate);
-    QStringList bytes;
-    for (const std::uint8_t byte : m.bytes)
-        bytes << QString::number(byte, 16).toUpper().rightJustified(2, '0');
-    QString got = bytes.join(' ') + '|' + QString::fromStdString(m.error);
+    QString got = hex(m.bytes) + '|' + QString::fromStdString(m.error);
     if (m.errorByte >= 0)
         got += QString(" @%1/%2").arg(m.errorByte).arg(m.errorBit);
     QCOMPARE(got, read);
@@ -240,10 +244,7 @@ void TestBlocks::assemblerKeepsMessagesOnly()
     assembler.end(false);
     QStringList read;
     for (const Message &m : assembler.take()) {
-        QStringList bytes;
-        for (const std::uint8_t byte : m.bytes)
-            bytes << QString::number(byte, 16).toUpper().rightJustified(2, '0');
-        read << bytes.join(' ') + (m.error.empty() ? " ok" : " " + QString::fromStdString(m.error));
+        read << hex(m.bytes) + (m.error.empty() ? " ok" : " " + QString::fromStdString(m.error));
     }
     QCOMPARE(read, messages);
 }
