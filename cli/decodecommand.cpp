@@ -132,9 +132,21 @@ QString captureReport(const RecordingReport &report, bool json, int userbandFreq
 {
     QJsonArray array;
     QStringList blocks;
-    for (std::size_t i = 0; i < report.messages.size(); ++i) {
-        const ReadMessage &read = report.messages[i];
+    int number = 0;
+    for (const ReadMessage &read : report.messages) {
         const linesignal::Message &m = read.message;
+        if (read.damagedSpan()) {
+            // A span of its own: it damages no command.
+            blocks << QStringLiteral("Damaged span from %1 to %2 ms: its samples are not "
+                                     "numbers or are clipped\n")
+                          .arg(m.start * 1e3, 0, 'f', 3)
+                          .arg(m.spanEnd * 1e3, 0, 'f', 3);
+            array.append(QJsonObject{{"damagedSpan", true},
+                                     {"start", std::round(m.start * 1e6) / 1e6},
+                                     {"end", std::round(m.spanEnd * 1e6) / 1e6},
+                                     {"error", QString::fromStdString(m.error)}});
+            continue;
+        }
         const QString hex = QString::fromStdString(bytesToHexText(m.bytes));
         QJsonObject entry{
             {"start", std::round(m.start * 1e6) / 1e6},
@@ -146,7 +158,7 @@ QString captureReport(const RecordingReport &report, bool json, int userbandFreq
             {"timingSpread", std::round(m.timingSpread * 1000) / 1000},
         };
         QString text = QStringLiteral("Message %1 at %2 ms: %3\n")
-                           .arg(i + 1)
+                           .arg(++number)
                            .arg(m.start * 1e3, 0, 'f', 2)
                            .arg(hex);
         if (read.clean()) {
@@ -252,12 +264,16 @@ CliResult runDecode(const QStringList &arguments)
                 throw UsageError(
                     QStringLiteral("--capture %1: not enough memory to read it").arg(quoted(path)));
             }
+            const CliResult none =
+                failure(ExitBadCommand,
+                        QStringLiteral("--capture %1: no DiSEqC message found").arg(quoted(path)));
             if (report.messages.empty())
-                return failure(
-                    ExitBadCommand,
-                    QStringLiteral("--capture %1: no DiSEqC message found").arg(quoted(path)));
+                return none;
             result.out = captureReport(report, parser.isSet("json"), userbandFrequency);
             result.exitCode = report.clean() ? ExitOk : ExitBadCommand;
+            // Damaged spans alone: said, and no message.
+            if (report.messageCount() == 0)
+                result.err = none.err;
             return result;
         }
         if (parser.isSet("channel") || parser.isSet("sample-rate"))

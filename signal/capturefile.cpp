@@ -42,6 +42,30 @@ void checkRate(double rate)
     }
 }
 
+// The least value that counts as clipped: either end of an integer format's
+// range (its highest step lies just below 1, its lowest at -1), and 1 for
+// formats of real numbers, which a recorder clips there.
+double fullScale(int format)
+{
+    int bits = 0;
+    switch (format & SF_FORMAT_SUBMASK) {
+    case SF_FORMAT_PCM_S8:
+    case SF_FORMAT_PCM_U8:
+        bits = 8;
+        break;
+    case SF_FORMAT_PCM_16:
+        bits = 16;
+        break;
+    case SF_FORMAT_PCM_24:
+        bits = 24;
+        break;
+    default:
+        return 1.0;
+    }
+    const double steps = std::ldexp(1.0, bits - 1);
+    return (steps - 1) / steps;
+}
+
 void takeMessages(linesignal::Demodulator &demodulator, CaptureReading &reading)
 {
     for (linesignal::Message &m : demodulator.take())
@@ -68,8 +92,7 @@ CaptureReading readSoundFile(const std::filesystem::path &path, int channel,
     CaptureReading reading;
     reading.sampleRate = info.samplerate;
     reading.unit = "FS";
-    // Integer samples reach full scale only when clipped.
-    linesignal::Demodulator demodulator(info.samplerate, 1.0);
+    linesignal::Demodulator demodulator(info.samplerate, fullScale(info.format));
     std::vector<float> block(kBlockFrames * std::size_t(info.channels));
     std::vector<float> picked(kBlockFrames);
     for (sf_count_t read;

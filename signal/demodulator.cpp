@@ -26,6 +26,7 @@ struct Demodulator::State
 
     void feed(float sample);
     void keepPower();
+    void keepQuiet();
     void endBurst(std::optional<double> cutAt);
     void startBadSpan();
     void endBadSpan();
@@ -41,6 +42,7 @@ struct Demodulator::State
     double stepSum = 0;  // of the raw samples since the last power kept
     std::size_t inStep = 0;
     double power = 0;
+    double supply = 0; // the mean of the samples of the last power kept
     bool inBad = false;
     std::uint64_t badFrom = 0;
 };
@@ -55,6 +57,10 @@ void Demodulator::State::feed(float sample)
             endBadSpan();
     }
     if (bad) {
+        // The span keeps every clock in step: its powers are kept as
+        // silence, so that what follows is timed as if it had been quiet.
+        if (++inStep == trace.step)
+            keepQuiet();
         ++n;
         return;
     }
@@ -67,10 +73,20 @@ void Demodulator::State::feed(float sample)
     ++n;
 }
 
+void Demodulator::State::keepQuiet()
+{
+    // No tone, and the supply as it was before the span.
+    trace.store(0.0f, supply * double(trace.step));
+    stepSum = 0;
+    inStep = 0;
+    ++trace.kept;
+}
+
 void Demodulator::State::keepPower()
 {
     power = filter.power();
     trace.store(float(power), stepSum);
+    supply = stepSum / double(trace.step);
     assembler.addSupply(stepSum, detector.inBurst());
     stepSum = 0;
     inStep = 0;

@@ -10,10 +10,12 @@
 
 namespace linesignal {
 
-// One message found in a capture.
+// One message found in a capture, or a damaged span: a stretch of samples
+// that are not numbers or are clipped, outside any message.
 struct Message
 {
     double start = 0;                // s from the capture's start
+    double spanEnd = 0;              // s: where a damaged span ends; 0 for a message
     std::vector<std::uint8_t> bytes; // the whole bytes read, checked or not
     int bitCount = 0;
     double toneFrequency = 0; // Hz, measured over the bursts

@@ -169,6 +169,7 @@ void MessageAssembler::damagedSpan(double from, double to)
 {
     Message m;
     m.start = from / rate;
+    m.spanEnd = to / rate;
     fail(m, format("its samples from %.3f to %.3f ms are not numbers or are clipped",
                    from / rate * 1e3, to / rate * 1e3));
     done.push_back(std::move(m));

@@ -4,8 +4,15 @@
 
 bool RecordingReport::clean() const
 {
-    return !messages.empty() && std::all_of(messages.begin(), messages.end(),
-                                            [](const ReadMessage &m) { return m.clean(); });
+    return messageCount() > 0 &&
+           std::all_of(messages.begin(), messages.end(),
+                       [](const ReadMessage &m) { return m.damagedSpan() || m.clean(); });
+}
+
+std::size_t RecordingReport::messageCount() const
+{
+    return std::size_t(std::count_if(messages.begin(), messages.end(),
+                                     [](const ReadMessage &m) { return !m.damagedSpan(); }));
 }
 
 ReadMessage readMessage(linesignal::Message message, int userbandFrequency)

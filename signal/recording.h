@@ -16,9 +16,9 @@ struct ReadMessage
     std::optional<Command> command;
     std::string notSingleCable;
     std::string warning; // the command's, see commandWarning
-    // A span of samples that are not numbers, or are clipped, with no
-    // message in it.
-    bool damagedSpan() const { return message.bitCount == 0; }
+    // A span of samples that are not numbers, or are clipped, outside any
+    // message: it damages no command.
+    bool damagedSpan() const { return message.spanEnd > 0; }
     bool clean() const { return message.error.empty(); }
 };
 
@@ -30,8 +30,10 @@ struct RecordingReport
     bool cancelled = false;
     std::vector<ReadMessage> messages;
 
-    // Whether every message held, and there was one.
+    // Whether there was a message and every one held; damaged spans
+    // outside messages do not count against it.
     bool clean() const;
+    std::size_t messageCount() const;
 };
 
 // The messages of a capture, each read as a command where it held; an EN

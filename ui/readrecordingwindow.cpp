@@ -121,15 +121,17 @@ void ReadRecordingWindow::showResults(const QString &path, const RecordingReport
     else if (report.cancelled)
         ui->labelStatus->setText(tr("Reading %1 was cancelled; messages found before: %2")
                                      .arg(name)
-                                     .arg(messages.size()));
+                                     .arg(report.messageCount()));
     else
-        ui->labelStatus->setText(tr("Messages in %1: %2").arg(name).arg(messages.size()));
+        ui->labelStatus->setText(tr("Messages in %1: %2").arg(name).arg(report.messageCount()));
     ui->tableMessages->setRowCount(int(messages.size()));
     for (int row = 0; row < int(messages.size()); ++row) {
         const ReadMessage &read = messages[std::size_t(row)];
         const linesignal::Message &m = read.message;
         QString meaning;
-        if (!read.clean())
+        if (read.damagedSpan())
+            meaning = tr("a damaged span, no message");
+        else if (!read.clean())
             meaning = tr("not read: damaged");
         else if (read.command)
             meaning = QStringLiteral("%1 %2").arg(

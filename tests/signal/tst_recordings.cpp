@@ -10,6 +10,8 @@
 
 #include <QtTest>
 
+#include <algorithm>
+
 #include <cmath>
 #include <cstring>
 #include <random>
@@ -92,6 +94,39 @@ std::string floatWav(const std::vector<float> &samples, double rate, bool overcl
     return file;
 }
 
+// The samples as a PCM WAV file of 8, 16 or 24 bits, each at its nearest
+// step, full scale and beyond at the format's ends.
+std::string pcmWav(const std::vector<float> &samples, double rate, int bits)
+{
+    const auto put = [](std::string &to, std::uint32_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            to += char(value >> (8 * i) & 0xFF);
+    };
+    const int width = bits / 8;
+    const auto data = std::uint32_t(samples.size()) * std::uint32_t(width);
+    std::string file = "RIFF";
+    put(file, 36 + data, 4);
+    file += "WAVEfmt ";
+    put(file, 16, 4);
+    put(file, 1, 2); // PCM
+    put(file, 1, 2);
+    put(file, std::uint32_t(rate), 4);
+    put(file, std::uint32_t(rate) * std::uint32_t(width), 4);
+    put(file, std::uint32_t(width), 2);
+    put(file, std::uint32_t(bits), 2);
+    file += "data";
+    put(file, data, 4);
+    const double steps = std::ldexp(1.0, bits - 1);
+    for (const float sample : samples) {
+        const double value = std::isnan(sample)
+                                 ? steps - 1
+                                 : std::clamp(std::round(sample * steps), -steps, steps - 1);
+        // 8-bit WAV is unsigned.
+        put(file, std::uint32_t(std::int32_t(value) + (bits == 8 ? 128 : 0)), width);
+    }
+    return file;
+}
+
 // A line per message, "ok" and its bytes or "damaged" and why; a span of
 // odd samples as "odd samples".
 QStringList read(const CaptureReading &reading)
@@ -118,6 +153,8 @@ private slots:
     void findsEachCommandAndNothingElse_data();
     void findsEachCommandAndNothingElse();
     void cancels();
+    void keepsTimeAcrossDamagedStretches_data();
+    void keepsTimeAcrossDamagedStretches();
 };
 
 void TestRecordings::findsEachCommandAndNothingElse_data()
@@ -202,6 +239,62 @@ void TestRecordings::findsEachCommandAndNothingElse()
     QCOMPARE(::read(reading), read);
     QCOMPARE(reading.samples, std::uint64_t(samples.size()));
     QVERIFY(std::abs(reading.sampleRate / recording.rate - 1) < 1e-9);
+}
+
+void TestRecordings::keepsTimeAcrossDamagedStretches_data()
+{
+    QTest::addColumn<int>("bits"); // 32: float
+    QTest::addColumn<float>("value");
+    QTest::addColumn<double>("length"); // s
+    for (const int bits : {8, 16, 24, 32}) {
+        for (const double length : {0.1e-3, 2e-3, 20e-3}) {
+            for (const float value : {NAN, 1.0f, -1.0f}) {
+                if (std::isnan(value) && bits != 32)
+                    continue; // only a float file holds what is not a number
+                QTest::addRow("%d bits, %g ms of %g", bits, length * 1e3, double(value))
+                    << bits << value << length;
+            }
+        }
+    }
+}
+
+// A stretch of samples that cannot be read, before a command: a span of its
+// own, and the command after it read at its own time and tone, exactly as
+// without the stretch.
+void TestRecordings::keepsTimeAcrossDamagedStretches()
+{
+    QFETCH(int, bits);
+    QFETCH(float, value);
+    QFETCH(double, length);
+    Recording r;
+    r.commands = {Placed{kCommand, 0.1}};
+    const std::vector<float> clean = samplesOf(r);
+    std::vector<float> damaged = clean;
+    const auto from = std::size_t(0.05 * r.rate);
+    std::fill(damaged.begin() + long(from),
+              damaged.begin() + long(from + std::size_t(length * r.rate)), value);
+    QTemporaryDir folder;
+    QVector<CaptureReading> readings;
+    for (const std::vector<float> *samples :
+         {&clean, static_cast<const std::vector<float> *>(&damaged)}) {
+        const std::string bytes =
+            bits == 32 ? floatWav(*samples, r.rate, false) : pcmWav(*samples, r.rate, bits);
+        QFile file(folder.filePath("r.wav"));
+        QVERIFY(file.open(QIODevice::WriteOnly) &&
+                file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size()));
+        file.close();
+        readings << readCaptureMessages(folder.filePath("r.wav").toStdString(), 1, 0);
+    }
+    QCOMPARE(read(readings[0]), QStringList{"ok E0 10 5C 0C F6 2A "});
+    QCOMPARE(read(readings[1]), (QStringList{"odd samples", "ok E0 10 5C 0C F6 2A "}));
+    const Message &before = readings[0].messages[0], &after = readings[1].messages[1];
+    QVERIFY2(std::abs(after.start - before.start) < 2e-6,
+             qPrintable(QString("%1 against %2 s").arg(after.start).arg(before.start)));
+    QVERIFY2(
+        std::abs(after.toneFrequency - before.toneFrequency) < 5,
+        qPrintable(QString("%1 against %2 Hz").arg(after.toneFrequency).arg(before.toneFrequency)));
+    QVERIFY(std::abs(readings[1].messages[0].spanEnd - readings[1].messages[0].start - length) <
+            1e-4);
 }
 
 // Cancelled halfway, a reading stops there with what it found.
