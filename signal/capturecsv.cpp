@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <optional>
 
 namespace {
 
@@ -94,6 +95,38 @@ bool readNumber(const char *begin, const char *end, bool decimalComma, double &v
     return result.ec == std::errc() && result.ptr == end && (!finite || std::isfinite(value));
 }
 
+// The scale a header field gives its column's values: "mV", "Ch1 (mV)" or
+// "[mV]" millivolts, "V", "Volt" or "(V)" volts; nothing for any other
+// text, such as "120mV" in a trigger level.
+std::optional<double> unitScale(const char *begin, const char *end)
+{
+    std::string token;
+    for (const char *c = trimEnd(begin, end); c > begin;) {
+        const char before = c[-1];
+        if (before == ' ' || before == '(' || before == '[' || before == '"' || before == ':')
+            break;
+        token.insert(token.begin(), before);
+        --c;
+        if (token.size() > 8)
+            return std::nullopt;
+    }
+    while (!token.empty() && (token.back() == ')' || token.back() == ']'))
+        token.pop_back();
+    if (token == "mV")
+        return 1e-3;
+    if (token == "V" || token == "Volt" || token == "Volts" || token == "volt" || token == "volts")
+        return 1.0;
+    return std::nullopt;
+}
+
+bool namesUnits(const char *begin, const char *end)
+{
+    static const char kUnit[] = "unit";
+    return std::search(begin, end, kUnit, kUnit + 4, [](char a, char b) {
+               return std::tolower(static_cast<unsigned char>(a)) == b;
+           }) != end;
+}
+
 std::string shortened(const char *begin, const char *end)
 {
     std::string shown;
@@ -162,10 +195,23 @@ bool CsvReader::line(const char *begin, const char *end, std::string &error)
                     " is not a row of numbers";
             return false;
         }
-        // A header line; its unit decides the scale.
-        const std::string header(begin, end);
-        if (header.find("mV") != std::string::npos)
-            scale = 1e-3;
+        // A header line: the unit of the value column's header, or of a
+        // line of units ("Vertical Units,mV"), decides the scale; other
+        // lines may mention units of other things.
+        const bool unitsLine = fields > 1 && namesUnits(fieldStart[0], fieldEnd[0]);
+        std::optional<double> unit;
+        if (unitsLine) {
+            const char *second = fieldEnd[0] + 1;
+            const char *secondEnd = static_cast<const char *>(
+                std::memchr(second, separator, std::size_t(end - second)));
+            unit = unitScale(second, secondEnd ? secondEnd : end);
+        } else if (oneColumn) {
+            unit = unitScale(begin, end);
+        } else if (fieldStart[1]) {
+            unit = unitScale(fieldStart[1], fieldEnd[1]);
+        }
+        if (unit)
+            scale = *unit;
         return true;
     }
     if (!inData && oneColumn && !(givenRate > 0)) {
@@ -173,9 +219,11 @@ bool CsvReader::line(const char *begin, const char *end, std::string &error)
         return false;
     }
     if (!oneColumn) {
-        if (inData && !(time > lastTime)) {
-            error =
-                "line " + std::to_string(lineNumber) + ": its time does not follow the line before";
+        // Times written with few decimals repeat; the rate comes from the
+        // whole span.
+        if (inData && time < lastTime) {
+            error = "line " + std::to_string(lineNumber) +
+                    ": its time goes back before the line before";
             return false;
         }
         if (!inData)
@@ -193,7 +241,11 @@ bool CsvReader::line(const char *begin, const char *end, std::string &error)
 bool CsvReader::finish(std::string &error)
 {
     if (samples < 2) {
-        error = samples == 0 ? "it holds no samples" : "it holds a single sample";
+        error = samples == 0 ? "it holds no rows of numbers" : "it holds a single sample";
+        return false;
+    }
+    if (hasTime && !(lastTime > firstTime)) {
+        error = "its times do not advance";
         return false;
     }
     return true;

@@ -6,8 +6,9 @@
 
 // An oscilloscope's CSV export of the LNB cable: a time column and value
 // columns, or one value column; comma, semicolon or tab separated; header
-// lines before the data; values in volts, or in millivolts when the header
-// says "mV". With a semicolon or tab between fields a comma may be the
+// lines before the data; values in volts, or in millivolts when the value
+// column's header or a line of units says "mV". Times may repeat where they
+// are written with few decimals. With a semicolon or tab between fields a comma may be the
 // decimal mark.
 
 // Reads such an export line by line, keeping only the values not yet taken,

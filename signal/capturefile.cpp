@@ -143,7 +143,7 @@ CaptureReading readCsv(const std::filesystem::path &path, int channel, double sa
     const auto feed = [&](bool last) {
         std::vector<float> &values = csv.values();
         if (!demodulator) {
-            if (!last && csv.timed() && csv.count() < kRateRows)
+            if (!last && (csv.count() == 0 || (csv.timed() && csv.count() < kRateRows)))
                 return; // not enough rows yet to know the rate
             rate = csv.sampleRate();
             checkRate(rate);
@@ -205,6 +205,7 @@ CaptureReading readCsv(const std::filesystem::path &path, int channel, double sa
     if (ratio != 1) {
         for (linesignal::Message &m : reading.messages) {
             m.start *= ratio;
+            m.spanEnd *= ratio;
             m.bitPeriod *= ratio;
             m.toneFrequency /= ratio;
         }

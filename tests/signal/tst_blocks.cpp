@@ -266,10 +266,25 @@ void TestBlocks::csvReaderReadsExports_data()
     QTest::newRow("one column without a rate")
         << "0.5\n-0.25\n1"
         << "it holds one column of values; give its sample rate";
-    QTest::newRow("a time repeated") << "t,v\n0,1\n1e-5,2\n1e-5,3"
-                                     << "line 4: its time does not follow the line before";
+    QTest::newRow("times of six decimals at 2 MHz repeat")
+        << "t,v\n0.000000,1\n0.000001,2\n0.000001,3\n0.000002,4\n0.000002,5"
+        << "1 2 3 4 5 @2000000";
     QTest::newRow("a time going back") << "t,v\n0,1\n2e-5,2\n1e-5,3"
-                                       << "line 4: its time does not follow the line before";
+                                       << "line 4: its time goes back before the line before";
+    QTest::newRow("times that do not advance") << "t,v\n0,1\n0,2"
+                                               << "its times do not advance";
+    QTest::newRow("millivolts in a line of units")
+        << "Vertical Units,mV\nTime,Ch1\n0,500\n1e-5,-250"
+        << "0.5 -0.25 @100000";
+    QTest::newRow("millivolts named elsewhere are not the values'")
+        << "Trigger Level,120mV\nTime,Ch1 (V)\n0,0.5\n1e-5,-0.25"
+        << "0.5 -0.25 @100000";
+    QTest::newRow("the other channel's unit") << "t,a (mV),b (V)\n0,9,0.5\n1e-5,9,-0.25"
+                                              << "#2 0.5 -0.25 @100000";
+    QTest::newRow("a header alone") << "Time,Ch1 (V)\n"
+                                    << "it holds no rows of numbers";
+    QTest::newRow("a transponder list") << "11493H,12188V\n10773H,11836V"
+                                        << "it holds no rows of numbers";
     QTest::newRow("a row short of a field") << "t,v,w\n0,1,2\n1e-5,2"
                                             << "line 3 has 2 field(s) where the lines before had 3";
     QTest::newRow("a single sample") << "t,v\n0,1"
@@ -292,7 +307,7 @@ void TestBlocks::csvReaderReadsExports()
         got = (channel == 2 ? "#2 "
                : rate > 0   ? "@@ "
                             : "") +
-              values.join(' ') + QString(" @%1").arg(std::round(capture.sampleRate));
+              values.join(' ') + QString(" @%1").arg(qint64(std::round(capture.sampleRate)));
     } else {
         got = QString::fromStdString(error);
     }
