@@ -267,13 +267,19 @@ CliResult runDecode(const QStringList &arguments)
             const CliResult none =
                 failure(ExitBadCommand,
                         QStringLiteral("--capture %1: no DiSEqC message found").arg(quoted(path)));
+            const CliResult broken = failure(
+                ExitBadCommand, QStringLiteral("--capture %1: %2; what was read before is "
+                                               "reported")
+                                    .arg(quoted(path), QString::fromStdString(report.brokenOff)));
             if (report.messages.empty())
-                return none;
+                return report.brokenOff.empty() ? none : broken;
             result.out = captureReport(report, parser.isSet("json"), userbandFrequency);
             result.exitCode = report.clean() ? ExitOk : ExitBadCommand;
             // Damaged spans alone: said, and no message.
             if (report.messageCount() == 0)
                 result.err = none.err;
+            if (!report.brokenOff.empty())
+                result.err += broken.err;
             return result;
         }
         if (parser.isSet("channel") || parser.isSet("sample-rate"))

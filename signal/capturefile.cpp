@@ -2,6 +2,7 @@
 
 #include "capturecsv.h"
 #include "linesignal.h"
+#include "soundfile.h"
 
 #include <sndfile.h>
 
@@ -75,15 +76,11 @@ void takeMessages(linesignal::Demodulator &demodulator, CaptureReading &reading)
 CaptureReading readSoundFile(const std::filesystem::path &path, int channel,
                              const CaptureProgress &progress)
 {
-    SF_INFO info{};
-#ifdef _WIN32
-    SNDFILE *file = sf_wchar_open(path.c_str(), SFM_READ, &info);
-#else
-    SNDFILE *file = sf_open(path.c_str(), SFM_READ, &info);
-#endif
+    const SoundFile sound(path);
+    SNDFILE *file = sound.handle();
     if (!file)
         refuse(std::string("not a sound file (") + sf_strerror(nullptr) + ")");
-    const std::unique_ptr<SNDFILE, int (*)(SNDFILE *)> closer(file, sf_close);
+    const SF_INFO &info = sound.info();
     checkRate(info.samplerate);
     if (info.channels < 1 || channel > info.channels)
         refuse("has " + std::to_string(info.channels) + " channel(s); channel " +
@@ -107,6 +104,14 @@ CaptureReading readSoundFile(const std::filesystem::path &path, int channel,
         }
         reading.samples += std::uint64_t(read);
         takeMessages(demodulator, reading);
+        // A decoder's error comes with a short read of what it could decode
+        // and is cleared by the next read: it is seen here or not at all,
+        // and what would follow it is not to be trusted.
+        if (sf_error(file) != SF_ERR_NO_ERROR) {
+            reading.brokenOff = "breaks off after " + std::to_string(reading.samples) +
+                                " samples (" + sf_strerror(file) + ")";
+            break;
+        }
         // The header's count only paces the progress; what is read decides.
         if (progress && info.frames > 0 &&
             !progress(std::min(1.0, double(reading.samples) / double(info.frames)))) {
@@ -114,11 +119,11 @@ CaptureReading readSoundFile(const std::filesystem::path &path, int channel,
             return reading;
         }
     }
-    if (sf_error(file) != SF_ERR_NO_ERROR)
-        refuse("breaks off after " + std::to_string(reading.samples) + " samples (" +
-               sf_strerror(file) + ")");
+    if (reading.brokenOff.empty() && sf_error(file) != SF_ERR_NO_ERROR)
+        reading.brokenOff = "breaks off after " + std::to_string(reading.samples) + " samples (" +
+                            sf_strerror(file) + ")";
     if (reading.samples == 0)
-        refuse("holds no samples");
+        refuse(reading.brokenOff.empty() ? std::string("holds no samples") : reading.brokenOff);
     demodulator.finish();
     takeMessages(demodulator, reading);
     return reading;

@@ -25,6 +25,9 @@ struct CaptureReading
     std::uint64_t samples = 0;
     std::vector<linesignal::Message> messages;
     bool cancelled = false;
+    // Why the file could not be read to its end (a decoder's error), with
+    // where: the messages are those before it.
+    std::string brokenOff;
 };
 
 // Told now and then how much of the file is read, from 0 to 1; returning

@@ -4,7 +4,7 @@
 
 bool RecordingReport::clean() const
 {
-    return messageCount() > 0 &&
+    return brokenOff.empty() && messageCount() > 0 &&
            std::all_of(messages.begin(), messages.end(),
                        [](const ReadMessage &m) { return m.damagedSpan() || m.clean(); });
 }
@@ -37,6 +37,7 @@ RecordingReport recordingReport(CaptureReading capture, int userbandFrequency)
     report.unit = std::move(capture.unit);
     report.samples = capture.samples;
     report.cancelled = capture.cancelled;
+    report.brokenOff = std::move(capture.brokenOff);
     for (linesignal::Message &m : capture.messages)
         report.messages.push_back(readMessage(std::move(m), userbandFrequency));
     return report;

@@ -28,10 +28,11 @@ struct RecordingReport
     std::string unit; // of the supply: "V", or "FS" for sound files
     std::uint64_t samples = 0;
     bool cancelled = false;
+    std::string brokenOff; // see CaptureReading
     std::vector<ReadMessage> messages;
 
-    // Whether there was a message and every one held; damaged spans
-    // outside messages do not count against it.
+    // Whether the file was read to its end, there was a message and every
+    // one held; damaged spans outside messages do not count against it.
     bool clean() const;
     std::size_t messageCount() const;
 };

@@ -122,6 +122,10 @@ void ReadRecordingWindow::showResults(const QString &path, const RecordingReport
         ui->labelStatus->setText(tr("Reading %1 was cancelled; messages found before: %2")
                                      .arg(name)
                                      .arg(report.messageCount()));
+    else if (!report.brokenOff.empty())
+        ui->labelStatus->setText(tr("%1 %2; messages before: %3")
+                                     .arg(name, QString::fromStdString(report.brokenOff))
+                                     .arg(report.messageCount()));
     else
         ui->labelStatus->setText(tr("Messages in %1: %2").arg(name).arg(report.messageCount()));
     ui->tableMessages->setRowCount(int(messages.size()));

@@ -7,8 +7,11 @@
 #include "capturefile.h"
 #include "hextext.h"
 #include "linesignal.h"
+#include "recording.h"
 
 #include <QtTest>
+
+#include <sndfile.h>
 
 #include <algorithm>
 
@@ -155,6 +158,7 @@ private slots:
     void cancels();
     void keepsTimeAcrossDamagedStretches_data();
     void keepsTimeAcrossDamagedStretches();
+    void readsWhatDamagedFilesHold();
 };
 
 void TestRecordings::findsEachCommandAndNothingElse_data()
@@ -295,6 +299,54 @@ void TestRecordings::keepsTimeAcrossDamagedStretches()
         qPrintable(QString("%1 against %2 Hz").arg(after.toneFrequency).arg(before.toneFrequency)));
     QVERIFY(std::abs(readings[1].messages[0].spanEnd - readings[1].messages[0].start - length) <
             1e-4);
+}
+
+// A FLAC file damaged between two commands gives the first and says where
+// it broke off; a WAV file whose header gives its sizes as 0, as a recorder
+// stopped early leaves it, is read to its end.
+void TestRecordings::readsWhatDamagedFilesHold()
+{
+    Recording r;
+    r.seconds = 1;
+    r.noiseLsb = 20; // so that the file's middle holds its middle second
+    r.commands = {Placed{kCommand, 0.1}, Placed{kOther, 0.8}};
+    const std::vector<float> samples = samplesOf(r);
+    QTemporaryDir folder;
+    const QByteArray flac = QFile::encodeName(folder.filePath("r.flac"));
+    SF_INFO info{};
+    info.samplerate = int(r.rate);
+    info.channels = 1;
+    info.format = SF_FORMAT_FLAC | SF_FORMAT_PCM_16;
+    SNDFILE *out = sf_open(flac.constData(), SFM_WRITE, &info);
+    QVERIFY(out);
+    QCOMPARE(sf_writef_float(out, samples.data(), sf_count_t(samples.size())),
+             sf_count_t(samples.size()));
+    sf_close(out);
+    QFile file(flac);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QByteArray bytes = file.readAll();
+    for (int i = bytes.size() / 2; i < bytes.size() / 2 + 256; ++i)
+        bytes[i] = char(bytes[i] ^ 0x5A);
+    QVERIFY(file.seek(0) && file.write(bytes) == bytes.size());
+    file.close();
+    const RecordingReport flacReport = readRecording(flac.toStdString(), 1, 0, 0);
+    QCOMPARE(flacReport.messages.size(), std::size_t(1));
+    QVERIFY2(flacReport.messages[0].clean(), flacReport.messages[0].message.error.c_str());
+    QVERIFY2(QString::fromStdString(flacReport.brokenOff).startsWith("breaks off after "),
+             flacReport.brokenOff.c_str());
+    QVERIFY(!flacReport.clean());
+
+    std::string wav = pcmWav(samples, r.rate, 16);
+    std::memset(&wav[4], 0, 4);  // the RIFF size
+    std::memset(&wav[40], 0, 4); // the data size
+    QFile zero(folder.filePath("r.wav"));
+    QVERIFY(zero.open(QIODevice::WriteOnly) &&
+            zero.write(wav.data(), qint64(wav.size())) == qint64(wav.size()));
+    zero.close();
+    const CaptureReading reading =
+        readCaptureMessages(folder.filePath("r.wav").toStdString(), 1, 0);
+    QCOMPARE(read(reading), (QStringList{"ok E0 10 5C 0C F6 2A ", "ok 70 03 E8 03 "}));
+    QCOMPARE(reading.samples, std::uint64_t(samples.size()));
 }
 
 // Cancelled halfway, a reading stops there with what it found.

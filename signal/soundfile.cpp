@@ -1,0 +1,124 @@
+#include "soundfile.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <vector>
+
+namespace {
+
+std::uint32_t little32(const unsigned char *at)
+{
+    return std::uint32_t(at[0]) | std::uint32_t(at[1]) << 8 | std::uint32_t(at[2]) << 16 |
+           std::uint32_t(at[3]) << 24;
+}
+
+void putLittle32(unsigned char *at, std::uint64_t value)
+{
+    const auto v = std::uint32_t(std::min<std::uint64_t>(value, 0xFFFFFFFFu));
+    for (int i = 0; i < 4; ++i)
+        at[i] = static_cast<unsigned char>(v >> (8 * i));
+}
+
+// Where a WAV file's header says its data holds 0 bytes though bytes follow
+// it: the header with the sizes of the file, and where it ends.
+bool mendedHeader(std::ifstream &in, std::uint64_t size, std::vector<unsigned char> &header)
+{
+    constexpr std::size_t kMostHeader = 1 << 16;
+    header.resize(std::size_t(std::min<std::uint64_t>(size, kMostHeader)));
+    if (!in.read(reinterpret_cast<char *>(header.data()), std::streamsize(header.size())) ||
+        header.size() < 12 || std::memcmp(header.data(), "RIFF", 4) != 0 ||
+        std::memcmp(header.data() + 8, "WAVE", 4) != 0)
+        return false;
+    for (std::size_t at = 12; at + 8 <= header.size();) {
+        const std::uint32_t chunk = little32(header.data() + at + 4);
+        if (std::memcmp(header.data() + at, "data", 4) == 0) {
+            const std::uint64_t follows = size - (at + 8);
+            if (chunk != 0 || follows == 0)
+                return false;
+            putLittle32(header.data() + at + 4, follows);
+            putLittle32(header.data() + 4, size - 8);
+            header.resize(at + 8);
+            return true;
+        }
+        at += 8 + std::uint64_t(chunk) + (chunk & 1);
+    }
+    return false;
+}
+
+} // namespace
+
+// The file as libsndfile reads it through these calls: the mended header,
+// then the file's own bytes.
+struct SoundFile::Mended
+{
+    std::ifstream in;
+    std::uint64_t size = 0;
+    std::vector<unsigned char> header;
+    std::uint64_t position = 0;
+
+    static sf_count_t length(void *self) { return sf_count_t(static_cast<Mended *>(self)->size); }
+    static sf_count_t seek(sf_count_t offset, int whence, void *self)
+    {
+        Mended &m = *static_cast<Mended *>(self);
+        const sf_count_t base = whence == SEEK_CUR   ? sf_count_t(m.position)
+                                : whence == SEEK_END ? sf_count_t(m.size)
+                                                     : 0;
+        if (base + offset < 0)
+            return -1;
+        m.position = std::uint64_t(base + offset);
+        return sf_count_t(m.position);
+    }
+    static sf_count_t read(void *to, sf_count_t count, void *self)
+    {
+        Mended &m = *static_cast<Mended *>(self);
+        auto *out = static_cast<unsigned char *>(to);
+        sf_count_t done = 0;
+        while (done < count && m.position < m.header.size()) {
+            out[done++] = m.header[std::size_t(m.position++)];
+        }
+        if (done < count && m.position < m.size) {
+            m.in.clear();
+            m.in.seekg(std::streamoff(m.position));
+            m.in.read(reinterpret_cast<char *>(out + done), std::streamsize(count - done));
+            const auto got = sf_count_t(m.in.gcount());
+            m.position += std::uint64_t(got);
+            done += got;
+        }
+        return done;
+    }
+    static sf_count_t write(const void *, sf_count_t, void *) { return 0; }
+    static sf_count_t tell(void *self) { return sf_count_t(static_cast<Mended *>(self)->position); }
+};
+
+SoundFile::SoundFile(const std::filesystem::path &path)
+{
+    std::error_code error;
+    const std::uint64_t size = std::filesystem::file_size(path, error);
+    auto m = std::make_unique<Mended>();
+    m->in.open(path, std::ios::binary);
+    if (!error && m->in && mendedHeader(m->in, size, m->header)) {
+        m->size = size;
+        static SF_VIRTUAL_IO calls{Mended::length, Mended::seek, Mended::read, Mended::write,
+                                   Mended::tell};
+        file = sf_open_virtual(&calls, SFM_READ, &format, m.get());
+        if (file) {
+            mended = std::move(m);
+            return;
+        }
+        format = SF_INFO{};
+    }
+#ifdef _WIN32
+    file = sf_wchar_open(path.c_str(), SFM_READ, &format);
+#else
+    file = sf_open(path.c_str(), SFM_READ, &format);
+#endif
+}
+
+SoundFile::~SoundFile()
+{
+    if (file)
+        sf_close(file);
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <sndfile.h>
+
+#include <filesystem>
+#include <memory>
+
+// A sound file opened for reading with libsndfile. A WAV file whose header
+// gives its sizes as 0, as a recorder leaves it when it is stopped before
+// it can finish the header, is read as if the header gave the sizes of what
+// follows it.
+class SoundFile
+{
+public:
+    explicit SoundFile(const std::filesystem::path &path);
+    ~SoundFile();
+    SoundFile(const SoundFile &) = delete;
+    SoundFile &operator=(const SoundFile &) = delete;
+
+    SNDFILE *handle() const { return file; }
+    const SF_INFO &info() const { return format; }
+
+private:
+    struct Mended;
+    std::unique_ptr<Mended> mended;
+    SF_INFO format{};
+    SNDFILE *file = nullptr;
+};
