@@ -24,6 +24,24 @@ ReadRecordingWindow::ReadRecordingWindow(std::function<QString(const Command &)>
     resize(openingSize(this, QSize(52 * line, 34 * line)));
 }
 
+void ReadRecordingWindow::on_spinBoxChannel_editingFinished()
+{
+    readAgain();
+}
+
+void ReadRecordingWindow::on_spinBoxSampleRate_editingFinished()
+{
+    readAgain();
+}
+
+// The settings read the same file again, as they now say.
+void ReadRecordingWindow::readAgain()
+{
+    const QPair<int, int> settings{ui->spinBoxChannel->value(), ui->spinBoxSampleRate->value()};
+    if (!lastPath.isEmpty() && !reading() && settings != lastSettings)
+        open(lastPath);
+}
+
 ReadRecordingWindow::~ReadRecordingWindow()
 {
     stop();
@@ -80,11 +98,15 @@ void ReadRecordingWindow::open(const QString &path)
     cancel = std::make_shared<std::atomic<bool>>(false);
     const auto stopFlag = cancel;
     const FilePath file = filePath(path);
-    worker = QThread::create([this, file, path, stopFlag] {
+    const int channel = ui->spinBoxChannel->value();
+    const double sampleRate = ui->spinBoxSampleRate->value();
+    lastPath = path;
+    lastSettings = {channel, ui->spinBoxSampleRate->value()};
+    worker = QThread::create([this, file, path, stopFlag, channel, sampleRate] {
         RecordingReport reading;
         QString problem;
         try {
-            reading = readRecording(file, 1, 0, 0, [this, stopFlag](double done) {
+            reading = readRecording(file, channel, sampleRate, 0, [this, stopFlag](double done) {
                 QMetaObject::invokeMethod(
                     progress, [this, done] { progress->setValue(int(done * 1000)); },
                     Qt::QueuedConnection);

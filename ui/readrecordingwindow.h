@@ -43,9 +43,12 @@ private slots:
     void on_pushButtonOpen_clicked();
     void on_pushButtonApply_clicked();
     void on_tableMessages_itemSelectionChanged();
+    void on_spinBoxChannel_editingFinished();
+    void on_spinBoxSampleRate_editingFinished();
 
 private:
     void stop();
+    void readAgain();
     void showResults(const QString &path, const RecordingReport &report, const QString &problem);
 
     std::function<QString(const Command &)> apply;
@@ -54,4 +57,8 @@ private:
     QThread *worker = nullptr;
     std::shared_ptr<std::atomic<bool>> cancel;
     RecordingReport report;
+    // The file read last and the settings it was read with; it is read again
+    // when they change.
+    QString lastPath;
+    QPair<int, int> lastSettings;
 };

@@ -947,5 +947,37 @@ All rights reserved.</source>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <source>&amp;Channel:</source>
+        <translation>&amp;Kanal:</translation>
+    </message>
+    <message>
+        <source>The sound file&apos;s channel, or the export&apos;s value column, from 1</source>
+        <translation>Der Kanal der Tondatei oder die Wertespalte des Exports, ab 1</translation>
+    </message>
+    <message>
+        <source>&amp;Samples a second:</source>
+        <translation>Abtastwerte je &amp;Sekunde:</translation>
+    </message>
+    <message>
+        <source>For an export that holds only values, one column without times</source>
+        <translation>Für einen Export, der nur Werte enthält: eine Spalte ohne Zeiten</translation>
+    </message>
+    <message>
+        <source>from the file</source>
+        <translation>aus der Datei</translation>
+    </message>
+    <message>
+        <source> Hz</source>
+        <translation> Hz</translation>
+    </message>
+    <message>
+        <source>%1 %2; messages before: %3</source>
+        <translation>%1 %2; Nachrichten davor: %3</translation>
+    </message>
+    <message>
+        <source>a damaged span, no message</source>
+        <translation>ein beschädigter Abschnitt, keine Nachricht</translation>
+    </message>
 </context>
 </TS>

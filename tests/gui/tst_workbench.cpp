@@ -58,6 +58,7 @@ private slots:
     void savesTheLineSignal();
     void readsARecordingAndAppliesItsCommand();
     void cancelledReadingLeavesTheWindowUsable();
+    void readsAOneColumnExportAtTheRateGiven();
     void plansThroughTheTable();
     void refusesWhatTheReaderRefuses_data();
     void refusesWhatTheReaderRefuses();
@@ -206,6 +207,34 @@ QString recording(const QTemporaryDir &folder, const QString &name,
 }
 
 } // namespace
+
+// An export of values alone is read at the rate typed in the window, and
+// read again when the rate changes.
+void TestWorkbench::readsAOneColumnExportAtTheRateGiven()
+{
+    QTemporaryDir folder;
+    const std::vector<float> samples =
+        linesignal::sampleLine(linesignal::lineSignal({{0x70, 0x03, 0xE8, 0x03}}), 192000, true);
+    QFile file(folder.filePath("values.csv"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    for (const float v : samples)
+        file.write(QByteArray::number(double(v), 'g', 6) + '\n');
+    file.close();
+    MainWindow window;
+    window.show();
+    window.openRecording(file.fileName());
+    auto *reader = window.findChild<QWidget *>("readRecordingWindow");
+    QVERIFY(reader);
+    auto *status = reader->findChild<QLabel *>("labelStatus");
+    QTRY_VERIFY(status->text().contains("give its sample rate"));
+    auto *rate = reader->findChild<QSpinBox *>("spinBoxSampleRate");
+    QCOMPARE(rate->text(), QString("from the file"));
+    rate->setValue(192000);
+    emit rate->editingFinished();
+    auto *list = reader->findChild<QTableWidget *>("tableMessages");
+    QTRY_COMPARE(list->rowCount(), 1);
+    QCOMPARE(list->item(0, 1)->text(), QString("70 03 E8 03"));
+}
 
 void TestWorkbench::readsARecordingAndAppliesItsCommand()
 {
