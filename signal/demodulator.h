@@ -38,7 +38,8 @@ struct Message
 // bytes are not to be taken for a command. Samples that are not numbers, or
 // at or beyond `clip`, make a damaged message of their own, and reading
 // starts afresh after them. Finds nothing at a sample rate outside
-// kMinSampleRate..kMaxSampleRate.
+// kMinSampleRate..kMaxSampleRate. Recordings far faster than the tone needs
+// are averaged down first, in groups of a few samples.
 //
 // The samples go through a chain of blocks, each with its own job: the
 // tone filter, the noise floor, the burst detector, the message assembler
@@ -60,6 +61,12 @@ public:
 private:
     struct State;
     std::unique_ptr<State> state;
+    // Fast recordings are averaged in groups of `factor` samples first.
+    const std::size_t factor;
+    const double clip;
+    double groupSum = 0;
+    std::size_t inGroup = 0;
+    bool groupBad = false;
 };
 
 // All of `samples` through a Demodulator.

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "diseqcbus.h"
+
+#include <algorithm>
 #include <cstddef>
 #include <optional>
 #include <vector>
@@ -56,5 +59,48 @@ private:
 // Below this power (V²) nothing is a tone; far below any tone, above
 // rounding.
 constexpr double kSilentPower = 1e-12;
+
+// Per sample, so inline: the demodulator calls them for every sample read.
+inline double BandPass::operator()(double x)
+{
+    // A silent input would let the state decay into subnormal numbers,
+    // which are slow; a tiny signal at half the sample rate, which the
+    // band-pass removes, keeps it normal.
+    nudge = -nudge;
+    x += nudge;
+    const double y = b0 * (x - x2) - a1 * y1 - a2 * y2;
+    x2 = x1;
+    x1 = x;
+    y2 = y1;
+    y1 = y;
+    return y;
+}
+
+inline double ToneFilter::power() const
+{
+    return std::max(squareSum, 0.0) * perSquare;
+}
+
+inline ToneFilter::Output ToneFilter::operator()(double sample)
+{
+    if (fresh) {
+        first = BandPass(kToneFrequency, rate, sample);
+        second = BandPass(kToneFrequency, rate, 0);
+        std::fill(squares.begin(), squares.end(), 0.0);
+        squareSum = 0;
+        previous = 0;
+        fresh = false;
+    }
+    const double y = second(first(sample));
+    const double square = y * y;
+    squareSum += square - squares[next];
+    squares[next] = square;
+    next = next + 1 == squares.size() ? 0 : next + 1;
+    Output out{power(), std::nullopt};
+    if ((previous < 0) != (y < 0) && out.power > kSilentPower)
+        out.crossing = previous / (previous - y);
+    previous = y;
+    return out;
+}
 
 } // namespace linesignal

@@ -494,11 +494,11 @@ x.csv
             "userband": 1
         },
         "everyBitHeld": true,
-        "start": 0.020054,
-        "supplyBefore": 18,
+        "start": 0.020066,
+        "supplyBefore": 18.001,
         "supplyDuring": 18,
         "supplyUnit": "V",
-        "timingSpread": 0.001,
+        "timingSpread": 0,
         "toneFrequency": 21999
     }
 ]
