@@ -3,6 +3,7 @@
 #include "burstdetector.h"
 #include "messageassembler.h"
 #include "noisefloor.h"
+#include "slotreader.h"
 #include "tonefilter.h"
 
 #include <algorithm>
@@ -20,7 +21,7 @@ struct Demodulator::State
           trace(std::max<std::size_t>(1, std::size_t(kPowerResolution * sampleRate)),
                 std::size_t((kSupplyWindow + kLongestBurst + kLookBack) / kPowerResolution) + 2),
           filter(sampleRate), floor(kPowerResolution), detector(trace, sampleRate),
-          assembler(trace, sampleRate)
+          mix(trace.step, sampleRate), assembler(trace, sampleRate, &mix)
     {
     }
 
@@ -36,6 +37,7 @@ struct Demodulator::State
     ToneFilter filter;
     NoiseFloor floor;
     BurstDetector detector;
+    MixTrace mix;
     MessageAssembler assembler;
 
     std::uint64_t n = 0; // the next sample's index
@@ -67,6 +69,7 @@ void Demodulator::State::feed(float sample)
     const ToneFilter::Output out = filter(sample);
     if (out.crossing)
         detector.crossing(double(n) - 1 + *out.crossing);
+    mix.add(out.value);
     stepSum += sample;
     if (++inStep == trace.step)
         keepPower();
@@ -77,6 +80,7 @@ void Demodulator::State::keepQuiet()
 {
     // No tone, and the supply as it was before the span.
     trace.store(0.0f, supply * double(trace.step));
+    mix.quiet(trace.kept);
     stepSum = 0;
     inStep = 0;
     ++trace.kept;
@@ -86,6 +90,7 @@ void Demodulator::State::keepPower()
 {
     power = filter.power();
     trace.store(float(power), stepSum);
+    mix.keep(trace.kept);
     supply = stepSum / double(trace.step);
     assembler.addSupply(stepSum, detector.inBurst());
     stepSum = 0;

@@ -2,6 +2,7 @@
 
 #include "bitslicer.h"
 #include "diseqcbus.h"
+#include "slotreader.h"
 
 #include <algorithm>
 #include <cmath>
@@ -36,8 +37,9 @@ std::string format(const char *pattern, double a, double b = 0, double c = 0, do
 
 } // namespace
 
-MessageAssembler::MessageAssembler(const PowerTrace &powerTrace, double sampleRate)
-    : trace(powerTrace), rate(sampleRate)
+MessageAssembler::MessageAssembler(const PowerTrace &powerTrace, double sampleRate,
+                                   const MixTrace *mixTrace)
+    : trace(powerTrace), mix(mixTrace), rate(sampleRate)
 {
 }
 
@@ -158,6 +160,12 @@ void MessageAssembler::end(bool cut, bool badCut)
         fail(m, "the capture ends inside this message");
     if (badCut)
         fail(m, "samples that are not numbers or are clipped cut it short");
+    // The bits from the tone's energy in each slot where the trace still
+    // holds the message; from the bursts' lengths where it does not.
+    if (mix && readSlots(m, group, rate, *mix, trace.step)) {
+        done.push_back(std::move(m));
+        return;
+    }
     if (m.toneFrequency < kMinToneFrequency || m.toneFrequency > kMaxToneFrequency)
         fail(m, format("its tone of %.1f kHz is outside %.1f..%.1f kHz", m.toneFrequency / 1e3,
                        kMinToneFrequency / 1e3, kMaxToneFrequency / 1e3));

@@ -7,6 +7,8 @@
 
 namespace linesignal {
 
+class MixTrace;
+
 // Gathers bursts into messages: a silence longer than a bit's ends one.
 // Drops what is not a message (ringing at a step of the supply, swells of
 // the noise, bursts not timed like bits), measures the tone and the supply,
@@ -14,7 +16,8 @@ namespace linesignal {
 class MessageAssembler
 {
 public:
-    MessageAssembler(const PowerTrace &trace, double sampleRate);
+    // With `mix`, the bits are read from the tone's energy in each slot.
+    MessageAssembler(const PowerTrace &trace, double sampleRate, const MixTrace *mix = nullptr);
 
     bool inMessage() const { return !bursts.empty(); }
     // The levels the detector works against: the message's last and first
@@ -41,6 +44,7 @@ public:
 
 private:
     const PowerTrace &trace;
+    const MixTrace *mix;
     const double rate;
     std::vector<Burst> bursts; // of the current message
     double halfPeriods = 0, toneTime = 0;

@@ -33,6 +33,7 @@ public:
 
     struct Output
     {
+        double value; // the filtered sample
         double power;
         // Where the filtered signal crossed zero, as the fraction of the
         // way from the sample before to this one, while there is a tone.
@@ -96,7 +97,7 @@ inline ToneFilter::Output ToneFilter::operator()(double sample)
     squareSum += square - squares[next];
     squares[next] = square;
     next = next + 1 == squares.size() ? 0 : next + 1;
-    Output out{power(), std::nullopt};
+    Output out{y, power(), std::nullopt};
     if ((previous < 0) != (y < 0) && out.power > kSilentPower)
         out.crossing = previous / (previous - y);
     previous = y;

@@ -84,6 +84,10 @@ private slots:
     void reportsDamagedBitsWhereTheyAre_data();
     void reportsDamagedBitsWhereTheyAre();
     void readsAnInstallingReceiverInOrder();
+    void readsNearTheNoise_data();
+    void readsNearTheNoise();
+    void neverReadsWrongBytesAsClean();
+    void noiseAloneMakesNoMessage();
 };
 
 // Every choice of the window at its default frequencies and every switch-off,
@@ -221,6 +225,106 @@ void TestLineSignal::readsAnInstallingReceiverInOrder()
     QCOMPARE(read, (QStringList{"E0 10 5B 00 00 ODU_UbxSignal_ON", "E0 10 5B 01 1B ODU_Config",
                                 "E0 10 5B 02 02 ODU_LOfreq", "7A ODU_UB_avail", "7D 08 ODU_UB_freq",
                                 "E0 10 5A 0C F6 channel change"}));
+}
+
+namespace {
+
+// Gaussian noise at `snr` dB below the tone, counted within 30 kHz of
+// bandwidth, as a receiver's front end would see it.
+void addNoise(std::vector<float> &samples, double rate, double snr, std::mt19937 &random)
+{
+    const double inBand = kToneAmplitude * kToneAmplitude / 2 / std::pow(10, snr / 10);
+    std::normal_distribution<float> noise(0, float(std::sqrt(inBand * (rate / 2) / 30000)));
+    for (float &v : samples)
+        v += noise(random);
+}
+
+// A random EN 50494 channel change, its line signal with quiet around it.
+std::vector<float> noisyCommand(const Frame &command, double rate, double tone, double snr,
+                                std::mt19937 &random)
+{
+    std::vector<float> samples(std::size_t(0.05 * rate), 0.0f);
+    const std::vector<float> line = sampleLine(lineSignal({command}), rate, false, tone);
+    samples.insert(samples.end(), line.begin(), line.end());
+    samples.resize(samples.size() + std::size_t(0.05 * rate), 0.0f);
+    addNoise(samples, rate, snr, random);
+    return samples;
+}
+
+Frame randomCommand(std::mt19937 &random)
+{
+    return {0xE0, 0x10, 0x5A, std::uint8_t(random()), std::uint8_t(random() | 1)};
+}
+
+} // namespace
+
+void TestLineSignal::readsNearTheNoise_data()
+{
+    QTest::addColumn<double>("rate");
+    QTest::addColumn<double>("tone");
+    for (const double rate : {96000.0, 192000.0})
+        for (const double tone : {18700.0, 22000.0, 25300.0})
+            QTest::addRow("%g kHz, tone %g kHz", rate / 1e3, tone / 1e3) << rate << tone;
+}
+
+// At 8 dB over the noise within 30 kHz, 18 of 20 commands or more come
+// through clean at either rate and anywhere in the tone's range.
+void TestLineSignal::readsNearTheNoise()
+{
+    QFETCH(double, rate);
+    QFETCH(double, tone);
+    std::mt19937 random(int(rate + tone));
+    int clean = 0;
+    for (int i = 0; i < 20; ++i) {
+        const Frame command = randomCommand(random);
+        for (const Message &m : readMessages(noisyCommand(command, rate, tone, 8, random), rate)) {
+            QVERIFY2(
+                !m.error.empty() || m.bytes == command,
+                qPrintable("read clean as " + QString::fromStdString(bytesToHexText(m.bytes))));
+            clean += m.error.empty();
+        }
+    }
+    QVERIFY2(clean >= 18, qPrintable(QString("%1 of 20 clean").arg(clean)));
+}
+
+// Down to where little is read at all, what is read clean is what was sent.
+void TestLineSignal::neverReadsWrongBytesAsClean()
+{
+    std::mt19937 random(4);
+    int clean = 0;
+    for (int i = 0; i < 300; ++i) {
+        const double rate = i % 2 ? 96000 : 192000;
+        const double tone = 18700 + 3300 * (i % 3);
+        const double snr = 2 + (i % 7);
+        const Frame command = randomCommand(random);
+        for (const Message &m :
+             readMessages(noisyCommand(command, rate, tone, snr, random), rate)) {
+            QVERIFY2(!m.error.empty() || m.bytes == command,
+                     qPrintable(QString("%1 read clean as %2 at %3 dB")
+                                    .arg(QString::fromStdString(bytesToHexText(command)),
+                                         QString::fromStdString(bytesToHexText(m.bytes)))
+                                    .arg(snr)));
+            clean += m.error.empty();
+        }
+    }
+    QVERIFY2(clean > 100, "too few read to say anything");
+}
+
+// A minute of noise at the level a command is read at makes no message.
+void TestLineSignal::noiseAloneMakesNoMessage()
+{
+    std::mt19937 random(9);
+    for (const double rate : {96000.0, 192000.0}) {
+        std::vector<float> samples(std::size_t(30 * rate), 0.0f);
+        addNoise(samples, rate, 8, random);
+        const std::vector<Message> found = readMessages(samples, rate);
+        QVERIFY2(found.empty(),
+                 qPrintable(QString("%1 at %2 Hz, the first: %3")
+                                .arg(found.size())
+                                .arg(rate)
+                                .arg(found.empty() ? QString()
+                                                   : QString::fromStdString(found.front().error))));
+    }
 }
 
 QTEST_APPLESS_MAIN(TestLineSignal)

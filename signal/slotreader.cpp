@@ -1,0 +1,268 @@
+#include "slotreader.h"
+
+#include "bitslicer.h"
+#include "diseqcbus.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace linesignal {
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+// The trace holds a message of six bytes with room to spare.
+constexpr double kMixTime = 0.25; // s
+// Of each third, only the middle is summed: the filter's rise and fall and
+// the slots' timing stay outside it.
+constexpr double kThirdInner = 0.9;
+// A bit's middle third between 0.4 and 0.6 of the tone is too close to
+// call.
+constexpr double kCallMargin = 0.1;
+constexpr int kBitsPerByte = 9;
+constexpr double kFrequencyBlock = 0.1e-3; // s
+// A tone this many times the noise within a third: noise alone never comes
+// near it, a command 4 dB over the noise within 30 kHz well above.
+constexpr double kLeastToneOverNoise = 3;
+// Tone in a slot beside the message at half its level: it goes on there.
+constexpr double kBeyond = 0.5;
+
+std::string format(const char *pattern, double a, double b = 0, double c = 0)
+{
+    char text[160];
+    std::snprintf(text, sizeof text, pattern, a, b, c);
+    return text;
+}
+
+} // namespace
+
+MixTrace::MixTrace(std::size_t step, double sampleRate)
+    : sums(std::size_t(kMixTime * sampleRate / double(step)) + 1),
+      turn(std::polar(1.0, -2 * kPi * kToneFrequency / sampleRate)),
+      seconds(double(step) / sampleRate)
+{
+}
+
+void MixTrace::add(double value)
+{
+    sum += value * phasor;
+    phasor *= turn;
+}
+
+void MixTrace::keep(std::uint64_t index)
+{
+    sums[index % sums.size()] = std::complex<float>(sum);
+    sum = 0;
+    // Rounding would let the phasor's length drift.
+    phasor /= std::abs(phasor);
+    newest = index;
+}
+
+void MixTrace::quiet(std::uint64_t index)
+{
+    sums[index % sums.size()] = 0;
+    sum = 0;
+    newest = index;
+}
+
+bool readSlots(Message &m, const std::vector<Burst> &bursts, double rate, const MixTrace &mix,
+               std::size_t step)
+{
+    if (bursts.size() < 2)
+        return false;
+    const double stepLength = double(step); // samples
+    const auto firstStep = std::uint64_t(bursts.front().begin / stepLength);
+    if (!mix.holds(firstStep))
+        return false;
+
+    // The slots' timing: each burst begins a slot; a straight line through
+    // the beginnings by their slot's number.
+    const double nominal = kBitPeriod * rate;
+    // Most bursts follow the one before by a slot: their median spacing
+    // numbers them, then the line through all of them times them.
+    std::vector<double> spacings;
+    for (std::size_t i = 0; i + 1 < bursts.size(); ++i)
+        spacings.push_back(bursts[i + 1].begin - bursts[i].begin);
+    std::nth_element(spacings.begin(), spacings.begin() + long(spacings.size() / 2),
+                     spacings.end());
+    double period = spacings[spacings.size() / 2];
+    std::vector<double> slot(bursts.size());
+    for (int pass = 0; pass < 2; ++pass) {
+        double sx = 0, sy = 0, sxx = 0, sxy = 0;
+        for (std::size_t i = 0; i < bursts.size(); ++i) {
+            slot[i] = std::round((bursts[i].begin - bursts.front().begin) / period);
+            sx += slot[i];
+            sy += bursts[i].begin;
+            sxx += slot[i] * slot[i];
+            sxy += slot[i] * bursts[i].begin;
+        }
+        const double n = double(bursts.size()), d = n * sxx - sx * sx;
+        if (d <= 0)
+            return false;
+        period = (n * sxy - sx * sy) / d;
+    }
+    double sx = 0, sy = 0;
+    for (std::size_t i = 0; i < bursts.size(); ++i) {
+        sx += slot[i];
+        sy += bursts[i].begin;
+    }
+    double start = (sy - period * sx) / double(bursts.size());
+    int count = int(slot.back()) + 1;
+    if (std::abs(period / nominal - 1) > kTimingTolerance || count > 6 * kBitsPerByte * 2)
+        return false;
+
+    // The tone's frequency from its phase turning from block to block
+    // inside the bursts; a block long enough for the mixer's image at twice
+    // the tone to cancel, short enough that an offset of a fifth turns it
+    // less than half round.
+    const auto blockSteps =
+        std::max<std::uint64_t>(1, std::uint64_t(kFrequencyBlock / mix.stepSeconds()));
+    // Turned back first by the frequency the zero crossings give, so that
+    // what is left turns less than half round from block to block.
+    const double coarse = std::clamp(m.toneFrequency > 0 ? m.toneFrequency - kToneFrequency : 0.0,
+                                     -kToneFrequency / 2, kToneFrequency / 2);
+    // A raised-cosine window keeps the image out of the blocks' phase.
+    const auto block = [&](std::uint64_t from) {
+        std::complex<double> sum = 0;
+        for (std::uint64_t k = from; k < from + blockSteps; ++k) {
+            const double w = std::sin(kPi * (double(k - from) + 0.5) / double(blockSteps));
+            sum += w * w * std::complex<double>(mix.at(k)) *
+                   std::polar(1.0, -2 * kPi * coarse * double(k) * mix.stepSeconds());
+        }
+        return sum;
+    };
+    std::complex<double> turning = 0;
+    for (const Burst &b : bursts) {
+        const auto last = std::uint64_t(std::max(0.0, b.end / stepLength));
+        for (auto k = std::uint64_t(b.begin / stepLength) + blockSteps / 2;
+             k + 2 * blockSteps + blockSteps / 2 <= last; k += blockSteps)
+            turning += block(k + blockSteps) * std::conj(block(k));
+    }
+    const double offset =
+        coarse + std::arg(turning) / (2 * kPi * double(blockSteps) * mix.stepSeconds());
+
+    // The tone over [from, to) samples, mixed down, the offset turned back.
+    const auto toneIn = [&](double from, double to) {
+        std::complex<double> sum = 0;
+        for (auto k = std::uint64_t(std::max(0.0, std::ceil(from / stepLength)));
+             double(k + 1) * stepLength <= to; ++k) {
+            const double t = double(k) * mix.stepSeconds();
+            sum += std::complex<double>(mix.at(k)) * std::polar(1.0, -2 * kPi * offset * t);
+        }
+        return sum;
+    };
+    // The middle third against the first: a 0's tone goes on in phase, a
+    // 1's middle holds only noise. Projected on the first third's phase, the
+    // noise of a 1 counts half.
+    const double third = period / 3, margin = third * (1 - kThirdInner) / 2;
+    std::vector<std::complex<double>> first, second;
+    std::vector<double> strength;
+    for (int i = 0; i < count; ++i) {
+        const double at = start + i * period;
+        first.push_back(toneIn(at + margin, at + third - margin));
+        second.push_back(toneIn(at + third + margin, at + 2 * third - margin));
+        strength.push_back(std::abs(first.back()));
+    }
+    std::vector<double> sorted = strength;
+    std::nth_element(sorted.begin(), sorted.begin() + long(sorted.size() / 2), sorted.end());
+    const double typical = sorted[sorted.size() / 2];
+    // Every bit begins with tone: slots at either end without it are noise
+    // that the bursts took in, not bits.
+    int from = 0, to = count;
+    while (from < to && strength[std::size_t(from)] < kBeyond * typical)
+        ++from;
+    while (to > from && strength[std::size_t(to - 1)] < kBeyond * typical)
+        --to;
+    if (to - from < 2)
+        return false;
+    start += from * period;
+    count = to - from;
+    first.assign(first.begin() + from, first.begin() + to);
+    second.assign(second.begin() + from, second.begin() + to);
+    strength.assign(strength.begin() + from, strength.begin() + to);
+    double tone = 0;
+    for (const double s : strength)
+        tone += s;
+    tone /= count;
+    if (!(tone > 0))
+        return false;
+    // The middle third against the first, projected on its phase.
+    std::vector<double> middle;
+    for (int i = 0; i < count; ++i) {
+        const double f = strength[std::size_t(i)];
+        middle.push_back(
+            f > 0 ? std::real(second[std::size_t(i)] * std::conj(first[std::size_t(i)])) / f : 0);
+    }
+    // The noise in the last thirds, which never hold tone.
+    double noise = 0;
+    for (int i = 0; i < count; ++i) {
+        const double at = start + i * period;
+        noise += std::norm(toneIn(at + 2 * third + margin, at + period - margin));
+    }
+    noise = std::sqrt(noise / count);
+    // Tone in the first third of the slot before or after: the bursts read
+    // are part of a longer message, some of whose bursts were not found.
+    const auto toneAt = [&](double at) {
+        return std::abs(toneIn(at + margin, at + third - margin));
+    };
+    const bool before =
+        start - period >= 0 && mix.holds(std::uint64_t((start - period) / stepLength));
+    const bool goesOn = (before && toneAt(start - period) > kBeyond * tone) ||
+                        toneAt(start + count * period) > kBeyond * tone;
+
+    Message read = m;
+    read.bytes.clear();
+    read.bitCount = count;
+    read.bitPeriod = period / rate;
+    read.toneFrequency = kToneFrequency + offset;
+    for (std::size_t i = 0; i + 1 < bursts.size(); ++i) {
+        if (slot[i + 1] - slot[i] == 1)
+            read.timingSpread =
+                std::max(read.timingSpread,
+                         std::abs(bursts[i + 1].begin - bursts[i].begin - period) / period);
+    }
+    if (read.toneFrequency < kMinToneFrequency || read.toneFrequency > kMaxToneFrequency)
+        fail(read,
+             format("its tone of %.1f kHz is outside %.1f..%.1f kHz", read.toneFrequency / 1e3,
+                    kMinToneFrequency / 1e3, kMaxToneFrequency / 1e3));
+    if (tone < kLeastToneOverNoise * noise)
+        fail(read,
+             format("its tone is only %.1f times the noise; too faint to read", tone / noise));
+    if (goesOn)
+        fail(read, "its tone goes on beyond the bits found: part of a message whose other "
+                   "bursts were lost in the noise");
+    int ones = 0;
+    std::uint8_t byte = 0;
+    for (int i = 0; i < count; ++i) {
+        const int byteIndex = i / kBitsPerByte, bitIndex = i % kBitsPerByte;
+        const double share = middle[std::size_t(i)] / tone;
+        if (strength[std::size_t(i)] < kBeyond * tone)
+            fail(read,
+                 format("byte %.0f, bit %.0f: no tone where its slot begins", byteIndex + 1,
+                        bitIndex + 1),
+                 byteIndex, bitIndex);
+        if (std::abs(share - 0.5) < kCallMargin)
+            fail(read,
+                 format("byte %.0f, bit %.0f: too close to call between a 0 and a 1 (%.0f %%)",
+                        byteIndex + 1, bitIndex + 1, share * 100),
+                 byteIndex, bitIndex);
+        const bool value = share < 0.5;
+        ones += value;
+        if (bitIndex < kBitsPerByte - 1) {
+            byte = std::uint8_t(byte << 1 | value);
+            continue;
+        }
+        read.bytes.push_back(byte);
+        if (ones % 2 == 0)
+            fail(read, format("byte %.0f: its parity bit does not hold", byteIndex + 1), byteIndex,
+                 kBitsPerByte - 1);
+        ones = 0;
+        byte = 0;
+    }
+    if (count % kBitsPerByte != 0)
+        fail(read, format("its %.0f bits do not make whole bytes of 9", double(count)));
+    m = read;
+    return true;
+}
+
+} // namespace linesignal

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "burstdetector.h"
+#include "demodulator.h"
+
+#include <complex>
+#include <cstdint>
+#include <vector>
+
+namespace linesignal {
+
+// The tone mixed down: for every power kept, the sum of the filtered
+// samples turned by the nominal tone's phase, for the last while, round.
+// Summed over a stretch, its magnitude is the tone's there, against the
+// noise of only that stretch's bandwidth.
+class MixTrace
+{
+public:
+    MixTrace(std::size_t step, double sampleRate);
+    void add(double value);          // each filtered sample
+    void keep(std::uint64_t index);  // the step's sum, at the trace's index
+    void quiet(std::uint64_t index); // a step of unreadable samples
+    bool holds(std::uint64_t from) const { return from + sums.size() > newest; }
+    std::complex<float> at(std::uint64_t index) const { return sums[index % sums.size()]; }
+    double stepSeconds() const { return seconds; }
+
+private:
+    std::vector<std::complex<float>> sums;
+    std::uint64_t newest = 0;
+    std::complex<double> phasor{1, 0}, turn, sum{0, 0};
+    const double seconds;
+};
+
+// Reads the bits of a message from the tone's energy in each third of
+// each slot: the first third always holds tone and the last never does;
+// the middle holds it for a 0 and not for a 1. The slots are timed by the
+// bursts' beginnings over the whole message and the tone's frequency by its
+// phase over them, so that an off-nominal tone or bus costs nothing. A bit
+// whose middle third lies too near halfway between tone and silence makes
+// the message damaged, naming the byte and bit. Returns false, leaving the
+// message as it was, where the trace no longer holds the message.
+bool readSlots(Message &message, const std::vector<Burst> &bursts, double sampleRate,
+               const MixTrace &mix, std::size_t step);
+
+} // namespace linesignal
