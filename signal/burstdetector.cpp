@@ -17,10 +17,10 @@ constexpr double kRearm = 0.3;
 constexpr double kRise = 4;
 // A burst ends below a fifth of its peak.
 constexpr double kEnd = 0.2;
-// Its plateau is the powers above half its peak; at 16 times the noise
+// Its plateau is the powers above half its peak; at 12 times the noise
 // floor it is tone and not noise.
 constexpr double kPlateau = 0.5;
-constexpr double kBurstLevel = 16;
+constexpr double kBurstLevel = 12;
 // The edges lie where the amplitude crosses half (rising) and 0.45
 // (falling) of the plateau's, which places a 0's and a 1's tone right for
 // the filter's own rise and fall.

@@ -138,8 +138,8 @@ void TestBlocks::burstDetectorFindsTheEdges_data()
     QTest::addColumn<bool>("found");
     QTest::newRow("a 1's burst") << 100.0 << kOneTone << true;
     QTest::newRow("a 0's burst") << 100.0 << kZeroTone << true;
-    QTest::newRow("just a burst") << 17.0 << kOneTone << true;
-    QTest::newRow("a swell of the noise") << 15.0 << kOneTone << false;
+    QTest::newRow("just a burst") << 13.0 << kOneTone << true;
+    QTest::newRow("a swell of the noise") << 11.0 << kOneTone << false;
     QTest::newRow("below detection") << 5.0 << kOneTone << false;
 }
 
