@@ -59,35 +59,50 @@ void sliceBits(Message &m, const std::vector<Burst> &bursts, double rate)
                        kBitPeriod * (1 + kTimingTolerance) * 1e3));
 
     m.bitCount = int(count);
-    int ones = 0;
-    std::uint8_t byte = 0;
+    BitGatherer bits(m);
     for (std::size_t i = 0; i < count; ++i) {
         const int byteIndex = int(i / kBitsPerByte), bitIndex = int(i % kBitsPerByte);
         const double slot = i < periods.size() ? periods[i] : m.bitPeriod;
         const double share = (bursts[i].end - bursts[i].begin) / rate / slot;
         if (std::abs(slot / m.bitPeriod - 1) > kTimingTolerance)
             fail(m,
-                 format("byte %.0f, bit %.0f: its slot of %.2f ms is off the message's %.2f ms",
-                        byteIndex + 1, bitIndex + 1, slot * 1e3, m.bitPeriod * 1e3),
+                 bitPlace(int(i)) + format("its slot of %.2f ms is off the message's %.2f ms",
+                                           slot * 1e3, m.bitPeriod * 1e3),
                  byteIndex, bitIndex);
         else if (share > kOneShareMax && share < kZeroShareMin)
             fail(m,
-                 format("byte %.0f, bit %.0f: %.0f %% of its slot is tone, neither a 0 nor a 1",
-                        byteIndex + 1, bitIndex + 1, share * 100),
+                 bitPlace(int(i)) +
+                     format("%.0f %% of its slot is tone, neither a 0 nor a 1", share * 100),
                  byteIndex, bitIndex);
-        const bool value = share <= kOneShareMax;
-        ones += value;
-        if (bitIndex < kBitsPerByte - 1) {
-            byte = std::uint8_t(byte << 1 | value);
-            continue;
-        }
-        m.bytes.push_back(byte);
-        if (ones % 2 == 0)
-            fail(m, format("byte %.0f: its parity bit does not hold", byteIndex + 1), byteIndex,
-                 kBitsPerByte - 1);
-        ones = 0;
-        byte = 0;
+        bits.add(share <= kOneShareMax);
     }
+    bits.finish();
+}
+
+std::string bitPlace(int index)
+{
+    return format("byte %.0f, bit %.0f: ", index / kBitsPerByte + 1, index % kBitsPerByte + 1);
+}
+
+void BitGatherer::add(bool value)
+{
+    const int byteIndex = count / kBitsPerByte;
+    ++count;
+    ones += value;
+    if (count % kBitsPerByte != 0) {
+        byte = std::uint8_t(byte << 1 | value);
+        return;
+    }
+    m.bytes.push_back(byte);
+    if (ones % 2 == 0)
+        fail(m, format("byte %.0f: its parity bit does not hold", byteIndex + 1), byteIndex,
+             kBitsPerByte - 1);
+    ones = 0;
+    byte = 0;
+}
+
+void BitGatherer::finish()
+{
     if (count % kBitsPerByte != 0)
         fail(m, format("its %.0f bits do not make whole bytes of 9", double(count)));
 }

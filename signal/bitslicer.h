@@ -16,4 +16,23 @@ void sliceBits(Message &message, const std::vector<Burst> &bursts, double sample
 // Records the first thing wrong with a message; later ones are kept out.
 void fail(Message &message, std::string error, int byte = -1, int bit = -1);
 
+// Gathers a message's bits, as its reader decides them, into its bytes:
+// eight, most significant first, then the odd parity bit, which must hold.
+class BitGatherer
+{
+public:
+    explicit BitGatherer(Message &message) : m(message) {}
+    void add(bool value);
+    // After the last bit: bits that make no whole byte are damage too.
+    void finish();
+
+private:
+    Message &m;
+    int count = 0, ones = 0;
+    std::uint8_t byte = 0;
+};
+
+// "byte 2, bit 5: " for messages about one bit, counted from 1.
+std::string bitPlace(int index);
+
 } // namespace linesignal

@@ -231,36 +231,20 @@ bool readSlots(Message &m, const std::vector<Burst> &bursts, double rate, const 
     if (goesOn)
         fail(read, "its tone goes on beyond the bits found: part of a message whose other "
                    "bursts were lost in the noise");
-    int ones = 0;
-    std::uint8_t byte = 0;
+    BitGatherer bits(read);
     for (int i = 0; i < count; ++i) {
         const int byteIndex = i / kBitsPerByte, bitIndex = i % kBitsPerByte;
         const double share = middle[std::size_t(i)] / tone;
         if (strength[std::size_t(i)] < kBeyond * tone)
-            fail(read,
-                 format("byte %.0f, bit %.0f: no tone where its slot begins", byteIndex + 1,
-                        bitIndex + 1),
-                 byteIndex, bitIndex);
+            fail(read, bitPlace(i) + "no tone where its slot begins", byteIndex, bitIndex);
         if (std::abs(share - 0.5) < kCallMargin)
             fail(read,
-                 format("byte %.0f, bit %.0f: too close to call between a 0 and a 1 (%.0f %%)",
-                        byteIndex + 1, bitIndex + 1, share * 100),
+                 bitPlace(i) +
+                     format("too close to call between a 0 and a 1 (%.0f %%)", share * 100),
                  byteIndex, bitIndex);
-        const bool value = share < 0.5;
-        ones += value;
-        if (bitIndex < kBitsPerByte - 1) {
-            byte = std::uint8_t(byte << 1 | value);
-            continue;
-        }
-        read.bytes.push_back(byte);
-        if (ones % 2 == 0)
-            fail(read, format("byte %.0f: its parity bit does not hold", byteIndex + 1), byteIndex,
-                 kBitsPerByte - 1);
-        ones = 0;
-        byte = 0;
+        bits.add(share < 0.5);
     }
-    if (count % kBitsPerByte != 0)
-        fail(read, format("its %.0f bits do not make whole bytes of 9", double(count)));
+    bits.finish();
     m = read;
     return true;
 }
