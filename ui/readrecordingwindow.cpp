@@ -169,7 +169,11 @@ void ReadRecordingWindow::showResults(const QString &path, const RecordingReport
         const QStringList cells{
             QStringLiteral("%1 ms").arg(m.start * 1e3, 0, 'f', 2),
             QString::fromStdString(bytesToHexText(m.bytes)).trimmed(),
-            m.error.empty() ? tr("every bit held") : QString::fromStdString(m.error), meaning};
+            read.damagedSpan()
+                ? tr("samples unreadable up to %1 ms").arg(m.spanEnd * 1e3, 0, 'f', 2)
+            : m.error.empty() ? tr("every bit held")
+                              : QString::fromStdString(m.error),
+            meaning};
         for (int column = 0; column < cells.size(); ++column)
             ui->tableMessages->setItem(row, column, new QTableWidgetItem(cells[column]));
     }

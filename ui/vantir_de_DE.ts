@@ -979,5 +979,9 @@ All rights reserved.</source>
         <source>a damaged span, no message</source>
         <translation>ein beschädigter Abschnitt, keine Nachricht</translation>
     </message>
+    <message>
+        <source>samples unreadable up to %1 ms</source>
+        <translation>Werte unlesbar bis %1 ms</translation>
+    </message>
 </context>
 </TS>
