@@ -18,9 +18,11 @@ constexpr double kShortestBurst = 0.2e-3; // s
 // Bursts far stronger than the message's typical one are the ringing at a
 // step of the supply; far weaker ones are noise.
 constexpr double kStrongestBurst = 8, kWeakestBurst = 4;
-// Bursts a bit period apart for three quarters of a group: a message, and
-// not noise that happened to rise.
-constexpr std::size_t kRegularShare = 4, kRegularOf = 3;
+// Bursts a bit period apart for half of a group may be a message; noise
+// rises so only by chance, and such a group counts only when its slots
+// hold a tone well above the noise. For three quarters it is a message.
+constexpr std::size_t kRegularShare = 2, kRegularOf = 1;
+constexpr std::size_t kSureShare = 4, kSureOf = 3;
 // Fewer bits than a byte make no message, unless the recording or a damaged
 // span cuts it short; then from this many, which noise does not make.
 constexpr std::size_t kFewestBits = 9, kFewestCut = 4;
@@ -162,10 +164,15 @@ void MessageAssembler::end(bool cut, bool badCut)
         fail(m, "samples that are not numbers or are clipped cut it short");
     // The bits from the tone's energy in each slot where the trace still
     // holds the message; from the bursts' lengths where it does not.
-    if (mix && readSlots(m, group, rate, *mix, trace.step)) {
-        done.push_back(std::move(m));
+    const bool sure = regular * kSureShare >= (group.size() - 1) * kSureOf;
+    bool faint = false;
+    if (mix && readSlots(m, group, rate, *mix, trace.step, faint)) {
+        if (sure || !faint)
+            done.push_back(std::move(m));
         return;
     }
+    if (!sure)
+        return;
     if (m.toneFrequency < kMinToneFrequency || m.toneFrequency > kMaxToneFrequency)
         fail(m, format("its tone of %.1f kHz is outside %.1f..%.1f kHz", m.toneFrequency / 1e3,
                        kMinToneFrequency / 1e3, kMaxToneFrequency / 1e3));

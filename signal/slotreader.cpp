@@ -21,6 +21,9 @@ constexpr double kThirdInner = 0.9;
 constexpr double kCallMargin = 0.1;
 constexpr int kBitsPerByte = 9;
 constexpr double kFrequencyBlock = 0.1e-3; // s
+// A burst further than this share of a slot from where its slot begins is
+// not a bit's.
+constexpr double kOffSlot = 0.2;
 // A tone this many times the noise within a third: noise alone never comes
 // near it, a command 4 dB over the noise within 30 kHz well above.
 constexpr double kLeastToneOverNoise = 3;
@@ -66,7 +69,7 @@ void MixTrace::quiet(std::uint64_t index)
 }
 
 bool readSlots(Message &m, const std::vector<Burst> &bursts, double rate, const MixTrace &mix,
-               std::size_t step)
+               std::size_t step, bool &faint)
 {
     if (bursts.size() < 2)
         return false;
@@ -87,27 +90,41 @@ bool readSlots(Message &m, const std::vector<Burst> &bursts, double rate, const 
                      spacings.end());
     double period = spacings[spacings.size() / 2];
     std::vector<double> slot(bursts.size());
-    for (int pass = 0; pass < 2; ++pass) {
-        double sx = 0, sy = 0, sxx = 0, sxy = 0;
+    // Bursts off their slot by more than a fifth are swells of the noise:
+    // they are left out of the line, which is drawn again without them.
+    std::vector<bool> used(bursts.size(), true);
+    double start = bursts.front().begin;
+    for (int pass = 0; pass < 4; ++pass) {
+        double n = 0, sx = 0, sy = 0, sxx = 0, sxy = 0;
         for (std::size_t i = 0; i < bursts.size(); ++i) {
-            slot[i] = std::round((bursts[i].begin - bursts.front().begin) / period);
+            slot[i] = std::round((bursts[i].begin - start) / period);
+            if (!used[i])
+                continue;
+            n += 1;
             sx += slot[i];
             sy += bursts[i].begin;
             sxx += slot[i] * slot[i];
             sxy += slot[i] * bursts[i].begin;
         }
-        const double n = double(bursts.size()), d = n * sxx - sx * sx;
-        if (d <= 0)
+        const double d = n * sxx - sx * sx;
+        if (n < 2 || d <= 0)
             return false;
         period = (n * sxy - sx * sy) / d;
+        start = (sy - period * sx) / n;
+        for (std::size_t i = 0; i < bursts.size(); ++i)
+            used[i] = std::abs(bursts[i].begin - (start + slot[i] * period)) <= kOffSlot * period;
     }
-    double sx = 0, sy = 0;
+    double lowest = INFINITY, highest = -INFINITY;
     for (std::size_t i = 0; i < bursts.size(); ++i) {
-        sx += slot[i];
-        sy += bursts[i].begin;
+        if (used[i]) {
+            lowest = std::min(lowest, slot[i]);
+            highest = std::max(highest, slot[i]);
+        }
     }
-    double start = (sy - period * sx) / double(bursts.size());
-    int count = int(slot.back()) + 1;
+    if (!(highest >= lowest))
+        return false;
+    start += lowest * period;
+    int count = int(highest - lowest) + 1;
     if (std::abs(period / nominal - 1) > kTimingTolerance || count > 6 * kBitsPerByte * 2)
         return false;
 
@@ -216,7 +233,7 @@ bool readSlots(Message &m, const std::vector<Burst> &bursts, double rate, const 
     read.bitPeriod = period / rate;
     read.toneFrequency = kToneFrequency + offset;
     for (std::size_t i = 0; i + 1 < bursts.size(); ++i) {
-        if (slot[i + 1] - slot[i] == 1)
+        if (used[i] && used[i + 1] && slot[i + 1] - slot[i] == 1)
             read.timingSpread =
                 std::max(read.timingSpread,
                          std::abs(bursts[i + 1].begin - bursts[i].begin - period) / period);
@@ -225,7 +242,8 @@ bool readSlots(Message &m, const std::vector<Burst> &bursts, double rate, const 
         fail(read,
              format("its tone of %.1f kHz is outside %.1f..%.1f kHz", read.toneFrequency / 1e3,
                     kMinToneFrequency / 1e3, kMaxToneFrequency / 1e3));
-    if (tone < kLeastToneOverNoise * noise)
+    faint = tone < kLeastToneOverNoise * noise;
+    if (faint)
         fail(read,
              format("its tone is only %.1f times the noise; too faint to read", tone / noise));
     if (goesOn)

@@ -38,8 +38,9 @@ private:
 // phase over them, so that an off-nominal tone or bus costs nothing. A bit
 // whose middle third lies too near halfway between tone and silence makes
 // the message damaged, naming the byte and bit. Returns false, leaving the
-// message as it was, where the trace no longer holds the message.
+// message as it was, where the trace no longer holds the message. `faint`
+// says whether its tone was too faint against the noise to be one.
 bool readSlots(Message &message, const std::vector<Burst> &bursts, double sampleRate,
-               const MixTrace &mix, std::size_t step);
+               const MixTrace &mix, std::size_t step, bool &faint);
 
 } // namespace linesignal
