@@ -30,6 +30,16 @@ constexpr double kLeastToneOverNoise = 3;
 // Tone in a slot beside the message at half its level: it goes on there.
 constexpr double kBeyond = 0.5;
 
+// A product without the checks for infinities that the library's does per
+// call: these run per sample.
+inline std::complex<double> times(std::complex<double> a, std::complex<double> b)
+{
+    return {a.real() * b.real() - a.imag() * b.imag(), a.real() * b.imag() + a.imag() * b.real()};
+}
+
+// The phasor is made whole again this often, before rounding could tell.
+constexpr int kRenormalise = 4096;
+
 std::string format(const char *pattern, double a, double b = 0, double c = 0)
 {
     char text[160];
@@ -49,15 +59,17 @@ MixTrace::MixTrace(std::size_t step, double sampleRate)
 void MixTrace::add(double value)
 {
     sum += value * phasor;
-    phasor *= turn;
+    phasor = times(phasor, turn);
+    if (++turns == kRenormalise) {
+        phasor /= std::abs(phasor);
+        turns = 0;
+    }
 }
 
 void MixTrace::keep(std::uint64_t index)
 {
     sums[index % sums.size()] = std::complex<float>(sum);
     sum = 0;
-    // Rounding would let the phasor's length drift.
-    phasor /= std::abs(phasor);
     newest = index;
 }
 
@@ -139,14 +151,17 @@ bool readSlots(Message &m, const std::vector<Burst> &bursts, double rate, const 
     const double coarse = std::clamp(m.toneFrequency > 0 ? m.toneFrequency - kToneFrequency : 0.0,
                                      -kToneFrequency / 2, kToneFrequency / 2);
     // A raised-cosine window keeps the image out of the blocks' phase.
+    std::vector<std::complex<double>> window;
+    for (std::uint64_t i = 0; i < blockSteps; ++i) {
+        const double w = std::sin(kPi * (double(i) + 0.5) / double(blockSteps));
+        window.push_back(w * w *
+                         std::polar(1.0, -2 * kPi * coarse * double(i) * mix.stepSeconds()));
+    }
     const auto block = [&](std::uint64_t from) {
         std::complex<double> sum = 0;
-        for (std::uint64_t k = from; k < from + blockSteps; ++k) {
-            const double w = std::sin(kPi * (double(k - from) + 0.5) / double(blockSteps));
-            sum += w * w * std::complex<double>(mix.at(k)) *
-                   std::polar(1.0, -2 * kPi * coarse * double(k) * mix.stepSeconds());
-        }
-        return sum;
+        for (std::uint64_t i = 0; i < blockSteps; ++i)
+            sum += times(window[i], std::complex<double>(mix.at(from + i)));
+        return times(sum, std::polar(1.0, -2 * kPi * coarse * double(from) * mix.stepSeconds()));
     };
     std::complex<double> turning = 0;
     for (const Burst &b : bursts) {
@@ -159,14 +174,15 @@ bool readSlots(Message &m, const std::vector<Burst> &bursts, double rate, const 
         coarse + std::arg(turning) / (2 * kPi * double(blockSteps) * mix.stepSeconds());
 
     // The tone over [from, to) samples, mixed down, the offset turned back.
+    const std::complex<double> stepTurn = std::polar(1.0, -2 * kPi * offset * mix.stepSeconds());
     const auto toneIn = [&](double from, double to) {
-        std::complex<double> sum = 0;
-        for (auto k = std::uint64_t(std::max(0.0, std::ceil(from / stepLength)));
-             double(k + 1) * stepLength <= to; ++k) {
-            const double t = double(k) * mix.stepSeconds();
-            sum += std::complex<double>(mix.at(k)) * std::polar(1.0, -2 * kPi * offset * t);
+        const auto first = std::uint64_t(std::max(0.0, std::ceil(from / stepLength)));
+        std::complex<double> sum = 0, turn = 1;
+        for (auto k = first; double(k + 1) * stepLength <= to; ++k) {
+            sum += times(std::complex<double>(mix.at(k)), turn);
+            turn = times(turn, stepTurn);
         }
-        return sum;
+        return times(sum, std::polar(1.0, -2 * kPi * offset * double(first) * mix.stepSeconds()));
     };
     // The middle third against the first: a 0's tone goes on in phase, a
     // 1's middle holds only noise. Projected on the first third's phase, the

@@ -28,6 +28,7 @@ private:
     std::vector<std::complex<float>> sums;
     std::uint64_t newest = 0;
     std::complex<double> phasor{1, 0}, turn, sum{0, 0};
+    int turns = 0;
     const double seconds;
 };
 
