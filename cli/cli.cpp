@@ -73,14 +73,14 @@ CliResult outputFailure(const QString &command, const QString &path, const QStri
                    QStringLiteral("%1: cannot write %2: %3").arg(command, quoted(path), error));
 }
 
-bool parseCommand(QCommandLineParser &parser, const CommandSpec &spec, const QStringList &arguments,
-                  CliResult &result)
+bool parseCommand(QCommandLineParser &parser, const CommandDeclaration &declared,
+                  const QStringList &arguments, CliResult &result)
 {
-    parser.setApplicationDescription(QString::fromLatin1(spec.description));
-    parser.addOptions(spec.options);
-    if (!spec.positional.name.isEmpty())
-        parser.addPositionalArgument(spec.positional.name, spec.positional.description,
-                                     spec.positional.syntax);
+    parser.setApplicationDescription(QString::fromLatin1(declared.description));
+    parser.addOptions(declared.options);
+    if (!declared.positional.name.isEmpty())
+        parser.addPositionalArgument(declared.positional.name, declared.positional.description,
+                                     declared.positional.syntax);
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
@@ -96,7 +96,7 @@ bool parseCommand(QCommandLineParser &parser, const CommandSpec &spec, const QSt
         // Qt's own first line puts the options before the command word.
         QString text = parser.helpText();
         text.replace(0, text.indexOf(QLatin1Char('\n')),
-                     QStringLiteral("Usage: %1 %2").arg(kProgram, spec.usage));
+                     QStringLiteral("Usage: %1 %2").arg(kProgram, declared.usage));
         result = {ExitOk, text, {}};
         return true;
     }

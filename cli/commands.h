@@ -9,7 +9,7 @@ class QCommandLineParser;
 
 // A command's interface as data: what `--help` shows and what the parser
 // takes. Every command's parser is built from one of these by parseCommand.
-struct CommandSpec
+struct CommandDeclaration
 {
     struct Positional
     {
@@ -42,8 +42,8 @@ QString singleValue(const QCommandLineParser &parser, const QString &name);
 QString resultMessage(int code);
 // A file that could not be written: the command, the file and why.
 CliResult outputFailure(const QString &command, const QString &path, const QString &error);
-// Builds the command's parser from `spec`, parses `arguments` and answers
+// Builds the command's parser from `declared`, parses `arguments` and answers
 // --help and --version; returns true when the run is over (help, version or
 // a parse error), with `result` set.
-bool parseCommand(QCommandLineParser &parser, const CommandSpec &spec, const QStringList &arguments,
-                  CliResult &result);
+bool parseCommand(QCommandLineParser &parser, const CommandDeclaration &declared,
+                  const QStringList &arguments, CliResult &result);

@@ -210,7 +210,7 @@ QString captureReport(const RecordingReport &report, bool json, int userbandFreq
 
 CliResult runDecode(const QStringList &arguments)
 {
-    static const CommandSpec spec{
+    static const CommandDeclaration declared{
         "decode [options] <hex>... | --capture <file>",
         kDescription,
         QList<QCommandLineOption>{
@@ -231,7 +231,7 @@ CliResult runDecode(const QStringList &arguments)
     };
     QCommandLineParser parser;
     CliResult result;
-    if (parseCommand(parser, spec, arguments, result))
+    if (parseCommand(parser, declared, arguments, result))
         return result;
     int userbandFrequency = 0;
     try {

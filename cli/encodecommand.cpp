@@ -86,7 +86,7 @@ QString jsonReport(const Settings &s, const QVector<Outcome> &outcomes)
 
 CliResult runEncode(const QStringList &arguments)
 {
-    static const CommandSpec spec{
+    static const CommandDeclaration declared{
         "[encode] [options]",
         kDescription,
         commandOptions() +
@@ -98,7 +98,7 @@ CliResult runEncode(const QStringList &arguments)
     };
     QCommandLineParser parser;
     CliResult result;
-    if (parseCommand(parser, spec, arguments, result))
+    if (parseCommand(parser, declared, arguments, result))
         return result;
     try {
         if (!parser.positionalArguments().isEmpty())

@@ -104,7 +104,7 @@ QString jsonReport(const Plan &plan, const QVector<Finding> &findings, const QVe
 
 CliResult runPlan(const QStringList &arguments)
 {
-    static const CommandSpec spec{
+    static const CommandDeclaration declared{
         "plan [options] <file>",
         kDescription,
         QList<QCommandLineOption>{
@@ -116,7 +116,7 @@ CliResult runPlan(const QStringList &arguments)
     };
     QCommandLineParser parser;
     CliResult result;
-    if (parseCommand(parser, spec, arguments, result))
+    if (parseCommand(parser, declared, arguments, result))
         return result;
     Plan plan;
     QString sheet;

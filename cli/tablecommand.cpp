@@ -212,7 +212,7 @@ QString jsonTable(const QVector<Row> &rows)
 
 CliResult runTable(const QStringList &arguments)
 {
-    static const CommandSpec spec{
+    static const CommandDeclaration declared{
         "table [options] <transponder>...",
         kDescription,
         QList<QCommandLineOption>{
@@ -229,7 +229,7 @@ CliResult runTable(const QStringList &arguments)
     };
     QCommandLineParser parser;
     CliResult result;
-    if (parseCommand(parser, spec, arguments, result))
+    if (parseCommand(parser, declared, arguments, result))
         return result;
 
     int list = 1, position = 0;

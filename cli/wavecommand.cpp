@@ -60,7 +60,7 @@ QString bitsReport(const QString &standard, const QString &hex,
 
 CliResult runWave(const QStringList &arguments)
 {
-    static const CommandSpec spec{
+    static const CommandDeclaration declared{
         "wave [options]",
         kDescription,
         commandOptions() +
@@ -75,7 +75,7 @@ CliResult runWave(const QStringList &arguments)
     };
     QCommandLineParser parser;
     CliResult result;
-    if (parseCommand(parser, spec, arguments, result))
+    if (parseCommand(parser, declared, arguments, result))
         return result;
     Standard standard = Standard::En50494;
     QString output;
