@@ -167,14 +167,12 @@ QVector<Outcome> encode(const Settings &s, const QVector<Standard> &standards)
     for (const Standard standard : standards) {
         Outcome outcome{standard, {}};
         const Tuning &t = s.tuning;
-        if (s.kind == CommandKind::ChannelChange) {
-            const Built built = channelChange(standard, t);
-            outcome.encoded = built.ok() ? encode(built.command) : Encoded{{}, built.error};
-        } else if (s.kind == CommandKind::SwitchOff) {
+        if (s.kind == CommandKind::ChannelChange)
+            outcome.encoded = encode(standard, t);
+        else if (s.kind == CommandKind::SwitchOff)
             outcome.encoded = encode(switchOff(standard, t.userband, t.pin));
-        } else {
+        else
             outcome.encoded = encode(unitCommand(s.kind, t.userband, s.argument, t.pin));
-        }
         outcomes.append(outcome);
     }
     return outcomes;

@@ -111,8 +111,7 @@ Row computeRow(const Transponder &t, int userbandNumber, int list, Pin pin)
     const Tuning tuning = transponderTuning(t, userbandNumber, row.userbandFrequency, pin);
     QString *const texts[] = {&row.en50494, &row.en50607};
     for (const Standard standard : kStandards) {
-        const Built built = channelChange(standard, tuning);
-        const Encoded encoded = built.ok() ? encode(built.command) : Encoded{{}, built.error};
+        const Encoded encoded = encode(standard, tuning);
         *texts[int(standard)] = encoded.ok() ? QString::fromStdString(bytesToHexText(encoded.frame))
                                              : resultMessage(encoded.error);
     }

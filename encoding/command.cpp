@@ -261,6 +261,12 @@ Encoded encode(const Command &command)
             EncodeOk};
 }
 
+Encoded encode(Standard standard, const Tuning &tuning)
+{
+    const Built built = channelChange(standard, tuning);
+    return built.ok() ? encode(built.command) : Encoded{{}, built.error};
+}
+
 std::optional<IfRange> intermediateFrequency(const Command &c, int userbandFrequency)
 {
     if (c.kind != CommandKind::ChannelChange)

@@ -108,6 +108,8 @@ struct Encoded
 // The frame of a command, or why it has none: a field beyond what its
 // standard carries.
 Encoded encode(const Command &command);
+// The frame of the channel change for `tuning`, or why there is none.
+Encoded encode(Standard standard, const Tuning &tuning);
 
 struct Decoded
 {

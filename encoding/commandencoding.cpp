@@ -22,10 +22,7 @@ int asText(std::string &text, Standard standard, int vertical, int lowBand, int 
     tuning.userband = userbandIndex == INT_MAX ? INT_MAX : userbandIndex + 1;
     if (pin >= 0)
         tuning.pin = pin & 0xFF;
-    const Built built = channelChange(standard, tuning);
-    if (!built.ok())
-        return built.error;
-    const Encoded encoded = encode(built.command);
+    const Encoded encoded = encode(standard, tuning);
     if (encoded.ok())
         text = bytesToHexText(encoded.frame);
     return encoded.error;

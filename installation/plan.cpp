@@ -58,13 +58,12 @@ void atMost(const QString &path, int count, int most)
                         .arg(most));
 }
 
-QJsonArray array(const QJsonValue &value, const QString &path, int most)
+// How many items a list may hold is validatePlan's to say.
+QJsonArray array(const QJsonValue &value, const QString &path)
 {
     if (!value.isArray())
         wrong(path, QStringLiteral("must be a list"));
-    const QJsonArray items = value.toArray();
-    atMost(path, items.size(), most);
-    return items;
+    return value.toArray();
 }
 
 QString text(const QJsonValue &value, const QString &path)
@@ -157,7 +156,7 @@ QVector<int> userbands(const QJsonValue &value, const QString &path)
             frequencies << bands::presetFrequency(list, n);
         return frequencies;
     }
-    const QJsonArray items = array(value, path, kPlanMaxUserbands);
+    const QJsonArray items = array(value, path);
     for (int i = 0; i < items.size(); ++i)
         frequencies << number(items[i], QStringLiteral("%1[%2]").arg(path).arg(i));
     return frequencies;
@@ -276,7 +275,7 @@ Plan readPlan(const QByteArray &json)
     }
     if (!root.contains("receivers"))
         throw PlanError(QStringLiteral("receivers: missing; a plan lists its receivers"));
-    const QJsonArray receivers = array(root.value("receivers"), "receivers", kPlanMaxReceivers);
+    const QJsonArray receivers = array(root.value("receivers"), "receivers");
     for (int i = 0; i < receivers.size(); ++i) {
         const QString path = QStringLiteral("receivers[%1]").arg(i);
         const QJsonObject r = object(receivers[i], path);
@@ -294,8 +293,7 @@ Plan readPlan(const QByteArray &json)
         plan.receivers << receiver;
     }
     if (root.contains("transponders")) {
-        const QJsonArray items =
-            array(root.value("transponders"), "transponders", kPlanMaxTransponders);
+        const QJsonArray items = array(root.value("transponders"), "transponders");
         for (int i = 0; i < items.size(); ++i) {
             const QString path = QStringLiteral("transponders[%1]").arg(i);
             plan.transponders << transponderFromText(text(items[i], path), path);

@@ -14,13 +14,6 @@ namespace {
 constexpr double kOneShareMax = 0.45, kZeroShareMin = 0.55;
 constexpr int kBitsPerByte = 9; // eight and the parity bit
 
-std::string format(const char *pattern, double a, double b = 0, double c = 0, double d = 0)
-{
-    char text[160];
-    std::snprintf(text, sizeof text, pattern, a, b, c, d);
-    return text;
-}
-
 // The mean of the middle half: steady against a few odd values, and finer
 // than the median when the values alternate about the true one.
 double middleMean(std::vector<double> values)
@@ -34,6 +27,13 @@ double middleMean(std::vector<double> values)
 }
 
 } // namespace
+
+std::string formatted(const char *pattern, double a, double b, double c, double d)
+{
+    char text[160];
+    std::snprintf(text, sizeof text, pattern, a, b, c, d);
+    return text;
+}
 
 void fail(Message &message, std::string error, int byte, int bit)
 {
@@ -54,9 +54,9 @@ void sliceBits(Message &m, const std::vector<Burst> &bursts, double rate)
     for (const double period : periods)
         m.timingSpread = std::max(m.timingSpread, std::abs(period - m.bitPeriod) / m.bitPeriod);
     if (std::abs(m.bitPeriod / kBitPeriod - 1) > kTimingTolerance)
-        fail(m, format("its bit period of %.2f ms is outside %.2f..%.2f ms", m.bitPeriod * 1e3,
-                       kBitPeriod * (1 - kTimingTolerance) * 1e3,
-                       kBitPeriod * (1 + kTimingTolerance) * 1e3));
+        fail(m, formatted("its bit period of %.2f ms is outside %.2f..%.2f ms", m.bitPeriod * 1e3,
+                          kBitPeriod * (1 - kTimingTolerance) * 1e3,
+                          kBitPeriod * (1 + kTimingTolerance) * 1e3));
 
     m.bitCount = int(count);
     BitGatherer bits(m);
@@ -66,13 +66,13 @@ void sliceBits(Message &m, const std::vector<Burst> &bursts, double rate)
         const double share = (bursts[i].end - bursts[i].begin) / rate / slot;
         if (std::abs(slot / m.bitPeriod - 1) > kTimingTolerance)
             fail(m,
-                 bitPlace(int(i)) + format("its slot of %.2f ms is off the message's %.2f ms",
-                                           slot * 1e3, m.bitPeriod * 1e3),
+                 bitPlace(int(i)) + formatted("its slot of %.2f ms is off the message's %.2f ms",
+                                              slot * 1e3, m.bitPeriod * 1e3),
                  byteIndex, bitIndex);
         else if (share > kOneShareMax && share < kZeroShareMin)
             fail(m,
                  bitPlace(int(i)) +
-                     format("%.0f %% of its slot is tone, neither a 0 nor a 1", share * 100),
+                     formatted("%.0f %% of its slot is tone, neither a 0 nor a 1", share * 100),
                  byteIndex, bitIndex);
         bits.add(share <= kOneShareMax);
     }
@@ -81,7 +81,7 @@ void sliceBits(Message &m, const std::vector<Burst> &bursts, double rate)
 
 std::string bitPlace(int index)
 {
-    return format("byte %.0f, bit %.0f: ", index / kBitsPerByte + 1, index % kBitsPerByte + 1);
+    return formatted("byte %.0f, bit %.0f: ", index / kBitsPerByte + 1, index % kBitsPerByte + 1);
 }
 
 void BitGatherer::add(bool value)
@@ -95,7 +95,7 @@ void BitGatherer::add(bool value)
     }
     m.bytes.push_back(byte);
     if (ones % 2 == 0)
-        fail(m, format("byte %.0f: its parity bit does not hold", byteIndex + 1), byteIndex,
+        fail(m, formatted("byte %.0f: its parity bit does not hold", byteIndex + 1), byteIndex,
              kBitsPerByte - 1);
     ones = 0;
     byte = 0;
@@ -104,7 +104,7 @@ void BitGatherer::add(bool value)
 void BitGatherer::finish()
 {
     if (count % kBitsPerByte != 0)
-        fail(m, format("its %.0f bits do not make whole bytes of 9", double(count)));
+        fail(m, formatted("its %.0f bits do not make whole bytes of 9", double(count)));
 }
 
 } // namespace linesignal

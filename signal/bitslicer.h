@@ -13,6 +13,9 @@ namespace linesignal {
 // in `message.error` where the timing, a bit or a parity does not hold.
 void sliceBits(Message &message, const std::vector<Burst> &bursts, double sampleRate);
 
+// A message's words with numbers put in, printf's way.
+std::string formatted(const char *pattern, double a, double b = 0, double c = 0, double d = 0);
+
 // Records the first thing wrong with a message; later ones are kept out.
 void fail(Message &message, std::string error, int byte = -1, int bit = -1);
 

@@ -30,13 +30,6 @@ constexpr std::size_t kFewestBits = 9, kFewestCut = 4;
 // own offset.
 constexpr double kSupplyOverTone = 4;
 
-std::string format(const char *pattern, double a, double b = 0, double c = 0, double d = 0)
-{
-    char text[160];
-    std::snprintf(text, sizeof text, pattern, a, b, c, d);
-    return text;
-}
-
 } // namespace
 
 MessageAssembler::MessageAssembler(const PowerTrace &powerTrace, double sampleRate,
@@ -174,8 +167,8 @@ void MessageAssembler::end(bool cut, bool badCut)
     if (!sure)
         return;
     if (m.toneFrequency < kMinToneFrequency || m.toneFrequency > kMaxToneFrequency)
-        fail(m, format("its tone of %.1f kHz is outside %.1f..%.1f kHz", m.toneFrequency / 1e3,
-                       kMinToneFrequency / 1e3, kMaxToneFrequency / 1e3));
+        fail(m, formatted("its tone of %.1f kHz is outside %.1f..%.1f kHz", m.toneFrequency / 1e3,
+                          kMinToneFrequency / 1e3, kMaxToneFrequency / 1e3));
     sliceBits(m, group, rate);
     done.push_back(std::move(m));
 }
@@ -185,8 +178,8 @@ void MessageAssembler::damagedSpan(double from, double to)
     Message m;
     m.start = from / rate;
     m.spanEnd = to / rate;
-    fail(m, format("its samples from %.3f to %.3f ms are not numbers or are clipped",
-                   from / rate * 1e3, to / rate * 1e3));
+    fail(m, formatted("its samples from %.3f to %.3f ms are not numbers or are clipped",
+                      from / rate * 1e3, to / rate * 1e3));
     done.push_back(std::move(m));
 }
 

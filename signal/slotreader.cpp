@@ -40,13 +40,6 @@ inline std::complex<double> times(std::complex<double> a, std::complex<double> b
 // The phasor is made whole again this often, before rounding could tell.
 constexpr int kRenormalise = 4096;
 
-std::string format(const char *pattern, double a, double b = 0, double c = 0)
-{
-    char text[160];
-    std::snprintf(text, sizeof text, pattern, a, b, c);
-    return text;
-}
-
 } // namespace
 
 MixTrace::MixTrace(std::size_t step, double sampleRate)
@@ -256,12 +249,12 @@ bool readSlots(Message &m, const std::vector<Burst> &bursts, double rate, const 
     }
     if (read.toneFrequency < kMinToneFrequency || read.toneFrequency > kMaxToneFrequency)
         fail(read,
-             format("its tone of %.1f kHz is outside %.1f..%.1f kHz", read.toneFrequency / 1e3,
-                    kMinToneFrequency / 1e3, kMaxToneFrequency / 1e3));
+             formatted("its tone of %.1f kHz is outside %.1f..%.1f kHz", read.toneFrequency / 1e3,
+                       kMinToneFrequency / 1e3, kMaxToneFrequency / 1e3));
     faint = tone < kLeastToneOverNoise * noise;
     if (faint)
         fail(read,
-             format("its tone is only %.1f times the noise; too faint to read", tone / noise));
+             formatted("its tone is only %.1f times the noise; too faint to read", tone / noise));
     if (goesOn)
         fail(read, "its tone goes on beyond the bits found: part of a message whose other "
                    "bursts were lost in the noise");
@@ -274,7 +267,7 @@ bool readSlots(Message &m, const std::vector<Burst> &bursts, double rate, const 
         if (std::abs(share - 0.5) < kCallMargin)
             fail(read,
                  bitPlace(i) +
-                     format("too close to call between a 0 and a 1 (%.0f %%)", share * 100),
+                     formatted("too close to call between a 0 and a 1 (%.0f %%)", share * 100),
                  byteIndex, bitIndex);
         bits.add(share < 0.5);
     }

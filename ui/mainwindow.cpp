@@ -39,7 +39,6 @@ namespace {
 constexpr int kHighBandIndex = 0;
 constexpr int kHorizontalIndex = 0;
 const QString kMHz = QStringLiteral(" MHz");
-constexpr int kEn50607HighestIf = 2147;
 
 // Userband numbers of the preset buttons, by their id in buttonGroup: list 1
 // numbers its eight userbands 1..8, list 2 its twelve 1..12.
@@ -214,12 +213,11 @@ void MainWindow::updateCommands()
 
     // EN 50607's tuning word ends at 2147 MHz; say so rather than let the
     // bytes speak for a frequency they do not carry.
-    const int ifFrequency = t.ifFrequency;
-    if (code == EncodeOk && ifFrequency > kEn50607HighestIf)
+    if (code == EncodeOk && t.ifFrequency > kEn50607HighestExactIf)
         ui->statusBar->showMessage(
             tr("EN 50607 sends %1 MHz as %2 MHz, the highest its tuning word carries")
-                .arg(ifFrequency)
-                .arg(kEn50607HighestIf));
+                .arg(t.ifFrequency)
+                .arg(kEn50607HighestExactIf));
     else
         ui->statusBar->clearMessage();
 }
@@ -400,8 +398,7 @@ void MainWindow::on_actionSaveSignalB_triggered()
 
 void MainWindow::saveLineSignal(Standard standard)
 {
-    const Built built = channelChange(standard, tuning());
-    const Encoded encoded = built.ok() ? encode(built.command) : Encoded{{}, built.error};
+    const Encoded encoded = encode(standard, tuning());
     const QString name = QString::fromLatin1(standardName(standard));
     if (!encoded.ok()) {
         QMessageBox::warning(this, tr("Nothing to save"),
