@@ -8,7 +8,7 @@ namespace linesignal {
 namespace {
 
 // A burst may begin at six times the noise floor: far above its swells.
-constexpr double kDetection = 6;
+constexpr double kDetection = 5;
 // Inside a message, at a third of the last burst's level: the bursts of one
 // message are alike, and a weaker tone beside it is another's.
 constexpr double kRearm = 0.3;
@@ -20,11 +20,11 @@ constexpr double kEnd = 0.2;
 // Its plateau is the powers above half its peak; at 12 times the noise
 // floor it is tone and not noise.
 constexpr double kPlateau = 0.5;
-constexpr double kBurstLevel = 12;
+constexpr double kBurstLevel = 7;
 // The edges lie where the amplitude crosses half (rising) and 0.45
 // (falling) of the plateau's, which places a 0's and a 1's tone right for
 // the filter's own rise and fall.
-constexpr double kRisingEdge = 0.5 * 0.5, kFallingEdge = 0.45 * 0.45;
+constexpr double kRisingEdge = 0.5 * 0.5, kFallingEdge = 0.5 * 0.5;
 // Crossings this close to a burst's edges belong to the filter's ringing.
 constexpr double kCrossingMargin = 0.1e-3; // s
 // Crossings are kept for a burst at most; more are noise.
@@ -43,8 +43,9 @@ void PowerTrace::store(float power, double sum)
     sums[std::size_t(kept % length)] = sum;
 }
 
-BurstDetector::BurstDetector(const PowerTrace &powerTrace, double sampleRate)
-    : trace(powerTrace), rate(sampleRate), lookBack(std::uint64_t(kLookBack / kPowerResolution) + 1)
+BurstDetector::BurstDetector(const PowerTrace &powerTrace, double sampleRate, double lag)
+    : trace(powerTrace), rate(sampleRate), delay(lag),
+      lookBack(std::uint64_t(kLookBack / kPowerResolution) + 1)
 {
 }
 
@@ -115,13 +116,17 @@ std::optional<Burst> BurstDetector::end(double power, double floor, double first
     const double step = double(trace.step);
     // Where the power crosses a threshold between two kept powers.
     const auto at = [this](std::uint64_t i) { return double(trace.power(i)); };
+    // The rising edge is the one just before the plateau: the burst may
+    // begin on the falling tail of the one before.
+    std::uint64_t rise = burstFrom;
+    while (rise + 1 < to && trace.power(rise) < kPlateau * peak)
+        ++rise;
     const auto crossedUp = [&](double threshold) {
-        for (std::uint64_t i = burstFrom; i < to; ++i) {
-            if (at(i) >= threshold) {
-                const double before = i > burstFrom ? at(i - 1) : at(i);
+        for (std::uint64_t i = rise + 1; i-- > burstFrom;) {
+            if (at(i) < threshold) {
                 const double fraction =
-                    at(i) != before ? (threshold - before) / (at(i) - before) : 1;
-                return (double(i) - 1 + std::clamp(fraction, 0.0, 1.0)) * step;
+                    at(i + 1) != at(i) ? (threshold - at(i)) / (at(i + 1) - at(i)) : 1;
+                return (double(i) + std::clamp(fraction, 0.0, 1.0)) * step;
             }
         }
         return double(burstFrom * trace.step);
@@ -137,8 +142,8 @@ std::optional<Burst> BurstDetector::end(double power, double floor, double first
         }
         return double(to * trace.step);
     };
-    Burst burst{std::max(0.0, crossedUp(kRisingEdge * edges)),
-                cutAt ? *cutAt : crossedDown(kFallingEdge * edges), level};
+    Burst burst{std::max(0.0, crossedUp(kRisingEdge * edges) - delay),
+                cutAt ? *cutAt : crossedDown(kFallingEdge * edges) - delay, level};
     if (burst.end <= burst.begin)
         return std::nullopt;
 

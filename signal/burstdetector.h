@@ -42,7 +42,8 @@ struct PowerTrace
 class BurstDetector
 {
 public:
-    BurstDetector(const PowerTrace &trace, double sampleRate);
+    // The power lags the tone by `delay` samples at half its amplitude.
+    BurstDetector(const PowerTrace &trace, double sampleRate, double delay = 0);
 
     bool inBurst() const { return active; }
     std::uint64_t from() const { return burstFrom; }
@@ -74,7 +75,7 @@ public:
 
 private:
     const PowerTrace &trace;
-    const double rate;
+    const double rate, delay;
     const std::uint64_t lookBack;
     bool active = false;
     double trough = 0;
@@ -90,6 +91,6 @@ constexpr double kPowerResolution = 8e-6;
 // holds a burst's start when it ends.
 constexpr double kLongestBurst = 20e-3; // s
 // Power kept before a burst is detected, for its rising edge.
-constexpr double kLookBack = 0.3e-3; // s
+constexpr double kLookBack = 0.6e-3; // s
 
 } // namespace linesignal

@@ -4,6 +4,7 @@
 #include "messageassembler.h"
 #include "noisefloor.h"
 #include "slotreader.h"
+#include "toneenvelope.h"
 #include "tonefilter.h"
 
 #include <algorithm>
@@ -20,8 +21,9 @@ struct Demodulator::State
           // The trace reaches back over the supply before the longest burst.
           trace(std::max<std::size_t>(1, std::size_t(kPowerResolution * sampleRate)),
                 std::size_t((kSupplyWindow + kLongestBurst + kLookBack) / kPowerResolution) + 2),
-          filter(sampleRate), floor(kPowerResolution), detector(trace, sampleRate),
-          mix(trace.step, sampleRate), assembler(trace, sampleRate, &mix)
+          filter(sampleRate), envelope(sampleRate), floor(kPowerResolution),
+          detector(trace, sampleRate, envelope.delay()), mix(trace.step, sampleRate),
+          assembler(trace, sampleRate, &mix)
     {
     }
 
@@ -35,6 +37,7 @@ struct Demodulator::State
     const double rate, clip;
     PowerTrace trace;
     ToneFilter filter;
+    ToneEnvelope envelope;
     NoiseFloor floor;
     BurstDetector detector;
     MixTrace mix;
@@ -47,6 +50,8 @@ struct Demodulator::State
     double supply = 0; // the mean of the samples of the last power kept
     bool inBad = false;
     std::uint64_t badFrom = 0;
+    std::uint64_t heldFor = 0; // powers kept since the floor was last fed
+    const std::uint64_t heldAtMost = std::uint64_t(kLongestMessage * rate / double(trace.step));
 };
 
 void Demodulator::State::feed(float sample)
@@ -70,6 +75,7 @@ void Demodulator::State::feed(float sample)
     if (out.crossing)
         detector.crossing(double(n) - 1 + *out.crossing);
     mix.add(out.value);
+    envelope.add(out.value);
     stepSum += sample;
     if (++inStep == trace.step)
         keepPower();
@@ -88,19 +94,31 @@ void Demodulator::State::keepQuiet()
 
 void Demodulator::State::keepPower()
 {
-    power = filter.power();
+    power = envelope.power();
     trace.store(float(power), stepSum);
     mix.keep(trace.kept);
     supply = stepSum / double(trace.step);
     assembler.addSupply(stepSum, detector.inBurst());
     stepSum = 0;
     inStep = 0;
-    floor.add(power);
+    // The floor is the strongest channel's, locked or not, so that it does
+    // not sink while a message holds one channel. A message's gaps are too
+    // short for the window's power to settle to the noise: inside one the
+    // floor stays the one from before it, for as long as a message lasts.
+    if (assembler.inMessage() || detector.inBurst()) {
+        if (++heldFor > heldAtMost)
+            floor.add(envelope.strongest());
+    } else {
+        heldFor = 0;
+        floor.add(envelope.strongest());
+    }
 
     if (detector.inBurst()) {
+        envelope.gather();
         if (!detector.goesOn(power)) {
             ++trace.kept;
             endBurst(std::nullopt);
+            envelope.lock();
             return;
         }
     } else if (detector.begins(power,
@@ -111,6 +129,8 @@ void Demodulator::State::keepPower()
         const std::optional<double> lastEnd = assembler.lastEnd();
         if (lastEnd && double(n) - *lastEnd > kMessageSilence * rate)
             assembler.end(false);
+        if (!assembler.inMessage())
+            envelope.unlock();
         detector.dropCrossings(assembler.lastEnd());
     }
     ++trace.kept;
@@ -139,6 +159,7 @@ void Demodulator::State::endBadSpan()
     // The filters start afresh after the span; the powers before it stay
     // behind it.
     filter.restart();
+    envelope.restart();
     floor.forget();
     detector.restart();
 }
@@ -211,7 +232,7 @@ void Demodulator::finish()
         s.endBurst(double(s.n));
     if (const std::optional<double> lastEnd = s.assembler.lastEnd()) {
         // A message this close to the end may go on beyond it.
-        s.assembler.end(double(s.n) - *lastEnd <= kMessageSilence * s.rate);
+        s.assembler.end(double(s.n) - *lastEnd <= kLongestGap * s.rate);
     }
 }
 

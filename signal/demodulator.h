@@ -42,8 +42,9 @@ struct Message
 // are averaged down first, in groups of a few samples.
 //
 // The samples go through a chain of blocks, each with its own job: the
-// tone filter, the noise floor, the burst detector, the message assembler
-// and the bit slicer.
+// tone filter, the tone envelope, the noise floor, the burst detector, the
+// message assembler, and the slot reader (or the bit slicer where the
+// mixed-down tone no longer reaches back far enough).
 class Demodulator
 {
 public:

@@ -16,6 +16,8 @@ constexpr double kLowSupply = 13.0;        // V
 constexpr double kHighSupply = 18.0;       // V
 constexpr double kQuietAfterStep = 15e-3;  // s at 18 V before a command, and after it
 constexpr double kMessageGap = 15e-3;      // s between two commands
+// Six bytes and their parity bits, the longest command, with room to spare.
+constexpr double kLongestMessage = 0.1; // s
 // The bus allows a fifth off the nominal timing, and the tone as much.
 constexpr double kTimingTolerance = 0.2;
 constexpr double kMinToneFrequency = 17600.0;

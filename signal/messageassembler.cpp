@@ -21,7 +21,7 @@ constexpr double kStrongestBurst = 8, kWeakestBurst = 4;
 // Bursts a bit period apart for half of a group may be a message; noise
 // rises so only by chance, and such a group counts only when its slots
 // hold a tone well above the noise. For three quarters it is a message.
-constexpr std::size_t kRegularShare = 2, kRegularOf = 1;
+constexpr std::size_t kRegularShare = 4, kRegularOf = 1;
 constexpr std::size_t kSureShare = 4, kSureOf = 3;
 // Fewer bits than a byte make no message, unless the recording or a damaged
 // span cuts it short; then from this many, which noise does not make.
@@ -137,9 +137,9 @@ void MessageAssembler::end(bool cut, bool badCut)
 
     Message m;
     m.start = group.front().begin / rate;
-    // Closer to an end of the recording than the silence that ends a
+    // Closer to an end of the recording than the longest gap inside a
     // message, a message may go on beyond it.
-    const bool startsCut = m.start < kMessageSilence;
+    const bool startsCut = m.start < kLongestGap;
     if (group.size() < kFewestBits &&
         ((!startsCut && !cut && !badCut) || group.size() < kFewestCut))
         return;

@@ -56,8 +56,12 @@ private:
     std::vector<Message> done;
 };
 
-// A longer silence ends a message: the longest gap inside one is 1 ms.
-constexpr double kMessageSilence = 3e-3; // s
+// A longer silence ends a message. The longest gap inside one is 1 ms, but
+// in the noise a few bursts in a row may be lost; commands are 15 ms apart.
+// A message that ends closer than kLongestGap to an end of the recording
+// may go on beyond it.
+constexpr double kMessageSilence = 9e-3; // s
+constexpr double kLongestGap = 3e-3;     // s
 // The supply is measured over this long before a message.
 constexpr double kSupplyWindow = 5e-3; // s
 

@@ -1,15 +1,18 @@
 #include "noisefloor.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace linesignal {
 namespace {
 
-// Blocks of 0.25 ms over the last 10 ms: a message's gaps between bursts
-// (0.5 to 1 ms) hold whole blocks, and 10 ms reaches back over the longest
-// stretch of tone a message holds.
+// Blocks of 0.25 ms over the last 10 ms: enough of them for a steady
+// median, recent enough to follow a noise that changes.
 constexpr double kFloorBlock = 0.25e-3; // s
 constexpr double kFloorTime = 10e-3;    // s
+// The median of fewer blocks is too unsteady to measure bursts against:
+// the floor is found 1 ms after the recording starts or after a damaged span.
+constexpr std::size_t kFewestBlocks = 4;
 
 } // namespace
 
@@ -25,7 +28,17 @@ void NoiseFloor::add(double power)
     if (++inBlock == perBlock) {
         blocks[next] = sum / double(inBlock);
         next = (next + 1) % blocks.size();
-        floor = *std::min_element(blocks.begin(), blocks.end());
+        // Of the blocks seen since the floor was last forgotten.
+        sorted.clear();
+        for (const double b : blocks) {
+            if (std::isfinite(b))
+                sorted.push_back(b);
+        }
+        if (sorted.size() >= kFewestBlocks) {
+            std::nth_element(sorted.begin(), sorted.begin() + long(sorted.size() / 2),
+                             sorted.end());
+            floor = sorted[sorted.size() / 2];
+        }
         sum = 0;
         inBlock = 0;
     }

@@ -6,9 +6,10 @@
 
 namespace linesignal {
 
-// The noise floor: the quietest mean power of a short block within the last
-// while. Inside a message that is one of its gaps, so the floor follows the
-// noise around each burst and not the tone.
+// The noise floor: the median of the mean powers of short blocks within the
+// last while, the noise's typical level, steadier than its quietest
+// moment. The demodulator feeds it between messages only, where it follows
+// the noise and not the tone.
 class NoiseFloor
 {
 public:
@@ -24,6 +25,7 @@ public:
 private:
     const std::size_t perBlock;
     std::vector<double> blocks; // the latest, round
+    std::vector<double> sorted; // the finite ones, for their median
     std::size_t next = 0;
     double sum = 0;
     std::size_t inBlock = 0;

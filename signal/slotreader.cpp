@@ -18,7 +18,7 @@ constexpr double kMixTime = 0.25; // s
 constexpr double kThirdInner = 0.9;
 // A bit's middle third between 0.4 and 0.6 of the tone is too close to
 // call.
-constexpr double kCallMargin = 0.1;
+constexpr double kCallMargin = 0.07;
 constexpr int kBitsPerByte = 9;
 constexpr double kFrequencyBlock = 0.1e-3; // s
 // A burst further than this share of a slot from where its slot begins is
@@ -87,14 +87,25 @@ bool readSlots(Message &m, const std::vector<Burst> &bursts, double rate, const 
     // the beginnings by their slot's number.
     const double nominal = kBitPeriod * rate;
     // Most bursts follow the one before by a slot: their median spacing
-    // numbers them, then the line through all of them times them.
-    std::vector<double> spacings;
-    for (std::size_t i = 0; i + 1 < bursts.size(); ++i)
+    // near a bit period numbers them, each from the last burst that lay on
+    // its slot, so that bursts lost or merged in the noise cost no slot;
+    // then a line through all of them times them.
+    std::vector<double> spacings, near;
+    for (std::size_t i = 0; i + 1 < bursts.size(); ++i) {
         spacings.push_back(bursts[i + 1].begin - bursts[i].begin);
-    std::nth_element(spacings.begin(), spacings.begin() + long(spacings.size() / 2),
-                     spacings.end());
-    double period = spacings[spacings.size() / 2];
-    std::vector<double> slot(bursts.size());
+        if (std::abs(spacings.back() / nominal - 1) <= kTimingTolerance)
+            near.push_back(spacings.back());
+    }
+    std::vector<double> &usual = near.size() * 2 >= spacings.size() ? near : spacings;
+    std::nth_element(usual.begin(), usual.begin() + long(usual.size() / 2), usual.end());
+    double period = usual[usual.size() / 2];
+    std::vector<double> slot(bursts.size(), 0.0);
+    for (std::size_t i = 1, anchor = 0; i < bursts.size(); ++i) {
+        const double since = bursts[i].begin - bursts[anchor].begin;
+        slot[i] = slot[anchor] + std::round(since / period);
+        if (std::abs(since - (slot[i] - slot[anchor]) * period) <= kOffSlot * period)
+            anchor = i;
+    }
     // Bursts off their slot by more than a fifth are swells of the noise:
     // they are left out of the line, which is drawn again without them.
     std::vector<bool> used(bursts.size(), true);
@@ -102,7 +113,8 @@ bool readSlots(Message &m, const std::vector<Burst> &bursts, double rate, const 
     for (int pass = 0; pass < 4; ++pass) {
         double n = 0, sx = 0, sy = 0, sxx = 0, sxy = 0;
         for (std::size_t i = 0; i < bursts.size(); ++i) {
-            slot[i] = std::round((bursts[i].begin - start) / period);
+            if (pass > 0)
+                slot[i] = std::round((bursts[i].begin - start) / period);
             if (!used[i])
                 continue;
             n += 1;
@@ -119,12 +131,14 @@ bool readSlots(Message &m, const std::vector<Burst> &bursts, double rate, const 
         for (std::size_t i = 0; i < bursts.size(); ++i)
             used[i] = std::abs(bursts[i].begin - (start + slot[i] * period)) <= kOffSlot * period;
     }
+    // The message spans the slots its bursts begin in, those off their
+    // slot too (a swell of the noise merged into the first burst moves its
+    // beginning); slots at its ends without tone are left out below.
     double lowest = INFINITY, highest = -INFINITY;
     for (std::size_t i = 0; i < bursts.size(); ++i) {
-        if (used[i]) {
-            lowest = std::min(lowest, slot[i]);
-            highest = std::max(highest, slot[i]);
-        }
+        const double at = std::round((bursts[i].begin - start) / period);
+        lowest = std::min(lowest, at);
+        highest = std::max(highest, at);
     }
     if (!(highest >= lowest))
         return false;
@@ -181,14 +195,12 @@ bool readSlots(Message &m, const std::vector<Burst> &bursts, double rate, const 
     // 1's middle holds only noise. Projected on the first third's phase, the
     // noise of a 1 counts half.
     const double third = period / 3, margin = third * (1 - kThirdInner) / 2;
-    std::vector<std::complex<double>> first, second;
+    const auto thirdAt = [&](double at, int which) {
+        return toneIn(at + which * third + margin, at + (which + 1) * third - margin);
+    };
     std::vector<double> strength;
-    for (int i = 0; i < count; ++i) {
-        const double at = start + i * period;
-        first.push_back(toneIn(at + margin, at + third - margin));
-        second.push_back(toneIn(at + third + margin, at + 2 * third - margin));
-        strength.push_back(std::abs(first.back()));
-    }
+    for (int i = 0; i < count; ++i)
+        strength.push_back(std::abs(thirdAt(start + i * period, 0)));
     std::vector<double> sorted = strength;
     std::nth_element(sorted.begin(), sorted.begin() + long(sorted.size() / 2), sorted.end());
     const double typical = sorted[sorted.size() / 2];
@@ -203,9 +215,29 @@ bool readSlots(Message &m, const std::vector<Burst> &bursts, double rate, const 
         return false;
     start += from * period;
     count = to - from;
-    first.assign(first.begin() + from, first.begin() + to);
-    second.assign(second.begin() + from, second.begin() + to);
-    strength.assign(strength.begin() + from, strength.begin() + to);
+    // And slots beyond the bursts at either end that begin with tone and
+    // end without are bits whose bursts were lost in the noise.
+    const auto isBit = [&](double at) {
+        return std::abs(thirdAt(at, 0)) >= kBeyond * typical &&
+               std::abs(thirdAt(at, 2)) < kBeyond * typical;
+    };
+    const int most = 6 * kBitsPerByte;
+    while (count < most && start - period >= 0 &&
+           mix.holds(std::uint64_t((start - period) / stepLength)) && isBit(start - period)) {
+        start -= period;
+        ++count;
+    }
+    while (count < most &&
+           mix.reaches(std::uint64_t((start + (count + 1) * period) / stepLength)) &&
+           isBit(start + count * period))
+        ++count;
+    std::vector<std::complex<double>> first, second;
+    strength.clear();
+    for (int i = 0; i < count; ++i) {
+        first.push_back(thirdAt(start + i * period, 0));
+        second.push_back(thirdAt(start + i * period, 1));
+        strength.push_back(std::abs(first.back()));
+    }
     double tone = 0;
     for (const double s : strength)
         tone += s;

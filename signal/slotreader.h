@@ -21,6 +21,7 @@ public:
     void keep(std::uint64_t index);  // the step's sum, at the trace's index
     void quiet(std::uint64_t index); // a step of unreadable samples
     bool holds(std::uint64_t from) const { return from + sums.size() > newest; }
+    bool reaches(std::uint64_t index) const { return index <= newest; }
     std::complex<float> at(std::uint64_t index) const { return sums[index % sums.size()]; }
     double stepSeconds() const { return seconds; }
 

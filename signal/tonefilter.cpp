@@ -10,7 +10,7 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 // Passes 17.6..26.4 kHz, the tone frequencies read, at 0.6 or more.
-constexpr double kFilterQuality = 1.5;
+constexpr double kFilterQuality = 1.0;
 // One tone period at the lowest frequency read: the power is steady over
 // it, and a burst's edges stay sharp.
 constexpr double kEnvelopeWindow = 60e-6; // s

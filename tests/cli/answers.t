@@ -460,7 +460,7 @@ Tone: 22 kHz, 650 mV peak to peak; a bit every 1.5 ms: 1.0 ms of tone for a 0, 0
 Supply: 13 V, 18 V from 5 ms; bits from 20 ms to 74 ms; 13 V from 89 ms; 94 ms in all
 $ vantir-cli wave --pin 42 --standard en50494 --output x.wav && vantir-cli decode --capture x.wav
 x.wav
-Message 1 at 20.06 ms: E0 10 5C 0C F6 2A 
+Message 1 at 20.02 ms: E0 10 5C 0C F6 2A 
 Every bit and parity bit held
 Tone: 22.00 kHz; bit period 1.500 ms, slots within 0.0 % of it
 Standard: EN 50494
@@ -494,7 +494,7 @@ x.csv
             "userband": 1
         },
         "everyBitHeld": true,
-        "start": 0.020066,
+        "start": 0.02002,
         "supplyBefore": 18.001,
         "supplyDuring": 18,
         "supplyUnit": "V",
@@ -504,7 +504,7 @@ x.csv
 ]
 $ vantir-cli wave --standard en50494 -u 3 -r 1516 --supply -o x.wav && vantir-cli decode --capture x.wav -r 1516
 x.wav
-Message 1 at 20.06 ms: E0 10 5A 4D 30 
+Message 1 at 20.02 ms: E0 10 5A 4D 30 
 Every bit and parity bit held
 Tone: 22.00 kHz; bit period 1.500 ms, slots within 0.0 % of it
 Supply: 0.90 FS before, 0.90 FS during
@@ -746,7 +746,7 @@ $ mkdir d.pdf && vantir-cli plan "$PLANS/edges.json" --sheet d.pdf > /dev/null
 # Names go to the system as the bytes given.
 $ vantir-cli wave --standard en50494 -o "$(printf 'o\376.wav')" | od -An -c && vantir-cli decode --capture o*.wav | head -1
    o 376   .   w   a   v  \n
-Message 1 at 20.06 ms: E0 10 5A 0C F6 
+Message 1 at 20.02 ms: E0 10 5A 0C F6 
 $ cp "$PLANS/edges.json" "$(printf 'p\377.json')" && vantir-cli plan p*.json | head -1
 Plan: Every check at its limit
 $ vantir-cli plan "$(printf 'no\377.json')"
@@ -963,7 +963,7 @@ Damaged span from 15.615 to 15.620 ms: its samples are not numbers or are clippe
 
 Damaged span from 18.219 to 18.224 ms: its samples are not numbers or are clipped
 
-Message 1 at 20.06 ms: E0 10 5A 0C F6 
+Message 1 at 20.02 ms: E0 10 5A 0C F6 
 Every bit and parity bit held
 Tone: 22.00 kHz; bit period 1.500 ms, slots within 0.0 % of it
 Supply: 18.00 V before, 18.00 V during

@@ -1,6 +1,6 @@
 // Each block of the demodulator on its own, against reference data made
-// here: the tone filter's response, the noise floor, the burst detector's
-// edges, the bit slicer and the message assembler.
+// here: the tone filter's response, the tone envelope, the noise floor, the
+// burst detector's edges, the bit slicer and the message assembler.
 
 #include "bitslicer.h"
 #include "burstdetector.h"
@@ -8,6 +8,7 @@
 #include "hextext.h"
 #include "messageassembler.h"
 #include "noisefloor.h"
+#include "toneenvelope.h"
 #include "tonefilter.h"
 
 #include <QtTest>
@@ -36,6 +37,33 @@ QPair<double, double> response(double frequency)
         }
     }
     return {power, crossings / (count / kRate)};
+}
+
+// The envelope's power of a sine of amplitude 1 at `frequency` through the
+// tone filter, after both have settled; with `lockAt`, locked first on a
+// tone there.
+double envelopeOf(double frequency, double lockAt = 0)
+{
+    ToneFilter filter(kRate);
+    ToneEnvelope envelope(kRate);
+    const int settle = int(kRate / 100);
+    const auto run = [&](double f, int count) {
+        double power = 0;
+        for (int n = 0; n < count; ++n) {
+            envelope.add(filter(std::sin(2 * M_PI * f * n / kRate)).value);
+            if (n >= settle)
+                power += envelope.power() / (count - settle);
+            if (lockAt > 0 && n >= settle)
+                envelope.gather();
+        }
+        return power;
+    };
+    if (lockAt > 0) {
+        run(lockAt, 2 * settle);
+        envelope.lock();
+        lockAt = 0;
+    }
+    return run(frequency, 3 * settle);
 }
 
 // Bursts for `bits` ('0' and '1') a bit period apart, in samples.
@@ -76,7 +104,9 @@ class TestBlocks : public QObject
 private slots:
     void toneFilterPassesTheToneOnly_data();
     void toneFilterPassesTheToneOnly();
-    void noiseFloorIsTheQuietestBlock();
+    void toneEnvelopeHoldsTheToneAcrossItsRange_data();
+    void toneEnvelopeHoldsTheToneAcrossItsRange();
+    void noiseFloorIsTheTypicalBlock();
     void burstDetectorFindsTheEdges_data();
     void burstDetectorFindsTheEdges();
     void bitSlicerReadsBytesAndSaysWhereTheyFail_data();
@@ -112,23 +142,56 @@ void TestBlocks::toneFilterPassesTheToneOnly()
                  qPrintable(QString::number(crossings)));
 }
 
-void TestBlocks::noiseFloorIsTheQuietestBlock()
+void TestBlocks::toneEnvelopeHoldsTheToneAcrossItsRange_data()
+{
+    QTest::addColumn<double>("frequency");
+    QTest::addColumn<double>("lockAt"); // 0: not locked
+    QTest::addColumn<double>("least");  // of the tone's power, a half
+    QTest::addColumn<double>("most");
+    // Between channels and at the band's edges at most 3 dB lower.
+    for (const double f : {17600.0, 18700.0, 20000.0, 22000.0, 23850.0, 25300.0, 26400.0})
+        QTest::addRow("%g Hz", f) << f << 0.0 << 0.5 * 0.5 << 0.5 * 1.05;
+    QTest::newRow("1 kHz") << 1000.0 << 0.0 << 0.0 << 0.5 * 1e-3;
+    QTest::newRow("45 kHz") << 45000.0 << 0.0 << 0.0 << 0.5 * 1e-2;
+    QTest::newRow("locked on its own tone") << 25300.0 << 25300.0 << 0.5 * 0.5 << 0.5 * 1.05;
+    QTest::newRow("locked on another tone") << 18700.0 << 25300.0 << 0.0 << 0.5 * 0.05;
+}
+
+void TestBlocks::toneEnvelopeHoldsTheToneAcrossItsRange()
+{
+    QFETCH(double, frequency);
+    QFETCH(double, lockAt);
+    QFETCH(double, least);
+    QFETCH(double, most);
+    const double power = envelopeOf(frequency, lockAt);
+    QVERIFY2(power >= least && power <= most, qPrintable(QString::number(power)));
+}
+
+void TestBlocks::noiseFloorIsTheTypicalBlock()
 {
     NoiseFloor floor(kPowerResolution);
     const int perBlock = int(0.25e-3 / kPowerResolution);
     QVERIFY(std::isinf(floor.level()));
-    // Blocks of 4, 1, 9 over the last 10 ms: the floor is 1, then 2 once
-    // the quiet block has passed out of the last 10 ms.
-    for (const double level : {4.0, 1.0, 9.0})
+    // Blocks of 4, 1, 9, 5: the median of those seen, from the fourth block
+    // on; one loud block among many quiet ones does not move it; once the
+    // blocks have passed out of the last 10 ms they count no more.
+    const auto feed = [&](double level) {
         for (int i = 0; i < perBlock; ++i)
             floor.add(level);
-    QCOMPARE(floor.level(), 1.0);
+    };
+    for (const double level : {4.0, 1.0, 9.0})
+        feed(level);
+    QVERIFY(std::isinf(floor.level()));
+    feed(5.0);
+    QCOMPARE(floor.level(), 5.0);
     for (int block = 0; block < 40; ++block)
-        for (int i = 0; i < perBlock; ++i)
-            floor.add(2.0 + (block % 2));
-    QCOMPARE(floor.level(), 2.0);
+        feed(block == 20 ? 1000.0 : 2.0 + (block % 2) * 0.5);
+    QVERIFY(floor.level() >= 2.0 && floor.level() <= 2.5);
     floor.forget();
     QVERIFY(std::isinf(floor.level()));
+    for (int block = 0; block < 4; ++block)
+        feed(7.0);
+    QCOMPARE(floor.level(), 7.0);
 }
 
 void TestBlocks::burstDetectorFindsTheEdges_data()
@@ -138,9 +201,9 @@ void TestBlocks::burstDetectorFindsTheEdges_data()
     QTest::addColumn<bool>("found");
     QTest::newRow("a 1's burst") << 100.0 << kOneTone << true;
     QTest::newRow("a 0's burst") << 100.0 << kZeroTone << true;
-    QTest::newRow("just a burst") << 13.0 << kOneTone << true;
-    QTest::newRow("a swell of the noise") << 11.0 << kOneTone << false;
-    QTest::newRow("below detection") << 5.0 << kOneTone << false;
+    QTest::newRow("just a burst") << 7.5 << kOneTone << true;
+    QTest::newRow("a swell of the noise") << 6.5 << kOneTone << false;
+    QTest::newRow("below detection") << 4.5 << kOneTone << false;
 }
 
 // A rectangular burst of power on a floor: found with its edges within one

@@ -143,8 +143,11 @@ void TestLineSignal::readsImpairedCaptures_data()
     row("tone at 18 kHz", i, {ok});
     i.tone = 26000;
     row("tone at 26 kHz", i, {ok});
-    i.tone = 30000;
-    row("tone at 30 kHz", i, {"damaged: its tone of 30.0 kHz is outside 17.6..26.4 kHz"});
+    i.tone = 27000;
+    row("tone at 27 kHz", i, {"damaged: its tone of 27.0 kHz is outside 17.6..26.4 kHz"});
+    // Far outside the range read, a tone is no command's.
+    i.tone = 33000;
+    row("tone at 33 kHz", i, {});
     i = Impairment();
     i.readRate = i.rate / 1.15;
     row("bits 15 % longer", i, {ok});
@@ -159,6 +162,10 @@ void TestLineSignal::readsImpairedCaptures_data()
     i = Impairment();
     i.to = 0.060;
     row("ending inside the command", i, {"damaged: the capture ends inside this message"});
+    // Its last slot ends at 101 ms; a recording that stops soon after holds
+    // it whole.
+    i.to = 0.106;
+    row("ending 5 ms after the command", i, {ok});
     i = Impairment();
     i.repeat = true;
     i.snr = 10;

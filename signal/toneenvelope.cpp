@@ -1,0 +1,83 @@
+#include "toneenvelope.h"
+
+#include "diseqcbus.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace linesignal {
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+// Long enough to narrow the noise to a few kHz, short enough that a 1's
+// tone of 0.5 ms still has a plateau.
+constexpr double kWindow = 0.25e-3; // s
+// Channels this far apart lose under 1 dB between them.
+constexpr double kChannelSpacing = 1500; // Hz
+// A sample's weight falls by this much a sample: rounding fades within
+// seconds, and the window's own samples keep their weight to 1e-4.
+constexpr double kDamping = 1 - 1e-6;
+
+} // namespace
+
+ToneEnvelope::ToneEnvelope(double sampleRate)
+    : window(std::max<std::size_t>(1, std::size_t(std::lround(kWindow * sampleRate))), 0.0)
+{
+    const double length = double(window.size());
+    // Across the range read: every channel more raises the noise's
+    // strongest, and so the floor a tone is measured against.
+    const double lowest = kMinToneFrequency + kChannelSpacing / 2;
+    for (std::size_t k = 0; k < kChannels; ++k) {
+        const double w = 2 * kPi * (lowest + double(k) * kChannelSpacing) / sampleRate;
+        const std::complex<double> turn = std::polar(kDamping, -w);
+        const std::complex<double> out = std::pow(turn, length);
+        turnRe[k] = turn.real();
+        turnIm[k] = turn.imag();
+        outRe[k] = out.real();
+        outIm[k] = out.imag();
+    }
+    // A tone of amplitude A sums to A L / 2; its power is A² / 2.
+    scale = 2 / (length * length);
+}
+
+double ToneEnvelope::power() const
+{
+    if (locked < kChannels)
+        return (re[locked] * re[locked] + im[locked] * im[locked]) * scale;
+    return strongest();
+}
+
+double ToneEnvelope::strongest() const
+{
+    double most = 0;
+    for (std::size_t k = 0; k < kChannels; ++k)
+        most = std::max(most, re[k] * re[k] + im[k] * im[k]);
+    return most * scale;
+}
+
+void ToneEnvelope::gather()
+{
+    for (std::size_t k = 0; k < kChannels; ++k)
+        gathered[k] += re[k] * re[k] + im[k] * im[k];
+}
+
+void ToneEnvelope::lock()
+{
+    locked = std::size_t(std::max_element(gathered.begin(), gathered.end()) - gathered.begin());
+}
+
+void ToneEnvelope::unlock()
+{
+    gathered.fill(0);
+    locked = kChannels;
+}
+
+void ToneEnvelope::restart()
+{
+    unlock();
+    std::fill(window.begin(), window.end(), 0.0);
+    re.fill(0);
+    im.fill(0);
+}
+
+} // namespace linesignal
