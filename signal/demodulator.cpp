@@ -104,8 +104,9 @@ void Demodulator::State::keepPower()
     // The floor is the strongest channel's, locked or not, so that it does
     // not sink while a message holds one channel. A message's gaps are too
     // short for the window's power to settle to the noise: inside one the
-    // floor stays the one from before it, for as long as a message lasts.
-    if (assembler.inMessage() || detector.inBurst()) {
+    // floor stays the one from before it, for as long as a message lasts,
+    // once it has a whole while of noise behind it.
+    if ((assembler.inMessage() || detector.inBurst()) && floor.settled()) {
         if (++heldFor > heldAtMost)
             floor.add(envelope.strongest());
     } else {

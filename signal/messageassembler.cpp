@@ -159,9 +159,24 @@ void MessageAssembler::end(bool cut, bool badCut)
     // holds the message; from the bursts' lengths where it does not.
     const bool sure = regular * kSureShare >= (group.size() - 1) * kSureOf;
     bool faint = false;
-    if (mix && readSlots(m, group, rate, *mix, trace.step, faint)) {
-        if (sure || !faint)
+    if (mix && readSlots(m, group, rate, *mix, trace.step, faint, taken)) {
+        // Its first slot, found from the tone, may lie nearer the start than
+        // its first burst found: what went wrong follows from the cut.
+        if (!startsCut && m.start < kLongestGap) {
+            m.error.clear();
+            m.errorByte = m.errorBit = -1;
+            fail(m, "the capture starts inside this message");
+        } else if (spanEnded > (m.start - m.bitPeriod) * rate) {
+            // A damaged span reaches into the slot before its first: it may
+            // have begun inside the span.
+            m.error.clear();
+            m.errorByte = m.errorBit = -1;
+            fail(m, "samples that are not numbers or are clipped cut it short");
+        }
+        if (sure || !faint) {
+            taken = (m.start + m.bitCount * m.bitPeriod) * rate;
             done.push_back(std::move(m));
+        }
         return;
     }
     if (!sure)
@@ -170,6 +185,7 @@ void MessageAssembler::end(bool cut, bool badCut)
         fail(m, formatted("its tone of %.1f kHz is outside %.1f..%.1f kHz", m.toneFrequency / 1e3,
                           kMinToneFrequency / 1e3, kMaxToneFrequency / 1e3));
     sliceBits(m, group, rate);
+    taken = group.back().end;
     done.push_back(std::move(m));
 }
 
@@ -178,6 +194,7 @@ void MessageAssembler::damagedSpan(double from, double to)
     Message m;
     m.start = from / rate;
     m.spanEnd = to / rate;
+    taken = spanEnded = to;
     fail(m, formatted("its samples from %.3f to %.3f ms are not numbers or are clipped",
                       from / rate * 1e3, to / rate * 1e3));
     done.push_back(std::move(m));

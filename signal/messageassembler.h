@@ -3,6 +3,7 @@
 #include "burstdetector.h"
 #include "demodulator.h"
 
+#include <cmath>
 #include <vector>
 
 namespace linesignal {
@@ -54,6 +55,8 @@ private:
     double duringAtEnd = 0;       // duringSum at the end of its last burst
     std::uint64_t duringCountAtEnd = 0;
     std::vector<Message> done;
+    double taken = 0;             // samples: where the last message or damaged span ended
+    double spanEnded = -INFINITY; // samples: where the last damaged span did
 };
 
 // A longer silence ends a message. The longest gap inside one is 1 ms, but

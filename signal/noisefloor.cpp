@@ -28,6 +28,7 @@ void NoiseFloor::add(double power)
     if (++inBlock == perBlock) {
         blocks[next] = sum / double(inBlock);
         next = (next + 1) % blocks.size();
+        ++seen;
         // Of the blocks seen since the floor was last forgotten.
         sorted.clear();
         for (const double b : blocks) {
@@ -48,6 +49,7 @@ void NoiseFloor::forget()
 {
     std::fill(blocks.begin(), blocks.end(), INFINITY);
     floor = INFINITY;
+    seen = 0;
 }
 
 } // namespace linesignal

@@ -17,7 +17,9 @@ public:
     explicit NoiseFloor(double resolution);
 
     void add(double power);
-    double level() const { return floor; } // infinite until a block is whole
+    double level() const { return floor; } // infinite until a few blocks are whole
+    // Whether its whole while has been seen since it was last forgotten.
+    bool settled() const { return seen >= blocks.size(); }
     // After a stretch of samples that cannot be read: the floor is found
     // anew from what follows.
     void forget();
@@ -27,6 +29,7 @@ private:
     std::vector<double> blocks; // the latest, round
     std::vector<double> sorted; // the finite ones, for their median
     std::size_t next = 0;
+    std::size_t seen = 0; // blocks since it was last forgotten
     double sum = 0;
     std::size_t inBlock = 0;
     double floor = INFINITY;

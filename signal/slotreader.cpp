@@ -74,7 +74,7 @@ void MixTrace::quiet(std::uint64_t index)
 }
 
 bool readSlots(Message &m, const std::vector<Burst> &bursts, double rate, const MixTrace &mix,
-               std::size_t step, bool &faint)
+               std::size_t step, bool &faint, double notBefore)
 {
     if (bursts.size() < 2)
         return false;
@@ -222,7 +222,7 @@ bool readSlots(Message &m, const std::vector<Burst> &bursts, double rate, const 
                std::abs(thirdAt(at, 2)) < kBeyond * typical;
     };
     const int most = 6 * kBitsPerByte;
-    while (count < most && start - period >= 0 &&
+    while (count < most && start - period >= std::max(0.0, notBefore) &&
            mix.holds(std::uint64_t((start - period) / stepLength)) && isBit(start - period)) {
         start -= period;
         ++count;
@@ -270,6 +270,7 @@ bool readSlots(Message &m, const std::vector<Burst> &bursts, double rate, const 
 
     Message read = m;
     read.bytes.clear();
+    read.start = start / rate;
     read.bitCount = count;
     read.bitPeriod = period / rate;
     read.toneFrequency = kToneFrequency + offset;

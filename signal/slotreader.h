@@ -37,12 +37,16 @@ private:
 // each slot: the first third always holds tone and the last never does;
 // the middle holds it for a 0 and not for a 1. The slots are timed by the
 // bursts' beginnings over the whole message and the tone's frequency by its
-// phase over them, so that an off-nominal tone or bus costs nothing. A bit
-// whose middle third lies too near halfway between tone and silence makes
-// the message damaged, naming the byte and bit. Returns false, leaving the
+// phase over them, so that an off-nominal tone or bus costs nothing. Slots
+// beyond the bursts that begin with tone and end without are bits whose
+// bursts were lost in the noise; the message starts where its first slot
+// does. A bit whose middle third lies too near halfway between tone and
+// silence makes the message damaged, naming the byte and bit. Returns false, leaving the
 // message as it was, where the trace no longer holds the message. `faint`
-// says whether its tone was too faint against the noise to be one.
+// says whether its tone was too faint against the noise to be one. No slot
+// is taken in before `notBefore` (samples): the end of the message or
+// damaged span before.
 bool readSlots(Message &message, const std::vector<Burst> &bursts, double sampleRate,
-               const MixTrace &mix, std::size_t step, bool &faint);
+               const MixTrace &mix, std::size_t step, bool &faint, double notBefore = 0);
 
 } // namespace linesignal

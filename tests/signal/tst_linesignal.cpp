@@ -84,6 +84,8 @@ private slots:
     void reportsDamagedBitsWhereTheyAre_data();
     void reportsDamagedBitsWhereTheyAre();
     void readsAnInstallingReceiverInOrder();
+    void damagedSpanInsideAMessageDamagesIt_data();
+    void damagedSpanInsideAMessageDamagesIt();
     void readsNearTheNoise_data();
     void readsNearTheNoise();
     void neverReadsWrongBytesAsClean();
@@ -234,6 +236,48 @@ void TestLineSignal::readsAnInstallingReceiverInOrder()
                                 "E0 10 5A 0C F6 channel change"}));
 }
 
+void TestLineSignal::damagedSpanInsideAMessageDamagesIt_data()
+{
+    QTest::addColumn<double>("rate");
+    QTest::addColumn<double>("at");     // s; the bits start at 20 ms, a slot every 1.5 ms
+    QTest::addColumn<double>("length"); // s
+    for (const double rate : {96000.0, 192000.0}) {
+        // One sample or a few milliseconds, in the gaps of a 0 and a 1, in a
+        // burst, just before the fourth byte (what follows is whole bytes)
+        // and at the start of the last bit.
+        for (const double at : {0.0302, 0.0206, 0.0322, 0.0603, 0.0995})
+            for (const double length : {0.0, 2e-3})
+                QTest::addRow("%g kHz, %g ms at %g ms", rate / 1e3, length * 1e3, at * 1e3)
+                    << rate << at << length;
+        // The third byte's parity bit's slot alone: the rest is whole bytes
+        // after a quiet slot.
+        QTest::addRow("%g kHz, a whole slot", rate / 1e3) << rate << 0.0589 << 1.55e-3;
+    }
+}
+
+// Whatever of the message is read on either side of the span is damaged,
+// and in order: nothing is read clean through unreadable samples.
+void TestLineSignal::damagedSpanInsideAMessageDamagesIt()
+{
+    QFETCH(double, rate);
+    QFETCH(double, at);
+    QFETCH(double, length);
+    const LineSignal signal = lineSignal({kCommand});
+    std::vector<float> samples = sampleLine(signal, rate, true);
+    const auto from = std::size_t(at * rate);
+    for (std::size_t n = from; n <= from + std::size_t(length * rate); ++n)
+        samples[n] = NAN;
+    double previous = -1;
+    int spans = 0;
+    for (const Message &m : readMessages(samples, rate)) {
+        QVERIFY2(!m.error.empty(), qPrintable(QString::fromStdString(bytesToHexText(m.bytes))));
+        QVERIFY(m.start > previous);
+        previous = m.start;
+        spans += m.spanEnd > 0;
+    }
+    QCOMPARE(spans, 1);
+}
+
 namespace {
 
 // Gaussian noise at `snr` dB below the tone, counted within 30 kHz of
@@ -269,29 +313,38 @@ void TestLineSignal::readsNearTheNoise_data()
 {
     QTest::addColumn<double>("rate");
     QTest::addColumn<double>("tone");
+    QTest::addColumn<double>("stretch"); // of the bits
     for (const double rate : {96000.0, 192000.0})
         for (const double tone : {18700.0, 22000.0, 25300.0})
-            QTest::addRow("%g kHz, tone %g kHz", rate / 1e3, tone / 1e3) << rate << tone;
+            QTest::addRow("%g kHz, tone %g kHz", rate / 1e3, tone / 1e3) << rate << tone << 1.0;
+    QTest::newRow("bits 8 % longer") << 96000.0 << 20400.0 << 1.08;
+    QTest::newRow("bits 8 % shorter") << 192000.0 << 23900.0 << 0.92;
 }
 
-// At 8 dB over the noise within 30 kHz, 18 of 20 commands or more come
-// through clean at either rate and anywhere in the tone's range.
+// At 4 dB over the noise within 30 kHz, 19 of 20 commands or more come
+// through clean at either rate, anywhere in the tone's range, and with
+// the bus's timing off its nominal.
 void TestLineSignal::readsNearTheNoise()
 {
     QFETCH(double, rate);
     QFETCH(double, tone);
+    QFETCH(double, stretch);
     std::mt19937 random(int(rate + tone));
     int clean = 0;
     for (int i = 0; i < 20; ++i) {
         const Frame command = randomCommand(random);
-        for (const Message &m : readMessages(noisyCommand(command, rate, tone, 8, random), rate)) {
+        // Made at `stretch` times the rate it is read at, so that its bits
+        // are as much longer; the tone made to be `tone` as read.
+        const std::vector<float> samples =
+            noisyCommand(command, rate * stretch, tone * stretch, 4, random);
+        for (const Message &m : readMessages(samples, rate)) {
             QVERIFY2(
                 !m.error.empty() || m.bytes == command,
                 qPrintable("read clean as " + QString::fromStdString(bytesToHexText(m.bytes))));
             clean += m.error.empty();
         }
     }
-    QVERIFY2(clean >= 18, qPrintable(QString("%1 of 20 clean").arg(clean)));
+    QVERIFY2(clean >= 19, qPrintable(QString("%1 of 20 clean").arg(clean)));
 }
 
 // Down to where little is read at all, what is read clean is what was sent.
@@ -299,10 +352,10 @@ void TestLineSignal::neverReadsWrongBytesAsClean()
 {
     std::mt19937 random(4);
     int clean = 0;
-    for (int i = 0; i < 300; ++i) {
+    for (int i = 0; i < 900; ++i) {
         const double rate = i % 2 ? 96000 : 192000;
         const double tone = 18700 + 3300 * (i % 3);
-        const double snr = 2 + (i % 7);
+        const double snr = i % 9;
         const Frame command = randomCommand(random);
         for (const Message &m :
              readMessages(noisyCommand(command, rate, tone, snr, random), rate)) {
@@ -314,16 +367,17 @@ void TestLineSignal::neverReadsWrongBytesAsClean()
             clean += m.error.empty();
         }
     }
-    QVERIFY2(clean > 100, "too few read to say anything");
+    QVERIFY2(clean > 500, "too few read to say anything");
 }
 
-// A minute of noise at the level a command is read at makes no message.
+// A minute of noise at the level a command is still read at makes no
+// message.
 void TestLineSignal::noiseAloneMakesNoMessage()
 {
     std::mt19937 random(9);
     for (const double rate : {96000.0, 192000.0}) {
         std::vector<float> samples(std::size_t(30 * rate), 0.0f);
-        addNoise(samples, rate, 8, random);
+        addNoise(samples, rate, 4, random);
         const std::vector<Message> found = readMessages(samples, rate);
         QVERIFY2(found.empty(),
                  qPrintable(QString("%1 at %2 Hz, the first: %3")
