@@ -9,11 +9,10 @@ namespace linesignal {
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
-// Passes 17.6..26.4 kHz, the tone frequencies read, at 0.6 or more.
+// Passes 17.6..26.4 kHz, the tone frequencies read, at 0.8 of their
+// amplitude or more: the narrow filtering is the tone envelope's and the
+// mixer's, which follow the tone's own frequency.
 constexpr double kFilterQuality = 1.0;
-// One tone period at the lowest frequency read: the power is steady over
-// it, and a burst's edges stay sharp.
-constexpr double kEnvelopeWindow = 60e-6; // s
 
 } // namespace
 
@@ -30,9 +29,7 @@ BandPass::BandPass(double centre, double sampleRate, double firstInput)
 }
 
 ToneFilter::ToneFilter(double sampleRate)
-    : rate(sampleRate), first(kToneFrequency, 1, 0), second(kToneFrequency, 1, 0),
-      squares(std::max<std::size_t>(1, std::size_t(kEnvelopeWindow * sampleRate)), 0.0),
-      perSquare(1.0 / double(squares.size()))
+    : rate(sampleRate), first(kToneFrequency, 1, 0), second(kToneFrequency, 1, 0)
 {
 }
 

@@ -3,9 +3,9 @@
 #include "diseqcbus.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <optional>
-#include <vector>
 
 namespace linesignal {
 
@@ -24,8 +24,7 @@ private:
 };
 
 // The tone as the demodulator sees it: the samples through two band-passes,
-// their power as the mean square over about one tone period, and where they
-// cross zero.
+// and where they cross zero.
 class ToneFilter
 {
 public:
@@ -34,14 +33,12 @@ public:
     struct Output
     {
         double value; // the filtered sample
-        double power;
         // Where the filtered signal crossed zero, as the fraction of the
         // way from the sample before to this one, while there is a tone.
         std::optional<double> crossing;
     };
     Output operator()(double sample);
 
-    double power() const;
     // The next sample starts the filters afresh, as if it had always been
     // there: no ringing from what came before.
     void restart() { fresh = true; }
@@ -50,16 +47,13 @@ private:
     const double rate;
     bool fresh = true;
     BandPass first, second;
-    std::vector<double> squares; // the last window's, round
-    const double perSquare;
-    std::size_t next = 0;
-    double squareSum = 0;
     double previous = 0;
 };
 
 // Below this power (V²) nothing is a tone; far below any tone, above
 // rounding.
 constexpr double kSilentPower = 1e-12;
+constexpr double kSilentLevel = 1e-6; // V, its amplitude
 
 // Per sample, so inline: the demodulator calls them for every sample read.
 inline double BandPass::operator()(double x)
@@ -77,28 +71,19 @@ inline double BandPass::operator()(double x)
     return y;
 }
 
-inline double ToneFilter::power() const
-{
-    return std::max(squareSum, 0.0) * perSquare;
-}
-
 inline ToneFilter::Output ToneFilter::operator()(double sample)
 {
     if (fresh) {
         first = BandPass(kToneFrequency, rate, sample);
         second = BandPass(kToneFrequency, rate, 0);
-        std::fill(squares.begin(), squares.end(), 0.0);
-        squareSum = 0;
         previous = 0;
         fresh = false;
     }
     const double y = second(first(sample));
-    const double square = y * y;
-    squareSum += square - squares[next];
-    squares[next] = square;
-    next = next + 1 == squares.size() ? 0 : next + 1;
-    Output out{y, power(), std::nullopt};
-    if ((previous < 0) != (y < 0) && out.power > kSilentPower)
+    Output out{y, std::nullopt};
+    // Silence crosses zero with the filters' own tiny signal; a tone is far
+    // above it.
+    if ((previous < 0) != (y < 0) && std::max(std::abs(previous), std::abs(y)) > kSilentLevel)
         out.crossing = previous / (previous - y);
     previous = y;
     return out;

@@ -32,7 +32,7 @@ QPair<double, double> response(double frequency)
     for (int n = 0; n < settle + count; ++n) {
         const ToneFilter::Output out = filter(std::sin(2 * M_PI * frequency * n / kRate) + 13.0);
         if (n >= settle) {
-            power += out.power / count;
+            power += out.value * out.value / count;
             crossings += out.crossing.has_value();
         }
     }
