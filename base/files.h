@@ -15,12 +15,17 @@ using FilePath = std::filesystem::path;
 FilePath filePath(const QString &name);
 
 // Writes `bytes` as the file `path`, whole or not at all: into a temporary
-// file beside it, every write and the close checked, flushed to disk, then
-// renamed over it, keeping the old file's permissions. A link is followed to
-// the file it names, which is replaced there; a target that exists but is
-// not a regular file (a device, a fifo, a folder) is refused. On failure
-// the old file stays as it was and the temporary file is removed. Returns
-// the system's reason for a failure, or nothing.
+// file beside it (one without a name where the file system allows, else a
+// short name of its own, removed on an interrupt or termination), every
+// write and the close checked, flushed to disk, then renamed over it,
+// keeping the old file's permissions, and its owner where the caller may.
+// A file the caller could not open for writing is refused, as the shell's
+// > would. A link is followed to the file it names, which is replaced
+// there, except a link that another user laid in a shared folder such as
+// /tmp; a target that exists but is not a regular file (a device, a fifo,
+// a folder) is refused. On failure the old file stays as it was and the
+// temporary file is removed. Returns the system's reason for a failure, or
+// nothing.
 QString saveFile(const FilePath &path, const QByteArray &bytes);
 
 // Reads a regular file whole. Anything else (a fifo, a device, a folder) is
