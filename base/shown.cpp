@@ -15,6 +15,23 @@ bool isRawByte(QChar c)
 
 namespace {
 
+// Characters that show nothing or turn the text around them (byte order
+// marks, joiners, the marks that reverse a line's direction), a half of a
+// pair on its own, and line breaks of their own kind.
+bool doesNotShow(QChar c)
+{
+    switch (c.category()) {
+    case QChar::Other_Format:
+    case QChar::Other_Surrogate:
+    case QChar::Other_NotAssigned:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+        return true;
+    default:
+        return false;
+    }
+}
+
 // Escapes `value` until the text reaches `most` characters; returns how many
 // characters of `value` it took.
 int escape(const QString &value, int most, QString &text)
@@ -30,6 +47,11 @@ int escape(const QString &value, int most, QString &text)
         else if (isRawByte(c) || code < 0x20 || (code >= 0x7F && code <= 0x9F))
             text += QStringLiteral("\\x%1").arg(
                 QString::number(code, 16).toUpper().rightJustified(2, QLatin1Char('0')));
+        else if (c.isHighSurrogate() && i + 1 < value.size() && value[i + 1].isLowSurrogate())
+            text += QString(value.constData() + i++, 2);
+        else if (doesNotShow(c))
+            text += QStringLiteral("\\u%1").arg(
+                QString::number(code, 16).toUpper().rightJustified(4, QLatin1Char('0')));
         else
             text += c;
     }

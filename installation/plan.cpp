@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -86,11 +87,28 @@ int number(const QJsonValue &value, const QString &path)
     return int(n);
 }
 
-// QJsonDocument keeps the last of a repeated key, so that a receiver with
-// two "userband"s would pass as having the second. The text is valid JSON
-// here; this walks it once more for the keys of each object.
-void refuseRepeatedKeys(const QByteArray &json)
+// QJsonDocument takes more than JSON (raw control characters in strings,
+// "1."), keeps the last of a repeated key, and passes a key with an
+// invisible character in it as if it were another. This walks the text
+// first, as the standard writes JSON and nothing looser, and refuses a
+// repeated key and a key holding a character that does not show.
+class JsonChecker
 {
+public:
+    explicit JsonChecker(const QByteArray &text) : json(text) {}
+
+    void check()
+    {
+        // A byte order mark, as some editors write, before the text only.
+        if (json.startsWith("\xEF\xBB\xBF"))
+            at = 3;
+        value();
+        space();
+        if (at < json.size())
+            fail(QStringLiteral("text after the plan's object"));
+    }
+
+private:
     struct Level
     {
         bool object;
@@ -99,40 +117,205 @@ void refuseRepeatedKeys(const QByteArray &json)
         QString key; // the latest, whose value may open a level
         int index;   // of the current item in a list
     };
-    QVector<Level> levels;
-    for (int i = 0; i < json.size(); ++i) {
-        const char c = json[i];
-        if (c == '"') {
-            int end = i + 1;
-            while (end < json.size() && json[end] != '"')
-                end += json[end] == '\\' ? 2 : 1;
-            const QByteArray token = json.mid(i, end - i + 1);
-            i = end;
-            int next = end + 1;
-            while (next < json.size() && std::isspace(static_cast<unsigned char>(json[next])))
-                ++next;
-            if (next >= json.size() || json[next] != ':' || levels.isEmpty())
-                continue;
-            Level &level = levels.last();
-            level.key = QJsonDocument::fromJson("[" + token + "]").array().first().toString();
-            if (level.keys.contains(level.key))
-                wrong(keyPath(level.path, level.key), QStringLiteral("given more than once"));
-            level.keys.insert(level.key);
-        } else if (c == '{' || c == '[') {
-            QString path;
-            if (!levels.isEmpty()) {
-                const Level &outer = levels.last();
-                path = outer.object ? keyPath(outer.path, outer.key)
-                                    : QStringLiteral("%1[%2]").arg(outer.path).arg(outer.index);
+
+    [[noreturn]] void fail(const QString &what) const
+    {
+        const QByteArray before = json.left(at);
+        const int line = before.count('\n') + 1;
+        const int column =
+            int(QString::fromUtf8(before.mid(before.lastIndexOf('\n') + 1)).size()) + 1;
+        throw PlanError(QStringLiteral("line %1, column %2: %3").arg(line).arg(column).arg(what));
+    }
+
+    char peek() const { return at < json.size() ? json[at] : '\0'; }
+
+    void space()
+    {
+        while (at < json.size() &&
+               (json[at] == ' ' || json[at] == '\t' || json[at] == '\n' || json[at] == '\r'))
+            ++at;
+    }
+
+    void expect(char c, const char *what)
+    {
+        space();
+        if (peek() != c)
+            fail(QString::fromLatin1(what));
+        ++at;
+    }
+
+    void value()
+    {
+        // Objects and lists without recursion, so that depth costs no stack.
+        QVector<Level> levels;
+        for (;;) {
+            space();
+            const char c = peek();
+            if (c == '{' || c == '[') {
+                ++at;
+                QString path;
+                if (!levels.isEmpty()) {
+                    const Level &outer = levels.last();
+                    path = outer.object ? keyPath(outer.path, outer.key)
+                                        : QStringLiteral("%1[%2]").arg(outer.path).arg(outer.index);
+                }
+                levels.append({c == '{', path, {}, {}, 0});
+                space();
+                if (peek() == (c == '{' ? '}' : ']')) {
+                    ++at;
+                    levels.removeLast();
+                } else {
+                    if (c == '{')
+                        key(levels.last());
+                    continue;
+                }
+            } else if (c == '"') {
+                string();
+            } else if (c == '-' || (c >= '0' && c <= '9')) {
+                number();
+            } else if (!word("true") && !word("false") && !word("null")) {
+                fail(at < json.size() ? QStringLiteral("not a value")
+                                      : QStringLiteral("the text ends early"));
             }
-            levels.append({c == '{', path, {}, {}, 0});
-        } else if (c == '}' || c == ']') {
-            levels.removeLast();
-        } else if (c == ',' && !levels.isEmpty() && !levels.last().object) {
-            ++levels.last().index;
+            // After a value: the next item, or the end of its level.
+            for (;;) {
+                if (levels.isEmpty())
+                    return;
+                Level &level = levels.last();
+                space();
+                if (peek() == ',') {
+                    ++at;
+                    if (level.object)
+                        key(level);
+                    else
+                        ++level.index;
+                    break;
+                }
+                if (peek() != (level.object ? '}' : ']'))
+                    fail(level.object ? QStringLiteral("expected , or }")
+                                      : QStringLiteral("expected , or ]"));
+                ++at;
+                levels.removeLast();
+            }
         }
     }
-}
+
+    void key(Level &level)
+    {
+        space();
+        if (peek() != '"')
+            fail(QStringLiteral("expected a key in quotes"));
+        level.key = string();
+        const auto invisible = std::find_if(level.key.begin(), level.key.end(), [](QChar ch) {
+            const QChar::Category category = ch.category();
+            return category == QChar::Other_Control || category == QChar::Other_Format ||
+                   category == QChar::Other_Surrogate || category == QChar::Other_PrivateUse ||
+                   category == QChar::Other_NotAssigned;
+        });
+        if (invisible != level.key.end())
+            wrong(keyPath(level.path, quoted(level.key)),
+                  QStringLiteral("no such key: it holds a character that does not show"));
+        if (level.keys.contains(level.key))
+            wrong(keyPath(level.path, quoted(level.key)), QStringLiteral("given more than once"));
+        level.keys.insert(level.key);
+        expect(':', "expected :");
+    }
+
+    bool word(const char *w)
+    {
+        const int length = int(std::strlen(w));
+        if (json.mid(at, length) != w)
+            return false;
+        at += length;
+        return true;
+    }
+
+    void digits()
+    {
+        if (!(peek() >= '0' && peek() <= '9'))
+            fail(QStringLiteral("a number needs a digit here"));
+        while (peek() >= '0' && peek() <= '9')
+            ++at;
+    }
+
+    void number()
+    {
+        if (peek() == '-')
+            ++at;
+        if (peek() == '0') {
+            ++at;
+            if (peek() >= '0' && peek() <= '9')
+                fail(QStringLiteral("a number does not start with 0"));
+        } else {
+            digits();
+        }
+        if (peek() == '.') {
+            ++at;
+            digits();
+        }
+        if (peek() == 'e' || peek() == 'E') {
+            ++at;
+            if (peek() == '+' || peek() == '-')
+                ++at;
+            digits();
+        }
+    }
+
+    // The string at `at`, decoded; its raw bytes must be UTF-8 without
+    // control characters.
+    QString string()
+    {
+        const int from = ++at;
+        QString decoded;
+        while (at < json.size() && json[at] != '"') {
+            const unsigned char c = static_cast<unsigned char>(json[at]);
+            if (c < 0x20)
+                fail(QStringLiteral("a control character inside a string; write it as \\u%1")
+                         .arg(int(c), 4, 16, QLatin1Char('0')));
+            if (c == '\\') {
+                ++at;
+                const char e = peek();
+                if (e == 'u') {
+                    bool ok = false;
+                    const ushort unit = json.mid(at + 1, 4).toUShort(&ok, 16);
+                    if (!ok || json.mid(at + 1, 4).size() != 4)
+                        fail(QStringLiteral("\\u needs four hexadecimal digits"));
+                    decoded += QChar(unit);
+                    at += 5;
+                    continue;
+                }
+                static const char kEscapes[] = "\"\\/bfnrt";
+                const char *found = e ? std::strchr(kEscapes, e) : nullptr;
+                if (!found)
+                    fail(QStringLiteral("not an escape"));
+                decoded += QLatin1Char("\"\\/\b\f\n\r\t"[found - kEscapes]);
+                ++at;
+                continue;
+            }
+            int end = at;
+            while (end < json.size() && json[end] != '"' && json[end] != '\\' &&
+                   static_cast<unsigned char>(json[end]) >= 0x20)
+                ++end;
+            // After a space, so that a byte order mark that starts the run is
+            // kept as the character it is.
+            const QByteArray run = ' ' + json.mid(at, end - at);
+            const QString text = QString::fromUtf8(run);
+            if (text.toUtf8() != run)
+                fail(QStringLiteral("not UTF-8"));
+            decoded += text.mid(1);
+            at = end;
+        }
+        if (at >= json.size()) {
+            at = from - 1;
+            fail(QStringLiteral("a string without its closing quote"));
+        }
+        ++at;
+        return decoded;
+    }
+
+    const QByteArray &json;
+    int at = 0;
+};
 
 Standard standard(const QJsonValue &value, const QString &path)
 {
@@ -229,18 +412,14 @@ Plan readPlan(const QByteArray &json)
         throw PlanError(kTooLarge);
     if (json.trimmed().isEmpty())
         throw PlanError(QStringLiteral("is empty"));
+    JsonChecker(json).check();
     QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
-    if (error.error != QJsonParseError::NoError) {
-        const QByteArray before = json.left(error.offset);
-        throw PlanError(QStringLiteral("line %1, column %2: %3")
-                            .arg(before.count('\n') + 1)
-                            .arg(error.offset - before.lastIndexOf('\n'))
-                            .arg(error.errorString()));
-    }
+    const QJsonDocument document =
+        QJsonDocument::fromJson(json.startsWith("\xEF\xBB\xBF") ? json.mid(3) : json, &error);
+    if (error.error != QJsonParseError::NoError)
+        throw PlanError(error.errorString());
     if (!document.isObject())
         throw PlanError(QStringLiteral("is not a plan: it must hold one object"));
-    refuseRepeatedKeys(json);
 
     Plan plan;
     const QJsonObject root = document.object();
@@ -270,6 +449,9 @@ Plan readPlan(const QByteArray &json)
             if (position < 0)
                 wrong(keyPath(QStringLiteral("positions"), quoted(it.key())),
                       QStringLiteral("no such position; use A to D, or 5 to 64"));
+            if (plan.positions.contains(position))
+                wrong(keyPath(QStringLiteral("positions"), quoted(it.key())),
+                      QStringLiteral("names a position another key names too"));
             plan.positions.insert(position, text(it.value(), "positions." + it.key()));
         }
     }

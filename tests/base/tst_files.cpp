@@ -297,6 +297,13 @@ void TestFiles::showsValuesOnOneLine_data()
                                   << "'a\\nb'";
     QTest::newRow("a control character") << QString("a") + QChar(1) << "'a\\x01'";
     QTest::newRow("cut at 40") << QString(50, 'x') << "'" + QString(40, 'x') + "...'";
+    QTest::newRow("a byte order mark") << QString(QChar(0xFEFF)) + "pin"
+                                       << "'\\uFEFFpin'";
+    QTest::newRow("a right-to-left override") << "a" + QString(QChar(0x202E)) + "txt.exe"
+                                              << "'a\\u202Etxt.exe'";
+    QTest::newRow("a pair kept, a half escaped")
+        << QString::fromUtf8("\xF0\x9F\x93\xA1") + QChar(0xD800)
+        << QString::fromUtf8("'\xF0\x9F\x93\xA1\\uD800'");
 }
 
 void TestFiles::showsValuesOnOneLine()

@@ -669,7 +669,7 @@ $ vantir-cli plan "$PLANS/edges.json" --sheet s.doc
 [2]
 # Files that are not plans: one line, exit status 2, nothing else.
 $ printf '{"unit": {\n  "standard": EN 50607}}' > p.json && vantir-cli plan p.json
-! vantir-cli: plan: 'p.json': line 2, column 16: illegal number
+! vantir-cli: plan: 'p.json': line 2, column 15: not a value
 [2]
 $ printf '{"unit": {"standard": "EN 50607", "userbands": [974]}, "receivers": [{"name": "A", "userband": "one"}]}' > p.json && vantir-cli plan p.json
 ! vantir-cli: plan: 'p.json': receivers[0].userband: must be a whole number
@@ -761,7 +761,7 @@ Commands:
 Receiver  Userband  MHz  Transponder  Command       Lands at
 x\ny      1         974  A 11493H     70 06 6B 02   974 MHz
 $ printf '{"unit": {"standard": "EN 50607", "userbands": [974]}, "receivers": [{"name": "a", "userband": 1, "userband": 2}]}' > p.json && vantir-cli plan p.json
-! vantir-cli: plan: 'p.json': receivers[0].userband: given more than once
+! vantir-cli: plan: 'p.json': receivers[0].'userband': given more than once
 [2]
 $ printf '{"unit": {"standard": "EN 50607", "userbands": [974]}, "receivers": [{"name": "a", "userband": 2147483648}]}' > p.json && vantir-cli plan p.json
 ! vantir-cli: plan: 'p.json': receivers[0].userband: 2147483648 is beyond the whole numbers a plan holds (-2147483648..2147483647)

@@ -166,6 +166,31 @@ void TestPlan::refuses_data()
                                               .constData(),
                                           "")
                                   << "unit.userbands: holds 33 entries; a plan holds at most 32";
+    // JSON as the standard writes it, and keys exactly as written.
+    QTest::newRow("a raw control character in a string")
+        << plan(unit, "{\"name\": \"a\tb\", \"userband\": 1}")
+        << "line 1, column 81: a control character inside a string; write it as \\u0009";
+    QTest::newRow("a number ending in its point")
+        << plan(unit, "{\"name\": \"a\", \"userband\": 1.}")
+        << "line 1, column 98: a number needs a digit here";
+    QTest::newRow("a number with a leading zero")
+        << plan(unit, "{\"name\": \"a\", \"userband\": 01}")
+        << "line 1, column 97: a number does not start with 0";
+    QTest::newRow("bytes that are not UTF-8")
+        << plan(unit, "{\"name\": \"a\xFF\", \"userband\": 1}") << "line 1, column 80: not UTF-8";
+    QTest::newRow("text after the object") << plan(unit, "") + "}"
+                                           << "line 1, column 72: text after the plan's object";
+    QTest::newRow("a key with a byte order mark")
+        << plan(unit, "{\"name\": \"a\", \"userband\": 1, \"\xEF\xBB\xBFpin\": 7}")
+        << "receivers[0].'\\uFEFFpin': no such key: it holds a character that does not show";
+    QTest::newRow("a key written twice, once escaped")
+        << plan(unit, "{\"name\": \"a\", \"userband\": 1, \"user\\u0062and\": 2}")
+        << "receivers[0].'userband': given more than once";
+    QTest::newRow("one position in two spellings")
+        << plan(unit, "", ", \"positions\": {\"B\": \"x\", \"b\": \"y\"}")
+        << "positions.'b': names a position another key names too";
+    QTest::newRow("lists nested deeper than any plan")
+        << QByteArray(200000, '[') << "line 1, column 200001: the text ends early";
 }
 
 void TestPlan::refuses()
