@@ -152,6 +152,8 @@ private:
             space();
             const char c = peek();
             if (c == '{' || c == '[') {
+                if (levels.size() == kDeepest)
+                    fail(QStringLiteral("nested deeper than a plan is"));
                 ++at;
                 QString path;
                 if (!levels.isEmpty()) {
@@ -313,6 +315,8 @@ private:
         return decoded;
     }
 
+    // A plan nests four deep; the bound keeps each key's path short.
+    static constexpr int kDeepest = 32;
     const QByteArray &json;
     int at = 0;
 };
