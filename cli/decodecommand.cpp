@@ -138,12 +138,15 @@ QString captureReport(const RecordingReport &report, bool json, int userbandFreq
         if (read.damagedSpan()) {
             // A span of its own: it damages no command.
             blocks << QStringLiteral("Damaged span from %1 to %2 ms: its samples are not "
-                                     "numbers or are clipped\n")
+                                     "numbers or are clipped%3\n")
                           .arg(m.start * 1e3, 0, 'f', 3)
-                          .arg(m.spanEnd * 1e3, 0, 'f', 3);
+                          .arg(m.spanEnd * 1e3, 0, 'f', 3)
+                          .arg(m.places > 1 ? QStringLiteral(" in %1 places").arg(m.places)
+                                            : QString());
             array.append(QJsonObject{{"damagedSpan", true},
                                      {"start", std::round(m.start * 1e6) / 1e6},
                                      {"end", std::round(m.spanEnd * 1e6) / 1e6},
+                                     {"places", m.places},
                                      {"error", QString::fromStdString(m.error)}});
             continue;
         }

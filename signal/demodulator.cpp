@@ -94,6 +94,7 @@ void Demodulator::State::keepQuiet()
 
 void Demodulator::State::keepPower()
 {
+    assembler.goodUntil(double(n));
     power = envelope.power();
     trace.store(float(power), stepSum);
     mix.keep(trace.kept);
@@ -229,6 +230,7 @@ void Demodulator::finish()
     State &s = *state;
     if (s.inBad)
         s.endBadSpan();
+    s.assembler.closeSpan();
     if (s.detector.inBurst())
         s.endBurst(double(s.n));
     if (const std::optional<double> lastEnd = s.assembler.lastEnd()) {

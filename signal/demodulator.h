@@ -16,6 +16,7 @@ struct Message
 {
     double start = 0;                // s from the capture's start
     double spanEnd = 0;              // s: where a damaged span ends; 0 for a message
+    int places = 0;                  // of a damaged span: the stretches of bad samples in it
     std::vector<std::uint8_t> bytes; // the whole bytes read, checked or not
     int bitCount = 0;
     double toneFrequency = 0; // Hz, measured over the bursts

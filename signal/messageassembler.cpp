@@ -175,6 +175,7 @@ void MessageAssembler::end(bool cut, bool badCut)
         }
         if (sure || !faint) {
             taken = (m.start + m.bitCount * m.bitPeriod) * rate;
+            closeSpan();
             done.push_back(std::move(m));
         }
         return;
@@ -186,18 +187,42 @@ void MessageAssembler::end(bool cut, bool badCut)
                           kMinToneFrequency / 1e3, kMaxToneFrequency / 1e3));
     sliceBits(m, group, rate);
     taken = group.back().end;
+    closeSpan();
     done.push_back(std::move(m));
 }
 
 void MessageAssembler::damagedSpan(double from, double to)
 {
-    Message m;
-    m.start = from / rate;
-    m.spanEnd = to / rate;
     taken = spanEnded = to;
+    // Spans this close together are one stretch: one entry, however many
+    // samples in it are bad, so that what is kept stays bounded.
+    if (openSpan && from - openSpan->spanEnd * rate < kSpanJoin * rate) {
+        openSpan->spanEnd = to / rate;
+        ++openSpan->places;
+    } else {
+        closeSpan();
+        openSpan.emplace();
+        openSpan->start = from / rate;
+        openSpan->spanEnd = to / rate;
+        openSpan->places = 1;
+    }
+}
+
+void MessageAssembler::closeSpan()
+{
+    if (!openSpan)
+        return;
+    Message &m = *openSpan;
     fail(m, formatted("its samples from %.3f to %.3f ms are not numbers or are clipped",
-                      from / rate * 1e3, to / rate * 1e3));
+                      m.start * 1e3, m.spanEnd * 1e3));
     done.push_back(std::move(m));
+    openSpan.reset();
+}
+
+void MessageAssembler::goodUntil(double at)
+{
+    if (openSpan && at - openSpan->spanEnd * rate >= kSpanJoin * rate)
+        closeSpan();
 }
 
 std::vector<Message> MessageAssembler::take()

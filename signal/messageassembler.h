@@ -4,6 +4,7 @@
 #include "demodulator.h"
 
 #include <cmath>
+#include <optional>
 #include <vector>
 
 namespace linesignal {
@@ -38,8 +39,14 @@ public:
     // The message ends: it goes to the messages found when it is one.
     // `cut`: the recording ends inside it; `badCut`: unreadable samples do.
     void end(bool cut, bool badCut = false);
-    // A span of unreadable samples from `from` to `to`, in samples.
+    // A span of unreadable samples from `from` to `to`, in samples. Spans
+    // closer together than kSpanJoin make one entry, counting its places.
     void damagedSpan(double from, double to);
+    // The samples are readable up to `at`: a stretch of spans far enough
+    // behind is done.
+    void goodUntil(double at);
+    // The stretch of spans is done, before a message or at the end.
+    void closeSpan();
 
     std::vector<Message> take();
 
@@ -55,8 +62,9 @@ private:
     double duringAtEnd = 0;       // duringSum at the end of its last burst
     std::uint64_t duringCountAtEnd = 0;
     std::vector<Message> done;
-    double taken = 0;             // samples: where the last message or damaged span ended
-    double spanEnded = -INFINITY; // samples: where the last damaged span did
+    double taken = 0;                // samples: where the last message or damaged span ended
+    double spanEnded = -INFINITY;    // samples: where the last damaged span did
+    std::optional<Message> openSpan; // the stretch of spans still growing
 };
 
 // A longer silence ends a message. The longest gap inside one is 1 ms, but
@@ -65,6 +73,8 @@ private:
 // may go on beyond it.
 constexpr double kMessageSilence = 9e-3; // s
 constexpr double kLongestGap = 3e-3;     // s
+// Damaged spans with fewer readable samples between them are one stretch.
+constexpr double kSpanJoin = 10e-3; // s
 // The supply is measured over this long before a message.
 constexpr double kSupplyWindow = 5e-3; // s
 

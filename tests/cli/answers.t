@@ -959,19 +959,19 @@ $ python3 -c 'import struct; open("x.flac", "wb").write(b"fLaC" + bytes([0x80, 0
 # exact and leave the exit status to the messages.
 $ vantir-cli wave --standard en50494 --output w.csv > /dev/null && sed '3000s/,.*/,nan/; 3500s/,.*/,1e308/' w.csv > x.csv && vantir-cli decode --capture x.csv > r.txt; echo "exit $?"; head -8 r.txt
 exit 0
-Damaged span from 15.615 to 15.620 ms: its samples are not numbers or are clipped
-
-Damaged span from 18.219 to 18.224 ms: its samples are not numbers or are clipped
+Damaged span from 15.615 to 18.224 ms: its samples are not numbers or are clipped in 2 places
 
 Message 1 at 20.02 ms: E0 10 5A 0C F6 
 Every bit and parity bit held
 Tone: 22.00 kHz; bit period 1.500 ms, slots within 0.0 % of it
 Supply: 18.00 V before, 18.00 V during
+Standard: EN 50494
+Command: channel change
 $ vantir-cli wave --standard en50494 --output w.csv > /dev/null && sed '3000s/,.*/,nan/' w.csv > x.csv && vantir-cli decode --capture x.csv --json | head -7
 [
     {
         "damagedSpan": true,
         "end": 0.01562,
         "error": "its samples from 15.615 to 15.620 ms are not numbers or are clipped",
+        "places": 1,
         "start": 0.015615
-    },

@@ -84,6 +84,8 @@ private slots:
     void reportsDamagedBitsWhereTheyAre_data();
     void reportsDamagedBitsWhereTheyAre();
     void readsAnInstallingReceiverInOrder();
+    void oddSamplesMakeOneSpanAStretch_data();
+    void oddSamplesMakeOneSpanAStretch();
     void damagedSpanInsideAMessageDamagesIt_data();
     void damagedSpanInsideAMessageDamagesIt();
     void readsNearTheNoise_data();
@@ -234,6 +236,34 @@ void TestLineSignal::readsAnInstallingReceiverInOrder()
     QCOMPARE(read, (QStringList{"E0 10 5B 00 00 ODU_UbxSignal_ON", "E0 10 5B 01 1B ODU_Config",
                                 "E0 10 5B 02 02 ODU_LOfreq", "7A ODU_UB_avail", "7D 08 ODU_UB_freq",
                                 "E0 10 5A 0C F6 channel change"}));
+}
+
+void TestLineSignal::oddSamplesMakeOneSpanAStretch_data()
+{
+    QTest::addColumn<int>("every"); // samples
+    QTest::addColumn<float>("value");
+    QTest::newRow("every other sample not a number") << 2 << NAN;
+    QTest::newRow("every 100th infinite") << 100 << INFINITY;
+    QTest::newRow("every 900th, 9.4 ms apart") << 900 << NAN;
+}
+
+// However many bad samples a stretch holds, it is one entry, counting its
+// places, and a command after it is read whole.
+void TestLineSignal::oddSamplesMakeOneSpanAStretch()
+{
+    QFETCH(int, every);
+    QFETCH(float, value);
+    const double rate = 96000;
+    std::vector<float> samples(std::size_t(3 * rate), 0.0f);
+    for (std::size_t n = 0; n < samples.size(); n += std::size_t(every))
+        samples[n] = value;
+    const std::vector<float> line = sampleLine(lineSignal({kCommand}), rate, true);
+    samples.insert(samples.end(), line.begin(), line.end());
+    const std::vector<Message> read = readMessages(samples, rate);
+    QCOMPARE(read.size(), std::size_t(2));
+    QVERIFY(read[0].spanEnd > 2.99 && read[0].spanEnd < 3.0);
+    QCOMPARE(read[0].places, int(samples.size() - line.size()) / every);
+    QVERIFY(read[1].error.empty() && read[1].bytes == kCommand);
 }
 
 void TestLineSignal::damagedSpanInsideAMessageDamagesIt_data()

@@ -194,7 +194,7 @@ void TestRecordings::findsEachCommandAndNothingElse_data()
         Recording odd;
         odd.csv = csv;
         odd.commands = {Placed{kCommand, 0.1}};
-        odd.odd = {{0.05, NAN}, {0.06, INFINITY}, {0.07, 1e30f}};
+        odd.odd = {{0.03, NAN}, {0.05, INFINITY}, {0.07, 1e30f}};
         QTest::addRow("%s, not numbers and clipped before a command", csv ? "CSV" : "WAV")
             << odd << QStringList{"odd samples", "odd samples", "odd samples", ok};
     }
