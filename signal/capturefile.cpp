@@ -1,5 +1,6 @@
 #include "capturefile.h"
 
+#include "bitslicer.h"
 #include "capturecsv.h"
 #include "linesignal.h"
 #include "soundfile.h"
@@ -18,7 +19,10 @@
 
 namespace {
 
-constexpr std::size_t kBlockFrames = 1 << 16;
+// Samples read at a time, of all channels together.
+constexpr std::size_t kBlockSamples = 1 << 16;
+// More channels than any recorder of a cable has: a damaged header.
+constexpr int kMostChannels = 256;
 constexpr std::size_t kCsvBlockBytes = 1 << 20;
 // Far beyond any voltage on an LNB cable: a misreading, not a sample.
 constexpr double kCsvClip = 1e5;
@@ -29,6 +33,31 @@ constexpr std::uint64_t kRateRows = 4096;
 [[noreturn]] void refuse(const std::string &why)
 {
     throw CaptureError(why);
+}
+
+// libsndfile's reasons in the program's own words, the system's where it
+// failed.
+std::string soundFileError(SNDFILE *file)
+{
+    switch (sf_error(file)) {
+    case SF_ERR_SYSTEM:
+        return std::strerror(errno ? errno : EIO);
+    case SF_ERR_UNRECOGNISED_FORMAT:
+        return "not a sound file this program reads (WAV, RF64, FLAC and the like)";
+    case SF_ERR_MALFORMED_FILE:
+        return "a damaged sound file";
+    case SF_ERR_UNSUPPORTED_ENCODING:
+        return "a sound file in an encoding this program does not read";
+    default:
+        return "damaged, or not a sound file this program reads";
+    }
+}
+
+// Why a file broke off partway: its data does not decode.
+std::string brokenReason(SNDFILE *file)
+{
+    return sf_error(file) == SF_ERR_SYSTEM ? std::strerror(errno ? errno : EIO)
+                                           : "its data is damaged there";
 }
 
 void checkRate(double rate)
@@ -79,9 +108,12 @@ CaptureReading readSoundFile(const std::filesystem::path &path, int channel,
     const SoundFile sound(path);
     SNDFILE *file = sound.handle();
     if (!file)
-        refuse(std::string("not a sound file (") + sf_strerror(nullptr) + ")");
+        refuse(soundFileError(nullptr));
     const SF_INFO &info = sound.info();
     checkRate(info.samplerate);
+    if (info.channels > kMostChannels)
+        refuse("its header gives " + std::to_string(info.channels) +
+               " channels; a recording holds at most " + std::to_string(kMostChannels));
     if (info.channels < 1 || channel > info.channels)
         refuse("has " + std::to_string(info.channels) + " channel(s); channel " +
                std::to_string(channel) + " is not one of them");
@@ -90,10 +122,10 @@ CaptureReading readSoundFile(const std::filesystem::path &path, int channel,
     reading.sampleRate = info.samplerate;
     reading.unit = "FS";
     linesignal::Demodulator demodulator(info.samplerate, fullScale(info.format));
-    std::vector<float> block(kBlockFrames * std::size_t(info.channels));
-    std::vector<float> picked(kBlockFrames);
-    for (sf_count_t read;
-         (read = sf_readf_float(file, block.data(), sf_count_t(kBlockFrames))) > 0;) {
+    const std::size_t frames = kBlockSamples / std::size_t(info.channels);
+    std::vector<float> block(frames * std::size_t(info.channels));
+    std::vector<float> picked(frames);
+    for (sf_count_t read; (read = sf_readf_float(file, block.data(), sf_count_t(frames))) > 0;) {
         const float *from = block.data() + channel - 1;
         if (info.channels == 1) {
             demodulator.feed(block.data(), std::size_t(read));
@@ -109,7 +141,7 @@ CaptureReading readSoundFile(const std::filesystem::path &path, int channel,
         // and what would follow it is not to be trusted.
         if (sf_error(file) != SF_ERR_NO_ERROR) {
             reading.brokenOff = "breaks off after " + std::to_string(reading.samples) +
-                                " samples (" + sf_strerror(file) + ")";
+                                " samples: " + brokenReason(file);
             break;
         }
         // The header's count only paces the progress; what is read decides.
@@ -120,8 +152,8 @@ CaptureReading readSoundFile(const std::filesystem::path &path, int channel,
         }
     }
     if (reading.brokenOff.empty() && sf_error(file) != SF_ERR_NO_ERROR)
-        reading.brokenOff = "breaks off after " + std::to_string(reading.samples) + " samples (" +
-                            sf_strerror(file) + ")";
+        reading.brokenOff = "breaks off after " + std::to_string(reading.samples) +
+                            " samples: " + brokenReason(file);
     if (reading.samples == 0)
         refuse(reading.brokenOff.empty() ? std::string("holds no samples") : reading.brokenOff);
     demodulator.finish();
@@ -213,6 +245,18 @@ CaptureReading readCsv(const std::filesystem::path &path, int channel, double sa
             m.spanEnd *= ratio;
             m.bitPeriod *= ratio;
             m.toneFrequency /= ratio;
+            // Read at the estimate, checked at the rate it truly has.
+            if (m.spanEnd > 0)
+                continue;
+            using namespace linesignal;
+            if (m.toneFrequency < kMinToneFrequency || m.toneFrequency > kMaxToneFrequency)
+                fail(m, formatted("its tone of %.1f kHz is outside %.1f..%.1f kHz",
+                                  m.toneFrequency / 1e3, kMinToneFrequency / 1e3,
+                                  kMaxToneFrequency / 1e3));
+            if (std::abs(m.bitPeriod / kBitPeriod - 1) > kTimingTolerance)
+                fail(m, formatted("its bit period of %.3f ms is off the bus's %.1f ms by more "
+                                  "than a fifth",
+                                  m.bitPeriod * 1e3, kBitPeriod * 1e3));
         }
     }
     return reading;

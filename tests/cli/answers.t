@@ -545,11 +545,16 @@ $ vantir-cli wave --standard en50494 -o /nonexistent/x.wav
 ! vantir-cli: wave: cannot write '/nonexistent/x.wav': No such file or directory
 [6]
 $ echo hello > x.wav && vantir-cli decode --capture x.wav
-! vantir-cli: --capture 'x.wav': not a sound file (Format not recognised.)
+! vantir-cli: --capture 'x.wav': not a sound file this program reads (WAV, RF64, FLAC and the like)
 [2]
 $ vantir-cli wave --standard en50494 -o x.wav && head -c 30 x.wav > cut.wav && vantir-cli decode --capture cut.wav
 x.wav
-! vantir-cli: --capture 'cut.wav': not a sound file (Error in WAV file. No 'data' chunk marker.)
+! vantir-cli: --capture 'cut.wav': damaged, or not a sound file this program reads
+[2]
+# A header that claims more channels than any recording has is refused
+# before anything is allocated for them.
+$ python3 -c 'import struct; open("c.wav", "wb").write(b"RIFF" + struct.pack("<I", 40036) + b"WAVEfmt " + struct.pack("<IHHIIHH", 16, 3, 1024, 96000, 96000 * 4096, 4096, 32) + b"data" + struct.pack("<I", 40000) + bytes(40000))' && vantir-cli decode --capture c.wav
+! vantir-cli: --capture 'c.wav': its header gives 1024 channels; a recording holds at most 256
 [2]
 $ python3 -c 'import wave; w = wave.open("x.wav", "wb"); w.setnchannels(1); w.setsampwidth(2); w.setframerate(96000); w.close()' && vantir-cli decode --capture x.wav
 ! vantir-cli: --capture 'x.wav': holds no samples
@@ -955,6 +960,12 @@ $ printf '{"unit": {"standard": "EN 50607", "userbands": [974]}, "receivers": []
 $ python3 -c 'import struct; open("x.flac", "wb").write(b"fLaC" + bytes([0x80, 0, 0, 34]) + struct.pack(">HH", 4096, 4096) + bytes(6) + ((192000 << 44) | (15 << 36) | (1 << 36) - 1).to_bytes(8, "big") + bytes(16))' && vantir-cli decode --capture x.flac
 ! vantir-cli: --capture 'x.flac': holds no samples
 [2]
+# An export's rate is made exact from all of its times: a message read at
+# the first rows' estimate is checked again at it.
+$ vantir-cli wave --standard en50494 --sample-rate 1000000 --output w.csv > /dev/null && echo "0.5,13.000000" >> w.csv && vantir-cli decode --capture w.csv | head -3
+Message 1 at 93.11 ms: E0 10 5A 0C F6 
+Damaged: its tone of 4.7 kHz is outside 17.6..26.4 kHz
+Tone: 4.73 kHz; bit period 6.977 ms, slots within 0.0 % of it
 # Spans outside a message are listed as spans, keep the times after them
 # exact and leave the exit status to the messages.
 $ vantir-cli wave --standard en50494 --output w.csv > /dev/null && sed '3000s/,.*/,nan/; 3500s/,.*/,1e308/' w.csv > x.csv && vantir-cli decode --capture x.csv > r.txt; echo "exit $?"; head -8 r.txt
