@@ -256,19 +256,55 @@ double CsvReader::sampleRate() const
     return hasTime ? (samples > 1 ? double(samples - 1) / (lastTime - firstTime) : 0) : givenRate;
 }
 
+bool CsvReader::text(const char *begin, const char *end, bool last, std::string &error)
+{
+    if (afterCr && begin != end && *begin == '\n')
+        ++begin;
+    afterCr = false;
+    while (begin != end) {
+        const char *at = begin;
+        while (at != end && *at != '\n' && *at != '\r')
+            ++at;
+        if (carry.size() + std::size_t(at - begin) > kLongestCsvLine) {
+            error = "line " + std::to_string(lineNumber + 1) + " is longer than " +
+                    std::to_string(kLongestCsvLine) + " bytes; an export's lines are short";
+            return false;
+        }
+        if (at == end) {
+            carry.append(begin, end);
+            break;
+        }
+        bool ok;
+        if (carry.empty()) {
+            ok = line(begin, at, error);
+        } else {
+            carry.append(begin, at);
+            ok = line(carry.data(), carry.data() + carry.size(), error);
+            carry.clear();
+        }
+        if (!ok)
+            return false;
+        begin = at + 1;
+        if (*at == '\r') {
+            if (begin == end)
+                afterCr = true;
+            else if (*begin == '\n')
+                ++begin;
+        }
+    }
+    if (last && !carry.empty()) {
+        const bool ok = line(carry.data(), carry.data() + carry.size(), error);
+        carry.clear();
+        return ok;
+    }
+    return true;
+}
+
 bool parseCsvCapture(const std::string &text, int channel, double sampleRate, CsvCapture &capture,
                      std::string &error)
 {
     CsvReader reader(channel, sampleRate);
-    for (std::size_t from = 0; from < text.size();) {
-        std::size_t end = text.find('\n', from);
-        if (end == std::string::npos)
-            end = text.size();
-        if (!reader.line(text.data() + from, text.data() + end, error))
-            return false;
-        from = end + 1;
-    }
-    if (!reader.finish(error))
+    if (!reader.text(text.data(), text.data() + text.size(), true, error) || !reader.finish(error))
         return false;
     capture.samples = std::move(reader.values());
     capture.sampleRate = reader.sampleRate();

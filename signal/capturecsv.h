@@ -23,6 +23,10 @@ public:
     // The next line, without its end. Returns false, with `error` saying
     // which line is wrong and why, for a line that does not fit.
     bool line(const char *begin, const char *end, std::string &error);
+    // The next piece of the file, of any size: its lines, ended by LF, CR
+    // or CR LF, go to line() as they are whole; the rest waits for the next
+    // piece, or for `last`. A line longer than any export writes is wrong.
+    bool text(const char *begin, const char *end, bool last, std::string &error);
     // After the last line: false with `error` set when the file holds too
     // few samples or a single column without a sample rate.
     bool finish(std::string &error);
@@ -45,7 +49,12 @@ private:
     bool inData = false, hasTime = false;
     std::size_t columns = 0;
     double firstTime = 0, lastTime = 0;
+    std::string carry;    // a line not yet whole
+    bool afterCr = false; // the piece before ended in CR: an LF now ends nothing
 };
+
+// Longer lines are no export's: a binary file, or a file without line ends.
+constexpr std::size_t kLongestCsvLine = 1 << 16;
 
 struct CsvCapture
 {

@@ -192,7 +192,6 @@ CaptureReading readCsv(const std::filesystem::path &path, int channel, double sa
     };
 
     std::vector<char> buffer(kCsvBlockBytes);
-    std::string carry; // a line that runs past the block
     std::uint64_t done = 0;
     while (file) {
         file.read(buffer.data(), std::streamsize(buffer.size()));
@@ -200,22 +199,8 @@ CaptureReading readCsv(const std::filesystem::path &path, int channel, double sa
         if (got == 0)
             break;
         done += got;
-        const char *begin = buffer.data(), *end = begin + got;
-        for (const char *at;
-             (at = static_cast<const char *>(std::memchr(begin, '\n', std::size_t(end - begin))));
-             begin = at + 1) {
-            bool ok;
-            if (carry.empty()) {
-                ok = csv.line(begin, at, why);
-            } else {
-                carry.append(begin, at);
-                ok = csv.line(carry.data(), carry.data() + carry.size(), why);
-                carry.clear();
-            }
-            if (!ok)
-                refuse(why);
-        }
-        carry.append(begin, end);
+        if (!csv.text(buffer.data(), buffer.data() + got, false, why))
+            refuse(why);
         feed(false);
         if (progress && size > 0 && !progress(std::min(1.0, double(done) / double(size)))) {
             reading.cancelled = true;
@@ -226,7 +211,7 @@ CaptureReading readCsv(const std::filesystem::path &path, int channel, double sa
     }
     if (file.bad())
         refuse(std::strerror(errno ? errno : EIO));
-    if (!carry.empty() && !csv.line(carry.data(), carry.data() + carry.size(), why))
+    if (!csv.text(buffer.data(), buffer.data(), true, why))
         refuse(why);
     if (!csv.finish(why))
         refuse(why);

@@ -352,6 +352,14 @@ void TestBlocks::csvReaderReadsExports_data()
                                             << "line 3 has 2 field(s) where the lines before had 3";
     QTest::newRow("a single sample") << "t,v\n0,1"
                                      << "it holds a single sample";
+    QTest::newRow("lines ended by CR") << "Time,Ch1\r0,0.5\r1e-5,-0.25\r2e-5,1"
+                                       << "0.5 -0.25 1 @100000";
+    QTest::newRow("lines ended by CR LF, counted once")
+        << "Time,Ch1\r\n0,0.5\r\n1e-5,-0.25\r\n2e-5\r\n"
+        << "line 4 has 1 field(s) where the lines before had 2";
+    QTest::newRow("a line longer than any export's")
+        << "Time,Ch1\n" + QString(70000, '1')
+        << "line 2 is longer than 65536 bytes; an export's lines are short";
 }
 
 void TestBlocks::csvReaderReadsExports()
