@@ -43,6 +43,18 @@ void BM_Demodulate10sAt1MHz(benchmark::State &state)
 }
 BENCHMARK(BM_Demodulate10sAt1MHz)->Unit(benchmark::kMillisecond);
 
+// Exact silence, and a constant level as a DC-coupled probe on a quiet
+// cable gives: no slower than the noisy capture above (filters that decay
+// into subnormal numbers would be ten times slower).
+void BM_DemodulateSilence(benchmark::State &state)
+{
+    const std::vector<float> samples(std::size_t(10 * kRate), float(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(linesignal::readMessages(samples, kRate));
+    state.SetItemsProcessed(state.iterations() * std::int64_t(samples.size()));
+}
+BENCHMARK(BM_DemodulateSilence)->Arg(0)->Arg(13)->Unit(benchmark::kMillisecond);
+
 // What reading a 16-bit WAV cannot beat: the file read in blocks and the
 // squares of its samples summed, in plain C. Seconds, the best of three.
 double floorSeconds(const std::string &path)

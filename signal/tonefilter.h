@@ -21,6 +21,7 @@ private:
     double b0, a1, a2;
     double x1 = 0, x2 = 0, y1 = 0, y2 = 0;
     double nudge = 1e-15;
+    int nudgeStep = 0;
 };
 
 // The tone as the demodulator sees it: the samples through two band-passes,
@@ -59,9 +60,13 @@ constexpr double kSilentLevel = 1e-6; // V, its amplitude
 inline double BandPass::operator()(double x)
 {
     // A silent input would let the state decay into subnormal numbers,
-    // which are slow; a tiny signal at half the sample rate, which the
-    // band-pass removes, keeps it normal.
-    nudge = -nudge;
+    // which are slow; a tiny signal at a quarter of the sample rate, far
+    // below anything read, keeps it normal. (One at half the rate would
+    // not: the filter's numerator cancels it exactly.)
+    if (++nudgeStep == 2) {
+        nudge = -nudge;
+        nudgeStep = 0;
+    }
     x += nudge;
     const double y = b0 * (x - x2) - a1 * y1 - a2 * y2;
     x2 = x1;
