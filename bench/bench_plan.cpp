@@ -64,6 +64,26 @@ void BM_PdfSheet(benchmark::State &state)
 }
 BENCHMARK(BM_PdfSheet)->Unit(benchmark::kMillisecond);
 
+// A receiver named with one letter and 300,000 combining marks: the sheet's
+// texts are cut before they are shaped, so it costs what a short name does.
+void BM_PdfSheetOfAHugeName(benchmark::State &state)
+{
+    Plan plan;
+    plan.standard = Standard::En50607;
+    plan.userbands = {1210};
+    Plan::Receiver receiver;
+    receiver.name = QStringLiteral("a") + QString(300000, QChar(0x0301));
+    receiver.userband = 1;
+    receiver.standard = plan.standard;
+    plan.receivers << receiver;
+    const auto findings = checkPlan(plan);
+    const auto rows = planTable(plan);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            sheetFile(InstallationSheet(plan, findings, rows, false), "pdf", plan.installation));
+}
+BENCHMARK(BM_PdfSheetOfAHugeName)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char *argv[])

@@ -54,8 +54,18 @@ public:
 
     void text(const QRectF &box, const QString &line, int flags = Qt::AlignLeft | Qt::AlignVCenter)
     {
-        if (painter)
+        if (!painter)
+            return;
+        // No line on an A4 page shows more characters than this: a longer
+        // text (a name of a million combining marks) is cut before it is
+        // shaped, which would take its time for every character.
+        constexpr int kLongest = 200;
+        if (line.size() <= kLongest) {
             painter->drawText(box, flags, line);
+            return;
+        }
+        const int cut = line.at(kLongest - 1).isHighSurrogate() ? kLongest - 1 : kLongest;
+        painter->drawText(box, flags, line.left(cut) + QChar(0x2026));
     }
 
     void font(double points, bool bold = false)
