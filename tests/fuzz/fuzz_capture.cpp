@@ -37,23 +37,35 @@ void sendThroughTheLine(const std::uint8_t *data, std::size_t size)
 {
     if (size < 11)
         return;
-    const std::vector<std::uint8_t> command(data + 10, data + std::min<std::size_t>(size, 16));
+    // Up to three bytes: the reading is the same for longer commands, and
+    // a short line signal keeps the runs many.
+    const std::vector<std::uint8_t> command(data + 10, data + std::min<std::size_t>(size, 13));
     const double rate = 88200 + 500.0 * data[0];            // 88.2 kHz .. 216 kHz
     const double level = std::pow(10, -data[1] / 64.0);     // 0 .. -80 dB
     const double noise = data[2] / 255.0 * level;           // up to the tone's level
     const double timing = 1 + (int(data[3]) - 128) / 640.0; // +-20 %
     const double tone = 17000 + 40.0 * data[4];             // 17 .. 27 kHz
-    const double cutFront = data[5] < 200 ? 0 : (data[5] - 200) * 1e-3;
-    const double cutBack = data[6] < 200 ? 0 : (data[6] - 200) * 1e-3;
+    const double cutFront = data[5] < 200 ? 0 : (data[5] - 200) * 0.2e-3;
+    const double cutBack = data[6] < 200 ? 0 : (data[6] - 200) * 0.2e-3;
     const bool supply = data[7] & 1;
     const std::size_t oddAt = data[8] * 97u, oddKind = data[9] % 4;
 
     const linesignal::LineSignal signal = linesignal::lineSignal({command});
     std::vector<float> samples = linesignal::sampleLine(signal, rate, supply, tone);
+    // The bits with 4 ms of the line on either side: the supply's steps
+    // are far from them, and the reader needs no more.
+    const double from = std::max(0.0, signal.bits.front().start - 4e-3);
+    const double to = signal.bits.back().start + linesignal::kBitPeriod + 4e-3;
+    samples.erase(samples.begin() + long(std::min(samples.size(), std::size_t(to * rate))),
+                  samples.end());
+    samples.erase(samples.begin(), samples.begin() + long(std::size_t(from * rate)));
     std::mt19937 random(data[2]);
-    std::normal_distribution<float> gaussian(0, float(noise));
+    // Uniform noise of that power: a normal distribution's logarithms would
+    // take most of each run.
+    std::uniform_real_distribution<float> hiss(-float(noise * std::sqrt(3.0)),
+                                               float(noise * std::sqrt(3.0)));
     for (float &v : samples)
-        v = float(v * level) + (noise > 0 ? gaussian(random) : 0.0f);
+        v = float(v * level) + (noise > 0 ? hiss(random) : 0.0f);
     const auto front = std::min(samples.size(), std::size_t(cutFront * rate));
     const auto back = std::min(samples.size() - front, std::size_t(cutBack * rate));
     samples.erase(samples.end() - long(back), samples.end());
