@@ -960,6 +960,16 @@ $ printf '{"unit": {"standard": "EN 50607", "userbands": [974]}, "receivers": []
 $ python3 -c 'import struct; open("x.flac", "wb").write(b"fLaC" + bytes([0x80, 0, 0, 34]) + struct.pack(">HH", 4096, 4096) + bytes(6) + ((192000 << 44) | (15 << 36) | (1 << 36) - 1).to_bytes(8, "big") + bytes(16))' && vantir-cli decode --capture x.flac
 ! vantir-cli: --capture 'x.flac': holds no samples
 [2]
+# A stretch of bad samples is one entry however many it holds, and reading
+# it stays within a small, fixed memory; a long header and lines ended by
+# CR alone are read as they come.
+$ awk 'BEGIN { print "Time,Volts"; for (i = 0; i < 3000000; i++) printf "%.7f,%s\n", i / 1e6, (i % 100 ? "0.1" : "nan") }' > a.csv && (ulimit -v 131072; vantir-cli decode --capture a.csv)
+Damaged span from 0.000 to 2999.905 ms: its samples are not numbers or are clipped in 30000 places
+! vantir-cli: --capture 'a.csv': no DiSEqC message found
+[3]
+$ vantir-cli wave --standard en50494 --output w.csv > /dev/null && awk 'BEGIN { for (i = 0; i < 40000; i++) print "# a note of the export, line " i }' > h.csv && tr '\n' '\r' < w.csv >> h.csv && vantir-cli decode --capture h.csv | head -2
+Message 1 at 20.02 ms: E0 10 5A 0C F6 
+Every bit and parity bit held
 # An export's rate is made exact from all of its times: a message read at
 # the first rows' estimate is checked again at it.
 $ vantir-cli wave --standard en50494 --sample-rate 1000000 --output w.csv > /dev/null && echo "0.5,13.000000" >> w.csv && vantir-cli decode --capture w.csv | head -3
