@@ -105,14 +105,20 @@ void Demodulator::State::keepPower()
     // The floor is the strongest channel's, locked or not, so that it does
     // not sink while a message holds one channel. A message's gaps are too
     // short for the window's power to settle to the noise: inside one the
-    // floor stays the one from before it, for as long as a message lasts,
-    // once it has a whole while of noise behind it.
-    if ((assembler.inMessage() || detector.inBurst()) && floor.settled()) {
-        if (++heldFor > heldAtMost)
-            floor.add(envelope.strongest());
+    // floor stays the one from before it, for as long as a message lasts.
+    const double strongest = envelope.strongest();
+    if (assembler.inMessage() || detector.inBurst()) {
+        // Before it has seen a whole while of noise, a message's quiet
+        // moments still teach it; its tone must not.
+        if (!floor.settled()) {
+            if (strongest < BurstDetector::threshold(floor.level(), 0))
+                floor.add(strongest);
+        } else if (++heldFor > heldAtMost) {
+            floor.add(strongest);
+        }
     } else {
         heldFor = 0;
-        floor.add(envelope.strongest());
+        floor.add(strongest);
     }
 
     if (detector.inBurst()) {

@@ -84,6 +84,8 @@ private slots:
     void reportsDamagedBitsWhereTheyAre_data();
     void reportsDamagedBitsWhereTheyAre();
     void readsAnInstallingReceiverInOrder();
+    void readsACaptureThatStartsJustBefore_data();
+    void readsACaptureThatStartsJustBefore();
     void oddSamplesMakeOneSpanAStretch_data();
     void oddSamplesMakeOneSpanAStretch();
     void damagedSpanInsideAMessageDamagesIt_data();
@@ -236,6 +238,39 @@ void TestLineSignal::readsAnInstallingReceiverInOrder()
     QCOMPARE(read, (QStringList{"E0 10 5B 00 00 ODU_UbxSignal_ON", "E0 10 5B 01 1B ODU_Config",
                                 "E0 10 5B 02 02 ODU_LOfreq", "7A ODU_UB_avail", "7D 08 ODU_UB_freq",
                                 "E0 10 5A 0C F6 channel change"}));
+}
+
+void TestLineSignal::readsACaptureThatStartsJustBefore_data()
+{
+    QTest::addColumn<Frame>("command");
+    QTest::addColumn<double>("before"); // s of quiet line before its first bit
+    QTest::addColumn<double>("rate");
+    const Frame zeros{0x00, 0xE0, 0x10}, en50607{0x70, 0x03, 0xE8, 0x03};
+    for (const double rate : {88200.0, 192000.0})
+        for (const double before : {4e-3, 10e-3}) {
+            QTest::addRow("0 bits first, %g ms before, %g kHz", before * 1e3, rate / 1e3)
+                << zeros << before << rate;
+            QTest::addRow("EN 50607, %g ms before, %g kHz", before * 1e3, rate / 1e3)
+                << en50607 << before << rate;
+        }
+}
+
+// An oscilloscope triggered by the first burst keeps only a few
+// milliseconds before it: the noise floor is learnt from them and from the
+// message's own quiet moments, never from its tone.
+void TestLineSignal::readsACaptureThatStartsJustBefore()
+{
+    QFETCH(Frame, command);
+    QFETCH(double, before);
+    QFETCH(double, rate);
+    const LineSignal signal = lineSignal({command});
+    std::vector<float> samples = sampleLine(signal, rate, true);
+    samples.erase(samples.begin(),
+                  samples.begin() + long((signal.bits.front().start - before) * rate));
+    const std::vector<Message> read = readMessages(samples, rate);
+    QCOMPARE(read.size(), std::size_t(1));
+    QVERIFY2(read[0].error.empty(), read[0].error.c_str());
+    QVERIFY(read[0].bytes == command);
 }
 
 void TestLineSignal::oddSamplesMakeOneSpanAStretch_data()
