@@ -160,18 +160,19 @@ void MessageAssembler::end(bool cut, bool badCut)
     const bool sure = regular * kSureShare >= (group.size() - 1) * kSureOf;
     bool faint = false;
     if (mix && readSlots(m, group, rate, *mix, trace.step, faint, taken)) {
-        // Its first slot, found from the tone, may lie nearer the start than
-        // its first burst found: what went wrong follows from the cut.
-        if (!startsCut && m.start < kLongestGap) {
+        // Its first slot, found from the tone, may lie nearer the start
+        // than its first burst, or a damaged span reach into the slot
+        // before it: then it began before what was read, and what went
+        // wrong follows from that cut, which is said instead.
+        const char *cutBy = !startsCut && m.start < kLongestGap
+                                ? "the capture starts inside this message"
+                            : spanEnded > (m.start - m.bitPeriod) * rate
+                                ? "samples that are not numbers or are clipped cut it short"
+                                : nullptr;
+        if (cutBy) {
             m.error.clear();
             m.errorByte = m.errorBit = -1;
-            fail(m, "the capture starts inside this message");
-        } else if (spanEnded > (m.start - m.bitPeriod) * rate) {
-            // A damaged span reaches into the slot before its first: it may
-            // have begun inside the span.
-            m.error.clear();
-            m.errorByte = m.errorBit = -1;
-            fail(m, "samples that are not numbers or are clipped cut it short");
+            fail(m, cutBy);
         }
         if (sure || !faint) {
             taken = (m.start + m.bitCount * m.bitPeriod) * rate;

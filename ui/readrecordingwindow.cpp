@@ -170,8 +170,11 @@ void ReadRecordingWindow::showResults(const QString &path, const RecordingReport
             QStringLiteral("%1 ms").arg(m.start * 1e3, 0, 'f', 2),
             QString::fromStdString(bytesToHexText(m.bytes)).trimmed(),
             read.damagedSpan()
-                ? tr("samples unreadable up to %1 ms, in %n place(s)", nullptr, m.places)
-                      .arg(m.spanEnd * 1e3, 0, 'f', 2)
+                ? (m.places > 1
+                       ? tr("samples unreadable up to %1 ms, in %2 places")
+                             .arg(m.spanEnd * 1e3, 0, 'f', 2)
+                             .arg(m.places)
+                       : tr("samples unreadable up to %1 ms").arg(m.spanEnd * 1e3, 0, 'f', 2))
             : m.error.empty() ? tr("every bit held")
                               : QString::fromStdString(m.error),
             meaning};

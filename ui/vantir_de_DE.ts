@@ -979,12 +979,13 @@ All rights reserved.</source>
         <source>a damaged span, no message</source>
         <translation>ein beschädigter Abschnitt, keine Nachricht</translation>
     </message>
-    <message numerus="yes">
-        <source>samples unreadable up to %1 ms, in %n place(s)</source>
-        <translation>
-            <numerusform>Werte unlesbar bis %1 ms, an %n Stelle</numerusform>
-            <numerusform>Werte unlesbar bis %1 ms, an %n Stellen</numerusform>
-        </translation>
+    <message>
+        <source>samples unreadable up to %1 ms</source>
+        <translation>Werte unlesbar bis %1 ms</translation>
+    </message>
+    <message>
+        <source>samples unreadable up to %1 ms, in %2 places</source>
+        <translation>Werte unlesbar bis %1 ms, an %2 Stellen</translation>
     </message>
 </context>
 </TS>
