@@ -95,7 +95,9 @@ void Demodulator::State::keepQuiet()
 void Demodulator::State::keepPower()
 {
     assembler.goodUntil(double(n));
-    power = envelope.power();
+    // Once a sample at most rates: measured once.
+    const double strongest = envelope.strongest();
+    power = envelope.power(strongest);
     trace.store(float(power), stepSum);
     mix.keep(trace.kept);
     supply = stepSum / double(trace.step);
@@ -106,7 +108,6 @@ void Demodulator::State::keepPower()
     // not sink while a message holds one channel. A message's gaps are too
     // short for the window's power to settle to the noise: inside one the
     // floor stays the one from before it, for as long as a message lasts.
-    const double strongest = envelope.strongest();
     if (assembler.inMessage() || detector.inBurst()) {
         // Before it has seen a whole while of noise, a message's quiet
         // moments still teach it; its tone must not.
@@ -186,11 +187,11 @@ std::size_t decimation(double sampleRate)
 
 } // namespace
 
-Demodulator::Demodulator(double sampleRate, double clip)
+Demodulator::Demodulator(double sampleRate, double clipAt)
     : state(sampleRate >= kMinSampleRate && sampleRate <= kMaxSampleRate
-                ? std::make_unique<State>(sampleRate / double(decimation(sampleRate)), clip)
+                ? std::make_unique<State>(sampleRate / double(decimation(sampleRate)), clipAt)
                 : nullptr),
-      factor(decimation(sampleRate)), clip(clip)
+      factor(decimation(sampleRate)), clip(clipAt)
 {
 }
 

@@ -12,7 +12,7 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 // The trace holds a message of six bytes with room to spare.
-constexpr double kMixTime = 0.25; // s
+constexpr double kMixTime = 0.125; // s
 // Of each third, only the middle is summed: the filter's rise and fall and
 // the slots' timing stay outside it.
 constexpr double kThirdInner = 0.9;
@@ -43,7 +43,7 @@ constexpr int kRenormalise = 4096;
 } // namespace
 
 MixTrace::MixTrace(std::size_t step, double sampleRate)
-    : sums(std::size_t(kMixTime * sampleRate / double(step)) + 1),
+    : steps(std::size_t(kMixTime * sampleRate / double(step)) + 1), sums(2 * steps),
       turn(std::polar(1.0, -2 * kPi * kToneFrequency / sampleRate)),
       seconds(double(step) / sampleRate)
 {
@@ -61,14 +61,18 @@ void MixTrace::add(double value)
 
 void MixTrace::keep(std::uint64_t index)
 {
-    sums[index % sums.size()] = std::complex<float>(sum);
+    const std::size_t k = 2 * std::size_t(index % steps);
+    sums[k] = float(sum.real());
+    sums[k + 1] = float(sum.imag());
     sum = 0;
     newest = index;
 }
 
 void MixTrace::quiet(std::uint64_t index)
 {
-    sums[index % sums.size()] = 0;
+    const std::size_t k = 2 * std::size_t(index % steps);
+    sums[k] = 0;
+    sums[k + 1] = 0;
     sum = 0;
     newest = index;
 }

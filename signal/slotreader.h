@@ -20,13 +20,21 @@ public:
     void add(double value);          // each filtered sample
     void keep(std::uint64_t index);  // the step's sum, at the trace's index
     void quiet(std::uint64_t index); // a step of unreadable samples
-    bool holds(std::uint64_t from) const { return from + sums.size() > newest; }
+    bool holds(std::uint64_t from) const { return from + steps > newest; }
     bool reaches(std::uint64_t index) const { return index <= newest; }
-    std::complex<float> at(std::uint64_t index) const { return sums[index % sums.size()]; }
+    std::complex<float> at(std::uint64_t index) const
+    {
+        const std::size_t k = 2 * std::size_t(index % steps);
+        return {sums[k], sums[k + 1]};
+    }
     double stepSeconds() const { return seconds; }
 
 private:
-    std::vector<std::complex<float>> sums;
+    // Each step's sum as two floats: zeroed at once where a vector of
+    // complex numbers is constructed one by one, which a reader made per
+    // short block would feel.
+    std::size_t steps;
+    std::vector<float> sums;
     std::uint64_t newest = 0;
     std::complex<double> phasor{1, 0}, turn, sum{0, 0};
     int turns = 0;

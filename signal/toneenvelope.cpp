@@ -40,11 +40,11 @@ ToneEnvelope::ToneEnvelope(double sampleRate)
     scale = 2 / (length * length);
 }
 
-double ToneEnvelope::power() const
+double ToneEnvelope::power(double strongest) const
 {
     if (locked < kChannels)
         return (re[locked] * re[locked] + im[locked] * im[locked]) * scale;
-    return strongest();
+    return strongest;
 }
 
 double ToneEnvelope::strongest() const

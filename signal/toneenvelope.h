@@ -19,10 +19,10 @@ public:
     explicit ToneEnvelope(double sampleRate);
 
     void add(double value); // each band-passed sample
-    // Mean square of the tone in the window: at the locked channel, else
-    // at the strongest.
-    double power() const;
+    // Mean square of the tone in the window at the strongest channel, and
+    // at the locked one, or the strongest (as measured) when none is.
     double strongest() const;
+    double power(double strongest) const;
     // The window's length in samples: a burst's edges lie half of it
     // before where the power crosses half of its amplitude.
     double delay() const { return double(window.size()) / 2; }

@@ -32,14 +32,14 @@ void checkMessages(const std::vector<linesignal::Message> &messages)
     }
 }
 
-// Input bytes 0..9 choose the impairments, the rest (up to six) the command.
+// Input bytes 0..9 choose the impairments, the next two the command.
 void sendThroughTheLine(const std::uint8_t *data, std::size_t size)
 {
     if (size < 11)
         return;
-    // Up to three bytes: the reading is the same for longer commands, and
-    // a short line signal keeps the runs many.
-    const std::vector<std::uint8_t> command(data + 10, data + std::min<std::size_t>(size, 13));
+    // Up to two bytes: a byte's end and the next one's start are what a
+    // longer command repeats, and a short line signal keeps the runs many.
+    const std::vector<std::uint8_t> command(data + 10, data + std::min<std::size_t>(size, 12));
     const double rate = 88200 + 500.0 * data[0];            // 88.2 kHz .. 216 kHz
     const double level = std::pow(10, -data[1] / 64.0);     // 0 .. -80 dB
     const double noise = data[2] / 255.0 * level;           // up to the tone's level
@@ -60,12 +60,11 @@ void sendThroughTheLine(const std::uint8_t *data, std::size_t size)
                   samples.end());
     samples.erase(samples.begin(), samples.begin() + long(std::size_t(from * rate)));
     std::mt19937 random(data[2]);
-    // Uniform noise of that power: a normal distribution's logarithms would
-    // take most of each run.
-    std::uniform_real_distribution<float> hiss(-float(noise * std::sqrt(3.0)),
-                                               float(noise * std::sqrt(3.0)));
+    // Uniform noise of that power, from the generator's bits directly: the
+    // library's distributions take a logarithm per number, most of a run.
+    const float spread = float(noise * std::sqrt(3.0));
     for (float &v : samples)
-        v = float(v * level) + (noise > 0 ? hiss(random) : 0.0f);
+        v = float(v * level) + spread * (float(random() >> 8) * 0x1p-23f - 1.0f);
     const auto front = std::min(samples.size(), std::size_t(cutFront * rate));
     const auto back = std::min(samples.size() - front, std::size_t(cutBack * rate));
     samples.erase(samples.end() - long(back), samples.end());

@@ -52,7 +52,7 @@ double envelopeOf(double frequency, double lockAt = 0)
         for (int n = 0; n < count; ++n) {
             envelope.add(filter(std::sin(2 * M_PI * f * n / kRate)).value);
             if (n >= settle)
-                power += envelope.power() / (count - settle);
+                power += envelope.power(envelope.strongest()) / (count - settle);
             if (lockAt > 0 && n >= settle)
                 envelope.gather();
         }
