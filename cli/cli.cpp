@@ -39,6 +39,11 @@ bool writeAll(std::FILE *stream, const QByteArray &bytes)
 
 const QString kProgram = QStringLiteral("vantir-cli");
 
+bool writeNow(std::FILE *stream, const QString &text)
+{
+    return writeAll(stream, outputBytes(text));
+}
+
 CliResult usageError(const QString &message)
 {
     return failure(ExitUsage, message);
@@ -118,7 +123,8 @@ CliResult runCli(const QStringList &arguments)
                     {"decode", runDecode},
                     {"table", runTable},
                     {"wave", runWave},
-                    {"plan", runPlan}};
+                    {"plan", runPlan},
+                    {"listen", runListen}};
     QStringList rest = arguments.isEmpty() ? QStringList{kProgram} : arguments;
     const QString word = rest.value(1);
     for (const auto &command : commands) {

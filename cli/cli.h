@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdio>
+
 // What one run of the command-line tool prints and how it ends. The tool only
 // writes once it knows the whole answer, so a failed run prints no output.
 struct CliResult
@@ -32,6 +34,10 @@ CliResult runCli(const QStringList &arguments);
 // before anything else opens a file that would take its place and receive
 // the output. Returns whether stdout was open.
 bool keepStandardStreamsFilled();
+
+// For a command that answers as it goes (listen): writes `text` now and
+// flushes it; false when the stream could not take it.
+bool writeNow(std::FILE *stream, const QString &text);
 
 // Writes the answer and returns the exit status: the answer's own, or
 // ExitOutputFailed, with a line on stderr when it still works, if either

@@ -30,6 +30,7 @@ CliResult runDecode(const QStringList &arguments);
 CliResult runTable(const QStringList &arguments);
 CliResult runWave(const QStringList &arguments);
 CliResult runPlan(const QStringList &arguments);
+CliResult runListen(const QStringList &arguments);
 
 // Helpers shared by the commands.
 extern const QString kProgram;

@@ -2,6 +2,7 @@
 #include "commanddescription.h"
 #include "commands.h"
 #include "hextext.h"
+#include "messagereport.h"
 #include "recording.h"
 #include "values.h"
 
@@ -53,38 +54,6 @@ const char kDescription[] =
 constexpr int kMaxChannel = 64;
 constexpr int kMaxSampleRate = 100000000;
 
-QString plainReport(const std::vector<CommandField> &fields)
-{
-    QString text;
-    for (const CommandField &field : fields) {
-        if (!field.label.empty())
-            text +=
-                QStringLiteral("%1: %2\n")
-                    .arg(QString::fromStdString(field.label), QString::fromStdString(field.shown));
-    }
-    return text;
-}
-
-QJsonObject jsonReport(const std::vector<CommandField> &fields)
-{
-    QJsonObject root;
-    for (const CommandField &field : fields) {
-        const QString key = QString::fromStdString(field.key);
-        switch (field.kind) {
-        case CommandField::Text:
-            root.insert(key, QString::fromStdString(field.text));
-            break;
-        case CommandField::Number:
-            root.insert(key, double(field.number));
-            break;
-        case CommandField::Missing:
-            root.insert(key, QJsonValue::Null);
-            break;
-        }
-    }
-    return root;
-}
-
 QString toJson(const QJsonDocument &document)
 {
     return QString::fromUtf8(document.toJson(QJsonDocument::Indented));
@@ -126,85 +95,18 @@ private:
     QElapsedTimer clock;
 };
 
-// Each message of a recording: where, its bytes, whether every bit held,
-// the tone and timing measured, and the command read when every bit held.
+// Each message of a recording, as reportMessage gives it.
 QString captureReport(const RecordingReport &report, bool json, int userbandFrequency)
 {
     QJsonArray array;
     QStringList blocks;
     int number = 0;
     for (const ReadMessage &read : report.messages) {
-        const linesignal::Message &m = read.message;
-        if (read.damagedSpan()) {
-            // A span of its own: it damages no command.
-            blocks << QStringLiteral("Damaged span from %1 to %2 ms: its samples are not "
-                                     "numbers or are clipped%3\n")
-                          .arg(m.start * 1e3, 0, 'f', 3)
-                          .arg(m.spanEnd * 1e3, 0, 'f', 3)
-                          .arg(m.places > 1 ? QStringLiteral(" in %1 places").arg(m.places)
-                                            : QString());
-            array.append(QJsonObject{{"damagedSpan", true},
-                                     {"start", std::round(m.start * 1e6) / 1e6},
-                                     {"end", std::round(m.spanEnd * 1e6) / 1e6},
-                                     {"places", m.places},
-                                     {"error", QString::fromStdString(m.error)}});
-            continue;
-        }
-        const QString hex = QString::fromStdString(bytesToHexText(m.bytes));
-        QJsonObject entry{
-            {"start", std::round(m.start * 1e6) / 1e6},
-            {"bytes", hex},
-            {"bits", m.bitCount},
-            {"everyBitHeld", read.clean()},
-            {"toneFrequency", std::round(m.toneFrequency)},
-            {"bitPeriod", std::round(m.bitPeriod * 1e6) / 1e6},
-            {"timingSpread", std::round(m.timingSpread * 1000) / 1000},
-        };
-        QString text = QStringLiteral("Message %1 at %2 ms: %3\n")
-                           .arg(++number)
-                           .arg(m.start * 1e3, 0, 'f', 2)
-                           .arg(hex);
-        if (read.clean()) {
-            text += QStringLiteral("Every bit and parity bit held\n");
-        } else {
-            text += QStringLiteral("Damaged: %1\n").arg(QString::fromStdString(m.error));
-            entry.insert("error", QString::fromStdString(m.error));
-            if (m.errorByte >= 0) {
-                entry.insert("errorByte", m.errorByte + 1);
-                entry.insert("errorBit", m.errorBit + 1);
-            }
-        }
-        // A span of samples that are not numbers has no tone to measure.
-        if (!read.damagedSpan())
-            text += QStringLiteral("Tone: %1 kHz; bit period %2 ms, slots within %3 % of it\n")
-                        .arg(m.toneFrequency / 1e3, 0, 'f', 2)
-                        .arg(m.bitPeriod * 1e3, 0, 'f', 3)
-                        .arg(m.timingSpread * 100, 0, 'f', 1);
-        if (m.hasSupply) {
-            const QString unit = QString::fromStdString(report.unit);
-            text += QStringLiteral("Supply: %1 %3 before, %2 %3 during\n")
-                        .arg(m.supplyBefore, 0, 'f', 2)
-                        .arg(m.supplyDuring, 0, 'f', 2)
-                        .arg(unit);
-            entry.insert("supplyBefore", std::round(m.supplyBefore * 1000) / 1000);
-            entry.insert("supplyDuring", std::round(m.supplyDuring * 1000) / 1000);
-            entry.insert("supplyUnit", unit);
-        }
-        if (read.command) {
-            const auto fields = describeCommand(*read.command, userbandFrequency);
-            text += plainReport(fields);
-            entry.insert("command", jsonReport(fields));
-            if (!read.warning.empty()) {
-                text += QStringLiteral("Warning: %1\n").arg(QString::fromStdString(read.warning));
-                entry.insert("warning", QString::fromStdString(read.warning));
-            }
-        } else if (!read.notSingleCable.empty()) {
-            text += QStringLiteral("Not a single-cable command: %1\n")
-                        .arg(QString::fromStdString(read.notSingleCable));
-            entry.insert("notSingleCable", QString::fromStdString(read.notSingleCable));
-        }
-        blocks << text;
-        array.append(entry);
+        const MessageReport one = reportMessage(
+            read, read.damagedSpan() ? 0 : ++number, QString::fromStdString(report.unit),
+            userbandFrequency);
+        blocks << one.text;
+        array.append(one.json);
     }
     return json ? toJson(QJsonDocument(array)) : blocks.join(QLatin1Char('\n'));
 }

@@ -669,6 +669,56 @@ QString findingSubject(const Plan &plan, const Finding &finding)
     }
 }
 
+PlanMatch matchCommand(const Plan &plan, const Command &command)
+{
+    PlanMatch match;
+    for (int r = 0; r < plan.receivers.size() && match.receiver < 0; ++r) {
+        const Plan::Receiver &receiver = plan.receivers[r];
+        if (receiver.userband == command.userband && receiver.standard == command.standard)
+            match.receiver = r;
+    }
+    if (match.receiver < 0) {
+        match.text = text(QT_TRANSLATE_NOOP("Plan", "no receiver of the plan sends %1 on "
+                                                    "userband %2"))
+                         .arg(QString::fromLatin1(standardName(command.standard)))
+                         .arg(command.userband);
+        return match;
+    }
+    const Plan::Receiver &receiver = plan.receivers[match.receiver];
+    const QString who = text(QT_TRANSLATE_NOOP("Plan", "receiver %1")).arg(quoted(receiver.name));
+    if (command.kind != CommandKind::ChannelChange) {
+        match.text = text(QT_TRANSLATE_NOOP("Plan", "%1, but not a command it sends")).arg(who);
+        return match;
+    }
+    // A repeat and another address are the same command for the unit.
+    const auto same = [&](const Frame &frame) {
+        Decoded planned = decode(frame);
+        planned.command.repeated = command.repeated;
+        planned.command.address = command.address;
+        return planned.ok() && planned.command == command;
+    };
+    if (command.tuningWord == 0) {
+        match.switchOff = command.pin == receiver.pin;
+    } else {
+        for (const PlanRow &row : planTable(plan)) {
+            if (row.receiver == match.receiver && row.encoded() && same(row.frame)) {
+                match.transponder = row.transponder;
+                break;
+            }
+        }
+    }
+    if (match.switchOff)
+        match.text = text(QT_TRANSLATE_NOOP("Plan", "%1, switching off")).arg(who);
+    else if (match.transponder >= 0)
+        match.text = QStringLiteral("%1, %2").arg(
+            who, transponderLabel(plan.transponders[match.transponder]));
+    else
+        match.text = text(QT_TRANSLATE_NOOP("Plan", "%1, but for no transponder of the plan "
+                                                    "(or with another PIN)"))
+                         .arg(who);
+    return match;
+}
+
 QVector<PlanRow> planTable(const Plan &plan)
 {
     QVector<PlanRow> rows;

@@ -127,6 +127,20 @@ struct PlanRow
 };
 QVector<PlanRow> planTable(const Plan &plan);
 
+// Whose a command heard on the cable is, by the plan: the receiver on its
+// userband with its standard, and the transponder whose command it is
+// exactly; a receiver's switch-off is one of its own too.
+struct PlanMatch
+{
+    int receiver = -1;    // index into Plan::receivers; -1: no receiver sends on it
+    int transponder = -1; // index into Plan::transponders
+    bool switchOff = false;
+    QString text; // "receiver 'Küche', A 11493H", or why it is none of the plan's
+
+    bool expected() const { return receiver >= 0 && (transponder >= 0 || switchOff); }
+};
+PlanMatch matchCommand(const Plan &plan, const Command &command);
+
 // Whether the unit has a userband of this number.
 bool hasUserband(const Plan &plan, int userband);
 

@@ -1,0 +1,265 @@
+#include "bands.h"
+#include "capturefile.h"
+#include "commands.h"
+#include "listener.h"
+#include "messagereport.h"
+#include "plan.h"
+#include "values.h"
+
+#include <QCommandLineParser>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QJsonDocument>
+
+#include <cmath>
+#include <csignal>
+
+namespace {
+
+const char kDescription[] =
+    "Listens to the cable through an audio input (a probe behind a coupling\n"
+    "capacitor into a sound card's line input) and prints each DiSEqC message as\n"
+    "it ends, read as decode --capture reads a recording. It listens until\n"
+    "--seconds have passed or Ctrl+C. The input must record at 88.2 kHz or more;\n"
+    "192 kHz is best.\n"
+    "\n"
+    "Exit status:\n"
+    "  0  every message heard was clean\n"
+    "  2  bad option or value, or the input cannot be opened\n"
+    "  3  a message was damaged, none was heard, or the input went away\n"
+    "  5  with --plan: a command no receiver of the plan should send\n"
+    "  6  the output or --save could not be written";
+
+constexpr int kMostSeconds = 24 * 3600;
+constexpr int kMaxChannel = 64;
+
+volatile std::sig_atomic_t interrupted = 0;
+
+void interrupt(int)
+{
+    interrupted = 1;
+}
+
+// Ctrl+C and a termination end the listening as --seconds would: what was
+// heard is still printed and saved.
+class Interrupts
+{
+public:
+    Interrupts()
+    {
+        interrupted = 0;
+        previousInt = std::signal(SIGINT, interrupt);
+        previousTerm = std::signal(SIGTERM, interrupt);
+    }
+    ~Interrupts()
+    {
+        std::signal(SIGINT, previousInt);
+        std::signal(SIGTERM, previousTerm);
+    }
+
+private:
+    void (*previousInt)(int);
+    void (*previousTerm)(int);
+};
+
+QString deviceList(const std::vector<live::InputDevice> &devices)
+{
+    QString text;
+    for (const live::InputDevice &d : devices) {
+        text += QString::fromStdString(d.name);
+        if (d.isDefault)
+            text += QStringLiteral(" (default)");
+        if (d.rate > 0)
+            text += QStringLiteral(": %1 Hz, %2 channel%3")
+                        .arg(std::lround(d.rate))
+                        .arg(d.channels)
+                        .arg(d.channels == 1 ? "" : "s");
+        if (!d.description.empty())
+            text += QStringLiteral("; %1").arg(quoted(QString::fromStdString(d.description)));
+        text += QLatin1Char('\n');
+    }
+    return text;
+}
+
+} // namespace
+
+CliResult runListen(const QStringList &arguments)
+{
+    static const CommandDeclaration declared{
+        "listen [options]",
+        kDescription,
+        QList<QCommandLineOption>{
+            {"device", "The audio input (default: the system's default input).", "name"},
+            {"list-devices", "Name the audio inputs and stop."},
+            {"rate", "Samples a second (default: the input's own).", "Hz"},
+            {"channel", "The input's channel, from 1 (default 1).", "number"},
+            {"seconds", "Stop after this long (default: at Ctrl+C).", "seconds"},
+            {"save", "Write what was heard to this .wav file when listening ends.", "file"},
+            {"json", "One JSON object a line for each message, as it ends."},
+            {"plan", "Name each command's receiver in this plan, and flag one none should "
+                     "send.",
+             "file"},
+            {{"r", "userband-frequency"},
+             "EN 50494: the userband's centre frequency in MHz (950..2150), for the "
+             "intermediate frequency; with --plan, the plan's.",
+             "MHz"},
+        },
+        {},
+    };
+    QCommandLineParser parser;
+    CliResult result;
+    if (parseCommand(parser, declared, arguments, result))
+        return result;
+    live::LiveSettings settings;
+    int seconds = 0, userbandFrequency = 0;
+    QString save;
+    std::optional<Plan> plan;
+    try {
+        if (!parser.positionalArguments().isEmpty())
+            throw UsageError(QStringLiteral("listen: takes no arguments, only options"));
+        if (parser.isSet("list-devices")) {
+            try {
+                return {ExitOk, deviceList(live::inputDevices()), {}};
+            } catch (const live::LiveError &error) {
+                throw UsageError(QStringLiteral("listen: %1").arg(error.what()));
+            }
+        }
+        if (parser.isSet("device"))
+            settings.device = argumentBytes(singleValue(parser, "device")).toStdString();
+        if (parser.isSet("rate"))
+            settings.rate = parseNumber("--rate", singleValue(parser, "rate"), 1, 1000000);
+        if (parser.isSet("channel"))
+            settings.channel =
+                parseNumber("--channel", singleValue(parser, "channel"), 1, kMaxChannel);
+        if (parser.isSet("seconds"))
+            seconds = parseNumber("--seconds", singleValue(parser, "seconds"), 1, kMostSeconds);
+        if (parser.isSet("userband-frequency"))
+            userbandFrequency =
+                parseNumber("--userband-frequency", singleValue(parser, "userband-frequency"),
+                            bands::kUserbandFrequencyMin, bands::kUserbandFrequencyMax);
+        if (parser.isSet("save")) {
+            save = singleValue(parser, "save");
+            if (QFileInfo(save).suffix().toLower() != QLatin1String("wav"))
+                throw UsageError(
+                    QStringLiteral("--save: %1 does not end in .wav").arg(quoted(save)));
+        }
+        if (parser.isSet("plan")) {
+            const QString path = singleValue(parser, "plan");
+            try {
+                plan = readPlanFile(argumentPath(path));
+            } catch (const PlanError &error) {
+                throw UsageError(QStringLiteral("--plan %1: %2").arg(quoted(path), error.message()));
+            }
+        }
+    } catch (const UsageError &error) {
+        return usageError(error.message());
+    }
+
+    std::unique_ptr<live::Listener> listener;
+    try {
+        listener = std::make_unique<live::Listener>(live::openInput(settings), userbandFrequency,
+                                                    !save.isEmpty());
+    } catch (const live::LiveError &error) {
+        return usageError(QStringLiteral("listen: %1").arg(quoted(error.what())));
+    }
+    const bool json = parser.isSet("json");
+    const double rate = listener->source().sampleRate();
+    writeNow(stderr, QStringLiteral("Listening to %1 at %2 Hz%3\n")
+                         .arg(quoted(QString::fromStdString(listener->source().deviceName())))
+                         .arg(std::lround(rate))
+                         .arg(seconds ? QStringLiteral(" for %1 s").arg(seconds)
+                                      : QStringLiteral("; Ctrl+C ends it")));
+
+    Interrupts interrupts;
+    QElapsedTimer clock;
+    double clockAt = 0; // the listening's time when the clock started
+    int number = 0;
+    bool damaged = false, offPlan = false, clipped = false, outputLost = false;
+    std::size_t overruns = 0;
+    const auto print = [&](std::vector<ReadMessage> messages) {
+        for (ReadMessage &read : messages) {
+            // With a plan, an EN 50494 command's frequency is its userband's.
+            if (plan && read.command && userbandFrequency == 0 &&
+                hasUserband(*plan, read.command->userband))
+                read = readMessage(std::move(read.message),
+                                   plan->userbands[read.command->userband - 1]);
+            const bool span = read.damagedSpan();
+            MessageReport report =
+                reportMessage(read, span ? 0 : ++number, QStringLiteral("FS"), userbandFrequency);
+            damaged = damaged || (!span && !read.clean());
+            if (plan && read.command) {
+                const PlanMatch match = matchCommand(*plan, *read.command);
+                offPlan = offPlan || !match.expected();
+                report.text += QStringLiteral("Plan: %1%2\n")
+                                   .arg(match.expected() ? QString() : QStringLiteral("not "
+                                                                                      "planned: "),
+                                        match.text);
+                QJsonObject planned{{"expected", match.expected()}, {"text", match.text}};
+                if (match.receiver >= 0)
+                    planned.insert("receiver", plan->receivers[match.receiver].name);
+                if (match.transponder >= 0)
+                    planned.insert("transponder",
+                                   transponderLabel(plan->transponders[match.transponder]));
+                report.json.insert("plan", planned);
+            }
+            const linesignal::Message &m = read.message;
+            const double end = span ? m.spanEnd : m.start + m.bitCount * m.bitPeriod;
+            report.json.insert("end", std::round(end * 1e6) / 1e6);
+            report.json.insert("printed",
+                               std::round((clockAt + double(clock.nsecsElapsed()) / 1e9) * 1e6) /
+                                   1e6);
+            const QString text =
+                json ? QString::fromUtf8(QJsonDocument(report.json).toJson(QJsonDocument::Compact)) +
+                           QLatin1Char('\n')
+                     : (number + (span ? 1 : 0) > 1 ? QStringLiteral("\n") : QString()) +
+                           report.text;
+            outputLost = outputLost || !writeNow(stdout, text);
+        }
+    };
+
+    while (!interrupted && (seconds == 0 || listener->seconds() < seconds) && listener->listen()) {
+        if (!clock.isValid()) {
+            clock.start();
+            clockAt = listener->seconds();
+        }
+        print(listener->take());
+        const live::InputLevel level = listener->level();
+        if (level.clipped && !clipped) {
+            clipped = true;
+            writeNow(stderr, QStringLiteral("listen: the input clips at %1 s: lower its level, "
+                                            "or messages are damaged\n")
+                                 .arg(listener->seconds(), 0, 'f', 1));
+        }
+        if (listener->source().overruns() > overruns) {
+            overruns = listener->source().overruns();
+            writeNow(stderr, QStringLiteral("listen: samples were lost at %1 s (the input "
+                                            "overran); a message there may be damaged\n")
+                                 .arg(listener->seconds(), 0, 'f', 1));
+        }
+    }
+    listener->finish();
+    print(listener->take());
+
+    const std::string ended = listener->source().ended();
+    if (!ended.empty()) {
+        result.err += QStringLiteral("listen: %1 after %2 s; what was heard is kept\n")
+                          .arg(quoted(QString::fromStdString(ended)))
+                          .arg(listener->seconds(), 0, 'f', 1);
+    }
+    if (number == 0)
+        result.err += QStringLiteral("listen: no DiSEqC message heard in %1 s\n")
+                          .arg(listener->seconds(), 0, 'f', 1);
+    result.exitCode = damaged || number == 0 || !ended.empty() ? ExitBadCommand
+                      : offPlan                               ? ExitPlanErrors
+                                                              : ExitOk;
+    if (!save.isEmpty()) {
+        const QString error = saveFile(
+            argumentPath(save),
+            QByteArray::fromStdString(wavFile(listener->heard(), rate)));
+        if (!error.isEmpty())
+            return outputFailure(QStringLiteral("listen"), save, error);
+    }
+    if (outputLost)
+        result.exitCode = ExitOutputFailed;
+    return result;
+}

@@ -1,0 +1,63 @@
+#include "listener.h"
+
+#include "demodulator.h"
+
+#include <cmath>
+
+namespace live {
+namespace {
+
+// The highest step of a 16-bit card, as a sound server hands it on: a
+// sample there or beyond was clipped on its way in.
+constexpr float kClipped = 32767.0f / 32768.0f;
+
+} // namespace
+
+Listener::Listener(std::unique_ptr<LiveSource> source, int userbandFrequency, bool keepHeard)
+    : input(std::move(source)),
+      demodulator(std::make_unique<linesignal::Demodulator>(input->sampleRate(), kClipped)),
+      userband(userbandFrequency), keep(keepHeard)
+{
+}
+
+Listener::~Listener() = default;
+
+bool Listener::listen()
+{
+    if (!input->read(block))
+        return false;
+    for (float v : block) {
+        const float size = std::abs(v);
+        if (!(size < kClipped))
+            sinceAsked.clipped = true;
+        if (size > sinceAsked.peak)
+            sinceAsked.peak = size;
+    }
+    demodulator->feed(block.data(), block.size());
+    count += block.size();
+    if (keep)
+        kept.insert(kept.end(), block.begin(), block.end());
+    return true;
+}
+
+std::vector<ReadMessage> Listener::take()
+{
+    std::vector<ReadMessage> read;
+    for (linesignal::Message &m : demodulator->take())
+        read.push_back(readMessage(std::move(m), userband));
+    return read;
+}
+
+void Listener::finish()
+{
+    demodulator->finish();
+}
+
+InputLevel Listener::level()
+{
+    const InputLevel l = sinceAsked;
+    sinceAsked = {};
+    return l;
+}
+
+} // namespace live
