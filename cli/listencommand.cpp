@@ -75,7 +75,7 @@ QString deviceList(const std::vector<live::InputDevice> &devices)
                         .arg(d.channels)
                         .arg(d.channels == 1 ? "" : "s");
         if (!d.description.empty())
-            text += QStringLiteral("; %1").arg(quoted(QString::fromStdString(d.description)));
+            text += QStringLiteral("; %1").arg(escaped(QString::fromStdString(d.description)));
         text += QLatin1Char('\n');
     }
     return text;
@@ -121,7 +121,7 @@ CliResult runListen(const QStringList &arguments)
             try {
                 return {ExitOk, deviceList(live::inputDevices()), {}};
             } catch (const live::LiveError &error) {
-                throw UsageError(QStringLiteral("listen: %1").arg(error.what()));
+                throw UsageError(QStringLiteral("listen: %1").arg(escaped(error.what())));
             }
         }
         if (parser.isSet("device"))
@@ -160,7 +160,7 @@ CliResult runListen(const QStringList &arguments)
         listener = std::make_unique<live::Listener>(live::openInput(settings), userbandFrequency,
                                                     !save.isEmpty());
     } catch (const live::LiveError &error) {
-        return usageError(QStringLiteral("listen: %1").arg(quoted(error.what())));
+        return usageError(QStringLiteral("listen: %1").arg(escaped(error.what())));
     }
     const bool json = parser.isSet("json");
     const double rate = listener->source().sampleRate();
@@ -243,7 +243,7 @@ CliResult runListen(const QStringList &arguments)
     const std::string ended = listener->source().ended();
     if (!ended.empty()) {
         result.err += QStringLiteral("listen: %1 after %2 s; what was heard is kept\n")
-                          .arg(quoted(QString::fromStdString(ended)))
+                          .arg(escaped(QString::fromStdString(ended)))
                           .arg(listener->seconds(), 0, 'f', 1);
     }
     if (number == 0)

@@ -12,6 +12,9 @@ constexpr double kPeriodTime = 0.01; // s, as the server's blocks
 // Rates tried in turn when none is asked for.
 constexpr double kRates[] = {kPreferredRate, 96000, kLeastRate};
 
+// The library's own notes on stderr would break the one line a refusal is.
+void quiet(const char *, int, const char *, int, const char *, ...) {}
+
 class AlsaSource : public LiveSource
 {
 public:
@@ -35,7 +38,10 @@ AlsaSource::AlsaSource(const LiveSettings &settings)
                                  ? settings.device.substr(std::string(kAlsaPrefix).size())
                                  : "default";
     device = std::string(kAlsaPrefix) + name;
+    snd_lib_error_set_handler(quiet);
     int error = snd_pcm_open(&pcm, name.c_str(), SND_PCM_STREAM_CAPTURE, 0);
+    if (error == -ENOENT)
+        throw LiveError(device + ": no such input; vantir-cli listen --list-devices names them");
     if (error < 0)
         throw LiveError(device + ": " + snd_strerror(error));
     const auto fail = [&](int code) {
@@ -152,6 +158,7 @@ std::vector<InputDevice> alsaInputs()
 {
     std::vector<InputDevice> devices;
     void **hints = nullptr;
+    snd_lib_error_set_handler(quiet);
     if (snd_device_name_hint(-1, "pcm", &hints) < 0)
         throw LiveError("no audio system answers: neither a sound server nor ALSA");
     for (void **hint = hints; *hint; ++hint) {

@@ -219,6 +219,17 @@ bool readSlots(Message &m, const std::vector<Burst> &bursts, double rate, const 
         return false;
     start += from * period;
     count = to - from;
+    // A slot that begins before what was read last ends (the message or
+    // damaged span before) is not this message's to read: the message is
+    // cut there, and says so.
+    bool overlaps = false;
+    while (count > 0 && start < notBefore) {
+        start += period;
+        --count;
+        overlaps = true;
+    }
+    if (count < 2)
+        return false;
     // And slots beyond the bursts at either end that begin with tone and
     // end without are bits whose bursts were lost in the noise.
     const auto isBit = [&](double at) {
@@ -292,6 +303,8 @@ bool readSlots(Message &m, const std::vector<Burst> &bursts, double rate, const 
     if (faint)
         fail(read,
              formatted("its tone is only %.1f times the noise; too faint to read", tone / noise));
+    if (overlaps)
+        fail(read, "it begins inside what was read before it");
     if (goesOn)
         fail(read, "its tone goes on beyond the bits found: part of a message whose other "
                    "bursts were lost in the noise");

@@ -21,13 +21,14 @@ ARROWS = {
     "encoding": set(),
     "base": set(),
     "signal": {"encoding"},
+    "live": {"signal", "encoding"},
     "installation": {"encoding", "base"},
     "pictures": {"installation", "signal", "encoding", "base"},
     "ui": {"pictures", "installation", "signal", "encoding", "base"},
-    "cli": {"pictures", "installation", "signal", "encoding", "base"},
+    "cli": {"pictures", "installation", "live", "signal", "encoding", "base"},
     "app": {"ui", "encoding"},
 }
-WITHOUT_QT = {"encoding", "signal"}
+WITHOUT_QT = {"encoding", "signal", "live"}
 # The Parts' two text encoders keep their eight arguments.
 TYPED = {"encoding", "signal", "installation"}
 EIGHT_ARGUMENTS = {"encodeEn50494Command", "encodeEn50607Command"}

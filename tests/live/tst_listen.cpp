@@ -1,0 +1,284 @@
+// vantir-cli listen against a real sound server: the test starts its own
+// PulseAudio with null sinks at 192 and 96 kHz, plays recordings made here
+// into them, and listens on their monitors.
+
+#include "capturefile.h"
+#include "generator.h"
+#include "hextext.h"
+#include "plan.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+
+namespace {
+
+const QVector<Frame> kFive = {
+    {0xE0, 0x10, 0x5A, 0x0C, 0xF6},       {0x70, 0x03, 0xE8, 0x03},
+    {0xE0, 0x10, 0x5C, 0x0C, 0xF6, 0x2A}, {0x71, 0x14, 0x7E, 0x08, 0x2A},
+    {0xE0, 0x10, 0x5A, 0x00, 0x00},
+};
+
+QString hex(const Frame &frame)
+{
+    return QString::fromStdString(bytesToHexText(frame));
+}
+
+} // namespace
+
+class ListenTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void hearsEveryCommandAsItEnds_data();
+    void hearsEveryCommandAsItEnds();
+    void savesWhatWasHeardAlsoOnCtrlC();
+    void refusesAnInputItCannotOpen_data();
+    void refusesAnInputItCannotOpen();
+    void namesEachCommandsReceiver();
+    void keepsWhatWasHeardWhenTheServerGoes();
+
+private:
+    void startServer();
+    void stopServer();
+    // Starts listening with `options`, and plays `frames` into `sink` once
+    // it listens.
+    void listenTo(QProcess &listen, const QStringList &options, const QVector<Frame> &frames,
+                  const QString &sink = QStringLiteral("cable"), double rate = 192000);
+    static QList<QJsonObject> jsonLines(const QByteArray &out);
+
+    QTemporaryDir folder;
+    QProcess server;
+    QString cli = QStringLiteral(VANTIR_CLI);
+};
+
+void ListenTest::initTestCase()
+{
+    QVERIFY(folder.isValid());
+    if (QStandardPaths::findExecutable("pulseaudio").isEmpty() ||
+        QStandardPaths::findExecutable("paplay").isEmpty())
+        QSKIP("no PulseAudio here (Debian packages pulseaudio, pulseaudio-utils): listening "
+              "is not tested");
+    // The server and every program the test starts find each other here.
+    qputenv("XDG_RUNTIME_DIR", folder.path().toUtf8());
+    qputenv("HOME", folder.path().toUtf8());
+    qunsetenv("PULSE_SERVER");
+    QFile config(folder.filePath("server.pa"));
+    QVERIFY(config.open(QIODevice::WriteOnly));
+    config.write("load-module module-native-protocol-unix auth-anonymous=1\n"
+                 "load-module module-null-sink sink_name=cable rate=192000 channels=1 "
+                 "format=float32le\n"
+                 "load-module module-null-sink sink_name=cable96 rate=96000 channels=1 "
+                 "format=float32le\n"
+                 "load-module module-null-sink sink_name=slow rate=48000 channels=2\n"
+                 "set-default-source cable.monitor\n");
+    config.close();
+    startServer();
+}
+
+void ListenTest::startServer()
+{
+    server.setProcessChannelMode(QProcess::MergedChannels);
+    server.start("pulseaudio", {"-n", "--exit-idle-time=-1", "--daemonize=no",
+                                "--use-pid-file=no", "-F", folder.filePath("server.pa")});
+    QVERIFY(server.waitForStarted());
+    // Up once it answers.
+    const auto answers = [] {
+        QProcess pactl;
+        pactl.start("pactl", {"info"});
+        return pactl.waitForFinished() && pactl.exitCode() == 0;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(answers() || server.state() == QProcess::NotRunning, 10000);
+    QVERIFY2(server.state() == QProcess::Running, server.readAll().constData());
+}
+
+void ListenTest::stopServer()
+{
+    server.kill();
+    server.waitForFinished();
+}
+
+void ListenTest::cleanupTestCase()
+{
+    stopServer();
+}
+
+void ListenTest::listenTo(QProcess &listen, const QStringList &options,
+                          const QVector<Frame> &frames, const QString &sink, double rate)
+{
+    std::vector<std::vector<std::uint8_t>> commands(frames.begin(), frames.end());
+    const QString recording = folder.filePath(QStringLiteral("played-%1.wav").arg(rate));
+    QFile file(recording);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray::fromStdString(
+        wavFile(linesignal::sampleLine(linesignal::lineSignal(commands), rate, false), rate)));
+    file.close();
+    listen.start(cli, QStringList{"listen"} + options);
+    QVERIFY(listen.waitForStarted());
+    QByteArray said;
+    QTRY_VERIFY2_WITH_TIMEOUT((said += listen.readAllStandardError()).contains("Listening to"),
+                              said.constData(), 10000);
+    QCOMPARE(QProcess::execute("paplay", {"--device=" + sink, recording}), 0);
+}
+
+QList<QJsonObject> ListenTest::jsonLines(const QByteArray &out)
+{
+    QList<QJsonObject> lines;
+    for (const QByteArray &line : out.split('\n'))
+        if (!line.isEmpty())
+            lines << QJsonDocument::fromJson(line).object();
+    return lines;
+}
+
+void ListenTest::hearsEveryCommandAsItEnds_data()
+{
+    QTest::addColumn<QString>("device");
+    QTest::addColumn<QString>("sink");
+    QTest::addColumn<double>("rate");
+    QTest::newRow("192 kHz") << "cable.monitor" << "cable" << 192000.0;
+    QTest::newRow("96 kHz") << "cable96.monitor" << "cable96" << 96000.0;
+    // ALSA's way in, here through its plugin for the server (the default
+    // source is cable.monitor).
+    QTest::newRow("ALSA") << "alsa:pulse" << "cable" << 192000.0;
+}
+
+void ListenTest::hearsEveryCommandAsItEnds()
+{
+    QFETCH(QString, device);
+    QFETCH(QString, sink);
+    QFETCH(double, rate);
+    QProcess listen;
+    listenTo(listen, {"--device", device, "--seconds", "3", "--json"}, kFive, sink, rate);
+    QVERIFY(listen.waitForFinished(20000));
+    QCOMPARE(listen.exitCode(), 0);
+    const QList<QJsonObject> heard = jsonLines(listen.readAllStandardOutput());
+    QCOMPARE(heard.size(), kFive.size());
+    for (int i = 0; i < heard.size(); ++i) {
+        QCOMPARE(heard[i]["bytes"].toString(), hex(kFive[i]));
+        QVERIFY(heard[i]["everyBitHeld"].toBool());
+        // Printed within 0.1 s of its last bit, on the listening's clock.
+        const double late = heard[i]["printed"].toDouble() - heard[i]["end"].toDouble();
+        QVERIFY2(late >= 0 && late < 0.1, qPrintable(QString::number(late)));
+    }
+}
+
+void ListenTest::savesWhatWasHeardAlsoOnCtrlC()
+{
+    const QString saved = folder.filePath("heard.wav");
+    QProcess listen;
+    listenTo(listen, {"--save", saved, "--json"}, kFive);
+    QTRY_COMPARE_WITH_TIMEOUT(listen.peek(1 << 20).count('\n'), kFive.size(), 10000);
+    ::kill(pid_t(listen.processId()), SIGINT);
+    QVERIFY(listen.waitForFinished(10000));
+    QCOMPARE(listen.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(listen.exitCode(), 0);
+
+    QProcess decode;
+    decode.start(cli, {"decode", "--capture", saved, "--json"});
+    QVERIFY(decode.waitForFinished(20000));
+    QCOMPARE(decode.exitCode(), 0);
+    const QJsonArray read = QJsonDocument::fromJson(decode.readAllStandardOutput()).array();
+    QCOMPARE(read.size(), kFive.size());
+    for (int i = 0; i < read.size(); ++i)
+        QCOMPARE(read[i].toObject()["bytes"].toString(), hex(kFive[i]));
+}
+
+void ListenTest::refusesAnInputItCannotOpen_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("no such input") << QStringList{"--device", "nosuch"}
+                                   << "listen: nosuch: no such input";
+    QTest::newRow("too slow") << QStringList{"--device", "slow.monitor"}
+                              << "listen: slow.monitor records at 48000 Hz; the 22 kHz tone "
+                                 "needs 88200 Hz or more";
+    QTest::newRow("rate too slow")
+        << QStringList{"--rate", "48000"} << "listen: --rate 48000 Hz is too slow";
+    QTest::newRow("faster than it records")
+        << QStringList{"--device", "cable96.monitor", "--rate", "192000"}
+        << "listen: cable96.monitor records at 96000 Hz, not 192000 Hz\n";
+    QTest::newRow("no such channel")
+        << QStringList{"--channel", "2"} << "listen: cable.monitor has 1 channel, not a channel 2\n";
+    QTest::newRow("no ALSA device")
+        << QStringList{"--device", "alsa:nosuch"} << "listen: alsa:nosuch: no such input";
+}
+
+void ListenTest::refusesAnInputItCannotOpen()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QString, says);
+    QProcess listen;
+    listen.start(cli, QStringList{"listen", "--seconds", "1"} + options);
+    QVERIFY(listen.waitForFinished(10000));
+    QCOMPARE(listen.exitCode(), 2);
+    QCOMPARE(listen.readAllStandardOutput(), QByteArray());
+    const QString err = QString::fromUtf8(listen.readAllStandardError());
+    QCOMPARE(err.count('\n'), 1);
+    QVERIFY2(err.startsWith("vantir-cli: " + says), qPrintable(err));
+}
+
+void ListenTest::namesEachCommandsReceiver()
+{
+    const QString planFile = folder.filePath("plan.json");
+    QFile file(planFile);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(R"({"unit": {"standard": "EN 50607", "userbands": [974, 1076, 1178, 1280]},
+                  "receivers": [{"name": "Wohnzimmer", "userband": 1},
+                                {"name": "Küche", "userband": 2, "standard": "EN 50494",
+                                 "pin": 12}],
+                  "transponders": ["11493H", "B 12188V"]})");
+    file.close();
+    const Plan plan = readPlanFile(filePath(planFile));
+    QVector<Frame> frames;
+    for (const PlanRow &row : planTable(plan))
+        frames << row.frame;
+    // EN 50607 on userband 4, which no receiver uses.
+    frames << Frame{0x70, 0x1C, 0xE8, 0x03};
+
+    QProcess listen;
+    listenTo(listen, {"--plan", planFile, "--seconds", "3", "--json"}, frames);
+    QVERIFY(listen.waitForFinished(20000));
+    QCOMPARE(listen.exitCode(), 5);
+    const QList<QJsonObject> heard = jsonLines(listen.readAllStandardOutput());
+    QCOMPARE(heard.size(), frames.size());
+    const QStringList expected = {"Wohnzimmer A 11493H", "Wohnzimmer B 12188V",
+                                  "Küche A 11493H", "Küche B 12188V", " "};
+    for (int i = 0; i < heard.size(); ++i) {
+        const QJsonObject planned = heard[i]["plan"].toObject();
+        QCOMPARE(planned["receiver"].toString() + ' ' + planned["transponder"].toString(),
+                 expected[i]);
+        QCOMPARE(planned["expected"].toBool(), i < 4);
+    }
+    QCOMPARE(heard.last()["plan"].toObject()["text"].toString(),
+             QStringLiteral("no receiver of the plan sends EN 50607 on userband 4"));
+}
+
+void ListenTest::keepsWhatWasHeardWhenTheServerGoes()
+{
+    const QString saved = folder.filePath("cut.wav");
+    QProcess listen;
+    listenTo(listen, {"--save", saved}, kFive);
+    QTRY_VERIFY_WITH_TIMEOUT(listen.peek(1 << 20).contains("Message 5 "), 10000);
+    stopServer();
+    QVERIFY(listen.waitForFinished(10000));
+    QCOMPARE(listen.exitCode(), 3);
+    QVERIFY(QString::fromUtf8(listen.readAllStandardError())
+                .contains(QRegularExpression("listen: cable.monitor went away .*; what was "
+                                             "heard is kept")));
+    QProcess decode;
+    decode.start(cli, {"decode", "--capture", saved});
+    QVERIFY(decode.waitForFinished(20000));
+    QCOMPARE(decode.exitCode(), 0);
+    QCOMPARE(decode.readAllStandardOutput().count("Every bit and parity bit held"), kFive.size());
+}
+
+QTEST_GUILESS_MAIN(ListenTest)
+#include "tst_listen.moc"
