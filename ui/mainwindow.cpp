@@ -6,6 +6,7 @@
 #include "files.h"
 #include "hextext.h"
 #include "linesignal.h"
+#include "listenwindow.h"
 #include "openingsize.h"
 #include "planwindow.h"
 #include "readcommandwindow.h"
@@ -507,6 +508,25 @@ void MainWindow::on_actionPlan_triggered()
     planner->show();
     planner->raise();
     planner->activateWindow();
+}
+
+void MainWindow::on_actionListen_triggered()
+{
+    if (!listening) {
+        listening = new ListenWindow([this](const Command &c) { return applyCommand(c); },
+                                     [this]() -> std::optional<Plan> {
+                                         auto *p = qobject_cast<PlanWindow *>(planner.data());
+                                         Plan plan;
+                                         QString problem;
+                                         if (p && p->isVisible() && p->currentPlan(plan, problem))
+                                             return plan;
+                                         return std::nullopt;
+                                     },
+                                     this);
+    }
+    listening->show();
+    listening->raise();
+    listening->activateWindow();
 }
 
 void MainWindow::openRecording(const QString &path)

@@ -57,6 +57,7 @@ private slots:
     void on_actionReadCommand_triggered();
     void on_actionReadRecording_triggered();
     void on_actionPlan_triggered();
+    void on_actionListen_triggered();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -77,5 +78,6 @@ private:
     QPointer<QWidget> reader;
     QPointer<ReadRecordingWindow> recordings;
     QPointer<QWidget> planner;
+    QPointer<QWidget> listening;
     ReadRecordingWindow *recordingWindow();
 };

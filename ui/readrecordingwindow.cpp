@@ -3,6 +3,7 @@
 #include "capturefile.h"
 #include "files.h"
 #include "hextext.h"
+#include "messagecells.h"
 #include "openingsize.h"
 #include "ui_readrecordingwindow.h"
 
@@ -152,32 +153,7 @@ void ReadRecordingWindow::showResults(const QString &path, const RecordingReport
         ui->labelStatus->setText(tr("Messages in %1: %2").arg(name).arg(report.messageCount()));
     ui->tableMessages->setRowCount(int(messages.size()));
     for (int row = 0; row < int(messages.size()); ++row) {
-        const ReadMessage &read = messages[std::size_t(row)];
-        const linesignal::Message &m = read.message;
-        QString meaning;
-        if (read.damagedSpan())
-            meaning = tr("a damaged span, no message");
-        else if (!read.clean())
-            meaning = tr("not read: damaged");
-        else if (read.command)
-            meaning = QStringLiteral("%1 %2").arg(
-                QLatin1String(standardName(read.command->standard)),
-                QLatin1String(commandKindInfo(read.command->kind).name));
-        else
-            meaning = tr("not a single-cable command: %1")
-                          .arg(QString::fromStdString(read.notSingleCable));
-        const QStringList cells{
-            QStringLiteral("%1 ms").arg(m.start * 1e3, 0, 'f', 2),
-            QString::fromStdString(bytesToHexText(m.bytes)).trimmed(),
-            read.damagedSpan()
-                ? (m.places > 1
-                       ? tr("samples unreadable up to %1 ms, in %2 places")
-                             .arg(m.spanEnd * 1e3, 0, 'f', 2)
-                             .arg(m.places)
-                       : tr("samples unreadable up to %1 ms").arg(m.spanEnd * 1e3, 0, 'f', 2))
-            : m.error.empty() ? tr("every bit held")
-                              : QString::fromStdString(m.error),
-            meaning};
+        const QStringList cells = messageCells(messages[std::size_t(row)]);
         for (int column = 0; column < cells.size(); ++column)
             ui->tableMessages->setItem(row, column, new QTableWidgetItem(cells[column]));
     }

@@ -24,7 +24,7 @@ ARROWS = {
     "live": {"signal", "encoding"},
     "installation": {"encoding", "base"},
     "pictures": {"installation", "signal", "encoding", "base"},
-    "ui": {"pictures", "installation", "signal", "encoding", "base"},
+    "ui": {"pictures", "installation", "live", "signal", "encoding", "base"},
     "cli": {"pictures", "installation", "live", "signal", "encoding", "base"},
     "app": {"ui", "encoding"},
 }

@@ -1,15 +1,20 @@
-// vantir-cli listen against a real sound server: the test starts its own
-// PulseAudio with null sinks at 192 and 96 kHz, plays recordings made here
-// into them, and listens on their monitors.
+// Listening against a real sound server, by vantir-cli listen and in the
+// window: the test starts its own PulseAudio with null sinks at 192, 96 and
+// 48 kHz, plays recordings made here into them, and listens on their
+// monitors.
 
 #include "capturefile.h"
 #include "generator.h"
 #include "hextext.h"
+#include "listenwindow.h"
 #include "plan.h"
 
+#include <QComboBox>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -44,6 +49,8 @@ private slots:
     void refusesAnInputItCannotOpen_data();
     void refusesAnInputItCannotOpen();
     void namesEachCommandsReceiver();
+    void windowListsWhatItHears_data();
+    void windowListsWhatItHears();
     void keepsWhatWasHeardWhenTheServerGoes();
 
 private:
@@ -53,6 +60,9 @@ private:
     // it listens.
     void listenTo(QProcess &listen, const QStringList &options, const QVector<Frame> &frames,
                   const QString &sink = QStringLiteral("cable"), double rate = 192000);
+    void play(const QVector<Frame> &frames, const QString &sink = QStringLiteral("cable"),
+              double rate = 192000);
+    QString writePlan();
     static QList<QJsonObject> jsonLines(const QByteArray &out);
 
     QTemporaryDir folder;
@@ -114,6 +124,16 @@ void ListenTest::cleanupTestCase()
 void ListenTest::listenTo(QProcess &listen, const QStringList &options,
                           const QVector<Frame> &frames, const QString &sink, double rate)
 {
+    listen.start(cli, QStringList{"listen"} + options);
+    QVERIFY(listen.waitForStarted());
+    QByteArray said;
+    QTRY_VERIFY2_WITH_TIMEOUT((said += listen.readAllStandardError()).contains("Listening to"),
+                              said.constData(), 10000);
+    play(frames, sink, rate);
+}
+
+void ListenTest::play(const QVector<Frame> &frames, const QString &sink, double rate)
+{
     std::vector<std::vector<std::uint8_t>> commands(frames.begin(), frames.end());
     const QString recording = folder.filePath(QStringLiteral("played-%1.wav").arg(rate));
     QFile file(recording);
@@ -121,11 +141,6 @@ void ListenTest::listenTo(QProcess &listen, const QStringList &options,
     file.write(QByteArray::fromStdString(
         wavFile(linesignal::sampleLine(linesignal::lineSignal(commands), rate, false), rate)));
     file.close();
-    listen.start(cli, QStringList{"listen"} + options);
-    QVERIFY(listen.waitForStarted());
-    QByteArray said;
-    QTRY_VERIFY2_WITH_TIMEOUT((said += listen.readAllStandardError()).contains("Listening to"),
-                              said.constData(), 10000);
     QCOMPARE(QProcess::execute("paplay", {"--device=" + sink, recording}), 0);
 }
 
@@ -225,17 +240,23 @@ void ListenTest::refusesAnInputItCannotOpen()
     QVERIFY2(err.startsWith("vantir-cli: " + says), qPrintable(err));
 }
 
-void ListenTest::namesEachCommandsReceiver()
+QString ListenTest::writePlan()
 {
     const QString planFile = folder.filePath("plan.json");
     QFile file(planFile);
-    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.open(QIODevice::WriteOnly);
     file.write(R"({"unit": {"standard": "EN 50607", "userbands": [974, 1076, 1178, 1280]},
                   "receivers": [{"name": "Wohnzimmer", "userband": 1},
                                 {"name": "Küche", "userband": 2, "standard": "EN 50494",
                                  "pin": 12}],
                   "transponders": ["11493H", "B 12188V"]})");
     file.close();
+    return planFile;
+}
+
+void ListenTest::namesEachCommandsReceiver()
+{
+    const QString planFile = writePlan();
     const Plan plan = readPlanFile(filePath(planFile));
     QVector<Frame> frames;
     for (const PlanRow &row : planTable(plan))
@@ -280,5 +301,59 @@ void ListenTest::keepsWhatWasHeardWhenTheServerGoes()
     QCOMPARE(decode.readAllStandardOutput().count("Every bit and parity bit held"), kFive.size());
 }
 
-QTEST_GUILESS_MAIN(ListenTest)
+void ListenTest::windowListsWhatItHears_data()
+{
+    QTest::addColumn<bool>("withPlan");
+    QTest::newRow("alone") << false;
+    QTest::newRow("with a plan open") << true;
+}
+
+void ListenTest::windowListsWhatItHears()
+{
+    QFETCH(bool, withPlan);
+    const Plan plan = readPlanFile(filePath(writePlan()));
+    QVector<Command> applied;
+    ListenWindow window(
+        [&applied](const Command &c) {
+            applied << c;
+            return QString();
+        },
+        [&]() -> std::optional<Plan> {
+            if (withPlan)
+                return plan;
+            return std::nullopt;
+        });
+    window.show();
+    auto *device = window.findChild<QComboBox *>("comboDevice");
+    const int index = device->findData(QStringLiteral("cable.monitor"));
+    QVERIFY(index > 0);
+    device->setCurrentIndex(index);
+    auto *listen = window.findChild<QPushButton *>("pushButtonListen");
+    QTest::mouseClick(listen, Qt::LeftButton);
+    QVERIFY(window.listening());
+    play(kFive);
+    QTRY_COMPARE_WITH_TIMEOUT(window.messages().size(), std::size_t(kFive.size()), 10000);
+    QTest::mouseClick(listen, Qt::LeftButton);
+    QVERIFY(!window.listening());
+
+    auto *table = window.findChild<QTableWidget *>("tableMessages");
+    QCOMPARE(table->rowCount(), kFive.size());
+    QCOMPARE(table->isColumnHidden(4), !withPlan);
+    for (int row = 0; row < kFive.size(); ++row) {
+        QCOMPARE(table->item(row, 1)->text(), hex(kFive[row]).trimmed());
+        QCOMPARE(table->item(row, 2)->text(), QStringLiteral("every bit held"));
+    }
+    // 70 03 E8 03 is Wohnzimmer's userband, but not one of its transponders.
+    if (withPlan)
+        QCOMPARE(table->item(1, 4)->text(),
+                 QStringLiteral("receiver 'Wohnzimmer', but for no transponder of the plan "
+                                "(or with another PIN)"));
+    table->selectRow(1);
+    QTest::mouseClick(window.findChild<QPushButton *>("pushButtonApply"), Qt::LeftButton);
+    QCOMPARE(applied.size(), 1);
+    QCOMPARE(encode(applied.first()).frame, kFive[1]);
+    QVERIFY(window.findChild<QPushButton *>("pushButtonSave")->isEnabled());
+}
+
+QTEST_MAIN(ListenTest)
 #include "tst_listen.moc"

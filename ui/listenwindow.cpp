@@ -1,0 +1,248 @@
+#include "listenwindow.h"
+
+#include "files.h"
+#include "hextext.h"
+#include "listener.h"
+#include "messagecells.h"
+#include "openingsize.h"
+#include "ui_listenwindow.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QStandardPaths>
+#include <QThread>
+
+#include <cmath>
+
+namespace {
+
+// The level shown this often, in the listening's own time.
+constexpr double kLevelEvery = 0.1; // s
+// Below this share of full scale there is no tone to read, whatever the
+// noise: between commands, or a probe not connected.
+constexpr float kFaintest = 0.002f;
+constexpr int kReceiverColumn = 4;
+
+} // namespace
+
+ListenWindow::ListenWindow(std::function<QString(const Command &)> applyTo,
+                           std::function<std::optional<Plan>()> openPlan, QWidget *parent)
+    : QWidget(parent, Qt::Window), apply(std::move(applyTo)), plan(std::move(openPlan)),
+      ui(new Ui_ListenWindow)
+{
+    setObjectName(QStringLiteral("listenWindow"));
+    ui->setupUi(this);
+    const int line = fontMetrics().height();
+    resize(openingSize(this, QSize(56 * line, 34 * line)));
+    ui->comboRate->addItem(tr("the input's own"), 0);
+    for (int r : {192000, 96000, 88200})
+        ui->comboRate->addItem(tr("%1 Hz").arg(r), r);
+    fillDevices();
+}
+
+ListenWindow::~ListenWindow()
+{
+    stop();
+    delete ui;
+}
+
+void ListenWindow::fillDevices()
+{
+    ui->comboDevice->clear();
+    ui->comboDevice->addItem(tr("the system's default input"), QString());
+    try {
+        for (const live::InputDevice &d : live::inputDevices()) {
+            const QString name = QString::fromStdString(d.name);
+            const QString description = QString::fromStdString(d.description);
+            ui->comboDevice->addItem(
+                d.rate > 0 ? tr("%1 (%2 Hz)").arg(description.isEmpty() ? name : description)
+                                 .arg(std::lround(d.rate))
+                           : description.isEmpty() ? name : description,
+                name);
+            ui->comboDevice->setItemData(ui->comboDevice->count() - 1, name, Qt::ToolTipRole);
+        }
+    } catch (const live::LiveError &error) {
+        ui->labelStatus->setText(tr("No audio input answers: %1").arg(error.what()));
+    }
+}
+
+void ListenWindow::on_pushButtonListen_clicked()
+{
+    if (listening())
+        stop();
+    else
+        start();
+}
+
+void ListenWindow::start()
+{
+    if (listening())
+        return;
+    live::LiveSettings settings;
+    settings.device = ui->comboDevice->currentData().toString().toStdString();
+    settings.rate = ui->comboRate->currentData().toDouble();
+    settings.channel = ui->spinBoxChannel->value();
+    try {
+        listener = std::make_shared<live::Listener>(live::openInput(settings), 0, true);
+    } catch (const live::LiveError &error) {
+        ui->labelStatus->setText(tr("Cannot listen: %1").arg(error.what()));
+        return;
+    }
+    rate = listener->source().sampleRate();
+    heard.clear();
+    ui->tableMessages->setRowCount(0);
+    ui->signalView->setCommand({}, QString());
+    ui->labelStatus->setText(tr("Listening to %1 at %2 Hz; each command appears as it ends.")
+                                 .arg(QString::fromStdString(listener->source().deviceName()))
+                                 .arg(std::lround(rate)));
+    ui->pushButtonListen->setText(tr("&Stop"));
+    ui->pushButtonPause->setEnabled(true);
+    ui->pushButtonPause->setChecked(false);
+    ui->pushButtonSave->setEnabled(false);
+    for (QWidget *w : {static_cast<QWidget *>(ui->comboDevice), static_cast<QWidget *>(ui->comboRate),
+                       static_cast<QWidget *>(ui->spinBoxChannel)})
+        w->setEnabled(false);
+
+    const std::shared_ptr<live::Listener> l = listener;
+    worker = QThread::create([this, l] {
+        double levelAt = 0;
+        while (l->listen()) {
+            std::vector<ReadMessage> found = l->take();
+            if (!found.empty())
+                QMetaObject::invokeMethod(
+                    this, [this, found] { add(found); }, Qt::QueuedConnection);
+            if (l->seconds() >= levelAt + kLevelEvery) {
+                levelAt = l->seconds();
+                const live::InputLevel level = l->level();
+                QMetaObject::invokeMethod(
+                    this, [this, level] { showLevel(level.peak, level.clipped); },
+                    Qt::QueuedConnection);
+            }
+        }
+        l->finish();
+        std::vector<ReadMessage> rest = l->take();
+        const QString why = QString::fromStdString(l->source().ended());
+        QMetaObject::invokeMethod(
+            this,
+            [this, rest, why] {
+                add(rest);
+                ended(why);
+            },
+            Qt::QueuedConnection);
+    });
+    worker->start();
+}
+
+void ListenWindow::stop()
+{
+    if (!worker)
+        return;
+    listener->source().stop();
+    worker->wait();
+    // What the worker still posted arrives after this; it finds it ended.
+    QCoreApplication::sendPostedEvents(this);
+    delete worker;
+    worker = nullptr;
+}
+
+void ListenWindow::add(std::vector<ReadMessage> messages)
+{
+    if (ui->pushButtonPause->isChecked())
+        return;
+    const std::optional<Plan> open = plan ? plan() : std::nullopt;
+    ui->tableMessages->setColumnHidden(kReceiverColumn, !open);
+    for (ReadMessage &read : messages) {
+        // With a plan, an EN 50494 command's frequency is its userband's.
+        if (open && read.command && hasUserband(*open, read.command->userband))
+            read = readMessage(std::move(read.message),
+                               open->userbands[read.command->userband - 1]);
+        QStringList cells = messageCells(read);
+        cells << (open && read.command ? matchCommand(*open, *read.command).text : QString());
+        const int row = ui->tableMessages->rowCount();
+        ui->tableMessages->insertRow(row);
+        for (int column = 0; column < cells.size(); ++column)
+            ui->tableMessages->setItem(row, column, new QTableWidgetItem(cells[column]));
+        heard.push_back(std::move(read));
+    }
+    ui->tableMessages->resizeColumnsToContents();
+    if (!messages.empty()) {
+        ui->tableMessages->scrollToBottom();
+        if (ui->tableMessages->currentRow() < 0)
+            ui->tableMessages->selectRow(0);
+    }
+}
+
+void ListenWindow::showLevel(float peak, bool clipped)
+{
+    ui->progressLevel->setValue(int(std::lround(std::min(peak, 1.0f) * 100)));
+    ui->labelLevel->setText(clipped              ? tr("The input clips: lower its level.")
+                            : peak < kFaintest ? tr("Quiet: no tone on the input.")
+                                               : QString());
+}
+
+void ListenWindow::ended(const QString &why)
+{
+    if (worker) {
+        worker->wait();
+        delete worker;
+        worker = nullptr;
+    }
+    const QString count = tr("Messages heard: %1").arg(heard.size());
+    ui->labelStatus->setText(why.isEmpty() ? count
+                                           : tr("%1; what was heard is kept. %2").arg(why, count));
+    ui->pushButtonListen->setText(tr("&Listen"));
+    ui->pushButtonPause->setEnabled(false);
+    ui->pushButtonSave->setEnabled(listener && !listener->heard().empty());
+    ui->progressLevel->setValue(0);
+    ui->labelLevel->clear();
+    for (QWidget *w : {static_cast<QWidget *>(ui->comboDevice), static_cast<QWidget *>(ui->comboRate),
+                       static_cast<QWidget *>(ui->spinBoxChannel)})
+        w->setEnabled(true);
+}
+
+void ListenWindow::on_pushButtonSave_clicked()
+{
+    if (!listener || listening())
+        return;
+    const QString path = QFileDialog::getSaveFileName(
+        this, tr("Save what was heard"),
+        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+            .filePath(QStringLiteral("heard.wav")),
+        tr("WAV files (*.wav)"));
+    if (path.isEmpty())
+        return;
+    const QString error = saveFile(
+        filePath(path), QByteArray::fromStdString(wavFile(listener->heard(), rate)));
+    ui->labelStatus->setText(error.isEmpty()
+                                 ? tr("Saved %1").arg(QDir::toNativeSeparators(path))
+                                 : tr("%1 cannot be written: %2")
+                                       .arg(QDir::toNativeSeparators(path), error));
+}
+
+void ListenWindow::on_tableMessages_itemSelectionChanged()
+{
+    const int row = ui->tableMessages->currentRow();
+    const ReadMessage *read =
+        row >= 0 && row < int(heard.size()) ? &heard[std::size_t(row)] : nullptr;
+    ui->signalView->setCommand(
+        read && read->clean() ? read->message.bytes : Frame(),
+        read ? QString::fromStdString(bytesToHexText(read->message.bytes)).trimmed() : QString());
+    ui->pushButtonApply->setEnabled(read && read->clean() && read->command);
+}
+
+void ListenWindow::on_pushButtonApply_clicked()
+{
+    const int row = ui->tableMessages->currentRow();
+    if (row < 0 || row >= int(heard.size()) || !heard[std::size_t(row)].command)
+        return;
+    const QString why = apply(*heard[std::size_t(row)].command);
+    ui->labelStatus->setText(why.isEmpty() ? tr("Shown in the main window.")
+                                           : tr("The main window cannot show it: %1").arg(why));
+}
+
+void ListenWindow::closeEvent(QCloseEvent *event)
+{
+    stop();
+    event->accept();
+}

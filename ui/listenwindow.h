@@ -1,0 +1,68 @@
+#pragma once
+
+#include "command.h"
+#include "plan.h"
+#include "recording.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+class QThread;
+class Ui_ListenWindow;
+
+namespace live {
+class Listener;
+struct InputLevel;
+} // namespace live
+
+// Listens to the cable through an audio input, off the user-interface
+// thread: the level with a warning when the input clips or is too faint,
+// each message listed as it ends with the recording reader's columns and
+// picture, and, with a plan open, the receiver that sends it. What was heard
+// can be saved when listening stops, also after the input went away.
+class ListenWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // `plan` gives the plan open in the plan window, if any.
+    ListenWindow(std::function<QString(const Command &)> apply,
+                 std::function<std::optional<Plan>()> plan, QWidget *parent = nullptr);
+    ~ListenWindow() override;
+
+    bool listening() const { return worker != nullptr; }
+    // The messages listed so far.
+    const std::vector<ReadMessage> &messages() const { return heard; }
+
+public slots:
+    void start();
+    void stop();
+
+private slots:
+    // Connected by name when the form is built.
+    void on_pushButtonListen_clicked();
+    void on_pushButtonSave_clicked();
+    void on_pushButtonApply_clicked();
+    void on_tableMessages_itemSelectionChanged();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void fillDevices();
+    void add(std::vector<ReadMessage> messages);
+    void showLevel(float peak, bool clipped);
+    void ended(const QString &why);
+
+    std::function<QString(const Command &)> apply;
+    std::function<std::optional<Plan>()> plan;
+    Ui_ListenWindow *ui;
+    std::shared_ptr<live::Listener> listener;
+    QThread *worker = nullptr;
+    std::vector<ReadMessage> heard;
+    double rate = 0;
+};
