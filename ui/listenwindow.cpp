@@ -38,6 +38,7 @@ ListenWindow::ListenWindow(std::function<QString(const Command &)> applyTo,
     ui->comboRate->addItem(tr("the input's own"), 0);
     for (int r : {192000, 96000, 88200})
         ui->comboRate->addItem(tr("%1 Hz").arg(r), r);
+    ui->tableMessages->setColumnHidden(kReceiverColumn, true);
     fillDevices();
 }
 
@@ -96,7 +97,7 @@ void ListenWindow::start()
     ui->labelStatus->setText(tr("Listening to %1 at %2 Hz; each command appears as it ends.")
                                  .arg(QString::fromStdString(listener->source().deviceName()))
                                  .arg(std::lround(rate)));
-    ui->pushButtonListen->setText(tr("&Stop"));
+    ui->pushButtonListen->setText(tr("S&top"));
     ui->pushButtonPause->setEnabled(true);
     ui->pushButtonPause->setChecked(false);
     ui->pushButtonSave->setEnabled(false);

@@ -26,6 +26,169 @@ All rights reserved.</source>
     </message>
 </context>
 <context>
+    <name>ListenWindow</name>
+    <message>
+        <source>Listen to the cable</source>
+        <translation>Die Leitung abhören</translation>
+    </message>
+    <message>
+        <source>Connect the probe to the input and press Listen; each command appears as it ends.</source>
+        <translation>Den Tastkopf an den Eingang anschließen und Abhören drücken; jeder Befehl erscheint, sobald er endet.</translation>
+    </message>
+    <message>
+        <source>&amp;Input:</source>
+        <translation>&amp;Eingang:</translation>
+    </message>
+    <message>
+        <source>The sound card input the probe is connected to</source>
+        <translation>Der Eingang der Soundkarte, an dem der Tastkopf hängt</translation>
+    </message>
+    <message>
+        <source>&amp;Samples a second:</source>
+        <translation>Abtastwerte je &amp;Sekunde:</translation>
+    </message>
+    <message>
+        <source>The input&apos;s own rate, or one it offers; 88200 Hz or more</source>
+        <translation>Die eigene Rate des Eingangs oder eine, die er anbietet; 88200 Hz oder mehr</translation>
+    </message>
+    <message>
+        <source>C&amp;hannel:</source>
+        <translation>&amp;Kanal:</translation>
+    </message>
+    <message>
+        <source>The input&apos;s channel, from 1</source>
+        <translation>Der Kanal des Eingangs, ab 1</translation>
+    </message>
+    <message>
+        <source>Level:</source>
+        <translation>Pegel:</translation>
+    </message>
+    <message>
+        <source>The largest sample of the last moment, as a share of full scale</source>
+        <translation>Der größte Abtastwert des letzten Augenblicks, als Anteil der Vollaussteuerung</translation>
+    </message>
+    <message>
+        <source>%p %</source>
+        <translation>%p %</translation>
+    </message>
+    <message>
+        <source>At</source>
+        <translation>Bei</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Bytes</translation>
+    </message>
+    <message>
+        <source>Bits</source>
+        <translation>Bits</translation>
+    </message>
+    <message>
+        <source>Meaning</source>
+        <translation>Bedeutung</translation>
+    </message>
+    <message>
+        <source>Receiver</source>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <source>&amp;Listen</source>
+        <translation>&amp;Abhören</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>Keep listening without adding to the list</source>
+        <translation>Weiter abhören, ohne die Liste zu ergänzen</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve what was heard...</source>
+        <translation>Gehörtes spei&amp;chern...</translation>
+    </message>
+    <message>
+        <source>&amp;Apply to the window</source>
+        <translation>Im Fenster &amp;übernehmen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>the input&apos;s own</source>
+        <translation>die des Eingangs</translation>
+    </message>
+    <message>
+        <source>%1 Hz</source>
+        <translation>%1 Hz</translation>
+    </message>
+    <message>
+        <source>the system&apos;s default input</source>
+        <translation>der Standardeingang des Systems</translation>
+    </message>
+    <message>
+        <source>%1 (%2 Hz)</source>
+        <translation>%1 (%2 Hz)</translation>
+    </message>
+    <message>
+        <source>No audio input answers: %1</source>
+        <translation>Kein Audioeingang antwortet: %1</translation>
+    </message>
+    <message>
+        <source>Cannot listen: %1</source>
+        <translation>Abhören nicht möglich: %1</translation>
+    </message>
+    <message>
+        <source>Listening to %1 at %2 Hz; each command appears as it ends.</source>
+        <translation>Höre %1 mit %2 Hz ab; jeder Befehl erscheint, sobald er endet.</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>S&amp;topp</translation>
+    </message>
+    <message>
+        <source>The input clips: lower its level.</source>
+        <translation>Der Eingang übersteuert: Pegel senken.</translation>
+    </message>
+    <message>
+        <source>Quiet: no tone on the input.</source>
+        <translation>Still: kein Ton am Eingang.</translation>
+    </message>
+    <message>
+        <source>Messages heard: %1</source>
+        <translation>Gehörte Nachrichten: %1</translation>
+    </message>
+    <message>
+        <source>%1; what was heard is kept. %2</source>
+        <translation>%1; das Gehörte bleibt erhalten. %2</translation>
+    </message>
+    <message>
+        <source>Save what was heard</source>
+        <translation>Gehörtes speichern</translation>
+    </message>
+    <message>
+        <source>WAV files (*.wav)</source>
+        <translation>WAV-Dateien (*.wav)</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>%1 gespeichert</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Shown in the main window.</source>
+        <translation>Im Hauptfenster angezeigt.</translation>
+    </message>
+    <message>
+        <source>The main window cannot show it: %1</source>
+        <translation>Das Hauptfenster kann ihn nicht zeigen: %1</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Automatic</source>
@@ -423,6 +586,14 @@ All rights reserved.</source>
         <source>Ctrl+P</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&amp;Listen to the cable...</source>
+        <translation>Die &amp;Leitung abhören...</translation>
+    </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation>Ctrl+L</translation>
+    </message>
 </context>
 <context>
     <name>Plan</name>
@@ -529,6 +700,22 @@ All rights reserved.</source>
     <message>
         <source>%1 is not EN 50494 or EN 50607</source>
         <translation>%1 ist weder EN 50494 noch EN 50607</translation>
+    </message>
+    <message>
+        <source>no receiver of the plan sends %1 on userband %2</source>
+        <translation>kein Empfänger des Plans sendet %1 auf Userband %2</translation>
+    </message>
+    <message>
+        <source>%1, but not a command it sends</source>
+        <translation>%1, aber kein Befehl, den er sendet</translation>
+    </message>
+    <message>
+        <source>%1, switching off</source>
+        <translation>%1, schaltet ab</translation>
+    </message>
+    <message>
+        <source>%1, but for no transponder of the plan (or with another PIN)</source>
+        <translation>%1, aber für keinen Transponder des Plans (oder mit anderer PIN)</translation>
     </message>
 </context>
 <context>
