@@ -30,6 +30,8 @@ const char kDescription[] =
     "                .png file; see 'vantir-cli wave --help'\n"
     "  plan <file>   checks a whole installation and prints a sheet for it; see\n"
     "                'vantir-cli plan --help'\n"
+    "  listen        prints each command on the cable as it is sent, from a sound\n"
+    "                card's input; see 'vantir-cli listen --help'\n"
     "\n"
     "Exit status:\n"
     "  0  every requested command was computed\n"

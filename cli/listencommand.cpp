@@ -62,21 +62,23 @@ private:
     void (*previousTerm)(int);
 };
 
+// One input a line, its name first and alone up to the first blank, so
+// that scripts (and the shell's completion) can cut it out.
 QString deviceList(const std::vector<live::InputDevice> &devices)
 {
     QString text;
     for (const live::InputDevice &d : devices) {
-        text += QString::fromStdString(d.name);
+        QStringList parts{escaped(QString::fromStdString(d.name))};
         if (d.isDefault)
-            text += QStringLiteral(" (default)");
+            parts << QStringLiteral("default");
         if (d.rate > 0)
-            text += QStringLiteral(": %1 Hz, %2 channel%3")
-                        .arg(std::lround(d.rate))
-                        .arg(d.channels)
-                        .arg(d.channels == 1 ? "" : "s");
+            parts << QStringLiteral("%1 Hz, %2 channel%3")
+                         .arg(std::lround(d.rate))
+                         .arg(d.channels)
+                         .arg(d.channels == 1 ? "" : "s");
         if (!d.description.empty())
-            text += QStringLiteral("; %1").arg(escaped(QString::fromStdString(d.description)));
-        text += QLatin1Char('\n');
+            parts << quoted(QString::fromStdString(d.description));
+        text += parts.join(QStringLiteral("  ")) + QLatin1Char('\n');
     }
     return text;
 }

@@ -996,3 +996,15 @@ $ vantir-cli wave --standard en50494 --output w.csv > /dev/null && sed '3000s/,.
         "error": "its samples from 15.615 to 15.620 ms are not numbers or are clipped",
         "places": 1,
         "start": 0.015615
+$ vantir-cli listen now
+! vantir-cli: listen: takes no arguments, only options
+[2]
+$ vantir-cli listen --save heard.txt
+! vantir-cli: --save: 'heard.txt' does not end in .wav
+[2]
+$ vantir-cli listen --seconds 0
+! vantir-cli: --seconds: 0 is out of range; use 1..86400
+[2]
+$ vantir-cli listen --plan missing.json
+! vantir-cli: --plan 'missing.json': No such file or directory
+[2]

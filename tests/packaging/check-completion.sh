@@ -24,7 +24,7 @@ expect() {
     fi
 }
 
-expect 'vantir-cli ' 'decode encode plan table wave'
+expect 'vantir-cli ' 'decode encode listen plan table wave'
 expect 'vantir-cli -p ' 'h horizontal v vertical'
 expect 'vantir-cli --band ' 'high low'
 expect 'vantir-cli -s ' 'A B C D'
@@ -40,4 +40,6 @@ expect 'vantir-cli wave --standard ' 'en50494 en50607'
 expect 'vantir-cli wave --sup' '--supply'
 expect 'vantir-cli decode --cap' '--capture'
 expect 'vantir-cli plan --sh' '--sheet --show-pins'
+expect 'vantir-cli listen --s' '--save --seconds'
+expect 'vantir-cli listen --seconds ' ''
 exit $status
