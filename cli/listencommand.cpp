@@ -11,8 +11,12 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 
+#include <cerrno>
 #include <cmath>
 #include <csignal>
+#include <thread>
+
+#include <unistd.h>
 
 namespace {
 
@@ -34,20 +38,37 @@ constexpr int kMostSeconds = 24 * 3600;
 constexpr int kMaxChannel = 64;
 
 volatile std::sig_atomic_t interrupted = 0;
+int wakeUp = -1; // the pipe's writing end, for the handler
 
 void interrupt(int)
 {
     interrupted = 1;
+    const char stop = 's';
+    if (wakeUp >= 0 && ::write(wakeUp, &stop, 1) < 0) {
+        // Nothing to do: the flag is set, and a handler may not block.
+    }
 }
 
 // Ctrl+C and a termination end the listening as --seconds would: what was
-// heard is still printed and saved.
+// heard is still printed and saved. An input that sends nothing (a card
+// gone quiet) would leave the reader waiting, so a thread woken through a
+// pipe, which a handler may write, stops the input too.
 class Interrupts
 {
 public:
-    Interrupts()
+    explicit Interrupts(live::LiveSource &source)
     {
         interrupted = 0;
+        if (::pipe(ends) == 0) {
+            wakeUp = ends[1];
+            watcher = std::thread([this, &source] {
+                char c = 0;
+                while (::read(ends[0], &c, 1) < 0 && errno == EINTR) {
+                }
+                if (c == 's')
+                    source.stop();
+            });
+        }
         previousInt = std::signal(SIGINT, interrupt);
         previousTerm = std::signal(SIGTERM, interrupt);
     }
@@ -55,9 +76,23 @@ public:
     {
         std::signal(SIGINT, previousInt);
         std::signal(SIGTERM, previousTerm);
+        if (watcher.joinable()) {
+            wakeUp = -1;
+            const char end = 'e';
+            if (::write(ends[1], &end, 1) == 1)
+                watcher.join();
+            else
+                watcher.detach();
+            ::close(ends[0]);
+            ::close(ends[1]);
+        }
     }
+    Interrupts(const Interrupts &) = delete;
+    Interrupts &operator=(const Interrupts &) = delete;
 
 private:
+    int ends[2] = {-1, -1};
+    std::thread watcher;
     void (*previousInt)(int);
     void (*previousTerm)(int);
 };
@@ -172,7 +207,7 @@ CliResult runListen(const QStringList &arguments)
                          .arg(seconds ? QStringLiteral(" for %1 s").arg(seconds)
                                       : QStringLiteral("; Ctrl+C ends it")));
 
-    Interrupts interrupts;
+    Interrupts interrupts(listener->source());
     QElapsedTimer clock;
     double clockAt = 0; // the listening's time when the clock started
     int number = 0;

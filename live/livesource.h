@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <memory>
 #include <stdexcept>
@@ -69,7 +70,8 @@ protected:
     double rate = 0;
     std::string device;
     std::string why;
-    std::size_t lost = 0;
+    std::atomic<std::size_t> lost{0}; // counted on the server's thread
+
 };
 
 // The inputs, the default first; throws LiveError when no audio system

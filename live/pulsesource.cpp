@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cmath>
 #include <cstring>
 
 namespace live {
@@ -12,6 +13,10 @@ namespace {
 // A block is this long: short enough that a message is printed well within
 // 0.1 s of its end, long enough that the server wakes us seldom.
 constexpr double kBlockTime = 0.01; // s
+// A backlog longer than this is dropped, as a device's overrun would, and
+// left as a stretch of unreadable samples: memory stays bounded when the
+// reader falls behind.
+constexpr double kMostPending = 2; // s
 
 // The connection to the server, with the loop that runs its callbacks on
 // their own thread; each call into it holds the loop's lock.
@@ -159,6 +164,14 @@ PulseSource::PulseSource(const LiveSettings &settings)
     stream = pa_stream_new(connection.context, "cable", &spec, nullptr);
     if (!stream)
         throw LiveError(device + ": " + connection.error());
+    // The destructor does not run when the constructor throws.
+    const auto fail = [this]() {
+        const std::string reason = device + ": " + connection.error();
+        pa_stream_disconnect(stream);
+        pa_stream_unref(stream);
+        stream = nullptr;
+        throw LiveError(reason);
+    };
     pa_stream_set_read_callback(stream, &PulseSource::readable, this);
     pa_stream_set_overflow_callback(stream, &PulseSource::overflowed, this);
     pa_stream_set_state_callback(stream, &PulseSource::stateChanged, this);
@@ -166,13 +179,13 @@ PulseSource::PulseSource(const LiveSettings &settings)
     std::memset(&buffer, 0xff, sizeof buffer);
     buffer.fragsize = std::uint32_t(pa_usec_to_bytes(pa_usec_t(kBlockTime * 1e6), &spec));
     if (pa_stream_connect_record(stream, device.c_str(), &buffer, PA_STREAM_ADJUST_LATENCY) < 0)
-        throw LiveError(device + ": " + connection.error());
+        fail();
     for (;;) {
         const pa_stream_state_t state = pa_stream_get_state(stream);
         if (state == PA_STREAM_READY)
             break;
         if (!PA_STREAM_IS_GOOD(state))
-            throw LiveError(device + ": " + connection.error());
+            fail();
         pa_threaded_mainloop_wait(connection.loop);
     }
 }
@@ -193,16 +206,24 @@ void PulseSource::readable(pa_stream *stream, std::size_t, void *self)
     std::size_t bytes = 0;
     while (pa_stream_readable_size(stream) > 0 && pa_stream_peek(stream, &data, &bytes) == 0 &&
            bytes > 0) {
-        // A hole in the stream comes without data; the samples lost there
-        // are counted by the overflow callback.
+        const std::size_t frames = bytes / sizeof(float) / std::size_t(source->channels);
         if (data) {
             const auto *samples = static_cast<const float *>(data);
-            const std::size_t frames = bytes / sizeof(float) / std::size_t(source->channels);
             for (std::size_t f = 0; f < frames; ++f)
                 source->pending.push_back(
                     samples[f * std::size_t(source->channels) + std::size_t(source->channel)]);
+        } else {
+            // A hole where samples were lost: unreadable samples keep the
+            // reader's clock in step and damage a message across it.
+            source->pending.insert(source->pending.end(), frames, NAN);
+            ++source->lost;
         }
         pa_stream_drop(stream);
+        if (double(source->pending.size()) > kMostPending * source->rate) {
+            std::fill(source->pending.begin(), source->pending.end(), NAN);
+            source->pending.resize(std::size_t(kMostPending * source->rate));
+            ++source->lost;
+        }
     }
     pa_threaded_mainloop_signal(source->connection.loop, 0);
 }
