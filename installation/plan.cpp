@@ -686,7 +686,7 @@ PlanMatch matchCommand(const Plan &plan, const Command &command)
     }
     const Plan::Receiver &receiver = plan.receivers[match.receiver];
     const QString who = text(QT_TRANSLATE_NOOP("Plan", "receiver %1")).arg(quoted(receiver.name));
-    if (command.kind != CommandKind::ChannelChange) {
+    if (command.kind != CommandKind::ChannelChange && command.kind != CommandKind::SwitchOff) {
         match.text = text(QT_TRANSLATE_NOOP("Plan", "%1, but not a command it sends")).arg(who);
         return match;
     }
@@ -697,7 +697,7 @@ PlanMatch matchCommand(const Plan &plan, const Command &command)
         planned.command.address = command.address;
         return planned.ok() && planned.command == command;
     };
-    if (command.tuningWord == 0) {
+    if (command.kind == CommandKind::SwitchOff) {
         match.switchOff = command.pin == receiver.pin;
     } else {
         for (const PlanRow &row : planTable(plan)) {
@@ -709,6 +709,8 @@ PlanMatch matchCommand(const Plan &plan, const Command &command)
     }
     if (match.switchOff)
         match.text = text(QT_TRANSLATE_NOOP("Plan", "%1, switching off")).arg(who);
+    else if (command.kind == CommandKind::SwitchOff)
+        match.text = text(QT_TRANSLATE_NOOP("Plan", "%1, switching off with another PIN")).arg(who);
     else if (match.transponder >= 0)
         match.text = QStringLiteral("%1, %2").arg(
             who, transponderLabel(plan.transponders[match.transponder]));

@@ -717,6 +717,10 @@ All rights reserved.</source>
         <source>%1, but for no transponder of the plan (or with another PIN)</source>
         <translation>%1, aber für keinen Transponder des Plans (oder mit anderer PIN)</translation>
     </message>
+    <message>
+        <source>%1, switching off with another PIN</source>
+        <translation>%1, schaltet mit anderer PIN ab</translation>
+    </message>
 </context>
 <context>
     <name>PlanWindow</name>

@@ -2,6 +2,7 @@
 // findings out, each with the receivers, userbands and transponders it
 // concerns; and the table's commands and landing frequencies.
 
+#include "hextext.h"
 #include "plan.h"
 #include "planfields.h"
 
@@ -67,6 +68,8 @@ private slots:
     void refuses_data();
     void refuses();
     void tablesCommandsAndWhereTheyLand();
+    void matchesHeardCommands_data();
+    void matchesHeardCommands();
     void readsWhatTheFileHolds();
     void refusesAtTheLimits_data();
     void refusesAtTheLimits();
@@ -226,6 +229,60 @@ void TestPlan::tablesCommandsAndWhereTheyLand()
              (QStringList{"a A 11493H 70 06 6B 02 974", "a A 12750V 70 07 FF 01 977",
                           "b A 11493H E0 10 5C 29 63 0C 1077", "b A 12750V E0 10 5C 25 C9 0C 1078",
                           "c A 11493H no such userband 0", "c A 12750V no such userband 0"}));
+}
+
+// A command heard on the cable, against the plan of the table above.
+void TestPlan::matchesHeardCommands_data()
+{
+    QTest::addColumn<QString>("bytes");
+    QTest::addColumn<bool>("expected");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("a's first") << "70 06 6B 02" << true << "receiver 'a', A 11493H";
+    QTest::newRow("b's, repeated, another address")
+        << "E1 00 5C 25 C9 0C" << true << "receiver 'b', A 12750V";
+    QTest::newRow("b's without its PIN")
+        << "E0 10 5A 25 C9" << false
+        << "receiver 'b', but for no transponder of the plan (or with another PIN)";
+    QTest::newRow("b's with another PIN")
+        << "E0 10 5C 25 C9 0D" << false
+        << "receiver 'b', but for no transponder of the plan (or with another PIN)";
+    QTest::newRow("a's userband, another transponder")
+        << "70 03 E8 03" << false
+        << "receiver 'a', but for no transponder of the plan (or with another PIN)";
+    QTest::newRow("a's userband in the other standard")
+        << "E0 10 5A 0C F6" << false << "no receiver of the plan sends EN 50494 on userband 1";
+    QTest::newRow("c's userband, which the unit lacks")
+        << "70 16 6B 02" << false
+        << "receiver 'c', but for no transponder of the plan (or with another PIN)";
+    QTest::newRow("a userband no receiver uses")
+        << "70 1E 6B 02" << false << "no receiver of the plan sends EN 50607 on userband 4";
+    QTest::newRow("a switching off") << "70 00 00 00" << true << "receiver 'a', switching off";
+    QTest::newRow("b switching off without its PIN")
+        << "E0 10 5A 20 00" << false << "receiver 'b', switching off with another PIN";
+    QTest::newRow("b switching off") << "E0 10 5C 20 00 0C" << true << "receiver 'b', switching off";
+    QTest::newRow("a query from a's userband")
+        << "7D 00" << false << "receiver 'a', but not a command it sends";
+}
+
+void TestPlan::matchesHeardCommands()
+{
+    QFETCH(QString, bytes);
+    QFETCH(bool, expected);
+    QFETCH(QString, text);
+    const Plan p = readPlan(plan("\"standard\": \"EN 50607\", \"userbands\": [974, 1076]",
+                                 "{\"name\": \"a\", \"userband\": 1},"
+                                 "{\"name\": \"b\", \"userband\": 2, \"standard\": "
+                                 "\"EN 50494\", \"pin\": 12},"
+                                 "{\"name\": \"c\", \"userband\": 3}",
+                                 ", \"transponders\": [\"11493H\", \"12750V\"]"));
+    Frame frame;
+    std::string error;
+    QVERIFY(parseHexText(bytes.toStdString(), frame, error));
+    const Decoded heard = decode(frame);
+    QVERIFY2(heard.ok(), heard.error.c_str());
+    const PlanMatch match = matchCommand(p, heard.command);
+    QCOMPARE(match.text, text);
+    QCOMPARE(match.expected(), expected);
 }
 
 // Every value of the file as it stands in it, and the plan written back
