@@ -46,6 +46,7 @@ private slots:
     void hearsEveryCommandAsItEnds_data();
     void hearsEveryCommandAsItEnds();
     void savesWhatWasHeardAlsoOnCtrlC();
+    void warnsOfAClippingInput();
     void refusesAnInputItCannotOpen_data();
     void refusesAnInputItCannotOpen();
     void namesEachCommandsReceiver();
@@ -59,9 +60,10 @@ private:
     // Starts listening with `options`, and plays `frames` into `sink` once
     // it listens.
     void listenTo(QProcess &listen, const QStringList &options, const QVector<Frame> &frames,
-                  const QString &sink = QStringLiteral("cable"), double rate = 192000);
+                  const QString &sink = QStringLiteral("cable"), double rate = 192000,
+                  float gain = 1);
     void play(const QVector<Frame> &frames, const QString &sink = QStringLiteral("cable"),
-              double rate = 192000);
+              double rate = 192000, float gain = 1);
     QString writePlan();
     static QList<QJsonObject> jsonLines(const QByteArray &out);
 
@@ -122,24 +124,28 @@ void ListenTest::cleanupTestCase()
 }
 
 void ListenTest::listenTo(QProcess &listen, const QStringList &options,
-                          const QVector<Frame> &frames, const QString &sink, double rate)
+                          const QVector<Frame> &frames, const QString &sink, double rate,
+                          float gain)
 {
     listen.start(cli, QStringList{"listen"} + options);
     QVERIFY(listen.waitForStarted());
     QByteArray said;
     QTRY_VERIFY2_WITH_TIMEOUT((said += listen.readAllStandardError()).contains("Listening to"),
                               said.constData(), 10000);
-    play(frames, sink, rate);
+    play(frames, sink, rate, gain);
 }
 
-void ListenTest::play(const QVector<Frame> &frames, const QString &sink, double rate)
+void ListenTest::play(const QVector<Frame> &frames, const QString &sink, double rate, float gain)
 {
     std::vector<std::vector<std::uint8_t>> commands(frames.begin(), frames.end());
+    std::vector<float> samples =
+        linesignal::sampleLine(linesignal::lineSignal(commands), rate, false);
+    for (float &v : samples)
+        v *= gain;
     const QString recording = folder.filePath(QStringLiteral("played-%1.wav").arg(rate));
     QFile file(recording);
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray::fromStdString(
-        wavFile(linesignal::sampleLine(linesignal::lineSignal(commands), rate, false), rate)));
+    file.write(QByteArray::fromStdString(wavFile(samples, rate)));
     file.close();
     QCOMPARE(QProcess::execute("paplay", {"--device=" + sink, recording}), 0);
 }
@@ -204,6 +210,18 @@ void ListenTest::savesWhatWasHeardAlsoOnCtrlC()
     QCOMPARE(read.size(), kFive.size());
     for (int i = 0; i < read.size(); ++i)
         QCOMPARE(read[i].toObject()["bytes"].toString(), hex(kFive[i]));
+}
+
+void ListenTest::warnsOfAClippingInput()
+{
+    QProcess listen;
+    // Far beyond full scale: the sound file holds it clipped.
+    listenTo(listen, {"--seconds", "2"}, kFive.mid(0, 1), QStringLiteral("cable"), 192000, 10);
+    QVERIFY(listen.waitForFinished(10000));
+    QVERIFY(QString::fromUtf8(listen.readAllStandardError())
+                .contains(QRegularExpression("^listen: the input clips at [0-9.]+ s: lower its "
+                                             "level, or messages are damaged$",
+                                             QRegularExpression::MultilineOption)));
 }
 
 void ListenTest::refusesAnInputItCannotOpen_data()
