@@ -140,8 +140,11 @@ void ListenTest::play(const QVector<Frame> &frames, const QString &sink, double 
     std::vector<std::vector<std::uint8_t>> commands(frames.begin(), frames.end());
     std::vector<float> samples =
         linesignal::sampleLine(linesignal::lineSignal(commands), rate, false);
+    // Held at a 16-bit card's highest step either way, as a clipping card
+    // holds it: just short of 1.
+    const float highest = 32767.0f / 32768.0f;
     for (float &v : samples)
-        v *= gain;
+        v = std::clamp(v * gain, -highest, highest);
     const QString recording = folder.filePath(QStringLiteral("played-%1.wav").arg(rate));
     QFile file(recording);
     QVERIFY(file.open(QIODevice::WriteOnly));
