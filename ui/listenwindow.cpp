@@ -5,6 +5,7 @@
 #include "listener.h"
 #include "messagecells.h"
 #include "openingsize.h"
+#include "toolwindow.h"
 #include "ui_listenwindow.h"
 
 #include <QCloseEvent>
@@ -33,6 +34,7 @@ ListenWindow::ListenWindow(std::function<QString(const Command &)> applyTo,
 {
     setObjectName(QStringLiteral("listenWindow"));
     ui->setupUi(this);
+    closeOnEscape(this);
     const int line = fontMetrics().height();
     resize(openingSize(this, QSize(56 * line, 34 * line)));
     ui->comboRate->addItem(tr("the input's own"), 0);

@@ -61,6 +61,12 @@ int presetUserbandNumber(int id)
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui_MainWindow)
 {
     ui->setupUi(this);
+    // The tools, the help and quitting answer their keys in every window of
+    // the program, not only here.
+    ui->actionBeenden->setShortcuts(QKeySequence::Quit);
+    for (QAction *action : {ui->action_Inhalt, ui->actionReadCommand, ui->actionReadRecording,
+                            ui->actionPlan, ui->actionListen, ui->actionBeenden})
+        action->setShortcutContext(Qt::ApplicationShortcut);
 
     const QList<QAbstractButton *> presets{
         ui->button_scr1284, ui->button_scr1400, ui->button_scr1516, ui->button_scr1632,

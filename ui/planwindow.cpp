@@ -5,6 +5,7 @@
 #include "openingsize.h"
 #include "planfields.h"
 #include "sheet.h"
+#include "toolwindow.h"
 #include "ui_planwindow.h"
 
 #include <QComboBox>
@@ -39,6 +40,7 @@ PlanWindow::PlanWindow(QWidget *parent) : QWidget(parent, Qt::Window), ui(new Ui
 {
     setObjectName(QStringLiteral("planWindow"));
     ui->setupUi(this);
+    closeOnEscape(this);
     ui->splitter->setStretchFactor(0, 3);
     ui->splitter->setStretchFactor(1, 2);
     // Every edit checks the plan anew.

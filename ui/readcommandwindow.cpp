@@ -4,6 +4,7 @@
 #include "hextext.h"
 #include "openingsize.h"
 
+#include "toolwindow.h"
 #include "ui_readcommandwindow.h"
 
 #include <QHeaderView>
@@ -46,6 +47,7 @@ ReadCommandWindow::ReadCommandWindow(std::function<QString(const Command &)> app
 {
     setObjectName(QStringLiteral("readCommandWindow"));
     ui->setupUi(this);
+    closeOnEscape(this);
     const int line = fontMetrics().height();
     ui->tableFields->verticalHeader()->setDefaultSectionSize(line + line / 2);
     on_lineEditBytes_textChanged();

@@ -5,6 +5,7 @@
 #include "hextext.h"
 #include "messagecells.h"
 #include "openingsize.h"
+#include "toolwindow.h"
 #include "ui_readrecordingwindow.h"
 
 #include <QDir>
@@ -21,6 +22,7 @@ ReadRecordingWindow::ReadRecordingWindow(std::function<QString(const Command &)>
 {
     setObjectName(QStringLiteral("readRecordingWindow"));
     ui->setupUi(this);
+    closeOnEscape(this);
     const int line = fontMetrics().height();
     resize(openingSize(this, QSize(52 * line, 34 * line)));
 }

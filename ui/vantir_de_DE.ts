@@ -580,7 +580,7 @@ All rights reserved.</source>
     </message>
     <message>
         <source>Plan an &amp;installation...</source>
-        <translation>&amp;Anlage planen...</translation>
+        <translation>Anlage &amp;planen...</translation>
     </message>
     <message>
         <source>Ctrl+P</source>
@@ -730,7 +730,7 @@ All rights reserved.</source>
     </message>
     <message>
         <source>The unit&apos;s userband frequencies in MHz, by number from 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Mittenfrequenzen der Userbands der Einheit in MHz, nach Nummer ab 1</translation>
     </message>
     <message>
         <source>List &amp;1</source>
@@ -762,7 +762,7 @@ All rights reserved.</source>
     </message>
     <message>
         <source>User&amp;bands (MHz):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Userbands (MHz):</translation>
     </message>
     <message>
         <source>Band&amp;width:</source>
@@ -798,7 +798,7 @@ All rights reserved.</source>
     </message>
     <message>
         <source>&amp;Add a receiver</source>
-        <translation>Receiver &amp;hinzufügen</translation>
+        <translation>Empfänger &amp;hinzufügen</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
@@ -821,7 +821,7 @@ All rights reserved.</source>
         <translation>&amp;Speichern...</translation>
     </message>
     <message>
-        <source>P&amp;rint...</source>
+        <source>Pri&amp;nt...</source>
         <translation>&amp;Drucken...</translation>
     </message>
     <message>

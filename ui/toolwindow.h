@@ -1,0 +1,7 @@
+#pragma once
+
+class QWidget;
+
+// A tool window closes on Esc, as a dialog does, once no control inside it
+// took the key (an open cell editor or list keeps it for itself).
+void closeOnEscape(QWidget *window);
