@@ -16,6 +16,7 @@
 #include "ui_mainwindow.h"
 #include "version.h"
 
+#include <QCloseEvent>
 #include <QDialog>
 #include <QDir>
 #include <QDragEnterEvent>
@@ -78,8 +79,13 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui_MainWin
     for (int id = 0; id < presets.size(); ++id)
         ui->buttonGroup->setId(presets[id], id);
 
-    connect(ui->actionBeenden, &QAction::triggered, qApp, &QCoreApplication::quit);
-    connect(ui->buttonBox, &QDialogButtonBox::rejected, qApp, &QCoreApplication::quit);
+    // The program ends there, once an edited plan is saved or given up.
+    const auto quit = [this] {
+        if (closeTools())
+            QCoreApplication::quit();
+    };
+    connect(ui->actionBeenden, &QAction::triggered, this, quit);
+    connect(ui->buttonBox, &QDialogButtonBox::rejected, this, quit);
 
     // On a screen too small for the whole window the inputs scroll; the
     // commands below them stay in sight.
@@ -358,7 +364,28 @@ void MainWindow::on_comboBoxPol_currentIndexChanged(const QString &)
 
 void MainWindow::on_actionBeenden_triggered()
 {
-    // The program ends through the connection to QCoreApplication::quit().
+    // The program ends through the connection made in the constructor.
+}
+
+bool MainWindow::closeTools()
+{
+    // The plan first: it may hold work, and its question may be answered
+    // with Cancel.
+    if (planner && planner->isVisible() && !planner->close())
+        return false;
+    for (QWidget *tool : {reader.data(), static_cast<QWidget *>(recordings.data()),
+                          listening.data(), static_cast<QWidget *>(help.data())})
+        if (tool)
+            tool->close();
+    return true;
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (closeTools())
+        event->accept();
+    else
+        event->ignore();
 }
 
 void MainWindow::on_buttonBox_helpRequested()
@@ -509,8 +536,11 @@ void MainWindow::on_actionReadRecording_triggered()
 
 void MainWindow::on_actionPlan_triggered()
 {
-    if (!planner)
-        planner = new PlanWindow(this);
+    if (!planner) {
+        auto *plans = new PlanWindow(this);
+        connect(plans, &PlanWindow::dropped, this, &MainWindow::openDropped);
+        planner = plans;
+    }
     planner->show();
     planner->raise();
     planner->activateWindow();
@@ -552,8 +582,24 @@ void MainWindow::dropEvent(QDropEvent *event)
     const QList<QUrl> urls = event->mimeData()->urls();
     if (urls.size() == 1 && urls.first().isLocalFile()) {
         event->acceptProposedAction();
-        openRecording(urls.first().toLocalFile());
+        openDropped(urls.first().toLocalFile());
     }
+}
+
+void MainWindow::openDropped(const QString &path)
+{
+    if (!QFileInfo(path).suffix().compare(QLatin1String("json"), Qt::CaseInsensitive)) {
+        on_actionPlan_triggered();
+        auto *plans = static_cast<PlanWindow *>(planner.data());
+        if (!plans->maySetAside())
+            return;
+        const QString error = plans->openFile(path);
+        if (!error.isEmpty())
+            QMessageBox::warning(plans, PlanWindow::tr("Not a plan"),
+                                 QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), error));
+        return;
+    }
+    openRecording(path);
 }
 
 void MainWindow::on_actionI_nfo_triggered()

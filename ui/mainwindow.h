@@ -27,6 +27,9 @@ public:
     // Opens a recording in the recording reader, as a file dropped on the
     // window does.
     void openRecording(const QString &path);
+    // A file dropped here or on the plan window: a plan (.json) opens in the
+    // plan window, anything else in the recording reader.
+    void openDropped(const QString &path);
 
     // Sets the controls to a channel change read elsewhere; returns why the
     // window cannot show it (a position beyond D, a frequency outside the
@@ -61,10 +64,14 @@ private slots:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 
 private:
+    // Closes the tool windows, asking to save an edited plan; false when
+    // the user would rather keep working.
+    bool closeTools();
     void updateCommands();
     // The channel change the controls ask for.
     Tuning tuning() const;

@@ -8,19 +8,28 @@
 #include "toolwindow.h"
 #include "ui_planwindow.h"
 
+#include <QAction>
+#include <QCloseEvent>
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QMimeData>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSpinBox>
+#include <QStandardPaths>
 #include <QTableWidget>
+#include <QTemporaryDir>
+#include <QUndoStack>
 
 namespace {
 
@@ -34,7 +43,57 @@ enum Column
 
 const QColor kMarked(250, 205, 200);
 
+// Which one field an edit changed, to merge the steps of typing into it;
+// -1 when it changed several, which never merges.
+int changedField(const PlanFields &a, const PlanFields &b)
+{
+    const bool changed[] = {a.installation != b.installation, a.standard != b.standard,
+                            a.userbands != b.userbands,       a.bandwidth != b.bandwidth,
+                            a.positions != b.positions,       a.transponders != b.transponders,
+                            a.receivers != b.receivers};
+    int field = -1;
+    for (int i = 0; i < int(std::size(changed)); ++i) {
+        if (changed[i]) {
+            if (field >= 0)
+                return -1;
+            field = i;
+        }
+    }
+    // A receiver added or removed is a step of its own.
+    return field == 6 && a.receivers.size() != b.receivers.size() ? -1 : field;
+}
+
 } // namespace
+
+// One edit of the fields: what they held before and after it.
+class PlanFieldsEdit : public QUndoCommand
+{
+public:
+    PlanFieldsEdit(PlanWindow *w, PlanFields from, PlanFields to, int changed)
+        : window(w), before(std::move(from)), after(std::move(to)), field(changed)
+    {
+    }
+    int id() const override { return field; }
+    bool mergeWith(const QUndoCommand *other) override
+    {
+        after = static_cast<const PlanFieldsEdit *>(other)->after;
+        return true;
+    }
+    void undo() override { window->fill(before); }
+    void redo() override
+    {
+        // The first time, the fields already hold it.
+        if (done)
+            window->fill(after);
+        done = true;
+    }
+
+private:
+    PlanWindow *window;
+    PlanFields before, after;
+    int field;
+    bool done = false;
+};
 
 PlanWindow::PlanWindow(QWidget *parent) : QWidget(parent, Qt::Window), ui(new Ui_PlanWindow)
 {
@@ -52,9 +111,94 @@ PlanWindow::PlanWindow(QWidget *parent) : QWidget(parent, Qt::Window), ui(new Ui
     connect(ui->lineEditPositions, &QLineEdit::textChanged, this, &PlanWindow::check);
     connect(ui->lineEditTransponders, &QLineEdit::textChanged, this, &PlanWindow::check);
     connect(ui->tableReceivers, &QTableWidget::itemChanged, this, &PlanWindow::check);
+    setAcceptDrops(true);
+    undo = new QUndoStack(this);
+    connect(undo, &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
+    QAction *undoAction = undo->createUndoAction(this);
+    undoAction->setShortcuts(QKeySequence::Undo);
+    QAction *redoAction = undo->createRedoAction(this);
+    redoAction->setShortcuts(QKeySequence::Redo);
+    auto *save = new QAction(this);
+    save->setShortcuts(QKeySequence::Save);
+    connect(save, &QAction::triggered, this, &PlanWindow::on_pushButtonSave_clicked);
+    auto *saveAsAction = new QAction(this);
+    saveAsAction->setShortcuts(QKeySequence::SaveAs);
+    connect(saveAsAction, &QAction::triggered, this, &PlanWindow::saveAs);
+    connect(ui->pushButtonSaveAs, &QPushButton::clicked, this, &PlanWindow::saveAs);
+    addActions({undoAction, redoAction, save, saveAsAction});
     fillPreset(2);
+    startAfresh(QString());
     const int line = fontMetrics().height();
     resize(openingSize(this, QSize(64 * line, 40 * line)));
+}
+
+// A plan as it stands in `file` (empty: a new one), with nothing to undo.
+void PlanWindow::startAfresh(const QString &file)
+{
+    path = file;
+    undo->clear();
+    last = fields();
+    undo->setClean();
+    setWindowModified(false);
+    showFile();
+}
+
+void PlanWindow::showFile()
+{
+    setWindowTitle(tr("%1[*] – Plan an installation")
+                       .arg(path.isEmpty() ? tr("New plan") : QFileInfo(path).fileName()));
+}
+
+PlanFields PlanWindow::fields() const
+{
+    PlanFields f{ui->lineEditInstallation->text(), ui->comboBoxStandard->currentText(),
+                 ui->lineEditUserbands->text(),    ui->spinBoxBandwidth->value(),
+                 ui->lineEditPositions->text(),    ui->lineEditTransponders->text(),
+                 {}};
+    for (int row = 0; row < ui->tableReceivers->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < ui->tableReceivers->columnCount(); ++column) {
+            const QTableWidgetItem *item = ui->tableReceivers->item(row, column);
+            cells << (item ? item->text() : QString());
+        }
+        f.receivers << cells;
+    }
+    return f;
+}
+
+void PlanWindow::fill(const PlanFields &f)
+{
+    filling = true;
+    ui->lineEditInstallation->setText(f.installation);
+    ui->comboBoxStandard->setCurrentText(f.standard);
+    ui->lineEditUserbands->setText(f.userbands);
+    ui->spinBoxBandwidth->setValue(f.bandwidth);
+    ui->lineEditPositions->setText(f.positions);
+    ui->lineEditTransponders->setText(f.transponders);
+    ui->tableReceivers->setRowCount(f.receivers.size());
+    for (int row = 0; row < f.receivers.size(); ++row)
+        for (int column = 0; column < f.receivers[row].size(); ++column)
+            ui->tableReceivers->setItem(row, column, new QTableWidgetItem(f.receivers[row][column]));
+    filling = false;
+    last = f;
+    check();
+}
+
+void PlanWindow::setFields(const PlanFields &f)
+{
+    const PlanFields before = last;
+    fill(f);
+    last = before;
+    recordEdit();
+}
+
+void PlanWindow::recordEdit()
+{
+    const PlanFields now = fields();
+    if (now == last)
+        return;
+    undo->push(new PlanFieldsEdit(this, last, now, changedField(last, now)));
+    last = now;
 }
 
 PlanWindow::~PlanWindow()
@@ -140,6 +284,7 @@ void PlanWindow::check()
 {
     if (filling)
         return;
+    recordEdit();
     ui->listFindings->clear();
     Plan plan;
     QString problem;
@@ -204,26 +349,78 @@ void PlanWindow::setPlan(const Plan &plan)
     check();
 }
 
-QString PlanWindow::openFile(const QString &path)
+QString PlanWindow::openFile(const QString &name)
 {
     try {
-        setPlan(readPlanFile(filePath(path)));
+        setPlan(readPlanFile(filePath(name)));
+        startAfresh(name);
         return QString();
     } catch (const PlanError &error) {
         return error.message();
     }
 }
 
-QString PlanWindow::saveFile(const QString &path) const
+QString PlanWindow::saveFile(const QString &name)
 {
     Plan plan;
     QString problem;
     if (!currentPlan(plan, problem))
         return problem;
-    return ::saveFile(filePath(path), planJson(plan));
+    // Open's filter shows plans by their suffix.
+    const QString named = QFileInfo(name).suffix().isEmpty() ? name + QStringLiteral(".json") : name;
+    const QString error = ::saveFile(filePath(named), planJson(plan));
+    if (error.isEmpty()) {
+        path = named;
+        undo->setClean();
+        showFile();
+    }
+    return error;
 }
 
-QString PlanWindow::exportPdf(const QString &path) const
+bool PlanWindow::maySetAside()
+{
+    if (!isWindowModified())
+        return true;
+    QMessageBox box(QMessageBox::Warning, tr("Unsaved changes"),
+                    tr("The plan has changes that are not saved."),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        on_pushButtonSave_clicked();
+        return !isWindowModified();
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void PlanWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() == 1 && urls.first().isLocalFile())
+        event->acceptProposedAction();
+}
+
+void PlanWindow::dropEvent(QDropEvent *event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() == 1 && urls.first().isLocalFile()) {
+        event->acceptProposedAction();
+        emit dropped(urls.first().toLocalFile());
+    }
+}
+
+void PlanWindow::closeEvent(QCloseEvent *event)
+{
+    if (maySetAside())
+        event->accept();
+    else
+        event->ignore();
+}
+
+QString PlanWindow::exportPdf(const QString &name) const
 {
     Plan plan;
     QString problem;
@@ -233,45 +430,75 @@ QString PlanWindow::exportPdf(const QString &path) const
     const SheetFile file = sheetFile(InstallationSheet(plan, found, planTable(plan), false),
                                      QStringLiteral("pdf"), plan.installation);
     return file.bytes.isEmpty() ? tr("the sheet could not be made")
-                                : ::saveFile(filePath(path), file.bytes);
+                                : ::saveFile(filePath(name), file.bytes);
 }
+
+namespace {
+
+// Where a dialog starts: beside the plan's file, else in the documents
+// folder, never in the working directory (a read-only folder when started
+// from the menu).
+QString startingFolder(const QString &file)
+{
+    return file.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                          : QFileInfo(file).absolutePath();
+}
+
+} // namespace
 
 void PlanWindow::on_pushButtonOpen_clicked()
 {
-    const QString path = QFileDialog::getOpenFileName(this, tr("Open a plan"), QString(),
-                                                      tr("Plans (*.json);;All files (*)"));
-    if (path.isEmpty())
+    if (!maySetAside())
         return;
-    const QString error = openFile(path);
+    const QString name = QFileDialog::getOpenFileName(
+        this, tr("Open a plan"), startingFolder(path), tr("Plans (*.json);;All files (*)"));
+    if (name.isEmpty())
+        return;
+    const QString error = openFile(name);
     if (!error.isEmpty())
         QMessageBox::warning(this, tr("Not a plan"),
-                             tr("%1: %2").arg(QDir::toNativeSeparators(path), error));
+                             tr("%1: %2").arg(QDir::toNativeSeparators(name), error));
 }
 
 // Asks for a name to save under and writes with `write`, saying why not.
-void PlanWindow::saveAs(const QString &caption, const QString &name, const QString &filter,
-                        QString (PlanWindow::*write)(const QString &) const)
+void PlanWindow::askAndWrite(const QString &caption, const QString &name, const QString &filter,
+                             const std::function<QString(const QString &)> &write)
 {
-    const QString path = QFileDialog::getSaveFileName(this, caption, name, filter);
-    if (path.isEmpty())
+    const QString chosen = QFileDialog::getSaveFileName(
+        this, caption, QDir(startingFolder(path)).filePath(name), filter);
+    if (chosen.isEmpty())
         return;
-    const QString error = (this->*write)(path);
+    const QString error = write(chosen);
+    if (!error.isEmpty())
+        QMessageBox::warning(
+            this, tr("Not saved"),
+            tr("%1 could not be written: %2").arg(QDir::toNativeSeparators(chosen), error));
+}
+
+void PlanWindow::on_pushButtonSave_clicked()
+{
+    if (path.isEmpty()) {
+        saveAs();
+        return;
+    }
+    const QString error = saveFile(path);
     if (!error.isEmpty())
         QMessageBox::warning(
             this, tr("Not saved"),
             tr("%1 could not be written: %2").arg(QDir::toNativeSeparators(path), error));
 }
 
-void PlanWindow::on_pushButtonSave_clicked()
+void PlanWindow::saveAs()
 {
-    saveAs(tr("Save the plan"), QStringLiteral("plan.json"), tr("Plans (*.json)"),
-           &PlanWindow::saveFile);
+    askAndWrite(tr("Save the plan"),
+                path.isEmpty() ? QStringLiteral("plan.json") : QFileInfo(path).fileName(),
+                tr("Plans (*.json)"), [this](const QString &name) { return saveFile(name); });
 }
 
 void PlanWindow::on_pushButtonPdf_clicked()
 {
-    saveAs(tr("Export the sheet as PDF"), QStringLiteral("sheet.pdf"), tr("PDF (*.pdf)"),
-           &PlanWindow::exportPdf);
+    askAndWrite(tr("Export the sheet as PDF"), QStringLiteral("sheet.pdf"), tr("PDF (*.pdf)"),
+                [this](const QString &name) { return exportPdf(name); });
 }
 
 QString PlanWindow::printSheet(QPrinter &printer) const
@@ -304,7 +531,28 @@ void PlanWindow::on_pushButtonPrint_clicked()
     printer.setFullPage(true);
     printer.setDocName(plan.installation);
     QPrintPreviewDialog preview(&printer, this);
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-            [this](QPrinter *target) { printSheet(*target); });
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter *target) {
+        // Printed to a PDF file, the sheet goes through the writer every
+        // file goes through: whole or not at all, and a failure said.
+        const QString wanted = target->outputFileName();
+        if (target->paintEngine()->type() != QPaintEngine::Pdf || wanted.isEmpty()) {
+            printSheet(*target);
+            return;
+        }
+        QTemporaryDir folder;
+        target->setOutputFileName(folder.filePath(QStringLiteral("sheet.pdf")));
+        QString error = printSheet(*target);
+        target->setOutputFileName(wanted);
+        QByteArray bytes;
+        QFile printed(folder.filePath(QStringLiteral("sheet.pdf")));
+        if (error.isEmpty() && (!printed.open(QIODevice::ReadOnly) || (bytes = printed.readAll()).isEmpty()))
+            error = tr("the sheet could not be made");
+        if (error.isEmpty())
+            error = ::saveFile(filePath(wanted), bytes);
+        if (!error.isEmpty())
+            QMessageBox::warning(
+                this, tr("Not printed"),
+                tr("%1 could not be written: %2").arg(QDir::toNativeSeparators(wanted), error));
+    });
     preview.exec();
 }

@@ -2,10 +2,34 @@
 
 #include "plan.h"
 
+#include <functional>
+
+#include <QStringList>
+#include <QVector>
 #include <QWidget>
 
 class QPrinter;
+class QUndoStack;
 class Ui_PlanWindow;
+
+// What the plan window's fields hold, as typed: a plan or not yet one. Each
+// edit is a step from one to the next, which the window can undo.
+struct PlanFields
+{
+    QString installation, standard, userbands;
+    int bandwidth = 0;
+    QString positions, transponders;
+    QVector<QStringList> receivers; // each row's cells
+
+    bool operator==(const PlanFields &o) const
+    {
+        return installation == o.installation && standard == o.standard &&
+               userbands == o.userbands && bandwidth == o.bandwidth &&
+               positions == o.positions && transponders == o.transponders &&
+               receivers == o.receivers;
+    }
+    bool operator!=(const PlanFields &o) const { return !(*this == o); }
+};
 
 // Edits the plan of a whole installation, the same file `vantir-cli plan`
 // reads: the unit, the receivers, the positions and the transponders. The
@@ -26,12 +50,34 @@ public:
     void setPlan(const Plan &plan);
 
     // Opens and saves plan files; the sheet as PDF. Return why not, or
-    // nothing; the dialogs call them with the names chosen.
+    // nothing; the dialogs call them with the names chosen. A plan saved
+    // or opened becomes the window's file; a name without a suffix gets
+    // ".json".
     QString openFile(const QString &path);
-    QString saveFile(const QString &path) const;
+    QString saveFile(const QString &path);
     QString exportPdf(const QString &path) const;
     // The sheet onto a printer, page by page; why not, or nothing.
     QString printSheet(QPrinter &printer) const;
+
+    // The file the plan was opened from or saved to last; empty for a new one.
+    QString file() const { return path; }
+    QUndoStack *edits() const { return undo; }
+    // Asks to save unsaved changes: false when the user cancels, or the
+    // plan could not be saved.
+    bool maySetAside();
+
+    PlanFields fields() const;
+    // Fills the fields, as one step that can be undone.
+    void setFields(const PlanFields &fields);
+
+signals:
+    // A file was dropped on the window.
+    void dropped(const QString &path);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private slots:
     void check();
@@ -42,15 +88,24 @@ private slots:
     void on_pushButtonList2_clicked();
     void on_pushButtonOpen_clicked();
     void on_pushButtonSave_clicked();
+    void saveAs();
     void on_pushButtonPdf_clicked();
     void on_pushButtonPrint_clicked();
 
 private:
-    void saveAs(const QString &caption, const QString &name, const QString &filter,
-                QString (PlanWindow::*write)(const QString &) const);
+    void askAndWrite(const QString &caption, const QString &name, const QString &filter,
+                     const std::function<QString(const QString &)> &write);
+    void showFile();
+    void fill(const PlanFields &fields);
+    void recordEdit();
+    void startAfresh(const QString &file);
+    friend class PlanFieldsEdit;
 
     void fillPreset(int list);
 
     Ui_PlanWindow *ui;
     bool filling = false;
+    QUndoStack *undo;
+    PlanFields last; // as the newest step left them
+    QString path;
 };

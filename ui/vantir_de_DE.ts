@@ -725,10 +725,6 @@ All rights reserved.</source>
 <context>
     <name>PlanWindow</name>
     <message>
-        <source>Plan an installation</source>
-        <translation>Anlage planen</translation>
-    </message>
-    <message>
         <source>The unit&apos;s userband frequencies in MHz, by number from 1</source>
         <translation>Die Mittenfrequenzen der Userbands der Einheit in MHz, nach Nummer ab 1</translation>
     </message>
@@ -817,10 +813,6 @@ All rights reserved.</source>
         <translation>Ö&amp;ffnen...</translation>
     </message>
     <message>
-        <source>&amp;Save...</source>
-        <translation>&amp;Speichern...</translation>
-    </message>
-    <message>
         <source>Pri&amp;nt...</source>
         <translation>&amp;Drucken...</translation>
     </message>
@@ -903,6 +895,38 @@ All rights reserved.</source>
     <message>
         <source>A plan holds at most %1 receivers.</source>
         <translation>Ein Plan hat höchstens %1 Receiver.</translation>
+    </message>
+    <message>
+        <source>[*]Plan an installation</source>
+        <translation>[*]Anlage planen</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve as...</source>
+        <translation>Spei&amp;chern unter...</translation>
+    </message>
+    <message>
+        <source>%1[*] – Plan an installation</source>
+        <translation>%1[*] – Anlage planen</translation>
+    </message>
+    <message>
+        <source>New plan</source>
+        <translation>Neuer Plan</translation>
+    </message>
+    <message>
+        <source>Unsaved changes</source>
+        <translation>Ungespeicherte Änderungen</translation>
+    </message>
+    <message>
+        <source>The plan has changes that are not saved.</source>
+        <translation>Der Plan hat Änderungen, die nicht gespeichert sind.</translation>
+    </message>
+    <message>
+        <source>Not printed</source>
+        <translation>Nicht gedruckt</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,204 @@
+// The plan window keeps the installer's work: every edit can be undone and
+// done again, the title names the file and marks unsaved changes, closing
+// the window or quitting asks first, a plan is saved as .json, and a plan
+// file dropped on either window opens in it.
+
+#include "mainwindow.h"
+#include "planwindow.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+#include <functional>
+
+namespace {
+
+using Edit = std::function<void(PlanWindow &)>;
+
+const QString kExample = QStringLiteral(VANTIR_EXAMPLES_DIR "/musterstrasse.json");
+
+template <typename T> T *child(QWidget *window, const char *name)
+{
+    return window->findChild<T *>(QString::fromLatin1(name));
+}
+
+// Answers the next message box with `button`, once it shows.
+void answerNextQuestion(QMessageBox::StandardButton button)
+{
+    QTimer::singleShot(0, [button] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (box)
+            box->button(button)->click();
+        else
+            answerNextQuestion(button);
+    });
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Edit)
+
+class TestKeepWork : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void undoesAndRedoesEachEdit_data();
+    void undoesAndRedoesEachEdit();
+    void titleNamesTheFileAndMarksChanges();
+    void asksBeforeLosingChanges_data();
+    void asksBeforeLosingChanges();
+    void opensADroppedPlan();
+};
+
+void TestKeepWork::undoesAndRedoesEachEdit_data()
+{
+    QTest::addColumn<Edit>("edit");
+    QTest::newRow("add a receiver") << Edit([](PlanWindow &w) {
+        child<QPushButton>(&w, "pushButtonAdd")->click();
+    });
+    QTest::newRow("remove a receiver") << Edit([](PlanWindow &w) {
+        child<QTableWidget>(&w, "tableReceivers")->setCurrentCell(1, 0);
+        child<QPushButton>(&w, "pushButtonRemove")->click();
+    });
+    QTest::newRow("type a name, letter by letter") << Edit([](PlanWindow &w) {
+        auto *edit = child<QLineEdit>(&w, "lineEditInstallation");
+        edit->setFocus();
+        edit->end(false);
+        QTest::keyClicks(edit, ", 2. Stock");
+    });
+    QTest::newRow("edit a cell") << Edit([](PlanWindow &w) {
+        child<QTableWidget>(&w, "tableReceivers")->item(0, 1)->setText("4");
+    });
+    QTest::newRow("a preset list") << Edit([](PlanWindow &w) {
+        child<QPushButton>(&w, "pushButtonList1")->click();
+    });
+}
+
+void TestKeepWork::undoesAndRedoesEachEdit()
+{
+    QFETCH(Edit, edit);
+    PlanWindow window;
+    window.show();
+    QCOMPARE(window.openFile(kExample), QString());
+    const PlanFields before = window.fields();
+    edit(window);
+    const PlanFields after = window.fields();
+    QVERIFY(after != before);
+    // One step, however many keys it took.
+    QCOMPARE(window.edits()->count(), 1);
+    QVERIFY(window.isWindowModified());
+
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    child<QTableWidget>(&window, "tableReceivers")->setFocus();
+    QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(window.fields() == before);
+    QVERIFY(!window.isWindowModified());
+    QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(window.fields() == after);
+    QVERIFY(window.isWindowModified());
+}
+
+void TestKeepWork::titleNamesTheFileAndMarksChanges()
+{
+    QTemporaryDir folder;
+    PlanWindow window;
+    QCOMPARE(window.windowTitle(), QStringLiteral("New plan[*] – Plan an installation"));
+    QCOMPARE(window.openFile(kExample), QString());
+    QCOMPARE(window.windowTitle(), QStringLiteral("musterstrasse.json[*] – Plan an installation"));
+    child<QPushButton>(&window, "pushButtonAdd")->click();
+    QVERIFY(window.isWindowModified());
+    // Saved without a suffix: Open's filter shows it as a plan.
+    QCOMPARE(window.saveFile(folder.filePath("haus")), QString());
+    QVERIFY(QFileInfo::exists(folder.filePath("haus.json")));
+    QVERIFY(!QFileInfo::exists(folder.filePath("haus")));
+    QCOMPARE(window.file(), folder.filePath("haus.json"));
+    QCOMPARE(window.windowTitle(), QStringLiteral("haus.json[*] – Plan an installation"));
+    QVERIFY(!window.isWindowModified());
+}
+
+void TestKeepWork::asksBeforeLosingChanges_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("closed");
+    QTest::addColumn<bool>("saved");
+    for (const char *how : {"close the plan", "close the main window", "quit"}) {
+        QTest::newRow(qPrintable(QStringLiteral("%1, save").arg(how)))
+            << how << int(QMessageBox::Save) << true << true;
+        QTest::newRow(qPrintable(QStringLiteral("%1, discard").arg(how)))
+            << how << int(QMessageBox::Discard) << true << false;
+        QTest::newRow(qPrintable(QStringLiteral("%1, cancel").arg(how)))
+            << how << int(QMessageBox::Cancel) << false << false;
+    }
+}
+
+void TestKeepWork::asksBeforeLosingChanges()
+{
+    QFETCH(QString, how);
+    QFETCH(int, answer);
+    QFETCH(bool, closed);
+    QFETCH(bool, saved);
+    QTemporaryDir folder;
+    const QString file = folder.filePath("plan.json");
+    QVERIFY(QFile::copy(kExample, file));
+    const QByteArray original = [&] {
+        QFile f(file);
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }();
+
+    MainWindow main;
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    main.openDropped(file);
+    auto *planner = main.findChild<PlanWindow *>();
+    QVERIFY(planner && planner->isVisible());
+    child<QPushButton>(planner, "pushButtonAdd")->click();
+
+    answerNextQuestion(QMessageBox::StandardButton(answer));
+    if (how == "close the plan") {
+        planner->close();
+    } else if (how == "close the main window") {
+        main.close();
+    } else {
+        // Quitting ends the event loop; one runs for it, and ends with 7
+        // when the program would rather go on.
+        QTimer::singleShot(0, [&main, closed] {
+            main.findChild<QAction *>("actionBeenden")->trigger();
+            if (!closed)
+                QCoreApplication::exit(7);
+        });
+        QCOMPARE(QApplication::exec(), closed ? 0 : 7);
+    }
+
+    QCOMPARE(!planner->isVisible(), closed);
+    QFile f(file);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray now = f.readAll();
+    QCOMPARE(now != original, saved);
+    QCOMPARE(planner->isWindowModified(), !saved);
+}
+
+void TestKeepWork::opensADroppedPlan()
+{
+    MainWindow main;
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(kExample)});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&main, &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&main, &drop);
+    auto *planner = main.findChild<PlanWindow *>();
+    QVERIFY(planner && planner->isVisible());
+    QCOMPARE(planner->file(), kExample);
+    QCOMPARE(child<QLineEdit>(planner, "lineEditInstallation")->text(),
+             QStringLiteral("Musterstraße 5, Haus B"));
+}
+
+QTEST_MAIN(TestKeepWork)
+#include "tst_keepwork.moc"
