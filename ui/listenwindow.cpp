@@ -5,13 +5,13 @@
 #include "listener.h"
 #include "messagecells.h"
 #include "openingsize.h"
+#include "remembered.h"
 #include "toolwindow.h"
 #include "ui_listenwindow.h"
 
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
-#include <QStandardPaths>
 #include <QThread>
 
 #include <cmath>
@@ -34,9 +34,9 @@ ListenWindow::ListenWindow(std::function<QString(const Command &)> applyTo,
 {
     setObjectName(QStringLiteral("listenWindow"));
     ui->setupUi(this);
-    closeOnEscape(this);
     const int line = fontMetrics().height();
     resize(openingSize(this, QSize(56 * line, 34 * line)));
+    makeToolWindow(this);
     ui->comboRate->addItem(tr("the input's own"), 0);
     for (int r : {192000, 96000, 88200})
         ui->comboRate->addItem(tr("%1 Hz").arg(r), r);
@@ -210,13 +210,14 @@ void ListenWindow::on_pushButtonSave_clicked()
         return;
     const QString path = QFileDialog::getSaveFileName(
         this, tr("Save what was heard"),
-        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-            .filePath(QStringLiteral("heard.wav")),
+        QDir(remembered::folder(remembered::kHeard)).filePath(QStringLiteral("heard.wav")),
         tr("WAV files (*.wav)"));
     if (path.isEmpty())
         return;
     const QString error = saveFile(
         filePath(path), QByteArray::fromStdString(wavFile(listener->heard(), rate)));
+    if (error.isEmpty())
+        remembered::usedFile(remembered::kHeard, path);
     ui->labelStatus->setText(error.isEmpty()
                                  ? tr("Saved %1").arg(QDir::toNativeSeparators(path))
                                  : tr("%1 cannot be written: %2")

@@ -8,6 +8,7 @@
 #include "linesignal.h"
 #include "listenwindow.h"
 #include "openingsize.h"
+#include "remembered.h"
 #include "planwindow.h"
 #include "readcommandwindow.h"
 #include "readrecordingwindow.h"
@@ -78,6 +79,26 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui_MainWin
     };
     for (int id = 0; id < presets.size(); ++id)
         ui->buttonGroup->setId(presets[id], id);
+
+    // The recent plans and recordings, as they are when the menu opens.
+    ui->menuTools->addSeparator();
+    const auto recentMenu = [this](const QString &title, const char *name, const char *kind,
+                                   std::function<void(const QString &)> open) {
+        QMenu *menu = ui->menuTools->addMenu(title);
+        menu->setObjectName(QLatin1String(name));
+        connect(menu, &QMenu::aboutToShow, this, [menu, kind, open] {
+            menu->clear();
+            const QStringList files = remembered::recent(kind);
+            for (const QString &file : files)
+                menu->addAction(QDir::toNativeSeparators(file), [file, open] { open(file); });
+            if (files.isEmpty())
+                menu->addAction(tr("none"))->setEnabled(false);
+        });
+    };
+    recentMenu(tr("Recent plan&s"), "menuRecentPlans", remembered::kPlans,
+               [this](const QString &file) { openDropped(file); });
+    recentMenu(tr("Recent recor&dings"), "menuRecentRecordings", remembered::kRecordings,
+               [this](const QString &file) { openRecording(file); });
 
     // The program ends there, once an edited plan is saved or given up.
     const auto quit = [this] {
@@ -448,7 +469,8 @@ void MainWindow::saveLineSignal(Standard standard)
                   png = tr("Picture (*.png)");
     QString filter = wav;
     QString path = QFileDialog::getSaveFileName(
-        this, tr("Save the %1 line signal").arg(name), QStringLiteral("signal.wav"),
+        this, tr("Save the %1 line signal").arg(name),
+        QDir(remembered::folder(remembered::kSignals)).filePath(QStringLiteral("signal.wav")),
         QStringList{wav, csv, svg, png}.join(";;"), &filter);
     if (path.isEmpty())
         return;
@@ -471,8 +493,10 @@ void MainWindow::saveLineSignal(Standard standard)
         QMessageBox::warning(
             this, tr("Not saved"),
             tr("%1 could not be written: %2").arg(QDir::toNativeSeparators(path), error));
-    else
+    else {
+        remembered::usedFile(remembered::kSignals, path);
         ui->statusBar->showMessage(tr("Saved %1").arg(QDir::toNativeSeparators(path)), 5000);
+    }
 }
 
 QString MainWindow::applyCommand(const Command &c)

@@ -4,6 +4,7 @@
 #include "files.h"
 #include "openingsize.h"
 #include "planfields.h"
+#include "remembered.h"
 #include "sheet.h"
 #include "toolwindow.h"
 #include "ui_planwindow.h"
@@ -99,7 +100,6 @@ PlanWindow::PlanWindow(QWidget *parent) : QWidget(parent, Qt::Window), ui(new Ui
 {
     setObjectName(QStringLiteral("planWindow"));
     ui->setupUi(this);
-    closeOnEscape(this);
     ui->splitter->setStretchFactor(0, 3);
     ui->splitter->setStretchFactor(1, 2);
     // Every edit checks the plan anew.
@@ -130,6 +130,7 @@ PlanWindow::PlanWindow(QWidget *parent) : QWidget(parent, Qt::Window), ui(new Ui
     startAfresh(QString());
     const int line = fontMetrics().height();
     resize(openingSize(this, QSize(64 * line, 40 * line)));
+    makeToolWindow(this);
 }
 
 // A plan as it stands in `file` (empty: a new one), with nothing to undo.
@@ -354,6 +355,7 @@ QString PlanWindow::openFile(const QString &name)
     try {
         setPlan(readPlanFile(filePath(name)));
         startAfresh(name);
+        remembered::addRecent(remembered::kPlans, name);
         return QString();
     } catch (const PlanError &error) {
         return error.message();
@@ -373,6 +375,7 @@ QString PlanWindow::saveFile(const QString &name)
         path = named;
         undo->setClean();
         showFile();
+        remembered::addRecent(remembered::kPlans, named);
     }
     return error;
 }
@@ -435,12 +438,12 @@ QString PlanWindow::exportPdf(const QString &name) const
 
 namespace {
 
-// Where a dialog starts: beside the plan's file, else in the documents
-// folder, never in the working directory (a read-only folder when started
-// from the menu).
+// Where a dialog for plans starts: beside the plan's file, else where plans
+// were last, never in the working directory (a read-only folder when
+// started from the menu).
 QString startingFolder(const QString &file)
 {
-    return file.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+    return file.isEmpty() ? remembered::folder(remembered::kPlans)
                           : QFileInfo(file).absolutePath();
 }
 
@@ -464,8 +467,8 @@ void PlanWindow::on_pushButtonOpen_clicked()
 void PlanWindow::askAndWrite(const QString &caption, const QString &name, const QString &filter,
                              const std::function<QString(const QString &)> &write)
 {
-    const QString chosen = QFileDialog::getSaveFileName(
-        this, caption, QDir(startingFolder(path)).filePath(name), filter);
+    const QString chosen =
+        QFileDialog::getSaveFileName(this, caption, QDir(startingFolder(path)).filePath(name), filter);
     if (chosen.isEmpty())
         return;
     const QString error = write(chosen);
@@ -497,8 +500,14 @@ void PlanWindow::saveAs()
 
 void PlanWindow::on_pushButtonPdf_clicked()
 {
-    askAndWrite(tr("Export the sheet as PDF"), QStringLiteral("sheet.pdf"), tr("PDF (*.pdf)"),
-                [this](const QString &name) { return exportPdf(name); });
+    askAndWrite(tr("Export the sheet as PDF"),
+                QDir(remembered::folder(remembered::kSheets)).filePath(QStringLiteral("sheet.pdf")),
+                tr("PDF (*.pdf)"), [this](const QString &name) {
+                    const QString error = exportPdf(name);
+                    if (error.isEmpty())
+                        remembered::usedFile(remembered::kSheets, name);
+                    return error;
+                });
 }
 
 QString PlanWindow::printSheet(QPrinter &printer) const

@@ -47,11 +47,11 @@ ReadCommandWindow::ReadCommandWindow(std::function<QString(const Command &)> app
 {
     setObjectName(QStringLiteral("readCommandWindow"));
     ui->setupUi(this);
-    closeOnEscape(this);
     const int line = fontMetrics().height();
     ui->tableFields->verticalHeader()->setDefaultSectionSize(line + line / 2);
     on_lineEditBytes_textChanged();
     resize(openingSize(this, QSize(36 * line, 30 * line)));
+    makeToolWindow(this);
 }
 
 ReadCommandWindow::~ReadCommandWindow()

@@ -5,11 +5,13 @@
 #include "hextext.h"
 #include "messagecells.h"
 #include "openingsize.h"
+#include "remembered.h"
 #include "toolwindow.h"
 #include "ui_readrecordingwindow.h"
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -22,9 +24,9 @@ ReadRecordingWindow::ReadRecordingWindow(std::function<QString(const Command &)>
 {
     setObjectName(QStringLiteral("readRecordingWindow"));
     ui->setupUi(this);
-    closeOnEscape(this);
     const int line = fontMetrics().height();
     resize(openingSize(this, QSize(52 * line, 34 * line)));
+    makeToolWindow(this);
 }
 
 void ReadRecordingWindow::on_spinBoxChannel_editingFinished()
@@ -74,7 +76,7 @@ void ReadRecordingWindow::on_pushButtonOpen_clicked()
 void ReadRecordingWindow::chooseFile()
 {
     const QString path = QFileDialog::getOpenFileName(
-        this, tr("Read a recording"), QString(),
+        this, tr("Read a recording"), remembered::folder(remembered::kRecordings),
         tr("Recordings (*.wav *.flac *.ogg *.csv *.txt);;All files (*)"));
     if (!path.isEmpty())
         open(path);
@@ -83,6 +85,8 @@ void ReadRecordingWindow::chooseFile()
 void ReadRecordingWindow::open(const QString &path)
 {
     stop();
+    if (QFileInfo(path).isFile())
+        remembered::addRecent(remembered::kRecordings, path);
     ui->tableMessages->setRowCount(0);
     report = RecordingReport();
     ui->signalView->setCommand({}, QString());

@@ -1,12 +1,14 @@
 #include "toolwindow.h"
 
+#include "remembered.h"
+
 #include <QEvent>
 #include <QKeyEvent>
 #include <QWidget>
 
 namespace {
 
-class EscapeCloses : public QObject
+class ToolWindowKeeper : public QObject
 {
 public:
     using QObject::QObject;
@@ -14,19 +16,25 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
+        if (watched != parent())
+            return false;
+        auto *window = static_cast<QWidget *>(watched);
         // Keys a control ignored reach its window last.
-        if (event->type() == QEvent::KeyPress && watched == parent() &&
+        if (event->type() == QEvent::KeyPress &&
             static_cast<QKeyEvent *>(event)->matches(QKeySequence::Cancel)) {
-            static_cast<QWidget *>(watched)->close();
+            window->close();
             return true;
         }
+        if (event->type() == QEvent::Hide)
+            remembered::keepGeometry(window);
         return false;
     }
 };
 
 } // namespace
 
-void closeOnEscape(QWidget *window)
+void makeToolWindow(QWidget *window)
 {
-    window->installEventFilter(new EscapeCloses(window));
+    remembered::restoreGeometry(window);
+    window->installEventFilter(new ToolWindowKeeper(window));
 }

@@ -3,5 +3,6 @@
 class QWidget;
 
 // A tool window closes on Esc, as a dialog does, once no control inside it
-// took the key (an open cell editor or list keeps it for itself).
-void closeOnEscape(QWidget *window);
+// took the key (an open cell editor or list keeps it for itself); and it
+// opens where and as large as it was last.
+void makeToolWindow(QWidget *window);

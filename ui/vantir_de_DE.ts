@@ -594,6 +594,18 @@ All rights reserved.</source>
         <source>Ctrl+L</source>
         <translation>Ctrl+L</translation>
     </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Recent plan&amp;s</source>
+        <translation>&amp;Zuletzt geöffnete Pläne</translation>
+    </message>
+    <message>
+        <source>Recent recor&amp;dings</source>
+        <translation>Zuletzt gelesene Aufnah&amp;men</translation>
+    </message>
 </context>
 <context>
     <name>Plan</name>

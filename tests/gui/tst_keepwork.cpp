@@ -49,6 +49,7 @@ private slots:
     void asksBeforeLosingChanges_data();
     void asksBeforeLosingChanges();
     void opensADroppedPlan();
+    void remembersAcrossARestart();
 };
 
 void TestKeepWork::undoesAndRedoesEachEdit_data()
@@ -198,6 +199,45 @@ void TestKeepWork::opensADroppedPlan()
     QCOMPARE(planner->file(), kExample);
     QCOMPARE(child<QLineEdit>(planner, "lineEditInstallation")->text(),
              QStringLiteral("Musterstraße 5, Haus B"));
+}
+
+// Folders, recent plans and a window's size, as the settings file keeps
+// them for the next run.
+void TestKeepWork::remembersAcrossARestart()
+{
+    QTemporaryDir folder;
+    const QString file = folder.filePath("haus.json");
+    QSize size;
+    {
+        PlanWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.resize(window.size() + QSize(37, 23));
+        size = window.size();
+        QCOMPARE(window.openFile(kExample), QString());
+        QCOMPARE(window.saveFile(file), QString());
+        window.close();
+    }
+    QSettings stored(QStringLiteral("vantir"), QStringLiteral("vantir"));
+    stored.sync();
+    QVERIFY2(stored.fileName().startsWith(qEnvironmentVariable("XDG_CONFIG_HOME")),
+             qPrintable(stored.fileName()));
+    QVERIFY(QFileInfo::exists(stored.fileName()));
+
+    MainWindow main;
+    main.show();
+    auto *recent = main.findChild<QMenu *>("menuRecentPlans");
+    QVERIFY(recent);
+    emit recent->aboutToShow();
+    QStringList shown;
+    for (QAction *a : recent->actions())
+        shown << a->text();
+    QCOMPARE(shown, (QStringList{file, kExample}));
+    recent->actions().first()->trigger();
+    auto *planner = main.findChild<PlanWindow *>();
+    QVERIFY(planner && planner->isVisible());
+    QCOMPARE(planner->file(), file);
+    QCOMPARE(planner->size(), size);
 }
 
 QTEST_MAIN(TestKeepWork)
