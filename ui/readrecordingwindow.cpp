@@ -13,7 +13,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QThread>
@@ -91,16 +90,11 @@ void ReadRecordingWindow::open(const QString &path)
     report = RecordingReport();
     ui->signalView->setCommand({}, QString());
     ui->labelStatus->setText(tr("Reading %1...").arg(QDir::toNativeSeparators(path)));
-    if (!progress) {
-        progress = new QProgressDialog(tr("Reading the recording..."), tr("Cancel"), 0, 1000, this);
-        progress->setObjectName(QStringLiteral("progressDialog"));
-        progress->setWindowModality(Qt::WindowModal);
-        progress->setMinimumDuration(500);
-        progress->setAutoReset(false);
-        progress->setAutoClose(false);
-    }
-    progress->reset();
-    progress->setValue(0);
+    // The progress stays in this window and blocks none: the main window
+    // goes on working while a long recording is read.
+    ui->progressReading->setValue(0);
+    ui->progressReading->show();
+    ui->pushButtonCancel->show();
 
     cancel = std::make_shared<std::atomic<bool>>(false);
     const auto stopFlag = cancel;
@@ -115,7 +109,8 @@ void ReadRecordingWindow::open(const QString &path)
         try {
             reading = readRecording(file, channel, sampleRate, 0, [this, stopFlag](double done) {
                 QMetaObject::invokeMethod(
-                    progress, [this, done] { progress->setValue(int(done * 1000)); },
+                    ui->progressReading,
+                    [this, done] { ui->progressReading->setValue(int(done * 1000)); },
                     Qt::QueuedConnection);
                 return !stopFlag->load();
             });
@@ -128,7 +123,9 @@ void ReadRecordingWindow::open(const QString &path)
             this, [this, path, reading, problem] { showResults(path, reading, problem); },
             Qt::QueuedConnection);
     });
-    connect(progress, &QProgressDialog::canceled, this, [stopFlag] { stopFlag->store(true); });
+    disconnect(ui->pushButtonCancel, nullptr, this, nullptr);
+    connect(ui->pushButtonCancel, &QPushButton::clicked, this,
+            [stopFlag] { stopFlag->store(true); });
     worker->start();
 }
 
@@ -140,8 +137,8 @@ void ReadRecordingWindow::showResults(const QString &path, const RecordingReport
         delete worker;
         worker = nullptr;
     }
-    progress->reset();
-    progress->hide();
+    ui->progressReading->hide();
+    ui->pushButtonCancel->hide();
     report = found;
     const std::vector<ReadMessage> &messages = report.messages;
     const QString name = QDir::toNativeSeparators(path);

@@ -10,7 +10,6 @@
 #include <memory>
 #include <vector>
 
-class QProgressDialog;
 class QThread;
 class Ui_ReadRecordingWindow;
 
@@ -53,7 +52,6 @@ private:
 
     std::function<QString(const Command &)> apply;
     Ui_ReadRecordingWindow *ui;
-    QProgressDialog *progress = nullptr;
     QThread *worker = nullptr;
     std::shared_ptr<std::atomic<bool>> cancel;
     RecordingReport report;

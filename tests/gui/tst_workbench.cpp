@@ -274,10 +274,16 @@ void TestWorkbench::cancelledReadingLeavesTheWindowUsable()
     window.show();
     window.openRecording(big);
     auto *reader = window.findChild<ReadRecordingWindow *>("readRecordingWindow");
+    // Nothing modal while it reads: the main window goes on working.
+    QVERIFY(reader->reading());
+    QVERIFY(reader->findChild<QProgressBar *>("progressReading")->isVisible());
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    QVERIFY(reader->findChildren<QDialog *>().isEmpty());
     // Cancel as the reading starts: it stops at its next block.
-    reader->findChild<QProgressDialog *>("progressDialog")->findChild<QPushButton *>()->click();
+    reader->findChild<QPushButton *>("pushButtonCancel")->click();
     QTRY_VERIFY(!reader->reading());
     QVERIFY(reader->findChild<QLabel *>("labelStatus")->text().contains("cancelled"));
+    QVERIFY(!reader->findChild<QPushButton *>("pushButtonCancel")->isVisible());
     auto *list = reader->findChild<QTableWidget *>("tableMessages");
     QVERIFY(list->rowCount() < 400);
 
