@@ -499,7 +499,18 @@ void MainWindow::saveLineSignal(Standard standard)
     }
 }
 
-QString MainWindow::applyCommand(const Command &c)
+int MainWindow::userbandFrequencyFor(int userband) const
+{
+    if (ui->checkBoxLinkCSS->isChecked()) {
+        const int id = ui->buttonGroup->checkedId();
+        const int list = id >= 0 && id < kPresetCount ? presetList(id) : 1;
+        if (userband >= 1 && userband <= bands::kPresetLists[list - 1].count)
+            return bands::presetFrequency(list, userband);
+    }
+    return ui->scrollBarBandpassfreq->value();
+}
+
+QString MainWindow::applyCommand(const Command &c, int userbandFrequency)
 {
     if (c.kind != CommandKind::ChannelChange)
         return tr("it is not a channel change");
@@ -511,9 +522,10 @@ QString MainWindow::applyCommand(const Command &c)
             .arg(c.userband)
             .arg(ui->scrollBarTunerAddr->maximum());
     // EN 50494 carries the sum of intermediate and userband frequency: the
-    // window's userband frequency stays, and the rest is the transponder's.
-    const std::optional<IfRange> ifRange =
-        intermediateFrequency(c, ui->scrollBarBandpassfreq->value());
+    // userband's frequency it was read with, and the rest is the
+    // transponder's.
+    const int centre = userbandFrequency > 0 ? userbandFrequency : userbandFrequencyFor(c.userband);
+    const std::optional<IfRange> ifRange = intermediateFrequency(c, centre);
     const int ifFrequency = ifRange ? ifRange->nominal : -1;
     const int transponder = ifRange ? ifFrequency + bands::localOscillator(c.band) : -1;
     if (!bands::inBand(transponder, c.band))
@@ -524,6 +536,17 @@ QString MainWindow::applyCommand(const Command &c)
     ui->comboBoxBand->setCurrentIndex(c.band == Band::Low ? 1 : 0);
     ui->comboBoxPos->setCurrentIndex(c.position);
     ui->scrollBarSHF->setValue(transponder);
+    // The frequency and the preset follow the userband together: the
+    // list's button when it is the list's own frequency, else the frequency
+    // alone, where it leaves no preset chosen.
+    const int id = ui->buttonGroup->checkedId();
+    const int list = id >= 0 && id < kPresetCount ? presetList(id) : 1;
+    const int preset = list == 1 ? c.userband - 1 : kList1Count + c.userband - 1;
+    if (ui->checkBoxLinkCSS->isChecked() && c.userband <= bands::kPresetLists[list - 1].count &&
+        bands::presetFrequency(list, c.userband) == centre)
+        ui->buttonGroup->button(preset)->click();
+    else if (c.standard == Standard::En50494)
+        ui->scrollBarBandpassfreq->setValue(centre);
     ui->scrollBarTunerAddr->setValue(c.userband);
     ui->groupBoxPinCode->setChecked(c.pin.has_value());
     if (c.pin)
@@ -534,8 +557,11 @@ QString MainWindow::applyCommand(const Command &c)
 void MainWindow::on_actionReadCommand_triggered()
 {
     if (!reader) {
-        reader = new ReadCommandWindow([this](const Command &c) { return applyCommand(c); },
-                                       [this] { return ui->scrollBarBandpassfreq->value(); }, this);
+        reader = new ReadCommandWindow(
+            [this](const Command &c, int userbandFrequency) {
+                return applyCommand(c, userbandFrequency);
+            },
+            [this](int userband) { return userbandFrequencyFor(userband); }, this);
     }
     reader->show();
     reader->raise();

@@ -31,10 +31,15 @@ public:
     // plan window, anything else in the recording reader.
     void openDropped(const QString &path);
 
-    // Sets the controls to a channel change read elsewhere; returns why the
-    // window cannot show it (a position beyond D, a frequency outside the
-    // bands), or nothing.
-    QString applyCommand(const Command &command);
+    // Sets the controls to a channel change read elsewhere, an EN 50494 one
+    // read with `userbandFrequency` (0: userbandFrequencyFor its userband);
+    // returns why the window cannot show it (a position beyond D, a
+    // frequency outside the bands), or nothing.
+    QString applyCommand(const Command &command, int userbandFrequency = 0);
+    // The userband frequency the window goes with for a userband: with
+    // Automatic ticked, its preset list's (the list chosen, else list 1);
+    // else the window's own.
+    int userbandFrequencyFor(int userband) const;
 
 private slots:
     // Connected by name when the form is built.

@@ -8,6 +8,7 @@
 #include "ui_readcommandwindow.h"
 
 #include <QHeaderView>
+#include <QSignalBlocker>
 
 namespace {
 
@@ -40,8 +41,8 @@ const char *const kFieldNames[] = {
 
 } // namespace
 
-ReadCommandWindow::ReadCommandWindow(std::function<QString(const Command &)> applyTo,
-                                     std::function<int()> userband, QWidget *parent)
+ReadCommandWindow::ReadCommandWindow(std::function<QString(const Command &, int)> applyTo,
+                                     std::function<int(int)> userband, QWidget *parent)
     : QWidget(parent, Qt::Window), apply(std::move(applyTo)),
       userbandFrequency(std::move(userband)), ui(new Ui_ReadCommandWindow)
 {
@@ -80,28 +81,53 @@ void ReadCommandWindow::on_lineEditBytes_textChanged()
     } else {
         command = decoded.command;
         read = true;
-        const std::string warning = commandWarning(command, userbandFrequency());
-        problem->setText(warning.empty()
-                             ? tr("Read as below.")
-                             : tr("Read as below; note: %1").arg(QString::fromStdString(warning)));
-        for (const CommandField &field : describeCommand(command, userbandFrequency())) {
-            if (field.label.empty())
-                continue;
-            const int row = fields->rowCount();
-            fields->insertRow(row);
-            fields->setItem(row, 0, new QTableWidgetItem(tr(field.label.c_str())));
-            fields->setItem(row, 1, new QTableWidgetItem(tr(field.shown.c_str())));
-        }
-        fields->resizeColumnToContents(0);
     }
+    // The field offers the main window's frequency for each new userband;
+    // one the installer typed stays while the userband does.
+    const bool sum = read && command.standard == Standard::En50494 && command.tuningWord > 0;
+    if (sum && command.userband != readForUserband) {
+        const QSignalBlocker quiet(ui->spinBoxUserbandFrequency);
+        ui->spinBoxUserbandFrequency->setValue(userbandFrequency(command.userband));
+        readForUserband = command.userband;
+    }
+    ui->labelUserbandFrequency->setVisible(sum);
+    ui->spinBoxUserbandFrequency->setVisible(sum);
+    if (read)
+        showFields();
     ui->pushButtonApply->setEnabled(read);
+}
+
+void ReadCommandWindow::on_spinBoxUserbandFrequency_valueChanged(int)
+{
+    if (read)
+        showFields();
+}
+
+void ReadCommandWindow::showFields()
+{
+    QTableWidget *fields = ui->tableFields;
+    fields->setRowCount(0);
+    const int centre = ui->spinBoxUserbandFrequency->value();
+    const std::string warning = commandWarning(command, centre);
+    ui->labelProblem->setText(warning.empty()
+                                  ? tr("Read as below.")
+                                  : tr("Read as below; note: %1").arg(QString::fromStdString(warning)));
+    for (const CommandField &field : describeCommand(command, centre)) {
+        if (field.label.empty())
+            continue;
+        const int row = fields->rowCount();
+        fields->insertRow(row);
+        fields->setItem(row, 0, new QTableWidgetItem(tr(field.label.c_str())));
+        fields->setItem(row, 1, new QTableWidgetItem(tr(field.shown.c_str())));
+    }
+    fields->resizeColumnToContents(0);
 }
 
 void ReadCommandWindow::on_pushButtonApply_clicked()
 {
     if (!read)
         return;
-    const QString why = apply(command);
+    const QString why = apply(command, ui->spinBoxUserbandFrequency->value());
     ui->labelProblem->setText(why.isEmpty() ? tr("Shown in the main window.")
                                             : tr("The main window cannot show it: %1").arg(why));
 }

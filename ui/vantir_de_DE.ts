@@ -1083,6 +1083,18 @@ All rights reserved.</source>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <source>EN 50494 read with the &amp;userband at:</source>
+        <translation>EN 50494 gelesen mit dem &amp;Userband bei:</translation>
+    </message>
+    <message>
+        <source>An EN 50494 tuning word carries the sum of intermediate and userband frequency: the userband&apos;s centre it is read with</source>
+        <translation>Ein Abstimmwort nach EN 50494 trägt die Summe aus Zwischen- und Userband-Frequenz: die Mitte des Userbands, mit der es gelesen wird</translation>
+    </message>
+    <message>
+        <source> MHz</source>
+        <translation> MHz</translation>
+    </message>
 </context>
 <context>
     <name>ReadRecordingWindow</name>
@@ -1125,10 +1137,6 @@ All rights reserved.</source>
     <message>
         <source>Reading %1...</source>
         <translation>%1 wird gelesen...</translation>
-    </message>
-    <message>
-        <source>Reading the recording...</source>
-        <translation>Die Aufnahme wird gelesen...</translation>
     </message>
     <message>
         <source>Cancel</source>

@@ -54,6 +54,8 @@ private slots:
     void explainsAsItIsTyped();
     void appliesOrSaysWhyNot_data();
     void appliesOrSaysWhyNot();
+    void readsEn50494WithTheUserbandsFrequency_data();
+    void readsEn50494WithTheUserbandsFrequency();
     void savesTheLineSignal_data();
     void savesTheLineSignal();
     void readsARecordingAndAppliesItsCommand();
@@ -143,6 +145,59 @@ void TestWorkbench::appliesOrSaysWhyNot()
         QCOMPARE(problem, result);
     else
         QCOMPARE(window.findChild<QLineEdit *>("lineEditCmdB")->text(), result);
+}
+
+// An EN 50494 tuning word carries intermediate plus userband frequency: the
+// reader offers the frequency the main window goes with for the command's
+// userband, the installer may change it, and Apply leaves the main window
+// consistent.
+void TestWorkbench::readsEn50494WithTheUserbandsFrequency_data()
+{
+    QTest::addColumn<bool>("automatic");
+    QTest::addColumn<int>("typed"); // MHz, 0: as offered
+    QTest::addColumn<int>("offered");
+    QTest::addColumn<QString>("intermediate");
+    QTest::addColumn<QStringList>("window"); // transponder, userband, its MHz, preset
+    QTest::newRow("Automatic: userband 2 of list 1")
+        << true << 0 << 1400 << "1592 MHz"
+        << QStringList{"12192", "2", "1400", "button_scr1400"};
+    QTest::newRow("Automatic, another frequency typed")
+        << true << 1516 << 1400 << "1476 MHz" << QStringList{"12076", "2", "1516", ""};
+    QTest::newRow("by hand: the window's own frequency")
+        << false << 0 << 1284 << "1708 MHz"
+        << QStringList{"12308", "2", "1284", "button_scr1284"};
+}
+
+void TestWorkbench::readsEn50494WithTheUserbandsFrequency()
+{
+    QFETCH(bool, automatic);
+    QFETCH(int, typed);
+    QFETCH(int, offered);
+    QFETCH(QString, intermediate);
+    QFETCH(QStringList, window);
+    MainWindow main;
+    main.show();
+    main.findChild<QCheckBox *>("checkBoxLinkCSS")->setChecked(automatic);
+    QWidget *reader = openReader(main);
+    QVERIFY(reader);
+    typeBytes(reader, "E0 10 5A 2D 8E");
+    auto *centre = reader->findChild<QSpinBox *>("spinBoxUserbandFrequency");
+    QVERIFY(centre->isVisible());
+    QCOMPARE(centre->value(), offered);
+    if (typed)
+        centre->setValue(typed);
+    QVERIFY2(shownFields(reader).contains("Intermediate frequency: " + intermediate),
+             qPrintable(shownFields(reader).join(" / ")));
+    QTest::mouseClick(reader->findChild<QPushButton *>("pushButtonApply"), Qt::LeftButton);
+    auto *group = main.findChild<QButtonGroup *>("buttonGroup");
+    QCOMPARE((QStringList{QString::number(main.findChild<QScrollBar *>("scrollBarSHF")->value()),
+                          QString::number(main.findChild<QScrollBar *>("scrollBarTunerAddr")->value()),
+                          QString::number(main.findChild<QScrollBar *>("scrollBarBandpassfreq")->value()),
+                          group->checkedButton() ? group->checkedButton()->objectName() : QString()}),
+             window);
+    // EN 50607 carries no userband frequency: no field for it.
+    typeBytes(reader, "70 03 E8 03");
+    QVERIFY(!centre->isVisible());
 }
 
 void TestWorkbench::savesTheLineSignal_data()
