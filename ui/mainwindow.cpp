@@ -63,6 +63,9 @@ int presetUserbandNumber(int id)
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui_MainWindow)
 {
     ui->setupUi(this);
+    // The transponder's field takes either band's frequencies; the band
+    // follows one typed there.
+    ui->spinBoxSHF->setRange(bands::transponderMin(Band::Low), bands::transponderMax(Band::High));
     // The tools, the help and quitting answer their keys in every window of
     // the program, not only here.
     ui->actionBeenden->setShortcuts(QKeySequence::Quit);
@@ -306,7 +309,9 @@ void MainWindow::on_comboBoxBand_currentIndexChanged(const QString &)
     const Band band = ui->comboBoxBand->currentIndex() == kHighBandIndex ? Band::High : Band::Low;
     ui->scrollBarSHF->setMinimum(bands::transponderMin(band));
     ui->scrollBarSHF->setMaximum(bands::transponderMax(band));
-    ui->spinBoxSHF->setRange(bands::transponderMin(band), bands::transponderMax(band));
+    // The field takes either band's frequencies, and the band follows one
+    // typed there, as the tool's --frequency does.
+    ui->spinBoxSHF->setRange(bands::transponderMin(Band::Low), bands::transponderMax(Band::High));
     updateCommands();
 }
 
@@ -340,7 +345,18 @@ void MainWindow::on_scrollBarPincode_valueChanged(int value)
 // already holds it emits nothing.
 void MainWindow::on_spinBoxSHF_valueChanged(int value)
 {
+    const Band band = ui->comboBoxBand->currentIndex() == kHighBandIndex ? Band::High : Band::Low;
+    const bool follows = !bands::inBand(value, band);
+    const Band other = bands::bandOf(value);
+    if (follows)
+        ui->comboBoxBand->setCurrentIndex(other == Band::High ? kHighBandIndex : 1 - kHighBandIndex);
     ui->scrollBarSHF->setValue(value);
+    // Said once the commands are new, which clear the status bar.
+    if (follows)
+        ui->statusBar->showMessage(tr("%1 MHz lies in the %2 band: the band follows it")
+                                       .arg(value)
+                                       .arg(other == Band::Low ? tr("low") : tr("high")),
+                                   5000);
 }
 
 void MainWindow::on_spinBoxBandpassfreq_valueChanged(int value)

@@ -606,6 +606,10 @@ All rights reserved.</source>
         <source>Recent recor&amp;dings</source>
         <translation>Zuletzt gelesene Aufnah&amp;men</translation>
     </message>
+    <message>
+        <source>%1 MHz lies in the %2 band: the band follows it</source>
+        <translation>%1 MHz liegen im %2 Band: das Band folgt</translation>
+    </message>
 </context>
 <context>
     <name>Plan</name>

@@ -60,6 +60,8 @@ public:
             return edit->text();
         if (auto *spin = window->findChild<QSpinBox *>(name))
             return spin->text();
+        if (auto *combo = window->findChild<QComboBox *>(name))
+            return combo->currentText();
         return get<QLabel>(name)->text();
     }
 
@@ -67,7 +69,8 @@ public:
     // count", "choose combo index" (with the arrow keys), "click control",
     // "toggle group" (with the Space key); and from the keyboard alone, on
     // the control that has the focus: "tabto control" (Tab until it has the
-    // focus), "type digits" (replacing the value, then Enter), "press key"
+    // focus), "type digits" (replacing the value, then Enter), "typing
+    // digits" (the same without Enter), "press key"
     // (Tab, Backtab, PageUp, PageDown, Home, End, Left, Right, Space).
     void perform(const QString &action)
     {
@@ -76,14 +79,15 @@ public:
         if (words[0] == "tabto") {
             for (int i = 0; i < 40 && QApplication::focusWidget() != get(words[1]); ++i)
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        } else if (words[0] == "type" || words[0] == "press") {
+        } else if (words[0] == "type" || words[0] == "typing" || words[0] == "press") {
             QWidget *focus = QApplication::focusWidget();
             if (!focus)
                 qFatal("nothing has the focus for %s", qPrintable(action));
-            if (words[0] == "type") {
+            if (words[0] == "type" || words[0] == "typing") {
                 QTest::keyClick(focus, Qt::Key_A, Qt::ControlModifier);
                 QTest::keyClicks(focus, words[1]);
-                QTest::keyClick(focus, Qt::Key_Enter);
+                if (words[0] == "type")
+                    QTest::keyClick(focus, Qt::Key_Enter);
                 return;
             }
             static const QMap<QString, Qt::Key> keys{
@@ -261,8 +265,18 @@ void TestMainWindow::showsWhatTheControlsSay_data()
     row("focus starts on the transponder frequency", {}, {{"focus", "spinBoxSHF"}});
     row("typed transponder frequency", {"type 12188"},
         commands("1588 MHz", "E0 10 5A 0D 70 ", "70 05 D0 03 ", {{"spinBoxSHF", "12188 MHz"}}));
-    row("a frequency the band lacks cannot be typed", {"type 9999"},
+    row("a frequency below both bands cannot be typed", {"type 9999"},
         {{"spinBoxSHF", "11700 MHz"}, {"lineEditZf", "1100 MHz"}});
+    // The commands follow as the digits are typed, without Enter.
+    row("typed transponder frequency counts as it is typed", {"typing 12188"},
+        commands("1588 MHz", "E0 10 5A 0D 70 ", "70 05 D0 03 ", {{"spinBoxSHF", "12188 MHz"}}));
+    row("typed userband number counts as it is typed", {"tabto spinBoxTunerAddr", "typing 2"},
+        commands("1100 MHz", "E0 10 5A 2C F6 ", "70 0B E8 03 "));
+    // A frequency of the other band takes the band with it, and says so.
+    row("a low-band frequency typed in the high band", {"type 11000"},
+        commands("1250 MHz", "E0 10 5A 09 1C ", "70 04 7E 02 ",
+                 {{"comboBoxBand", "Low"},
+                  {"status", "11000 MHz lies in the low band: the band follows it"}}));
     row("scroll bar keys: Page Up, Right, Left",
         {"tabto scrollBarSHF", "press PageUp", "press Right", "press Right", "press Left"},
         {{"spinBoxSHF", "11751 MHz"}});
