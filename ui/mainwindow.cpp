@@ -179,6 +179,7 @@ void MainWindow::fitToScreen()
     // Where the screen has room the window cannot be shrunk below its
     // contents; where it has not, it takes the screen and the inputs scroll.
     const QSize frame = frameGeometry().size() - geometry().size();
+    fittedFrame = frame;
     const QSize room = screen->availableGeometry().size() - frame;
     QSize whole = wholeSize();
     if (whole.height() > room.height()) // the inputs' scroll bar takes room beside them
@@ -194,6 +195,16 @@ void MainWindow::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
     fitToScreen();
+}
+
+void MainWindow::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    // A window manager frames the window after it is shown: once its frame
+    // is known, the window fits again, frame and all, and the status bar
+    // stays on the screen.
+    if (frameGeometry().size() - geometry().size() != fittedFrame)
+        fitToScreen();
 }
 
 MainWindow::~MainWindow()

@@ -70,6 +70,7 @@ private slots:
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 
@@ -91,5 +92,6 @@ private:
     QPointer<ReadRecordingWindow> recordings;
     QPointer<QWidget> planner;
     QPointer<QWidget> listening;
+    QSize fittedFrame; // the frame fitToScreen last allowed for
     ReadRecordingWindow *recordingWindow();
 };
