@@ -89,7 +89,7 @@ All rights reserved.</source>
     </message>
     <message>
         <source>Receiver</source>
-        <translation>Empfänger</translation>
+        <translation>Receiver</translation>
     </message>
     <message>
         <source>&amp;Listen</source>
@@ -719,7 +719,7 @@ All rights reserved.</source>
     </message>
     <message>
         <source>no receiver of the plan sends %1 on userband %2</source>
-        <translation>kein Empfänger des Plans sendet %1 auf Userband %2</translation>
+        <translation>kein Receiver des Plans sendet %1 auf Userband %2</translation>
     </message>
     <message>
         <source>%1, but not a command it sends</source>
@@ -810,7 +810,7 @@ All rights reserved.</source>
     </message>
     <message>
         <source>&amp;Add a receiver</source>
-        <translation>Empfänger &amp;hinzufügen</translation>
+        <translation>Receiver &amp;hinzufügen</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
