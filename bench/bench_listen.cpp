@@ -64,8 +64,9 @@ void BM_Listen10sAt192kHz(benchmark::State &state)
     }
     benchmark::DoNotOptimize(messages);
     // Seconds heard a second of processor time, inverted by the counter.
-    state.counters["shareOfACore"] = benchmark::Counter(
-        10.0 * double(state.iterations()), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["shareOfACore"] =
+        benchmark::Counter(10.0 * double(state.iterations()),
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_Listen10sAt192kHz)->Unit(benchmark::kMillisecond);
 

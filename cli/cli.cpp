@@ -119,12 +119,8 @@ CliResult runCli(const QStringList &arguments)
     {
         const char *name;
         CliResult (*run)(const QStringList &);
-    } commands[] = {{"encode", runEncode},
-                    {"decode", runDecode},
-                    {"table", runTable},
-                    {"wave", runWave},
-                    {"plan", runPlan},
-                    {"listen", runListen}};
+    } commands[] = {{"encode", runEncode}, {"decode", runDecode}, {"table", runTable},
+                    {"wave", runWave},     {"plan", runPlan},     {"listen", runListen}};
     QStringList rest = arguments.isEmpty() ? QStringList{kProgram} : arguments;
     const QString word = rest.value(1);
     for (const auto &command : commands) {

@@ -102,9 +102,9 @@ QString captureReport(const RecordingReport &report, bool json, int userbandFreq
     QStringList blocks;
     int number = 0;
     for (const ReadMessage &read : report.messages) {
-        const MessageReport one = reportMessage(
-            read, read.damagedSpan() ? 0 : ++number, QString::fromStdString(report.unit),
-            userbandFrequency);
+        const MessageReport one =
+            reportMessage(read, read.damagedSpan() ? 0 : ++number,
+                          QString::fromStdString(report.unit), userbandFrequency);
         blocks << one.text;
         array.append(one.json);
     }

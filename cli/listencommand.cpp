@@ -133,8 +133,9 @@ CliResult runListen(const QStringList &arguments)
             {"seconds", "Stop after this long (default: at Ctrl+C).", "seconds"},
             {"save", "Write what was heard to this .wav file when listening ends.", "file"},
             {"json", "One JSON object a line for each message, as it ends."},
-            {"plan", "Name each command's receiver in this plan, and flag one none should "
-                     "send.",
+            {"plan",
+             "Name each command's receiver in this plan, and flag one none should "
+             "send.",
              "file"},
             {{"r", "userband-frequency"},
              "EN 50494: the userband's centre frequency in MHz (950..2150), for the "
@@ -185,7 +186,8 @@ CliResult runListen(const QStringList &arguments)
             try {
                 plan = readPlanFile(argumentPath(path));
             } catch (const PlanError &error) {
-                throw UsageError(QStringLiteral("--plan %1: %2").arg(quoted(path), error.message()));
+                throw UsageError(
+                    QStringLiteral("--plan %1: %2").arg(quoted(path), error.message()));
             }
         }
     } catch (const UsageError &error) {
@@ -228,8 +230,9 @@ CliResult runListen(const QStringList &arguments)
                 const PlanMatch match = matchCommand(*plan, *read.command);
                 offPlan = offPlan || !match.expected();
                 report.text += QStringLiteral("Plan: %1%2\n")
-                                   .arg(match.expected() ? QString() : QStringLiteral("not "
-                                                                                      "planned: "),
+                                   .arg(match.expected() ? QString()
+                                                         : QStringLiteral("not "
+                                                                          "planned: "),
                                         match.text);
                 QJsonObject planned{{"expected", match.expected()}, {"text", match.text}};
                 if (match.receiver >= 0)
@@ -242,14 +245,14 @@ CliResult runListen(const QStringList &arguments)
             const linesignal::Message &m = read.message;
             const double end = span ? m.spanEnd : m.start + m.bitCount * m.bitPeriod;
             report.json.insert("end", std::round(end * 1e6) / 1e6);
-            report.json.insert("printed",
-                               std::round((clockAt + double(clock.nsecsElapsed()) / 1e9) * 1e6) /
-                                   1e6);
+            report.json.insert(
+                "printed", std::round((clockAt + double(clock.nsecsElapsed()) / 1e9) * 1e6) / 1e6);
             const QString text =
-                json ? QString::fromUtf8(QJsonDocument(report.json).toJson(QJsonDocument::Compact)) +
-                           QLatin1Char('\n')
-                     : (number + (span ? 1 : 0) > 1 ? QStringLiteral("\n") : QString()) +
-                           report.text;
+                json
+                    ? QString::fromUtf8(QJsonDocument(report.json).toJson(QJsonDocument::Compact)) +
+                          QLatin1Char('\n')
+                    : (number + (span ? 1 : 0) > 1 ? QStringLiteral("\n") : QString()) +
+                          report.text;
             outputLost = outputLost || !writeNow(stdout, text);
         }
     };
@@ -287,12 +290,11 @@ CliResult runListen(const QStringList &arguments)
         result.err += QStringLiteral("listen: no DiSEqC message heard in %1 s\n")
                           .arg(listener->seconds(), 0, 'f', 1);
     result.exitCode = damaged || number == 0 || !ended.empty() ? ExitBadCommand
-                      : offPlan                               ? ExitPlanErrors
-                                                              : ExitOk;
+                      : offPlan                                ? ExitPlanErrors
+                                                               : ExitOk;
     if (!save.isEmpty()) {
-        const QString error = saveFile(
-            argumentPath(save),
-            QByteArray::fromStdString(wavFile(listener->heard(), rate)));
+        const QString error = saveFile(argumentPath(save),
+                                       QByteArray::fromStdString(wavFile(listener->heard(), rate)));
         if (!error.isEmpty())
             return outputFailure(QStringLiteral("listen"), save, error);
     }

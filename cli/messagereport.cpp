@@ -45,17 +45,17 @@ MessageReport reportMessage(const ReadMessage &read, int number, const QString &
     const linesignal::Message &m = read.message;
     if (read.damagedSpan()) {
         // A span of its own: it damages no command.
-        report.text = QStringLiteral("Damaged span from %1 to %2 ms: its samples are not "
-                                 "numbers or are clipped%3\n")
-                      .arg(m.start * 1e3, 0, 'f', 3)
-                      .arg(m.spanEnd * 1e3, 0, 'f', 3)
-                      .arg(m.places > 1 ? QStringLiteral(" in %1 places").arg(m.places)
-                                        : QString());
+        report.text =
+            QStringLiteral("Damaged span from %1 to %2 ms: its samples are not "
+                           "numbers or are clipped%3\n")
+                .arg(m.start * 1e3, 0, 'f', 3)
+                .arg(m.spanEnd * 1e3, 0, 'f', 3)
+                .arg(m.places > 1 ? QStringLiteral(" in %1 places").arg(m.places) : QString());
         report.json = QJsonObject{{"damagedSpan", true},
-                                 {"start", std::round(m.start * 1e6) / 1e6},
-                                 {"end", std::round(m.spanEnd * 1e6) / 1e6},
-                                 {"places", m.places},
-                                 {"error", QString::fromStdString(m.error)}};
+                                  {"start", std::round(m.start * 1e6) / 1e6},
+                                  {"end", std::round(m.spanEnd * 1e6) / 1e6},
+                                  {"places", m.places},
+                                  {"error", QString::fromStdString(m.error)}};
         return report;
     }
     const QString hex = QString::fromStdString(bytesToHexText(m.bytes));

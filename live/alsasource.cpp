@@ -13,7 +13,9 @@ constexpr double kPeriodTime = 0.01; // s, as the server's blocks
 constexpr double kRates[] = {kPreferredRate, 96000, kLeastRate};
 
 // The library's own notes on stderr would break the one line a refusal is.
-void quiet(const char *, int, const char *, int, const char *, ...) {}
+void quiet(const char *, int, const char *, int, const char *, ...)
+{
+}
 
 class AlsaSource : public LiveSource
 {
@@ -57,8 +59,8 @@ AlsaSource::AlsaSource(const LiveSettings &settings)
     snd_pcm_hw_params_set_rate_resample(pcm, params, 0);
     if ((error = snd_pcm_hw_params_set_access(pcm, params, SND_PCM_ACCESS_RW_INTERLEAVED)) < 0)
         fail(error);
-    for (snd_pcm_format_t f : {SND_PCM_FORMAT_FLOAT_LE, SND_PCM_FORMAT_S32_LE,
-                               SND_PCM_FORMAT_S16_LE}) {
+    for (snd_pcm_format_t f :
+         {SND_PCM_FORMAT_FLOAT_LE, SND_PCM_FORMAT_S32_LE, SND_PCM_FORMAT_S16_LE}) {
         if (snd_pcm_hw_params_test_format(pcm, params, f) == 0) {
             format = f;
             break;
@@ -143,7 +145,8 @@ bool AlsaSource::read(std::vector<float> &block)
             if (format == SND_PCM_FORMAT_FLOAT_LE)
                 block[f] = reinterpret_cast<const float *>(raw.data())[at];
             else if (format == SND_PCM_FORMAT_S32_LE)
-                block[f] = float(reinterpret_cast<const std::int32_t *>(raw.data())[at]) / 2147483648.0f;
+                block[f] =
+                    float(reinterpret_cast<const std::int32_t *>(raw.data())[at]) / 2147483648.0f;
             else
                 block[f] = float(reinterpret_cast<const std::int16_t *>(raw.data())[at]) / 32768.0f;
         }

@@ -71,7 +71,6 @@ protected:
     std::string device;
     std::string why;
     std::atomic<std::size_t> lost{0}; // counted on the server's thread
-
 };
 
 // The inputs, the default first; throws LiveError when no audio system

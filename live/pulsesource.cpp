@@ -149,8 +149,7 @@ PulseSource::PulseSource(const LiveSettings &settings)
     if (!connection.ready)
         throw LiveError(named + ": no sound server answers (" + connection.error() + ")");
     Connection::Lock lock(connection.loop);
-    const std::string name = settings.device.empty() ? connection.defaultSource()
-                                                     : settings.device;
+    const std::string name = settings.device.empty() ? connection.defaultSource() : settings.device;
     const std::vector<InputDevice> found = connection.sources(name.c_str());
     if (found.empty())
         throw LiveError(named + ": no such input; vantir-cli listen --list-devices names them");

@@ -58,11 +58,13 @@ void ListenWindow::fillDevices()
         for (const live::InputDevice &d : live::inputDevices()) {
             const QString name = QString::fromStdString(d.name);
             const QString description = QString::fromStdString(d.description);
-            ui->comboDevice->addItem(
-                d.rate > 0 ? tr("%1 (%2 Hz)").arg(description.isEmpty() ? name : description)
-                                 .arg(std::lround(d.rate))
-                           : description.isEmpty() ? name : description,
-                name);
+            ui->comboDevice->addItem(d.rate > 0
+                                         ? tr("%1 (%2 Hz)")
+                                               .arg(description.isEmpty() ? name : description)
+                                               .arg(std::lround(d.rate))
+                                     : description.isEmpty() ? name
+                                                             : description,
+                                     name);
             ui->comboDevice->setItemData(ui->comboDevice->count() - 1, name, Qt::ToolTipRole);
         }
     } catch (const live::LiveError &error) {
@@ -103,8 +105,9 @@ void ListenWindow::start()
     ui->pushButtonPause->setEnabled(true);
     ui->pushButtonPause->setChecked(false);
     ui->pushButtonSave->setEnabled(false);
-    for (QWidget *w : {static_cast<QWidget *>(ui->comboDevice), static_cast<QWidget *>(ui->comboRate),
-                       static_cast<QWidget *>(ui->spinBoxChannel)})
+    for (QWidget *w :
+         {static_cast<QWidget *>(ui->comboDevice), static_cast<QWidget *>(ui->comboRate),
+          static_cast<QWidget *>(ui->spinBoxChannel)})
         w->setEnabled(false);
 
     const std::shared_ptr<live::Listener> l = listener;
@@ -158,8 +161,8 @@ void ListenWindow::add(std::vector<ReadMessage> messages)
     for (ReadMessage &read : messages) {
         // With a plan, an EN 50494 command's frequency is its userband's.
         if (open && read.command && hasUserband(*open, read.command->userband))
-            read = readMessage(std::move(read.message),
-                               open->userbands[read.command->userband - 1]);
+            read =
+                readMessage(std::move(read.message), open->userbands[read.command->userband - 1]);
         QStringList cells = messageCells(read);
         cells << (open && read.command ? matchCommand(*open, *read.command).text : QString());
         const int row = ui->tableMessages->rowCount();
@@ -179,7 +182,7 @@ void ListenWindow::add(std::vector<ReadMessage> messages)
 void ListenWindow::showLevel(float peak, bool clipped)
 {
     ui->progressLevel->setValue(int(std::lround(std::min(peak, 1.0f) * 100)));
-    ui->labelLevel->setText(clipped              ? tr("The input clips: lower its level.")
+    ui->labelLevel->setText(clipped            ? tr("The input clips: lower its level.")
                             : peak < kFaintest ? tr("Quiet: no tone on the input.")
                                                : QString());
 }
@@ -199,8 +202,9 @@ void ListenWindow::ended(const QString &why)
     ui->pushButtonSave->setEnabled(listener && !listener->heard().empty());
     ui->progressLevel->setValue(0);
     ui->labelLevel->clear();
-    for (QWidget *w : {static_cast<QWidget *>(ui->comboDevice), static_cast<QWidget *>(ui->comboRate),
-                       static_cast<QWidget *>(ui->spinBoxChannel)})
+    for (QWidget *w :
+         {static_cast<QWidget *>(ui->comboDevice), static_cast<QWidget *>(ui->comboRate),
+          static_cast<QWidget *>(ui->spinBoxChannel)})
         w->setEnabled(true);
 }
 
@@ -214,14 +218,14 @@ void ListenWindow::on_pushButtonSave_clicked()
         tr("WAV files (*.wav)"));
     if (path.isEmpty())
         return;
-    const QString error = saveFile(
-        filePath(path), QByteArray::fromStdString(wavFile(listener->heard(), rate)));
+    const QString error =
+        saveFile(filePath(path), QByteArray::fromStdString(wavFile(listener->heard(), rate)));
     if (error.isEmpty())
         remembered::usedFile(remembered::kHeard, path);
-    ui->labelStatus->setText(error.isEmpty()
-                                 ? tr("Saved %1").arg(QDir::toNativeSeparators(path))
-                                 : tr("%1 cannot be written: %2")
-                                       .arg(QDir::toNativeSeparators(path), error));
+    ui->labelStatus->setText(
+        error.isEmpty()
+            ? tr("Saved %1").arg(QDir::toNativeSeparators(path))
+            : tr("%1 cannot be written: %2").arg(QDir::toNativeSeparators(path), error));
 }
 
 void ListenWindow::on_tableMessages_itemSelectionChanged()

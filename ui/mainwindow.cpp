@@ -8,10 +8,10 @@
 #include "linesignal.h"
 #include "listenwindow.h"
 #include "openingsize.h"
-#include "remembered.h"
 #include "planwindow.h"
 #include "readcommandwindow.h"
 #include "readrecordingwindow.h"
+#include "remembered.h"
 #include "signalpicture.h"
 #include "ui_infodialog.h"
 #include "ui_mainwindow.h"
@@ -360,7 +360,8 @@ void MainWindow::on_spinBoxSHF_valueChanged(int value)
     const bool follows = !bands::inBand(value, band);
     const Band other = bands::bandOf(value);
     if (follows)
-        ui->comboBoxBand->setCurrentIndex(other == Band::High ? kHighBandIndex : 1 - kHighBandIndex);
+        ui->comboBoxBand->setCurrentIndex(other == Band::High ? kHighBandIndex
+                                                              : 1 - kHighBandIndex);
     ui->scrollBarSHF->setValue(value);
     // Said once the commands are new, which clear the status bar.
     if (follows)
@@ -672,8 +673,9 @@ void MainWindow::openDropped(const QString &path)
             return;
         const QString error = plans->openFile(path);
         if (!error.isEmpty())
-            QMessageBox::warning(plans, PlanWindow::tr("Not a plan"),
-                                 QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), error));
+            QMessageBox::warning(
+                plans, PlanWindow::tr("Not a plan"),
+                QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), error));
         return;
     }
     openRecording(path);

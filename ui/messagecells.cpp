@@ -22,23 +22,31 @@ QStringList messageCells(const ReadMessage &read)
     const linesignal::Message &m = read.message;
     QString meaning;
     if (read.damagedSpan())
-        meaning = translated(QT_TRANSLATE_NOOP("ReadRecordingWindow", "a damaged span, no message"));
+        meaning =
+            translated(QT_TRANSLATE_NOOP("ReadRecordingWindow", "a damaged span, no message"));
     else if (!read.clean())
         meaning = translated(QT_TRANSLATE_NOOP("ReadRecordingWindow", "not read: damaged"));
     else if (read.command)
-        meaning = QStringLiteral("%1 %2").arg(QLatin1String(standardName(read.command->standard)),
-                                              QLatin1String(commandKindInfo(read.command->kind).name));
+        meaning =
+            QStringLiteral("%1 %2").arg(QLatin1String(standardName(read.command->standard)),
+                                        QLatin1String(commandKindInfo(read.command->kind).name));
     else
-        meaning = translated(QT_TRANSLATE_NOOP("ReadRecordingWindow", "not a single-cable command: %1"))
-                      .arg(QString::fromStdString(read.notSingleCable));
-    return {QStringLiteral("%1 ms").arg(m.start * 1e3, 0, 'f', 2),
-            QString::fromStdString(bytesToHexText(m.bytes)).trimmed(),
-            read.damagedSpan()
-                ? (m.places > 1 ? translated(QT_TRANSLATE_NOOP("ReadRecordingWindow", "samples unreadable up to %1 ms, in %2 places"))
-                                      .arg(m.spanEnd * 1e3, 0, 'f', 2)
-                                      .arg(m.places)
-                                : translated(QT_TRANSLATE_NOOP("ReadRecordingWindow", "samples unreadable up to %1 ms")).arg(m.spanEnd * 1e3, 0, 'f', 2))
-            : m.error.empty() ? translated(QT_TRANSLATE_NOOP("ReadRecordingWindow", "every bit held"))
-                              : QString::fromStdString(m.error),
-            meaning};
+        meaning =
+            translated(QT_TRANSLATE_NOOP("ReadRecordingWindow", "not a single-cable command: %1"))
+                .arg(QString::fromStdString(read.notSingleCable));
+    return {
+        QStringLiteral("%1 ms").arg(m.start * 1e3, 0, 'f', 2),
+        QString::fromStdString(bytesToHexText(m.bytes)).trimmed(),
+        read.damagedSpan()
+            ? (m.places > 1
+                   ? translated(QT_TRANSLATE_NOOP("ReadRecordingWindow",
+                                                  "samples unreadable up to %1 ms, in %2 places"))
+                         .arg(m.spanEnd * 1e3, 0, 'f', 2)
+                         .arg(m.places)
+                   : translated(
+                         QT_TRANSLATE_NOOP("ReadRecordingWindow", "samples unreadable up to %1 ms"))
+                         .arg(m.spanEnd * 1e3, 0, 'f', 2))
+        : m.error.empty() ? translated(QT_TRANSLATE_NOOP("ReadRecordingWindow", "every bit held"))
+                          : QString::fromStdString(m.error),
+        meaning};
 }

@@ -12,14 +12,14 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDragEnterEvent>
-#include <QMimeData>
 #include <QDir>
+#include <QDragEnterEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPrintPreviewDialog>
@@ -113,7 +113,8 @@ PlanWindow::PlanWindow(QWidget *parent) : QWidget(parent, Qt::Window), ui(new Ui
     connect(ui->tableReceivers, &QTableWidget::itemChanged, this, &PlanWindow::check);
     setAcceptDrops(true);
     undo = new QUndoStack(this);
-    connect(undo, &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
+    connect(undo, &QUndoStack::cleanChanged, this,
+            [this](bool clean) { setWindowModified(!clean); });
     QAction *undoAction = undo->createUndoAction(this);
     undoAction->setShortcuts(QKeySequence::Undo);
     QAction *redoAction = undo->createRedoAction(this);
@@ -152,9 +153,12 @@ void PlanWindow::showFile()
 
 PlanFields PlanWindow::fields() const
 {
-    PlanFields f{ui->lineEditInstallation->text(), ui->comboBoxStandard->currentText(),
-                 ui->lineEditUserbands->text(),    ui->spinBoxBandwidth->value(),
-                 ui->lineEditPositions->text(),    ui->lineEditTransponders->text(),
+    PlanFields f{ui->lineEditInstallation->text(),
+                 ui->comboBoxStandard->currentText(),
+                 ui->lineEditUserbands->text(),
+                 ui->spinBoxBandwidth->value(),
+                 ui->lineEditPositions->text(),
+                 ui->lineEditTransponders->text(),
                  {}};
     for (int row = 0; row < ui->tableReceivers->rowCount(); ++row) {
         QStringList cells;
@@ -179,7 +183,8 @@ void PlanWindow::fill(const PlanFields &f)
     ui->tableReceivers->setRowCount(f.receivers.size());
     for (int row = 0; row < f.receivers.size(); ++row)
         for (int column = 0; column < f.receivers[row].size(); ++column)
-            ui->tableReceivers->setItem(row, column, new QTableWidgetItem(f.receivers[row][column]));
+            ui->tableReceivers->setItem(row, column,
+                                        new QTableWidgetItem(f.receivers[row][column]));
     filling = false;
     last = f;
     check();
@@ -369,7 +374,8 @@ QString PlanWindow::saveFile(const QString &name)
     if (!currentPlan(plan, problem))
         return problem;
     // Open's filter shows plans by their suffix.
-    const QString named = QFileInfo(name).suffix().isEmpty() ? name + QStringLiteral(".json") : name;
+    const QString named =
+        QFileInfo(name).suffix().isEmpty() ? name + QStringLiteral(".json") : name;
     const QString error = ::saveFile(filePath(named), planJson(plan));
     if (error.isEmpty()) {
         path = named;
@@ -443,8 +449,7 @@ namespace {
 // started from the menu).
 QString startingFolder(const QString &file)
 {
-    return file.isEmpty() ? remembered::folder(remembered::kPlans)
-                          : QFileInfo(file).absolutePath();
+    return file.isEmpty() ? remembered::folder(remembered::kPlans) : QFileInfo(file).absolutePath();
 }
 
 } // namespace
@@ -453,8 +458,8 @@ void PlanWindow::on_pushButtonOpen_clicked()
 {
     if (!maySetAside())
         return;
-    const QString name = QFileDialog::getOpenFileName(
-        this, tr("Open a plan"), startingFolder(path), tr("Plans (*.json);;All files (*)"));
+    const QString name = QFileDialog::getOpenFileName(this, tr("Open a plan"), startingFolder(path),
+                                                      tr("Plans (*.json);;All files (*)"));
     if (name.isEmpty())
         return;
     const QString error = openFile(name);
@@ -467,8 +472,8 @@ void PlanWindow::on_pushButtonOpen_clicked()
 void PlanWindow::askAndWrite(const QString &caption, const QString &name, const QString &filter,
                              const std::function<QString(const QString &)> &write)
 {
-    const QString chosen =
-        QFileDialog::getSaveFileName(this, caption, QDir(startingFolder(path)).filePath(name), filter);
+    const QString chosen = QFileDialog::getSaveFileName(
+        this, caption, QDir(startingFolder(path)).filePath(name), filter);
     if (chosen.isEmpty())
         return;
     const QString error = write(chosen);
@@ -554,7 +559,8 @@ void PlanWindow::on_pushButtonPrint_clicked()
         target->setOutputFileName(wanted);
         QByteArray bytes;
         QFile printed(folder.filePath(QStringLiteral("sheet.pdf")));
-        if (error.isEmpty() && (!printed.open(QIODevice::ReadOnly) || (bytes = printed.readAll()).isEmpty()))
+        if (error.isEmpty() &&
+            (!printed.open(QIODevice::ReadOnly) || (bytes = printed.readAll()).isEmpty()))
             error = tr("the sheet could not be made");
         if (error.isEmpty())
             error = ::saveFile(filePath(wanted), bytes);

@@ -24,9 +24,8 @@ struct PlanFields
     bool operator==(const PlanFields &o) const
     {
         return installation == o.installation && standard == o.standard &&
-               userbands == o.userbands && bandwidth == o.bandwidth &&
-               positions == o.positions && transponders == o.transponders &&
-               receivers == o.receivers;
+               userbands == o.userbands && bandwidth == o.bandwidth && positions == o.positions &&
+               transponders == o.transponders && receivers == o.receivers;
     }
     bool operator!=(const PlanFields &o) const { return !(*this == o); }
 };

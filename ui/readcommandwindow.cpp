@@ -109,9 +109,9 @@ void ReadCommandWindow::showFields()
     fields->setRowCount(0);
     const int centre = ui->spinBoxUserbandFrequency->value();
     const std::string warning = commandWarning(command, centre);
-    ui->labelProblem->setText(warning.empty()
-                                  ? tr("Read as below.")
-                                  : tr("Read as below; note: %1").arg(QString::fromStdString(warning)));
+    ui->labelProblem->setText(
+        warning.empty() ? tr("Read as below.")
+                        : tr("Read as below; note: %1").arg(QString::fromStdString(warning)));
     for (const CommandField &field : describeCommand(command, centre)) {
         if (field.label.empty())
             continue;

@@ -55,9 +55,8 @@ private slots:
 void TestKeepWork::undoesAndRedoesEachEdit_data()
 {
     QTest::addColumn<Edit>("edit");
-    QTest::newRow("add a receiver") << Edit([](PlanWindow &w) {
-        child<QPushButton>(&w, "pushButtonAdd")->click();
-    });
+    QTest::newRow("add a receiver")
+        << Edit([](PlanWindow &w) { child<QPushButton>(&w, "pushButtonAdd")->click(); });
     QTest::newRow("remove a receiver") << Edit([](PlanWindow &w) {
         child<QTableWidget>(&w, "tableReceivers")->setCurrentCell(1, 0);
         child<QPushButton>(&w, "pushButtonRemove")->click();
@@ -68,12 +67,10 @@ void TestKeepWork::undoesAndRedoesEachEdit_data()
         edit->end(false);
         QTest::keyClicks(edit, ", 2. Stock");
     });
-    QTest::newRow("edit a cell") << Edit([](PlanWindow &w) {
-        child<QTableWidget>(&w, "tableReceivers")->item(0, 1)->setText("4");
-    });
-    QTest::newRow("a preset list") << Edit([](PlanWindow &w) {
-        child<QPushButton>(&w, "pushButtonList1")->click();
-    });
+    QTest::newRow("edit a cell") << Edit(
+        [](PlanWindow &w) { child<QTableWidget>(&w, "tableReceivers")->item(0, 1)->setText("4"); });
+    QTest::newRow("a preset list")
+        << Edit([](PlanWindow &w) { child<QPushButton>(&w, "pushButtonList1")->click(); });
 }
 
 void TestKeepWork::undoesAndRedoesEachEdit()

@@ -142,9 +142,10 @@ void TestKeyboard::escClosesToolWindows_data()
         w.openRecording(QStringLiteral("none.wav"));
         return w.findChild<QWidget *>("readRecordingWindow");
     });
-    QTest::newRow("plan") << Opener([](MainWindow &w) { return opened(w, Qt::Key_P, "planWindow"); });
-    QTest::newRow("listen")
-        << Opener([](MainWindow &w) { return opened(w, Qt::Key_L, "listenWindow"); });
+    QTest::newRow("plan") << Opener(
+        [](MainWindow &w) { return opened(w, Qt::Key_P, "planWindow"); });
+    QTest::newRow("listen") << Opener(
+        [](MainWindow &w) { return opened(w, Qt::Key_L, "listenWindow"); });
 }
 
 void TestKeyboard::escClosesToolWindows()

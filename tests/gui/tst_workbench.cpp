@@ -159,13 +159,11 @@ void TestWorkbench::readsEn50494WithTheUserbandsFrequency_data()
     QTest::addColumn<QString>("intermediate");
     QTest::addColumn<QStringList>("window"); // transponder, userband, its MHz, preset
     QTest::newRow("Automatic: userband 2 of list 1")
-        << true << 0 << 1400 << "1592 MHz"
-        << QStringList{"12192", "2", "1400", "button_scr1400"};
+        << true << 0 << 1400 << "1592 MHz" << QStringList{"12192", "2", "1400", "button_scr1400"};
     QTest::newRow("Automatic, another frequency typed")
         << true << 1516 << 1400 << "1476 MHz" << QStringList{"12076", "2", "1516", ""};
     QTest::newRow("by hand: the window's own frequency")
-        << false << 0 << 1284 << "1708 MHz"
-        << QStringList{"12308", "2", "1284", "button_scr1284"};
+        << false << 0 << 1284 << "1708 MHz" << QStringList{"12308", "2", "1284", "button_scr1284"};
 }
 
 void TestWorkbench::readsEn50494WithTheUserbandsFrequency()
@@ -190,10 +188,11 @@ void TestWorkbench::readsEn50494WithTheUserbandsFrequency()
              qPrintable(shownFields(reader).join(" / ")));
     QTest::mouseClick(reader->findChild<QPushButton *>("pushButtonApply"), Qt::LeftButton);
     auto *group = main.findChild<QButtonGroup *>("buttonGroup");
-    QCOMPARE((QStringList{QString::number(main.findChild<QScrollBar *>("scrollBarSHF")->value()),
-                          QString::number(main.findChild<QScrollBar *>("scrollBarTunerAddr")->value()),
-                          QString::number(main.findChild<QScrollBar *>("scrollBarBandpassfreq")->value()),
-                          group->checkedButton() ? group->checkedButton()->objectName() : QString()}),
+    QCOMPARE((QStringList{
+                 QString::number(main.findChild<QScrollBar *>("scrollBarSHF")->value()),
+                 QString::number(main.findChild<QScrollBar *>("scrollBarTunerAddr")->value()),
+                 QString::number(main.findChild<QScrollBar *>("scrollBarBandpassfreq")->value()),
+                 group->checkedButton() ? group->checkedButton()->objectName() : QString()}),
              window);
     // EN 50607 carries no userband frequency: no field for it.
     typeBytes(reader, "70 03 E8 03");

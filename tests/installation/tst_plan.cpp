@@ -259,7 +259,8 @@ void TestPlan::matchesHeardCommands_data()
     QTest::newRow("a switching off") << "70 00 00 00" << true << "receiver 'a', switching off";
     QTest::newRow("b switching off without its PIN")
         << "E0 10 5A 20 00" << false << "receiver 'b', switching off with another PIN";
-    QTest::newRow("b switching off") << "E0 10 5C 20 00 0C" << true << "receiver 'b', switching off";
+    QTest::newRow("b switching off")
+        << "E0 10 5C 20 00 0C" << true << "receiver 'b', switching off";
     QTest::newRow("a query from a's userband")
         << "7D 00" << false << "receiver 'a', but not a command it sends";
 }

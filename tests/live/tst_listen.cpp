@@ -14,8 +14,8 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QStandardPaths>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -99,8 +99,8 @@ void ListenTest::initTestCase()
 void ListenTest::startServer()
 {
     server.setProcessChannelMode(QProcess::MergedChannels);
-    server.start("pulseaudio", {"-n", "--exit-idle-time=-1", "--daemonize=no",
-                                "--use-pid-file=no", "-F", folder.filePath("server.pa")});
+    server.start("pulseaudio", {"-n", "--exit-idle-time=-1", "--daemonize=no", "--use-pid-file=no",
+                                "-F", folder.filePath("server.pa")});
     QVERIFY(server.waitForStarted());
     // Up once it answers.
     const auto answers = [] {
@@ -167,11 +167,14 @@ void ListenTest::hearsEveryCommandAsItEnds_data()
     QTest::addColumn<QString>("device");
     QTest::addColumn<QString>("sink");
     QTest::addColumn<double>("rate");
-    QTest::newRow("192 kHz") << "cable.monitor" << "cable" << 192000.0;
-    QTest::newRow("96 kHz") << "cable96.monitor" << "cable96" << 96000.0;
+    QTest::newRow("192 kHz") << "cable.monitor"
+                             << "cable" << 192000.0;
+    QTest::newRow("96 kHz") << "cable96.monitor"
+                            << "cable96" << 96000.0;
     // ALSA's way in, here through its plugin for the server (the default
     // source is cable.monitor).
-    QTest::newRow("ALSA") << "alsa:pulse" << "cable" << 192000.0;
+    QTest::newRow("ALSA") << "alsa:pulse"
+                          << "cable" << 192000.0;
 }
 
 void ListenTest::hearsEveryCommandAsItEnds()
@@ -231,8 +234,8 @@ void ListenTest::refusesAnInputItCannotOpen_data()
 {
     QTest::addColumn<QStringList>("options");
     QTest::addColumn<QString>("says");
-    QTest::newRow("no such input") << QStringList{"--device", "nosuch"}
-                                   << "listen: nosuch: no such input";
+    QTest::newRow("no such input")
+        << QStringList{"--device", "nosuch"} << "listen: nosuch: no such input";
     QTest::newRow("too slow") << QStringList{"--device", "slow.monitor"}
                               << "listen: slow.monitor records at 48000 Hz; the 22 kHz tone "
                                  "needs 88200 Hz or more";
@@ -241,8 +244,8 @@ void ListenTest::refusesAnInputItCannotOpen_data()
     QTest::newRow("faster than it records")
         << QStringList{"--device", "cable96.monitor", "--rate", "192000"}
         << "listen: cable96.monitor records at 96000 Hz, not 192000 Hz\n";
-    QTest::newRow("no such channel")
-        << QStringList{"--channel", "2"} << "listen: cable.monitor has 1 channel, not a channel 2\n";
+    QTest::newRow("no such channel") << QStringList{"--channel", "2"}
+                                     << "listen: cable.monitor has 1 channel, not a channel 2\n";
     QTest::newRow("no ALSA device")
         << QStringList{"--device", "alsa:nosuch"} << "listen: alsa:nosuch: no such input";
 }
@@ -291,8 +294,8 @@ void ListenTest::namesEachCommandsReceiver()
     QCOMPARE(listen.exitCode(), 5);
     const QList<QJsonObject> heard = jsonLines(listen.readAllStandardOutput());
     QCOMPARE(heard.size(), frames.size());
-    const QStringList expected = {"Wohnzimmer A 11493H", "Wohnzimmer B 12188V",
-                                  "Küche A 11493H", "Küche B 12188V", " "};
+    const QStringList expected = {"Wohnzimmer A 11493H", "Wohnzimmer B 12188V", "Küche A 11493H",
+                                  "Küche B 12188V", " "};
     for (int i = 0; i < heard.size(); ++i) {
         const QJsonObject planned = heard[i]["plan"].toObject();
         QCOMPARE(planned["receiver"].toString() + ' ' + planned["transponder"].toString(),
