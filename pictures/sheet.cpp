@@ -1,5 +1,7 @@
 #include "sheet.h"
 
+#include <QCoreApplication>
+
 #include <QBuffer>
 #include <QImage>
 #include <QPainter>
@@ -9,6 +11,15 @@
 #include <functional>
 
 namespace {
+
+// The sheet's own words, through the catalogue the program installed: the
+// window's sheet speaks its language; the tool, which installs none, prints
+// them as they stand.
+QString words(const char *source)
+{
+    return QCoreApplication::translate("InstallationSheet", source);
+}
+
 
 // An A4 page in points.
 constexpr double kPageWidth = 595, kPageHeight = 842, kMargin = 40;
@@ -42,8 +53,7 @@ public:
         if (painter && pages > most) {
             font(9, true);
             text(QRectF(kMargin, kPageHeight - kMargin + 8, kPageWidth - 2 * kMargin, 14),
-                 QStringLiteral("Pages %1 to %2 are left out of this picture; the PDF sheet "
-                                "holds them all.")
+                 words(QT_TRANSLATE_NOOP("InstallationSheet", "Pages %1 to %2 are left out of this picture; the PDF sheet holds them all."))
                      .arg(most + 1)
                      .arg(total));
             painter = nullptr;
@@ -115,8 +125,8 @@ private:
 QString pinText(const Plan::Receiver &r, bool showPins)
 {
     if (!r.pin)
-        return QStringLiteral("none");
-    return showPins ? QString::number(*r.pin) : QStringLiteral("PIN set");
+        return words(QT_TRANSLATE_NOOP("InstallationSheet", "none"));
+    return showPins ? QString::number(*r.pin) : words(QT_TRANSLATE_NOOP("InstallationSheet", "PIN set"));
 }
 
 QString nameOf(Standard standard)
@@ -162,7 +172,7 @@ void drawCable(Sheet &sheet, const Plan &plan, const QVector<Finding> &findings,
     }
     p->setPen(QPen(kInk, 1));
     p->drawLine(QPointF(kCableLeft, bottom), QPointF(kCableRight, bottom));
-    sheet.text(QRectF(kCableLeft, bottom + 14, 200, 10), QStringLiteral("MHz on the cable"));
+    sheet.text(QRectF(kCableLeft, bottom + 14, 200, 10), words(QT_TRANSLATE_NOOP("InstallationSheet", "MHz on the cable")));
 
     for (int n = 1; n <= plan.userbands.size(); ++n) {
         QStringList names;
@@ -192,7 +202,7 @@ void drawCable(Sheet &sheet, const Plan &plan, const QVector<Finding> &findings,
         p->rotate(90);
         sheet.font(6.5);
         sheet.text(QRectF(0, -4, 80, 8),
-                   names.isEmpty() ? QStringLiteral("free") : names.join(QLatin1String(", ")));
+                   names.isEmpty() ? words(QT_TRANSLATE_NOOP("InstallationSheet", "free")) : names.join(QLatin1String(", ")));
         p->restore();
         p->setPen(QPen(kLanding, 0.8));
         for (const PlanRow &row : rows) {
@@ -211,16 +221,16 @@ void drawSheet(Sheet &sheet, const Plan &plan, const QVector<Finding> &findings,
     sheet.font(18, true);
     Q_ASSERT(sheet.y == kMargin);
     sheet.text(QRectF(kMargin, sheet.y, kPageWidth - 2 * kMargin, 26),
-               plan.installation.isEmpty() ? QStringLiteral("Single-cable installation")
+               plan.installation.isEmpty() ? words(QT_TRANSLATE_NOOP("InstallationSheet", "Single-cable installation"))
                                            : plan.installation);
     sheet.y += 28;
-    QStringList about{QStringLiteral("%1 unit with %2 userbands")
+    QStringList about{words(QT_TRANSLATE_NOOP("InstallationSheet", "%1 unit with %2 userbands"))
                           .arg(nameOf(plan.standard))
                           .arg(plan.userbands.size())};
     if (plan.bandwidth > 0)
-        about << QStringLiteral("%1 MHz wide").arg(plan.bandwidth);
+        about << words(QT_TRANSLATE_NOOP("InstallationSheet", "%1 MHz wide")).arg(plan.bandwidth);
     for (auto it = plan.positions.begin(); it != plan.positions.end(); ++it)
-        about << QStringLiteral("position %1: %2")
+        about << words(QT_TRANSLATE_NOOP("InstallationSheet", "position %1: %2"))
                      .arg(QString::fromStdString(positionName(it.key())), it.value());
     sheet.font(9);
     sheet.text(QRectF(kMargin, sheet.y, kPageWidth - 2 * kMargin, 14),
@@ -229,21 +239,20 @@ void drawSheet(Sheet &sheet, const Plan &plan, const QVector<Finding> &findings,
     Q_ASSERT(sheet.y == kCableBlockTop);
     sheet.font(7);
     sheet.text(QRectF(kMargin, sheet.y, kPageWidth - 2 * kMargin, 12),
-               QStringLiteral("Slots: the userbands, in use (blue), shared or too close (red), "
-                              "free (dashed); lines in them: where the transponders land."));
+               words(QT_TRANSLATE_NOOP("InstallationSheet", "Slots: the userbands, in use (blue), shared or too close (red), free (dashed); lines in them: where the transponders land.")));
     drawCable(sheet, plan, findings, rows);
 
     if (!findings.isEmpty()) {
-        sheet.heading(QStringLiteral("Checks"));
+        sheet.heading(words(QT_TRANSLATE_NOOP("InstallationSheet", "Checks")));
         for (const Finding &f : findings)
             sheet.row({kMargin, kMargin + 60, kMargin + 170},
-                      {f.isError() ? QStringLiteral("error") : QStringLiteral("note"),
+                      {f.isError() ? words(QT_TRANSLATE_NOOP("InstallationSheet", "error")) : words(QT_TRANSLATE_NOOP("InstallationSheet", "note")),
                        findingSubject(plan, f), f.text});
     }
 
-    sheet.heading(QStringLiteral("Receivers"));
+    sheet.heading(words(QT_TRANSLATE_NOOP("InstallationSheet", "Receivers")));
     const QVector<double> receiverColumns{kMargin, 220, 290, 350, 430};
-    sheet.row(receiverColumns, {"Receiver", "Userband", "MHz", "Standard", "PIN"}, true);
+    sheet.row(receiverColumns, {words(QT_TRANSLATE_NOOP("InstallationSheet", "Receiver")), words(QT_TRANSLATE_NOOP("InstallationSheet", "Userband")), QStringLiteral("MHz"), words(QT_TRANSLATE_NOOP("InstallationSheet", "Standard")), QStringLiteral("PIN")}, true);
     for (const Plan::Receiver &r : plan.receivers) {
         sheet.row(receiverColumns,
                   {r.name, QString::number(r.userband),
@@ -252,9 +261,9 @@ void drawSheet(Sheet &sheet, const Plan &plan, const QVector<Finding> &findings,
                    nameOf(r.standard), pinText(r, showPins)});
     }
 
-    sheet.heading(QStringLiteral("Commands"));
+    sheet.heading(words(QT_TRANSLATE_NOOP("InstallationSheet", "Commands")));
     const QVector<double> commandColumns{kMargin, 200, 290, 450};
-    const QStringList header{"Receiver", "Transponder", "Command", "Lands at"};
+    const QStringList header{words(QT_TRANSLATE_NOOP("InstallationSheet", "Receiver")), words(QT_TRANSLATE_NOOP("InstallationSheet", "Transponder")), words(QT_TRANSLATE_NOOP("InstallationSheet", "Command")), words(QT_TRANSLATE_NOOP("InstallationSheet", "Lands at"))};
     sheet.row(commandColumns, header, true);
     int shownPage = sheet.pages;
     for (const PlanRow &row : rows) {

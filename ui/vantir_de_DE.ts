@@ -26,6 +26,93 @@ All rights reserved.</source>
     </message>
 </context>
 <context>
+    <name>InstallationSheet</name>
+    <message>
+        <source>Pages %1 to %2 are left out of this picture; the PDF sheet holds them all.</source>
+        <translation>Die Seiten %1 bis %2 fehlen in diesem Bild; das PDF-Blatt enthält sie alle.</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>PIN set</source>
+        <translation>PIN gesetzt</translation>
+    </message>
+    <message>
+        <source>MHz on the cable</source>
+        <translation>MHz auf dem Kabel</translation>
+    </message>
+    <message>
+        <source>free</source>
+        <translation>frei</translation>
+    </message>
+    <message>
+        <source>Single-cable installation</source>
+        <translation>Einkabelanlage</translation>
+    </message>
+    <message>
+        <source>%1 unit with %2 userbands</source>
+        <translation>Einheit nach %1 mit %2 Userbands</translation>
+    </message>
+    <message>
+        <source>%1 MHz wide</source>
+        <translation>%1 MHz breit</translation>
+    </message>
+    <message>
+        <source>position %1: %2</source>
+        <translation>Position %1: %2</translation>
+    </message>
+    <message>
+        <source>Slots: the userbands, in use (blue), shared or too close (red), free (dashed); lines in them: where the transponders land.</source>
+        <translation>Felder: die Userbands, belegt (blau), geteilt oder zu nah (rot), frei (gestrichelt); Linien darin: wo die Transponder landen.</translation>
+    </message>
+    <message>
+        <source>Checks</source>
+        <translation>Prüfungen</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>note</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>Receivers</source>
+        <translation>Receiver</translation>
+    </message>
+    <message>
+        <source>Receiver</source>
+        <translation>Receiver</translation>
+    </message>
+    <message>
+        <source>Userband</source>
+        <translation>Userband</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Norm</translation>
+    </message>
+    <message>
+        <source>Commands</source>
+        <translation>Befehle</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Befehl</translation>
+    </message>
+    <message>
+        <source>Lands at</source>
+        <translation>Landet bei</translation>
+    </message>
+</context>
+<context>
     <name>ListenWindow</name>
     <message>
         <source>Listen to the cable</source>

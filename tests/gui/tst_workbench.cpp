@@ -528,6 +528,20 @@ void TestWorkbench::speaksGermanUnderTheGermanCatalogue()
         typeBytes(reader, "70 03 E8 01");
         QVERIFY(shownFields(reader).contains("Polarisation: vertikal"));
         QVERIFY(shownFields(reader).contains("Befehl: Kanalwechsel"));
+
+        // The sheet the window prints speaks German too.
+        QCOMPARE(planner.openFile(VANTIR_EXAMPLES_DIR "/musterstrasse.json"), QString());
+        QTemporaryDir folder;
+        QCOMPARE(planner.exportPdf(folder.filePath("blatt.pdf")), QString());
+        QProcess text;
+        text.start("pdftotext", {"-layout", folder.filePath("blatt.pdf"), "-"});
+        QVERIFY(text.waitForFinished());
+        const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+        for (const char *german : {"Einheit nach EN 50607 mit 4 Userbands", "Prüfungen",
+                                   "Hinweis", "Befehle", "Landet bei", "PIN gesetzt"})
+            QVERIFY2(printed.contains(QString::fromUtf8(german)), german);
+        for (const char *english : {"Checks", "Commands", "Lands at", "PIN set", " unit with "})
+            QVERIFY2(!printed.contains(english), english);
     }
     QCoreApplication::removeTranslator(&german);
 }
