@@ -27,9 +27,11 @@ QStringList messageCells(const ReadMessage &read)
     else if (!read.clean())
         meaning = translated(QT_TRANSLATE_NOOP("ReadRecordingWindow", "not read: damaged"));
     else if (read.command)
-        meaning =
-            QStringLiteral("%1 %2").arg(QLatin1String(standardName(read.command->standard)),
-                                        QLatin1String(commandKindInfo(read.command->kind).name));
+        meaning = QStringLiteral("%1 %2").arg(
+            QLatin1String(standardName(read.command->standard)),
+            // The kind as the command reader names it, in its words.
+            QCoreApplication::translate("ReadCommandWindow",
+                                        commandKindInfo(read.command->kind).name));
     else
         meaning =
             translated(QT_TRANSLATE_NOOP("ReadRecordingWindow", "not a single-cable command: %1"))
