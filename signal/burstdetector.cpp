@@ -32,8 +32,8 @@ constexpr std::size_t kMostCrossings = 4096;
 
 } // namespace
 
-PowerTrace::PowerTrace(std::size_t samplesPerPower, std::size_t powers)
-    : step(samplesPerPower), length(powers), powers(powers, 0.0f), sums(powers, 0.0)
+PowerTrace::PowerTrace(std::size_t samplesPerPower, std::size_t count)
+    : step(samplesPerPower), length(count), powers(count, 0.0f), sums(count, 0.0)
 {
 }
 
