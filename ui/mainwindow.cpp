@@ -4,6 +4,7 @@
 #include "capturefile.h"
 #include "commandencoding.h"
 #include "files.h"
+#include "focusmark.h"
 #include "hextext.h"
 #include "linesignal.h"
 #include "listenwindow.h"
@@ -63,6 +64,7 @@ int presetUserbandNumber(int id)
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui_MainWindow)
 {
     ui->setupUi(this);
+    markScrollBarFocus(this);
     // The transponder's field takes either band's frequencies; the band
     // follows one typed there.
     ui->spinBoxSHF->setRange(bands::transponderMin(Band::Low), bands::transponderMax(Band::High));

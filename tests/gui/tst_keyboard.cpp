@@ -78,6 +78,7 @@ private slots:
     void tabLeavesEveryTable();
     void toolKeysFromEveryWindow_data();
     void toolKeysFromEveryWindow();
+    void scrollBarsShowTheirFocus();
 };
 
 void TestKeyboard::mnemonicsOfTheirOwn_data()
@@ -212,6 +213,26 @@ void TestKeyboard::toolKeysFromEveryWindow()
     QSignalSpy help(main.findChild<QAction *>("action_Inhalt"), &QAction::triggered);
     QTest::keyClick(tool->focusWidget() ? tool->focusWidget() : tool, Qt::Key_F1);
     QCOMPARE(help.count(), 1);
+}
+
+// Every scroll bar the keys reach looks different once it has the focus.
+void TestKeyboard::scrollBarsShowTheirFocus()
+{
+    MainWindow main;
+    main.show();
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+    int checked = 0;
+    for (QScrollBar *bar : main.findChildren<QScrollBar *>()) {
+        if (bar->focusPolicy() == Qt::NoFocus || !bar->isEnabled())
+            continue;
+        main.findChild<QWidget *>("spinBoxSHF")->setFocus();
+        const QImage before = bar->grab().toImage();
+        bar->setFocus();
+        QTRY_VERIFY(bar->hasFocus());
+        QVERIFY2(bar->grab().toImage() != before, qPrintable(bar->objectName()));
+        ++checked;
+    }
+    QVERIFY(checked >= 3);
 }
 
 QTEST_MAIN(TestKeyboard)
