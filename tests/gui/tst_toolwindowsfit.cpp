@@ -1,0 +1,74 @@
+// Every tool window on a laptop's screen of 1366×768 at the scale CTest
+// gives this run, in English and German: inside the screen's available
+// area, its buttons in sight, what does not fit scrolling.
+
+#include "mainwindow.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+class TestToolWindowsFit : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void fitTheScreen_data();
+    void fitTheScreen();
+};
+
+void TestToolWindowsFit::fitTheScreen_data()
+{
+    QTest::addColumn<QString>("catalogue");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("window");
+    for (const bool german : {false, true}) {
+        const QString catalogue = german ? QString(VANTIR_QM_PATH) : QString();
+        const char *language = german ? "German" : "English";
+        QTest::addRow("read a command, %s", language)
+            << catalogue << int(Qt::Key_R) << "readCommandWindow";
+        QTest::addRow("plan, %s", language) << catalogue << int(Qt::Key_P) << "planWindow";
+        QTest::addRow("listen, %s", language) << catalogue << int(Qt::Key_L) << "listenWindow";
+    }
+}
+
+void TestToolWindowsFit::fitTheScreen()
+{
+    QFETCH(QString, catalogue);
+    QFETCH(int, key);
+    QFETCH(QString, window);
+    QTranslator translator;
+    if (!catalogue.isEmpty())
+        QVERIFY(translator.load(catalogue) && QCoreApplication::installTranslator(&translator));
+    {
+        MainWindow main;
+        main.show();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        const QRect screen = main.screen()->availableGeometry();
+        QTest::keyClick(&main, Qt::Key(key), Qt::ControlModifier);
+        auto *tool = main.findChild<QWidget *>(window);
+        QVERIFY(tool);
+        QVERIFY(QTest::qWaitForWindowExposed(tool));
+        // Measured once the window manager has framed it.
+        QTRY_VERIFY(tool->frameGeometry() != tool->geometry());
+        // Within a pixel: at fractional scales the frame's device pixels
+        // round to one more or less.
+        QTRY_VERIFY2(screen.adjusted(-1, -1, 1, 1).contains(tool->frameGeometry()),
+                     qPrintable(QString("%5,%6 %1x%2 on %3x%4")
+                                    .arg(tool->frameGeometry().width())
+                                    .arg(tool->frameGeometry().height())
+                                    .arg(screen.width())
+                                    .arg(screen.height())
+                                    .arg(tool->frameGeometry().x())
+                                    .arg(tool->frameGeometry().y())));
+        for (QPushButton *button : tool->findChildren<QPushButton *>()) {
+            if (!button->isVisibleTo(tool))
+                continue;
+            const QRect shown(button->mapTo(tool, QPoint(0, 0)), button->size());
+            QVERIFY2(tool->rect().contains(shown), qPrintable(button->objectName()));
+        }
+    }
+    QCoreApplication::removeTranslator(&translator);
+}
+
+QTEST_MAIN(TestToolWindowsFit)
+#include "tst_toolwindowsfit.moc"
