@@ -33,6 +33,7 @@ private slots:
 
 private:
     void showFields();
+    QString shownValue(const std::string &shown) const;
 
     std::function<QString(const Command &, int)> apply;
     std::function<int(int)> userbandFrequency;

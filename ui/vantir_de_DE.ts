@@ -1186,6 +1186,66 @@ All rights reserved.</source>
         <source> MHz</source>
         <translation> MHz</translation>
     </message>
+    <message>
+        <source>first transmission</source>
+        <translation>erste Sendung</translation>
+    </message>
+    <message>
+        <source>repeated transmission</source>
+        <translation>wiederholte Sendung</translation>
+    </message>
+    <message>
+        <source>any device</source>
+        <translation>jedes Gerät</translation>
+    </message>
+    <message>
+        <source>LNB</source>
+        <translation>LNB</translation>
+    </message>
+    <message>
+        <source>any LNB, switcher or SMATV</source>
+        <translation>jedes LNB, jeder Umschalter oder jede SMATV-Anlage</translation>
+    </message>
+    <message>
+        <source>tunes a transponder</source>
+        <translation>stimmt einen Transponder ab</translation>
+    </message>
+    <message>
+        <source>frees the userband</source>
+        <translation>gibt das Userband frei</translation>
+    </message>
+    <message>
+        <source>every userband sends a tone at its centre</source>
+        <translation>jedes Userband sendet einen Ton in seiner Mitte</translation>
+    </message>
+    <message>
+        <source>asks whether the unit has this configuration</source>
+        <translation>fragt, ob die Einheit diese Konfiguration hat</translation>
+    </message>
+    <message>
+        <source>asks for the unit&apos;s oscillator</source>
+        <translation>fragt nach dem Oszillator der Einheit</translation>
+    </message>
+    <message>
+        <source>asks which userbands exist</source>
+        <translation>fragt, welche Userbands es gibt</translation>
+    </message>
+    <message>
+        <source>asks which userbands are protected by a PIN</source>
+        <translation>fragt, welche Userbands durch eine PIN geschützt sind</translation>
+    </message>
+    <message>
+        <source>asks which userbands are in use</source>
+        <translation>fragt, welche Userbands belegt sind</translation>
+    </message>
+    <message>
+        <source>asks for the centre frequency of the userband</source>
+        <translation>fragt nach der Mittenfrequenz des Userbands</translation>
+    </message>
+    <message>
+        <source>asks for the switches of the userband</source>
+        <translation>fragt nach den Schaltern des Userbands</translation>
+    </message>
 </context>
 <context>
     <name>ReadRecordingWindow</name>

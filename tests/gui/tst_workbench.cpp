@@ -528,6 +528,12 @@ void TestWorkbench::speaksGermanUnderTheGermanCatalogue()
         typeBytes(reader, "70 03 E8 01");
         QVERIFY(shownFields(reader).contains("Polarisation: vertikal"));
         QVERIFY(shownFields(reader).contains("Befehl: Kanalwechsel"));
+        typeBytes(reader, "E1 00 5B 42 02");
+        QVERIFY2(shownFields(reader).contains(QString::fromUtf8(
+                     "Befehl: ODU_LOfreq: fragt nach dem Oszillator der Einheit")),
+                 qPrintable(shownFields(reader).join(" / ")));
+        QVERIFY(shownFields(reader).contains("Rahmen: E1 (wiederholte Sendung)"));
+        QVERIFY(shownFields(reader).contains(QString::fromUtf8("Adresse: 00 (jedes Gerät)")));
 
         // The sheet the window prints speaks German too.
         QCOMPARE(planner.openFile(VANTIR_EXAMPLES_DIR "/musterstrasse.json"), QString());
@@ -537,8 +543,8 @@ void TestWorkbench::speaksGermanUnderTheGermanCatalogue()
         text.start("pdftotext", {"-layout", folder.filePath("blatt.pdf"), "-"});
         QVERIFY(text.waitForFinished());
         const QString printed = QString::fromUtf8(text.readAllStandardOutput());
-        for (const char *german : {"Einheit nach EN 50607 mit 4 Userbands", "Prüfungen",
-                                   "Hinweis", "Befehle", "Landet bei", "PIN gesetzt"})
+        for (const char *german : {"Einheit nach EN 50607 mit 4 Userbands", "Prüfungen", "Hinweis",
+                                   "Befehle", "Landet bei", "PIN gesetzt"})
             QVERIFY2(printed.contains(QString::fromUtf8(german)), german);
         for (const char *english : {"Checks", "Commands", "Lands at", "PIN set", " unit with "})
             QVERIFY2(!printed.contains(english), english);
