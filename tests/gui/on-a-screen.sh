@@ -8,7 +8,7 @@ exec xvfb-run -a -s "-screen 0 ${size}x24 -dpi 96" sh -c '
     openbox >/dev/null 2>&1 &
     manager=$!
     # Until the manager has taken the screen.
-    for i in $(seq 50); do
+    for i in $(seq 200); do
         xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break
         sleep 0.1
     done
