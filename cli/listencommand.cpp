@@ -218,10 +218,10 @@ CliResult runListen(const QStringList &arguments)
     const auto print = [&](std::vector<ReadMessage> messages) {
         for (ReadMessage &read : messages) {
             // With a plan, an EN 50494 command's frequency is its userband's.
-            if (plan && read.command && userbandFrequency == 0 &&
-                hasUserband(*plan, read.command->userband))
-                read = readMessage(std::move(read.message),
-                                   plan->userbands[read.command->userband - 1]);
+            if (plan && read.command && userbandFrequency == 0) {
+                if (const int centre = userbandCentre(*plan, read.command->userband))
+                    read = readMessage(std::move(read.message), centre);
+            }
             const bool span = read.damagedSpan();
             MessageReport report =
                 reportMessage(read, span ? 0 : ++number, QStringLiteral("FS"), userbandFrequency);

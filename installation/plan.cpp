@@ -410,6 +410,11 @@ bool hasUserband(const Plan &plan, int userband)
     return userband >= 1 && userband <= plan.userbands.size();
 }
 
+int userbandCentre(const Plan &plan, int userband)
+{
+    return hasUserband(plan, userband) ? plan.userbands[userband - 1] : 0;
+}
+
 Plan readPlan(const QByteArray &json)
 {
     if (json.size() > kMaxPlanSize)

@@ -143,6 +143,9 @@ PlanMatch matchCommand(const Plan &plan, const Command &command);
 
 // Whether the unit has a userband of this number.
 bool hasUserband(const Plan &plan, int userband);
+// That userband's centre frequency in MHz, as a heard EN 50494 command is
+// read with; 0 when the unit has none of that number.
+int userbandCentre(const Plan &plan, int userband);
 
 // Reads "11493H", "B 12188V" or "5 12188V" in its band, as a plan holds
 // it; throws PlanError saying why at `path`.

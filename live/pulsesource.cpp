@@ -159,8 +159,8 @@ PulseSource::PulseSource(const LiveSettings &settings)
     channels = found.front().channels;
     channel = settings.channel - 1;
 
-    const pa_sample_spec spec{PA_SAMPLE_FLOAT32LE, std::uint32_t(rate), std::uint8_t(channels)};
-    stream = pa_stream_new(connection.context, "cable", &spec, nullptr);
+    const pa_sample_spec format{PA_SAMPLE_FLOAT32LE, std::uint32_t(rate), std::uint8_t(channels)};
+    stream = pa_stream_new(connection.context, "cable", &format, nullptr);
     if (!stream)
         throw LiveError(device + ": " + connection.error());
     // The destructor does not run when the constructor throws.
@@ -176,7 +176,7 @@ PulseSource::PulseSource(const LiveSettings &settings)
     pa_stream_set_state_callback(stream, &PulseSource::stateChanged, this);
     pa_buffer_attr buffer;
     std::memset(&buffer, 0xff, sizeof buffer);
-    buffer.fragsize = std::uint32_t(pa_usec_to_bytes(pa_usec_t(kBlockTime * 1e6), &spec));
+    buffer.fragsize = std::uint32_t(pa_usec_to_bytes(pa_usec_t(kBlockTime * 1e6), &format));
     if (pa_stream_connect_record(stream, device.c_str(), &buffer, PA_STREAM_ADJUST_LATENCY) < 0)
         fail();
     for (;;) {

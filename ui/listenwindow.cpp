@@ -160,9 +160,10 @@ void ListenWindow::add(std::vector<ReadMessage> messages)
     ui->tableMessages->setColumnHidden(kReceiverColumn, !open);
     for (ReadMessage &read : messages) {
         // With a plan, an EN 50494 command's frequency is its userband's.
-        if (open && read.command && hasUserband(*open, read.command->userband))
-            read =
-                readMessage(std::move(read.message), open->userbands[read.command->userband - 1]);
+        if (open && read.command) {
+            if (const int centre = userbandCentre(*open, read.command->userband))
+                read = readMessage(std::move(read.message), centre);
+        }
         QStringList cells = messageCells(read);
         cells << (open && read.command ? matchCommand(*open, *read.command).text : QString());
         const int row = ui->tableMessages->rowCount();

@@ -14,6 +14,7 @@
 #include "readrecordingwindow.h"
 #include "remembered.h"
 #include "signalpicture.h"
+#include "toolwindow.h"
 #include "ui_infodialog.h"
 #include "ui_mainwindow.h"
 #include "version.h"
@@ -652,17 +653,16 @@ void MainWindow::openRecording(const QString &path)
 
 void MainWindow::dragEnterEvent(QDragEnterEvent *event)
 {
-    const QList<QUrl> urls = event->mimeData()->urls();
-    if (urls.size() == 1 && urls.first().isLocalFile())
+    if (!droppedFile(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
 void MainWindow::dropEvent(QDropEvent *event)
 {
-    const QList<QUrl> urls = event->mimeData()->urls();
-    if (urls.size() == 1 && urls.first().isLocalFile()) {
+    const QString file = droppedFile(event->mimeData());
+    if (!file.isEmpty()) {
         event->acceptProposedAction();
-        openDropped(urls.first().toLocalFile());
+        openDropped(file);
     }
 }
 

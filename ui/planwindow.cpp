@@ -407,17 +407,16 @@ bool PlanWindow::maySetAside()
 
 void PlanWindow::dragEnterEvent(QDragEnterEvent *event)
 {
-    const QList<QUrl> urls = event->mimeData()->urls();
-    if (urls.size() == 1 && urls.first().isLocalFile())
+    if (!droppedFile(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
 void PlanWindow::dropEvent(QDropEvent *event)
 {
-    const QList<QUrl> urls = event->mimeData()->urls();
-    if (urls.size() == 1 && urls.first().isLocalFile()) {
+    const QString file = droppedFile(event->mimeData());
+    if (!file.isEmpty()) {
         event->acceptProposedAction();
-        emit dropped(urls.first().toLocalFile());
+        emit dropped(file);
     }
 }
 
@@ -476,11 +475,15 @@ void PlanWindow::askAndWrite(const QString &caption, const QString &name, const 
         this, caption, QDir(startingFolder(path)).filePath(name), filter);
     if (chosen.isEmpty())
         return;
-    const QString error = write(chosen);
+    sayIfNotWritten(tr("Not saved"), chosen, write(chosen));
+}
+
+void PlanWindow::sayIfNotWritten(const QString &title, const QString &file, const QString &error)
+{
     if (!error.isEmpty())
         QMessageBox::warning(
-            this, tr("Not saved"),
-            tr("%1 could not be written: %2").arg(QDir::toNativeSeparators(chosen), error));
+            this, title,
+            tr("%1 could not be written: %2").arg(QDir::toNativeSeparators(file), error));
 }
 
 void PlanWindow::on_pushButtonSave_clicked()
@@ -489,11 +492,7 @@ void PlanWindow::on_pushButtonSave_clicked()
         saveAs();
         return;
     }
-    const QString error = saveFile(path);
-    if (!error.isEmpty())
-        QMessageBox::warning(
-            this, tr("Not saved"),
-            tr("%1 could not be written: %2").arg(QDir::toNativeSeparators(path), error));
+    sayIfNotWritten(tr("Not saved"), path, saveFile(path));
 }
 
 void PlanWindow::saveAs()
@@ -564,10 +563,7 @@ void PlanWindow::on_pushButtonPrint_clicked()
             error = tr("the sheet could not be made");
         if (error.isEmpty())
             error = ::saveFile(filePath(wanted), bytes);
-        if (!error.isEmpty())
-            QMessageBox::warning(
-                this, tr("Not printed"),
-                tr("%1 could not be written: %2").arg(QDir::toNativeSeparators(wanted), error));
+        sayIfNotWritten(tr("Not printed"), wanted, error);
     });
     preview.exec();
 }

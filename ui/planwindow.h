@@ -95,6 +95,7 @@ private:
     void askAndWrite(const QString &caption, const QString &name, const QString &filter,
                      const std::function<QString(const QString &)> &write);
     void showFile();
+    void sayIfNotWritten(const QString &title, const QString &file, const QString &error);
     void fill(const PlanFields &fields);
     void recordEdit();
     void startAfresh(const QString &file);

@@ -4,6 +4,8 @@
 
 #include <QEvent>
 #include <QKeyEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QWidget>
 
 namespace {
@@ -32,6 +34,12 @@ protected:
 };
 
 } // namespace
+
+QString droppedFile(const QMimeData *data)
+{
+    const QList<QUrl> urls = data->urls();
+    return urls.size() == 1 && urls.first().isLocalFile() ? urls.first().toLocalFile() : QString();
+}
 
 void makeToolWindow(QWidget *window)
 {
