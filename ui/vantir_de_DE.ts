@@ -1204,7 +1204,7 @@ All rights reserved.</source>
     </message>
     <message>
         <source>any LNB, switcher or SMATV</source>
-        <translation>jedes LNB, jeder Umschalter oder jede SMATV-Anlage</translation>
+        <translation>jedes LNB, Umschalter, SMATV</translation>
     </message>
     <message>
         <source>tunes a transponder</source>
