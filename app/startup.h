@@ -16,13 +16,14 @@ void enableHighDpiScaling();
 // program's own.
 QString installedCatalogueFolder();
 
-// Loads the toolkit's catalogue from Qt's translations folder and the
-// program's catalogue for the system locale ("vantir_" and the locale name,
-// and for every German locale the German catalogue): from the working
-// directory, else from `installedFolder`, else the copy the program carries.
-// Installs both, the program's last so that it wins. A catalogue that is
+// Loads the program's catalogue for the system locale ("vantir_" and the
+// locale name, else for every German locale the German catalogue and for
+// every other the English one): from the working directory, else from
+// `installedFolder`, else the copy the program carries. A catalogue that is
 // missing, unreadable or damaged passes on to the next source; with none,
-// the texts show in their source language.
+// the texts show in their source language. Then the toolkit's catalogue
+// for the language of the program's, from Qt's translations folder.
+// Installs both, the program's last so that it wins.
 void installTranslators(QTranslator &toolkit, QTranslator &program,
                         const QString &installedFolder = installedCatalogueFolder());
 

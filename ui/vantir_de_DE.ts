@@ -527,11 +527,11 @@ All rights reserved.</source>
     </message>
     <message>
         <source>Hilfe</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>Inhalt...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inhalt...</translation>
     </message>
     <message>
         <source>F1</source>
@@ -543,7 +543,7 @@ All rights reserved.</source>
     </message>
     <message>
         <source>Beenden</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>EN 50607 sends %1 MHz as %2 MHz, the highest its tuning word carries</source>

@@ -47,7 +47,8 @@ QByteArray damaged(QByteArray bytes)
 
 // Runs the program's start-up in `folder` with `installed` as the installed
 // catalogue folder and returns what the window showed once built: a group
-// title, both commands for position C and the Close button.
+// title, both commands for position C, the Close button and the first
+// menu.
 QStringList startIn(const QString &folder, const QString &installed = QString())
 {
     QStringList shown;
@@ -61,7 +62,8 @@ QStringList startIn(const QString &folder, const QString &installed = QString())
                   << window.findChild<QLineEdit *>("lineEditCmdB")->text()
                   << window.findChild<QDialogButtonBox *>("buttonBox")
                          ->button(QDialogButtonBox::Close)
-                         ->text();
+                         ->text()
+                  << window.findChild<QMenu *>("menu_Datei")->title();
             QTimer::singleShot(0, qApp, &QCoreApplication::quit);
         },
         installed.isEmpty() ? folder + "/nowhere" : installed);
@@ -135,13 +137,16 @@ void TestStartup::findsTheCatalogue()
         QVERIFY(out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size());
     }
 
+    // Any other locale takes the English catalogue, which names the menus
+    // and buttons in English too, unless a German one is laid for it.
     const bool isGerman = QLocale::system().language() == QLocale::German;
+    const bool shownGerman = isGerman || english != "Userband Number";
     QCOMPARE(
         startIn(folder.filePath("here"), folder.filePath("installed")),
         (QStringList{isGerman ? german : english,
-                     isGerman || english != "Userband Number" ? "Position ausserhalb Wertebereich"
-                                                              : "position out of range",
-                     "70 03 E8 0B ", isGerman ? "Schließen" : "Close"}));
+                     shownGerman ? "Position ausserhalb Wertebereich" : "position out of range",
+                     "70 03 E8 0B ", shownGerman ? "Schließen" : "Close",
+                     shownGerman ? "&Datei" : "&File"}));
 }
 
 // The places of the catalogue's structure that a damage can hit: the magic

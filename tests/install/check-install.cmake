@@ -8,7 +8,7 @@ if(NOT result EQUAL 0)
     message(FATAL_ERROR "cmake --install failed: ${result}")
 endif()
 
-foreach(path bin/vantir bin/vantir-cli share/vantir/vantir_de_DE.qm
+foreach(path bin/vantir bin/vantir-cli share/vantir/vantir_de_DE.qm share/vantir/vantir_en.qm
              share/applications/example.drosvane.vantir.desktop share/icons/hicolor/48x48/apps/vantir.png)
     if(NOT EXISTS "${PREFIX}/${path}")
         message(FATAL_ERROR "not installed: ${path}")

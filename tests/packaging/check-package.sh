@@ -21,7 +21,7 @@ rm -f "$deb"
 [[ -f $deb ]] || fail "cpack made no $deb"
 
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
-for path in usr/bin/vantir usr/bin/vantir-cli usr/share/vantir/vantir_de_DE.qm \
+for path in usr/bin/vantir usr/bin/vantir-cli usr/share/vantir/vantir_de_DE.qm usr/share/vantir/vantir_en.qm \
     usr/share/icons/hicolor/48x48/apps/vantir.png \
     usr/share/applications/example.drosvane.vantir.desktop \
     usr/share/metainfo/example.drosvane.vantir.metainfo.xml \

@@ -1,0 +1,1377 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>InfoDialog</name>
+    <message>
+        <source>Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trelasund Command</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version 1.0 (19.11.2013)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2013-2026 drosvane
+All rights reserved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>https://www.drosvane.example/</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>InstallationSheet</name>
+    <message>
+        <source>Pages %1 to %2 are left out of this picture; the PDF sheet holds them all.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PIN set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MHz on the cable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>free</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Single-cable installation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 unit with %2 userbands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 MHz wide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>position %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Slots: the userbands, in use (blue), shared or too close (red), free (dashed); lines in them: where the transponders land.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Receivers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Receiver</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Userband</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Commands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lands at</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ListenWindow</name>
+    <message>
+        <source>Listen to the cable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect the probe to the input and press Listen; each command appears as it ends.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Input:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound card input the probe is connected to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Samples a second:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The input&apos;s own rate, or one it offers; 88200 Hz or more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;hannel:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The input&apos;s channel, from 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The largest sample of the last moment, as a share of full scale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%p %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>At</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Meaning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Receiver</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Listen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep listening without adding to the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve what was heard...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Apply to the window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the input&apos;s own</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Hz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the system&apos;s default input</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2 Hz)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No audio input answers: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot listen: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Listening to %1 at %2 Hz; each command appears as it ends.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The input clips: lower its level.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quiet: no tone on the input.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Messages heard: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; what was heard is kept. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save what was heard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WAV files (*.wav)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shown in the main window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The main window cannot show it: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Melvaron Command</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Userband Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choosing a frequency from a list also sets the userband number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Userband number: arrows and Page Up/Down 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Userband number, 1 to 32</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transponder Frequency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transponder frequency in MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transponder frequency: arrows 1 MHz, Page Up/Down 50 MHz, Home/End the ends of the band</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Userband Frequency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Userband frequency: arrows 1 MHz, Page Up/Down 10 MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Centre frequency of the receiver&apos;s userband, 950 to 2150 MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eight userbands from 1284 to 2096 MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ub (list1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1284 MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1400 MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1516 MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1632 MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1748 MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1864 MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1980 MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2096 MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Twelve userbands from 974 to 2096 MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ub (list2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>974 MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1076 MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1178 MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1280 MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1382 MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1484 MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1586 MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1688 MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1790 MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1892 MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1994 MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Polarisation und Position</source>
+        <translation>Polarisation and Position</translation>
+    </message>
+    <message>
+        <source>Polarisation of the transponder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Band of the transponder: high 11700 to 12750 MHz, low 10700 to 11700 MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Satellite position; EN 50494 reaches A and B</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pos. A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pos. B</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pos. C</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pos. D</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send the commands with a PIN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pin Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PIN code: arrows 1, Page Up/Down 10</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PIN code, 0 to 255</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ZF</source>
+        <translation>IF</translation>
+    </message>
+    <message>
+        <source>Intermediate frequency of the transponder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EN50494</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The EN 50494 command; select and copy it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EN50607</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The EN 50607 command; select and copy it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switch-off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The EN 50494 switch-off: it frees the receiver&apos;s userband</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The EN 50607 switch-off: it frees the receiver&apos;s userband</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Datei</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hilfe</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Inhalt...</source>
+        <translation>&amp;Contents...</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Info...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the EN 50494 line &amp;signal...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the EN 50607 line s&amp;ignal...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read a &amp;command...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+R</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read a &amp;recording...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+O</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plan an &amp;installation...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+P</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Listen to the cable...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beenden</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recent plan&amp;s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recent recor&amp;dings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EN 50607 sends %1 MHz as %2 MHz, the highest its tuning word carries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>userband number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>userband frequency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>out of range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 MHz lies in the %2 band: the band follows it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>low</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>high</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vantir help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>:/help/help_en.html</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing to save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot send these settings: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound for a signal generator (*.wav)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Oscilloscope data (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture (*.svg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Picture (*.png)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the %1 line signal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file could not be made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a channel change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its position %1 lies beyond D, the last this window offers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its userband %1 lies beyond %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its intermediate frequency of %1 MHz puts the transponder outside the %2 band</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Plan</name>
+    <message>
+        <source>holds %1 entries; a plan holds at most %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a transponder; write it as 11493H, B 12188V or 5 12188V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 MHz is outside both bands (%2..%3 MHz)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>names no userband</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 MHz is not a bandwidth; use %2..%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 MHz is outside the %2 band (%3..%4 MHz)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 MHz is outside %2..%3 MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2 MHz are closer than the %3 MHz bandwidth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>userband %1: the unit has userbands 1..%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EN 50494 has userbands 1..%1, not %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EN 50494 reaches positions A and B; the installation uses %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an EN 50607 receiver on an EN 50494 unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PIN %1 is outside %2..%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>receivers %1 share it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>free</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EN 50607 sends its intermediate frequency of %1 MHz as %2 MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>userbands %1 and %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>userband %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>transponder %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>receiver %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no receiver of the plan sends %1 on userband %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, but not a command it sends</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, switching off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, switching off with another PIN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, but for no transponder of the plan (or with another PIN)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a whole number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is beyond the whole numbers a plan holds (%2..%3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no such position; use A to D, or 5 to 64</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>given more than once</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not EN 50494 or EN 50607</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PlanWindow</name>
+    <message>
+        <source>[*]Plan an installation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Installation:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Unit&apos;s standard:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User&amp;bands (MHz):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The unit&apos;s userband frequencies in MHz, by number from 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List &amp;1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List &amp;2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Band&amp;width:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Positions:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Labels of the positions used, e.g. A 19.2° E; B 13.0° E</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Transponders:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>As installers write them: 11493H, B 12188V, 5 12188V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Receivers:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Standard: empty for the unit&apos;s; PIN: empty for none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Receiver</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Userband</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PIN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add a receiver</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checks:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve as...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pri&amp;nt...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export PDF...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not a plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1[*] – Plan an installation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Receiver %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error: %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note: %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every check holds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A plan holds at most %1 receivers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unsaved changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plan has changes that are not saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the sheet could not be made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open a plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plans (*.json);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plans (*.json)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export the sheet as PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the printer cannot be used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing to print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not printed</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReadCommandWindow</name>
+    <message>
+        <source>Read a command</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Bytes, as a receiver sent them (E0 10 5A 0C F6, 0x70,0x03, ...):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste, type or drop the command&apos;s bytes in hex</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EN 50494 read with the &amp;userband at:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An EN 50494 tuning word carries the sum of intermediate and userband frequency: the userband&apos;s centre it is read with</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show this channel change in the main window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Apply to the window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Framing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Userband</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Polarisation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Band</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tuning word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Intermediate frequency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Intermediate + userband frequency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Oscillator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PIN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>channel change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>switch-off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>horizontal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vertical</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>high</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>low</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>first transmission</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>repeated transmission</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>any device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LNB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>any LNB, switcher or SMATV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tunes a transponder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>frees the userband</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>every userband sends a tone at its centre</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>asks whether the unit has this configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>asks for the unit&apos;s oscillator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>asks which userbands exist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>asks which userbands are protected by a PIN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>asks which userbands are in use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>asks for the centre frequency of the userband</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>asks for the switches of the userband</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No bytes yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not a command: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read as below.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read as below; note: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shown in the main window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The main window cannot show it: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReadRecordingWindow</name>
+    <message>
+        <source>Read a recording</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open a recording of the cable: a sound file or an oscilloscope&apos;s CSV export.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Channel:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound file&apos;s channel, or the export&apos;s value column, from 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Samples a second:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For an export that holds only values, one column without times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>from the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Hz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>At</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Meaning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Apply to the window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a damaged span, no message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not read: damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a single-cable command: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>samples unreadable up to %1 ms, in %2 places</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>samples unreadable up to %1 ms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>every bit held</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recordings (*.wav *.flac *.ogg *.csv *.txt);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not enough memory to read it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading %1 was cancelled; messages found before: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2; messages before: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Messages in %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The main window cannot show it: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shown in the main window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
