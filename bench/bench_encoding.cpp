@@ -39,7 +39,7 @@ void BM_DecodeCommandText(benchmark::State &state)
     const std::string text = "E0 10 5C 0C F6 2A ";
     for (auto _ : state) {
         Frame frame;
-        std::string error;
+        Phrase error;
         benchmark::DoNotOptimize(parseHexText(text, frame, error) && decode(frame).ok());
     }
 }

@@ -200,13 +200,14 @@ CliResult runDecode(const QStringList &arguments)
     const std::string text =
         argumentBytes(parser.positionalArguments().join(QLatin1Char(' '))).toStdString();
     Frame frame;
-    std::string error;
+    Phrase error;
     if (!parseHexText(text, frame, error))
-        return failure(ExitBadCommand, QStringLiteral("decode: ") + QString::fromStdString(error));
+        return failure(ExitBadCommand,
+                       QStringLiteral("decode: ") + QString::fromStdString(error.text()));
     const Decoded decoded = decode(frame);
     if (!decoded.ok())
         return failure(ExitBadCommand,
-                       QStringLiteral("decode: ") + QString::fromStdString(decoded.error));
+                       QStringLiteral("decode: ") + QString::fromStdString(decoded.error.text()));
     const Command &command = decoded.command;
 
     // The sum holds both frequencies; a larger userband frequency cannot be
@@ -221,9 +222,9 @@ CliResult runDecode(const QStringList &arguments)
     const auto fields = describeCommand(command, userbandFrequency);
     result.out =
         parser.isSet("json") ? toJson(QJsonDocument(jsonReport(fields))) : plainReport(fields);
-    const std::string warning = commandWarning(command, userbandFrequency);
+    const Phrase warning = commandWarning(command, userbandFrequency);
     if (!warning.empty())
         result.err = QStringLiteral("%1: decode: warning: %2\n")
-                         .arg(kProgram, QString::fromStdString(warning));
+                         .arg(kProgram, QString::fromStdString(warning.text()));
     return result;
 }

@@ -100,13 +100,14 @@ MessageReport reportMessage(const ReadMessage &read, int number, const QString &
         text += plainReport(fields);
         entry.insert("command", jsonReport(fields));
         if (!read.warning.empty()) {
-            text += QStringLiteral("Warning: %1\n").arg(QString::fromStdString(read.warning));
-            entry.insert("warning", QString::fromStdString(read.warning));
+            text +=
+                QStringLiteral("Warning: %1\n").arg(QString::fromStdString(read.warning.text()));
+            entry.insert("warning", QString::fromStdString(read.warning.text()));
         }
     } else if (!read.notSingleCable.empty()) {
         text += QStringLiteral("Not a single-cable command: %1\n")
-                    .arg(QString::fromStdString(read.notSingleCable));
-        entry.insert("notSingleCable", QString::fromStdString(read.notSingleCable));
+                    .arg(QString::fromStdString(read.notSingleCable.text()));
+        entry.insert("notSingleCable", QString::fromStdString(read.notSingleCable.text()));
     }
     report.text = text;
     report.json = entry;

@@ -285,12 +285,12 @@ std::optional<IfRange> intermediateFrequency(const Command &c, int userbandFrequ
     return IfRange{nominal, nominal - 2, nominal + 1};
 }
 
-std::string commandWarning(const Command &c, int userbandFrequency)
+Phrase commandWarning(const Command &c, int userbandFrequency)
 {
     const std::optional<IfRange> range = intermediateFrequency(c, userbandFrequency);
     if (!range || (range->highest >= bands::kIfMin && range->lowest <= bands::kIfMax))
         return {};
-    return "its intermediate frequency of " + std::to_string(range->nominal) +
-           " MHz lies outside " + std::to_string(bands::kIfMin) + ".." +
-           std::to_string(bands::kIfMax) + " MHz";
+    return {PHRASE_WORDS("Phrase", "its intermediate frequency of %1 MHz lies outside %2..%3 MHz"),
+            {Phrase::number(range->nominal), Phrase::number(bands::kIfMin),
+             Phrase::number(bands::kIfMax)}};
 }

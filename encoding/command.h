@@ -1,6 +1,7 @@
 #pragma once
 
 #include "commandkinds.h"
+#include "phrase.h"
 #include "standards.h"
 
 #include <cstdint>
@@ -114,7 +115,7 @@ Encoded encode(Standard standard, const Tuning &tuning);
 struct Decoded
 {
     Command command;
-    std::string error; // which byte is wrong and why; empty when read
+    Phrase error; // which byte is wrong and why; empty when read
     bool ok() const { return error.empty(); }
 };
 
@@ -152,4 +153,4 @@ std::optional<IfRange> intermediateFrequency(const Command &command, int userban
 
 // Why a command that decodes cleanly is still implausible, or nothing: no
 // intermediate frequency it may stand for lies on the cable (950..2150 MHz).
-std::string commandWarning(const Command &command, int userbandFrequency);
+Phrase commandWarning(const Command &command, int userbandFrequency);

@@ -23,11 +23,12 @@ bool isSeparator(char c)
     return c == ' ' || c == '\t' || c == ',' || c == '\n' || c == '\r';
 }
 
-std::string describeChar(char c)
+Phrase describeChar(char c)
 {
     if (std::isprint(static_cast<unsigned char>(c)))
-        return std::string("'") + c + "'";
-    return "byte " + hexByte(static_cast<std::uint8_t>(c));
+        return Phrase::plainText(std::string("'") + c + "'");
+    return {PHRASE_WORDS("Phrase", "byte %1"),
+            {Phrase::plainText(hexByte(static_cast<std::uint8_t>(c)))}};
 }
 
 } // namespace
@@ -52,7 +53,7 @@ std::string hexByte(std::uint8_t byte)
     return text;
 }
 
-bool parseHexText(const std::string &text, std::vector<std::uint8_t> &frame, std::string &error)
+bool parseHexText(const std::string &text, std::vector<std::uint8_t> &frame, Phrase &error)
 {
     std::vector<std::uint8_t> bytes;
     std::size_t i = 0;
@@ -67,8 +68,8 @@ bool parseHexText(const std::string &text, std::vector<std::uint8_t> &frame, std
         const std::size_t digitsStart = i;
         while (i < text.size() && !isSeparator(text[i])) {
             if (hexValue(text[i]) < 0) {
-                error = describeChar(text[i]) + " at column " + std::to_string(i + 1) +
-                        " is not a hex digit";
+                error = {PHRASE_WORDS("Phrase", "%1 at column %2 is not a hex digit"),
+                         {describeChar(text[i]), Phrase::number(static_cast<long long>(i + 1))}};
                 return false;
             }
             ++i;
@@ -79,8 +80,11 @@ bool parseHexText(const std::string &text, std::vector<std::uint8_t> &frame, std
         const std::string group =
             text.substr(groupStart, shown) + (shown < i - groupStart ? "..." : "");
         if (digits == 0 || digits % 2 != 0) {
-            error = "'" + group + "' at column " + std::to_string(groupStart + 1) +
-                    (digits == 0 ? " has no hex digits" : " has an odd number of hex digits");
+            error = {
+                digits == 0
+                    ? PHRASE_WORDS("Phrase", "'%1' at column %2 has no hex digits")
+                    : PHRASE_WORDS("Phrase", "'%1' at column %2 has an odd number of hex digits"),
+                {Phrase::plainText(group), Phrase::number(static_cast<long long>(groupStart + 1))}};
             return false;
         }
         for (std::size_t d = digitsStart; d < i; d += 2)
@@ -88,7 +92,7 @@ bool parseHexText(const std::string &text, std::vector<std::uint8_t> &frame, std
                 static_cast<std::uint8_t>(hexValue(text[d]) << 4 | hexValue(text[d + 1])));
     }
     if (bytes.empty()) {
-        error = "no hex bytes given";
+        error = PHRASE_WORDS("Phrase", "no hex bytes given");
         return false;
     }
     frame.swap(bytes);

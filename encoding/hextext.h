@@ -1,5 +1,7 @@
 #pragma once
 
+#include "phrase.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -15,4 +17,4 @@ std::string hexByte(std::uint8_t byte);
 // "0xE0, 0x10", lower case. Blanks, tabs and commas separate; a group
 // without separators splits into pairs of digits. On failure returns false
 // and says in `error` what is wrong and at which column.
-bool parseHexText(const std::string &text, std::vector<std::uint8_t> &frame, std::string &error);
+bool parseHexText(const std::string &text, std::vector<std::uint8_t> &frame, Phrase &error);

@@ -3,6 +3,7 @@
 #include "hextext.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
 #include <QSvgGenerator>
@@ -17,6 +18,12 @@ constexpr double kTopVolts = 21.0, kBottomVolts = 10.0;
 // The tone is drawn larger than it is, so that 650 mV stay visible beside 18 V.
 constexpr double kDrawnToneVolts = 0.9;
 const QColor kSupplyColour(40, 40, 40), kToneColour(30, 90, 200), kParityColour(220, 120, 0);
+
+// In the window's language; the tool installs no catalogue and keeps English.
+QString words(const char *source)
+{
+    return QCoreApplication::translate("SignalPicture", source);
+}
 
 double xAt(const LineSignal &signal, double seconds)
 {
@@ -62,8 +69,10 @@ void drawSupply(QPainter &p, const LineSignal &signal)
     const QString quiet = QStringLiteral("%1 ms").arg(linesignal::kQuietAfterStep * 1e3);
     p.drawText(QRectF(up, below, commandsStart - up, 20), Qt::AlignCenter, quiet);
     p.drawText(QRectF(commandsEnd, below, down - commandsEnd, 20), Qt::AlignCenter, quiet);
-    p.drawText(QRectF(up - 60, low + 6, 120, 20), Qt::AlignCenter, QStringLiteral("step up"));
-    p.drawText(QRectF(down - 60, low + 6, 120, 20), Qt::AlignCenter, QStringLiteral("step down"));
+    p.drawText(QRectF(up - 60, low + 6, 120, 20), Qt::AlignCenter,
+               words(QT_TRANSLATE_NOOP("SignalPicture", "step up")));
+    p.drawText(QRectF(down - 60, low + 6, 120, 20), Qt::AlignCenter,
+               words(QT_TRANSLATE_NOOP("SignalPicture", "step down")));
 }
 
 void drawBits(QPainter &p, const LineSignal &signal)
@@ -135,9 +144,10 @@ void paintSignalPicture(QPainter &p, const LineSignal &signal, const QString &ti
     p.drawText(QRectF(20, 14, kSize.width() - 40, 28), Qt::AlignLeft | Qt::AlignVCenter, title);
     p.setFont(font);
     p.drawText(QRectF(20, 44, kSize.width() - 40, 22), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("22 kHz tone, a bit every 1.5 ms: 1.0 ms of tone for a 0, "
-                              "0.5 ms for a 1; each byte's ninth bit (P) makes its ones odd. "
-                              "The tone is drawn enlarged."));
+               words(QT_TRANSLATE_NOOP("SignalPicture",
+                                       "22 kHz tone, a bit every 1.5 ms: 1.0 ms of tone for a 0, "
+                                       "0.5 ms for a 1; each byte's ninth bit (P) makes its ones "
+                                       "odd. The tone is drawn enlarged.")));
     drawAxes(p, signal);
     drawSupply(p, signal);
     drawBits(p, signal);

@@ -14,8 +14,8 @@ struct ReadMessage
     linesignal::Message message;
     // Read when every bit held: the command, or why the bytes are none.
     std::optional<Command> command;
-    std::string notSingleCable;
-    std::string warning; // the command's, see commandWarning
+    Phrase notSingleCable;
+    Phrase warning; // the command's, see commandWarning
     // A span of samples that are not numbers, or are clipped, outside any
     // message: it damages no command.
     bool damagedSpan() const { return message.spanEnd > 0; }

@@ -20,6 +20,7 @@
 #include "version.h"
 
 #include <QCloseEvent>
+#include <QDate>
 #include <QDialog>
 #include <QDir>
 #include <QDragEnterEvent>
@@ -27,6 +28,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QScreen>
@@ -692,7 +694,11 @@ void MainWindow::on_actionI_nfo_triggered()
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     Ui_InfoDialog form;
     form.setupUi(dialog);
+    // The build's date in numbers, which read the same in either language.
+    const QDate built = QLocale::c().toDate(QString::fromLatin1(__DATE__).simplified(),
+                                            QStringLiteral("MMM d yyyy"));
     form.versionLabel->setText(
-        QStringLiteral("Version: %1\n(%2)").arg(QStringLiteral(VANTIR_VERSION), tr(__DATE__)));
+        QStringLiteral("Version: %1\n(%2)")
+            .arg(QStringLiteral(VANTIR_VERSION), built.toString(Qt::ISODate)));
     dialog->show();
 }

@@ -2,6 +2,7 @@
 
 #include "commandkinds.h"
 #include "hextext.h"
+#include "phrasetext.h"
 #include "standards.h"
 
 #include <QCoreApplication>
@@ -35,7 +36,7 @@ QStringList messageCells(const ReadMessage &read)
     else
         meaning =
             translated(QT_TRANSLATE_NOOP("ReadRecordingWindow", "not a single-cable command: %1"))
-                .arg(QString::fromStdString(read.notSingleCable));
+                .arg(phraseText(read.notSingleCable));
     return {
         QStringLiteral("%1 ms").arg(m.start * 1e3, 0, 'f', 2),
         QString::fromStdString(bytesToHexText(m.bytes)).trimmed(),

@@ -3,6 +3,7 @@
 #include "commanddescription.h"
 #include "hextext.h"
 #include "openingsize.h"
+#include "phrasetext.h"
 
 #include "toolwindow.h"
 #include "ui_readcommandwindow.h"
@@ -85,7 +86,7 @@ void ReadCommandWindow::on_lineEditBytes_textChanged()
     fields->setRowCount(0);
     read = false;
     Frame frame;
-    std::string error;
+    Phrase error;
     Decoded decoded;
     if (!typed.trimmed().isEmpty() && parseHexText(typed.toStdString(), frame, error)) {
         decoded = decode(frame);
@@ -94,7 +95,7 @@ void ReadCommandWindow::on_lineEditBytes_textChanged()
     if (typed.trimmed().isEmpty()) {
         problem->setText(tr("No bytes yet."));
     } else if (!error.empty()) {
-        problem->setText(tr("Not a command: %1").arg(QString::fromStdString(error)));
+        problem->setText(tr("Not a command: %1").arg(phraseText(error)));
     } else {
         command = decoded.command;
         read = true;
@@ -142,10 +143,10 @@ void ReadCommandWindow::showFields()
     QTableWidget *fields = ui->tableFields;
     fields->setRowCount(0);
     const int centre = ui->spinBoxUserbandFrequency->value();
-    const std::string warning = commandWarning(command, centre);
-    ui->labelProblem->setText(
-        warning.empty() ? tr("Read as below.")
-                        : tr("Read as below; note: %1").arg(QString::fromStdString(warning)));
+    const Phrase warning = commandWarning(command, centre);
+    ui->labelProblem->setText(warning.empty()
+                                  ? tr("Read as below.")
+                                  : tr("Read as below; note: %1").arg(phraseText(warning)));
     for (const CommandField &field : describeCommand(command, centre)) {
         if (field.label.empty())
             continue;

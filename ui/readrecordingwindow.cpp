@@ -5,6 +5,7 @@
 #include "hextext.h"
 #include "messagecells.h"
 #include "openingsize.h"
+#include "phrasetext.h"
 #include "remembered.h"
 #include "toolwindow.h"
 #include "ui_readrecordingwindow.h"
@@ -185,8 +186,8 @@ void ReadRecordingWindow::on_pushButtonApply_clicked()
         return;
     const ReadMessage &read = report.messages[std::size_t(row)];
     if (!read.command) {
-        ui->labelStatus->setText(tr("The main window cannot show it: %1")
-                                     .arg(QString::fromStdString(read.notSingleCable)));
+        ui->labelStatus->setText(
+            tr("The main window cannot show it: %1").arg(phraseText(read.notSingleCable)));
         return;
     }
     const QString why = apply(*read.command);

@@ -18,7 +18,8 @@
     <message>
         <source>Copyright (C) 2013-2026 drosvane
 All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright (C) 2013-2026 drosvane
+Alle Rechte vorbehalten.</translation>
     </message>
     <message>
         <source>https://www.drosvane.example/</source>
@@ -527,11 +528,11 @@ All rights reserved.</source>
     </message>
     <message>
         <source>Hilfe</source>
-        <translation>&amp;Hilfe</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Inhalt...</source>
-        <translation>&amp;Inhalt...</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>F1</source>
@@ -543,7 +544,7 @@ All rights reserved.</source>
     </message>
     <message>
         <source>Beenden</source>
-        <translation>&amp;Beenden</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>EN 50607 sends %1 MHz as %2 MHz, the highest its tuning word carries</source>
@@ -696,6 +697,118 @@ All rights reserved.</source>
     <message>
         <source>%1 MHz lies in the %2 band: the band follows it</source>
         <translation>%1 MHz liegen im %2 Band: das Band folgt</translation>
+    </message>
+    <message>
+        <source>Version: %1
+(%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Phrase</name>
+    <message>
+        <source>its intermediate frequency of %1 MHz lies outside %2..%3 MHz</source>
+        <translation>seine Zwischenfrequenz von %1 MHz liegt außerhalb von %2..%3 MHz</translation>
+    </message>
+    <message>
+        <source>byte %1 is %2: %3</source>
+        <translation>Byte %1 ist %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 takes %2 byte; got %3</source>
+        <translation>%1 hat %2 Byte, nicht %3</translation>
+    </message>
+    <message>
+        <source>%1 takes %2 bytes; got %3</source>
+        <translation>%1 hat %2 Bytes, nicht %3</translation>
+    </message>
+    <message>
+        <source>ODU_UbxSignal_ON names no userband; it takes 00</source>
+        <translation>ODU_UbxSignal_ON nennt kein Userband; es verlangt 00</translation>
+    </message>
+    <message>
+        <source>ODU_UbxSignal_ON takes 00</source>
+        <translation>ODU_UbxSignal_ON verlangt 00</translation>
+    </message>
+    <message>
+        <source>not a configuration (10 to 1F)</source>
+        <translation>keine Konfiguration (10 bis 1F)</translation>
+    </message>
+    <message>
+        <source>not an oscillator code (00 to 0C, 10 to 14)</source>
+        <translation>kein Oszillatorcode (00 bis 0C, 10 bis 14)</translation>
+    </message>
+    <message>
+        <source>its bits 4..0 name no EN 50494 command (00 signal on, 01 configuration, 02 oscillator)</source>
+        <translation>seine Bits 4..0 nennen keinen Befehl nach EN 50494 (00 Signal an, 01 Konfiguration, 02 Oszillator)</translation>
+    </message>
+    <message>
+        <source>EN 50494 frame ends after %1 byte(s); it needs an address and a command byte</source>
+        <translation>Rahmen nach EN 50494 endet nach %1 Byte; er braucht eine Adresse und ein Befehlsbyte</translation>
+    </message>
+    <message>
+        <source>not a single-cable address (10, 00 or 11)</source>
+        <translation>keine Einkabel-Adresse (10, 00 oder 11)</translation>
+    </message>
+    <message>
+        <source>not an EN 50494 command (5A or 5B, 5C or 5D with PIN)</source>
+        <translation>kein Befehl nach EN 50494 (5A oder 5B, 5C oder 5D mit PIN)</translation>
+    </message>
+    <message>
+        <source>EN 50494 command %1 (with PIN, the last byte)</source>
+        <translation>Befehl %1 nach EN 50494 (mit PIN, dem letzten Byte)</translation>
+    </message>
+    <message>
+        <source>EN 50494 command %1</source>
+        <translation>Befehl %1 nach EN 50494</translation>
+    </message>
+    <message>
+        <source>a switch-off (tuning word 0) names no position, polarisation or band; its bits 4..2 are reserved and must be 0</source>
+        <translation>ein Abschalten (Abstimmwort 0) nennt keine Position, Polarisation oder Band; seine Bits 4..2 sind reserviert und müssen 0 sein</translation>
+    </message>
+    <message>
+        <source>EN 50607 command %1</source>
+        <translation>Befehl %1 nach EN 50607</translation>
+    </message>
+    <message>
+        <source>its low three bits are reserved and must be 0</source>
+        <translation>seine unteren drei Bits sind reserviert und müssen 0 sein</translation>
+    </message>
+    <message>
+        <source>EN 50607 command %1 (with PIN, the last byte)</source>
+        <translation>Befehl %1 nach EN 50607 (mit PIN, dem letzten Byte)</translation>
+    </message>
+    <message>
+        <source>a switch-off (tuning word 0) names no position, polarisation or band; it takes 00</source>
+        <translation>ein Abschalten (Abstimmwort 0) nennt keine Position, Polarisation oder Band; es verlangt 00</translation>
+    </message>
+    <message>
+        <source>no bytes given</source>
+        <translation>keine Bytes angegeben</translation>
+    </message>
+    <message>
+        <source>neither an EN 50494 framing byte (E0, E1) nor an EN 50607 command (70, 71, 7A to 7E)</source>
+        <translation>weder ein Rahmenbyte nach EN 50494 (E0, E1) noch ein Befehl nach EN 50607 (70, 71, 7A bis 7E)</translation>
+    </message>
+    <message>
+        <source>byte %1</source>
+        <translation>Byte %1</translation>
+    </message>
+    <message>
+        <source>%1 at column %2 is not a hex digit</source>
+        <translation>%1 in Spalte %2 ist keine Hex-Ziffer</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; at column %2 has no hex digits</source>
+        <translation>'%1' in Spalte %2 hat keine Hex-Ziffern</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; at column %2 has an odd number of hex digits</source>
+        <translation>'%1' in Spalte %2 hat eine ungerade Zahl von Hex-Ziffern</translation>
+    </message>
+    <message>
+        <source>no hex bytes given</source>
+        <translation>keine Hex-Bytes angegeben</translation>
     </message>
 </context>
 <context>
@@ -1372,6 +1485,21 @@ All rights reserved.</source>
     <message>
         <source>samples unreadable up to %1 ms, in %2 places</source>
         <translation>Werte unlesbar bis %1 ms, an %2 Stellen</translation>
+    </message>
+</context>
+<context>
+    <name>SignalPicture</name>
+    <message>
+        <source>step up</source>
+        <translation>Anstieg</translation>
+    </message>
+    <message>
+        <source>step down</source>
+        <translation>Abfall</translation>
+    </message>
+    <message>
+        <source>22 kHz tone, a bit every 1.5 ms: 1.0 ms of tone for a 0, 0.5 ms for a 1; each byte&apos;s ninth bit (P) makes its ones odd. The tone is drawn enlarged.</source>
+        <translation>22-kHz-Ton, alle 1,5 ms ein Bit: 1,0 ms Ton für eine 0, 0,5 ms für eine 1; das neunte Bit jedes Bytes (P) macht die Zahl seiner Einsen ungerade. Der Ton ist vergrößert gezeichnet.</translation>
     </message>
 </context>
 </TS>

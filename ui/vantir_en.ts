@@ -697,6 +697,118 @@ All rights reserved.</source>
         <source>its intermediate frequency of %1 MHz puts the transponder outside the %2 band</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Version: %1
+(%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Phrase</name>
+    <message>
+        <source>its intermediate frequency of %1 MHz lies outside %2..%3 MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>byte %1 is %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 takes %2 byte; got %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 takes %2 bytes; got %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ODU_UbxSignal_ON names no userband; it takes 00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ODU_UbxSignal_ON takes 00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a configuration (10 to 1F)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not an oscillator code (00 to 0C, 10 to 14)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its bits 4..0 name no EN 50494 command (00 signal on, 01 configuration, 02 oscillator)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EN 50494 frame ends after %1 byte(s); it needs an address and a command byte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a single-cable address (10, 00 or 11)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not an EN 50494 command (5A or 5B, 5C or 5D with PIN)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EN 50494 command %1 (with PIN, the last byte)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EN 50494 command %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a switch-off (tuning word 0) names no position, polarisation or band; its bits 4..2 are reserved and must be 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EN 50607 command %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its low three bits are reserved and must be 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EN 50607 command %1 (with PIN, the last byte)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a switch-off (tuning word 0) names no position, polarisation or band; it takes 00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no bytes given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>neither an EN 50494 framing byte (E0, E1) nor an EN 50607 command (70, 71, 7A to 7E)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>byte %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 at column %2 is not a hex digit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; at column %2 has no hex digits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; at column %2 has an odd number of hex digits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no hex bytes given</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Plan</name>
@@ -1371,6 +1483,21 @@ All rights reserved.</source>
     </message>
     <message>
         <source>Shown in the main window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SignalPicture</name>
+    <message>
+        <source>step up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>step down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>22 kHz tone, a bit every 1.5 ms: 1.0 ms of tone for a 0, 0.5 ms for a 1; each byte&apos;s ninth bit (P) makes its ones odd. The tone is drawn enlarged.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -50,7 +50,7 @@ int encode(Encoder encoder, const Args &a, std::string &text)
 Frame frameOf(const QString &text)
 {
     Frame frame;
-    std::string error;
+    Phrase error;
     return parseHexText(text.toStdString(), frame, error) ? frame : Frame();
 }
 
@@ -227,14 +227,14 @@ void TestCodec::readsHexAsPeoplePasteIt()
     QFETCH(QString, text);
     QFETCH(QString, bytes);
     std::vector<std::uint8_t> frame;
-    std::string error;
+    Phrase error;
     if (parseHexText(text.toStdString(), frame, error)) {
         QStringList read;
         for (const std::uint8_t byte : frame)
             read << QString::number(byte, 16).toUpper().rightJustified(2, '0');
         QCOMPARE(read.join(' '), bytes);
     } else {
-        QCOMPARE(QString::fromStdString(error), bytes);
+        QCOMPARE(QString::fromStdString(error.text()), bytes);
     }
 }
 
@@ -359,7 +359,7 @@ void TestCodec::everyCommandComesBack()
             }
             QCOMPARE(hexOf(encode(command).frame), hexOf(frame));
             const Decoded d = decode(frame);
-            QVERIFY2(d.ok(), d.error.c_str());
+            QVERIFY2(d.ok(), d.error.text().c_str());
             QVERIFY(d.command == command);
             QCOMPARE(int(d.command.kind), kind);
             QCOMPARE(d.command.userband,
@@ -418,7 +418,7 @@ void TestCodec::refusesWithTheByteAtFault()
     const Frame frame = frameOf(bytes);
     QVERIFY(!frame.empty());
     const Decoded d = decode(frame);
-    QCOMPARE(QString::fromStdString(d.error), error);
+    QCOMPARE(QString::fromStdString(d.error.text()), error);
     QVERIFY(d.command == Command());
 }
 
@@ -553,7 +553,8 @@ void TestCodec::randomValuesComeBack()
         }
         ++encoded;
         const Decoded d = decode(e.frame);
-        QVERIFY2(d.ok() && d.command == c, qPrintable(hexOf(e.frame) + QString(d.error.c_str())));
+        QVERIFY2(d.ok() && d.command == c,
+                 qPrintable(hexOf(e.frame) + QString(d.error.text().c_str())));
     }
     QVERIFY2(encoded > 1000, "too few values were sendable to test anything");
 }
@@ -652,8 +653,8 @@ void TestCodec::warnsOnlyOffTheCable()
     QFETCH(int, userbandFrequency);
     QFETCH(QString, warning);
     const Decoded d = decode(frameOf(bytes));
-    QVERIFY2(d.ok(), d.error.c_str());
-    QCOMPARE(QString::fromStdString(commandWarning(d.command, userbandFrequency)), warning);
+    QVERIFY2(d.ok(), d.error.text().c_str());
+    QCOMPARE(QString::fromStdString(commandWarning(d.command, userbandFrequency).text()), warning);
 }
 
 QTEST_APPLESS_MAIN(TestCodec)

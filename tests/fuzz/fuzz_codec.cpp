@@ -22,7 +22,7 @@ void check(bool condition)
 Frame bytesOf(const std::string &text)
 {
     Frame frame;
-    std::string error;
+    Phrase error;
     check(parseHexText(text, frame, error));
     return frame;
 }
@@ -95,7 +95,7 @@ void checkEncoded(const int (&a)[8])
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     Frame frame;
-    std::string error;
+    Phrase error;
     if (parseHexText(std::string(reinterpret_cast<const char *>(data), size), frame, error)) {
         check(bytesOf(bytesToHexText(frame)) == frame);
         checkDecoded(frame);

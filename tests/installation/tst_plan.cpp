@@ -277,10 +277,10 @@ void TestPlan::matchesHeardCommands()
                                  "{\"name\": \"c\", \"userband\": 3}",
                                  ", \"transponders\": [\"11493H\", \"12750V\"]"));
     Frame frame;
-    std::string error;
+    Phrase error;
     QVERIFY(parseHexText(bytes.toStdString(), frame, error));
     const Decoded heard = decode(frame);
-    QVERIFY2(heard.ok(), heard.error.c_str());
+    QVERIFY2(heard.ok(), heard.error.text().c_str());
     const PlanMatch match = matchCommand(p, heard.command);
     QCOMPARE(match.text, text);
     QCOMPARE(match.expected(), expected);

@@ -64,7 +64,7 @@ std::vector<float> impaired(const LineSignal &signal, const Impairment &i)
 Frame frameOf(const std::string &hex)
 {
     Frame frame;
-    std::string error;
+    Phrase error;
     parseHexText(hex, frame, error);
     return frame;
 }

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Marks words for the window's catalogue, whose tools read them from this
+// library's sources as the toolkit's own mark; here they stay plain English.
+#define PHRASE_WORDS(scope, words) words
+
+// A message with its words apart from what it names (a byte, a column, what
+// the user typed), so that a window can give the words in its own language
+// and the tool in English. The words hold %1 to %9 where the parts go; a
+// part is a phrase of its own, or plain text that no language changes.
+struct Phrase
+{
+    std::string words;
+    std::vector<Phrase> parts;
+    bool plain = false;
+
+    Phrase() = default;
+    Phrase(const char *english, std::vector<Phrase> filling = {})
+        : words(english), parts(std::move(filling))
+    {
+    }
+    static Phrase plainText(std::string text);
+    static Phrase number(long long value) { return plainText(std::to_string(value)); }
+
+    bool empty() const { return words.empty(); }
+    // In English, with the parts put in.
+    std::string text() const;
+};
+
+// Puts `parts` into `words` at %1 to %9 in one pass, so that a part that
+// itself holds "%2" stays as it is.
+std::string fillIn(const std::string &words, const std::vector<std::string> &parts);

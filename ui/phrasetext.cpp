@@ -1,0 +1,19 @@
+#include "phrasetext.h"
+
+#include <QCoreApplication>
+
+#include <vector>
+
+QString phraseText(const Phrase &phrase)
+{
+    if (phrase.plain)
+        return QString::fromStdString(phrase.words);
+    std::vector<std::string> parts;
+    parts.reserve(phrase.parts.size());
+    for (const Phrase &part : phrase.parts)
+        parts.push_back(phraseText(part).toStdString());
+    // Filled after the look-up, in one pass, so that a part the user typed
+    // is never taken for a place in the words.
+    const QString words = QCoreApplication::translate("Phrase", phrase.words.c_str());
+    return QString::fromStdString(fillIn(words.toStdString(), parts));
+}
