@@ -11,9 +11,9 @@ QString plainReport(const std::vector<CommandField> &fields)
     QString text;
     for (const CommandField &field : fields) {
         if (!field.label.empty())
-            text +=
-                QStringLiteral("%1: %2\n")
-                    .arg(QString::fromStdString(field.label), QString::fromStdString(field.shown));
+            text += QStringLiteral("%1: %2\n")
+                        .arg(QString::fromStdString(field.label),
+                             QString::fromStdString(field.shown.text()));
     }
     return text;
 }

@@ -8,24 +8,35 @@ const char *addressName(std::uint8_t address)
 {
     switch (address) {
     case 0x00:
-        return "any device";
+        return PHRASE_WORDS("Phrase", "any device");
     case 0x11:
-        return "LNB";
+        return PHRASE_WORDS("Phrase", "LNB");
     default:
-        return "any LNB, switcher or SMATV";
+        return PHRASE_WORDS("Phrase", "any LNB, switcher or SMATV");
     }
 }
 
+// A value that reads the same in every language ("E0", "A"), with words
+// after it when given.
 CommandField textField(const char *key, const char *label, const std::string &text,
-                       const std::string &detail = {})
+                       Phrase detail = {}, const char *joined = PHRASE_WORDS("Phrase", "%1 (%2)"))
 {
-    return {key, label, CommandField::Text, text, 0, text + detail};
+    Phrase shown = detail.empty() ? Phrase::plainText(text)
+                                  : Phrase(joined, {Phrase::plainText(text), std::move(detail)});
+    return {key, label, CommandField::Text, text, 0, std::move(shown)};
+}
+
+// A value that is a word people read in their own language ("vertical").
+CommandField wordField(const char *key, const char *label, const char *word)
+{
+    return {key, label, CommandField::Text, word, 0, Phrase(word)};
 }
 
 CommandField numberField(const char *key, const char *label, long long number,
-                         const std::string &unit = {})
+                         const char *unit = nullptr)
 {
-    return {key, label, CommandField::Number, {}, number, std::to_string(number) + unit};
+    return {key, label,  CommandField::Number,
+            {},  number, unit ? Phrase(unit, {Phrase::number(number)}) : Phrase::number(number)};
 }
 
 CommandField forPrograms(const char *key, const std::string &text)
@@ -42,7 +53,7 @@ CommandField numberForPrograms(const char *key, long long number)
 void configurationFields(int config, std::vector<CommandField> &fields)
 {
     fields.push_back(textField("configuration", "Configuration", hexByte(std::uint8_t(config)),
-                               " (" + configText(std::uint8_t(config)) + ")"));
+                               configText(std::uint8_t(config))));
     fields.push_back(numberForPrograms("configurationPositions", config & 8 ? 2 : 1));
     fields.push_back(forPrograms("configurationBand", config & 4 ? "wide" : "standard"));
     fields.push_back(numberForPrograms("configurationUserbands", 2 * ((config & 3) + 1)));
@@ -50,8 +61,8 @@ void configurationFields(int config, std::vector<CommandField> &fields)
 
 void oscillatorFields(int code, std::vector<CommandField> &fields)
 {
-    fields.push_back(textField("oscillator", "Oscillator", hexByte(std::uint8_t(code)),
-                               " (" + oscillatorText(code) + ")"));
+    fields.push_back(
+        textField("oscillator", "Oscillator", hexByte(std::uint8_t(code)), oscillatorText(code)));
     fields.push_back(numberForPrograms("oscillatorFrequency", oscillatorFrequency(code)));
     // Codes 03 and 11 both name 10000 MHz, one of them for a wide-band unit.
     fields.push_back(forPrograms("oscillatorBand", oscillatorWideBand(code) ? "wide" : "standard"));
@@ -67,35 +78,40 @@ std::vector<CommandField> describeCommand(const Command &c, int userbandFrequenc
     const bool unit = c.kind != CommandKind::ChannelChange && c.kind != CommandKind::SwitchOff;
     std::vector<CommandField> fields{
         textField("standard", "Standard", standardName(c.standard)),
-        textField("command", "Command", info.name,
-                  unit ? std::string(": ") + info.purpose : std::string()),
+        unit ? textField("command", "Command", info.name, Phrase(info.purpose),
+                         PHRASE_WORDS("Phrase", "%1: %2"))
+             : wordField("command", "Command", info.name),
         textField("bytes", "", bytesToHexText(encode(c).frame)),
     };
     if (en50494) {
         const std::uint8_t framing = encode(c).frame.at(0);
+        fields.push_back(textField("framing", "Framing", hexByte(framing),
+                                   c.repeated ? PHRASE_WORDS("Phrase", "repeated transmission")
+                                              : PHRASE_WORDS("Phrase", "first transmission")));
         fields.push_back(
-            textField("framing", "Framing", hexByte(framing),
-                      c.repeated ? " (repeated transmission)" : " (first transmission)"));
-        fields.push_back(textField("address", "Address", hexByte(c.address),
-                                   std::string(" (") + addressName(c.address) + ")"));
+            textField("address", "Address", hexByte(c.address), addressName(c.address)));
     }
     if (info.userband)
         fields.push_back(numberField("userband", "Userband", c.userband));
     if (tunes) {
         fields.push_back(textField("position", "Position", positionName(c.position)));
-        fields.push_back(
-            textField("polarisation", "Polarisation",
-                      c.polarisation == Polarisation::Vertical ? "vertical" : "horizontal"));
-        fields.push_back(textField("band", "Band", c.band == Band::Low ? "low" : "high"));
+        fields.push_back(wordField("polarisation", "Polarisation",
+                                   c.polarisation == Polarisation::Vertical
+                                       ? PHRASE_WORDS("Phrase", "vertical")
+                                       : PHRASE_WORDS("Phrase", "horizontal")));
+        fields.push_back(wordField("band", "Band",
+                                   c.band == Band::Low ? PHRASE_WORDS("Phrase", "low")
+                                                       : PHRASE_WORDS("Phrase", "high")));
         fields.push_back(numberField("tuningWord", "Tuning word", c.tuningWord));
         if (const auto ifRange = intermediateFrequency(c, userbandFrequency))
             fields.push_back(numberField("intermediateFrequency", "Intermediate frequency",
-                                         ifRange->nominal, " MHz"));
+                                         ifRange->nominal, PHRASE_WORDS("Phrase", "%1 MHz")));
         else
             fields.push_back({"intermediateFrequency", "", CommandField::Missing, {}, 0, {}});
         if (en50494)
             fields.push_back(numberField("frequencySum", "Intermediate + userband frequency",
-                                         en50494FrequencySum(c.tuningWord), " MHz"));
+                                         en50494FrequencySum(c.tuningWord),
+                                         PHRASE_WORDS("Phrase", "%1 MHz")));
     }
     if (c.kind == CommandKind::Config)
         configurationFields(c.argument, fields);
@@ -106,7 +122,12 @@ std::vector<CommandField> describeCommand(const Command &c, int userbandFrequenc
         if (c.pin)
             fields.push_back(numberField("pin", "PIN", *c.pin));
         else
-            fields.push_back({"pin", "PIN", CommandField::Missing, {}, 0, "none"});
+            fields.push_back({"pin",
+                              "PIN",
+                              CommandField::Missing,
+                              {},
+                              0,
+                              Phrase(PHRASE_WORDS("Phrase", "none"))});
     }
     return fields;
 }

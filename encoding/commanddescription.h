@@ -20,7 +20,7 @@ struct CommandField
     Kind kind = Text;
     std::string text;
     long long number = 0;
-    std::string shown; // as people read it: "E0 (first transmission)", "1100 MHz"
+    Phrase shown; // as people read it: "E0 (first transmission)", "1100 MHz"
 };
 
 // The fields of a command in the order people read them, its bytes among

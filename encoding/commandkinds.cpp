@@ -3,26 +3,28 @@
 namespace {
 
 const CommandKindInfo kInfos[] = {
-    {CommandKind::ChannelChange, Standard::En50494, "channel change", "tunes a transponder", "",
-     true, false},
-    {CommandKind::SwitchOff, Standard::En50494, "switch-off", "frees the userband", "", true,
-     false},
+    {CommandKind::ChannelChange, Standard::En50494, PHRASE_WORDS("Phrase", "channel change"),
+     PHRASE_WORDS("Phrase", "tunes a transponder"), "", true, false},
+    {CommandKind::SwitchOff, Standard::En50494, PHRASE_WORDS("Phrase", "switch-off"),
+     PHRASE_WORDS("Phrase", "frees the userband"), "", true, false},
     {CommandKind::SignalOn, Standard::En50494, "ODU_UbxSignal_ON",
-     "every userband sends a tone at its centre", "signal-on", false, false},
+     PHRASE_WORDS("Phrase", "every userband sends a tone at its centre"), "signal-on", false,
+     false},
     {CommandKind::Config, Standard::En50494, "ODU_Config",
-     "asks whether the unit has this configuration", "config", true, true},
-    {CommandKind::Oscillator, Standard::En50494, "ODU_LOfreq", "asks for the unit's oscillator",
-     "lo-freq", true, true},
+     PHRASE_WORDS("Phrase", "asks whether the unit has this configuration"), "config", true, true},
+    {CommandKind::Oscillator, Standard::En50494, "ODU_LOfreq",
+     PHRASE_WORDS("Phrase", "asks for the unit's oscillator"), "lo-freq", true, true},
     {CommandKind::UserbandsAvailable, Standard::En50607, "ODU_UB_avail",
-     "asks which userbands exist", "ub-avail", false, false},
+     PHRASE_WORDS("Phrase", "asks which userbands exist"), "ub-avail", false, false},
     {CommandKind::UserbandsWithPin, Standard::En50607, "ODU_UB_PIN",
-     "asks which userbands are protected by a PIN", "ub-pin", false, false},
+     PHRASE_WORDS("Phrase", "asks which userbands are protected by a PIN"), "ub-pin", false, false},
     {CommandKind::UserbandsInUse, Standard::En50607, "ODU_UB_inuse",
-     "asks which userbands are in use", "ub-inuse", false, false},
+     PHRASE_WORDS("Phrase", "asks which userbands are in use"), "ub-inuse", false, false},
     {CommandKind::UserbandFrequency, Standard::En50607, "ODU_UB_freq",
-     "asks for the centre frequency of the userband", "ub-freq", true, false},
+     PHRASE_WORDS("Phrase", "asks for the centre frequency of the userband"), "ub-freq", true,
+     false},
     {CommandKind::UserbandSwitches, Standard::En50607, "ODU_UB_switches",
-     "asks for the switches of the userband", "ub-switches", true, false},
+     PHRASE_WORDS("Phrase", "asks for the switches of the userband"), "ub-switches", true, false},
 };
 
 // MHz of codes 00..0C and 10..14; 0 where the code names no oscillator,
@@ -39,11 +41,17 @@ const CommandKindInfo &commandKindInfo(CommandKind kind)
     return kInfos[int(kind)];
 }
 
-std::string configText(std::uint8_t config)
+Phrase configText(std::uint8_t config)
 {
-    static const char *const counts[] = {"two", "four", "six", "eight"};
-    return std::string(config & 8 ? "two positions" : "one position") +
-           (config & 4 ? ", wide band, " : ", standard band, ") + counts[config & 3] + " userbands";
+    static const char *const counts[] = {
+        PHRASE_WORDS("Phrase", "two userbands"), PHRASE_WORDS("Phrase", "four userbands"),
+        PHRASE_WORDS("Phrase", "six userbands"), PHRASE_WORDS("Phrase", "eight userbands")};
+    return {
+        PHRASE_WORDS("Phrase", "%1, %2, %3"),
+        {config & 8 ? PHRASE_WORDS("Phrase", "two positions")
+                    : PHRASE_WORDS("Phrase", "one position"),
+         config & 4 ? PHRASE_WORDS("Phrase", "wide band") : PHRASE_WORDS("Phrase", "standard band"),
+         counts[config & 3]}};
 }
 
 bool oscillatorKnown(int code)
@@ -65,12 +73,14 @@ bool oscillatorWideBand(int code)
     return code >= kWideBandFirst;
 }
 
-std::string oscillatorText(int code)
+Phrase oscillatorText(int code)
 {
-    const bool wide = oscillatorWideBand(code);
-    const std::string band = wide ? "wide band, " : "";
     if (code == 1)
-        return "unknown";
+        return PHRASE_WORDS("Phrase", "unknown");
     const int mhz = oscillatorFrequency(code);
-    return band + (mhz > 0 ? std::to_string(mhz) + " MHz" : wide ? "none" : "none (a switch)");
+    if (!oscillatorWideBand(code))
+        return mhz > 0 ? Phrase(PHRASE_WORDS("Phrase", "%1 MHz"), {Phrase::number(mhz)})
+                       : Phrase(PHRASE_WORDS("Phrase", "none (a switch)"));
+    return mhz > 0 ? Phrase(PHRASE_WORDS("Phrase", "wide band, %1 MHz"), {Phrase::number(mhz)})
+                   : Phrase(PHRASE_WORDS("Phrase", "wide band, none"));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "phrase.h"
 #include "standards.h"
 
 #include <cstdint>
@@ -47,13 +48,13 @@ constexpr CommandKind kUnitCommands[] = {
 // ODU_Config's byte, 10..1F: bit 3 two positions (else one), bit 2 wide
 // band (else standard band), bits 1..0 two, four, six or eight userbands.
 constexpr int kConfigMin = 0x10, kConfigMax = 0x1F;
-std::string configText(std::uint8_t config); // "two positions, standard band, eight userbands"
+Phrase configText(std::uint8_t config); // "two positions, standard band, eight userbands"
 
 // ODU_LOfreq's codes: 00..0C and 10..14. Returns false for any other.
 bool oscillatorKnown(int code);
 // "9750 MHz", "none (a switch)", "wide band, 10200 MHz"; the frequency is 0
 // where the code names none.
-std::string oscillatorText(int code);
+Phrase oscillatorText(int code);
 int oscillatorFrequency(int code);
 // Whether the code is one of a wide-band unit (10..14).
 bool oscillatorWideBand(int code);

@@ -30,9 +30,7 @@ QStringList messageCells(const ReadMessage &read)
     else if (read.command)
         meaning = QStringLiteral("%1 %2").arg(
             QLatin1String(standardName(read.command->standard)),
-            // The kind as the command reader names it, in its words.
-            QCoreApplication::translate("ReadCommandWindow",
-                                        commandKindInfo(read.command->kind).name));
+            phraseText(Phrase(commandKindInfo(read.command->kind).name)));
     else
         meaning =
             translated(QT_TRANSLATE_NOOP("ReadRecordingWindow", "not a single-cable command: %1"))

@@ -9,13 +9,12 @@
 #include "ui_readcommandwindow.h"
 
 #include <QHeaderView>
-#include <QRegularExpression>
 #include <QSignalBlocker>
 
 namespace {
 
-// The decoder's field names, for the catalogue; the values stay as the
-// decoder writes them, as the tool prints them.
+// The decoder's field names, for the catalogue; the values are phrases of
+// their own.
 const char *const kFieldNames[] = {
     QT_TRANSLATE_NOOP("ReadCommandWindow", "Standard"),
     QT_TRANSLATE_NOOP("ReadCommandWindow", "Command"),
@@ -31,30 +30,6 @@ const char *const kFieldNames[] = {
     QT_TRANSLATE_NOOP("ReadCommandWindow", "Configuration"),
     QT_TRANSLATE_NOOP("ReadCommandWindow", "Oscillator"),
     QT_TRANSLATE_NOOP("ReadCommandWindow", "PIN"),
-    // and the plain words among their values
-    QT_TRANSLATE_NOOP("ReadCommandWindow", "channel change"),
-    QT_TRANSLATE_NOOP("ReadCommandWindow", "switch-off"),
-    QT_TRANSLATE_NOOP("ReadCommandWindow", "horizontal"),
-    QT_TRANSLATE_NOOP("ReadCommandWindow", "vertical"),
-    QT_TRANSLATE_NOOP("ReadCommandWindow", "high"),
-    QT_TRANSLATE_NOOP("ReadCommandWindow", "low"),
-    QT_TRANSLATE_NOOP("ReadCommandWindow", "none"),
-    // the words after a value's bytes, and a command's purpose
-    QT_TRANSLATE_NOOP("ReadCommandWindow", "first transmission"),
-    QT_TRANSLATE_NOOP("ReadCommandWindow", "repeated transmission"),
-    QT_TRANSLATE_NOOP("ReadCommandWindow", "any device"),
-    QT_TRANSLATE_NOOP("ReadCommandWindow", "LNB"),
-    QT_TRANSLATE_NOOP("ReadCommandWindow", "any LNB, switcher or SMATV"),
-    QT_TRANSLATE_NOOP("ReadCommandWindow", "tunes a transponder"),
-    QT_TRANSLATE_NOOP("ReadCommandWindow", "frees the userband"),
-    QT_TRANSLATE_NOOP("ReadCommandWindow", "every userband sends a tone at its centre"),
-    QT_TRANSLATE_NOOP("ReadCommandWindow", "asks whether the unit has this configuration"),
-    QT_TRANSLATE_NOOP("ReadCommandWindow", "asks for the unit's oscillator"),
-    QT_TRANSLATE_NOOP("ReadCommandWindow", "asks which userbands exist"),
-    QT_TRANSLATE_NOOP("ReadCommandWindow", "asks which userbands are protected by a PIN"),
-    QT_TRANSLATE_NOOP("ReadCommandWindow", "asks which userbands are in use"),
-    QT_TRANSLATE_NOOP("ReadCommandWindow", "asks for the centre frequency of the userband"),
-    QT_TRANSLATE_NOOP("ReadCommandWindow", "asks for the switches of the userband"),
 };
 
 } // namespace
@@ -121,23 +96,6 @@ void ReadCommandWindow::on_spinBoxUserbandFrequency_valueChanged(int)
         showFields();
 }
 
-// A value as the decoder writes it, in the window's words: whole, or the
-// words after its bytes ("E0 (first transmission)"), or after a command's
-// name ("ODU_LOfreq: asks for the unit's oscillator").
-QString ReadCommandWindow::shownValue(const std::string &shown) const
-{
-    const QString text = QString::fromStdString(shown);
-    static const QRegularExpression inParentheses(QStringLiteral("^(.*) \\((.*)\\)$"));
-    const QRegularExpressionMatch words = inParentheses.match(text);
-    if (words.hasMatch())
-        return QStringLiteral("%1 (%2)").arg(words.captured(1),
-                                             tr(words.captured(2).toUtf8().constData()));
-    const int colon = text.indexOf(QLatin1String(": "));
-    if (colon > 0)
-        return text.left(colon + 2) + tr(text.mid(colon + 2).toUtf8().constData());
-    return tr(shown.c_str());
-}
-
 void ReadCommandWindow::showFields()
 {
     QTableWidget *fields = ui->tableFields;
@@ -153,7 +111,7 @@ void ReadCommandWindow::showFields()
         const int row = fields->rowCount();
         fields->insertRow(row);
         fields->setItem(row, 0, new QTableWidgetItem(tr(field.label.c_str())));
-        fields->setItem(row, 1, new QTableWidgetItem(shownValue(field.shown)));
+        fields->setItem(row, 1, new QTableWidgetItem(phraseText(field.shown)));
     }
     fields->resizeColumnToContents(0);
 }

@@ -33,7 +33,6 @@ private slots:
 
 private:
     void showFields();
-    QString shownValue(const std::string &shown) const;
 
     std::function<QString(const Command &, int)> apply;
     std::function<int(int)> userbandFrequency;

@@ -698,11 +698,6 @@ Alle Rechte vorbehalten.</translation>
         <source>%1 MHz lies in the %2 band: the band follows it</source>
         <translation>%1 MHz liegen im %2 Band: das Band folgt</translation>
     </message>
-    <message>
-        <source>Version: %1
-(%2)</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>Phrase</name>
@@ -800,15 +795,167 @@ Alle Rechte vorbehalten.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; at column %2 has no hex digits</source>
-        <translation>'%1' in Spalte %2 hat keine Hex-Ziffern</translation>
+        <translation>&apos;%1&apos; in Spalte %2 hat keine Hex-Ziffern</translation>
     </message>
     <message>
         <source>&apos;%1&apos; at column %2 has an odd number of hex digits</source>
-        <translation>'%1' in Spalte %2 hat eine ungerade Zahl von Hex-Ziffern</translation>
+        <translation>&apos;%1&apos; in Spalte %2 hat eine ungerade Zahl von Hex-Ziffern</translation>
     </message>
     <message>
         <source>no hex bytes given</source>
         <translation>keine Hex-Bytes angegeben</translation>
+    </message>
+    <message>
+        <source>any device</source>
+        <translation>jedes Gerät</translation>
+    </message>
+    <message>
+        <source>LNB</source>
+        <translation>LNB</translation>
+    </message>
+    <message>
+        <source>any LNB, switcher or SMATV</source>
+        <translation>jedes LNB, Umschalter, SMATV</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>repeated transmission</source>
+        <translation>wiederholte Sendung</translation>
+    </message>
+    <message>
+        <source>first transmission</source>
+        <translation>erste Sendung</translation>
+    </message>
+    <message>
+        <source>vertical</source>
+        <translation>vertikal</translation>
+    </message>
+    <message>
+        <source>horizontal</source>
+        <translation>horizontal</translation>
+    </message>
+    <message>
+        <source>low</source>
+        <translation>Low</translation>
+    </message>
+    <message>
+        <source>high</source>
+        <translation>High</translation>
+    </message>
+    <message>
+        <source>%1 MHz</source>
+        <translation>%1 MHz</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>channel change</source>
+        <translation>Kanalwechsel</translation>
+    </message>
+    <message>
+        <source>tunes a transponder</source>
+        <translation>stimmt einen Transponder ab</translation>
+    </message>
+    <message>
+        <source>switch-off</source>
+        <translation>Abschalten</translation>
+    </message>
+    <message>
+        <source>frees the userband</source>
+        <translation>gibt das Userband frei</translation>
+    </message>
+    <message>
+        <source>every userband sends a tone at its centre</source>
+        <translation>jedes Userband sendet einen Ton in seiner Mitte</translation>
+    </message>
+    <message>
+        <source>asks whether the unit has this configuration</source>
+        <translation>fragt, ob die Einheit diese Konfiguration hat</translation>
+    </message>
+    <message>
+        <source>asks for the unit&apos;s oscillator</source>
+        <translation>fragt nach dem Oszillator der Einheit</translation>
+    </message>
+    <message>
+        <source>asks which userbands exist</source>
+        <translation>fragt, welche Userbands es gibt</translation>
+    </message>
+    <message>
+        <source>asks which userbands are protected by a PIN</source>
+        <translation>fragt, welche Userbands durch eine PIN geschützt sind</translation>
+    </message>
+    <message>
+        <source>asks which userbands are in use</source>
+        <translation>fragt, welche Userbands belegt sind</translation>
+    </message>
+    <message>
+        <source>asks for the centre frequency of the userband</source>
+        <translation>fragt nach der Mittenfrequenz des Userbands</translation>
+    </message>
+    <message>
+        <source>asks for the switches of the userband</source>
+        <translation>fragt nach den Schaltern des Userbands</translation>
+    </message>
+    <message>
+        <source>two userbands</source>
+        <translation>zwei Userbands</translation>
+    </message>
+    <message>
+        <source>four userbands</source>
+        <translation>vier Userbands</translation>
+    </message>
+    <message>
+        <source>six userbands</source>
+        <translation>sechs Userbands</translation>
+    </message>
+    <message>
+        <source>eight userbands</source>
+        <translation>acht Userbands</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <source>two positions</source>
+        <translation>zwei Positionen</translation>
+    </message>
+    <message>
+        <source>one position</source>
+        <translation>eine Position</translation>
+    </message>
+    <message>
+        <source>wide band</source>
+        <translation>Breitband</translation>
+    </message>
+    <message>
+        <source>standard band</source>
+        <translation>Standardband</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>none (a switch)</source>
+        <translation>keiner (ein Schalter)</translation>
+    </message>
+    <message>
+        <source>wide band, %1 MHz</source>
+        <translation>Breitband, %1 MHz</translation>
+    </message>
+    <message>
+        <source>wide band, none</source>
+        <translation>Breitband, keiner</translation>
     </message>
 </context>
 <context>
@@ -1256,34 +1403,6 @@ Alle Rechte vorbehalten.</translation>
         <translation>Das Hauptfenster kann ihn nicht zeigen: %1</translation>
     </message>
     <message>
-        <source>channel change</source>
-        <translation>Kanalwechsel</translation>
-    </message>
-    <message>
-        <source>switch-off</source>
-        <translation>Abschalten</translation>
-    </message>
-    <message>
-        <source>horizontal</source>
-        <translation>horizontal</translation>
-    </message>
-    <message>
-        <source>vertical</source>
-        <translation>vertikal</translation>
-    </message>
-    <message>
-        <source>high</source>
-        <translation>High</translation>
-    </message>
-    <message>
-        <source>low</source>
-        <translation>Low</translation>
-    </message>
-    <message>
-        <source>none</source>
-        <translation>keine</translation>
-    </message>
-    <message>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
@@ -1298,66 +1417,6 @@ Alle Rechte vorbehalten.</translation>
     <message>
         <source> MHz</source>
         <translation> MHz</translation>
-    </message>
-    <message>
-        <source>first transmission</source>
-        <translation>erste Sendung</translation>
-    </message>
-    <message>
-        <source>repeated transmission</source>
-        <translation>wiederholte Sendung</translation>
-    </message>
-    <message>
-        <source>any device</source>
-        <translation>jedes Gerät</translation>
-    </message>
-    <message>
-        <source>LNB</source>
-        <translation>LNB</translation>
-    </message>
-    <message>
-        <source>any LNB, switcher or SMATV</source>
-        <translation>jedes LNB, Umschalter, SMATV</translation>
-    </message>
-    <message>
-        <source>tunes a transponder</source>
-        <translation>stimmt einen Transponder ab</translation>
-    </message>
-    <message>
-        <source>frees the userband</source>
-        <translation>gibt das Userband frei</translation>
-    </message>
-    <message>
-        <source>every userband sends a tone at its centre</source>
-        <translation>jedes Userband sendet einen Ton in seiner Mitte</translation>
-    </message>
-    <message>
-        <source>asks whether the unit has this configuration</source>
-        <translation>fragt, ob die Einheit diese Konfiguration hat</translation>
-    </message>
-    <message>
-        <source>asks for the unit&apos;s oscillator</source>
-        <translation>fragt nach dem Oszillator der Einheit</translation>
-    </message>
-    <message>
-        <source>asks which userbands exist</source>
-        <translation>fragt, welche Userbands es gibt</translation>
-    </message>
-    <message>
-        <source>asks which userbands are protected by a PIN</source>
-        <translation>fragt, welche Userbands durch eine PIN geschützt sind</translation>
-    </message>
-    <message>
-        <source>asks which userbands are in use</source>
-        <translation>fragt, welche Userbands belegt sind</translation>
-    </message>
-    <message>
-        <source>asks for the centre frequency of the userband</source>
-        <translation>fragt nach der Mittenfrequenz des Userbands</translation>
-    </message>
-    <message>
-        <source>asks for the switches of the userband</source>
-        <translation>fragt nach den Schaltern des Userbands</translation>
     </message>
 </context>
 <context>

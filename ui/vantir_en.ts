@@ -697,11 +697,6 @@ All rights reserved.</source>
         <source>its intermediate frequency of %1 MHz puts the transponder outside the %2 band</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>Version: %1
-(%2)</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>Phrase</name>
@@ -807,6 +802,158 @@ All rights reserved.</source>
     </message>
     <message>
         <source>no hex bytes given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>any device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LNB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>any LNB, switcher or SMATV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>repeated transmission</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>first transmission</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vertical</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>horizontal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>low</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>high</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>channel change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tunes a transponder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>switch-off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>frees the userband</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>every userband sends a tone at its centre</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>asks whether the unit has this configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>asks for the unit&apos;s oscillator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>asks which userbands exist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>asks which userbands are protected by a PIN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>asks which userbands are in use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>asks for the centre frequency of the userband</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>asks for the switches of the userband</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>two userbands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>four userbands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>six userbands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>eight userbands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>two positions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>one position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wide band</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>standard band</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none (a switch)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wide band, %1 MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wide band, none</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1244,94 +1391,6 @@ All rights reserved.</source>
     </message>
     <message>
         <source>PIN</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>channel change</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>switch-off</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>horizontal</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>vertical</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>high</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>low</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>none</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>first transmission</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>repeated transmission</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>any device</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>LNB</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>any LNB, switcher or SMATV</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>tunes a transponder</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>frees the userband</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>every userband sends a tone at its centre</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>asks whether the unit has this configuration</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>asks for the unit&apos;s oscillator</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>asks which userbands exist</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>asks which userbands are protected by a PIN</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>asks which userbands are in use</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>asks for the centre frequency of the userband</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>asks for the switches of the userband</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
