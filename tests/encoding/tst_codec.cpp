@@ -93,6 +93,8 @@ private slots:
     void refusesValuesItCannotSend();
     void warnsOnlyOffTheCable_data();
     void warnsOnlyOffTheCable();
+    void phrasesFillEachPlaceOnce_data();
+    void phrasesFillEachPlaceOnce();
 };
 
 void TestCodec::encodes_data()
@@ -655,6 +657,35 @@ void TestCodec::warnsOnlyOffTheCable()
     const Decoded d = decode(frameOf(bytes));
     QVERIFY2(d.ok(), d.error.text().c_str());
     QCOMPARE(QString::fromStdString(commandWarning(d.command, userbandFrequency).text()), warning);
+}
+
+void TestCodec::phrasesFillEachPlaceOnce_data()
+{
+    QTest::addColumn<QString>("words");
+    QTest::addColumn<QStringList>("parts");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("in order") << "byte %1 is %2" << QStringList{"3", "5A"} << "byte 3 is 5A";
+    QTest::newRow("out of order") << "%2 before %1" << QStringList{"a", "b"} << "b before a";
+    // What the user typed may hold a place of its own; it is not filled.
+    QTest::newRow("a part holding a place")
+        << "'%1' at column %2" << QStringList{"%2", "7"} << "'%2' at column 7";
+    QTest::newRow("a place without a part") << "%1 of %3" << QStringList{"one"} << "one of %3";
+    QTest::newRow("a percent sign") << "100% of %1" << QStringList{"it"} << "100% of it";
+    QTest::newRow("a place at the end") << "ends with %" << QStringList{"x"} << "ends with %";
+}
+
+void TestCodec::phrasesFillEachPlaceOnce()
+{
+    QFETCH(QString, words);
+    QFETCH(QStringList, parts);
+    QFETCH(QString, text);
+    const std::string english = words.toStdString();
+    std::vector<Phrase> filling;
+    for (const QString &part : parts)
+        filling.push_back(Phrase::plainText(part.toStdString()));
+    QCOMPARE(QString::fromStdString(Phrase(english.c_str(), filling).text()), text);
+    // Plain text is never filled.
+    QCOMPARE(QString::fromStdString(Phrase::plainText(english).text()), words);
 }
 
 QTEST_APPLESS_MAIN(TestCodec)
