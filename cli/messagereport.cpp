@@ -55,7 +55,7 @@ MessageReport reportMessage(const ReadMessage &read, int number, const QString &
                                   {"start", std::round(m.start * 1e6) / 1e6},
                                   {"end", std::round(m.spanEnd * 1e6) / 1e6},
                                   {"places", m.places},
-                                  {"error", QString::fromStdString(m.error)}};
+                                  {"error", QString::fromStdString(m.error.text())}};
         return report;
     }
     const QString hex = QString::fromStdString(bytesToHexText(m.bytes));
@@ -75,8 +75,8 @@ MessageReport reportMessage(const ReadMessage &read, int number, const QString &
     if (read.clean()) {
         text += QStringLiteral("Every bit and parity bit held\n");
     } else {
-        text += QStringLiteral("Damaged: %1\n").arg(QString::fromStdString(m.error));
-        entry.insert("error", QString::fromStdString(m.error));
+        text += QStringLiteral("Damaged: %1\n").arg(QString::fromStdString(m.error.text()));
+        entry.insert("error", QString::fromStdString(m.error.text()));
         if (m.errorByte >= 0) {
             entry.insert("errorByte", m.errorByte + 1);
             entry.insert("errorBit", m.errorBit + 1);

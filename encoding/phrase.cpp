@@ -1,10 +1,22 @@
 #include "phrase.h"
 
+#include <cstdio>
+
 Phrase Phrase::plainText(std::string text)
 {
     Phrase p;
     p.words = std::move(text);
     p.plain = true;
+    return p;
+}
+
+Phrase Phrase::decimal(double number, int digits)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "%.*f", digits, number);
+    Phrase p = plainText(text);
+    p.value = number;
+    p.decimals = digits;
     return p;
 }
 

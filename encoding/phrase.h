@@ -16,6 +16,10 @@ struct Phrase
     std::string words;
     std::vector<Phrase> parts;
     bool plain = false;
+    // A number with a fraction, which a window writes with its language's
+    // decimal sign; `words` holds it with a point.
+    double value = 0;
+    int decimals = -1;
 
     Phrase() = default;
     Phrase(const char *english, std::vector<Phrase> filling = {})
@@ -23,9 +27,11 @@ struct Phrase
     {
     }
     static Phrase plainText(std::string text);
-    static Phrase number(long long value) { return plainText(std::to_string(value)); }
+    static Phrase number(long long whole) { return plainText(std::to_string(whole)); }
+    static Phrase decimal(double number, int digits);
 
     bool empty() const { return words.empty(); }
+    void clear() { *this = Phrase(); }
     // In English, with the parts put in.
     std::string text() const;
 };

@@ -28,14 +28,7 @@ double middleMean(std::vector<double> values)
 
 } // namespace
 
-std::string formatted(const char *pattern, double a, double b, double c, double d)
-{
-    char text[160];
-    std::snprintf(text, sizeof text, pattern, a, b, c, d);
-    return text;
-}
-
-void fail(Message &message, std::string error, int byte, int bit)
+void fail(Message &message, Phrase error, int byte, int bit)
 {
     if (!message.error.empty())
         return;
@@ -54,9 +47,10 @@ void sliceBits(Message &m, const std::vector<Burst> &bursts, double rate)
     for (const double period : periods)
         m.timingSpread = std::max(m.timingSpread, std::abs(period - m.bitPeriod) / m.bitPeriod);
     if (std::abs(m.bitPeriod / kBitPeriod - 1) > kTimingTolerance)
-        fail(m, formatted("its bit period of %.2f ms is outside %.2f..%.2f ms", m.bitPeriod * 1e3,
-                          kBitPeriod * (1 - kTimingTolerance) * 1e3,
-                          kBitPeriod * (1 + kTimingTolerance) * 1e3));
+        fail(m, {PHRASE_WORDS("Phrase", "its bit period of %1 ms is outside %2..%3 ms"),
+                 {Phrase::decimal(m.bitPeriod * 1e3, 2),
+                  Phrase::decimal(kBitPeriod * (1 - kTimingTolerance) * 1e3, 2),
+                  Phrase::decimal(kBitPeriod * (1 + kTimingTolerance) * 1e3, 2)}});
 
     m.bitCount = int(count);
     BitGatherer bits(m);
@@ -65,23 +59,35 @@ void sliceBits(Message &m, const std::vector<Burst> &bursts, double rate)
         const double slot = i < periods.size() ? periods[i] : m.bitPeriod;
         const double share = (bursts[i].end - bursts[i].begin) / rate / slot;
         if (std::abs(slot / m.bitPeriod - 1) > kTimingTolerance)
-            fail(m,
-                 bitPlace(int(i)) + formatted("its slot of %.2f ms is off the message's %.2f ms",
-                                              slot * 1e3, m.bitPeriod * 1e3),
-                 byteIndex, bitIndex);
+            fail(
+                m,
+                bitPlace(int(i),
+                         {PHRASE_WORDS("Phrase", "its slot of %1 ms is off the message's %2 ms"),
+                          {Phrase::decimal(slot * 1e3, 2), Phrase::decimal(m.bitPeriod * 1e3, 2)}}),
+                byteIndex, bitIndex);
         else if (share > kOneShareMax && share < kZeroShareMin)
             fail(m,
-                 bitPlace(int(i)) +
-                     formatted("%.0f %% of its slot is tone, neither a 0 nor a 1", share * 100),
+                 bitPlace(int(i),
+                          {PHRASE_WORDS("Phrase", "%1 % of its slot is tone, neither a 0 nor a 1"),
+                           {Phrase::decimal(share * 100, 0)}}),
                  byteIndex, bitIndex);
         bits.add(share <= kOneShareMax);
     }
     bits.finish();
 }
 
-std::string bitPlace(int index)
+Phrase bitPlace(int index, Phrase what)
 {
-    return formatted("byte %.0f, bit %.0f: ", index / kBitsPerByte + 1, index % kBitsPerByte + 1);
+    return {PHRASE_WORDS("Phrase", "byte %1, bit %2: %3"),
+            {Phrase::number(index / kBitsPerByte + 1), Phrase::number(index % kBitsPerByte + 1),
+             std::move(what)}};
+}
+
+Phrase toneOutside(double toneFrequency)
+{
+    return {PHRASE_WORDS("Phrase", "its tone of %1 kHz is outside %2..%3 kHz"),
+            {Phrase::decimal(toneFrequency / 1e3, 1), Phrase::decimal(kMinToneFrequency / 1e3, 1),
+             Phrase::decimal(kMaxToneFrequency / 1e3, 1)}};
 }
 
 void BitGatherer::add(bool value)
@@ -95,8 +101,10 @@ void BitGatherer::add(bool value)
     }
     m.bytes.push_back(byte);
     if (ones % 2 == 0)
-        fail(m, formatted("byte %.0f: its parity bit does not hold", byteIndex + 1), byteIndex,
-             kBitsPerByte - 1);
+        fail(m,
+             {PHRASE_WORDS("Phrase", "byte %1: its parity bit does not hold"),
+              {Phrase::number(byteIndex + 1)}},
+             byteIndex, kBitsPerByte - 1);
     ones = 0;
     byte = 0;
 }
@@ -104,7 +112,8 @@ void BitGatherer::add(bool value)
 void BitGatherer::finish()
 {
     if (count % kBitsPerByte != 0)
-        fail(m, formatted("its %.0f bits do not make whole bytes of 9", double(count)));
+        fail(m, {PHRASE_WORDS("Phrase", "its %1 bits do not make whole bytes of 9"),
+                 {Phrase::number(count)}});
 }
 
 } // namespace linesignal

@@ -14,10 +14,9 @@ namespace linesignal {
 void sliceBits(Message &message, const std::vector<Burst> &bursts, double sampleRate);
 
 // A message's words with numbers put in, printf's way.
-std::string formatted(const char *pattern, double a, double b = 0, double c = 0, double d = 0);
 
 // Records the first thing wrong with a message; later ones are kept out.
-void fail(Message &message, std::string error, int byte = -1, int bit = -1);
+void fail(Message &message, Phrase error, int byte = -1, int bit = -1);
 
 // Gathers a message's bits, as its reader decides them, into its bytes:
 // eight, most significant first, then the odd parity bit, which must hold.
@@ -35,7 +34,10 @@ private:
     std::uint8_t byte = 0;
 };
 
-// "byte 2, bit 5: " for messages about one bit, counted from 1.
-std::string bitPlace(int index);
+// "byte 2, bit 5: " and `what`, for messages about one bit, counted from 1.
+Phrase bitPlace(int index, Phrase what);
+
+// Why a message's tone is not the bus's, `toneFrequency` in Hz.
+Phrase toneOutside(double toneFrequency);
 
 } // namespace linesignal

@@ -235,13 +235,12 @@ CaptureReading readCsv(const std::filesystem::path &path, int channel, double sa
                 continue;
             using namespace linesignal;
             if (m.toneFrequency < kMinToneFrequency || m.toneFrequency > kMaxToneFrequency)
-                fail(m, formatted("its tone of %.1f kHz is outside %.1f..%.1f kHz",
-                                  m.toneFrequency / 1e3, kMinToneFrequency / 1e3,
-                                  kMaxToneFrequency / 1e3));
+                fail(m, toneOutside(m.toneFrequency));
             if (std::abs(m.bitPeriod / kBitPeriod - 1) > kTimingTolerance)
-                fail(m, formatted("its bit period of %.3f ms is off the bus's %.1f ms by more "
-                                  "than a fifth",
-                                  m.bitPeriod * 1e3, kBitPeriod * 1e3));
+                fail(m, {PHRASE_WORDS("Phrase", "its bit period of %1 ms is off the bus's %2 ms by "
+                                                "more than a fifth"),
+                         {Phrase::decimal(m.bitPeriod * 1e3, 3),
+                          Phrase::decimal(kBitPeriod * 1e3, 1)}});
         }
     }
     return reading;

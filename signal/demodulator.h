@@ -1,6 +1,7 @@
 #pragma once
 
 #include "diseqcbus.h"
+#include "phrase.h"
 
 #include <cmath>
 #include <cstdint>
@@ -25,7 +26,7 @@ struct Message
     bool hasSupply = false;   // the capture holds the DC supply
     double supplyBefore = 0;  // its level in the 5 ms before the message
     double supplyDuring = 0;  // and during it
-    std::string error;        // empty when every bit and parity bit held
+    Phrase error;             // empty when every bit and parity bit held
     int errorByte = -1;       // where it failed, from 0; bit 8 is the parity bit
     int errorBit = -1;
 };

@@ -150,11 +150,11 @@ void MessageAssembler::end(bool cut, bool badCut)
     m.hasSupply = std::max(std::abs(m.supplyBefore), std::abs(m.supplyDuring)) >
                   kSupplyOverTone * std::sqrt(2 * typical);
     if (startsCut)
-        fail(m, "the capture starts inside this message");
+        fail(m, PHRASE_WORDS("Phrase", "the capture starts inside this message"));
     if (cut)
-        fail(m, "the capture ends inside this message");
+        fail(m, PHRASE_WORDS("Phrase", "the capture ends inside this message"));
     if (badCut)
-        fail(m, "samples that are not numbers or are clipped cut it short");
+        fail(m, PHRASE_WORDS("Phrase", "samples that are not numbers or are clipped cut it short"));
     // The bits from the tone's energy in each slot where the trace still
     // holds the message; from the bursts' lengths where it does not.
     const bool sure = regular * kSureShare >= (group.size() - 1) * kSureOf;
@@ -164,11 +164,12 @@ void MessageAssembler::end(bool cut, bool badCut)
         // than its first burst, or a damaged span reach into the slot
         // before it: then it began before what was read, and what went
         // wrong follows from that cut, which is said instead.
-        const char *cutBy = !startsCut && m.start < kLongestGap
-                                ? "the capture starts inside this message"
-                            : spanEnded > (m.start - m.bitPeriod) * rate
-                                ? "samples that are not numbers or are clipped cut it short"
-                                : nullptr;
+        const char *cutBy =
+            !startsCut && m.start < kLongestGap
+                ? PHRASE_WORDS("Phrase", "the capture starts inside this message")
+            : spanEnded > (m.start - m.bitPeriod) * rate
+                ? PHRASE_WORDS("Phrase", "samples that are not numbers or are clipped cut it short")
+                : nullptr;
         if (cutBy) {
             m.error.clear();
             m.errorByte = m.errorBit = -1;
@@ -184,8 +185,7 @@ void MessageAssembler::end(bool cut, bool badCut)
     if (!sure)
         return;
     if (m.toneFrequency < kMinToneFrequency || m.toneFrequency > kMaxToneFrequency)
-        fail(m, formatted("its tone of %.1f kHz is outside %.1f..%.1f kHz", m.toneFrequency / 1e3,
-                          kMinToneFrequency / 1e3, kMaxToneFrequency / 1e3));
+        fail(m, toneOutside(m.toneFrequency));
     sliceBits(m, group, rate);
     taken = group.back().end;
     closeSpan();
@@ -214,8 +214,8 @@ void MessageAssembler::closeSpan()
     if (!openSpan)
         return;
     Message &m = *openSpan;
-    fail(m, formatted("its samples from %.3f to %.3f ms are not numbers or are clipped",
-                      m.start * 1e3, m.spanEnd * 1e3));
+    fail(m, {PHRASE_WORDS("Phrase", "its samples from %1 to %2 ms are not numbers or are clipped"),
+             {Phrase::decimal(m.start * 1e3, 3), Phrase::decimal(m.spanEnd * 1e3, 3)}});
     done.push_back(std::move(m));
     openSpan.reset();
 }

@@ -296,29 +296,31 @@ bool readSlots(Message &m, const std::vector<Burst> &bursts, double rate, const 
                          std::abs(bursts[i + 1].begin - bursts[i].begin - period) / period);
     }
     if (read.toneFrequency < kMinToneFrequency || read.toneFrequency > kMaxToneFrequency)
-        fail(read,
-             formatted("its tone of %.1f kHz is outside %.1f..%.1f kHz", read.toneFrequency / 1e3,
-                       kMinToneFrequency / 1e3, kMaxToneFrequency / 1e3));
+        fail(read, toneOutside(read.toneFrequency));
     faint = tone < kLeastToneOverNoise * noise;
     if (faint)
         fail(read,
-             formatted("its tone is only %.1f times the noise; too faint to read", tone / noise));
+             {PHRASE_WORDS("Phrase", "its tone is only %1 times the noise; too faint to read"),
+              {Phrase::decimal(tone / noise, 1)}});
     if (overlaps)
-        fail(read, "it begins inside what was read before it");
+        fail(read, PHRASE_WORDS("Phrase", "it begins inside what was read before it"));
     if (goesOn)
-        fail(read, "its tone goes on beyond the bits found: part of a message whose other "
-                   "bursts were lost in the noise");
+        fail(read,
+             PHRASE_WORDS("Phrase", "its tone goes on beyond the bits found: part of a message "
+                                    "whose other bursts were lost in the noise"));
     BitGatherer bits(read);
     for (int i = 0; i < count; ++i) {
         const int byteIndex = i / kBitsPerByte, bitIndex = i % kBitsPerByte;
         const double share = middle[std::size_t(i)] / tone;
         if (strength[std::size_t(i)] < kBeyond * tone)
-            fail(read, bitPlace(i) + "no tone where its slot begins", byteIndex, bitIndex);
-        if (std::abs(share - 0.5) < kCallMargin)
-            fail(read,
-                 bitPlace(i) +
-                     formatted("too close to call between a 0 and a 1 (%.0f %%)", share * 100),
+            fail(read, bitPlace(i, PHRASE_WORDS("Phrase", "no tone where its slot begins")),
                  byteIndex, bitIndex);
+        if (std::abs(share - 0.5) < kCallMargin)
+            fail(
+                read,
+                bitPlace(i, {PHRASE_WORDS("Phrase", "too close to call between a 0 and a 1 (%1 %)"),
+                             {Phrase::decimal(share * 100, 0)}}),
+                byteIndex, bitIndex);
         bits.add(share < 0.5);
     }
     bits.finish();

@@ -48,6 +48,6 @@ QStringList messageCells(const ReadMessage &read)
                          QT_TRANSLATE_NOOP("ReadRecordingWindow", "samples unreadable up to %1 ms"))
                          .arg(m.spanEnd * 1e3, 0, 'f', 2))
         : m.error.empty() ? translated(QT_TRANSLATE_NOOP("ReadRecordingWindow", "every bit held"))
-                          : QString::fromStdString(m.error),
+                          : phraseText(m.error),
         meaning};
 }

@@ -1,11 +1,19 @@
 #include "phrasetext.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 #include <vector>
 
 QString phraseText(const Phrase &phrase)
 {
+    if (phrase.decimals >= 0) {
+        // The catalogue's own language, so that a sentence has one decimal
+        // sign whatever the desktop's locale.
+        const QLocale language(QCoreApplication::translate(
+            "Phrase", "en", "the language of the catalogue, for the numbers in its sentences"));
+        return language.toString(phrase.value, 'f', phrase.decimals);
+    }
     if (phrase.plain)
         return QString::fromStdString(phrase.words);
     std::vector<std::string> parts;

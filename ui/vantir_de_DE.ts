@@ -957,6 +957,79 @@ Alle Rechte vorbehalten.</translation>
         <source>wide band, none</source>
         <translation>Breitband, keiner</translation>
     </message>
+    <message>
+        <source>en</source>
+        <comment>the language of the catalogue, for the numbers in its sentences</comment>
+        <translation>de</translation>
+    </message>
+    <message>
+        <source>its bit period of %1 ms is outside %2..%3 ms</source>
+        <translation>seine Bitdauer von %1 ms liegt außerhalb von %2..%3 ms</translation>
+    </message>
+    <message>
+        <source>its slot of %1 ms is off the message&apos;s %2 ms</source>
+        <translation>sein Zeitfenster von %1 ms weicht von den %2 ms der Nachricht ab</translation>
+    </message>
+    <message>
+        <source>%1 % of its slot is tone, neither a 0 nor a 1</source>
+        <translation>%1 % seines Zeitfensters sind Ton, weder eine 0 noch eine 1</translation>
+    </message>
+    <message>
+        <source>byte %1, bit %2: %3</source>
+        <translation>Byte %1, Bit %2: %3</translation>
+    </message>
+    <message>
+        <source>its tone of %1 kHz is outside %2..%3 kHz</source>
+        <translation>sein Ton von %1 kHz liegt außerhalb von %2..%3 kHz</translation>
+    </message>
+    <message>
+        <source>byte %1: its parity bit does not hold</source>
+        <translation>Byte %1: sein Paritätsbit stimmt nicht</translation>
+    </message>
+    <message>
+        <source>its %1 bits do not make whole bytes of 9</source>
+        <translation>seine %1 Bits ergeben keine ganzen Bytes zu 9 Bits</translation>
+    </message>
+    <message>
+        <source>its bit period of %1 ms is off the bus&apos;s %2 ms by more than a fifth</source>
+        <translation>seine Bitdauer von %1 ms weicht um mehr als ein Fünftel von den %2 ms des Busses ab</translation>
+    </message>
+    <message>
+        <source>the capture starts inside this message</source>
+        <translation>die Aufnahme beginnt mitten in dieser Nachricht</translation>
+    </message>
+    <message>
+        <source>the capture ends inside this message</source>
+        <translation>die Aufnahme endet mitten in dieser Nachricht</translation>
+    </message>
+    <message>
+        <source>samples that are not numbers or are clipped cut it short</source>
+        <translation>Werte, die keine Zahlen oder übersteuert sind, schneiden sie ab</translation>
+    </message>
+    <message>
+        <source>its samples from %1 to %2 ms are not numbers or are clipped</source>
+        <translation>seine Werte von %1 bis %2 ms sind keine Zahlen oder übersteuert</translation>
+    </message>
+    <message>
+        <source>its tone is only %1 times the noise; too faint to read</source>
+        <translation>sein Ton ist nur %1-mal so stark wie das Rauschen; zu schwach zum Lesen</translation>
+    </message>
+    <message>
+        <source>it begins inside what was read before it</source>
+        <translation>sie beginnt mitten in dem, was davor gelesen wurde</translation>
+    </message>
+    <message>
+        <source>its tone goes on beyond the bits found: part of a message whose other bursts were lost in the noise</source>
+        <translation>sein Ton geht über die gefundenen Bits hinaus: Teil einer Nachricht, deren übrige Tonstöße im Rauschen verloren gingen</translation>
+    </message>
+    <message>
+        <source>no tone where its slot begins</source>
+        <translation>kein Ton, wo sein Zeitfenster beginnt</translation>
+    </message>
+    <message>
+        <source>too close to call between a 0 and a 1 (%1 %)</source>
+        <translation>zwischen einer 0 und einer 1 nicht zu entscheiden (%1 %)</translation>
+    </message>
 </context>
 <context>
     <name>Plan</name>
@@ -1539,11 +1612,11 @@ Alle Rechte vorbehalten.</translation>
     </message>
     <message>
         <source>samples unreadable up to %1 ms</source>
-        <translation>Werte unlesbar bis %1 ms</translation>
+        <translation>Werte unlesbar bis %L1 ms</translation>
     </message>
     <message>
         <source>samples unreadable up to %1 ms, in %2 places</source>
-        <translation>Werte unlesbar bis %1 ms, an %2 Stellen</translation>
+        <translation>Werte unlesbar bis %L1 ms, an %2 Stellen</translation>
     </message>
 </context>
 <context>

@@ -956,6 +956,79 @@ All rights reserved.</source>
         <source>wide band, none</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>en</source>
+        <comment>the language of the catalogue, for the numbers in its sentences</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its bit period of %1 ms is outside %2..%3 ms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its slot of %1 ms is off the message&apos;s %2 ms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 % of its slot is tone, neither a 0 nor a 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>byte %1, bit %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its tone of %1 kHz is outside %2..%3 kHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>byte %1: its parity bit does not hold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its %1 bits do not make whole bytes of 9</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its bit period of %1 ms is off the bus&apos;s %2 ms by more than a fifth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the capture starts inside this message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the capture ends inside this message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>samples that are not numbers or are clipped cut it short</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its samples from %1 to %2 ms are not numbers or are clipped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its tone is only %1 times the noise; too faint to read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it begins inside what was read before it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its tone goes on beyond the bits found: part of a message whose other bursts were lost in the noise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no tone where its slot begins</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>too close to call between a 0 and a 1 (%1 %)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Plan</name>

@@ -135,8 +135,8 @@ QWidget *tool(MainWindow &main, const char *action, const char *name)
     return main.findChild<QWidget *>(name);
 }
 
-// A recording with a command, a reply's worth of bytes that is no command
-// and a second command.
+// A recording with a command, a reply's worth of bytes that is no command,
+// a second command and one that the recording's end cuts short.
 QString recording(const QString &path)
 {
     constexpr double rate = 192000;
@@ -148,6 +148,9 @@ QString recording(const QString &path)
         one.resize(std::size_t(0.2 * rate), 0.0f);
         samples.insert(samples.end(), one.begin(), one.end());
     }
+    const std::vector<float> cut =
+        linesignal::sampleLine(linesignal::lineSignal({{0x70, 0x03, 0xE8, 0x03}}), rate, false);
+    samples.insert(samples.end(), cut.begin(), cut.begin() + long(cut.size() / 2));
     const std::string bytes = wavFile(samples, rate);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), qint64(bytes.size())) < 0)
@@ -243,7 +246,7 @@ void TestOneLanguage::everyWindowInOneLanguage()
         main.openRecording(recording(folder.filePath("r.wav")));
         QWidget *recordings = main.findChild<QWidget *>("readRecordingWindow");
         auto *list = recordings->findChild<QTableWidget *>("tableMessages");
-        QTRY_COMPARE(list->rowCount(), 3);
+        QTRY_COMPARE(list->rowCount(), 4);
         for (int row = 0; row < list->rowCount(); ++row) {
             list->selectRow(row);
             look(QString("read a recording, row %1").arg(row), recordings);

@@ -266,7 +266,7 @@ void TestBlocks::bitSlicerReadsBytesAndSaysWhereTheyFail()
     QFETCH(QString, read);
     Message m;
     sliceBits(m, burstsOf(bits, period), kRate);
-    QString got = hex(m.bytes) + '|' + QString::fromStdString(m.error);
+    QString got = hex(m.bytes) + '|' + QString::fromStdString(m.error.text());
     if (m.errorByte >= 0)
         got += QString(" @%1/%2").arg(m.errorByte).arg(m.errorBit);
     QCOMPARE(got, read);
@@ -307,7 +307,8 @@ void TestBlocks::assemblerKeepsMessagesOnly()
     assembler.end(false);
     QStringList read;
     for (const Message &m : assembler.take()) {
-        read << hex(m.bytes) + (m.error.empty() ? " ok" : " " + QString::fromStdString(m.error));
+        read << hex(m.bytes) +
+                    (m.error.empty() ? " ok" : " " + QString::fromStdString(m.error.text()));
     }
     QCOMPARE(read, messages);
 }

@@ -39,7 +39,7 @@ QStringList read(const std::vector<float> &samples, double rate)
     QStringList lines;
     for (const Message &m : readMessages(samples, rate))
         lines << (m.error.empty() ? "ok " + QString::fromStdString(bytesToHexText(m.bytes))
-                                  : "damaged: " + QString::fromStdString(m.error));
+                                  : "damaged: " + QString::fromStdString(m.error.text()));
     return lines;
 }
 
@@ -211,8 +211,8 @@ void TestLineSignal::reportsDamagedBitsWhereTheyAre()
     signal.bits[std::size_t(bit)].tone = tone / 1e3;
     const auto messages = readMessages(sampleLine(signal, 192000, true), 192000);
     QCOMPARE(messages.size(), std::size_t(1));
-    QVERIFY2(QString::fromStdString(messages[0].error).startsWith(error),
-             messages[0].error.c_str());
+    QVERIFY2(QString::fromStdString(messages[0].error.text()).startsWith(error),
+             messages[0].error.text().c_str());
     QCOMPARE(messages[0].errorByte, bit / 9);
 }
 
@@ -269,7 +269,7 @@ void TestLineSignal::readsACaptureThatStartsJustBefore()
                   samples.begin() + long((signal.bits.front().start - before) * rate));
     const std::vector<Message> read = readMessages(samples, rate);
     QCOMPARE(read.size(), std::size_t(1));
-    QVERIFY2(read[0].error.empty(), read[0].error.c_str());
+    QVERIFY2(read[0].error.empty(), read[0].error.text().c_str());
     QVERIFY(read[0].bytes == command);
 }
 
@@ -448,8 +448,9 @@ void TestLineSignal::noiseAloneMakesNoMessage()
                  qPrintable(QString("%1 at %2 Hz, the first: %3")
                                 .arg(found.size())
                                 .arg(rate)
-                                .arg(found.empty() ? QString()
-                                                   : QString::fromStdString(found.front().error))));
+                                .arg(found.empty()
+                                         ? QString()
+                                         : QString::fromStdString(found.front().error.text()))));
     }
 }
 

@@ -136,7 +136,7 @@ QStringList read(const CaptureReading &reading)
 {
     QStringList lines;
     for (const Message &m : reading.messages) {
-        const QString error = QString::fromStdString(m.error);
+        const QString error = QString::fromStdString(m.error.text());
         lines << (error.isEmpty() ? "ok " + QString::fromStdString(bytesToHexText(m.bytes))
                   : error.startsWith("its samples") ? QString("odd samples")
                                                     : "damaged: " + error);
@@ -331,7 +331,7 @@ void TestRecordings::readsWhatDamagedFilesHold()
     file.close();
     const RecordingReport flacReport = readRecording(flac.toStdString(), 1, 0, 0);
     QCOMPARE(flacReport.messages.size(), std::size_t(1));
-    QVERIFY2(flacReport.messages[0].clean(), flacReport.messages[0].message.error.c_str());
+    QVERIFY2(flacReport.messages[0].clean(), flacReport.messages[0].message.error.text().c_str());
     QVERIFY2(QString::fromStdString(flacReport.brokenOff).startsWith("breaks off after "),
              flacReport.brokenOff.c_str());
     QVERIFY(!flacReport.clean());
