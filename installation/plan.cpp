@@ -21,8 +21,15 @@
 
 namespace {
 
+// The reader's and the checks' words, which a catalogue installed in the
+// window translates; the tool installs none and prints them as they are.
+QString text(const char *source)
+{
+    return QCoreApplication::translate("Plan", source);
+}
+
 constexpr int kMaxPlanSize = 1 << 20;
-const QString kTooLarge = QStringLiteral("is larger than a plan can be (1 MiB)");
+const char *const kTooLarge = QT_TRANSLATE_NOOP("Plan", "is larger than a plan can be (1 MiB)");
 
 [[noreturn]] void wrong(const QString &path, const QString &what)
 {
@@ -40,14 +47,15 @@ void onlyKeys(const QJsonObject &object, const QString &path, const QStringList 
     for (auto it = object.begin(); it != object.end(); ++it) {
         if (!keys.contains(it.key()))
             wrong(keyPath(path, quoted(it.key())),
-                  QStringLiteral("no such key; use %1").arg(keys.join(QLatin1String(", "))));
+                  text(QT_TRANSLATE_NOOP("Plan", "no such key; use %1"))
+                      .arg(keys.join(QLatin1String(", "))));
     }
 }
 
 QJsonObject object(const QJsonValue &value, const QString &path)
 {
     if (!value.isObject())
-        wrong(path, QStringLiteral("must be an object"));
+        wrong(path, text(QT_TRANSLATE_NOOP("Plan", "must be an object")));
     return value.toObject();
 }
 
@@ -63,14 +71,14 @@ void atMost(const QString &path, int count, int most)
 QJsonArray array(const QJsonValue &value, const QString &path)
 {
     if (!value.isArray())
-        wrong(path, QStringLiteral("must be a list"));
+        wrong(path, text(QT_TRANSLATE_NOOP("Plan", "must be a list")));
     return value.toArray();
 }
 
 QString text(const QJsonValue &value, const QString &path)
 {
     if (!value.isString())
-        wrong(path, QStringLiteral("must be a text"));
+        wrong(path, text(QT_TRANSLATE_NOOP("Plan", "must be a text")));
     return value.toString();
 }
 
@@ -78,7 +86,7 @@ int number(const QJsonValue &value, const QString &path)
 {
     const double n = value.toDouble();
     if (!value.isDouble() || n != std::floor(n))
-        wrong(path, QStringLiteral("must be a whole number"));
+        wrong(path, text(QT_TRANSLATE_NOOP("Plan", "must be a whole number")));
     if (n < std::numeric_limits<int>::min() || n > std::numeric_limits<int>::max())
         wrong(path, QStringLiteral("%1 is beyond the whole numbers a plan holds (%2..%3)")
                         .arg(QString::number(n, 'g', 15))
@@ -105,7 +113,7 @@ public:
         value();
         space();
         if (at < json.size())
-            fail(QStringLiteral("text after the plan's object"));
+            fail(text(QT_TRANSLATE_NOOP("Plan", "text after the plan's object")));
     }
 
 private:
@@ -124,7 +132,10 @@ private:
         const int line = before.count('\n') + 1;
         const int column =
             int(QString::fromUtf8(before.mid(before.lastIndexOf('\n') + 1)).size()) + 1;
-        throw PlanError(QStringLiteral("line %1, column %2: %3").arg(line).arg(column).arg(what));
+        throw PlanError(text(QT_TRANSLATE_NOOP("Plan", "line %1, column %2: %3"))
+                            .arg(line)
+                            .arg(column)
+                            .arg(what));
     }
 
     char peek() const { return at < json.size() ? json[at] : '\0'; }
@@ -153,7 +164,7 @@ private:
             const char c = peek();
             if (c == '{' || c == '[') {
                 if (levels.size() == kDeepest)
-                    fail(QStringLiteral("nested deeper than a plan is"));
+                    fail(text(QT_TRANSLATE_NOOP("Plan", "nested deeper than a plan is")));
                 ++at;
                 QString path;
                 if (!levels.isEmpty()) {
@@ -176,8 +187,8 @@ private:
             } else if (c == '-' || (c >= '0' && c <= '9')) {
                 number();
             } else if (!word("true") && !word("false") && !word("null")) {
-                fail(at < json.size() ? QStringLiteral("not a value")
-                                      : QStringLiteral("the text ends early"));
+                fail(at < json.size() ? text(QT_TRANSLATE_NOOP("Plan", "not a value"))
+                                      : text(QT_TRANSLATE_NOOP("Plan", "the text ends early")));
             }
             // After a value: the next item, or the end of its level.
             for (;;) {
@@ -194,8 +205,8 @@ private:
                     break;
                 }
                 if (peek() != (level.object ? '}' : ']'))
-                    fail(level.object ? QStringLiteral("expected , or }")
-                                      : QStringLiteral("expected , or ]"));
+                    fail(level.object ? text(QT_TRANSLATE_NOOP("Plan", "expected , or }"))
+                                      : text(QT_TRANSLATE_NOOP("Plan", "expected , or ]")));
                 ++at;
                 levels.removeLast();
             }
@@ -206,7 +217,7 @@ private:
     {
         space();
         if (peek() != '"')
-            fail(QStringLiteral("expected a key in quotes"));
+            fail(text(QT_TRANSLATE_NOOP("Plan", "expected a key in quotes")));
         level.key = string();
         const auto invisible = std::find_if(level.key.begin(), level.key.end(), [](QChar ch) {
             const QChar::Category category = ch.category();
@@ -216,9 +227,11 @@ private:
         });
         if (invisible != level.key.end())
             wrong(keyPath(level.path, quoted(level.key)),
-                  QStringLiteral("no such key: it holds a character that does not show"));
+                  text(QT_TRANSLATE_NOOP("Plan",
+                                         "no such key: it holds a character that does not show")));
         if (level.keys.contains(level.key))
-            wrong(keyPath(level.path, quoted(level.key)), QStringLiteral("given more than once"));
+            wrong(keyPath(level.path, quoted(level.key)),
+                  text(QT_TRANSLATE_NOOP("Plan", "given more than once")));
         level.keys.insert(level.key);
         expect(':', "expected :");
     }
@@ -235,7 +248,7 @@ private:
     void digits()
     {
         if (!(peek() >= '0' && peek() <= '9'))
-            fail(QStringLiteral("a number needs a digit here"));
+            fail(text(QT_TRANSLATE_NOOP("Plan", "a number needs a digit here")));
         while (peek() >= '0' && peek() <= '9')
             ++at;
     }
@@ -247,7 +260,7 @@ private:
         if (peek() == '0') {
             ++at;
             if (peek() >= '0' && peek() <= '9')
-                fail(QStringLiteral("a number does not start with 0"));
+                fail(text(QT_TRANSLATE_NOOP("Plan", "a number does not start with 0")));
         } else {
             digits();
         }
@@ -272,7 +285,8 @@ private:
         while (at < json.size() && json[at] != '"') {
             const unsigned char c = static_cast<unsigned char>(json[at]);
             if (c < 0x20)
-                fail(QStringLiteral("a control character inside a string; write it as \\u%1")
+                fail(text(QT_TRANSLATE_NOOP(
+                              "Plan", "a control character inside a string; write it as \\u%1"))
                          .arg(int(c), 4, 16, QLatin1Char('0')));
             if (c == '\\') {
                 ++at;
@@ -289,7 +303,7 @@ private:
                 static const char kEscapes[] = "\"\\/bfnrt";
                 const char *found = e ? std::strchr(kEscapes, e) : nullptr;
                 if (!found)
-                    fail(QStringLiteral("not an escape"));
+                    fail(text(QT_TRANSLATE_NOOP("Plan", "not an escape")));
                 decoded += QLatin1Char("\"\\/\b\f\n\r\t"[found - kEscapes]);
                 ++at;
                 continue;
@@ -301,15 +315,15 @@ private:
             // After a space, so that a byte order mark that starts the run is
             // kept as the character it is.
             const QByteArray run = ' ' + json.mid(at, end - at);
-            const QString text = QString::fromUtf8(run);
-            if (text.toUtf8() != run)
-                fail(QStringLiteral("not UTF-8"));
-            decoded += text.mid(1);
+            const QString read = QString::fromUtf8(run);
+            if (read.toUtf8() != run)
+                fail(text(QT_TRANSLATE_NOOP("Plan", "not UTF-8")));
+            decoded += read.mid(1);
             at = end;
         }
         if (at >= json.size()) {
             at = from - 1;
-            fail(QStringLiteral("a string without its closing quote"));
+            fail(text(QT_TRANSLATE_NOOP("Plan", "a string without its closing quote")));
         }
         ++at;
         return decoded;
@@ -388,7 +402,7 @@ void validatePlan(const Plan &plan)
     for (auto it = plan.positions.begin(); it != plan.positions.end(); ++it) {
         if (it.key() < 0 || it.key() >= standardPositions(Standard::En50607))
             wrong(QStringLiteral("positions"),
-                  QStringLiteral("no such position; use A to D, or 5 to 64"));
+                  text(QT_TRANSLATE_NOOP("Plan", "no such position; use A to D, or 5 to 64")));
     }
     atMost(QStringLiteral("receivers"), plan.receivers.size(), kPlanMaxReceivers);
     atMost(QStringLiteral("transponders"), plan.transponders.size(), kPlanMaxTransponders);
@@ -399,7 +413,8 @@ void validatePlan(const Plan &plan)
             wrong(QStringLiteral("transponders[%1]").arg(i),
                   QCoreApplication::translate("Plan", "%1 MHz is outside the %2 band (%3..%4 MHz)")
                       .arg(t.frequency)
-                      .arg(t.band == Band::Low ? QStringLiteral("low") : QStringLiteral("high"))
+                      .arg(t.band == Band::Low ? text(QT_TRANSLATE_NOOP("Plan", "low"))
+                                               : text(QT_TRANSLATE_NOOP("Plan", "high")))
                       .arg(bands::transponderMin(t.band))
                       .arg(bands::transponderMax(t.band)));
     }
@@ -418,9 +433,9 @@ int userbandCentre(const Plan &plan, int userband)
 Plan readPlan(const QByteArray &json)
 {
     if (json.size() > kMaxPlanSize)
-        throw PlanError(kTooLarge);
+        throw PlanError(text(kTooLarge));
     if (json.trimmed().isEmpty())
-        throw PlanError(QStringLiteral("is empty"));
+        throw PlanError(text(QT_TRANSLATE_NOOP("Plan", "is empty")));
     JsonChecker(json).check();
     QJsonParseError error;
     const QJsonDocument document =
@@ -428,7 +443,7 @@ Plan readPlan(const QByteArray &json)
     if (error.error != QJsonParseError::NoError)
         throw PlanError(error.errorString());
     if (!document.isObject())
-        throw PlanError(QStringLiteral("is not a plan: it must hold one object"));
+        throw PlanError(text(QT_TRANSLATE_NOOP("Plan", "is not a plan: it must hold one object")));
 
     Plan plan;
     const QJsonObject root = document.object();
@@ -436,11 +451,13 @@ Plan readPlan(const QByteArray &json)
     if (root.contains("installation"))
         plan.installation = text(root.value("installation"), "installation");
     if (!root.contains("unit"))
-        throw PlanError(QStringLiteral("unit: missing; a plan names the outdoor unit"));
+        throw PlanError(
+            text(QT_TRANSLATE_NOOP("Plan", "unit: missing; a plan names the outdoor unit")));
     const QJsonObject unit = object(root.value("unit"), "unit");
     onlyKeys(unit, "unit", {"standard", "userbands", "bandwidth"});
     if (!unit.contains("standard") || !unit.contains("userbands"))
-        throw PlanError(QStringLiteral("unit: give its standard and its userbands"));
+        throw PlanError(
+            text(QT_TRANSLATE_NOOP("Plan", "unit: give its standard and its userbands")));
     plan.standard = standard(unit.value("standard"), "unit.standard");
     plan.userbands = userbands(unit.value("userbands"), "unit.userbands");
     if (unit.contains("bandwidth")) {
@@ -457,22 +474,23 @@ Plan readPlan(const QByteArray &json)
             const int position = planPosition(it.key());
             if (position < 0)
                 wrong(keyPath(QStringLiteral("positions"), quoted(it.key())),
-                      QStringLiteral("no such position; use A to D, or 5 to 64"));
+                      text(QT_TRANSLATE_NOOP("Plan", "no such position; use A to D, or 5 to 64")));
             if (plan.positions.contains(position))
                 wrong(keyPath(QStringLiteral("positions"), quoted(it.key())),
-                      QStringLiteral("names a position another key names too"));
+                      text(QT_TRANSLATE_NOOP("Plan", "names a position another key names too")));
             plan.positions.insert(position, text(it.value(), "positions." + it.key()));
         }
     }
     if (!root.contains("receivers"))
-        throw PlanError(QStringLiteral("receivers: missing; a plan lists its receivers"));
+        throw PlanError(
+            text(QT_TRANSLATE_NOOP("Plan", "receivers: missing; a plan lists its receivers")));
     const QJsonArray receivers = array(root.value("receivers"), "receivers");
     for (int i = 0; i < receivers.size(); ++i) {
         const QString path = QStringLiteral("receivers[%1]").arg(i);
         const QJsonObject r = object(receivers[i], path);
         onlyKeys(r, path, {"name", "userband", "standard", "pin"});
         if (!r.contains("name") || !r.contains("userband"))
-            wrong(path, QStringLiteral("give its name and its userband"));
+            wrong(path, text(QT_TRANSLATE_NOOP("Plan", "give its name and its userband")));
         Plan::Receiver receiver;
         receiver.name = text(r.value("name"), path + ".name");
         receiver.userband = number(r.value("userband"), path + ".userband");
@@ -498,7 +516,7 @@ Plan readPlanFile(const FilePath &path)
 {
     QByteArray json;
     QString error;
-    if (!readFile(path, kMaxPlanSize, kTooLarge, json, error))
+    if (!readFile(path, kMaxPlanSize, text(kTooLarge), json, error))
         throw PlanError(error);
     return readPlan(json);
 }
@@ -540,17 +558,6 @@ QByteArray planJson(const Plan &plan)
     }
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
-
-namespace {
-
-// The checks' words, which a catalogue installed in the window translates;
-// the tool installs none and prints them as they are.
-QString text(const char *source)
-{
-    return QCoreApplication::translate("Plan", source);
-}
-
-} // namespace
 
 QVector<Finding> checkPlan(const Plan &plan)
 {
@@ -737,7 +744,7 @@ QVector<PlanRow> planTable(const Plan &plan)
             const Transponder &tp = plan.transponders[t];
             PlanRow row{r, t, {}, {}, 0};
             if (!known) {
-                row.command = QStringLiteral("no such userband");
+                row.command = text(QT_TRANSLATE_NOOP("Plan", "no such userband"));
                 rows << row;
                 continue;
             }

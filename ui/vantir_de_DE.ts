@@ -1157,6 +1157,130 @@ Alle Rechte vorbehalten.</translation>
         <source>%1, switching off with another PIN</source>
         <translation>%1, schaltet mit anderer PIN ab</translation>
     </message>
+    <message>
+        <source>is larger than a plan can be (1 MiB)</source>
+        <translation>ist größer, als ein Plan sein kann (1 MiB)</translation>
+    </message>
+    <message>
+        <source>no such key; use %1</source>
+        <translation>diesen Schlüssel gibt es nicht; möglich sind %1</translation>
+    </message>
+    <message>
+        <source>must be an object</source>
+        <translation>muss ein Objekt sein</translation>
+    </message>
+    <message>
+        <source>must be a list</source>
+        <translation>muss eine Liste sein</translation>
+    </message>
+    <message>
+        <source>must be a text</source>
+        <translation>muss ein Text sein</translation>
+    </message>
+    <message>
+        <source>must be a whole number</source>
+        <translation>muss eine ganze Zahl sein</translation>
+    </message>
+    <message>
+        <source>text after the plan&apos;s object</source>
+        <translation>Text nach dem Objekt des Plans</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <translation>Zeile %1, Spalte %2: %3</translation>
+    </message>
+    <message>
+        <source>nested deeper than a plan is</source>
+        <translation>tiefer verschachtelt, als ein Plan ist</translation>
+    </message>
+    <message>
+        <source>not a value</source>
+        <translation>kein Wert</translation>
+    </message>
+    <message>
+        <source>the text ends early</source>
+        <translation>der Text endet zu früh</translation>
+    </message>
+    <message>
+        <source>expected , or }</source>
+        <translation>, oder } erwartet</translation>
+    </message>
+    <message>
+        <source>expected , or ]</source>
+        <translation>, oder ] erwartet</translation>
+    </message>
+    <message>
+        <source>expected a key in quotes</source>
+        <translation>ein Schlüssel in Anführungszeichen erwartet</translation>
+    </message>
+    <message>
+        <source>no such key: it holds a character that does not show</source>
+        <translation>diesen Schlüssel gibt es nicht: er enthält ein unsichtbares Zeichen</translation>
+    </message>
+    <message>
+        <source>a number needs a digit here</source>
+        <translation>eine Zahl braucht hier eine Ziffer</translation>
+    </message>
+    <message>
+        <source>a number does not start with 0</source>
+        <translation>eine Zahl beginnt nicht mit 0</translation>
+    </message>
+    <message>
+        <source>a control character inside a string; write it as \u%1</source>
+        <translation>ein Steuerzeichen in einer Zeichenkette; als \u%1 schreiben</translation>
+    </message>
+    <message>
+        <source>not an escape</source>
+        <translation>keine Escape-Folge</translation>
+    </message>
+    <message>
+        <source>not UTF-8</source>
+        <translation>kein UTF-8</translation>
+    </message>
+    <message>
+        <source>a string without its closing quote</source>
+        <translation>eine Zeichenkette ohne schließendes Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>low</source>
+        <translation>Low</translation>
+    </message>
+    <message>
+        <source>high</source>
+        <translation>High</translation>
+    </message>
+    <message>
+        <source>is empty</source>
+        <translation>ist leer</translation>
+    </message>
+    <message>
+        <source>is not a plan: it must hold one object</source>
+        <translation>ist kein Plan: er muss ein Objekt enthalten</translation>
+    </message>
+    <message>
+        <source>unit: missing; a plan names the outdoor unit</source>
+        <translation>unit: fehlt; ein Plan nennt die Außeneinheit</translation>
+    </message>
+    <message>
+        <source>unit: give its standard and its userbands</source>
+        <translation>unit: ihre Norm und ihre Userbands angeben</translation>
+    </message>
+    <message>
+        <source>names a position another key names too</source>
+        <translation>nennt eine Position, die auch ein anderer Schlüssel nennt</translation>
+    </message>
+    <message>
+        <source>receivers: missing; a plan lists its receivers</source>
+        <translation>receivers: fehlt; ein Plan führt seine Receiver auf</translation>
+    </message>
+    <message>
+        <source>give its name and its userband</source>
+        <translation>seinen Namen und sein Userband angeben</translation>
+    </message>
+    <message>
+        <source>no such userband</source>
+        <translation>kein solches Userband</translation>
+    </message>
 </context>
 <context>
     <name>PlanWindow</name>

@@ -1156,6 +1156,130 @@ All rights reserved.</source>
         <source>%1 is not EN 50494 or EN 50607</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>is larger than a plan can be (1 MiB)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no such key; use %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>must be an object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>must be a list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>must be a text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>must be a whole number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>text after the plan&apos;s object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nested deeper than a plan is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the text ends early</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected , or }</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected , or ]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected a key in quotes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no such key: it holds a character that does not show</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a number needs a digit here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a number does not start with 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a control character inside a string; write it as \u%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not an escape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not UTF-8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a string without its closing quote</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>low</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>high</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is not a plan: it must hold one object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unit: missing; a plan names the outdoor unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unit: give its standard and its userbands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>names a position another key names too</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>receivers: missing; a plan lists its receivers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>give its name and its userband</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no such userband</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PlanWindow</name>

@@ -60,6 +60,7 @@ private:
         // The defaults of these two call each other.
         void drawPolygon(const QPointF *, int, PolygonDrawMode) override {}
         void drawPolygon(const QPoint *, int, PolygonDrawMode) override {}
+        void drawPath(const QPainterPath &) override {}
         void drawTextItem(const QPointF &, const QTextItem &item) override { texts << item.text(); }
         Type type() const override { return User; }
 
@@ -197,7 +198,7 @@ void TestOneLanguage::everyWindowInOneLanguage()
     QVERIFY(!catalogue.foreign.isEmpty());
 
     QTemporaryDir folder;
-    QStringList shown; // "where: text"
+    QStringList shown; // where, a tab, the text
     const auto look = [&](const QString &where, QWidget *window) {
         TextCatcher catcher;
         window->render(&catcher);
@@ -226,7 +227,7 @@ void TestOneLanguage::everyWindowInOneLanguage()
             catcher.texts << menu->title();
         for (const QString &text : catcher.texts)
             if (!text.trimmed().isEmpty())
-                shown << where + ": " + withoutMnemonic(text);
+                shown << where + "\t" + withoutMnemonic(text);
     };
 
     {
@@ -253,6 +254,16 @@ void TestOneLanguage::everyWindowInOneLanguage()
         }
 
         auto *planner = qobject_cast<PlanWindow *>(tool(main, "actionPlan", "planWindow"));
+        // What the window says of plans it cannot read.
+        for (const QByteArray &plan :
+             {QByteArray("{"), QByteArray("{}"), QByteArray("[]"), QByteArray("{\"unit\": 1}"),
+              QByteArray("{\"unit\": {\"standard\": \"EN 50607\", \"userbands\": [1210]}, "
+                         "\"receivers\": [{\"name\": \"a\", \"userband\": 3}], \"x\": 1}")}) {
+            QFile file(folder.filePath("bad.json"));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(plan) == plan.size());
+            file.close();
+            shown << "plan file " + plan + "\t" + planner->openFile(file.fileName());
+        }
         QCOMPARE(planner->openFile(VANTIR_EXAMPLES_DIR "/musterstrasse.json"), QString());
         look("plan", planner);
 
@@ -270,7 +281,7 @@ void TestOneLanguage::everyWindowInOneLanguage()
 
     QStringList wrong;
     for (const QString &line : shown) {
-        const QString text = line.section(": ", 1);
+        const QString text = line.section("\t", 1);
         bool foreign = catalogue.foreign.contains(text);
         for (const QRegularExpression &pattern : catalogue.patterns)
             foreign = foreign || pattern.match(text).hasMatch();
