@@ -1,6 +1,7 @@
-// Every tool window on a laptop's screen of 1366×768 at the scale CTest
-// gives this run, in English and German: inside the screen's available
-// area, its buttons in sight, what does not fit scrolling.
+// The main window and every tool window on a laptop's screen of 1366×768 at
+// the scale CTest gives this run, in English and German: inside the screen's
+// available area, frame included, buttons in sight, what does not fit
+// scrolling.
 
 #include "mainwindow.h"
 
@@ -46,6 +47,14 @@ void TestToolWindowsFit::fitTheScreen()
         // Exposed is enough: a loaded machine may give the focus late.
         QVERIFY(QTest::qWaitForWindowExposed(&main, 20000));
         const QRect screen = main.screen()->availableGeometry();
+        // The main window too, its status bar in sight.
+        QTRY_VERIFY_WITH_TIMEOUT(main.frameGeometry() != main.geometry(), 20000);
+        QTRY_VERIFY2(screen.adjusted(-1, -1, 1, 1).contains(main.frameGeometry()),
+                     qPrintable(QString("main %1,%2 %3x%4")
+                                    .arg(main.frameGeometry().x())
+                                    .arg(main.frameGeometry().y())
+                                    .arg(main.frameGeometry().width())
+                                    .arg(main.frameGeometry().height())));
         main.findChild<QAction *>(action)->trigger();
         auto *tool = main.findChild<QWidget *>(window);
         QVERIFY(tool);
