@@ -20,7 +20,6 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QMimeData>
-#include <QPaintEngine>
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -29,7 +28,6 @@
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QUndoStack>
 
 namespace {
@@ -531,6 +529,18 @@ QString PlanWindow::printSheet(QPrinter &printer) const
     return QString();
 }
 
+QString PlanWindow::printTo(QPrinter &target) const
+{
+    // Printed to a PDF file, the sheet is made in memory, as when exported,
+    // and goes through the writer every file goes through: whole or not at
+    // all, and a failure said. The printer's own PDF writer would leave a
+    // file cut short on a full disk without a word.
+    const QString wanted = target.outputFileName();
+    if (target.outputFormat() == QPrinter::PdfFormat && !wanted.isEmpty())
+        return exportPdf(wanted);
+    return printSheet(target);
+}
+
 void PlanWindow::on_pushButtonPrint_clicked()
 {
     Plan plan;
@@ -545,25 +555,7 @@ void PlanWindow::on_pushButtonPrint_clicked()
     printer.setDocName(plan.installation);
     QPrintPreviewDialog preview(&printer, this);
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter *target) {
-        // Printed to a PDF file, the sheet goes through the writer every
-        // file goes through: whole or not at all, and a failure said.
-        const QString wanted = target->outputFileName();
-        if (target->paintEngine()->type() != QPaintEngine::Pdf || wanted.isEmpty()) {
-            printSheet(*target);
-            return;
-        }
-        QTemporaryDir folder;
-        target->setOutputFileName(folder.filePath(QStringLiteral("sheet.pdf")));
-        QString error = printSheet(*target);
-        target->setOutputFileName(wanted);
-        QByteArray bytes;
-        QFile printed(folder.filePath(QStringLiteral("sheet.pdf")));
-        if (error.isEmpty() &&
-            (!printed.open(QIODevice::ReadOnly) || (bytes = printed.readAll()).isEmpty()))
-            error = tr("the sheet could not be made");
-        if (error.isEmpty())
-            error = ::saveFile(filePath(wanted), bytes);
-        sayIfNotWritten(tr("Not printed"), wanted, error);
+        sayIfNotWritten(tr("Not printed"), target->outputFileName(), printTo(*target));
     });
     preview.exec();
 }

@@ -57,6 +57,9 @@ public:
     QString exportPdf(const QString &path) const;
     // The sheet onto a printer, page by page; why not, or nothing.
     QString printSheet(QPrinter &printer) const;
+    // The print preview's printing: to a printer, or to a PDF file through
+    // the file writer. Returns why nothing was written, or nothing.
+    QString printTo(QPrinter &target) const;
 
     // The file the plan was opened from or saved to last; empty for a new one.
     QString file() const { return path; }

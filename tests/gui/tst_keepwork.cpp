@@ -1,15 +1,20 @@
 // The plan window keeps the installer's work: every edit can be undone and
 // done again, the title names the file and marks unsaved changes, closing
-// the window or quitting asks first, a plan is saved as .json, and a plan
+// the window or quitting asks first, a plan is saved as .json, a file that
+// cannot be written leaves the old one whole and says why, and a plan
 // file dropped on either window opens in it.
 
 #include "mainwindow.h"
 #include "planwindow.h"
 
+#include <QPrinter>
 #include <QtTest>
 #include <QtWidgets>
 
+#include <csignal>
 #include <functional>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -34,9 +39,31 @@ void answerNextQuestion(QMessageBox::StandardButton button)
     });
 }
 
+// A disk that takes no more than `bytes` a file, for as long as it lives:
+// a write past that fails as on a full disk, instead of ending the program.
+class FullDisk
+{
+public:
+    explicit FullDisk(rlim_t bytes)
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &before);
+        rlimit limit = before;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FullDisk() { setrlimit(RLIMIT_FSIZE, &before); }
+
+private:
+    rlimit before{};
+};
+
+using Write = std::function<QString(PlanWindow &, const QString &)>;
+
 } // namespace
 
 Q_DECLARE_METATYPE(Edit)
+Q_DECLARE_METATYPE(Write)
 
 class TestKeepWork : public QObject
 {
@@ -50,6 +77,8 @@ private slots:
     void asksBeforeLosingChanges();
     void opensADroppedPlan();
     void remembersAcrossARestart();
+    void keepsTheOldFileWhenWritingFails_data();
+    void keepsTheOldFileWhenWritingFails();
 };
 
 void TestKeepWork::undoesAndRedoesEachEdit_data()
@@ -235,6 +264,57 @@ void TestKeepWork::remembersAcrossARestart()
     QVERIFY(planner && planner->isVisible());
     QCOMPARE(planner->file(), file);
     QCOMPARE(planner->size(), size);
+}
+
+void TestKeepWork::keepsTheOldFileWhenWritingFails_data()
+{
+    QTest::addColumn<Write>("write");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("full"); // else the folder is gone
+    const Write save = [](PlanWindow &w, const QString &path) { return w.saveFile(path); };
+    const Write pdf = [](PlanWindow &w, const QString &path) { return w.exportPdf(path); };
+    // As the print preview does it when Print to File is chosen.
+    const Write print = [](PlanWindow &w, const QString &path) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        return w.printTo(printer);
+    };
+    for (const bool full : {true, false}) {
+        const char *where = full ? "on a full disk" : "into a folder that is gone";
+        QTest::addRow("save %s", where) << save << "plan.json" << full;
+        QTest::addRow("export PDF %s", where) << pdf << "blatt.pdf" << full;
+        QTest::addRow("print to file %s", where) << print << "gedruckt.pdf" << full;
+    }
+}
+
+void TestKeepWork::keepsTheOldFileWhenWritingFails()
+{
+    QFETCH(Write, write);
+    QFETCH(QString, name);
+    QFETCH(bool, full);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(full ? name : "gone/" + name);
+    const QByteArray old = "the sheet printed last week";
+    if (full) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
+    }
+    PlanWindow window;
+    QCOMPARE(window.openFile(kExample), QString());
+    QString error;
+    {
+        const FullDisk disk(full ? old.size() + 10 : RLIM_INFINITY);
+        error = write(window, path);
+    }
+    QVERIFY2(!error.isEmpty(), "a failure said nothing");
+    if (full) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), old);
+    }
+    QCOMPARE(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden),
+             QStringList{full ? name : QString()}.filter(QRegularExpression(".")));
 }
 
 QTEST_MAIN(TestKeepWork)
