@@ -172,10 +172,11 @@ CliResult runDecode(const QStringList &arguments)
             const CliResult none =
                 failure(ExitBadCommand,
                         QStringLiteral("--capture %1: no DiSEqC message found").arg(quoted(path)));
-            const CliResult broken = failure(
-                ExitBadCommand, QStringLiteral("--capture %1: %2; what was read before is "
-                                               "reported")
-                                    .arg(quoted(path), QString::fromStdString(report.brokenOff)));
+            const CliResult broken =
+                failure(ExitBadCommand,
+                        QStringLiteral("--capture %1: %2; what was read before is "
+                                       "reported")
+                            .arg(quoted(path), QString::fromStdString(report.brokenOff.text())));
             if (report.messages.empty())
                 return report.brokenOff.empty() ? none : broken;
             result.out = captureReport(report, parser.isSet("json"), userbandFrequency);

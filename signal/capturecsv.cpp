@@ -141,7 +141,7 @@ CsvReader::CsvReader(int column, double rate) : channel(column), givenRate(rate)
 {
 }
 
-bool CsvReader::line(const char *begin, const char *end, std::string &error)
+bool CsvReader::line(const char *begin, const char *end, Phrase &error)
 {
     ++lineNumber;
     begin = skipBlanks(begin, end);
@@ -173,16 +173,20 @@ bool CsvReader::line(const char *begin, const char *end, std::string &error)
         fieldEnd[1] = end;
 
     if (inData && fields != columns) {
-        error = "line " + std::to_string(lineNumber) + " has " + std::to_string(fields) +
-                " field(s) where the lines before had " + std::to_string(columns);
+        error = {PHRASE_WORDS("Phrase", "line %1 has %2 field(s) where the lines before had %3"),
+                 {Phrase::plainText(std::to_string(lineNumber)),
+                  Phrase::number(static_cast<long long>(fields)),
+                  Phrase::number(static_cast<long long>(columns))}};
         return false;
     }
     const bool oneColumn = fields == 1;
     double time = 0, value = 0;
     const bool timeRead = oneColumn || readNumber(fieldStart[0], fieldEnd[0], decimalComma, time);
     if (timeRead && !oneColumn && !fieldStart[1]) {
-        error = "line " + std::to_string(lineNumber) + " has " + std::to_string(fields - 1) +
-                " value column(s); channel " + std::to_string(channel) + " is not one of them";
+        error = {
+            PHRASE_WORDS("Phrase", "line %1 has %2 value column(s); channel %3 is not one of them"),
+            {Phrase::plainText(std::to_string(lineNumber)),
+             Phrase::number(static_cast<long long>(fields - 1)), Phrase::number(channel)}};
         return false;
     }
     const bool valueRead =
@@ -191,8 +195,9 @@ bool CsvReader::line(const char *begin, const char *end, std::string &error)
                    : readNumber(fieldStart[1], fieldEnd[1], decimalComma, value, false));
     if (!valueRead) {
         if (inData) {
-            error = "line " + std::to_string(lineNumber) + ": " + shortened(begin, end) +
-                    " is not a row of numbers";
+            error = {PHRASE_WORDS("Phrase", "line %1: %2 is not a row of numbers"),
+                     {Phrase::plainText(std::to_string(lineNumber)),
+                      Phrase::plainText(shortened(begin, end))}};
             return false;
         }
         // A header line: the unit of the value column's header, or of a
@@ -215,15 +220,15 @@ bool CsvReader::line(const char *begin, const char *end, std::string &error)
         return true;
     }
     if (!inData && oneColumn && !(givenRate > 0)) {
-        error = "it holds one column of values; give its sample rate";
+        error = PHRASE_WORDS("Phrase", "it holds one column of values; give its sample rate");
         return false;
     }
     if (!oneColumn) {
         // Times written with few decimals repeat; the rate comes from the
         // whole span.
         if (inData && time < lastTime) {
-            error = "line " + std::to_string(lineNumber) +
-                    ": its time goes back before the line before";
+            error = {PHRASE_WORDS("Phrase", "line %1: its time goes back before the line before"),
+                     {Phrase::plainText(std::to_string(lineNumber))}};
             return false;
         }
         if (!inData)
@@ -238,14 +243,15 @@ bool CsvReader::line(const char *begin, const char *end, std::string &error)
     return true;
 }
 
-bool CsvReader::finish(std::string &error)
+bool CsvReader::finish(Phrase &error)
 {
     if (samples < 2) {
-        error = samples == 0 ? "it holds no rows of numbers" : "it holds a single sample";
+        error = samples == 0 ? PHRASE_WORDS("Phrase", "it holds no rows of numbers")
+                             : PHRASE_WORDS("Phrase", "it holds a single sample");
         return false;
     }
     if (hasTime && !(lastTime > firstTime)) {
-        error = "its times do not advance";
+        error = PHRASE_WORDS("Phrase", "its times do not advance");
         return false;
     }
     return true;
@@ -256,7 +262,7 @@ double CsvReader::sampleRate() const
     return hasTime ? (samples > 1 ? double(samples - 1) / (lastTime - firstTime) : 0) : givenRate;
 }
 
-bool CsvReader::text(const char *begin, const char *end, bool last, std::string &error)
+bool CsvReader::text(const char *begin, const char *end, bool last, Phrase &error)
 {
     if (afterCr && begin != end && *begin == '\n')
         ++begin;
@@ -266,8 +272,10 @@ bool CsvReader::text(const char *begin, const char *end, bool last, std::string 
         while (at != end && *at != '\n' && *at != '\r')
             ++at;
         if (carry.size() + std::size_t(at - begin) > kLongestCsvLine) {
-            error = "line " + std::to_string(lineNumber + 1) + " is longer than " +
-                    std::to_string(kLongestCsvLine) + " bytes; an export's lines are short";
+            error = {PHRASE_WORDS("Phrase",
+                                  "line %1 is longer than %2 bytes; an export's lines are short"),
+                     {Phrase::plainText(std::to_string(lineNumber + 1)),
+                      Phrase::plainText(std::to_string(kLongestCsvLine))}};
             return false;
         }
         if (at == end) {
@@ -301,7 +309,7 @@ bool CsvReader::text(const char *begin, const char *end, bool last, std::string 
 }
 
 bool parseCsvCapture(const std::string &text, int channel, double sampleRate, CsvCapture &capture,
-                     std::string &error)
+                     Phrase &error)
 {
     CsvReader reader(channel, sampleRate);
     if (!reader.text(text.data(), text.data() + text.size(), true, error) || !reader.finish(error))

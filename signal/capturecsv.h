@@ -1,5 +1,7 @@
 #pragma once
 
+#include "phrase.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -22,14 +24,14 @@ public:
 
     // The next line, without its end. Returns false, with `error` saying
     // which line is wrong and why, for a line that does not fit.
-    bool line(const char *begin, const char *end, std::string &error);
+    bool line(const char *begin, const char *end, Phrase &error);
     // The next piece of the file, of any size: its lines, ended by LF, CR
     // or CR LF, go to line() as they are whole; the rest waits for the next
     // piece, or for `last`. A line longer than any export writes is wrong.
-    bool text(const char *begin, const char *end, bool last, std::string &error);
+    bool text(const char *begin, const char *end, bool last, Phrase &error);
     // After the last line: false with `error` set when the file holds too
     // few samples or a single column without a sample rate.
-    bool finish(std::string &error);
+    bool finish(Phrase &error);
 
     // The values read since the last call, in volts.
     std::vector<float> &values() { return pending; }
@@ -64,4 +66,4 @@ struct CsvCapture
 
 // The whole of `text` through a CsvReader.
 bool parseCsvCapture(const std::string &text, int channel, double sampleRate, CsvCapture &capture,
-                     std::string &error);
+                     Phrase &error);

@@ -30,46 +30,53 @@ constexpr double kCsvClip = 1e5;
 // made exact from all of them at the end.
 constexpr std::uint64_t kRateRows = 4096;
 
-[[noreturn]] void refuse(const std::string &why)
+[[noreturn]] void refuse(Phrase why)
 {
-    throw CaptureError(why);
+    throw CaptureError(std::move(why));
+}
+
+Phrase systemError()
+{
+    return Phrase::plainText(std::strerror(errno ? errno : EIO));
 }
 
 // libsndfile's reasons in the program's own words, the system's where it
 // failed.
-std::string soundFileError(SNDFILE *file)
+Phrase soundFileError(SNDFILE *file)
 {
     switch (sf_error(file)) {
     case SF_ERR_SYSTEM:
-        return std::strerror(errno ? errno : EIO);
+        return systemError();
     case SF_ERR_UNRECOGNISED_FORMAT:
-        return "not a sound file this program reads (WAV, RF64, FLAC and the like)";
+        return PHRASE_WORDS("Phrase",
+                            "not a sound file this program reads (WAV, RF64, FLAC and the like)");
     case SF_ERR_MALFORMED_FILE:
-        return "a damaged sound file";
+        return PHRASE_WORDS("Phrase", "a damaged sound file");
     case SF_ERR_UNSUPPORTED_ENCODING:
-        return "a sound file in an encoding this program does not read";
+        return PHRASE_WORDS("Phrase", "a sound file in an encoding this program does not read");
     default:
-        return "damaged, or not a sound file this program reads";
+        return PHRASE_WORDS("Phrase", "damaged, or not a sound file this program reads");
     }
 }
 
 // Why a file broke off partway: its data does not decode.
-std::string brokenReason(SNDFILE *file)
+Phrase brokenReason(SNDFILE *file, std::uint64_t samples)
 {
-    return sf_error(file) == SF_ERR_SYSTEM ? std::strerror(errno ? errno : EIO)
-                                           : "its data is damaged there";
+    return {PHRASE_WORDS("Phrase", "breaks off after %1 samples: %2"),
+            {Phrase::plainText(std::to_string(samples)),
+             sf_error(file) == SF_ERR_SYSTEM
+                 ? systemError()
+                 : Phrase(PHRASE_WORDS("Phrase", "its data is damaged there"))}};
 }
 
 void checkRate(double rate)
 {
     if (rate > linesignal::kMaxSampleRate)
-        refuse("its times give more than 10^9 samples a second");
-    if (!(rate >= linesignal::kMinSampleRate)) {
-        char count[32];
-        std::snprintf(count, sizeof count, "%.0f", std::round(rate));
-        refuse(std::string("its ") + count +
-               " samples a second are too few for a 22 kHz tone; record at 88200 or more");
-    }
+        refuse(PHRASE_WORDS("Phrase", "its times give more than 10^9 samples a second"));
+    if (!(rate >= linesignal::kMinSampleRate))
+        refuse({PHRASE_WORDS("Phrase", "its %1 samples a second are too few for a 22 kHz tone; "
+                                       "record at 88200 or more"),
+                {Phrase::decimal(std::round(rate), 0)}});
 }
 
 // The least value that counts as clipped: either end of an integer format's
@@ -112,11 +119,12 @@ CaptureReading readSoundFile(const std::filesystem::path &path, int channel,
     const SF_INFO &info = sound.info();
     checkRate(info.samplerate);
     if (info.channels > kMostChannels)
-        refuse("its header gives " + std::to_string(info.channels) +
-               " channels; a recording holds at most " + std::to_string(kMostChannels));
+        refuse(
+            {PHRASE_WORDS("Phrase", "its header gives %1 channels; a recording holds at most %2"),
+             {Phrase::number(info.channels), Phrase::number(kMostChannels)}});
     if (info.channels < 1 || channel > info.channels)
-        refuse("has " + std::to_string(info.channels) + " channel(s); channel " +
-               std::to_string(channel) + " is not one of them");
+        refuse({PHRASE_WORDS("Phrase", "has %1 channel(s); channel %2 is not one of them"),
+                {Phrase::number(info.channels), Phrase::number(channel)}});
 
     CaptureReading reading;
     reading.sampleRate = info.samplerate;
@@ -140,8 +148,7 @@ CaptureReading readSoundFile(const std::filesystem::path &path, int channel,
         // and is cleared by the next read: it is seen here or not at all,
         // and what would follow it is not to be trusted.
         if (sf_error(file) != SF_ERR_NO_ERROR) {
-            reading.brokenOff = "breaks off after " + std::to_string(reading.samples) +
-                                " samples: " + brokenReason(file);
+            reading.brokenOff = brokenReason(file, reading.samples);
             break;
         }
         // The header's count only paces the progress; what is read decides.
@@ -152,10 +159,10 @@ CaptureReading readSoundFile(const std::filesystem::path &path, int channel,
         }
     }
     if (reading.brokenOff.empty() && sf_error(file) != SF_ERR_NO_ERROR)
-        reading.brokenOff = "breaks off after " + std::to_string(reading.samples) +
-                            " samples: " + brokenReason(file);
+        reading.brokenOff = brokenReason(file, reading.samples);
     if (reading.samples == 0)
-        refuse(reading.brokenOff.empty() ? std::string("holds no samples") : reading.brokenOff);
+        refuse(reading.brokenOff.empty() ? Phrase(PHRASE_WORDS("Phrase", "holds no samples"))
+                                         : reading.brokenOff);
     demodulator.finish();
     takeMessages(demodulator, reading);
     return reading;
@@ -167,7 +174,7 @@ CaptureReading readCsv(const std::filesystem::path &path, int channel, double sa
     errno = 0;
     std::ifstream file(path, std::ios::binary);
     if (!file)
-        refuse(std::strerror(errno ? errno : EIO));
+        refuse(systemError());
     std::error_code sizeError;
     const auto size = std::filesystem::file_size(path, sizeError);
 
@@ -176,7 +183,7 @@ CaptureReading readCsv(const std::filesystem::path &path, int channel, double sa
     CsvReader csv(channel, sampleRate);
     std::unique_ptr<linesignal::Demodulator> demodulator;
     double rate = 0; // the one the demodulator runs at
-    std::string why;
+    Phrase why;
     const auto feed = [&](bool last) {
         std::vector<float> &values = csv.values();
         if (!demodulator) {
@@ -210,7 +217,7 @@ CaptureReading readCsv(const std::filesystem::path &path, int channel, double sa
         }
     }
     if (file.bad())
-        refuse(std::strerror(errno ? errno : EIO));
+        refuse(systemError());
     if (!csv.text(buffer.data(), buffer.data(), true, why))
         refuse(why);
     if (!csv.finish(why))
@@ -255,11 +262,11 @@ CaptureReading readCaptureMessages(const std::filesystem::path &path, int channe
     std::error_code error;
     const fs::file_status status = fs::status(path, error);
     if (error == std::errc::no_such_file_or_directory)
-        refuse("no such file");
+        refuse(PHRASE_WORDS("Phrase", "no such file"));
     if (error)
-        refuse(error.message());
+        refuse(Phrase::plainText(error.message()));
     if (!fs::is_regular_file(status))
-        refuse("not a regular file");
+        refuse(PHRASE_WORDS("Phrase", "not a regular file"));
     std::string suffix = path.extension().string();
     std::transform(suffix.begin(), suffix.end(), suffix.begin(),
                    [](unsigned char c) { return char(std::tolower(c)); });

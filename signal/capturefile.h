@@ -1,6 +1,7 @@
 #pragma once
 
 #include "linesignal.h"
+#include "phrase.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -14,7 +15,11 @@
 class CaptureError : public std::runtime_error
 {
 public:
-    using std::runtime_error::runtime_error;
+    explicit CaptureError(Phrase why) : std::runtime_error(why.text()), reason(std::move(why)) {}
+    const Phrase &why() const { return reason; }
+
+private:
+    Phrase reason;
 };
 
 // What a recording of the LNB cable holds.
@@ -27,7 +32,7 @@ struct CaptureReading
     bool cancelled = false;
     // Why the file could not be read to its end (a decoder's error), with
     // where: the messages are those before it.
-    std::string brokenOff;
+    Phrase brokenOff;
 };
 
 // Told now and then how much of the file is read, from 0 to 1; returning

@@ -28,7 +28,7 @@ struct RecordingReport
     std::string unit; // of the supply: "V", or "FS" for sound files
     std::uint64_t samples = 0;
     bool cancelled = false;
-    std::string brokenOff; // see CaptureReading
+    Phrase brokenOff; // see CaptureReading
     std::vector<ReadMessage> messages;
 
     // Whether the file was read to its end, there was a message and every

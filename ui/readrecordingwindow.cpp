@@ -116,7 +116,7 @@ void ReadRecordingWindow::open(const QString &path)
                 return !stopFlag->load();
             });
         } catch (const CaptureError &error) {
-            problem = QString::fromStdString(error.what());
+            problem = phraseText(error.why());
         } catch (const std::bad_alloc &) {
             problem = tr("not enough memory to read it");
         }
@@ -151,7 +151,7 @@ void ReadRecordingWindow::showResults(const QString &path, const RecordingReport
                                      .arg(report.messageCount()));
     else if (!report.brokenOff.empty())
         ui->labelStatus->setText(tr("%1 %2; messages before: %3")
-                                     .arg(name, QString::fromStdString(report.brokenOff))
+                                     .arg(name, phraseText(report.brokenOff))
                                      .arg(report.messageCount()));
     else
         ui->labelStatus->setText(tr("Messages in %1: %2").arg(name).arg(report.messageCount()));

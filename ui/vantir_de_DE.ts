@@ -1030,6 +1030,94 @@ Alle Rechte vorbehalten.</translation>
         <source>too close to call between a 0 and a 1 (%1 %)</source>
         <translation>zwischen einer 0 und einer 1 nicht zu entscheiden (%1 %)</translation>
     </message>
+    <message>
+        <source>line %1 has %2 field(s) where the lines before had %3</source>
+        <translation>Zeile %1 hat %2 Feld(er), wo die Zeilen davor %3 hatten</translation>
+    </message>
+    <message>
+        <source>line %1 has %2 value column(s); channel %3 is not one of them</source>
+        <translation>Zeile %1 hat %2 Wertespalte(n); Kanal %3 ist keine davon</translation>
+    </message>
+    <message>
+        <source>line %1: %2 is not a row of numbers</source>
+        <translation>Zeile %1: %2 ist keine Zeile aus Zahlen</translation>
+    </message>
+    <message>
+        <source>it holds one column of values; give its sample rate</source>
+        <translation>sie enthält eine Spalte mit Werten; ihre Abtastrate angeben</translation>
+    </message>
+    <message>
+        <source>line %1: its time goes back before the line before</source>
+        <translation>Zeile %1: ihre Zeit geht hinter die der Zeile davor zurück</translation>
+    </message>
+    <message>
+        <source>it holds no rows of numbers</source>
+        <translation>sie enthält keine Zeilen aus Zahlen</translation>
+    </message>
+    <message>
+        <source>it holds a single sample</source>
+        <translation>sie enthält nur einen Abtastwert</translation>
+    </message>
+    <message>
+        <source>its times do not advance</source>
+        <translation>ihre Zeiten schreiten nicht fort</translation>
+    </message>
+    <message>
+        <source>line %1 is longer than %2 bytes; an export&apos;s lines are short</source>
+        <translation>Zeile %1 ist länger als %2 Bytes; die Zeilen eines Exports sind kurz</translation>
+    </message>
+    <message>
+        <source>not a sound file this program reads (WAV, RF64, FLAC and the like)</source>
+        <translation>keine Tondatei, die dieses Programm liest (WAV, RF64, FLAC und ähnliche)</translation>
+    </message>
+    <message>
+        <source>a damaged sound file</source>
+        <translation>eine beschädigte Tondatei</translation>
+    </message>
+    <message>
+        <source>a sound file in an encoding this program does not read</source>
+        <translation>eine Tondatei in einer Kodierung, die dieses Programm nicht liest</translation>
+    </message>
+    <message>
+        <source>damaged, or not a sound file this program reads</source>
+        <translation>beschädigt, oder keine Tondatei, die dieses Programm liest</translation>
+    </message>
+    <message>
+        <source>breaks off after %1 samples: %2</source>
+        <translation>bricht nach %1 Abtastwerten ab: %2</translation>
+    </message>
+    <message>
+        <source>its data is damaged there</source>
+        <translation>ihre Daten sind dort beschädigt</translation>
+    </message>
+    <message>
+        <source>its times give more than 10^9 samples a second</source>
+        <translation>ihre Zeiten ergeben mehr als 10^9 Abtastwerte je Sekunde</translation>
+    </message>
+    <message>
+        <source>its %1 samples a second are too few for a 22 kHz tone; record at 88200 or more</source>
+        <translation>ihre %1 Abtastwerte je Sekunde sind zu wenige für einen 22-kHz-Ton; mit 88200 oder mehr aufnehmen</translation>
+    </message>
+    <message>
+        <source>its header gives %1 channels; a recording holds at most %2</source>
+        <translation>ihr Kopf nennt %1 Kanäle; eine Aufnahme hat höchstens %2</translation>
+    </message>
+    <message>
+        <source>has %1 channel(s); channel %2 is not one of them</source>
+        <translation>hat %1 Kanal/Kanäle; Kanal %2 ist keiner davon</translation>
+    </message>
+    <message>
+        <source>holds no samples</source>
+        <translation>enthält keine Abtastwerte</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>keine solche Datei</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine gewöhnliche Datei</translation>
+    </message>
 </context>
 <context>
     <name>Plan</name>

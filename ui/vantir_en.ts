@@ -1029,6 +1029,94 @@ All rights reserved.</source>
         <source>too close to call between a 0 and a 1 (%1 %)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>line %1 has %2 field(s) where the lines before had %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1 has %2 value column(s); channel %3 is not one of them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: %2 is not a row of numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds one column of values; give its sample rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: its time goes back before the line before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds no rows of numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds a single sample</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its times do not advance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1 is longer than %2 bytes; an export&apos;s lines are short</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a sound file this program reads (WAV, RF64, FLAC and the like)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a damaged sound file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a sound file in an encoding this program does not read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>damaged, or not a sound file this program reads</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>breaks off after %1 samples: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its data is damaged there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its times give more than 10^9 samples a second</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its %1 samples a second are too few for a 22 kHz tone; record at 88200 or more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its header gives %1 channels; a recording holds at most %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>has %1 channel(s); channel %2 is not one of them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>holds no samples</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Plan</name>

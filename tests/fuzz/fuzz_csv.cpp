@@ -20,7 +20,7 @@ void check(bool condition)
 struct Result
 {
     bool ok;
-    std::string error;
+    Phrase error;
     std::vector<float> samples;
     double rate;
 };
@@ -63,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::string text(reinterpret_cast<const char *>(data) + 2, size - 2);
     const Result whole = read(text, text.size() + 1, channel, rate);
     const Result pieces = read(text, piece, channel, rate);
-    check(whole.ok == pieces.ok && whole.error == pieces.error);
+    check(whole.ok == pieces.ok && whole.error.text() == pieces.error.text());
     if (whole.ok) {
         check(whole.samples.size() == pieces.samples.size() && whole.rate == pieces.rate);
         for (std::size_t i = 0; i < whole.samples.size(); ++i)

@@ -253,6 +253,20 @@ void TestOneLanguage::everyWindowInOneLanguage()
             look(QString("read a recording, row %1").arg(row), recordings);
         }
 
+        // What the reader says of files it cannot read.
+        auto *status = recordings->findChild<QLabel *>("labelStatus");
+        for (const QByteArray &content :
+             {QByteArray("not a sound"), QByteArray("0.1\n0.2\n"), QByteArray("t,v\n0,1\n1,x\n")}) {
+            const QString name = folder.filePath(content.startsWith("not") ? "bad.wav" : "bad.csv");
+            QFile file(name);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+            file.close();
+            status->clear();
+            main.openRecording(name);
+            QTRY_VERIFY(status->text().contains(":") && !status->text().endsWith("..."));
+            look("read a recording, " + content, recordings);
+        }
+
         auto *planner = qobject_cast<PlanWindow *>(tool(main, "actionPlan", "planWindow"));
         // What the window says of plans it cannot read.
         for (const QByteArray &plan :

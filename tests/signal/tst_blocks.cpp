@@ -370,7 +370,7 @@ void TestBlocks::csvReaderReadsExports()
     const int channel = read.startsWith("#2") ? 2 : 1;
     const double rate = read.startsWith("@@") ? 96000 : 0;
     CsvCapture capture;
-    std::string error;
+    Phrase error;
     QString got;
     if (parseCsvCapture(text.toStdString(), channel, rate, capture, error)) {
         QStringList values;
@@ -381,7 +381,7 @@ void TestBlocks::csvReaderReadsExports()
                             : "") +
               values.join(' ') + QString(" @%1").arg(qint64(std::round(capture.sampleRate)));
     } else {
-        got = QString::fromStdString(error);
+        got = QString::fromStdString(error.text());
     }
     QCOMPARE(got, read);
 }

@@ -332,8 +332,8 @@ void TestRecordings::readsWhatDamagedFilesHold()
     const RecordingReport flacReport = readRecording(flac.toStdString(), 1, 0, 0);
     QCOMPARE(flacReport.messages.size(), std::size_t(1));
     QVERIFY2(flacReport.messages[0].clean(), flacReport.messages[0].message.error.text().c_str());
-    QVERIFY2(QString::fromStdString(flacReport.brokenOff).startsWith("breaks off after "),
-             flacReport.brokenOff.c_str());
+    QVERIFY2(QString::fromStdString(flacReport.brokenOff.text()).startsWith("breaks off after "),
+             flacReport.brokenOff.text().c_str());
     QVERIFY(!flacReport.clean());
 
     std::string wav = pcmWav(samples, r.rate, 16);
