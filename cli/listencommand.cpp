@@ -280,7 +280,7 @@ CliResult runListen(const QStringList &arguments)
     listener->finish();
     print(listener->take());
 
-    const std::string ended = listener->source().ended();
+    const std::string ended = listener->source().ended().text();
     if (!ended.empty()) {
         result.err += QStringLiteral("listen: %1 after %2 s; what was heard is kept\n")
                           .arg(escaped(QString::fromStdString(ended)))

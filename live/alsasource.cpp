@@ -43,11 +43,11 @@ AlsaSource::AlsaSource(const LiveSettings &settings)
     snd_lib_error_set_handler(quiet);
     int error = snd_pcm_open(&pcm, name.c_str(), SND_PCM_STREAM_CAPTURE, 0);
     if (error == -ENOENT)
-        throw LiveError(device + ": no such input; vantir-cli listen --list-devices names them");
+        throw LiveError(said(kNoSuchInput, {device}));
     if (error < 0)
-        throw LiveError(device + ": " + snd_strerror(error));
+        throw LiveError(said(PHRASE_WORDS("Phrase", "%1: %2"), {device, snd_strerror(error)}));
     const auto fail = [&](int code) {
-        const std::string reason = device + ": " + snd_strerror(code);
+        Phrase reason = said(PHRASE_WORDS("Phrase", "%1: %2"), {device, snd_strerror(code)});
         snd_pcm_close(pcm);
         throw LiveError(reason);
     };
@@ -76,7 +76,8 @@ AlsaSource::AlsaSource(const LiveSettings &settings)
         if (settings.rate > 0) {
             chosenRate(settings, device, 0);
             if (snd_pcm_hw_params_test_rate(pcm, params, unsigned(settings.rate), 0) != 0)
-                throw LiveError(device + " cannot record at " + rateText(settings.rate));
+                throw LiveError(said(PHRASE_WORDS("Phrase", "%1 cannot record at %2"),
+                                     {device, rateText(settings.rate)}));
             own = settings.rate;
         } else {
             for (double r : kRates) {
@@ -136,7 +137,8 @@ bool AlsaSource::read(std::vector<float> &block)
         if (got == -EAGAIN || got == -EINTR)
             continue;
         if (got < 0) {
-            why = device + " went away (" + snd_strerror(int(got)) + ")";
+            why =
+                said(PHRASE_WORDS("Phrase", "%1 went away (%2)"), {device, snd_strerror(int(got))});
             return false;
         }
         block.resize(std::size_t(got));
@@ -163,7 +165,8 @@ std::vector<InputDevice> alsaInputs()
     void **hints = nullptr;
     snd_lib_error_set_handler(quiet);
     if (snd_device_name_hint(-1, "pcm", &hints) < 0)
-        throw LiveError("no audio system answers: neither a sound server nor ALSA");
+        throw LiveError(
+            PHRASE_WORDS("Phrase", "no audio system answers: neither a sound server nor ALSA"));
     for (void **hint = hints; *hint; ++hint) {
         char *name = snd_device_name_get_hint(*hint, "NAME");
         char *description = snd_device_name_get_hint(*hint, "DESC");

@@ -19,6 +19,10 @@ std::unique_ptr<LiveSource> openAlsaInput(const LiveSettings &settings);
 double chosenRate(const LiveSettings &settings, const std::string &device, double own);
 void checkChannel(const LiveSettings &settings, const std::string &device, int channels);
 std::string rateText(double rate);
+// `words` with each of `parts` as plain text.
+Phrase said(const char *words, const std::vector<std::string> &parts);
+constexpr const char *kNoSuchInput =
+    PHRASE_WORDS("Phrase", "%1: no such input; vantir-cli listen --list-devices names them");
 
 constexpr const char *kAlsaPrefix = "alsa:";
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "phrase.h"
+
 #include <atomic>
 #include <cstddef>
 #include <memory>
@@ -31,7 +33,11 @@ struct InputDevice
 class LiveError : public std::runtime_error
 {
 public:
-    using std::runtime_error::runtime_error;
+    explicit LiveError(Phrase why) : std::runtime_error(why.text()), reason(std::move(why)) {}
+    const Phrase &why() const { return reason; }
+
+private:
+    Phrase reason;
 };
 
 struct LiveSettings
@@ -62,14 +68,14 @@ public:
     virtual void stop() = 0;
     double sampleRate() const { return rate; }
     const std::string &deviceName() const { return device; }
-    const std::string &ended() const { return why; }
+    const Phrase &ended() const { return why; }
     // Blocks the device lost because they were not taken in time.
     std::size_t overruns() const { return lost; }
 
 protected:
     double rate = 0;
     std::string device;
-    std::string why;
+    Phrase why;
     std::atomic<std::size_t> lost{0}; // counted on the server's thread
 };
 

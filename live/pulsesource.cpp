@@ -145,14 +145,17 @@ private:
 
 PulseSource::PulseSource(const LiveSettings &settings)
 {
-    const std::string named = settings.device.empty() ? "the default input" : settings.device;
+    const Phrase named = settings.device.empty()
+                             ? Phrase(PHRASE_WORDS("Phrase", "the default input"))
+                             : Phrase::plainText(settings.device);
     if (!connection.ready)
-        throw LiveError(named + ": no sound server answers (" + connection.error() + ")");
+        throw LiveError({PHRASE_WORDS("Phrase", "%1: no sound server answers (%2)"),
+                         {named, Phrase::plainText(connection.error())}});
     Connection::Lock lock(connection.loop);
     const std::string name = settings.device.empty() ? connection.defaultSource() : settings.device;
     const std::vector<InputDevice> found = connection.sources(name.c_str());
     if (found.empty())
-        throw LiveError(named + ": no such input; vantir-cli listen --list-devices names them");
+        throw LiveError({kNoSuchInput, {named}});
     device = found.front().name;
     rate = chosenRate(settings, device, found.front().rate);
     checkChannel(settings, device, found.front().channels);
@@ -162,10 +165,10 @@ PulseSource::PulseSource(const LiveSettings &settings)
     const pa_sample_spec format{PA_SAMPLE_FLOAT32LE, std::uint32_t(rate), std::uint8_t(channels)};
     stream = pa_stream_new(connection.context, "cable", &format, nullptr);
     if (!stream)
-        throw LiveError(device + ": " + connection.error());
+        throw LiveError(said(PHRASE_WORDS("Phrase", "%1: %2"), {device, connection.error()}));
     // The destructor does not run when the constructor throws.
     const auto fail = [this]() {
-        const std::string reason = device + ": " + connection.error();
+        Phrase reason = said(PHRASE_WORDS("Phrase", "%1: %2"), {device, connection.error()});
         pa_stream_disconnect(stream);
         pa_stream_unref(stream);
         stream = nullptr;
@@ -243,7 +246,7 @@ bool PulseSource::read(std::vector<float> &block)
     while (pending.empty() && !stopping) {
         if (!PA_STREAM_IS_GOOD(pa_stream_get_state(stream)) ||
             !PA_CONTEXT_IS_GOOD(pa_context_get_state(connection.context))) {
-            why = device + " went away (" + connection.error() + ")";
+            why = said(PHRASE_WORDS("Phrase", "%1 went away (%2)"), {device, connection.error()});
             return false;
         }
         pa_threaded_mainloop_wait(connection.loop);

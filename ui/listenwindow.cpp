@@ -5,6 +5,7 @@
 #include "listener.h"
 #include "messagecells.h"
 #include "openingsize.h"
+#include "phrasetext.h"
 #include "remembered.h"
 #include "toolwindow.h"
 #include "ui_listenwindow.h"
@@ -68,7 +69,7 @@ void ListenWindow::fillDevices()
             ui->comboDevice->setItemData(ui->comboDevice->count() - 1, name, Qt::ToolTipRole);
         }
     } catch (const live::LiveError &error) {
-        ui->labelStatus->setText(tr("No audio input answers: %1").arg(error.what()));
+        ui->labelStatus->setText(tr("No audio input answers: %1").arg(phraseText(error.why())));
     }
 }
 
@@ -91,7 +92,7 @@ void ListenWindow::start()
     try {
         listener = std::make_shared<live::Listener>(live::openInput(settings), 0, true);
     } catch (const live::LiveError &error) {
-        ui->labelStatus->setText(tr("Cannot listen: %1").arg(error.what()));
+        ui->labelStatus->setText(tr("Cannot listen: %1").arg(phraseText(error.why())));
         return;
     }
     rate = listener->source().sampleRate();
@@ -128,7 +129,7 @@ void ListenWindow::start()
         }
         l->finish();
         std::vector<ReadMessage> rest = l->take();
-        const QString why = QString::fromStdString(l->source().ended());
+        const QString why = phraseText(l->source().ended());
         QMetaObject::invokeMethod(
             this,
             [this, rest, why] {

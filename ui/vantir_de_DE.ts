@@ -1118,6 +1118,50 @@ Alle Rechte vorbehalten.</translation>
         <source>not a regular file</source>
         <translation>keine gewöhnliche Datei</translation>
     </message>
+    <message>
+        <source>%1 cannot record at %2</source>
+        <translation>%1 kann nicht mit %2 aufnehmen</translation>
+    </message>
+    <message>
+        <source>%1 went away (%2)</source>
+        <translation>%1 ist verschwunden (%2)</translation>
+    </message>
+    <message>
+        <source>no audio system answers: neither a sound server nor ALSA</source>
+        <translation>kein Audiosystem antwortet: weder ein Soundserver noch ALSA</translation>
+    </message>
+    <message>
+        <source>%1: no such input; vantir-cli listen --list-devices names them</source>
+        <translation>%1: kein solcher Eingang; vantir-cli listen --list-devices nennt sie</translation>
+    </message>
+    <message>
+        <source>--rate %1 is too slow; the 22 kHz tone needs %2 or more: choose another input or set the card to 96000 or 192000 Hz</source>
+        <translation>--rate %1 ist zu langsam; der 22-kHz-Ton braucht %2 oder mehr: einen anderen Eingang wählen oder die Karte auf 96000 oder 192000 Hz stellen</translation>
+    </message>
+    <message>
+        <source>%1 records at %2; the 22 kHz tone needs %3 or more: choose another input or set the card to 96000 or 192000 Hz</source>
+        <translation>%1 nimmt mit %2 auf; der 22-kHz-Ton braucht %3 oder mehr: einen anderen Eingang wählen oder die Karte auf 96000 oder 192000 Hz stellen</translation>
+    </message>
+    <message>
+        <source>%1 records at %2, not %3</source>
+        <translation>%1 nimmt mit %2 auf, nicht mit %3</translation>
+    </message>
+    <message>
+        <source>%1 has %2 channel, not a channel %3</source>
+        <translation>%1 hat %2 Kanal, keinen Kanal %3</translation>
+    </message>
+    <message>
+        <source>%1 has %2 channels, not a channel %3</source>
+        <translation>%1 hat %2 Kanäle, keinen Kanal %3</translation>
+    </message>
+    <message>
+        <source>the default input</source>
+        <translation>der Standardeingang</translation>
+    </message>
+    <message>
+        <source>%1: no sound server answers (%2)</source>
+        <translation>%1: kein Soundserver antwortet (%2)</translation>
+    </message>
 </context>
 <context>
     <name>Plan</name>

@@ -1117,6 +1117,50 @@ All rights reserved.</source>
         <source>not a regular file</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 cannot record at %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 went away (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no audio system answers: neither a sound server nor ALSA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: no such input; vantir-cli listen --list-devices names them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--rate %1 is too slow; the 22 kHz tone needs %2 or more: choose another input or set the card to 96000 or 192000 Hz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 records at %2; the 22 kHz tone needs %3 or more: choose another input or set the card to 96000 or 192000 Hz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 records at %2, not %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has %2 channel, not a channel %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has %2 channels, not a channel %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the default input</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: no sound server answers (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Plan</name>
