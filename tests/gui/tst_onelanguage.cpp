@@ -235,6 +235,13 @@ void TestOneLanguage::everyWindowInOneLanguage()
         main.show();
         QVERIFY(QTest::qWaitForWindowExposed(&main));
         look("main", &main);
+        // What the status bar says of a frequency in the other band, and of
+        // one beyond what EN 50607 carries.
+        auto *frequency = main.findChild<QSpinBox *>("spinBoxSHF");
+        for (const int mhz : {10800, 12750, 12749}) {
+            frequency->setValue(mhz);
+            look(QString("main at %1 MHz").arg(mhz), &main);
+        }
 
         QWidget *reader = tool(main, "actionReadCommand", "readCommandWindow");
         auto *bytes = reader->findChild<QLineEdit *>("lineEditBytes");
