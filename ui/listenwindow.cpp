@@ -1,5 +1,6 @@
 #include "listenwindow.h"
 
+#include "filedialogs.h"
 #include "files.h"
 #include "hextext.h"
 #include "listener.h"
@@ -214,7 +215,7 @@ void ListenWindow::on_pushButtonSave_clicked()
 {
     if (!listener || listening())
         return;
-    const QString path = QFileDialog::getSaveFileName(
+    const QString path = askFileToSave(
         this, tr("Save what was heard"),
         QDir(remembered::folder(remembered::kHeard)).filePath(QStringLiteral("heard.wav")),
         tr("WAV files (*.wav)"));

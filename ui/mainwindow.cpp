@@ -3,6 +3,7 @@
 #include "bands.h"
 #include "capturefile.h"
 #include "commandencoding.h"
+#include "filedialogs.h"
 #include "files.h"
 #include "focusmark.h"
 #include "hextext.h"
@@ -501,7 +502,7 @@ void MainWindow::saveLineSignal(Standard standard)
                   csv = tr("Oscilloscope data (*.csv)"), svg = tr("Picture (*.svg)"),
                   png = tr("Picture (*.png)");
     QString filter = wav;
-    QString path = QFileDialog::getSaveFileName(
+    QString path = askFileToSave(
         this, tr("Save the %1 line signal").arg(name),
         QDir(remembered::folder(remembered::kSignals)).filePath(QStringLiteral("signal.wav")),
         QStringList{wav, csv, svg, png}.join(";;"), &filter);

@@ -1,6 +1,7 @@
 #include "planwindow.h"
 
 #include "bands.h"
+#include "filedialogs.h"
 #include "files.h"
 #include "openingsize.h"
 #include "planfields.h"
@@ -14,8 +15,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QDragEnterEvent>
-#include <QFileDialog>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
@@ -31,6 +32,22 @@
 #include <QUndoStack>
 
 namespace {
+
+// Lets Undo and Redo reach the window's actions past a focused field.
+class PlanUndoFirst : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() != QEvent::ShortcutOverride)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        return key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo);
+    }
+};
 
 enum Column
 {
@@ -125,8 +142,14 @@ PlanWindow::PlanWindow(QWidget *parent) : QWidget(parent, Qt::Window), ui(new Ui
     connect(saveAsAction, &QAction::triggered, this, &PlanWindow::saveAs);
     connect(ui->pushButtonSaveAs, &QPushButton::clicked, this, &PlanWindow::saveAs);
     addActions({undoAction, redoAction, save, saveAsAction});
+    // A field keeps its own undo for the letters typed into it; the plan's
+    // undo, which holds that typing as one step too, is the one a user means.
+    auto *planUndoFirst = new PlanUndoFirst(this);
+    for (QLineEdit *field : findChildren<QLineEdit *>())
+        field->installEventFilter(planUndoFirst);
     fillPreset(2);
     startAfresh(QString());
+    ui->lineEditInstallation->setFocus();
     const int line = fontMetrics().height();
     resize(openingSize(this, QSize(64 * line, 40 * line)));
     makeToolWindow(this);
@@ -455,8 +478,8 @@ void PlanWindow::on_pushButtonOpen_clicked()
 {
     if (!maySetAside())
         return;
-    const QString name = QFileDialog::getOpenFileName(this, tr("Open a plan"), startingFolder(path),
-                                                      tr("Plans (*.json);;All files (*)"));
+    const QString name = askFileToOpen(this, tr("Open a plan"), startingFolder(path),
+                                       tr("Plans (*.json);;All files (*)"));
     if (name.isEmpty())
         return;
     const QString error = openFile(name);
@@ -469,8 +492,8 @@ void PlanWindow::on_pushButtonOpen_clicked()
 void PlanWindow::askAndWrite(const QString &caption, const QString &name, const QString &filter,
                              const std::function<QString(const QString &)> &write)
 {
-    const QString chosen = QFileDialog::getSaveFileName(
-        this, caption, QDir(startingFolder(path)).filePath(name), filter);
+    const QString chosen =
+        askFileToSave(this, caption, QDir(startingFolder(path)).filePath(name), filter);
     if (chosen.isEmpty())
         return;
     sayIfNotWritten(tr("Not saved"), chosen, write(chosen));

@@ -1,6 +1,7 @@
 #include "readrecordingwindow.h"
 
 #include "capturefile.h"
+#include "filedialogs.h"
 #include "files.h"
 #include "hextext.h"
 #include "messagecells.h"
@@ -75,9 +76,9 @@ void ReadRecordingWindow::on_pushButtonOpen_clicked()
 
 void ReadRecordingWindow::chooseFile()
 {
-    const QString path = QFileDialog::getOpenFileName(
-        this, tr("Read a recording"), remembered::folder(remembered::kRecordings),
-        tr("Recordings (*.wav *.flac *.ogg *.csv *.txt);;All files (*)"));
+    const QString path =
+        askFileToOpen(this, tr("Read a recording"), remembered::folder(remembered::kRecordings),
+                      tr("Recordings (*.wav *.flac *.ogg *.csv *.txt);;All files (*)"));
     if (!path.isEmpty())
         open(path);
 }

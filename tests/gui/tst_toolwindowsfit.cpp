@@ -4,6 +4,7 @@
 // scrolling.
 
 #include "mainwindow.h"
+#include "planwindow.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -15,6 +16,7 @@ class TestToolWindowsFit : public QObject
 private slots:
     void fitTheScreen_data();
     void fitTheScreen();
+    void fileDialogsFitTheScreen();
 };
 
 void TestToolWindowsFit::fitTheScreen_data()
@@ -79,6 +81,35 @@ void TestToolWindowsFit::fitTheScreen()
         }
     }
     QCoreApplication::removeTranslator(&translator);
+}
+
+// The toolkit's own file dialog, which is larger than such a screen at 200 %.
+void TestToolWindowsFit::fileDialogsFitTheScreen()
+{
+    PlanWindow planner;
+    planner.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&planner, 20000));
+    const QRect screen = planner.screen()->availableGeometry().adjusted(-1, -1, 1, 1);
+    QRect last;
+    QElapsedTimer waited;
+    waited.start();
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, [&] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible())
+            return;
+        last = dialog->frameGeometry();
+        const bool framed = last != dialog->geometry();
+        if ((framed && screen.contains(last)) || waited.elapsed() > 20000)
+            dialog->reject();
+    });
+    poll.start(50);
+    planner.findChild<QPushButton *>("pushButtonSaveAs")->click();
+    QVERIFY2(screen.contains(last), qPrintable(QString("%1,%2 %3x%4")
+                                                   .arg(last.x())
+                                                   .arg(last.y())
+                                                   .arg(last.width())
+                                                   .arg(last.height())));
 }
 
 QTEST_MAIN(TestToolWindowsFit)
