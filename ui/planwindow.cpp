@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QFileInfo>
@@ -577,8 +578,18 @@ void PlanWindow::on_pushButtonPrint_clicked()
     printer.setFullPage(true);
     printer.setDocName(plan.installation);
     QPrintPreviewDialog preview(&printer, this);
+    preview.setObjectName(QStringLiteral("printPreview"));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter *target) {
         sayIfNotWritten(tr("Not printed"), target->outputFileName(), printTo(*target));
     });
+    // The preview's Print button is a tool button that Tab does not reach,
+    // and on a small screen it hides behind the tool bar's overflow: it
+    // takes the print key, and the preview as much of the screen as it may.
+    const QString print = QCoreApplication::translate("QPrintPreviewDialog", "Print");
+    for (QAction *action : preview.findChildren<QAction *>())
+        if (action->text() == print)
+            action->setShortcuts(QKeySequence::Print);
+    const int line = fontMetrics().height();
+    preview.resize(openingSize(&preview, QSize(60 * line, 50 * line)));
     preview.exec();
 }

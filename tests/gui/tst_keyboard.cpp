@@ -79,6 +79,7 @@ private slots:
     void toolKeysFromEveryWindow_data();
     void toolKeysFromEveryWindow();
     void scrollBarsShowTheirFocus();
+    void printsFromThePreviewByKey();
 };
 
 void TestKeyboard::mnemonicsOfTheirOwn_data()
@@ -232,6 +233,43 @@ void TestKeyboard::scrollBarsShowTheirFocus()
         ++checked;
     }
     QVERIFY(checked >= 3);
+}
+
+// The preview's Print button is a tool button that Tab does not reach; the
+// print key does what it does.
+void TestKeyboard::printsFromThePreviewByKey()
+{
+    PlanWindow planner;
+    planner.show();
+    QVERIFY(QTest::qWaitForWindowActive(&planner));
+    QWidget *preview = nullptr, *printing = nullptr;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        if (!preview && modal->objectName() == "printPreview" && modal->isActiveWindow()) {
+            preview = modal;
+            // Later, so that this poll goes on while the printing asks.
+            QTimer::singleShot(0, modal, [modal] {
+                QTest::keyClick(modal->focusWidget() ? modal->focusWidget() : modal, Qt::Key_P,
+                                Qt::ControlModifier);
+            });
+        } else if (preview && modal != preview) {
+            printing = modal;
+            static_cast<QDialog *>(modal)->reject();
+        } else if (preview && printing) {
+            static_cast<QDialog *>(modal)->reject();
+        }
+    });
+    poll.start(50);
+    QTimer::singleShot(20000, [&] {
+        if (QWidget *modal = QApplication::activeModalWidget())
+            static_cast<QDialog *>(modal)->reject();
+    });
+    planner.findChild<QPushButton *>("pushButtonPrint")->click();
+    QVERIFY2(preview, "no preview");
+    QVERIFY2(printing, "the print key did nothing in the preview");
 }
 
 QTEST_MAIN(TestKeyboard)
