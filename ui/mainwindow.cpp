@@ -157,9 +157,9 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui_MainWin
     setAcceptDrops(true);
 
     resetControls();
-    // The first thing an installer changes, and nothing is toggled by a
-    // stray Space.
-    ui->spinBoxSHF->setFocus();
+    // Where the window begins, so that Tab goes through it in the order it
+    // reads; a stray Space only opens the list.
+    ui->comboBoxPol->setFocus();
 }
 
 QSize MainWindow::wholeSize() const

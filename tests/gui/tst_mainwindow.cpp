@@ -262,18 +262,18 @@ void TestMainWindow::showsWhatTheControlsSay_data()
     // The keyboard alone: focus starts on the transponder frequency, Tab
     // reaches every value, typed values count on Enter, and the scroll bars
     // take their keys.
-    row("focus starts on the transponder frequency", {}, {{"focus", "spinBoxSHF"}});
-    row("typed transponder frequency", {"type 12188"},
+    row("focus starts at the top, where the window begins", {}, {{"focus", "comboBoxPol"}});
+    row("typed transponder frequency", {"tabto spinBoxSHF", "type 12188"},
         commands("1588 MHz", "E0 10 5A 0D 70 ", "70 05 D0 03 ", {{"spinBoxSHF", "12188 MHz"}}));
-    row("a frequency below both bands cannot be typed", {"type 9999"},
+    row("a frequency below both bands cannot be typed", {"tabto spinBoxSHF", "type 9999"},
         {{"spinBoxSHF", "11700 MHz"}, {"lineEditZf", "1100 MHz"}});
     // The commands follow as the digits are typed, without Enter.
-    row("typed transponder frequency counts as it is typed", {"typing 12188"},
+    row("typed transponder frequency counts as it is typed", {"tabto spinBoxSHF", "typing 12188"},
         commands("1588 MHz", "E0 10 5A 0D 70 ", "70 05 D0 03 ", {{"spinBoxSHF", "12188 MHz"}}));
     row("typed userband number counts as it is typed", {"tabto spinBoxTunerAddr", "typing 2"},
         commands("1100 MHz", "E0 10 5A 2C F6 ", "70 0B E8 03 "));
     // A frequency of the other band takes the band with it, and says so.
-    row("a low-band frequency typed in the high band", {"type 11000"},
+    row("a low-band frequency typed in the high band", {"tabto spinBoxSHF", "type 11000"},
         commands("1250 MHz", "E0 10 5A 09 1C ", "70 04 7E 02 ",
                  {{"comboBoxBand", "Low"},
                   {"status", "11000 MHz lies in the low band: the band follows it"}}));
