@@ -29,7 +29,7 @@ ARROWS = {
     "app": {"ui", "encoding"},
 }
 WITHOUT_QT = {"encoding", "signal", "live"}
-# The Parts' two text encoders keep their eight arguments.
+# The window's two text encoders keep their eight arguments, as the window calls them.
 TYPED = {"encoding", "signal", "installation"}
 EIGHT_ARGUMENTS = {"encodeEn50494Command", "encodeEn50607Command"}
 MAX_CLI_SHARE = 0.40
