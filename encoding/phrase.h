@@ -1,5 +1,6 @@
 #pragma once
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -39,3 +40,15 @@ struct Phrase
 // Puts `parts` into `words` at %1 to %9 in one pass, so that a part that
 // itself holds "%2" stays as it is.
 std::string fillIn(const std::string &words, const std::vector<std::string> &parts);
+
+// A refusal that says why as a phrase: `what()` in English for the tool,
+// `why()` for a window to put into its own language.
+class PhraseError : public std::runtime_error
+{
+public:
+    explicit PhraseError(Phrase why) : std::runtime_error(why.text()), reason(std::move(why)) {}
+    const Phrase &why() const { return reason; }
+
+private:
+    Phrase reason;
+};

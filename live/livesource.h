@@ -30,14 +30,10 @@ struct InputDevice
 
 // Why listening could not start or could not go on, in words for the
 // installer.
-class LiveError : public std::runtime_error
+class LiveError : public PhraseError
 {
 public:
-    explicit LiveError(Phrase why) : std::runtime_error(why.text()), reason(std::move(why)) {}
-    const Phrase &why() const { return reason; }
-
-private:
-    Phrase reason;
+    using PhraseError::PhraseError;
 };
 
 struct LiveSettings

@@ -12,14 +12,10 @@
 
 // A recording that cannot be read; the message says why, without the file's
 // name, which the caller shows as it was given.
-class CaptureError : public std::runtime_error
+class CaptureError : public PhraseError
 {
 public:
-    explicit CaptureError(Phrase why) : std::runtime_error(why.text()), reason(std::move(why)) {}
-    const Phrase &why() const { return reason; }
-
-private:
-    Phrase reason;
+    using PhraseError::PhraseError;
 };
 
 // What a recording of the LNB cable holds.

@@ -9,6 +9,22 @@
 #include <QtTest>
 #include <QtWidgets>
 
+namespace {
+
+// A frame and the screen's room, for a failure's message.
+QString where(const QRect &frame, const QRect &screen)
+{
+    return QString("%1,%2 %3x%4 on %5x%6")
+        .arg(frame.x())
+        .arg(frame.y())
+        .arg(frame.width())
+        .arg(frame.height())
+        .arg(screen.width())
+        .arg(screen.height());
+}
+
+} // namespace
+
 class TestToolWindowsFit : public QObject
 {
     Q_OBJECT
@@ -52,11 +68,7 @@ void TestToolWindowsFit::fitTheScreen()
         // The main window too, its status bar in sight.
         QTRY_VERIFY_WITH_TIMEOUT(main.frameGeometry() != main.geometry(), 20000);
         QTRY_VERIFY2(screen.adjusted(-1, -1, 1, 1).contains(main.frameGeometry()),
-                     qPrintable(QString("main %1,%2 %3x%4")
-                                    .arg(main.frameGeometry().x())
-                                    .arg(main.frameGeometry().y())
-                                    .arg(main.frameGeometry().width())
-                                    .arg(main.frameGeometry().height())));
+                     qPrintable("main " + where(main.frameGeometry(), screen)));
         main.findChild<QAction *>(action)->trigger();
         auto *tool = main.findChild<QWidget *>(window);
         QVERIFY(tool);
@@ -66,13 +78,7 @@ void TestToolWindowsFit::fitTheScreen()
         // Within a pixel: at fractional scales the frame's device pixels
         // round to one more or less.
         QTRY_VERIFY2(screen.adjusted(-1, -1, 1, 1).contains(tool->frameGeometry()),
-                     qPrintable(QString("%5,%6 %1x%2 on %3x%4")
-                                    .arg(tool->frameGeometry().width())
-                                    .arg(tool->frameGeometry().height())
-                                    .arg(screen.width())
-                                    .arg(screen.height())
-                                    .arg(tool->frameGeometry().x())
-                                    .arg(tool->frameGeometry().y())));
+                     qPrintable(where(tool->frameGeometry(), screen)));
         for (QPushButton *button : tool->findChildren<QPushButton *>()) {
             if (!button->isVisibleTo(tool))
                 continue;
@@ -105,11 +111,7 @@ void TestToolWindowsFit::fileDialogsFitTheScreen()
     });
     poll.start(50);
     planner.findChild<QPushButton *>("pushButtonSaveAs")->click();
-    QVERIFY2(screen.contains(last), qPrintable(QString("%1,%2 %3x%4")
-                                                   .arg(last.x())
-                                                   .arg(last.y())
-                                                   .arg(last.width())
-                                                   .arg(last.height())));
+    QVERIFY2(screen.contains(last), qPrintable(where(last, screen)));
 }
 
 QTEST_MAIN(TestToolWindowsFit)

@@ -208,17 +208,28 @@ void TestPlan::refuses()
     }
 }
 
+namespace {
+
+// Three receivers, one of them EN 50494 with a PIN and one on a userband the
+// unit lacks, and two transponders.
+Plan tablePlan()
+{
+    return readPlan(plan("\"standard\": \"EN 50607\", \"userbands\": [974, 1076]",
+                         "{\"name\": \"a\", \"userband\": 1},"
+                         "{\"name\": \"b\", \"userband\": 2, \"standard\": "
+                         "\"EN 50494\", \"pin\": 12},"
+                         "{\"name\": \"c\", \"userband\": 3}",
+                         ", \"transponders\": [\"11493H\", \"12750V\"]"));
+}
+
+} // namespace
+
 // EN 50494 moves a transponder off the userband's centre by its 4 MHz steps;
 // EN 50607 puts it on the centre unless its intermediate frequency was
 // capped at 2147 MHz.
 void TestPlan::tablesCommandsAndWhereTheyLand()
 {
-    const Plan p = readPlan(plan("\"standard\": \"EN 50607\", \"userbands\": [974, 1076]",
-                                 "{\"name\": \"a\", \"userband\": 1},"
-                                 "{\"name\": \"b\", \"userband\": 2, \"standard\": "
-                                 "\"EN 50494\", \"pin\": 12},"
-                                 "{\"name\": \"c\", \"userband\": 3}",
-                                 ", \"transponders\": [\"11493H\", \"12750V\"]"));
+    const Plan p = tablePlan();
     QStringList rows;
     for (const PlanRow &row : planTable(p))
         rows << QString("%1 %2 %3 %4")
@@ -270,12 +281,7 @@ void TestPlan::matchesHeardCommands()
     QFETCH(QString, bytes);
     QFETCH(bool, expected);
     QFETCH(QString, text);
-    const Plan p = readPlan(plan("\"standard\": \"EN 50607\", \"userbands\": [974, 1076]",
-                                 "{\"name\": \"a\", \"userband\": 1},"
-                                 "{\"name\": \"b\", \"userband\": 2, \"standard\": "
-                                 "\"EN 50494\", \"pin\": 12},"
-                                 "{\"name\": \"c\", \"userband\": 3}",
-                                 ", \"transponders\": [\"11493H\", \"12750V\"]"));
+    const Plan p = tablePlan();
     Frame frame;
     Phrase error;
     QVERIFY(parseHexText(bytes.toStdString(), frame, error));
