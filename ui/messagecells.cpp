@@ -35,18 +35,20 @@ QStringList messageCells(const ReadMessage &read)
         meaning =
             translated(QT_TRANSLATE_NOOP("ReadRecordingWindow", "not a single-cable command: %1"))
                 .arg(phraseText(read.notSingleCable));
+    // Every time in the row with the window's decimal sign, as in its sentences.
+    const auto ms = [](double seconds) { return phraseText(Phrase::decimal(seconds * 1e3, 2)); };
     return {
-        QStringLiteral("%1 ms").arg(m.start * 1e3, 0, 'f', 2),
+        QStringLiteral("%1 ms").arg(ms(m.start)),
         QString::fromStdString(bytesToHexText(m.bytes)).trimmed(),
         read.damagedSpan()
             ? (m.places > 1
                    ? translated(QT_TRANSLATE_NOOP("ReadRecordingWindow",
                                                   "samples unreadable up to %1 ms, in %2 places"))
-                         .arg(m.spanEnd * 1e3, 0, 'f', 2)
+                         .arg(ms(m.spanEnd))
                          .arg(m.places)
                    : translated(
                          QT_TRANSLATE_NOOP("ReadRecordingWindow", "samples unreadable up to %1 ms"))
-                         .arg(m.spanEnd * 1e3, 0, 'f', 2))
+                         .arg(ms(m.spanEnd)))
         : m.error.empty() ? translated(QT_TRANSLATE_NOOP("ReadRecordingWindow", "every bit held"))
                           : phraseText(m.error),
         meaning};

@@ -1868,11 +1868,11 @@ Alle Rechte vorbehalten.</translation>
     </message>
     <message>
         <source>samples unreadable up to %1 ms</source>
-        <translation>Werte unlesbar bis %L1 ms</translation>
+        <translation>Werte unlesbar bis %1 ms</translation>
     </message>
     <message>
         <source>samples unreadable up to %1 ms, in %2 places</source>
-        <translation>Werte unlesbar bis %L1 ms, an %2 Stellen</translation>
+        <translation>Werte unlesbar bis %1 ms, an %2 Stellen</translation>
     </message>
 </context>
 <context>

@@ -255,6 +255,9 @@ void TestOneLanguage::everyWindowInOneLanguage()
         QWidget *recordings = main.findChild<QWidget *>("readRecordingWindow");
         auto *list = recordings->findChild<QTableWidget *>("tableMessages");
         QTRY_COMPARE(list->rowCount(), 4);
+        // Times take the language's decimal sign, in the columns as in sentences.
+        QVERIFY2(list->item(0, 0)->text().contains(german ? ',' : '.'),
+                 qPrintable(list->item(0, 0)->text()));
         for (int row = 0; row < list->rowCount(); ++row) {
             list->selectRow(row);
             look(QString("read a recording, row %1").arg(row), recordings);
