@@ -2,6 +2,7 @@
 
 #include "commandencoding.h"
 #include "commands.h"
+#include "system.h"
 #include "values.h"
 #include "version.h"
 
@@ -11,28 +12,13 @@
 #include <cstdio>
 #include <cstring>
 
-#ifndef _WIN32
-#include <fcntl.h>
-#endif
-
 namespace {
 
-// The answer's text as bytes: names given as bytes go back as they came.
-QByteArray outputBytes(const QString &text)
+// True when all of `text` reached the stream; errno says why not. Names
+// given as bytes go back as they came, and the rest is UTF-8.
+bool writeAll(std::FILE *stream, const QString &text)
 {
-#ifdef _WIN32
-    return text.toLocal8Bit();
-#else
-    return argumentBytes(text);
-#endif
-}
-
-// True when all of `bytes` reached the stream; errno says why not.
-bool writeAll(std::FILE *stream, const QByteArray &bytes)
-{
-    return std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream) ==
-               size_t(bytes.size()) &&
-           std::fflush(stream) == 0;
+    return os::writeText(stream, argumentBytes(text));
 }
 
 } // namespace
@@ -41,7 +27,7 @@ const QString kProgram = QStringLiteral("vantir-cli");
 
 bool writeNow(std::FILE *stream, const QString &text)
 {
-    return writeAll(stream, outputBytes(text));
+    return writeAll(stream, text);
 }
 
 CliResult usageError(const QString &message)
@@ -133,28 +119,13 @@ CliResult runCli(const QStringList &arguments)
     return runEncode(rest);
 }
 
-bool keepStandardStreamsFilled()
-{
-    bool stdoutOpen = true;
-#ifndef _WIN32
-    // open() takes the lowest free descriptor, which is the closed one.
-    for (int fd = 0; fd <= 2; ++fd) {
-        if (fcntl(fd, F_GETFD) == -1 && errno == EBADF) {
-            stdoutOpen = stdoutOpen && fd != 1;
-            open("/dev/null", fd == 0 ? O_RDONLY : O_WRONLY);
-        }
-    }
-#endif
-    return stdoutOpen;
-}
-
 int writeResult(const CliResult &result, bool stdoutOpen)
 {
     QString err = result.err;
     bool written = true;
     if (!result.out.isEmpty()) {
         errno = 0;
-        if (!stdoutOpen || !writeAll(stdout, outputBytes(result.out))) {
+        if (!stdoutOpen || !writeAll(stdout, result.out)) {
             const QString reason = stdoutOpen ? QString::fromLocal8Bit(std::strerror(errno))
                                               : QStringLiteral("it is closed");
             err +=
@@ -162,7 +133,7 @@ int writeResult(const CliResult &result, bool stdoutOpen)
             written = false;
         }
     }
-    if (!writeAll(stderr, outputBytes(err)))
+    if (!writeAll(stderr, err))
         written = false;
     return written ? result.exitCode : ExitOutputFailed;
 }

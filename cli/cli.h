@@ -30,11 +30,6 @@ enum CliExitCode
 // Runs the tool on a full argument list, program name first.
 CliResult runCli(const QStringList &arguments);
 
-// Fills any of the standard streams that the caller closed with /dev/null,
-// before anything else opens a file that would take its place and receive
-// the output. Returns whether stdout was open.
-bool keepStandardStreamsFilled();
-
 // For a command that answers as it goes (listen): writes `text` now and
 // flushes it; false when the stream could not take it.
 bool writeNow(std::FILE *stream, const QString &text);

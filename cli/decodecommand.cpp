@@ -4,6 +4,7 @@
 #include "hextext.h"
 #include "messagereport.h"
 #include "recording.h"
+#include "system.h"
 #include "values.h"
 
 #include <QCommandLineParser>
@@ -19,13 +20,6 @@
 #include <memory>
 #include <new>
 
-#ifdef _WIN32
-#include <io.h>
-#define isatty _isatty
-#define fileno _fileno
-#else
-#include <unistd.h>
-#endif
 
 namespace {
 
@@ -65,7 +59,7 @@ class TerminalProgress
 {
 public:
     explicit TerminalProgress(const QString &path)
-        : name(quoted(path)), terminal(isatty(fileno(stderr)) != 0)
+        : name(quoted(path)), terminal(os::isTerminal(stderr))
     {
         clock.start();
     }

@@ -4,6 +4,7 @@
 #include "listener.h"
 #include "messagereport.h"
 #include "plan.h"
+#include "system.h"
 #include "values.h"
 
 #include <QCommandLineParser>
@@ -11,12 +12,7 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 
-#include <cerrno>
 #include <cmath>
-#include <csignal>
-#include <thread>
-
-#include <unistd.h>
 
 namespace {
 
@@ -36,66 +32,6 @@ const char kDescription[] =
 
 constexpr int kMostSeconds = 24 * 3600;
 constexpr int kMaxChannel = 64;
-
-volatile std::sig_atomic_t interrupted = 0;
-int wakeUp = -1; // the pipe's writing end, for the handler
-
-void interrupt(int)
-{
-    interrupted = 1;
-    const char stop = 's';
-    if (wakeUp >= 0 && ::write(wakeUp, &stop, 1) < 0) {
-        // Nothing to do: the flag is set, and a handler may not block.
-    }
-}
-
-// Ctrl+C and a termination end the listening as --seconds would: what was
-// heard is still printed and saved. An input that sends nothing (a card
-// gone quiet) would leave the reader waiting, so a thread woken through a
-// pipe, which a handler may write, stops the input too.
-class Interrupts
-{
-public:
-    explicit Interrupts(live::LiveSource &source)
-    {
-        interrupted = 0;
-        if (::pipe(ends) == 0) {
-            wakeUp = ends[1];
-            watcher = std::thread([this, &source] {
-                char c = 0;
-                while (::read(ends[0], &c, 1) < 0 && errno == EINTR) {
-                }
-                if (c == 's')
-                    source.stop();
-            });
-        }
-        previousInt = std::signal(SIGINT, interrupt);
-        previousTerm = std::signal(SIGTERM, interrupt);
-    }
-    ~Interrupts()
-    {
-        std::signal(SIGINT, previousInt);
-        std::signal(SIGTERM, previousTerm);
-        if (watcher.joinable()) {
-            wakeUp = -1;
-            const char end = 'e';
-            if (::write(ends[1], &end, 1) == 1)
-                watcher.join();
-            else
-                watcher.detach();
-            ::close(ends[0]);
-            ::close(ends[1]);
-        }
-    }
-    Interrupts(const Interrupts &) = delete;
-    Interrupts &operator=(const Interrupts &) = delete;
-
-private:
-    int ends[2] = {-1, -1};
-    std::thread watcher;
-    void (*previousInt)(int);
-    void (*previousTerm)(int);
-};
 
 // One input a line, its name first and alone up to the first blank, so
 // that scripts (and the shell's completion) can cut it out.
@@ -209,7 +145,11 @@ CliResult runListen(const QStringList &arguments)
                          .arg(seconds ? QStringLiteral(" for %1 s").arg(seconds)
                                       : QStringLiteral("; Ctrl+C ends it")));
 
-    Interrupts interrupts(listener->source());
+    // Ctrl+C and a termination end the listening as --seconds would: what
+    // was heard is still printed and saved. The input is stopped too, as
+    // one gone quiet would leave the reader waiting.
+    live::LiveSource &source = listener->source();
+    const os::Interrupts interrupts([&source] { source.stop(); });
     QElapsedTimer clock;
     double clockAt = 0; // the listening's time when the clock started
     int number = 0;
@@ -257,7 +197,7 @@ CliResult runListen(const QStringList &arguments)
         }
     };
 
-    while (!interrupted && (seconds == 0 || listener->seconds() < seconds) && listener->listen()) {
+    while (!interrupts.happened() && (seconds == 0 || listener->seconds() < seconds) && listener->listen()) {
         if (!clock.isValid()) {
             clock.start();
             clockAt = listener->seconds();

@@ -1,5 +1,6 @@
 #include "cli.h"
 #include "picturemodule.h"
+#include "system.h"
 #include "values.h"
 
 #include <QCoreApplication>
@@ -24,7 +25,9 @@ void dropToolkitNotes(QtMsgType type, const QMessageLogContext &, const QString 
 
 int main(int argc, char *argv[])
 {
-    const bool stdoutOpen = keepStandardStreamsFilled();
+    // Before anything else opens a file that would take a closed stream's
+    // place and receive the output.
+    const bool stdoutOpen = os::keepStandardStreamsFilled();
     qInstallMessageHandler(dropToolkitNotes);
     // Drawing needs the toolkit's fonts, and so a GUI application, which
     // the picture module makes; without the module, the commands still do
@@ -36,13 +39,14 @@ int main(int argc, char *argv[])
         app.reset(pictures->application(argc, argv));
     else
         app = std::make_unique<QCoreApplication>(argc, argv);
-#ifdef _WIN32
-    const QStringList arguments = app->arguments();
-#else
-    // Not app->arguments(): it replaces bytes that are not UTF-8.
+    // Not app->arguments() where they are bytes: it replaces bytes that are
+    // not UTF-8.
     QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << argumentFromBytes(argv[i]);
-#endif
+    if (os::argumentsAreBytes()) {
+        for (int i = 0; i < argc; ++i)
+            arguments << argumentFromBytes(argv[i]);
+    } else {
+        arguments = app->arguments();
+    }
     return writeResult(runCli(arguments), stdoutOpen);
 }

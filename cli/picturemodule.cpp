@@ -1,28 +1,10 @@
 #include "picturemodule.h"
 
+#include "system.h"
+
 #include <QFileInfo>
 #include <QLibrary>
 
-#ifdef _WIN32
-#include <windows.h>
-#endif
-
-namespace {
-
-// The folder of the running program, found without an application object,
-// which does not exist yet when the module is first needed.
-QString programFolder()
-{
-#ifdef _WIN32
-    wchar_t path[MAX_PATH];
-    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    return QFileInfo(QString::fromWCharArray(path, int(length))).absolutePath();
-#else
-    return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
-#endif
-}
-
-} // namespace
 
 const PictureCalls *pictureModule(QString *error)
 {
@@ -30,7 +12,7 @@ const PictureCalls *pictureModule(QString *error)
     static const PictureCalls *calls = []() -> const PictureCalls * {
         // Beside the program in the build tree and on Windows; in the
         // library folder once installed.
-        const QString folder = programFolder();
+        const QString folder = os::programFolder();
         QString tried;
         for (const QString &candidate :
              {folder, folder + QStringLiteral("/" VANTIR_MODULE_FROM_PROGRAM)}) {

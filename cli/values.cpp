@@ -1,6 +1,7 @@
 #include "values.h"
 
 #include "standards.h"
+#include "system.h"
 
 #include <QRegularExpression>
 
@@ -99,9 +100,6 @@ QByteArray argumentBytes(const QString &argument)
 
 FilePath argumentPath(const QString &argument)
 {
-#ifdef _WIN32
-    return filePath(argument);
-#else
-    return FilePath(argumentBytes(argument).toStdString());
-#endif
+    return os::argumentsAreBytes() ? FilePath(argumentBytes(argument).toStdString())
+                                   : filePath(argument);
 }

@@ -4,7 +4,8 @@
 
 #include <optional>
 
-// The two ways in: a sound server's PulseAudio interface, and ALSA.
+// The ways in on Linux: a sound server's PulseAudio interface, and ALSA;
+// and what every way in shares.
 namespace live {
 
 // Empty when no sound server answers.

@@ -46,21 +46,4 @@ void checkChannel(const LiveSettings &settings, const std::string &device, int c
                              {device, std::to_string(channels), std::to_string(settings.channel)}));
 }
 
-std::vector<InputDevice> inputDevices()
-{
-    if (auto pulse = pulseInputs())
-        return *pulse;
-    return alsaInputs();
-}
-
-std::unique_ptr<LiveSource> openInput(const LiveSettings &settings)
-{
-    if (settings.device.rfind(kAlsaPrefix, 0) == 0)
-        return openAlsaInput(settings);
-    // Without a sound server the default is ALSA's; a name is a server's.
-    if (settings.device.empty() && !pulseAnswers())
-        return openAlsaInput(settings);
-    return openPulseInput(settings);
-}
-
 } // namespace live

@@ -114,6 +114,8 @@ CaptureReading readSoundFile(const std::filesystem::path &path, int channel,
 {
     const SoundFile sound(path);
     SNDFILE *file = sound.handle();
+    if (!file && sound.openError())
+        refuse(Phrase::plainText(std::strerror(sound.openError())));
     if (!file)
         refuse(soundFileError(nullptr));
     const SF_INFO &info = sound.info();

@@ -1,6 +1,7 @@
 #include "soundfile.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -51,13 +52,16 @@ bool mendedHeader(std::ifstream &in, std::uint64_t size, std::vector<unsigned ch
 } // namespace
 
 // The file as libsndfile reads it through these calls: the mended header,
-// then the file's own bytes.
+// if any, then the file's own bytes. The stream takes the path as the
+// system names files (UTF-16 on Windows), which libsndfile's own opening
+// would not on every system.
 struct SoundFile::Mended
 {
     std::ifstream in;
     std::uint64_t size = 0;
     std::vector<unsigned char> header;
     std::uint64_t position = 0;
+    std::uint64_t streamAt = 0; // where the stream's next read starts
 
     static sf_count_t length(void *self) { return sf_count_t(static_cast<Mended *>(self)->size); }
     static sf_count_t seek(sf_count_t offset, int whence, void *self)
@@ -80,11 +84,14 @@ struct SoundFile::Mended
             out[done++] = m.header[std::size_t(m.position++)];
         }
         if (done < count && m.position < m.size) {
-            m.in.clear();
-            m.in.seekg(std::streamoff(m.position));
+            if (m.streamAt != m.position) {
+                m.in.clear();
+                m.in.seekg(std::streamoff(m.position));
+            }
             m.in.read(reinterpret_cast<char *>(out + done), std::streamsize(count - done));
             const auto got = sf_count_t(m.in.gcount());
             m.position += std::uint64_t(got);
+            m.streamAt = m.in ? m.position : ~std::uint64_t(0);
             done += got;
         }
         return done;
@@ -97,24 +104,30 @@ SoundFile::SoundFile(const std::filesystem::path &path)
 {
     std::error_code error;
     const std::uint64_t size = std::filesystem::file_size(path, error);
+    static SF_VIRTUAL_IO calls{Mended::length, Mended::seek, Mended::read, Mended::write,
+                               Mended::tell};
     auto m = std::make_unique<Mended>();
+    errno = 0;
     m->in.open(path, std::ios::binary);
-    if (!error && m->in && mendedHeader(m->in, size, m->header)) {
-        m->size = size;
-        static SF_VIRTUAL_IO calls{Mended::length, Mended::seek, Mended::read, Mended::write,
-                                   Mended::tell};
+    if (error || !m->in) {
+        systemError = errno ? errno : EIO;
+        return;
+    }
+    m->size = size;
+    if (mendedHeader(m->in, size, m->header)) {
         file = sf_open_virtual(&calls, SFM_READ, &format, m.get());
         if (file) {
-            mended = std::move(m);
+            source = std::move(m);
             return;
         }
         format = SF_INFO{};
     }
-#ifdef _WIN32
-    file = sf_wchar_open(path.c_str(), SFM_READ, &format);
-#else
-    file = sf_open(path.c_str(), SFM_READ, &format);
-#endif
+    m->header.clear();
+    m->position = 0;
+    m->streamAt = ~std::uint64_t(0);
+    file = sf_open_virtual(&calls, SFM_READ, &format, m.get());
+    if (file)
+        source = std::move(m);
 }
 
 SoundFile::~SoundFile()

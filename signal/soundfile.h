@@ -17,12 +17,16 @@ public:
     SoundFile(const SoundFile &) = delete;
     SoundFile &operator=(const SoundFile &) = delete;
 
+    // Null when the file could not be opened: `openError` is the system's
+    // reason then, or 0 where libsndfile refused it.
     SNDFILE *handle() const { return file; }
+    int openError() const { return systemError; }
     const SF_INFO &info() const { return format; }
 
 private:
     struct Mended;
-    std::unique_ptr<Mended> mended;
+    std::unique_ptr<Mended> source;
+    int systemError = 0;
     SF_INFO format{};
     SNDFILE *file = nullptr;
 };

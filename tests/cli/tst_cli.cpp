@@ -1,5 +1,10 @@
 // Runs every entry of answers.t through the shell, in an empty folder, and
-// compares the whole answer: stdout, stderr and exit status.
+// compares the whole answer: stdout, stderr and exit status. The Windows
+// build's tool answers the same through Wine: VANTIR_CLI_FOLDER names a
+// folder whose vantir-cli starts it, and VANTIR_CLI_SYSTEM=windows leaves
+// out the entries marked "# posix", which ask what only a POSIX system has
+// (/dev/full, closed streams, file size limits, owners, bytes that are no
+// UTF-8 in names).
 
 #include <QProcess>
 #include <QtTest>
@@ -40,13 +45,16 @@ void TestCli::answers()
 {
     QFETCH(QString, command);
     QFETCH(QString, expected);
+    if (qEnvironmentVariable("VANTIR_CLI_SYSTEM") == "windows" && command.endsWith("# posix"))
+        QSKIP("only a POSIX system has this");
 
     // Each line runs in a folder of its own, for the files it writes.
     QTemporaryDir folder;
     QProcess shell;
     shell.setWorkingDirectory(folder.path());
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("PATH", VANTIR_BIN_DIR ":" + environment.value("PATH"));
+    environment.insert("PATH", qEnvironmentVariable("VANTIR_CLI_FOLDER", VANTIR_BIN_DIR) + ":" +
+                                   environment.value("PATH"));
     environment.insert("PLANS", VANTIR_PLANS_DIR);
     shell.setProcessEnvironment(environment);
     shell.start("/bin/sh", {"-c", command});

@@ -6,8 +6,9 @@ the headers generated from its forms included; each library links only
 libraries whose headers it includes; the codec and the signal library
 include no Qt header; no function of the codec, the signal library or
 the plans takes more than three plain ints in a row, so that values
-travel as the types that name them; the command-line tool stays a thin
-front end. Prints each breach and exits 1 if there is one.
+travel as the types that name them; no source asks with the preprocessor
+which system it is built for, as the build chooses a system's own files;
+the command-line tool stays a thin front end. Prints each breach and exits 1 if there is one.
 """
 import importlib.machinery
 import pathlib
@@ -91,6 +92,16 @@ for folder in TYPED:
             if name not in EIGHT_ARGUMENTS:
                 breaches.append(f"{header.relative_to(root)}: {name} takes four plain ints in a "
                                 f"row; give it a type that names them")
+
+# The build takes a system's own files (system_windows.cpp, wasapisource.cpp);
+# the code itself never asks.
+asks_system = re.compile(r"^\s*#\s*(?:if|ifdef|ifndef|elif)\b.*\b(_WIN32|_WIN64|Q_OS_\w+|__linux__|__unix__|__APPLE__)\b", re.M)
+for folder in list(ARROWS) + ["bench", "tests"]:
+    for path in sorted((root / folder).rglob("*")):
+        if path.suffix in share.SUFFIXES:
+            for name in asks_system.findall(path.read_text(encoding="utf-8", errors="replace")):
+                breaches.append(f"{path.relative_to(root)}: asks for {name}; "
+                                f"give the system a file of its own")
 
 cli = share.count(root, ["cli"])
 product = share.count(root, share.PRODUCT)
