@@ -19,10 +19,10 @@ foreach(tool AR RANLIB STRIP OBJDUMP NM)
     string(TOLOWER ${tool} name)
     set(CMAKE_${tool} /usr/bin/x86_64-w64-mingw32-${name} CACHE FILEPATH "")
 endforeach()
-set(CMAKE_PREFIX_PATH "${VANTIR_WINDOWS_PREFIX}")
+set(CMAKE_PREFIX_PATH "${VANTIR_WINDOWS_QT}" "${VANTIR_WINDOWS_SOUND}")
 # Debian's own lrelease compiles the catalogues: it is the same Qt version.
 set(Qt5LinguistTools_DIR /usr/lib/x86_64-linux-gnu/cmake/Qt5LinguistTools CACHE PATH "")
 # pkg-config finds the cross-built libraries only.
-set(ENV{PKG_CONFIG_LIBDIR} "${VANTIR_WINDOWS_PREFIX}/lib/pkgconfig")
+set(ENV{PKG_CONFIG_LIBDIR} "${VANTIR_WINDOWS_SOUND}/lib/pkgconfig")
 set(ENV{PKG_CONFIG_PATH} "")
 set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_CURRENT_LIST_DIR}/run-in-wine")
