@@ -26,6 +26,12 @@ bool mayFollowLink(const FilePath &link);
 // exists.
 QString programFolder();
 
+// The toolkit's platform for drawing without showing a window: offscreen
+// where there may be no display to connect to; Windows's own, which always
+// has one and whose fonts are the system's, where the offscreen platform
+// would find none.
+const char *drawingPlatform();
+
 // The program's arguments reach `main` as bytes to be taken as they are
 // (POSIX), or as text the system has already read (Windows), which the
 // application object gives.

@@ -233,6 +233,11 @@ QString programFolder()
     return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
 }
 
+const char *drawingPlatform()
+{
+    return "offscreen";
+}
+
 bool argumentsAreBytes()
 {
     return true;

@@ -170,7 +170,13 @@ QString replaceFile(const FilePath &target, const QByteArray &bytes)
         error = GetLastError() ? GetLastError() : ERROR_WRITE_FAULT;
     if (!CloseHandle(file) && !error)
         error = GetLastError();
-    // ReplaceFileW keeps the old file's security, attributes and streams.
+    // The old file's attributes, which not every ReplaceFileW keeps (Wine's
+    // does not); it keeps the old file's security and streams.
+    const DWORD kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
+                       FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+    if (!error && exists && (attributes & kept) &&
+        !SetFileAttributesW(temporary.c_str(), attributes & kept))
+        error = GetLastError();
     if (!error && exists &&
         !ReplaceFileW(name.c_str(), temporary.c_str(), nullptr, 0, nullptr,
                       nullptr))
@@ -195,6 +201,11 @@ QString programFolder()
             return QFileInfo(QString::fromWCharArray(path.data(), int(length))).absolutePath();
         path.resize(path.size() * 2);
     }
+}
+
+const char *drawingPlatform()
+{
+    return "windows";
 }
 
 bool argumentsAreBytes()

@@ -3,6 +3,7 @@
 #include "picturemodule.h"
 #include "sheet.h"
 #include "signalpicture.h"
+#include "system.h"
 
 #include <QGuiApplication>
 
@@ -11,7 +12,7 @@ namespace {
 QCoreApplication *application(int &argc, char **argv)
 {
     // The tool never shows a window.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_QPA_PLATFORM", os::drawingPlatform());
     return new QGuiApplication(argc, argv);
 }
 

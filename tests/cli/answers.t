@@ -4,7 +4,9 @@
 # what it prints: stdout as it is, stderr lines after "! ", and the exit status
 # in brackets when it is not 0. Lines end exactly as printed, trailing blanks
 # included. A command that ends in "# posix" asks what only a POSIX system
-# has; the Windows tool's run through Wine leaves it out.
+# has (arguments as any bytes and of any length, /dev/full, file size
+# limits, links, fifos) or answers in its system's words for a failure;
+# the Windows tool's run through Wine leaves it out.
 # Encoding: the window's defaults, every option, and what each standard cannot carry.
 $ vantir-cli
 Intermediate frequency: 1100 MHz
@@ -420,19 +422,19 @@ $ vantir-cli -s "$(printf 'a\nb\tc\001')"
 $ vantir-cli "--$(printf 'fr\nob')"
 ! vantir-cli: Unknown option 'fr\nob'.
 [2]
-$ vantir-cli -s "$(printf '%0100000d' 0)"
+$ vantir-cli -s "$(printf '%0100000d' 0)" # posix
 ! vantir-cli: --position: '0000000000000000000000000000000000000000...' is not a position; use A to D, or 1 to 64
 [2]
 $ x=$(printf 'ABCDEFGHIJKLMNOPQRSTUVWXYZABCDEFGHIJKLM\n_'); vantir-cli -s "${x%_}"
 ! vantir-cli: --position: 'ABCDEFGHIJKLMNOPQRSTUVWXYZABCDEFGHIJKLM\n' is not a position; use A to D, or 1 to 64
 [2]
-$ vantir-cli --pin "9$(printf '%099999d' 0)"
+$ vantir-cli --pin "9$(printf '%099999d' 0)" # posix
 ! vantir-cli: --pin: 9000000000000000000000000000000000000000... is out of range; use 0..255
 [2]
-$ vantir-cli decode "E0 $(printf '%099999d' 1)"
+$ vantir-cli decode "E0 $(printf '%099999d' 1)" # posix
 ! vantir-cli: decode: '00000000000000000000...' at column 4 has an odd number of hex digits
 [3]
-$ vantir-cli decode "E0 $(printf '\303\050')"
+$ vantir-cli decode "E0 $(printf '\303\050')" # posix
 ! vantir-cli: decode: byte C3 at column 4 is not a hex digit
 [3]
 $ vantir-cli decode "E0 $(printf '\303\251')"
@@ -549,7 +551,7 @@ $ vantir-cli wave --standard en50494 -o x.mp3
 $ vantir-cli wave --standard en50494 --sample-rate 44100
 ! vantir-cli: --sample-rate: 44100 is out of range; use 88200..10000000
 [2]
-$ vantir-cli wave --standard en50494 -o /nonexistent/x.wav
+$ vantir-cli wave --standard en50494 -o /nonexistent/x.wav # posix
 ! vantir-cli: wave: cannot write '/nonexistent/x.wav': No such file or directory
 [6]
 $ echo hello > x.wav && vantir-cli decode --capture x.wav
@@ -757,12 +759,12 @@ $ mkdir d.pdf && vantir-cli plan "$PLANS/edges.json" --sheet d.pdf > /dev/null
 ! vantir-cli: plan: cannot write 'd.pdf': not a regular file
 [6]
 # Names go to the system as the bytes given.
-$ vantir-cli wave --standard en50494 -o "$(printf 'o\376.wav')" | od -An -c && vantir-cli decode --capture o*.wav | head -1
+$ vantir-cli wave --standard en50494 -o "$(printf 'o\376.wav')" | od -An -c && vantir-cli decode --capture o*.wav | head -1 # posix
    o 376   .   w   a   v  \n
 Message 1 at 20.02 ms: E0 10 5A 0C F6 
-$ cp "$PLANS/edges.json" "$(printf 'p\377.json')" && vantir-cli plan p*.json | head -1
+$ cp "$PLANS/edges.json" "$(printf 'p\377.json')" && vantir-cli plan p*.json | head -1 # posix
 Plan: Every check at its limit
-$ vantir-cli plan "$(printf 'no\377.json')"
+$ vantir-cli plan "$(printf 'no\377.json')" # posix
 ! vantir-cli: plan: 'no\xFF.json': No such file or directory
 [2]
 # Plans: names printed escaped, every key once, numbers within 32 bits, and
@@ -791,7 +793,7 @@ $ mkfifo p.json && vantir-cli plan p.json # posix
 $ ln -s loop loop && vantir-cli plan loop # posix
 ! vantir-cli: plan: 'loop': Too many levels of symbolic links
 [2]
-$ vantir-cli plan "$(printf '%0300d' 0).json"
+$ vantir-cli plan "$(printf '%0300d' 0).json" # posix
 ! vantir-cli: plan: '0000000000000000000000000000000000000000...': File name too long
 [2]
 $ mkfifo c.wav && vantir-cli decode --capture c.wav # posix

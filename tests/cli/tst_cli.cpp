@@ -2,9 +2,7 @@
 // compares the whole answer: stdout, stderr and exit status. The Windows
 // build's tool answers the same through Wine: VANTIR_CLI_FOLDER names a
 // folder whose vantir-cli starts it, and VANTIR_CLI_SYSTEM=windows leaves
-// out the entries marked "# posix", which ask what only a POSIX system has
-// (/dev/full, closed streams, file size limits, owners, bytes that are no
-// UTF-8 in names).
+// out the entries marked "# posix", which ask what only a POSIX system has.
 
 #include <QProcess>
 #include <QtTest>

@@ -231,9 +231,15 @@ void TestKeepWork::remembersAcrossARestart()
     }
     QSettings stored(QStringLiteral("vantir"), QStringLiteral("vantir"));
     stored.sync();
-    QVERIFY2(stored.fileName().startsWith(qEnvironmentVariable("XDG_CONFIG_HOME")),
-             qPrintable(stored.fileName()));
-    QVERIFY(QFileInfo::exists(stored.fileName()));
+    // Where the system keeps a user's settings: the user's part of the
+    // registry on Windows, else a file in the test's own folder.
+    if (stored.fileName().startsWith(QStringLiteral("\\HKEY_CURRENT_USER\\"))) {
+        QVERIFY(!stored.allKeys().isEmpty());
+    } else {
+        QVERIFY2(stored.fileName().startsWith(qEnvironmentVariable("XDG_CONFIG_HOME")),
+                 qPrintable(stored.fileName()));
+        QVERIFY(QFileInfo::exists(stored.fileName()));
+    }
 
     MainWindow main;
     main.show();
@@ -243,7 +249,9 @@ void TestKeepWork::remembersAcrossARestart()
     QStringList shown;
     for (QAction *a : recent->actions())
         shown << a->text();
-    QCOMPARE(shown, (QStringList{file, kExample}));
+    // Named as the system writes paths.
+    QCOMPARE(shown, (QStringList{QDir::toNativeSeparators(file),
+                                 QDir::toNativeSeparators(QFileInfo(kExample).absoluteFilePath())}));
     recent->actions().first()->trigger();
     auto *planner = main.findChild<PlanWindow *>();
     QVERIFY(planner && planner->isVisible());
