@@ -8,12 +8,13 @@
 ;   SIZE_KB  what an installation takes
 ; The uninstaller removes what was installed and nothing else, so that a
 ; folder the user chose keeps what it held before.
-Unicode true
+; A 64-bit installer, as the programs are: Windows refuses it where they
+; could not run.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel admin
 
 !include "MUI2.nsh"
-!include "x64.nsh"
 
 Name "vantir ${VERSION}"
 OutFile "${OUTFILE}"
@@ -33,18 +34,6 @@ BrandingText "vantir ${VERSION}"
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
 !insertmacro MUI_LANGUAGE "German"
-
-Function .onInit
-    ${IfNot} ${RunningX64}
-        MessageBox MB_ICONSTOP "vantir needs a 64-bit Windows." /SD IDOK
-        Abort
-    ${EndIf}
-    SetRegView 64
-FunctionEnd
-
-Function un.onInit
-    SetRegView 64
-FunctionEnd
 
 Section "vantir"
     SetOutPath "$INSTDIR"
