@@ -2,6 +2,7 @@
 // every output and input of the program does, on every system; and values
 // shown on one line.
 
+#include "contents.h"
 #include "files.h"
 #include "shown.h"
 
@@ -19,16 +20,6 @@ private slots:
     void showsValuesOnOneLine_data();
     void showsValuesOnOneLine();
 };
-
-namespace {
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
-}
-
-} // namespace
 
 void TestFiles::savesWhole_data()
 {

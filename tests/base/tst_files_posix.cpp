@@ -2,6 +2,7 @@
 // owners kept, links followed where that is safe, other users' files
 // refused, and nothing left behind by a writer that is killed.
 
+#include "contents.h"
 #include "files.h"
 
 #include <QtTest>
@@ -95,12 +96,6 @@ bool chownTo(const QString &path, int owner, bool link = false)
     const QByteArray name = QFile::encodeName(path);
     return (link ? ::lchown(name, uid_t(owner), gid_t(owner))
                  : ::chown(name, uid_t(owner), gid_t(owner))) == 0;
-}
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // the old file's attributes kept, and what a writer that was ended outright
 // left behind removed once its process is gone.
 
+#include "contents.h"
 #include "files.h"
 
 #include <QtTest>
@@ -24,12 +25,6 @@ namespace {
 std::wstring wide(const QString &path)
 {
     return QDir::toNativeSeparators(path).toStdWString();
-}
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
 }
 
 } // namespace
