@@ -151,7 +151,6 @@ bool mayFollowLink(const FilePath &link)
     return !shared || own.st_uid == ::geteuid() || own.st_uid == folder.st_uid;
 }
 
-
 QString replaceFile(const FilePath &target, const QByteArray &bytes)
 {
     struct stat old;
@@ -226,7 +225,6 @@ QString replaceFile(const FilePath &target, const QByteArray &bytes)
         removeStale(folder);
     return error ? reason(error) : QString();
 }
-
 
 QString programFolder()
 {

@@ -7,12 +7,12 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <cwchar>
 #include <fcntl.h>
 #include <io.h>
 #include <mutex>
 #include <optional>
 #include <string>
-#include <cwchar>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -142,9 +142,9 @@ QString replaceFile(const FilePath &target, const QByteArray &bytes)
     // The caller must be able to write the file itself: a replacement would
     // otherwise take the place of a file it may only read.
     if (exists) {
-        const HANDLE probe =
-            CreateFileW(name.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        const HANDLE probe = CreateFileW(name.c_str(), GENERIC_WRITE,
+                                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                         nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (probe == INVALID_HANDLE_VALUE)
             return reason(GetLastError());
         CloseHandle(probe);
@@ -178,11 +178,9 @@ QString replaceFile(const FilePath &target, const QByteArray &bytes)
         !SetFileAttributesW(temporary.c_str(), attributes & kept))
         error = GetLastError();
     if (!error && exists &&
-        !ReplaceFileW(name.c_str(), temporary.c_str(), nullptr, 0, nullptr,
-                      nullptr))
+        !ReplaceFileW(name.c_str(), temporary.c_str(), nullptr, 0, nullptr, nullptr))
         error = GetLastError();
-    if (!error && !exists &&
-        !MoveFileExW(temporary.c_str(), name.c_str(), MOVEFILE_WRITE_THROUGH))
+    if (!error && !exists && !MoveFileExW(temporary.c_str(), name.c_str(), MOVEFILE_WRITE_THROUGH))
         error = GetLastError();
     if (error)
         DeleteFileW(temporary.c_str());

@@ -20,7 +20,6 @@
 #include <memory>
 #include <new>
 
-
 namespace {
 
 const char kDescription[] =

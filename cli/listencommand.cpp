@@ -197,7 +197,8 @@ CliResult runListen(const QStringList &arguments)
         }
     };
 
-    while (!interrupts.happened() && (seconds == 0 || listener->seconds() < seconds) && listener->listen()) {
+    while (!interrupts.happened() && (seconds == 0 || listener->seconds() < seconds) &&
+           listener->listen()) {
         if (!clock.isValid()) {
             clock.start();
             clockAt = listener->seconds();

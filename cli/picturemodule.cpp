@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QLibrary>
 
-
 const PictureCalls *pictureModule(QString *error)
 {
     static QString why;

@@ -10,9 +10,9 @@
 #include <atomic>
 #include <cctype>
 #include <cmath>
-#include <cstdio>
 #include <condition_variable>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <exception>
 #include <functional>
@@ -24,8 +24,8 @@
 namespace live {
 namespace {
 
-constexpr double kBlockTime = 0.01;  // s, how often the device is asked
-constexpr double kMostPending = 2;   // s, as the PulseAudio input keeps
+constexpr double kBlockTime = 0.01;         // s, how often the device is asked
+constexpr double kMostPending = 2;          // s, as the PulseAudio input keeps
 constexpr REFERENCE_TIME kBuffer = 2000000; // 200 ms, in 100 ns units
 
 // The device's friendly name; defined here, as only a library that not
@@ -81,14 +81,13 @@ std::string hresultText(HRESULT result)
         break;
     }
     wchar_t *text = nullptr;
-    const DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                            FORMAT_MESSAGE_IGNORE_INSERTS,
-                                        nullptr, DWORD(result), 0,
-                                        reinterpret_cast<wchar_t *>(&text), 0, nullptr);
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, DWORD(result), 0, reinterpret_cast<wchar_t *>(&text), 0, nullptr);
     std::string said = length ? utf8(text) : std::string();
     LocalFree(text);
-    while (!said.empty() && (std::isspace(static_cast<unsigned char>(said.back())) ||
-                             said.back() == '.'))
+    while (!said.empty() &&
+           (std::isspace(static_cast<unsigned char>(said.back())) || said.back() == '.'))
         said.pop_back();
     if (said.empty()) {
         char code[16];
@@ -125,7 +124,8 @@ struct Endpoint
 
 Phrase noServer(HRESULT result)
 {
-    return said(PHRASE_WORDS("Phrase", "Windows audio does not answer (%1)"), {hresultText(result)});
+    return said(PHRASE_WORDS("Phrase", "Windows audio does not answer (%1)"),
+                {hresultText(result)});
 }
 
 // Every active capture endpoint, the default first; runs on a COM thread.
@@ -212,10 +212,7 @@ struct SampleFormat
                 bits = extended.Samples.wValidBitsPerSample;
         }
     }
-    bool readable() const
-    {
-        return isFloat ? bytes == 4 : bytes == 2 || bytes == 3 || bytes == 4;
-    }
+    bool readable() const { return isFloat ? bytes == 4 : bytes == 2 || bytes == 3 || bytes == 4; }
     float at(const unsigned char *sample) const
     {
         if (isFloat) {
@@ -261,19 +258,19 @@ WasapiSource::WasapiSource(const LiveSettings &settings)
     }();
     const Endpoint *chosen = nullptr;
     for (const Endpoint &e : all) {
-        const bool named = settings.device.empty()
-                               ? e.device.isDefault
-                               : e.device.name == settings.device ||
-                                     e.device.description == settings.device;
+        const bool named = settings.device.empty() ? e.device.isDefault
+                                                   : e.device.name == settings.device ||
+                                                         e.device.description == settings.device;
         if (named) {
             chosen = &e;
             break;
         }
     }
     if (!chosen)
-        throw LiveError({kNoSuchInput,
-                         {settings.device.empty() ? Phrase(PHRASE_WORDS("Phrase", "the default input"))
-                                                  : Phrase::plainText(settings.device)}});
+        throw LiveError(
+            {kNoSuchInput,
+             {settings.device.empty() ? Phrase(PHRASE_WORDS("Phrase", "the default input"))
+                                      : Phrase::plainText(settings.device)}});
     device = chosen->device.description.empty() ? chosen->device.name : chosen->device.description;
     rate = chosenRate(settings, device, chosen->device.rate);
     checkChannel(settings, device, chosen->device.channels);
@@ -321,7 +318,7 @@ void WasapiSource::capture(const Endpoint &endpoint, double wanted)
         running = false;
         changed.notify_all();
     };
-    [&] {
+    const auto run = [&] {
         Com<IMMDeviceEnumerator> enumerator;
         Com<IMMDevice> source;
         Com<IAudioClient> client;
@@ -405,14 +402,16 @@ void WasapiSource::capture(const Endpoint &endpoint, double wanted)
                     taken.insert(taken.end(), frames, 0.0f);
                 } else {
                     for (UINT32 f = 0; f < frames; ++f)
-                        taken.push_back(samples.at(data + std::size_t(f) * std::size_t(frameBytes) +
-                                                   std::size_t(channel) * std::size_t(samples.bytes)));
+                        taken.push_back(
+                            samples.at(data + std::size_t(f) * std::size_t(frameBytes) +
+                                       std::size_t(channel) * std::size_t(samples.bytes)));
                 }
                 captured->ReleaseBuffer(frames);
             }
             if (FAILED(result)) {
                 client->Stop();
-                fail(said(PHRASE_WORDS("Phrase", "%1 went away (%2)"), {device, hresultText(result)}));
+                fail(said(PHRASE_WORDS("Phrase", "%1 went away (%2)"),
+                          {device, hresultText(result)}));
                 return;
             }
             if (taken.empty())
@@ -429,9 +428,22 @@ void WasapiSource::capture(const Endpoint &endpoint, double wanted)
             changed.notify_all();
         }
         client->Stop();
-    }();
+    };
+    try {
+        run();
+    } catch (const std::exception &error) {
+        // Out of memory, most likely: the constructor must not wait for
+        // ever, nor a reader.
+        fail(said(PHRASE_WORDS("Phrase", "%1: %2"), {device, error.what()}));
+    }
     {
         std::lock_guard<std::mutex> held(lock);
+        if (!opened) {
+            opened = true;
+            refused = why.empty()
+                          ? said(PHRASE_WORDS("Phrase", "%1: %2"), {device, "could not be opened"})
+                          : why;
+        }
         running = false;
         changed.notify_all();
     }

@@ -73,8 +73,8 @@ void TestWindowsFiles::removesWhatAGoneWriterLeft()
     QFETCH(bool, writerGone);
     QTemporaryDir folder;
     // A process number no process has: they are multiples of four.
-    const QString left = QStringLiteral(".vantir-%1-0")
-                             .arg(writerGone ? 4000001 : int(GetCurrentProcessId()));
+    const QString left =
+        QStringLiteral(".vantir-%1-0").arg(writerGone ? 4000001 : int(GetCurrentProcessId()));
     {
         QFile file(folder.filePath(left));
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write("half") == 4);

@@ -11,6 +11,8 @@ bool FullDisk::possible()
     return false;
 }
 
-FullDisk::FullDisk(qint64) {}
+FullDisk::FullDisk(qint64)
+{
+}
 
 FullDisk::~FullDisk() = default;

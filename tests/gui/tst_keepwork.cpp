@@ -37,7 +37,6 @@ void answerNextQuestion(QMessageBox::StandardButton button)
     });
 }
 
-
 using Write = std::function<QString(PlanWindow &, const QString &)>;
 
 } // namespace
@@ -250,8 +249,9 @@ void TestKeepWork::remembersAcrossARestart()
     for (QAction *a : recent->actions())
         shown << a->text();
     // Named as the system writes paths.
-    QCOMPARE(shown, (QStringList{QDir::toNativeSeparators(file),
-                                 QDir::toNativeSeparators(QFileInfo(kExample).absoluteFilePath())}));
+    QCOMPARE(shown,
+             (QStringList{QDir::toNativeSeparators(file),
+                          QDir::toNativeSeparators(QFileInfo(kExample).absoluteFilePath())}));
     recent->actions().first()->trigger();
     auto *planner = main.findChild<PlanWindow *>();
     QVERIFY(planner && planner->isVisible());
