@@ -214,14 +214,12 @@ bool argumentsAreBytes()
 bool keepStandardStreamsFilled()
 {
     // A program started without a console, or with a stream closed, has no
-    // valid handle for it; the runtime's descriptor is reopened on NUL.
+    // valid handle for it; the runtime's stream is reopened on NUL.
     bool stdoutOpen = true;
     for (int fd = 0; fd <= 2; ++fd) {
         if (_get_osfhandle(fd) < 0) {
             stdoutOpen = stdoutOpen && fd != 1;
-            std::FILE *stream = fd == 0 ? stdin : fd == 1 ? stdout : stderr;
-            if (!std::freopen("NUL", fd == 0 ? "r" : "w", stream))
-                continue;
+            std::freopen("NUL", fd == 0 ? "r" : "w", fd == 0 ? stdin : fd == 1 ? stdout : stderr);
         }
     }
     // The answer's bytes go out as they are, the same on every system.
@@ -238,9 +236,7 @@ bool isTerminal(std::FILE *stream)
 
 bool writeText(std::FILE *stream, const QByteArray &text)
 {
-    const HANDLE handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
-    DWORD mode = 0;
-    if (!GetConsoleMode(handle, &mode)) {
+    if (!isTerminal(stream)) {
         if (std::fwrite(text.constData(), 1, std::size_t(text.size()), stream) ==
                 std::size_t(text.size()) &&
             std::fflush(stream) == 0)
@@ -252,6 +248,7 @@ bool writeText(std::FILE *stream, const QByteArray &text)
     // A console takes UTF-16 whatever its code page, which would garble
     // UTF-8 bytes.
     std::fflush(stream);
+    const HANDLE handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
     const std::wstring wide = QString::fromUtf8(text).toStdWString();
     std::size_t done = 0;
     while (done < wide.size()) {

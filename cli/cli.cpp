@@ -12,22 +12,13 @@
 #include <cstdio>
 #include <cstring>
 
-namespace {
-
-// True when all of `text` reached the stream; errno says why not. Names
-// given as bytes go back as they came, and the rest is UTF-8.
-bool writeAll(std::FILE *stream, const QString &text)
-{
-    return os::writeText(stream, argumentBytes(text));
-}
-
-} // namespace
-
 const QString kProgram = QStringLiteral("vantir-cli");
 
+// errno says why not all of `text` reached the stream. Names given as bytes
+// go back as they came, and the rest is UTF-8.
 bool writeNow(std::FILE *stream, const QString &text)
 {
-    return writeAll(stream, text);
+    return os::writeText(stream, argumentBytes(text));
 }
 
 CliResult usageError(const QString &message)
@@ -125,7 +116,7 @@ int writeResult(const CliResult &result, bool stdoutOpen)
     bool written = true;
     if (!result.out.isEmpty()) {
         errno = 0;
-        if (!stdoutOpen || !writeAll(stdout, result.out)) {
+        if (!stdoutOpen || !writeNow(stdout, result.out)) {
             const QString reason = stdoutOpen ? QString::fromLocal8Bit(std::strerror(errno))
                                               : QStringLiteral("it is closed");
             err +=
@@ -133,7 +124,7 @@ int writeResult(const CliResult &result, bool stdoutOpen)
             written = false;
         }
     }
-    if (!writeAll(stderr, err))
+    if (!writeNow(stderr, err))
         written = false;
     return written ? result.exitCode : ExitOutputFailed;
 }
