@@ -82,10 +82,19 @@ MessageReport reportMessage(const ReadMessage &read, int number, const QString &
             entry.insert("errorBit", m.errorBit + 1);
         }
     }
-    text += QStringLiteral("Tone: %1 kHz; bit period %2 ms, slots within %3 % of it\n")
+    text += QStringLiteral("Tone: %1 kHz, %4 %5 peak to peak; bit period %2 ms, slots within %3 % "
+                           "of it\n")
                 .arg(m.toneFrequency / 1e3, 0, 'f', 2)
                 .arg(m.bitPeriod * 1e3, 0, 'f', 3)
-                .arg(m.timingSpread * 100, 0, 'f', 1);
+                .arg(m.timingSpread * 100, 0, 'f', 1)
+                .arg(m.tonePeakToPeak, 0, 'f', unit == QLatin1String("V") ? 2 : 3)
+                .arg(unit);
+    entry.insert("tonePeakToPeak", std::round(m.tonePeakToPeak * 1000) / 1000);
+    entry.insert("toneUnit", unit);
+    if (!read.toneLevel.empty()) {
+        text += QStringLiteral("Warning: %1\n").arg(QString::fromStdString(read.toneLevel.text()));
+        entry.insert("toneWarning", QString::fromStdString(read.toneLevel.text()));
+    }
     if (m.hasSupply) {
         text += QStringLiteral("Supply: %1 %3 before, %2 %3 during\n")
                     .arg(m.supplyBefore, 0, 'f', 2)

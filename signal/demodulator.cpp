@@ -10,6 +10,17 @@
 #include <algorithm>
 
 namespace linesignal {
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+
+// Samples a power stands for: at low rates, one.
+std::size_t powerStep(double sampleRate)
+{
+    return std::max<std::size_t>(1, std::size_t(kPowerResolution * sampleRate));
+}
+
+} // namespace
 
 // The chain of blocks and the clock they share: per sample the tone filter;
 // every few microseconds a power kept in the trace, the noise floor, and
@@ -18,9 +29,8 @@ struct Demodulator::State
 {
     State(double sampleRate, double clipAt)
         : rate(sampleRate), clip(clipAt),
-          // The trace reaches back over the supply before the longest burst.
-          trace(std::max<std::size_t>(1, std::size_t(kPowerResolution * sampleRate)),
-                std::size_t((kSupplyWindow + kLongestBurst + kLookBack) / kPowerResolution) + 2),
+          trace(powerStep(sampleRate),
+                std::size_t(kTraceTime * sampleRate / double(powerStep(sampleRate))) + 2),
           filter(sampleRate), envelope(sampleRate), floor(kPowerResolution),
           detector(trace, sampleRate, envelope.delay()), mix(trace.step, sampleRate),
           assembler(trace, sampleRate, &mix)
@@ -76,7 +86,8 @@ void Demodulator::State::feed(float sample)
         detector.crossing(double(n) - 1 + *out.crossing);
     mix.add(out.value);
     envelope.add(out.value);
-    stepSum += sample;
+    // The supply without the tone's own mean.
+    stepSum += sample - out.value;
     if (++inStep == trace.step)
         keepPower();
     ++n;
@@ -101,7 +112,6 @@ void Demodulator::State::keepPower()
     trace.store(float(power), stepSum);
     mix.keep(trace.kept);
     supply = stepSum / double(trace.step);
-    assembler.addSupply(stepSum, detector.inBurst());
     stepSum = 0;
     inStep = 0;
     // The floor is the strongest channel's, locked or not, so that it does
@@ -130,10 +140,8 @@ void Demodulator::State::keepPower()
             envelope.lock();
             return;
         }
-    } else if (detector.begins(power,
-                               BurstDetector::threshold(floor.level(), assembler.lastLevel()))) {
-        assembler.burstBegins(detector.from());
-    } else {
+    } else if (!detector.begins(power,
+                                BurstDetector::threshold(floor.level(), assembler.lastLevel()))) {
         detector.quiet(power);
         const std::optional<double> lastEnd = assembler.lastEnd();
         if (lastEnd && double(n) - *lastEnd > kMessageSilence * rate)
@@ -155,8 +163,10 @@ void Demodulator::State::startBadSpan()
 {
     if (detector.inBurst())
         endBurst(double(n));
-    if (assembler.inMessage())
-        assembler.end(false, true);
+    // A message ends on its own bits: once its next slot should have begun,
+    // what comes after cannot cut it short.
+    if (const std::optional<double> lastBegin = assembler.lastBegin())
+        assembler.end(false, double(n) - *lastBegin <= kBitPeriod * (1 + kTimingTolerance) * rate);
     inBad = true;
     badFrom = n;
 }
@@ -248,7 +258,22 @@ void Demodulator::finish()
 
 std::vector<Message> Demodulator::take()
 {
-    return state ? state->assembler.take() : std::vector<Message>();
+    if (!state)
+        return {};
+    std::vector<Message> messages = state->assembler.take();
+    // The tone as the line carried it, before the averaging in groups and
+    // the filter.
+    const double inputRate = state->rate * double(factor);
+    for (Message &m : messages) {
+        const double x = kPi * m.toneFrequency / inputRate;
+        const double averaged =
+            factor > 1 ? std::abs(std::sin(x * double(factor)) / (double(factor) * std::sin(x)))
+                       : 1;
+        const double gain = averaged * state->filter.gain(m.toneFrequency);
+        if (gain > 0)
+            m.tonePeakToPeak /= gain;
+    }
+    return messages;
 }
 
 std::vector<Message> readMessages(const std::vector<float> &samples, double sampleRate)

@@ -20,14 +20,15 @@ struct Message
     int places = 0;                  // of a damaged span: the stretches of bad samples in it
     std::vector<std::uint8_t> bytes; // the whole bytes read, checked or not
     int bitCount = 0;
-    double toneFrequency = 0; // Hz, measured over the bursts
-    double bitPeriod = 0;     // s, the typical slot
-    double timingSpread = 0;  // largest deviation of a slot from it, relative
-    bool hasSupply = false;   // the capture holds the DC supply
-    double supplyBefore = 0;  // its level in the 5 ms before the message
-    double supplyDuring = 0;  // and during it
-    Phrase error;             // empty when every bit and parity bit held
-    int errorByte = -1;       // where it failed, from 0; bit 8 is the parity bit
+    double toneFrequency = 0;  // Hz, measured over the bursts
+    double tonePeakToPeak = 0; // in the capture's unit, measured over its bits' first thirds
+    double bitPeriod = 0;      // s, the typical slot
+    double timingSpread = 0;   // largest deviation of a slot from it, relative
+    bool hasSupply = false;    // the capture holds the DC supply
+    double supplyBefore = 0;   // its mean over the 5 ms before the message's first slot
+    double supplyDuring = 0;   // and over its slots, without the tone
+    Phrase error;              // empty when every bit and parity bit held
+    int errorByte = -1;        // where it failed, from 0; bit 8 is the parity bit
     int errorBit = -1;
 };
 

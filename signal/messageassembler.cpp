@@ -38,71 +38,35 @@ MessageAssembler::MessageAssembler(const PowerTrace &powerTrace, double sampleRa
 {
 }
 
+std::optional<double> MessageAssembler::lastBegin() const
+{
+    return bursts.empty() ? std::nullopt : std::optional<double>(bursts.back().begin);
+}
+
 std::optional<double> MessageAssembler::lastEnd() const
 {
     return bursts.empty() ? std::nullopt : std::optional<double>(bursts.back().end);
-}
-
-void MessageAssembler::addSupply(double sum, bool inBurst)
-{
-    if (!bursts.empty() || inBurst)
-        duringSum += sum;
-}
-
-void MessageAssembler::burstBegins(std::uint64_t from)
-{
-    if (!bursts.empty())
-        return;
-    duringSum = 0;
-    for (std::uint64_t i = from; i <= trace.kept; ++i)
-        duringSum += trace.sum(i);
-    duringFrom = from;
 }
 
 void MessageAssembler::add(const Burst &burst)
 {
     halfPeriods += burst.halfPeriods;
     toneTime += burst.toneTime;
-    const std::uint64_t k = trace.kept;
     // A burst too short for a bit, not joined by a glitch to the next, is a
     // swell of the noise: it must not hold a message open.
     if (!bursts.empty() && burst.begin - bursts.back().end >= kGlitchGap * rate &&
-        bursts.back().end - bursts.back().begin < kShortestBurst * rate) {
+        bursts.back().end - bursts.back().begin < kShortestBurst * rate)
         bursts.pop_back();
-        if (bursts.empty()) {
-            duringSum = 0;
-            duringFrom = std::uint64_t(burst.begin) / trace.step;
-            for (std::uint64_t i = duringFrom; i < k; ++i)
-                duringSum += trace.sum(i);
-        }
-    }
-    if (!bursts.empty() && burst.begin - bursts.back().end > kMessageSilence * rate) {
-        // Seen only now, when the burst ends: the silence before it ended
-        // the message before.
-        const double keepSum = duringSum;
+    // Seen only now, when the burst ends: the silence before it ended the
+    // message before.
+    if (!bursts.empty() && burst.begin - bursts.back().end > kMessageSilence * rate)
         end(false);
-        duringSum = keepSum;
-    }
     if (!bursts.empty() && burst.begin - bursts.back().end < kGlitchGap * rate) {
         bursts.back().end = burst.end;
         bursts.back().level = std::max(bursts.back().level, burst.level);
     } else {
-        if (bursts.empty()) {
-            // The supply in the few milliseconds before it.
-            const auto stepsBefore = std::uint64_t(kSupplyWindow / kPowerResolution);
-            const std::uint64_t begin = std::uint64_t(burst.begin) / trace.step;
-            const std::uint64_t from = begin > stepsBefore ? begin - stepsBefore : 0;
-            const std::uint64_t oldest = k > trace.length ? k - trace.length + 1 : 0;
-            double sum = 0;
-            std::uint64_t count = 0;
-            for (std::uint64_t i = std::max(from, oldest); i < begin; ++i, ++count)
-                sum += trace.sum(i);
-            supplyBefore = count ? sum / double(count * trace.step) : 0;
-        }
         bursts.push_back(burst);
     }
-    duringAtEnd = duringSum;
-    duringCountAtEnd = k - duringFrom;
 }
 
 void MessageAssembler::end(bool cut, bool badCut)
@@ -144,11 +108,8 @@ void MessageAssembler::end(bool cut, bool badCut)
         ((!startsCut && !cut && !badCut) || group.size() < kFewestCut))
         return;
     m.toneFrequency = tone;
-    m.supplyBefore = supplyBefore;
-    m.supplyDuring = duringCountAtEnd ? duringAtEnd / double(duringCountAtEnd * trace.step) : 0;
     // The tone's amplitude is the square root of twice its power.
-    m.hasSupply = std::max(std::abs(m.supplyBefore), std::abs(m.supplyDuring)) >
-                  kSupplyOverTone * std::sqrt(2 * typical);
+    m.tonePeakToPeak = 2 * std::sqrt(2 * typical);
     if (startsCut)
         fail(m, PHRASE_WORDS("Phrase", "the capture starts inside this message"));
     if (cut)
@@ -177,6 +138,7 @@ void MessageAssembler::end(bool cut, bool badCut)
         }
         if (sure || !faint) {
             taken = (m.start + m.bitCount * m.bitPeriod) * rate;
+            measureSupply(m);
             closeSpan();
             done.push_back(std::move(m));
         }
@@ -188,8 +150,31 @@ void MessageAssembler::end(bool cut, bool badCut)
         fail(m, toneOutside(m.toneFrequency));
     sliceBits(m, group, rate);
     taken = group.back().end;
+    measureSupply(m);
     closeSpan();
     done.push_back(std::move(m));
+}
+
+void MessageAssembler::measureSupply(Message &m) const
+{
+    // The means of the trace's sums over the message's own slots and over
+    // the few milliseconds before them, as far back as it still reaches.
+    const std::uint64_t k = trace.kept;
+    const std::uint64_t oldest = k > trace.length ? k - trace.length + 1 : 0;
+    const double step = double(trace.step);
+    const auto mean = [&](double from, double to) {
+        const std::uint64_t first =
+            std::max(oldest, std::uint64_t(std::max(0.0, std::ceil(from * rate / step))));
+        const std::uint64_t last = std::min(k, std::uint64_t(std::max(0.0, to * rate / step)));
+        double sum = 0;
+        for (std::uint64_t i = first; i < last; ++i)
+            sum += trace.sum(i);
+        return last > first ? sum / (double(last - first) * step) : 0.0;
+    };
+    m.supplyBefore = mean(m.start - kSupplyWindow, m.start);
+    m.supplyDuring = mean(m.start, m.start + m.bitCount * m.bitPeriod);
+    m.hasSupply = std::max(std::abs(m.supplyBefore), std::abs(m.supplyDuring)) >
+                  kSupplyOverTone * m.tonePeakToPeak / 2;
 }
 
 void MessageAssembler::damagedSpan(double from, double to)

@@ -26,15 +26,10 @@ public:
     // bursts' (0 outside a message).
     double lastLevel() const { return bursts.empty() ? 0 : bursts.back().level; }
     double firstLevel() const { return bursts.empty() ? 0 : bursts.front().level; }
-    // Where the message's last burst ended, in samples.
+    // Where the message's last burst began and ended, in samples.
+    std::optional<double> lastBegin() const;
     std::optional<double> lastEnd() const;
 
-    // The raw sum of the trace's latest power's samples, while a burst or
-    // message goes on, for the supply during the message.
-    void addSupply(double sum, bool inBurst);
-    // A burst begins at `from` in the trace: outside a message, the supply
-    // is summed from there.
-    void burstBegins(std::uint64_t from);
     void add(const Burst &burst);
     // The message ends: it goes to the messages found when it is one.
     // `cut`: the recording ends inside it; `badCut`: unreadable samples do.
@@ -56,15 +51,12 @@ private:
     const double rate;
     std::vector<Burst> bursts; // of the current message
     double halfPeriods = 0, toneTime = 0;
-    double supplyBefore = 0;      // the supply before the message
-    double duringSum = 0;         // the raw samples since it began
-    std::uint64_t duringFrom = 0; // the power from which duringSum counts
-    double duringAtEnd = 0;       // duringSum at the end of its last burst
-    std::uint64_t duringCountAtEnd = 0;
     std::vector<Message> done;
     double taken = 0;                // samples: where the last message or damaged span ended
     double spanEnded = -INFINITY;    // samples: where the last damaged span did
     std::optional<Message> openSpan; // the stretch of spans still growing
+
+    void measureSupply(Message &m) const;
 };
 
 // A longer silence ends a message. The longest gap inside one is 1 ms, but
@@ -77,5 +69,9 @@ constexpr double kLongestGap = 3e-3;     // s
 constexpr double kSpanJoin = 10e-3; // s
 // The supply is measured over this long before a message.
 constexpr double kSupplyWindow = 5e-3; // s
+// The trace reaches back over a whole message and the supply before it,
+// until a burst after the silence that ends it has ended too.
+constexpr double kTraceTime =
+    kSupplyWindow + kLongestMessage + kMessageSilence + kLongestBurst + kLookBack; // s
 
 } // namespace linesignal

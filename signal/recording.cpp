@@ -15,9 +15,16 @@ std::size_t RecordingReport::messageCount() const
                                      [](const ReadMessage &m) { return !m.damagedSpan(); }));
 }
 
-ReadMessage readMessage(linesignal::Message message, int userbandFrequency)
+ReadMessage readMessage(linesignal::Message message, int userbandFrequency, bool inVolts)
 {
-    ReadMessage read{std::move(message), std::nullopt, {}, {}};
+    ReadMessage read{std::move(message), std::nullopt, {}, {}, {}};
+    const double level = read.message.tonePeakToPeak;
+    if (inVolts && !read.damagedSpan() &&
+        (level < kLeastTonePeakToPeak || level > kMostTonePeakToPeak))
+        read.toneLevel = {
+            PHRASE_WORDS("Phrase", "its tone of %1 V peak to peak is outside %2..%3 V"),
+            {Phrase::decimal(level, 2), Phrase::decimal(kLeastTonePeakToPeak, 1),
+             Phrase::decimal(kMostTonePeakToPeak, 1)}};
     if (!read.clean())
         return read;
     const Decoded decoded = decode(read.message.bytes);
@@ -39,7 +46,7 @@ RecordingReport recordingReport(CaptureReading capture, int userbandFrequency)
     report.cancelled = capture.cancelled;
     report.brokenOff = std::move(capture.brokenOff);
     for (linesignal::Message &m : capture.messages)
-        report.messages.push_back(readMessage(std::move(m), userbandFrequency));
+        report.messages.push_back(readMessage(std::move(m), userbandFrequency, report.unit == "V"));
     return report;
 }
 

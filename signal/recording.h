@@ -16,6 +16,9 @@ struct ReadMessage
     std::optional<Command> command;
     Phrase notSingleCable;
     Phrase warning; // the command's, see commandWarning
+    // In an export in volts: the tone's level outside what a receiver
+    // should send.
+    Phrase toneLevel;
     // A span of samples that are not numbers, or are clipped, outside any
     // message: it damages no command.
     bool damagedSpan() const { return message.spanEnd > 0; }
@@ -41,7 +44,11 @@ struct RecordingReport
 // 50494 channel change's intermediate frequency (and its warning) with the
 // userband's centre frequency, 0 when not known.
 RecordingReport recordingReport(CaptureReading capture, int userbandFrequency);
-ReadMessage readMessage(linesignal::Message message, int userbandFrequency);
+ReadMessage readMessage(linesignal::Message message, int userbandFrequency, bool inVolts = false);
+
+// A receiver's tone is 0.65 V peak to peak; beyond these it may not be
+// heard, or may swamp the unit's input.
+constexpr double kLeastTonePeakToPeak = 0.4, kMostTonePeakToPeak = 0.9; // V
 
 // readCaptureMessages and the report in one.
 RecordingReport readRecording(const std::filesystem::path &path, int channel, double sampleRate,

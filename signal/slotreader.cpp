@@ -259,6 +259,15 @@ bool readSlots(Message &m, const std::vector<Burst> &bursts, double rate, const 
     tone /= count;
     if (!(tone > 0))
         return false;
+    // A tone of amplitude A sums to A / 2 a sample over the steps of the
+    // first thirds that toneIn takes.
+    double thirdSteps = 0;
+    for (int i = 0; i < count; ++i) {
+        const double at = start + i * period;
+        thirdSteps += std::max(0.0, std::floor((at + third - margin) / stepLength) -
+                                        std::ceil(std::max(0.0, at + margin) / stepLength));
+    }
+    thirdSteps /= count;
     // The middle third against the first, projected on its phase.
     std::vector<double> middle;
     for (int i = 0; i < count; ++i) {
@@ -289,6 +298,7 @@ bool readSlots(Message &m, const std::vector<Burst> &bursts, double rate, const 
     read.bitCount = count;
     read.bitPeriod = period / rate;
     read.toneFrequency = kToneFrequency + offset;
+    read.tonePeakToPeak = thirdSteps > 0 ? 4 * tone / (thirdSteps * stepLength) : 0;
     for (std::size_t i = 0; i + 1 < bursts.size(); ++i) {
         if (used[i] && used[i + 1] && slot[i + 1] - slot[i] == 1)
             read.timingSpread =

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <complex>
 
 namespace linesignal {
 namespace {
@@ -28,8 +29,14 @@ BandPass::BandPass(double centre, double sampleRate, double firstInput)
     x1 = x2 = firstInput;
 }
 
+double BandPass::gain(double frequency, double sampleRate) const
+{
+    const std::complex<double> z = std::polar(1.0, -2 * kPi * frequency / sampleRate);
+    return std::abs(b0 * (1.0 - z * z) / (1.0 + a1 * z + a2 * z * z));
+}
+
 ToneFilter::ToneFilter(double sampleRate)
-    : rate(sampleRate), first(kToneFrequency, 1, 0), second(kToneFrequency, 1, 0)
+    : rate(sampleRate), first(kToneFrequency, sampleRate, 0), second(kToneFrequency, sampleRate, 0)
 {
 }
 

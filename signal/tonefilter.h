@@ -16,6 +16,8 @@ class BandPass
 public:
     BandPass(double centre, double sampleRate, double firstInput);
     double operator()(double x);
+    // Of a tone at `frequency`, from 0 to 1.
+    double gain(double frequency, double sampleRate) const;
 
 private:
     double b0, a1, a2;
@@ -39,6 +41,11 @@ public:
         std::optional<double> crossing;
     };
     Output operator()(double sample);
+    // How much of a tone at `frequency` passes, from 0 to 1.
+    double gain(double frequency) const
+    {
+        return first.gain(frequency, rate) * second.gain(frequency, rate);
+    }
 
     // The next sample starts the filters afresh, as if it had always been
     // there: no ringing from what came before.

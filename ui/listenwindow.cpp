@@ -25,7 +25,7 @@ constexpr double kLevelEvery = 0.1; // s
 // Below this share of full scale there is no tone to read, whatever the
 // noise: between commands, or a probe not connected.
 constexpr float kFaintest = 0.002f;
-constexpr int kReceiverColumn = 4;
+constexpr int kReceiverColumn = 5;
 
 } // namespace
 
@@ -166,7 +166,7 @@ void ListenWindow::add(std::vector<ReadMessage> messages)
             if (const int centre = userbandCentre(*open, read.command->userband))
                 read = readMessage(std::move(read.message), centre);
         }
-        QStringList cells = messageCells(read);
+        QStringList cells = messageCells(read, "FS");
         cells << (open && read.command ? matchCommand(*open, *read.command).text : QString());
         const int row = ui->tableMessages->rowCount();
         ui->tableMessages->insertRow(row);

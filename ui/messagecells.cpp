@@ -16,9 +16,24 @@ QString translated(const char *text)
     return QCoreApplication::translate("ReadRecordingWindow", text);
 }
 
+// Its frequency and level, in volts or in full-scale steps, and what is
+// wrong with the level.
+QString toneCell(const ReadMessage &read, const std::string &unit)
+{
+    const linesignal::Message &m = read.message;
+    const bool volts = unit == "V";
+    QString cell = translated(volts ? QT_TRANSLATE_NOOP("ReadRecordingWindow", "%1 kHz, %2 V p-p")
+                                    : QT_TRANSLATE_NOOP("ReadRecordingWindow", "%1 kHz, %2 FS p-p"))
+                       .arg(phraseText(Phrase::decimal(m.toneFrequency / 1e3, 2)),
+                            phraseText(Phrase::decimal(m.tonePeakToPeak, volts ? 2 : 3)));
+    if (!read.toneLevel.empty())
+        cell = QStringLiteral("%1: %2").arg(cell, phraseText(read.toneLevel));
+    return cell;
+}
+
 } // namespace
 
-QStringList messageCells(const ReadMessage &read)
+QStringList messageCells(const ReadMessage &read, const std::string &unit)
 {
     const linesignal::Message &m = read.message;
     QString meaning;
@@ -51,5 +66,5 @@ QStringList messageCells(const ReadMessage &read)
                          .arg(ms(m.spanEnd)))
         : m.error.empty() ? translated(QT_TRANSLATE_NOOP("ReadRecordingWindow", "every bit held"))
                           : phraseText(m.error),
-        meaning};
+        read.damagedSpan() ? QString() : toneCell(read, unit), meaning};
 }

@@ -4,7 +4,9 @@
 
 #include <QStringList>
 
+#include <string>
+
 // A message's row in the lists of the recording reader and of listening:
-// when, its bytes, whether every bit held (or what went wrong), and what
-// it means.
-QStringList messageCells(const ReadMessage &read);
+// when, its bytes, whether every bit held (or what went wrong), its tone
+// (its level in `unit`: "V", or "FS" for sound files), and what it means.
+QStringList messageCells(const ReadMessage &read, const std::string &unit);

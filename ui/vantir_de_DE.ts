@@ -275,6 +275,10 @@ Alle Rechte vorbehalten.</translation>
         <source>The main window cannot show it: %1</source>
         <translation>Das Hauptfenster kann ihn nicht zeigen: %1</translation>
     </message>
+    <message>
+        <source>Tone</source>
+        <translation>Ton</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1162,6 +1166,14 @@ Alle Rechte vorbehalten.</translation>
         <source>%1: no sound server answers (%2)</source>
         <translation>%1: kein Soundserver antwortet (%2)</translation>
     </message>
+    <message>
+        <source>its tone of %1 V peak to peak is outside %2..%3 V</source>
+        <translation>sein Ton von %1 Vss liegt außerhalb von %2..%3 V</translation>
+    </message>
+    <message>
+        <source>Windows audio does not answer (%1)</source>
+        <translation>Windows-Audio antwortet nicht (%1)</translation>
+    </message>
 </context>
 <context>
     <name>Plan</name>
@@ -1622,6 +1634,13 @@ Alle Rechte vorbehalten.</translation>
     </message>
 </context>
 <context>
+    <name>QPrintPreviewDialog</name>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+</context>
+<context>
     <name>ReadCommandWindow</name>
     <message>
         <source>Standard</source>
@@ -1873,6 +1892,18 @@ Alle Rechte vorbehalten.</translation>
     <message>
         <source>samples unreadable up to %1 ms, in %2 places</source>
         <translation>Werte unlesbar bis %1 ms, an %2 Stellen</translation>
+    </message>
+    <message>
+        <source>Tone</source>
+        <translation>Ton</translation>
+    </message>
+    <message>
+        <source>%1 kHz, %2 V p-p</source>
+        <translation>%1 kHz, %2 Vss</translation>
+    </message>
+    <message>
+        <source>%1 kHz, %2 FS p-p</source>
+        <translation>%1 kHz, Spitze-Spitze %2 FS</translation>
     </message>
 </context>
 <context>

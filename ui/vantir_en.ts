@@ -274,6 +274,10 @@ All rights reserved.</source>
         <source>The main window cannot show it: %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Tone</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1161,6 +1165,14 @@ All rights reserved.</source>
         <source>%1: no sound server answers (%2)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>its tone of %1 V peak to peak is outside %2..%3 V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Windows audio does not answer (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Plan</name>
@@ -1621,6 +1633,13 @@ All rights reserved.</source>
     </message>
 </context>
 <context>
+    <name>QPrintPreviewDialog</name>
+    <message>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ReadCommandWindow</name>
     <message>
         <source>Read a command</source>
@@ -1871,6 +1890,18 @@ All rights reserved.</source>
     </message>
     <message>
         <source>Shown in the main window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 kHz, %2 V p-p</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 kHz, %2 FS p-p</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -465,7 +465,7 @@ $ vantir-cli wave --pin 42 --standard en50494 --output x.wav && vantir-cli decod
 x.wav
 Message 1 at 20.02 ms: E0 10 5C 0C F6 2A 
 Every bit and parity bit held
-Tone: 22.00 kHz; bit period 1.500 ms, slots within 0.0 % of it
+Tone: 22.00 kHz, 1.309 FS peak to peak; bit period 1.500 ms, slots within 0.0 % of it
 Standard: EN 50494
 Command: channel change
 Framing: E0 (first transmission)
@@ -509,14 +509,16 @@ x.csv
         "supplyDuring": 18,
         "supplyUnit": "V",
         "timingSpread": 0,
-        "toneFrequency": 21999
+        "toneFrequency": 21999,
+        "tonePeakToPeak": 0.656,
+        "toneUnit": "V"
     }
 ]
 $ vantir-cli wave --standard en50494 -u 3 -r 1516 --supply -o x.wav && vantir-cli decode --capture x.wav -r 1516
 x.wav
 Message 1 at 20.02 ms: E0 10 5A 4D 30 
 Every bit and parity bit held
-Tone: 22.00 kHz; bit period 1.500 ms, slots within 0.0 % of it
+Tone: 22.00 kHz, 0.033 FS peak to peak; bit period 1.500 ms, slots within 0.0 % of it
 Supply: 0.90 FS before, 0.90 FS during
 Standard: EN 50494
 Command: channel change
@@ -985,7 +987,7 @@ Every bit and parity bit held
 $ vantir-cli wave --standard en50494 --sample-rate 1000000 --output w.csv > /dev/null && echo "0.5,13.000000" >> w.csv && vantir-cli decode --capture w.csv | head -3
 Message 1 at 93.11 ms: E0 10 5A 0C F6 
 Damaged: its tone of 4.7 kHz is outside 17.6..26.4 kHz
-Tone: 4.73 kHz; bit period 6.977 ms, slots within 0.0 % of it
+Tone: 4.73 kHz, 0.64 V peak to peak; bit period 6.977 ms, slots within 0.0 % of it
 # Spans outside a message are listed as spans, keep the times after them
 # exact and leave the exit status to the messages.
 $ vantir-cli wave --standard en50494 --output w.csv > /dev/null && sed '3000s/,.*/,nan/; 3500s/,.*/,1e308/' w.csv > x.csv && vantir-cli decode --capture x.csv > r.txt; echo "exit $?"; head -8 r.txt
@@ -994,7 +996,7 @@ Damaged span from 15.615 to 18.224 ms: its samples are not numbers or are clippe
 
 Message 1 at 20.02 ms: E0 10 5A 0C F6 
 Every bit and parity bit held
-Tone: 22.00 kHz; bit period 1.500 ms, slots within 0.0 % of it
+Tone: 22.00 kHz, 0.65 V peak to peak; bit period 1.500 ms, slots within 0.0 % of it
 Supply: 18.00 V before, 18.00 V during
 Standard: EN 50494
 Command: channel change

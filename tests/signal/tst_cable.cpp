@@ -1,0 +1,189 @@
+// What an installer reads off a recording besides the bytes, from a cable
+// modulated here independently of the program: the supply during each
+// command, the tone's level, and commands left whole by the receiver's own
+// steps of the supply through a sound card's probe.
+
+#include "cable.h"
+#include "capturefile.h"
+#include "hextext.h"
+#include "recording.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <fstream>
+
+using cable::Bytes;
+
+namespace {
+
+const Bytes kChange{0xE0, 0x10, 0x5A, 0x0C, 0xF6}, kRepeat{0xE1, 0x10, 0x5A, 0x0C, 0xF6};
+
+CaptureReading readFile(const std::string &bytes, const char *name)
+{
+    QTemporaryDir folder;
+    const std::string path = folder.filePath(QString::fromLatin1(name)).toStdString();
+    std::ofstream(path, std::ios::binary) << bytes;
+    return readCaptureMessages(path, 1, 0);
+}
+
+// A line per entry: "ok" and the bytes, "damaged" and why, or "span".
+QStringList lines(const CaptureReading &reading)
+{
+    QStringList read;
+    for (const linesignal::Message &m : reading.messages)
+        read << (m.spanEnd > 0     ? QString("span")
+                 : m.error.empty() ? "ok " + QString::fromStdString(bytesToHexText(m.bytes))
+                                   : "damaged: " + QString::fromStdString(m.error.text()));
+    return read;
+}
+
+} // namespace
+
+class TestCable : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void measuresTheSupplyOverEachCommand_data();
+    void measuresTheSupplyOverEachCommand();
+    void receiversStepsLeaveCommandsWhole_data();
+    void receiversStepsLeaveCommandsWhole();
+    void measuresTheTonesLevel_data();
+    void measuresTheTonesLevel();
+};
+
+void TestCable::measuresTheSupplyOverEachCommand_data()
+{
+    QTest::addColumn<double>("rate");
+    QTest::addColumn<QString>("shape");
+    for (const double rate : {100e3, 250e3, 1e6})
+        for (const char *shape : {"step 8 ms before", "sagging", "two in one window"})
+            QTest::addRow("%s, %g kHz", shape, rate / 1e3) << rate << QString(shape);
+}
+
+// An oscilloscope's export in volts: 13 V, then 18 V from 8 ms before the
+// command to 6 ms after it, or sagging towards 16.5 V while it goes on, or
+// two commands 15 ms apart in one window at 18 V.
+void TestCable::measuresTheSupplyOverEachCommand()
+{
+    QFETCH(double, rate);
+    QFETCH(QString, shape);
+    cable::Line line;
+    line.rate = rate;
+    line.seconds = 0.2;
+    line.keying.send(kChange, 0.040);
+    if (shape == "two in one window")
+        line.keying.send(kRepeat, line.keying.last + 0.015);
+    const double up = line.keying.first - 0.008, down = line.keying.last + 0.006;
+    line.supply = cable::steps(13, 18, {{up, down}});
+    if (shape == "sagging") {
+        line.supply = [=](double t) {
+            return t < up || t >= down ? 13.0 : 16.5 + 1.5 * std::exp(-(t - up) / 0.030);
+        };
+    }
+    const CaptureReading reading = readFile(cable::scopeCsv(cable::volts(line), rate), "scope.csv");
+    QCOMPARE(reading.unit, std::string("V"));
+    QCOMPARE(reading.messages.size(), shape == "two in one window" ? 2u : 1u);
+    for (const linesignal::Message &m : reading.messages) {
+        QVERIFY2(m.error.empty(), m.error.text().c_str());
+        QVERIFY(m.hasSupply);
+        const double end = m.start + m.bitCount * 1.5e-3;
+        const double during = cable::mean(line.supply, m.start, end);
+        const double before = cable::mean(line.supply, m.start - 5e-3, m.start);
+        QVERIFY2(std::abs(m.supplyDuring - during) < 0.05,
+                 qPrintable(
+                     QString("%1 V during, the line's mean %2 V").arg(m.supplyDuring).arg(during)));
+        QVERIFY2(std::abs(m.supplyBefore - before) < 0.05,
+                 qPrintable(
+                     QString("%1 V before, the line's mean %2 V").arg(m.supplyBefore).arg(before)));
+    }
+}
+
+void TestCable::receiversStepsLeaveCommandsWhole_data()
+{
+    QTest::addColumn<double>("rate");
+    QTest::addColumn<double>("after"); // s from the last bit's slot to the step down
+    QTest::addColumn<QStringList>("read");
+    const QStringList whole{"ok E0 10 5A 0C F6 ", "ok E1 10 5A 0C F6 "};
+    for (const double rate : {88200.0, 96000.0, 192000.0, 384000.0})
+        for (const double after : {2e-3, 6e-3, 10e-3})
+            QTest::addRow("%g kHz, %g ms after", rate / 1e3, after * 1e3) << rate << after << whole;
+    // The step half a slot before the last bit ends clips the card across it.
+    for (const double rate : {96000.0, 192000.0})
+        QTest::addRow("%g kHz, across the last bit", rate / 1e3)
+            << rate << -0.7e-3
+            << QStringList{"damaged: samples that are not numbers or are clipped cut it short",
+                           "damaged: samples that are not numbers or are clipped cut it short"};
+}
+
+// The receiver raises the supply 8 ms before each command and lowers it
+// after: through the probe the card clips for about 2 ms at each step. A
+// clipped stretch after a command's last bit is a span of its own; one
+// across the last bit damages the command.
+void TestCable::receiversStepsLeaveCommandsWhole()
+{
+    QFETCH(double, rate);
+    QFETCH(double, after);
+    QFETCH(QStringList, read);
+    cable::Line line;
+    line.rate = rate;
+    line.seconds = 0.25;
+    std::vector<std::pair<double, double>> windows;
+    for (const double at : {0.040, 0.140}) {
+        cable::Keying one;
+        one.send(kChange, at);
+        line.keying.send(at < 0.1 ? kChange : kRepeat, at);
+        windows.emplace_back(at - 0.008, one.last + after);
+    }
+    line.supply = cable::steps(13, 18, windows);
+    std::vector<double> v = cable::volts(line);
+    cable::probe(v, rate);
+    const CaptureReading reading = readFile(wavFile(cable::card(v), rate), "probe.wav");
+    QStringList messages = lines(reading);
+    messages.removeAll("span");
+    QCOMPARE(messages, read);
+}
+
+void TestCable::measuresTheTonesLevel_data()
+{
+    QTest::addColumn<double>("peakToPeak"); // V
+    QTest::addColumn<double>("tone");
+    QTest::addColumn<bool>("csv");
+    for (const double tone : {18700.0, 22000.0, 25300.0})
+        for (const double level : {0.3, 0.65, 1.0}) {
+            QTest::addRow("%g V p-p at %g kHz, in volts", level, tone / 1e3)
+                << level << tone << true;
+            QTest::addRow("%g V p-p at %g kHz, in a sound file", level, tone / 1e3)
+                << level << tone << false;
+        }
+}
+
+// Peak to peak, in volts from an export and in full-scale fractions from a
+// sound file, within 3 %; flagged outside 0.4..0.9 V.
+void TestCable::measuresTheTonesLevel()
+{
+    QFETCH(double, peakToPeak);
+    QFETCH(double, tone);
+    QFETCH(bool, csv);
+    cable::Line line;
+    line.rate = csv ? 500e3 : 96000;
+    line.tone = tone;
+    line.peakToPeak = peakToPeak;
+    line.keying.send(kChange, 0.030);
+    if (csv)
+        line.supply = cable::steps(13, 18, {{0.015, 0.120}});
+    const std::vector<double> v = cable::volts(line);
+    const CaptureReading reading = csv ? readFile(cable::scopeCsv(v, line.rate), "scope.csv")
+                                       : readFile(wavFile(cable::card(v), line.rate), "card.wav");
+    QCOMPARE(lines(reading), QStringList{"ok E0 10 5A 0C F6 "});
+    const double level = reading.messages[0].tonePeakToPeak;
+    QVERIFY2(std::abs(level / peakToPeak - 1) < 0.03,
+             qPrintable(QString("%1 read for %2").arg(level).arg(peakToPeak)));
+    // Only a level in volts can be outside what a receiver sends.
+    const RecordingReport report = recordingReport(reading, 0);
+    QCOMPARE(!report.messages[0].toneLevel.empty(), csv && peakToPeak != 0.65);
+}
+
+QTEST_APPLESS_MAIN(TestCable)
+#include "tst_cable.moc"
