@@ -2,6 +2,7 @@
 // a command reads back as the same bytes, or is reported damaged at the
 // right place, never as another command.
 
+#include "cable.h"
 #include "command.h"
 #include "commandencoding.h"
 #include "hextext.h"
@@ -345,26 +346,20 @@ void TestLineSignal::damagedSpanInsideAMessageDamagesIt()
 
 namespace {
 
-// Gaussian noise at `snr` dB below the tone, counted within 30 kHz of
-// bandwidth, as a receiver's front end would see it.
-void addNoise(std::vector<float> &samples, double rate, double snr, std::mt19937 &random)
-{
-    const double inBand = kToneAmplitude * kToneAmplitude / 2 / std::pow(10, snr / 10);
-    std::normal_distribution<float> noise(0, float(std::sqrt(inBand * (rate / 2) / 30000)));
-    for (float &v : samples)
-        v += noise(random);
-}
-
-// A random EN 50494 channel change, its line signal with quiet around it.
+// A command from a modulator written for the test, with quiet around it:
+// its oscillator at any phase, its first bit anywhere between two samples.
 std::vector<float> noisyCommand(const Frame &command, double rate, double tone, double snr,
                                 std::mt19937 &random)
 {
-    std::vector<float> samples(std::size_t(0.05 * rate), 0.0f);
-    const std::vector<float> line = sampleLine(lineSignal({command}), rate, false, tone);
-    samples.insert(samples.end(), line.begin(), line.end());
-    samples.resize(samples.size() + std::size_t(0.05 * rate), 0.0f);
-    addNoise(samples, rate, snr, random);
-    return samples;
+    cable::Line line;
+    line.rate = rate;
+    line.tone = tone;
+    line.phase = std::uniform_real_distribution<double>(0, 2 * M_PI)(random);
+    line.keying.send(command, 0.05 + std::uniform_real_distribution<double>(0, 1e-3)(random));
+    line.seconds = line.keying.last + 0.05;
+    std::vector<double> volts = cable::volts(line);
+    cable::addNoise(volts, rate, line.peakToPeak, snr, random);
+    return {volts.begin(), volts.end()};
 }
 
 Frame randomCommand(std::mt19937 &random)
@@ -441,9 +436,9 @@ void TestLineSignal::noiseAloneMakesNoMessage()
 {
     std::mt19937 random(9);
     for (const double rate : {96000.0, 192000.0}) {
-        std::vector<float> samples(std::size_t(30 * rate), 0.0f);
-        addNoise(samples, rate, 4, random);
-        const std::vector<Message> found = readMessages(samples, rate);
+        std::vector<double> noise(std::size_t(30 * rate), 0.0);
+        cable::addNoise(noise, rate, 2 * kToneAmplitude, 4, random);
+        const std::vector<Message> found = readMessages({noise.begin(), noise.end()}, rate);
         QVERIFY2(found.empty(),
                  qPrintable(QString("%1 at %2 Hz, the first: %3")
                                 .arg(found.size())
