@@ -9,9 +9,9 @@
 
 #include <QTemporaryDir>
 
-#include <ctime>
 #include <cmath>
 #include <cstdio>
+#include <ctime>
 #include <fstream>
 
 #include <benchmark/benchmark.h>

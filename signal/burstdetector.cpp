@@ -27,20 +27,12 @@ constexpr double kBurstLevel = 7;
 constexpr double kRisingEdge = 0.5 * 0.5, kFallingEdge = 0.5 * 0.5;
 // Crossings this close to a burst's edges belong to the filter's ringing.
 constexpr double kCrossingMargin = 0.1e-3; // s
-// Crossings are kept for a burst at most; more are noise.
-constexpr std::size_t kMostCrossings = 4096;
 
 } // namespace
 
 PowerTrace::PowerTrace(std::size_t samplesPerPower, std::size_t count)
     : step(samplesPerPower), length(count), powers(count, 0.0f), sums(count, 0.0)
 {
-}
-
-void PowerTrace::store(float power, double sum)
-{
-    powers[std::size_t(kept % length)] = power;
-    sums[std::size_t(kept % length)] = sum;
 }
 
 BurstDetector::BurstDetector(const PowerTrace &powerTrace, double sampleRate, double lag)
@@ -76,13 +68,6 @@ bool BurstDetector::goesOn(double power)
 void BurstDetector::quiet(double power)
 {
     trough = std::min(trough, power);
-}
-
-void BurstDetector::dropCrossings(std::optional<double> before)
-{
-    if (crossings.size() > kMostCrossings ||
-        (!crossings.empty() && before && crossings.front() < *before))
-        crossings.clear();
 }
 
 void BurstDetector::restart()

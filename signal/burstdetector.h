@@ -25,12 +25,23 @@ struct PowerTrace
     PowerTrace(std::size_t step, std::size_t length);
     float power(std::uint64_t i) const { return powers[std::size_t(i % length)]; }
     double sum(std::uint64_t i) const { return sums[std::size_t(i % length)]; }
-    void store(float power, double sum);
+    // At `kept`, once a sample at most rates: without a division.
+    void store(float power, double sum)
+    {
+        powers[slot] = power;
+        sums[slot] = sum;
+    }
+    void advance()
+    {
+        ++kept;
+        slot = slot + 1 == length ? 0 : slot + 1;
+    }
 
     const std::size_t step, length;
     std::vector<float> powers;
     std::vector<double> sums;
     std::uint64_t kept = 0; // the index the next power is stored at
+    std::size_t slot = 0;   // kept % length
 };
 
 // Finds where bursts of tone begin and end in the trace of the power: a
@@ -69,11 +80,20 @@ public:
     // A zero crossing of the filtered signal, in samples.
     void crossing(double at) { crossings.push_back(at); }
     // Crossings are needed only inside bursts: those before `before` go.
-    void dropCrossings(std::optional<double> before);
+    // Between bursts, once a sample at most rates.
+    void dropCrossings(std::optional<double> before)
+    {
+        if (crossings.size() > kMostCrossings ||
+            (!crossings.empty() && before && crossings.front() < *before))
+            crossings.clear();
+    }
     // After unreadable samples: nothing reaches back before them.
     void restart();
 
 private:
+    // Crossings are kept for a burst at most; more are noise.
+    static constexpr std::size_t kMostCrossings = 4096;
+
     const PowerTrace &trace;
     const double rate, delay;
     const std::uint64_t lookBack;

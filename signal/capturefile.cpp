@@ -133,17 +133,27 @@ CaptureReading readSoundFile(const std::filesystem::path &path, int channel,
     reading.unit = "FS";
     linesignal::Demodulator demodulator(info.samplerate, fullScale(info.format));
     const std::size_t frames = kBlockSamples / std::size_t(info.channels);
-    std::vector<float> block(frames * std::size_t(info.channels));
-    std::vector<float> picked(frames);
-    for (sf_count_t read; (read = sf_readf_float(file, block.data(), sf_count_t(frames))) > 0;) {
-        const float *from = block.data() + channel - 1;
-        if (info.channels == 1) {
-            demodulator.feed(block.data(), std::size_t(read));
-        } else {
+    // 16-bit files as they are, which is several times faster than as
+    // floats; every other format as floats.
+    const bool shorts = (info.format & SF_FORMAT_SUBMASK) == SF_FORMAT_PCM_16;
+    std::vector<float> block(shorts ? 0 : frames * std::size_t(info.channels)), picked;
+    std::vector<std::int16_t> shortBlock(shorts ? frames * std::size_t(info.channels) : 0),
+        shortPicked;
+    // The next block's frames of the channel read, or none at the end.
+    const auto next = [&](auto &whole, auto &one, auto readFrames) {
+        const sf_count_t read = readFrames(file, whole.data(), sf_count_t(frames));
+        if (read > 0 && info.channels > 1) {
+            one.resize(std::size_t(read));
             for (sf_count_t f = 0; f < read; ++f)
-                picked[std::size_t(f)] = from[f * info.channels];
-            demodulator.feed(picked.data(), std::size_t(read));
+                one[std::size_t(f)] = whole[std::size_t(f * info.channels + channel - 1)];
         }
+        const auto *from = info.channels > 1 ? one.data() : whole.data();
+        if (read > 0)
+            demodulator.feed(from, std::size_t(read));
+        return read;
+    };
+    for (sf_count_t read; (read = shorts ? next(shortBlock, shortPicked, sf_readf_short)
+                                         : next(block, picked, sf_readf_float)) > 0;) {
         reading.samples += std::uint64_t(read);
         takeMessages(demodulator, reading);
         // A decoder's error comes with a short read of what it could decode

@@ -12,8 +12,6 @@
 namespace linesignal {
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
-
 // Samples a power stands for: at low rates, one.
 std::size_t powerStep(double sampleRate)
 {
@@ -100,7 +98,7 @@ void Demodulator::State::keepQuiet()
     mix.quiet(trace.kept);
     stepSum = 0;
     inStep = 0;
-    ++trace.kept;
+    trace.advance();
 }
 
 void Demodulator::State::keepPower()
@@ -135,7 +133,7 @@ void Demodulator::State::keepPower()
     if (detector.inBurst()) {
         envelope.gather();
         if (!detector.goesOn(power)) {
-            ++trace.kept;
+            trace.advance();
             endBurst(std::nullopt);
             envelope.lock();
             return;
@@ -150,7 +148,7 @@ void Demodulator::State::keepPower()
             envelope.unlock();
         detector.dropCrossings(assembler.lastEnd());
     }
-    ++trace.kept;
+    trace.advance();
 }
 
 void Demodulator::State::endBurst(std::optional<double> cutAt)
@@ -185,14 +183,16 @@ void Demodulator::State::endBadSpan()
 
 namespace {
 
-// Far above the tone, recordings are first averaged down to about this
-// rate: the tone keeps 98 % of its amplitude, white noise its density, and
-// the chain does a fraction of the work.
-constexpr double kWorkingRate = 176400; // Hz
+// Far above the tone, recordings are first taken down to about this rate,
+// the tone keeping 77 % of its amplitude or more and the noise beside it
+// as much, so that the chain does a fraction of the work. Below
+// kDecimateFrom they are read as they are.
+constexpr double kWorkingRate = 96000;   // Hz
+constexpr double kDecimateFrom = 240000; // Hz
 
 std::size_t decimation(double sampleRate)
 {
-    return std::max<std::size_t>(1, std::size_t(sampleRate / kWorkingRate));
+    return sampleRate < kDecimateFrom ? 1 : std::size_t(sampleRate / kWorkingRate);
 }
 
 } // namespace
@@ -201,7 +201,7 @@ Demodulator::Demodulator(double sampleRate, double clipAt)
     : state(sampleRate >= kMinSampleRate && sampleRate <= kMaxSampleRate
                 ? std::make_unique<State>(sampleRate / double(decimation(sampleRate)), clipAt)
                 : nullptr),
-      factor(decimation(sampleRate)), clip(clipAt)
+      decimator(decimation(sampleRate), clipAt)
 {
 }
 
@@ -211,33 +211,25 @@ void Demodulator::feed(const float *samples, std::size_t count)
 {
     if (!state)
         return;
-    if (factor == 1) {
+    if (decimator.factor() == 1) {
         for (std::size_t i = 0; i < count; ++i)
             state->feed(samples[i]);
         return;
     }
-    // A group with a sample that cannot be read is one that cannot be read.
-    const float limit = float(clip);
-    std::size_t i = 0;
-    while (i < count) {
-        const std::size_t take = std::min(factor - inGroup, count - i);
-        float sum = 0;
-        bool bad = false;
-        for (std::size_t j = i; j < i + take; ++j) {
-            sum += samples[j];
-            bad |= !(std::abs(samples[j]) < limit);
-        }
-        groupSum += sum;
-        groupBad = groupBad || bad;
-        inGroup += take;
-        i += take;
-        if (inGroup == factor) {
-            state->feed(groupBad ? NAN : float(groupSum / double(factor)));
-            groupSum = 0;
-            inGroup = 0;
-            groupBad = false;
-        }
-    }
+    decimated.clear();
+    decimator.add(samples, count, decimated);
+    for (const float sample : decimated)
+        state->feed(sample);
+}
+
+void Demodulator::feed(const std::int16_t *samples, std::size_t count)
+{
+    if (!state)
+        return;
+    decimated.clear();
+    decimator.add(samples, count, decimated);
+    for (const float sample : decimated)
+        state->feed(sample);
 }
 
 void Demodulator::finish()
@@ -261,15 +253,11 @@ std::vector<Message> Demodulator::take()
     if (!state)
         return {};
     std::vector<Message> messages = state->assembler.take();
-    // The tone as the line carried it, before the averaging in groups and
-    // the filter.
-    const double inputRate = state->rate * double(factor);
+    // The tone as the line carried it, before the decimator and the filter.
+    const double inputRate = state->rate * double(decimator.factor());
     for (Message &m : messages) {
-        const double x = kPi * m.toneFrequency / inputRate;
-        const double averaged =
-            factor > 1 ? std::abs(std::sin(x * double(factor)) / (double(factor) * std::sin(x)))
-                       : 1;
-        const double gain = averaged * state->filter.gain(m.toneFrequency);
+        const double gain =
+            decimator.gain(m.toneFrequency, inputRate) * state->filter.gain(m.toneFrequency);
         if (gain > 0)
             m.tonePeakToPeak /= gain;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "decimator.h"
 #include "diseqcbus.h"
 #include "phrase.h"
 
@@ -42,7 +43,7 @@ struct Message
 // at or beyond `clip`, make a damaged message of their own, and reading
 // starts afresh after them. Finds nothing at a sample rate outside
 // kMinSampleRate..kMaxSampleRate. Recordings far faster than the tone needs
-// are averaged down first, in groups of a few samples.
+// are taken down first (see Decimator).
 //
 // The samples go through a chain of blocks, each with its own job: the
 // tone filter, the tone envelope, the noise floor, the burst detector, the
@@ -57,6 +58,9 @@ public:
     Demodulator &operator=(const Demodulator &) = delete;
 
     void feed(const float *samples, std::size_t count);
+    // 16-bit samples, full scale 32768, unreadable at either end of their
+    // range.
+    void feed(const std::int16_t *samples, std::size_t count);
     // The recording has ended: a message still going on is reported as cut.
     void finish();
     // The messages found so far, in order, handed over once.
@@ -65,12 +69,8 @@ public:
 private:
     struct State;
     std::unique_ptr<State> state;
-    // Fast recordings are averaged in groups of `factor` samples first.
-    const std::size_t factor;
-    const double clip;
-    double groupSum = 0;
-    std::size_t inGroup = 0;
-    bool groupBad = false;
+    Decimator decimator;
+    std::vector<float> decimated;
 };
 
 // All of `samples` through a Demodulator.

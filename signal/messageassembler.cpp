@@ -38,16 +38,6 @@ MessageAssembler::MessageAssembler(const PowerTrace &powerTrace, double sampleRa
 {
 }
 
-std::optional<double> MessageAssembler::lastBegin() const
-{
-    return bursts.empty() ? std::nullopt : std::optional<double>(bursts.back().begin);
-}
-
-std::optional<double> MessageAssembler::lastEnd() const
-{
-    return bursts.empty() ? std::nullopt : std::optional<double>(bursts.back().end);
-}
-
 void MessageAssembler::add(const Burst &burst)
 {
     halfPeriods += burst.halfPeriods;

@@ -27,8 +27,14 @@ public:
     double lastLevel() const { return bursts.empty() ? 0 : bursts.back().level; }
     double firstLevel() const { return bursts.empty() ? 0 : bursts.front().level; }
     // Where the message's last burst began and ended, in samples.
-    std::optional<double> lastBegin() const;
-    std::optional<double> lastEnd() const;
+    std::optional<double> lastBegin() const
+    {
+        return bursts.empty() ? std::nullopt : std::optional<double>(bursts.back().begin);
+    }
+    std::optional<double> lastEnd() const
+    {
+        return bursts.empty() ? std::nullopt : std::optional<double>(bursts.back().end);
+    }
 
     void add(const Burst &burst);
     // The message ends: it goes to the messages found when it is one.

@@ -16,7 +16,7 @@ constexpr double kMixTime = 0.125; // s
 // Of each third, only the middle is summed: the filter's rise and fall and
 // the slots' timing stay outside it.
 constexpr double kThirdInner = 0.9;
-// A bit's middle third between 0.4 and 0.6 of the tone is too close to
+// A bit's middle third between 0.43 and 0.57 of the tone is too close to
 // call.
 constexpr double kCallMargin = 0.07;
 constexpr int kBitsPerByte = 9;
@@ -29,6 +29,45 @@ constexpr double kOffSlot = 0.2;
 constexpr double kLeastToneOverNoise = 3;
 // Tone in a slot beside the message at half its level: it goes on there.
 constexpr double kBeyond = 0.5;
+
+// A bit's share of tone in its middle third this many times the noise's
+// spread from the other value cannot have been moved there by noise; one
+// this close to the value the parity bit leaves may have.
+constexpr double kSureSpreads = 5, kReachSpreads = 5;
+
+// The bits from their shares of tone in the middle third: a 1 below half,
+// a 0 above; -1 for a share too close to half to call. A bit too close to
+// call that is the only one in its byte, among bits that noise cannot have
+// turned, is the one value the parity bit leaves, where noise of `spread`
+// (against the tone) reaches that far: as sure as the others. A bit that
+// clean samples make half of each (a tone of the wrong length) stays open.
+std::vector<int> callBits(const std::vector<double> &shares, double spread)
+{
+    std::vector<int> bits;
+    for (const double share : shares)
+        bits.push_back(std::abs(share - 0.5) < kCallMargin ? -1 : share < 0.5);
+    for (std::size_t from = 0; from + kBitsPerByte <= bits.size(); from += kBitsPerByte) {
+        int open = -1, ones = 0;
+        bool sure = true;
+        for (std::size_t i = from; i < from + kBitsPerByte; ++i) {
+            const double share = shares[i];
+            if (bits[i] < 0) {
+                sure = sure && open < 0;
+                open = int(i);
+            } else {
+                ones += bits[i];
+                sure = sure && (bits[i] ? 1 - share : share) >= kSureSpreads * spread;
+            }
+        }
+        if (open < 0 || !sure)
+            continue;
+        const int value = ones % 2 == 0; // odd parity over the nine
+        const double share = shares[std::size_t(open)];
+        if ((value ? share : 1 - share) <= kReachSpreads * spread)
+            bits[std::size_t(open)] = value;
+    }
+    return bits;
+}
 
 // A product without the checks for infinities that the library's does per
 // call: these run per sample.
@@ -57,24 +96,6 @@ void MixTrace::add(double value)
         phasor /= std::abs(phasor);
         turns = 0;
     }
-}
-
-void MixTrace::keep(std::uint64_t index)
-{
-    const std::size_t k = 2 * std::size_t(index % steps);
-    sums[k] = float(sum.real());
-    sums[k + 1] = float(sum.imag());
-    sum = 0;
-    newest = index;
-}
-
-void MixTrace::quiet(std::uint64_t index)
-{
-    const std::size_t k = 2 * std::size_t(index % steps);
-    sums[k] = 0;
-    sums[k + 1] = 0;
-    sum = 0;
-    newest = index;
 }
 
 bool readSlots(Message &m, const std::vector<Burst> &bursts, double rate, const MixTrace &mix,
@@ -318,20 +339,25 @@ bool readSlots(Message &m, const std::vector<Burst> &bursts, double rate, const 
         fail(read,
              PHRASE_WORDS("Phrase", "its tone goes on beyond the bits found: part of a message "
                                     "whose other bursts were lost in the noise"));
+    std::vector<double> shares;
+    for (const double inMiddle : middle)
+        shares.push_back(inMiddle / tone);
+    // One component of the noise moves a share.
+    const std::vector<int> called = callBits(shares, noise / std::sqrt(2.0) / tone);
     BitGatherer bits(read);
     for (int i = 0; i < count; ++i) {
         const int byteIndex = i / kBitsPerByte, bitIndex = i % kBitsPerByte;
-        const double share = middle[std::size_t(i)] / tone;
+        const double share = shares[std::size_t(i)];
         if (strength[std::size_t(i)] < kBeyond * tone)
             fail(read, bitPlace(i, PHRASE_WORDS("Phrase", "no tone where its slot begins")),
                  byteIndex, bitIndex);
-        if (std::abs(share - 0.5) < kCallMargin)
+        if (called[std::size_t(i)] < 0)
             fail(
                 read,
                 bitPlace(i, {PHRASE_WORDS("Phrase", "too close to call between a 0 and a 1 (%1 %)"),
                              {Phrase::decimal(share * 100, 0)}}),
                 byteIndex, bitIndex);
-        bits.add(share < 0.5);
+        bits.add(called[std::size_t(i)] > 0 || (called[std::size_t(i)] < 0 && share < 0.5));
     }
     bits.finish();
     m = read;

@@ -17,9 +17,21 @@ class MixTrace
 {
 public:
     MixTrace(std::size_t step, double sampleRate);
-    void add(double value);          // each filtered sample
-    void keep(std::uint64_t index);  // the step's sum, at the trace's index
-    void quiet(std::uint64_t index); // a step of unreadable samples
+    void add(double value); // each filtered sample
+    // The step's sum, at the trace's index, which follows the one before.
+    void keep(std::uint64_t index)
+    {
+        const std::size_t k = 2 * next(index);
+        sums[k] = float(sum.real());
+        sums[k + 1] = float(sum.imag());
+        sum = 0;
+    }
+    void quiet(std::uint64_t index) // a step of unreadable samples
+    {
+        const std::size_t k = 2 * next(index);
+        sums[k] = sums[k + 1] = 0;
+        sum = 0;
+    }
     bool holds(std::uint64_t from) const { return from + steps > newest; }
     bool reaches(std::uint64_t index) const { return index <= newest; }
     std::complex<float> at(std::uint64_t index) const
@@ -36,6 +48,15 @@ private:
     std::size_t steps;
     std::vector<float> sums;
     std::uint64_t newest = 0;
+    std::size_t slot = 0; // newest % steps
+
+    std::size_t next(std::uint64_t index)
+    {
+        slot =
+            index == newest + 1 ? (slot + 1 == steps ? 0 : slot + 1) : std::size_t(index % steps);
+        newest = index;
+        return slot;
+    }
     std::complex<double> phasor{1, 0}, turn, sum{0, 0};
     int turns = 0;
     const double seconds;

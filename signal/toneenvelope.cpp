@@ -57,6 +57,7 @@ double ToneEnvelope::strongest() const
 
 void ToneEnvelope::gather()
 {
+    gatheredAny = true;
     for (std::size_t k = 0; k < kChannels; ++k)
         gathered[k] += re[k] * re[k] + im[k] * im[k];
 }
@@ -68,6 +69,10 @@ void ToneEnvelope::lock()
 
 void ToneEnvelope::unlock()
 {
+    // Between messages, once a sample at most rates: mostly nothing to do.
+    if (locked == kChannels && !gatheredAny)
+        return;
+    gatheredAny = false;
     gathered.fill(0);
     locked = kChannels;
 }

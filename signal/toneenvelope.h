@@ -42,6 +42,7 @@ private:
     std::size_t next = 0;
     std::array<double, kChannels> re{}, im{}, turnRe{}, turnIm{}, outRe{}, outIm{};
     std::array<double, kChannels> gathered{};
+    bool gatheredAny = false;
     std::size_t locked = kChannels;
     double scale;
 };

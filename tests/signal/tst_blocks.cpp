@@ -1,10 +1,11 @@
 // Each block of the demodulator on its own, against reference data made
-// here: the tone filter's response, the tone envelope, the noise floor, the
+// here: the decimator, the tone filter's response, the tone envelope, the noise floor, the
 // burst detector's edges, the bit slicer and the message assembler.
 
 #include "bitslicer.h"
 #include "burstdetector.h"
 #include "capturecsv.h"
+#include "decimator.h"
 #include "hextext.h"
 #include "messageassembler.h"
 #include "noisefloor.h"
@@ -14,6 +15,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <random>
 
 using namespace linesignal;
 
@@ -102,6 +104,10 @@ class TestBlocks : public QObject
     Q_OBJECT
 
 private slots:
+    void decimatorIsATriangleOverTwoGroups_data();
+    void decimatorIsATriangleOverTwoGroups();
+    void decimatorKeepsTheTone_data();
+    void decimatorKeepsTheTone();
     void toneFilterPassesTheToneOnly_data();
     void toneFilterPassesTheToneOnly();
     void toneEnvelopeHoldsTheToneAcrossItsRange_data();
@@ -116,6 +122,94 @@ private slots:
     void csvReaderReadsExports_data();
     void csvReaderReadsExports();
 };
+
+void TestBlocks::decimatorIsATriangleOverTwoGroups_data()
+{
+    QTest::addColumn<int>("factor");
+    QTest::addColumn<bool>("shorts");
+    for (const int factor : {1, 2, 5, 10, 11}) {
+        QTest::addRow("by %d, floats", factor) << factor << false;
+        QTest::addRow("by %d, 16-bit", factor) << factor << true;
+    }
+}
+
+// Fed in pieces of any size, each sample out is the weighted sum of two
+// groups in, weights rising 1..D over the one before and falling D-1..0 over
+// its own, the first group standing in for the one before it; an unreadable
+// sample spoils the two samples out that it touches. By 1, each sample
+// is itself.
+void TestBlocks::decimatorIsATriangleOverTwoGroups()
+{
+    QFETCH(int, factor);
+    QFETCH(bool, shorts);
+    const auto d = std::size_t(factor);
+    std::mt19937 random{std::uint32_t(factor)};
+    std::uniform_int_distribution<int> value(-32766, 32766);
+    std::vector<std::int16_t> in(d * 40);
+    for (std::int16_t &v : in)
+        v = std::int16_t(value(random));
+    const std::size_t bad = d * 20 + d / 2;
+    in[bad] = std::int16_t(random() % 2 ? 32767 : -32768);
+    std::vector<float> floats;
+    for (const std::int16_t v : in)
+        floats.push_back(float(v) / 32768);
+    floats[bad] = NAN;
+    Decimator decimator(d, 1.0);
+    std::vector<float> out;
+    for (std::size_t at = 0, piece = 1; at < in.size(); at += piece, piece = piece % 7 + 1) {
+        const std::size_t n = std::min(piece, in.size() - at);
+        if (shorts)
+            decimator.add(in.data() + at, n, out);
+        else
+            decimator.add(floats.data() + at, n, out);
+    }
+    QCOMPARE(out.size(), in.size() / d);
+    for (std::size_t g = 0; g < out.size(); ++g) {
+        if (g == bad / d || (d > 1 && g == bad / d + 1)) {
+            QVERIFY(std::isnan(out[g]));
+            continue;
+        }
+        double sum = d == 1 ? double(floats[g]) : 0;
+        for (std::size_t i = 0; d > 1 && i + 1 < 2 * d; ++i) {
+            const std::size_t at = i < d ? (g == 0 ? i : (g - 1) * d + i) : g * d + i - d;
+            sum += double(std::min(i + 1, 2 * d - 1 - i)) * double(floats[at]);
+        }
+        QVERIFY2(std::abs(double(out[g]) - sum / double(d * d)) < 1e-6,
+                 qPrintable(
+                     QString("sample %1: %2, not %3").arg(g).arg(out[g]).arg(sum / double(d * d))));
+    }
+}
+
+void TestBlocks::decimatorKeepsTheTone_data()
+{
+    QTest::addColumn<double>("rate");
+    QTest::addColumn<int>("factor");
+    QTest::addColumn<double>("frequency");
+    for (const double f : {17600.0, 22000.0, 26400.0}) {
+        QTest::addRow("1 MHz by 10, %g kHz", f / 1e3) << 1e6 << 10 << f;
+        QTest::addRow("250 kHz by 2, %g kHz", f / 1e3) << 250e3 << 2 << f;
+    }
+}
+
+// A tone comes out at the amplitude the decimator's gain says.
+void TestBlocks::decimatorKeepsTheTone()
+{
+    QFETCH(double, rate);
+    QFETCH(int, factor);
+    QFETCH(double, frequency);
+    Decimator decimator(std::size_t(factor), 2.0);
+    std::vector<float> in(std::size_t(rate / 10)), out;
+    for (std::size_t n = 0; n < in.size(); ++n)
+        in[n] = float(std::sin(2 * M_PI * frequency * double(n) / rate));
+    decimator.add(in.data(), in.size(), out);
+    double power = 0;
+    for (std::size_t n = 10; n < out.size(); ++n)
+        power += double(out[n]) * double(out[n]) / double(out.size() - 10);
+    const double gain = decimator.gain(frequency, rate);
+    QVERIFY2(std::abs(std::sqrt(2 * power) / gain - 1) < 0.01,
+             qPrintable(QString("%1 for a gain of %2").arg(std::sqrt(2 * power)).arg(gain)));
+    QVERIFY(gain > 0.77);
+}
 
 void TestBlocks::toneFilterPassesTheToneOnly_data()
 {
@@ -136,6 +230,10 @@ void TestBlocks::toneFilterPassesTheToneOnly()
     QFETCH(double, most);
     const auto [power, crossings] = response(frequency);
     QVERIFY2(power >= least && power <= most, qPrintable(QString::number(power)));
+    // As its gain says, for the tone's level read.
+    const double gain = ToneFilter(kRate).gain(frequency);
+    QVERIFY2(std::abs(power - gain * gain / 2) < 0.005,
+             qPrintable(QString("%1 for a gain of %2").arg(power).arg(gain)));
     // Two crossings a period while there is a tone to cross.
     if (least > 0)
         QVERIFY2(std::abs(crossings / (2 * frequency) - 1) < 0.01,
@@ -224,7 +322,7 @@ void TestBlocks::burstDetectorFindsTheEdges()
         trace.store(float(power), 0);
         if (detector.inBurst()) {
             if (!detector.goesOn(power)) {
-                ++trace.kept;
+                trace.advance();
                 if (const auto burst = detector.end(power, floor, 0, std::nullopt))
                     bursts.push_back(*burst);
                 continue;
@@ -232,7 +330,7 @@ void TestBlocks::burstDetectorFindsTheEdges()
         } else if (!detector.begins(power, BurstDetector::threshold(floor, 0))) {
             detector.quiet(power);
         }
-        ++trace.kept;
+        trace.advance();
     }
     QCOMPARE(bursts.size(), std::size_t(found ? 1 : 0));
     if (!found)

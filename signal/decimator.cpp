@@ -1,0 +1,102 @@
+#include "decimator.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace linesignal {
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+constexpr float kShortScale = 1.0f / 32768;
+
+inline bool unreadable(float sample, float clip)
+{
+    return !(std::abs(sample) < clip);
+}
+
+// The two ends of the range, and one step inside the lower one, which is
+// as far from zero as the upper end.
+inline bool unreadable(std::int16_t sample, float)
+{
+    return unsigned(sample + 32766) > 65532u;
+}
+
+} // namespace
+
+Decimator::Decimator(std::size_t factor, double clipAt)
+    : groupSize(std::max<std::size_t>(1, factor)), clip(float(clipAt)),
+      perSquare(1 / (double(groupSize) * double(groupSize)))
+{
+}
+
+double Decimator::gain(double frequency, double sampleRate) const
+{
+    if (groupSize == 1)
+        return 1;
+    const double x = kPi * frequency / sampleRate, d = double(groupSize);
+    const double one = std::sin(x * d) / (d * std::sin(x));
+    return one * one;
+}
+
+void Decimator::add(const float *samples, std::size_t count, std::vector<float> &out)
+{
+    take<float, double>(samples, count, out, 1.0f);
+}
+
+void Decimator::add(const std::int16_t *samples, std::size_t count, std::vector<float> &out)
+{
+    take<std::int16_t, std::int64_t>(samples, count, out, kShortScale);
+}
+
+template <typename Sample, typename Sum>
+void Decimator::take(const Sample *samples, std::size_t count, std::vector<float> &out, float scale)
+{
+    if (groupSize == 1) {
+        for (std::size_t i = 0; i < count; ++i)
+            out.push_back(unreadable(samples[i], clip) ? NAN : float(samples[i]) * scale);
+        return;
+    }
+    out.reserve(out.size() + count / groupSize + 1);
+    while (count > 0) {
+        const std::size_t n = std::min(groupSize - inGroup, count);
+        // A running sum and the sum of it: two dependent additions a sample,
+        // from which the triangle's two halves follow.
+        Sum running = 0, ofRunning = 0;
+        bool odd = false;
+        for (std::size_t k = 0; k < n; ++k) {
+            running += Sum(samples[k]);
+            ofRunning += running;
+            odd |= unreadable(samples[k], clip);
+        }
+        // Joined to the part of the group read before.
+        weighted += double(ofRunning) + double(n) * sum;
+        sum += double(running);
+        bad = bad || odd;
+        inGroup += n;
+        samples += n;
+        count -= n;
+        if (inGroup == groupSize)
+            endGroup(scale, out);
+    }
+}
+
+void Decimator::endGroup(float scale, std::vector<float> &out)
+{
+    // With the running sums r, Σ r = Σ (D - i) x_i over the group's places
+    // i: the falling half's weights D - 1 - i, and the rising half's i + 1,
+    // follow from it and the plain sum.
+    const double d = double(groupSize);
+    const double falling = weighted - sum, rising = (d + 1) * sum - weighted;
+    // The first group stands in for the one before it.
+    const double before = started ? previousRising : rising;
+    const bool either = bad || (started && previousBad);
+    out.push_back(either ? NAN : float((before + falling) * perSquare) * scale);
+    previousRising = rising;
+    previousBad = bad;
+    started = true;
+    sum = weighted = 0;
+    inGroup = 0;
+    bad = false;
+}
+
+} // namespace linesignal
