@@ -56,11 +56,14 @@ void Decimator::take(const Sample *samples, std::size_t count, std::vector<float
             out.push_back(unreadable(samples[i], clip) ? NAN : float(samples[i]) * scale);
         return;
     }
-    out.reserve(out.size() + count / groupSize + 1);
+    const std::size_t first = out.size();
+    out.resize(first + (inGroup + count) / groupSize);
+    float *to = out.data() + first;
     while (count > 0) {
         const std::size_t n = std::min(groupSize - inGroup, count);
         // A running sum and the sum of it: two dependent additions a sample,
-        // from which the triangle's two halves follow.
+        // from which the group's plain sum and its sum weighted by place
+        // follow.
         Sum running = 0, ofRunning = 0;
         bool odd = false;
         for (std::size_t k = 0; k < n; ++k) {
@@ -68,35 +71,41 @@ void Decimator::take(const Sample *samples, std::size_t count, std::vector<float
             ofRunning += running;
             odd |= unreadable(samples[k], clip);
         }
-        // Joined to the part of the group read before.
-        weighted += double(ofRunning) + double(n) * sum;
-        sum += double(running);
-        bad = bad || odd;
-        inGroup += n;
+        // Σ r_k = Σ (n - k) x_k over the piece's places k.
+        const double plain = double(running), byPlace = double(n) * plain - double(ofRunning);
         samples += n;
         count -= n;
-        if (inGroup == groupSize)
-            endGroup(scale, out);
+        if (inGroup == 0 && n == groupSize) {
+            *to++ = endGroup(plain, byPlace, odd, scale);
+            continue;
+        }
+        // Joined to the part of the group read before.
+        weighted += byPlace + double(inGroup) * plain;
+        sum += plain;
+        bad = bad || odd;
+        inGroup += n;
+        if (inGroup == groupSize) {
+            *to++ = endGroup(sum, weighted, bad, scale);
+            sum = weighted = 0;
+            inGroup = 0;
+            bad = false;
+        }
     }
 }
 
-void Decimator::endGroup(float scale, std::vector<float> &out)
+float Decimator::endGroup(double groupSum, double groupWeighted, bool groupBad, float scale)
 {
-    // With the running sums r, Σ r = Σ (D - i) x_i over the group's places
-    // i: the falling half's weights D - 1 - i, and the rising half's i + 1,
-    // follow from it and the plain sum.
+    // The falling half's weights are D - 1 - i over the group's places i,
+    // the rising half's i + 1.
     const double d = double(groupSize);
-    const double falling = weighted - sum, rising = (d + 1) * sum - weighted;
+    const double falling = (d - 1) * groupSum - groupWeighted, rising = groupWeighted + groupSum;
     // The first group stands in for the one before it.
     const double before = started ? previousRising : rising;
-    const bool either = bad || (started && previousBad);
-    out.push_back(either ? NAN : float((before + falling) * perSquare) * scale);
+    const bool either = groupBad || (started && previousBad);
     previousRising = rising;
-    previousBad = bad;
+    previousBad = groupBad;
     started = true;
-    sum = weighted = 0;
-    inGroup = 0;
-    bad = false;
+    return either ? NAN : float((before + falling) * perSquare) * scale;
 }
 
 } // namespace linesignal

@@ -32,12 +32,12 @@ public:
 private:
     template <typename Sample, typename Sum>
     void take(const Sample *samples, std::size_t count, std::vector<float> &out, float scale);
-    void endGroup(float scale, std::vector<float> &out);
+    float endGroup(double groupSum, double groupWeighted, bool groupBad, float scale);
 
     const std::size_t groupSize;
     const float clip;
     const double perSquare; // 1 / factor²
-    // The group still filling: its plain and its weighted sum, by the
+    // The group still filling: its plain sum and its sum weighted by the
     // samples' places in it.
     double sum = 0, weighted = 0;
     std::size_t inGroup = 0;

@@ -18,7 +18,7 @@ constexpr std::size_t kFewestBlocks = 4;
 
 NoiseFloor::NoiseFloor(double resolution)
     : perBlock(std::size_t(kFloorBlock / resolution)),
-      blocks(std::size_t(kFloorTime / kFloorBlock), INFINITY)
+      blocks(std::size_t(kFloorTime / kFloorBlock), INFINITY), sorted(blocks.size())
 {
 }
 
@@ -29,16 +29,13 @@ void NoiseFloor::add(double power)
         blocks[next] = sum / double(inBlock);
         next = (next + 1) % blocks.size();
         ++seen;
-        // Of the blocks seen since the floor was last forgotten.
-        sorted.clear();
-        for (const double b : blocks) {
-            if (std::isfinite(b))
-                sorted.push_back(b);
-        }
-        if (sorted.size() >= kFewestBlocks) {
-            std::nth_element(sorted.begin(), sorted.begin() + long(sorted.size() / 2),
-                             sorted.end());
-            floor = sorted[sorted.size() / 2];
+        // Of the blocks seen since the floor was last forgotten: the
+        // others are infinite and lie above them.
+        const std::size_t finite = std::min(seen, blocks.size());
+        if (finite >= kFewestBlocks) {
+            std::copy(blocks.begin(), blocks.end(), sorted.begin());
+            std::nth_element(sorted.begin(), sorted.begin() + long(finite / 2), sorted.end());
+            floor = sorted[finite / 2];
         }
         sum = 0;
         inBlock = 0;

@@ -69,6 +69,30 @@ std::vector<int> callBits(const std::vector<double> &shares, double spread)
     return bits;
 }
 
+// The tone's peak to peak from the sums of thirds (a tone of amplitude A
+// sums to A / 2 a sample): over the middle thirds of the 0s, whose tone
+// began a third before and so has risen through the filters; over the
+// first thirds where no bit is a sure 0. `samples(i, third)` is how many
+// samples of bit i's third were summed.
+template <typename Samples>
+double peakToPeak(const std::vector<double> &shares, const std::vector<std::complex<double>> &first,
+                  const std::vector<std::complex<double>> &second, Samples samples)
+{
+    constexpr double kSureZero = 0.75;
+    for (const bool zeros : {true, false}) {
+        double sum = 0, count = 0;
+        for (std::size_t i = 0; i < shares.size(); ++i) {
+            if (zeros && shares[i] < kSureZero)
+                continue;
+            sum += std::abs(zeros ? second[i] : first[i]);
+            count += samples(int(i), zeros ? 1 : 0);
+        }
+        if (count > 0)
+            return 4 * sum / count;
+    }
+    return 0;
+}
+
 // A product without the checks for infinities that the library's does per
 // call: these run per sample.
 inline std::complex<double> times(std::complex<double> a, std::complex<double> b)
@@ -280,15 +304,6 @@ bool readSlots(Message &m, const std::vector<Burst> &bursts, double rate, const 
     tone /= count;
     if (!(tone > 0))
         return false;
-    // A tone of amplitude A sums to A / 2 a sample over the steps of the
-    // first thirds that toneIn takes.
-    double thirdSteps = 0;
-    for (int i = 0; i < count; ++i) {
-        const double at = start + i * period;
-        thirdSteps += std::max(0.0, std::floor((at + third - margin) / stepLength) -
-                                        std::ceil(std::max(0.0, at + margin) / stepLength));
-    }
-    thirdSteps /= count;
     // The middle third against the first, projected on its phase.
     std::vector<double> middle;
     for (int i = 0; i < count; ++i) {
@@ -319,7 +334,6 @@ bool readSlots(Message &m, const std::vector<Burst> &bursts, double rate, const 
     read.bitCount = count;
     read.bitPeriod = period / rate;
     read.toneFrequency = kToneFrequency + offset;
-    read.tonePeakToPeak = thirdSteps > 0 ? 4 * tone / (thirdSteps * stepLength) : 0;
     for (std::size_t i = 0; i + 1 < bursts.size(); ++i) {
         if (used[i] && used[i + 1] && slot[i + 1] - slot[i] == 1)
             read.timingSpread =
@@ -342,6 +356,12 @@ bool readSlots(Message &m, const std::vector<Burst> &bursts, double rate, const 
     std::vector<double> shares;
     for (const double inMiddle : middle)
         shares.push_back(inMiddle / tone);
+    read.tonePeakToPeak = peakToPeak(shares, first, second, [&](int i, int which) {
+        const double at = start + i * period + which * third;
+        return std::max(0.0, std::floor((at + third - margin) / stepLength) -
+                                 std::ceil(std::max(0.0, at + margin) / stepLength)) *
+               stepLength;
+    });
     // One component of the noise moves a share.
     const std::vector<int> called = callBits(shares, noise / std::sqrt(2.0) / tone);
     BitGatherer bits(read);

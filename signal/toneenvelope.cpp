@@ -47,14 +47,6 @@ double ToneEnvelope::power(double strongest) const
     return strongest;
 }
 
-double ToneEnvelope::strongest() const
-{
-    double most = 0;
-    for (std::size_t k = 0; k < kChannels; ++k)
-        most = std::max(most, re[k] * re[k] + im[k] * im[k]);
-    return most * scale;
-}
-
 void ToneEnvelope::gather()
 {
     gatheredAny = true;

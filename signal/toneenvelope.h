@@ -48,6 +48,14 @@ private:
 };
 
 // Per sample, so inline.
+inline double ToneEnvelope::strongest() const
+{
+    double most = 0;
+    for (std::size_t k = 0; k < kChannels; ++k)
+        most = std::max(most, re[k] * re[k] + im[k] * im[k]);
+    return most * scale;
+}
+
 inline void ToneEnvelope::add(double value)
 {
     const double old = window[next];
