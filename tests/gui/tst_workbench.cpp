@@ -346,7 +346,7 @@ void TestWorkbench::readsARecordingAndAppliesItsCommand()
     QTRY_COMPARE(list->rowCount(), 2);
     QCOMPARE(list->item(0, 1)->text(), QString("E0 10 5B 42 02"));
     QCOMPARE(list->item(0, 2)->text(), QString("every bit held"));
-    QCOMPARE(list->item(0, 3)->text(), QString("22.00 kHz, 1.309 FS p-p"));
+    QCOMPARE(list->item(0, 3)->text(), QString("22.00 kHz, 1.320 FS p-p"));
     QCOMPARE(list->item(0, 4)->text(), QString("EN 50494 ODU_LOfreq"));
     QCOMPARE(list->item(1, 4)->text(), QString("EN 50607 channel change"));
 

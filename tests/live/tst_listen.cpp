@@ -3,6 +3,7 @@
 // 48 kHz, plays recordings made here into them, and listens on their
 // monitors.
 
+#include "cable.h"
 #include "capturefile.h"
 #include "generator.h"
 #include "hextext.h"
@@ -45,6 +46,8 @@ private slots:
     void cleanupTestCase();
     void hearsEveryCommandAsItEnds_data();
     void hearsEveryCommandAsItEnds();
+    void hearsCommandsWholeBesideTheReceiversSteps_data();
+    void hearsCommandsWholeBesideTheReceiversSteps();
     void savesWhatWasHeardAlsoOnCtrlC();
     void warnsOfAClippingInput();
     void refusesAnInputItCannotOpen_data();
@@ -62,6 +65,7 @@ private:
     void listenTo(QProcess &listen, const QStringList &options, const QVector<Frame> &frames,
                   const QString &sink = QStringLiteral("cable"), double rate = 192000,
                   float gain = 1);
+    void playSamples(const std::vector<float> &samples, const QString &sink, double rate);
     void play(const QVector<Frame> &frames, const QString &sink = QStringLiteral("cable"),
               double rate = 192000, float gain = 1);
     QString writePlan();
@@ -145,6 +149,11 @@ void ListenTest::play(const QVector<Frame> &frames, const QString &sink, double 
     const float highest = 32767.0f / 32768.0f;
     for (float &v : samples)
         v = std::clamp(v * gain, -highest, highest);
+    playSamples(samples, sink, rate);
+}
+
+void ListenTest::playSamples(const std::vector<float> &samples, const QString &sink, double rate)
+{
     const QString recording = folder.filePath(QStringLiteral("played-%1.wav").arg(rate));
     QFile file(recording);
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -195,6 +204,53 @@ void ListenTest::hearsEveryCommandAsItEnds()
         const double late = heard[i]["printed"].toDouble() - heard[i]["end"].toDouble();
         QVERIFY2(late >= 0 && late < 0.1, qPrintable(QString::number(late)));
     }
+}
+
+void ListenTest::hearsCommandsWholeBesideTheReceiversSteps_data()
+{
+    QTest::addColumn<QString>("sink");
+    QTest::addColumn<double>("rate");
+    QTest::newRow("192 kHz") << "cable" << 192000.0;
+    QTest::newRow("96 kHz") << "cable96" << 96000.0;
+}
+
+// The receiver raises the supply 8 ms before each command and lowers it
+// 6 ms after: through the capacitor the card clips at each step, after the
+// last bit, not across it.
+void ListenTest::hearsCommandsWholeBesideTheReceiversSteps()
+{
+    QFETCH(QString, sink);
+    QFETCH(double, rate);
+    const QVector<Frame> sent{{0xE0, 0x10, 0x5A, 0x0C, 0xF6}, {0xE1, 0x10, 0x5A, 0x0C, 0xF6}};
+    cable::Line line;
+    line.rate = rate;
+    line.seconds = 0.4;
+    std::vector<std::pair<double, double>> windows;
+    for (int i = 0; i < sent.size(); ++i) {
+        const double at = 0.1 + 0.1 * i;
+        cable::Keying one;
+        one.send(sent[i], at);
+        line.keying.send(sent[i], at);
+        windows.emplace_back(at - 0.008, one.last + 0.006);
+    }
+    line.supply = cable::steps(13, 18, windows);
+    std::vector<double> volts = cable::volts(line);
+    cable::probe(volts, rate);
+
+    QProcess listen;
+    listen.start(cli, {"listen", "--device", sink + ".monitor", "--seconds", "2", "--json"});
+    QVERIFY(listen.waitForStarted());
+    QByteArray said;
+    QTRY_VERIFY2_WITH_TIMEOUT((said += listen.readAllStandardError()).contains("Listening to"),
+                              said.constData(), 10000);
+    playSamples(cable::card(volts), sink, rate);
+    QVERIFY(listen.waitForFinished(20000));
+    QStringList heard;
+    for (const QJsonObject &entry : jsonLines(listen.readAllStandardOutput()))
+        if (!entry["damagedSpan"].toBool())
+            heard << entry["bytes"].toString() + (entry["everyBitHeld"].toBool() ? "" : " damaged");
+    QCOMPARE(heard, (QStringList{hex(sent[0]), hex(sent[1])}));
+    QCOMPARE(listen.exitCode(), 0);
 }
 
 void ListenTest::savesWhatWasHeardAlsoOnCtrlC()
