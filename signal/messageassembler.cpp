@@ -27,8 +27,11 @@ constexpr std::size_t kSureShare = 4, kSureOf = 3;
 // span cuts it short; then from this many, which noise does not make.
 constexpr std::size_t kFewestBits = 9, kFewestCut = 4;
 // A supply this many times the tone's amplitude is one; less is the tone's
-// own offset.
+// own offset. So is a step of it.
 constexpr double kSupplyOverTone = 4;
+// The line's mean is compared over about this long on either side of a
+// burst's beginning.
+constexpr double kStepWindow = 0.2e-3; // s
 
 } // namespace
 
@@ -72,7 +75,7 @@ void MessageAssembler::end(bool cut, bool badCut)
     std::vector<Burst> group;
     for (const Burst &b : bursts) {
         if (b.end - b.begin >= kShortestBurst * rate && b.level <= kStrongestBurst * typical &&
-            b.level * kWeakestBurst >= typical)
+            b.level * kWeakestBurst >= typical && !supplyStepsAt(b.begin, typical))
             group.push_back(b);
     }
     bursts.clear();
@@ -145,24 +148,37 @@ void MessageAssembler::end(bool cut, bool badCut)
     done.push_back(std::move(m));
 }
 
-void MessageAssembler::measureSupply(Message &m) const
+double MessageAssembler::supplyOver(double from, double to) const
 {
-    // The means of the trace's sums over the message's own slots and over
-    // the few milliseconds before them, as far back as it still reaches.
+    // The mean of the trace's sums over [from, to) samples, as far back as
+    // it still reaches.
     const std::uint64_t k = trace.kept;
     const std::uint64_t oldest = k > trace.length ? k - trace.length + 1 : 0;
     const double step = double(trace.step);
-    const auto mean = [&](double from, double to) {
-        const std::uint64_t first =
-            std::max(oldest, std::uint64_t(std::max(0.0, std::ceil(from * rate / step))));
-        const std::uint64_t last = std::min(k, std::uint64_t(std::max(0.0, to * rate / step)));
-        double sum = 0;
-        for (std::uint64_t i = first; i < last; ++i)
-            sum += trace.sum(i);
-        return last > first ? sum / (double(last - first) * step) : 0.0;
-    };
-    m.supplyBefore = mean(m.start - kSupplyWindow, m.start);
-    m.supplyDuring = mean(m.start, m.start + m.bitCount * m.bitPeriod);
+    const std::uint64_t first =
+        std::max(oldest, std::uint64_t(std::max(0.0, std::ceil(from / step))));
+    const std::uint64_t last = std::min(k, std::uint64_t(std::max(0.0, to / step)));
+    double sum = 0;
+    for (std::uint64_t i = first; i < last; ++i)
+        sum += trace.sum(i);
+    return last > first ? sum / (double(last - first) * step) : 0.0;
+}
+
+bool MessageAssembler::supplyStepsAt(double at, double level) const
+{
+    // A step of the supply rings in the filter like a burst of tone: where
+    // the line's mean on either side of a burst's beginning differs by
+    // more than a supply's share of the tone, the burst is the step's.
+    const double window = kStepWindow * rate;
+    const double before = supplyOver(at - 2 * window, at - window / 2),
+                 after = supplyOver(at + window / 2, at + 2 * window);
+    return std::abs(after - before) > kSupplyOverTone * std::sqrt(2 * level);
+}
+
+void MessageAssembler::measureSupply(Message &m) const
+{
+    m.supplyBefore = supplyOver((m.start - kSupplyWindow) * rate, m.start * rate);
+    m.supplyDuring = supplyOver(m.start * rate, (m.start + m.bitCount * m.bitPeriod) * rate);
     m.hasSupply = std::max(std::abs(m.supplyBefore), std::abs(m.supplyDuring)) >
                   kSupplyOverTone * m.tonePeakToPeak / 2;
 }

@@ -62,6 +62,8 @@ private:
     double spanEnded = -INFINITY;    // samples: where the last damaged span did
     std::optional<Message> openSpan; // the stretch of spans still growing
 
+    double supplyOver(double from, double to) const;
+    bool supplyStepsAt(double at, double level) const;
     void measureSupply(Message &m) const;
 };
 
