@@ -37,7 +37,7 @@ ListenWindow::ListenWindow(std::function<QString(const Command &)> applyTo,
     setObjectName(QStringLiteral("listenWindow"));
     ui->setupUi(this);
     const int line = fontMetrics().height();
-    resize(openingSize(this, QSize(56 * line, 34 * line)));
+    resize(openingSize(this, QSize(68 * line, 34 * line)));
     makeToolWindow(this);
     ui->comboRate->addItem(tr("the input's own"), 0);
     for (int r : {192000, 96000, 88200})

@@ -16,19 +16,23 @@ QString translated(const char *text)
     return QCoreApplication::translate("ReadRecordingWindow", text);
 }
 
-// Its frequency and level, in volts or in full-scale steps, and what is
-// wrong with the level.
+// Its frequency and level, in volts or in full-scale units, and whether
+// the level is outside what a receiver sends.
 QString toneCell(const ReadMessage &read, const std::string &unit)
 {
     const linesignal::Message &m = read.message;
-    const bool volts = unit == "V";
-    QString cell = translated(volts ? QT_TRANSLATE_NOOP("ReadRecordingWindow", "%1 kHz, %2 V p-p")
-                                    : QT_TRANSLATE_NOOP("ReadRecordingWindow", "%1 kHz, %2 FS p-p"))
-                       .arg(phraseText(Phrase::decimal(m.toneFrequency / 1e3, 2)),
-                            phraseText(Phrase::decimal(m.tonePeakToPeak, volts ? 2 : 3)));
-    if (!read.toneLevel.empty())
-        cell = QStringLiteral("%1: %2").arg(cell, phraseText(read.toneLevel));
-    return cell;
+    const QString frequency = phraseText(Phrase::decimal(m.toneFrequency / 1e3, 2));
+    if (unit != "V")
+        return translated(QT_TRANSLATE_NOOP("ReadRecordingWindow", "%1 kHz, %2 FS p-p"))
+            .arg(frequency, phraseText(Phrase::decimal(m.tonePeakToPeak, 3)));
+    const QString level = phraseText(Phrase::decimal(m.tonePeakToPeak, 2));
+    if (read.toneLevel.empty())
+        return translated(QT_TRANSLATE_NOOP("ReadRecordingWindow", "%1 kHz, %2 V p-p"))
+            .arg(frequency, level);
+    return translated(
+               QT_TRANSLATE_NOOP("ReadRecordingWindow", "%1 kHz, %2 V p-p, outside %3..%4 V"))
+        .arg(frequency, level, phraseText(Phrase::decimal(kLeastTonePeakToPeak, 1)),
+             phraseText(Phrase::decimal(kMostTonePeakToPeak, 1)));
 }
 
 } // namespace

@@ -26,7 +26,7 @@ ReadRecordingWindow::ReadRecordingWindow(std::function<QString(const Command &)>
     setObjectName(QStringLiteral("readRecordingWindow"));
     ui->setupUi(this);
     const int line = fontMetrics().height();
-    resize(openingSize(this, QSize(52 * line, 34 * line)));
+    resize(openingSize(this, QSize(64 * line, 34 * line)));
     makeToolWindow(this);
 }
 

@@ -1905,6 +1905,10 @@ Alle Rechte vorbehalten.</translation>
         <source>%1 kHz, %2 FS p-p</source>
         <translation>%1 kHz, Spitze-Spitze %2 FS</translation>
     </message>
+    <message>
+        <source>%1 kHz, %2 V p-p, outside %3..%4 V</source>
+        <translation>%1 kHz, %2 Vss, außerhalb von %3..%4 V</translation>
+    </message>
 </context>
 <context>
     <name>SignalPicture</name>

@@ -1904,6 +1904,10 @@ All rights reserved.</source>
         <source>%1 kHz, %2 FS p-p</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 kHz, %2 V p-p, outside %3..%4 V</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SignalPicture</name>
