@@ -111,7 +111,7 @@ void TestCable::receiversStepsLeaveCommandsWhole_data()
     QTest::addColumn<double>("divide"); // the probe's: by 2 the card clips at each step
     QTest::addColumn<QStringList>("read");
     const QStringList whole{"ok E0 10 5A 0C F6 ", "ok E1 10 5A 0C F6 "};
-    for (const double rate : {88200.0, 96000.0, 192000.0, 384000.0})
+    for (const double rate : {88200.0, 96000.0, 192000.0, 384000.0, 1e6})
         for (const double after : {2e-3, 6e-3, 10e-3}) {
             QTest::addRow("%g kHz, %g ms after", rate / 1e3, after * 1e3)
                 << rate << after << 2.0 << whole;
