@@ -16,6 +16,7 @@
 #include <QFileDialog>
 #include <QThread>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -197,7 +198,10 @@ void ListenWindow::ended(const QString &why)
         delete worker;
         worker = nullptr;
     }
-    const QString count = tr("Messages heard: %1").arg(heard.size());
+    // Damaged spans are entries of the list, not messages.
+    const auto messages = std::count_if(heard.begin(), heard.end(),
+                                        [](const ReadMessage &m) { return !m.damagedSpan(); });
+    const QString count = tr("Messages heard: %1").arg(messages);
     ui->labelStatus->setText(why.isEmpty() ? count
                                            : tr("%1; what was heard is kept. %2").arg(why, count));
     ui->pushButtonListen->setText(tr("&Listen"));
