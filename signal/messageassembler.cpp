@@ -151,7 +151,7 @@ void MessageAssembler::end(bool cut, bool badCut)
 double MessageAssembler::supplyOver(double from, double to) const
 {
     // The mean of the trace's sums over [from, to) samples, as far back as
-    // it still reaches.
+    // it still reaches; not a number where it holds none of them.
     const std::uint64_t k = trace.kept;
     const std::uint64_t oldest = k > trace.length ? k - trace.length + 1 : 0;
     const double step = double(trace.step);
@@ -161,14 +161,15 @@ double MessageAssembler::supplyOver(double from, double to) const
     double sum = 0;
     for (std::uint64_t i = first; i < last; ++i)
         sum += trace.sum(i);
-    return last > first ? sum / (double(last - first) * step) : 0.0;
+    return last > first ? sum / (double(last - first) * step) : NAN;
 }
 
 bool MessageAssembler::supplyStepsAt(double at, double level) const
 {
     // A step of the supply rings in the filter like a burst of tone: where
     // the line's mean on either side of a burst's beginning differs by
-    // more than a supply's share of the tone, the burst is the step's.
+    // more than a supply's share of the tone, the burst is the step's. At
+    // the start of a capture nothing says so.
     const double window = kStepWindow * rate;
     const double before = supplyOver(at - 2 * window, at - window / 2),
                  after = supplyOver(at + window / 2, at + 2 * window);
@@ -177,8 +178,10 @@ bool MessageAssembler::supplyStepsAt(double at, double level) const
 
 void MessageAssembler::measureSupply(Message &m) const
 {
-    m.supplyBefore = supplyOver((m.start - kSupplyWindow) * rate, m.start * rate);
-    m.supplyDuring = supplyOver(m.start * rate, (m.start + m.bitCount * m.bitPeriod) * rate);
+    const auto orNone = [](double mean) { return std::isnan(mean) ? 0.0 : mean; };
+    m.supplyBefore = orNone(supplyOver((m.start - kSupplyWindow) * rate, m.start * rate));
+    m.supplyDuring =
+        orNone(supplyOver(m.start * rate, (m.start + m.bitCount * m.bitPeriod) * rate));
     m.hasSupply = std::max(std::abs(m.supplyBefore), std::abs(m.supplyDuring)) >
                   kSupplyOverTone * m.tonePeakToPeak / 2;
 }
