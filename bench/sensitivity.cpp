@@ -34,7 +34,7 @@ int main(int argc, char **argv)
                 cable::Line line;
                 line.rate = rate;
                 line.tone = tone;
-                line.phase = std::uniform_real_distribution<double>(0, 2 * M_PI)(random);
+                line.phase = std::uniform_real_distribution<double>(0, 2 * cable::kPi)(random);
                 line.keying.send(sent,
                                  0.05 + std::uniform_real_distribution<double>(0, 1e-3)(random));
                 line.seconds = line.keying.last + 0.05;

@@ -20,6 +20,8 @@ namespace cable {
 
 using Bytes = std::vector<std::uint8_t>;
 
+constexpr double kPi = 3.14159265358979323846;
+
 // When the tone is on, in seconds.
 struct Keying
 {
@@ -66,7 +68,7 @@ inline std::vector<double> volts(const Line &line)
         for (auto n = std::size_t(std::ceil(from * line.rate));
              n < count && double(n) < to * line.rate; ++n)
             v[n] += line.peakToPeak / 2 *
-                    std::sin(2 * M_PI * line.tone * double(n) / line.rate + line.phase);
+                    std::sin(2 * kPi * line.tone * double(n) / line.rate + line.phase);
     return v;
 }
 
@@ -108,7 +110,7 @@ inline void addNoise(std::vector<double> &v, double rate, double peakToPeak, dou
 // at `corner` Hz, the input's impedance halving the level.
 inline void probe(std::vector<double> &v, double rate, double corner = 80, double divide = 2)
 {
-    const double k = 1 / (1 + 2 * M_PI * corner / rate);
+    const double k = 1 / (1 + 2 * kPi * corner / rate);
     double in = v.empty() ? 0 : v[0], out = 0;
     for (double &x : v) {
         out = k * (out + x - in);

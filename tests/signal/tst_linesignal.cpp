@@ -354,7 +354,7 @@ std::vector<float> noisyCommand(const Frame &command, double rate, double tone, 
     cable::Line line;
     line.rate = rate;
     line.tone = tone;
-    line.phase = std::uniform_real_distribution<double>(0, 2 * M_PI)(random);
+    line.phase = std::uniform_real_distribution<double>(0, 2 * cable::kPi)(random);
     line.keying.send(command, 0.05 + std::uniform_real_distribution<double>(0, 1e-3)(random));
     line.seconds = line.keying.last + 0.05;
     std::vector<double> volts = cable::volts(line);
