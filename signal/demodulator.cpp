@@ -207,29 +207,24 @@ Demodulator::Demodulator(double sampleRate, double clipAt)
 
 Demodulator::~Demodulator() = default;
 
-void Demodulator::feed(const float *samples, std::size_t count)
+template <typename Sample> void Demodulator::through(const Sample *samples, std::size_t count)
 {
     if (!state)
         return;
-    if (decimator.factor() == 1) {
-        for (std::size_t i = 0; i < count; ++i)
-            state->feed(samples[i]);
-        return;
-    }
     decimated.clear();
     decimator.add(samples, count, decimated);
     for (const float sample : decimated)
         state->feed(sample);
 }
 
+void Demodulator::feed(const float *samples, std::size_t count)
+{
+    through(samples, count);
+}
+
 void Demodulator::feed(const std::int16_t *samples, std::size_t count)
 {
-    if (!state)
-        return;
-    decimated.clear();
-    decimator.add(samples, count, decimated);
-    for (const float sample : decimated)
-        state->feed(sample);
+    through(samples, count);
 }
 
 void Demodulator::finish()

@@ -22,7 +22,7 @@ struct Message
     std::vector<std::uint8_t> bytes; // the whole bytes read, checked or not
     int bitCount = 0;
     double toneFrequency = 0;  // Hz, measured over the bursts
-    double tonePeakToPeak = 0; // in the capture's unit, measured over its bits' first thirds
+    double tonePeakToPeak = 0; // in the capture's unit, as the line carried it
     double bitPeriod = 0;      // s, the typical slot
     double timingSpread = 0;   // largest deviation of a slot from it, relative
     bool hasSupply = false;    // the capture holds the DC supply
@@ -71,6 +71,8 @@ private:
     std::unique_ptr<State> state;
     Decimator decimator;
     std::vector<float> decimated;
+
+    template <typename Sample> void through(const Sample *samples, std::size_t count);
 };
 
 // All of `samples` through a Demodulator.

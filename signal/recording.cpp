@@ -9,10 +9,15 @@ bool RecordingReport::clean() const
                        [](const ReadMessage &m) { return m.damagedSpan() || m.clean(); });
 }
 
+std::size_t messageCount(const std::vector<ReadMessage> &entries)
+{
+    return std::size_t(std::count_if(entries.begin(), entries.end(),
+                                     [](const ReadMessage &m) { return !m.damagedSpan(); }));
+}
+
 std::size_t RecordingReport::messageCount() const
 {
-    return std::size_t(std::count_if(messages.begin(), messages.end(),
-                                     [](const ReadMessage &m) { return !m.damagedSpan(); }));
+    return ::messageCount(messages);
 }
 
 ReadMessage readMessage(linesignal::Message message, int userbandFrequency, bool inVolts)

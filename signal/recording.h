@@ -40,6 +40,9 @@ struct RecordingReport
     std::size_t messageCount() const;
 };
 
+// The entries that are messages, not damaged spans.
+std::size_t messageCount(const std::vector<ReadMessage> &entries);
+
 // The messages of a capture, each read as a command where it held; an EN
 // 50494 channel change's intermediate frequency (and its warning) with the
 // userband's centre frequency, 0 when not known.

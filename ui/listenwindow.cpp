@@ -16,7 +16,6 @@
 #include <QFileDialog>
 #include <QThread>
 
-#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -198,10 +197,7 @@ void ListenWindow::ended(const QString &why)
         delete worker;
         worker = nullptr;
     }
-    // Damaged spans are entries of the list, not messages.
-    const auto messages = std::count_if(heard.begin(), heard.end(),
-                                        [](const ReadMessage &m) { return !m.damagedSpan(); });
-    const QString count = tr("Messages heard: %1").arg(messages);
+    const QString count = tr("Messages heard: %1").arg(messageCount(heard));
     ui->labelStatus->setText(why.isEmpty() ? count
                                            : tr("%1; what was heard is kept. %2").arg(why, count));
     ui->pushButtonListen->setText(tr("&Listen"));

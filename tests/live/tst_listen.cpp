@@ -226,19 +226,8 @@ void ListenTest::hearsCommandsWholeBesideTheReceiversSteps()
     QFETCH(double, rate);
     QFETCH(bool, inTheWindow);
     const QVector<Frame> sent{{0xE0, 0x10, 0x5A, 0x0C, 0xF6}, {0xE1, 0x10, 0x5A, 0x0C, 0xF6}};
-    cable::Line line;
-    line.rate = rate;
-    line.seconds = 0.4;
-    std::vector<std::pair<double, double>> windows;
-    for (int i = 0; i < sent.size(); ++i) {
-        const double at = 0.1 + 0.1 * i;
-        cable::Keying one;
-        one.send(sent[i], at);
-        line.keying.send(sent[i], at);
-        windows.emplace_back(at - 0.008, one.last + 0.006);
-    }
-    line.supply = cable::steps(13, 18, windows);
-    std::vector<double> volts = cable::volts(line);
+    std::vector<double> volts =
+        cable::volts(cable::receiver(rate, {{sent[0], 0.1}, {sent[1], 0.2}}, 0.006));
     cable::probe(volts, rate);
 
     QStringList heard;
@@ -251,11 +240,7 @@ void ListenTest::hearsCommandsWholeBesideTheReceiversSteps()
         auto *listen = window.findChild<QPushButton *>("pushButtonListen");
         QTest::mouseClick(listen, Qt::LeftButton);
         playSamples(cable::card(volts), sink, rate);
-        const auto messages = [&window] {
-            return std::count_if(window.messages().begin(), window.messages().end(),
-                                 [](const ReadMessage &m) { return !m.damagedSpan(); });
-        };
-        QTRY_COMPARE_WITH_TIMEOUT(messages(), 2l, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(messageCount(window.messages()), std::size_t(2), 10000);
         QTest::mouseClick(listen, Qt::LeftButton);
         QVERIFY(window.messages().size() > 2);
         QCOMPARE(window.findChild<QLabel *>("labelStatus")->text(),

@@ -94,6 +94,23 @@ inline std::function<double(double)> steps(double low, double high,
     };
 }
 
+// A receiver sending each frame from its time, each inside a stretch of
+// its own at 18 V from 8 ms before it to `after` s after its last bit, as
+// receivers raise and lower the supply around a command.
+inline Line receiver(double rate, const std::vector<std::pair<Bytes, double>> &frames, double after)
+{
+    Line line;
+    line.rate = rate;
+    std::vector<std::pair<double, double>> windows;
+    for (const auto &[frame, at] : frames) {
+        line.keying.send(frame, at);
+        windows.emplace_back(at - 0.008, line.keying.last + after);
+    }
+    line.supply = steps(13, 18, windows);
+    line.seconds = line.keying.last + 0.05;
+    return line;
+}
+
 // Gaussian noise `snr` dB below a tone of `peakToPeak`, counted within
 // 30 kHz, as a receiver's front end sees it.
 inline void addNoise(std::vector<double> &v, double rate, double peakToPeak, double snr,

@@ -137,17 +137,7 @@ void TestCable::receiversStepsLeaveCommandsWhole()
     QFETCH(double, after);
     QFETCH(double, divide);
     QFETCH(QStringList, read);
-    cable::Line line;
-    line.rate = rate;
-    line.seconds = 0.25;
-    std::vector<std::pair<double, double>> windows;
-    for (const double at : {0.040, 0.140}) {
-        cable::Keying one;
-        one.send(kChange, at);
-        line.keying.send(at < 0.1 ? kChange : kRepeat, at);
-        windows.emplace_back(at - 0.008, one.last + after);
-    }
-    line.supply = cable::steps(13, 18, windows);
+    const cable::Line line = cable::receiver(rate, {{kChange, 0.040}, {kRepeat, 0.140}}, after);
     std::vector<double> v = cable::volts(line);
     cable::probe(v, rate, 80, divide);
     const CaptureReading reading = readFile(wavFile(cable::card(v), rate), "probe.wav");
