@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cstring>
 #include <fstream>
 
 using cable::Bytes;
@@ -19,12 +20,48 @@ namespace {
 
 const Bytes kChange{0xE0, 0x10, 0x5A, 0x0C, 0xF6}, kRepeat{0xE1, 0x10, 0x5A, 0x0C, 0xF6};
 
-CaptureReading readFile(const std::string &bytes, const char *name)
+CaptureReading readFile(const std::string &bytes, const char *name, int channel = 1)
 {
     QTemporaryDir folder;
     const std::string path = folder.filePath(QString::fromLatin1(name)).toStdString();
     std::ofstream(path, std::ios::binary) << bytes;
-    return readCaptureMessages(path, 1, 0);
+    return readCaptureMessages(path, channel, 0);
+}
+
+// A WAV file of interleaved channels, written here: 16-bit PCM or 32-bit
+// floats, as recorders write them.
+std::string interleavedWav(const std::vector<std::vector<float>> &channels, double rate,
+                           bool shorts)
+{
+    const auto put = [](std::string &to, std::uint32_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            to += char(value >> (8 * i) & 0xFF);
+    };
+    const auto count = std::uint32_t(channels.size()), width = shorts ? 2u : 4u;
+    const auto data = std::uint32_t(channels[0].size()) * count * width;
+    std::string file = "RIFF";
+    put(file, 36 + data, 4);
+    file += "WAVEfmt ";
+    put(file, 16, 4);
+    put(file, shorts ? 1 : 3, 2);
+    put(file, count, 2);
+    put(file, std::uint32_t(rate), 4);
+    put(file, std::uint32_t(rate) * count * width, 4);
+    put(file, count * width, 2);
+    put(file, 8 * width, 2);
+    file += "data";
+    put(file, data, 4);
+    for (std::size_t n = 0; n < channels[0].size(); ++n)
+        for (const std::vector<float> &channel : channels) {
+            std::uint32_t bits;
+            if (shorts) {
+                bits = std::uint32_t(std::int32_t(std::lround(channel[n] * 32767)));
+            } else {
+                std::memcpy(&bits, &channel[n], 4);
+            }
+            put(file, bits, int(width));
+        }
+    return file;
 }
 
 // A line per entry: "ok" and the bytes, "damaged" and why, or "span".
@@ -49,6 +86,8 @@ private slots:
     void measuresTheSupplyOverEachCommand();
     void receiversStepsLeaveCommandsWhole_data();
     void receiversStepsLeaveCommandsWhole();
+    void readsTheChannelAsked_data();
+    void readsTheChannelAsked();
     void measuresTheTonesLevel_data();
     void measuresTheTonesLevel();
 };
@@ -144,6 +183,38 @@ void TestCable::receiversStepsLeaveCommandsWhole()
     QStringList messages = lines(reading);
     messages.removeAll("span");
     QCOMPARE(messages, read);
+}
+
+void TestCable::readsTheChannelAsked_data()
+{
+    QTest::addColumn<bool>("shorts");
+    QTest::addColumn<double>("rate");
+    for (const double rate : {96000.0, 1e6}) {
+        QTest::addRow("16-bit, %g kHz", rate / 1e3) << true << rate;
+        QTest::addRow("floats, %g kHz", rate / 1e3) << false << rate;
+    }
+}
+
+// A recorder's three channels, the command on the second, another on the
+// third: each channel read is its own.
+void TestCable::readsTheChannelAsked()
+{
+    QFETCH(bool, shorts);
+    QFETCH(double, rate);
+    std::vector<std::vector<float>> channels(3);
+    for (const auto &[channel, frame] : {std::pair{1, kChange}, std::pair{2, kRepeat}}) {
+        cable::Line line;
+        line.rate = rate;
+        line.seconds = 0.15;
+        line.keying.send(frame, 0.03);
+        const std::vector<double> volts = cable::volts(line);
+        channels[std::size_t(channel)].assign(volts.begin(), volts.end());
+    }
+    channels[0].assign(channels[1].size(), 0.0f);
+    const std::string file = interleavedWav(channels, rate, shorts);
+    QCOMPARE(lines(readFile(file, "three.wav", 1)), QStringList());
+    QCOMPARE(lines(readFile(file, "three.wav", 2)), QStringList{"ok E0 10 5A 0C F6 "});
+    QCOMPARE(lines(readFile(file, "three.wav", 3)), QStringList{"ok E1 10 5A 0C F6 "});
 }
 
 void TestCable::measuresTheTonesLevel_data()
