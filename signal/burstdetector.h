@@ -23,8 +23,8 @@ struct Burst
 struct PowerTrace
 {
     PowerTrace(std::size_t step, std::size_t length);
-    float power(std::uint64_t i) const { return powers[std::size_t(i % length)]; }
-    double sum(std::uint64_t i) const { return sums[std::size_t(i % length)]; }
+    float power(std::uint64_t i) const { return powers[place(i)]; }
+    double sum(std::uint64_t i) const { return sums[place(i)]; }
     // At `kept`, once a sample at most rates: without a division.
     void store(float power, double sum)
     {
@@ -42,6 +42,17 @@ struct PowerTrace
     std::vector<double> sums;
     std::uint64_t kept = 0; // the index the next power is stored at
     std::size_t slot = 0;   // kept % length
+
+private:
+    // Messages read back over thousands of powers: counted back from the
+    // newest, without a division.
+    std::size_t place(std::uint64_t i) const
+    {
+        const std::uint64_t back = kept - i;
+        if (i > kept || back >= length)
+            return std::size_t(i % length);
+        return slot >= back ? slot - std::size_t(back) : slot + length - std::size_t(back);
+    }
 };
 
 // Finds where bursts of tone begin and end in the trace of the power: a
