@@ -25,6 +25,7 @@ enum CliExitCode
     ExitBadEntries = 4,   // table: some transponder entries were bad
     ExitPlanErrors = 5,   // plan: the checks found errors
     ExitOutputFailed = 6, // an output file, stdout or stderr could not take the whole answer
+    ExitNotSingleCable = 7, // decode: a DiSEqC frame, but no single-cable command
 };
 
 // Runs the tool on a full argument list, program name first.

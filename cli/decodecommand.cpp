@@ -1,6 +1,7 @@
 #include "bands.h"
 #include "commanddescription.h"
 #include "commands.h"
+#include "diseqc.h"
 #include "hextext.h"
 #include "messagereport.h"
 #include "recording.h"
@@ -25,7 +26,9 @@ namespace {
 const char kDescription[] =
     "Reads back a single-cable command as a receiver sends it: every command of\n"
     "EN 50494 and EN 50607, with or without PIN (channel change, switch-off, and\n"
-    "the commands a receiver installs itself with). The bytes may be\n"
+    "the commands a receiver installs itself with). Any other DiSEqC frame is\n"
+    "named too (a DiSEqC 1.0 or 1.1 switch, a positioner, a slave's reply), with\n"
+    "a line that says why a single-cable unit ignores it. The bytes may be\n"
     "written as the window shows them ('E0 10 5A 0C F6 '), without blanks, with 0x\n"
     "prefixes or commas, in lower case, in one argument or several.\n"
     "An EN 50494 tuning word encodes the sum of intermediate and userband frequency;\n"
@@ -42,7 +45,8 @@ const char kDescription[] =
     "  3  the bytes are not a command this tool reads; stderr says which and why;\n"
     "     with --capture: a message is damaged (its report says where) or none was\n"
     "     found\n"
-    "  6  the output could not be written (full disk, closed stream)";
+    "  6  the output could not be written (full disk, closed stream)\n"
+    "  7  the bytes are a DiSEqC frame, but no single-cable command";
 
 constexpr int kMaxChannel = 64;
 constexpr int kMaxSampleRate = 100000000;
@@ -198,11 +202,17 @@ CliResult runDecode(const QStringList &arguments)
     if (!parseHexText(text, frame, error))
         return failure(ExitBadCommand,
                        QStringLiteral("decode: ") + QString::fromStdString(error.text()));
-    const Decoded decoded = decode(frame);
-    if (!decoded.ok())
+    const diseqc::FrameReading reading = diseqc::readFrame(frame);
+    if (reading.kind == diseqc::FrameKind::NotDiseqc)
         return failure(ExitBadCommand,
-                       QStringLiteral("decode: ") + QString::fromStdString(decoded.error.text()));
-    const Command &command = decoded.command;
+                       QStringLiteral("decode: ") + QString::fromStdString(reading.error.text()));
+    if (reading.kind != diseqc::FrameKind::SingleCable) {
+        result.out = parser.isSet("json") ? toJson(QJsonDocument(frameJson(reading)))
+                                          : frameText(reading);
+        result.exitCode = ExitNotSingleCable;
+        return result;
+    }
+    const Command &command = *reading.command;
 
     // The sum holds both frequencies; a larger userband frequency cannot be
     // the receiver's, and no intermediate frequency follows from it.

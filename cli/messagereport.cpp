@@ -18,6 +18,22 @@ QString plainReport(const std::vector<CommandField> &fields)
     return text;
 }
 
+QString frameText(const diseqc::FrameReading &reading)
+{
+    return QStringLiteral("%1\nNot a single-cable command: %2\n%3")
+        .arg(QString::fromStdString(reading.meaning.text()),
+             QString::fromStdString(reading.notSingleCable.text()), plainReport(reading.fields));
+}
+
+QJsonObject frameJson(const diseqc::FrameReading &reading)
+{
+    QJsonObject root = jsonReport(reading.fields);
+    root.insert("kind", reading.kind == diseqc::FrameKind::Reply ? "reply" : "DiSEqC command");
+    root.insert("meaning", QString::fromStdString(reading.meaning.text()));
+    root.insert("notSingleCable", QString::fromStdString(reading.notSingleCable.text()));
+    return root;
+}
+
 QJsonObject jsonReport(const std::vector<CommandField> &fields)
 {
     QJsonObject root;

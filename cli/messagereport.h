@@ -1,6 +1,7 @@
 #pragma once
 
 #include "commanddescription.h"
+#include "diseqc.h"
 #include "recording.h"
 
 #include <QJsonObject>
@@ -11,6 +12,10 @@
 // A command's fields as text, one "Label: value" line each, and as JSON.
 QString plainReport(const std::vector<CommandField> &fields);
 QJsonObject jsonReport(const std::vector<CommandField> &fields);
+// A DiSEqC frame that is no single-cable command: its meaning, why a
+// single-cable unit ignores it, and its parts.
+QString frameText(const diseqc::FrameReading &reading);
+QJsonObject frameJson(const diseqc::FrameReading &reading);
 
 // One message of a recording or of listening, as the tool prints it: where,
 // its bytes, whether every bit held, the tone and timing measured, the

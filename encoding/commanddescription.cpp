@@ -2,38 +2,20 @@
 
 #include "hextext.h"
 
-namespace {
-
-const char *addressName(std::uint8_t address)
-{
-    switch (address) {
-    case 0x00:
-        return PHRASE_WORDS("Phrase", "any device");
-    case 0x11:
-        return PHRASE_WORDS("Phrase", "LNB");
-    default:
-        return PHRASE_WORDS("Phrase", "any LNB, switcher or SMATV");
-    }
-}
-
-// A value that reads the same in every language ("E0", "A"), with words
-// after it when given.
-CommandField textField(const char *key, const char *label, const std::string &text,
-                       Phrase detail = {}, const char *joined = PHRASE_WORDS("Phrase", "%1 (%2)"))
+CommandField textField(const char *key, const char *label, const std::string &text, Phrase detail,
+                       const char *joined)
 {
     Phrase shown = detail.empty() ? Phrase::plainText(text)
                                   : Phrase(joined, {Phrase::plainText(text), std::move(detail)});
     return {key, label, CommandField::Text, text, 0, std::move(shown)};
 }
 
-// A value that is a word people read in their own language ("vertical").
 CommandField wordField(const char *key, const char *label, const char *word)
 {
     return {key, label, CommandField::Text, word, 0, Phrase(word)};
 }
 
-CommandField numberField(const char *key, const char *label, long long number,
-                         const char *unit = nullptr)
+CommandField numberField(const char *key, const char *label, long long number, const char *unit)
 {
     return {key, label,  CommandField::Number,
             {},  number, unit ? Phrase(unit, {Phrase::number(number)}) : Phrase::number(number)};
@@ -47,6 +29,20 @@ CommandField forPrograms(const char *key, const std::string &text)
 CommandField numberForPrograms(const char *key, long long number)
 {
     return {key, "", number > 0 ? CommandField::Number : CommandField::Missing, {}, number, {}};
+}
+
+namespace {
+
+const char *addressName(std::uint8_t address)
+{
+    switch (address) {
+    case 0x00:
+        return PHRASE_WORDS("Phrase", "any device");
+    case 0x11:
+        return PHRASE_WORDS("Phrase", "LNB");
+    default:
+        return PHRASE_WORDS("Phrase", "any LNB, switcher or SMATV");
+    }
 }
 
 // ODU_Config's byte in its parts, so that programs need not take it apart.

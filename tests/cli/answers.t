@@ -299,9 +299,124 @@ $ vantir-cli decode "E2 10 5A 0C F6"
 $ vantir-cli decode "E0 20 5A 0C F6"
 ! vantir-cli: decode: byte 2 is 20: not a single-cable address (10, 00 or 11)
 [3]
+# Any other DiSEqC frame: named, with why a single-cable unit ignores it.
 $ vantir-cli decode "E0 10 5E 0C F6"
-! vantir-cli: decode: byte 3 is 5E: not an EN 50494 command (5A or 5B, 5C or 5D with PIN)
+DiSEqC command 5E, which this tool does not know
+Not a single-cable command: a DiSEqC command that a single-cable unit ignores
+Framing: E0 (command from the master, no reply wanted, first transmission)
+Address: 10 (any LNB, switcher or SMATV)
+Command: 5E (not one of the bus's commands this tool knows)
+[7]
+$ vantir-cli decode "E0 10 38 F0"
+DiSEqC 1.0 committed switch: option A, position A, vertical, low band
+Not a single-cable command: this receiver switches with DiSEqC 1.0; a single-cable unit ignores it
+Framing: E0 (command from the master, no reply wanted, first transmission)
+Address: 10 (any LNB, switcher or SMATV)
+Command: 38 (Write N0: set the committed switches)
+Option: A
+Position: A
+Polarisation: vertical
+Band: low
+[7]
+$ vantir-cli decode "E1 10 38 FB"
+DiSEqC 1.0 committed switch: option B, position A, horizontal, high band
+Not a single-cable command: this receiver switches with DiSEqC 1.0; a single-cable unit ignores it
+Framing: E1 (command from the master, no reply wanted, repeated transmission)
+Address: 10 (any LNB, switcher or SMATV)
+Command: 38 (Write N0: set the committed switches)
+Option: B
+Position: A
+Polarisation: horizontal
+Band: high
+[7]
+$ vantir-cli decode "E0 10 39 FF"
+DiSEqC 1.1 uncommitted switch: input 16
+Not a single-cable command: this receiver switches with DiSEqC 1.1; a single-cable unit ignores it
+Framing: E0 (command from the master, no reply wanted, first transmission)
+Address: 10 (any LNB, switcher or SMATV)
+Command: 39 (Write N1: set the uncommitted switches)
+Input: 16
+[7]
+$ vantir-cli decode "E0 31 6E E0 C5"
+positioner: go to 12.3° east
+Not a single-cable command: this receiver drives a positioner; a single-cable unit ignores it
+Framing: E0 (command from the master, no reply wanted, first transmission)
+Address: 31 (polar or azimuth positioner)
+Command: 6E (Goto x.x: go to an angle)
+Angle: 12.3 (east)
+[7]
+$ vantir-cli decode "E0 31 6E D1 00"
+positioner: go to 16.0° west
+Not a single-cable command: this receiver drives a positioner; a single-cable unit ignores it
+Framing: E0 (command from the master, no reply wanted, first transmission)
+Address: 31 (polar or azimuth positioner)
+Command: 6E (Goto x.x: go to an angle)
+Angle: 16.0 (west)
+[7]
+$ vantir-cli decode "E0 31 6E 20 00"
+positioner: go to an angle, data 20 00: its first nibble 2 names no direction (E east, D west; 0, 1 or F an azimuth)
+Not a single-cable command: this receiver drives a positioner; a single-cable unit ignores it
+Framing: E0 (command from the master, no reply wanted, first transmission)
+Address: 31 (polar or azimuth positioner)
+Command: 6E (Goto x.x: go to an angle)
+[7]
+$ vantir-cli decode "E0 31 6B 05"
+positioner: go to stored position 5
+Not a single-cable command: this receiver drives a positioner; a single-cable unit ignores it
+Framing: E0 (command from the master, no reply wanted, first transmission)
+Address: 31 (polar or azimuth positioner)
+Command: 6B (Goto nn: go to a stored position)
+Stored position: 5
+[7]
+$ vantir-cli decode "E0 31 68 00"
+positioner: drive east until halted
+Not a single-cable command: this receiver drives a positioner; a single-cable unit ignores it
+Framing: E0 (command from the master, no reply wanted, first transmission)
+Address: 31 (polar or azimuth positioner)
+Command: 68 (Drive East: drive the positioner east)
+Drive: 00 (positioner: drive east until halted)
+[7]
+$ vantir-cli decode "E0 10 20"
+DiSEqC 1.0 switch: select the low band
+Not a single-cable command: this receiver switches with DiSEqC 1.0; a single-cable unit ignores it
+Framing: E0 (command from the master, no reply wanted, first transmission)
+Address: 10 (any LNB, switcher or SMATV)
+Command: 20 (Set Lo: select the low band)
+[7]
+$ vantir-cli decode "E2 10 11"
+Config: read the configuration
+Not a single-cable command: a DiSEqC command that a single-cable unit ignores
+Framing: E2 (command from the master, reply wanted, first transmission)
+Address: 10 (any LNB, switcher or SMATV)
+Command: 11 (Config: read the configuration)
+[7]
+$ vantir-cli decode "E4"
+reply from a slave: OK, no errors
+Not a single-cable command: a slave's reply to a command; a single-cable unit sends none
+Framing: E4 (reply from a slave: OK, no errors)
+[7]
+$ vantir-cli decode "E7 01 02"
+reply from a slave: command not recognised, repeat requested, with data 01 02
+Not a single-cable command: a slave's reply to a command; a single-cable unit sends none
+Framing: E7 (reply from a slave: command not recognised, repeat requested)
+Data: 01 02 
+[7]
+$ vantir-cli decode "E0 10 38"
+! vantir-cli: decode: Write N0 takes 1 data byte; got 0
 [3]
+$ vantir-cli decode "E0 31 6E 01"
+! vantir-cli: decode: Goto x.x takes 2 data bytes; got 1
+[3]
+$ vantir-cli decode "E8 10 38 F0"
+! vantir-cli: decode: byte 1 is E8: neither a DiSEqC framing byte (E0 to E7) nor an EN 50607 command (70, 71, 7A to 7E)
+[3]
+$ vantir-cli decode "E0 6A 00"
+Reset: reset the slave's microcontroller
+Not a single-cable command: a DiSEqC command that a single-cable unit ignores
+Framing: E0 (command from the master, no reply wanted, first transmission)
+Address: 6A (reserved for address reallocations)
+Command: 00 (Reset: reset the slave's microcontroller)
+[7]
 $ vantir-cli decode "E0 10"
 ! vantir-cli: decode: EN 50494 frame ends after 2 byte(s); it needs an address and a command byte
 [3]

@@ -4,6 +4,7 @@
 
 #include "bands.h"
 #include "commandencoding.h"
+#include "diseqc.h"
 #include "hextext.h"
 
 #include <QtTest>
@@ -95,6 +96,10 @@ private slots:
     void warnsOnlyOffTheCable();
     void phrasesFillEachPlaceOnce_data();
     void phrasesFillEachPlaceOnce();
+    void namesEveryDiseqcFrame_data();
+    void namesEveryDiseqcFrame();
+    void everyCatalogueCommandIsNamed();
+    void switchesAndAnglesComeBack();
 };
 
 void TestCodec::encodes_data()
@@ -686,6 +691,155 @@ void TestCodec::phrasesFillEachPlaceOnce()
     QCOMPARE(QString::fromStdString(Phrase(english.c_str(), filling).text()), text);
     // Plain text is never filled.
     QCOMPARE(QString::fromStdString(Phrase::plainText(english).text()), words);
+}
+
+void TestCodec::namesEveryDiseqcFrame_data()
+{
+    QTest::addColumn<QString>("bytes");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("meaning");
+    const auto row = [](const char *bytes, diseqc::FrameKind kind, const char *meaning) {
+        QTest::newRow(bytes) << QString(bytes) << int(kind) << QString(meaning);
+    };
+    using diseqc::FrameKind;
+    row("E0 10 38 F0", FrameKind::Command,
+        "DiSEqC 1.0 committed switch: option A, position A, vertical, low band");
+    row("E0 10 38 FF", FrameKind::Command,
+        "DiSEqC 1.0 committed switch: option B, position B, horizontal, high band");
+    row("E0 10 38 F6", FrameKind::Command,
+        "DiSEqC 1.0 committed switch: option A, position B, horizontal, low band");
+    row("E0 10 38 C0", FrameKind::Command,
+        "DiSEqC 1.0 committed switch, data C0: a high nibble other than F, which sets only some "
+        "of the switches");
+    row("E0 10 39 F0", FrameKind::Command, "DiSEqC 1.1 uncommitted switch: input 1");
+    row("E0 10 39 FF", FrameKind::Command, "DiSEqC 1.1 uncommitted switch: input 16");
+    row("E0 10 26", FrameKind::Command, "DiSEqC 1.0 switch: select satellite position B");
+    row("E0 31 6E E0 C5", FrameKind::Command, "positioner: go to 12.3° east");
+    row("E0 31 6E DF FE", FrameKind::Command, "positioner: go to 255.9° west");
+    row("E0 31 6E E0 01", FrameKind::Command, "positioner: go to 0.0625° east");
+    row("E0 31 6E 01 00", FrameKind::Command, "positioner: go to 16.0° clockwise from north");
+    row("E0 31 6E 1F FE", FrameKind::Command, "positioner: go to 511.9° clockwise from north");
+    row("E0 31 6E FF 3B", FrameKind::Command, "positioner: go to -12.3° clockwise from north");
+    row("E0 31 6E 90 00", FrameKind::Command,
+        "positioner: go to an angle, data 90 00: its first nibble 9 names no direction (E east, "
+        "D west; 0, 1 or F an azimuth)");
+    row("E0 31 68 00", FrameKind::Command, "positioner: drive east until halted");
+    row("E0 31 69 7F", FrameKind::Command, "positioner: drive west for 127 s");
+    row("E0 31 68 80", FrameKind::Command, "positioner: drive east by 128 steps");
+    row("E0 31 69 FF", FrameKind::Command, "positioner: drive west by 1 step");
+    row("E0 31 6A 00", FrameKind::Command, "positioner: store the position as number 0");
+    row("E0 31 6B FF", FrameKind::Command, "positioner: go to stored position 255");
+    row("E3 31 60", FrameKind::Command, "Halt: stop the positioner");
+    row("E0 10 45", FrameKind::Command, "DiSEqC command 45, which this tool does not know");
+    row("E4", FrameKind::Reply, "reply from a slave: OK, no errors");
+    row("E6 12 34", FrameKind::Reply,
+        "reply from a slave: parity error, repeat requested, with data 12 34");
+    row("E0 10 5A 0C F6", FrameKind::SingleCable, "tunes a transponder");
+    row("70 03 E8 03", FrameKind::SingleCable, "tunes a transponder");
+    row("E0 10 38", FrameKind::NotDiseqc, "Write N0 takes 1 data byte; got 0");
+    row("E0 10 38 F0 00", FrameKind::NotDiseqc, "Write N0 takes 1 data byte; got 2");
+    row("E0 31 6F", FrameKind::NotDiseqc, "Set Posns takes 1 to 3 data bytes; got 0");
+    row("E0 31 60 00", FrameKind::NotDiseqc, "Halt takes 0 data bytes; got 1");
+    row("E2 10", FrameKind::NotDiseqc,
+        "a DiSEqC command takes a framing, an address and a command byte; got 2 byte(s)");
+    row("E2 10 5A 0C F6", FrameKind::NotDiseqc,
+        "byte 1 is E2: neither an EN 50494 framing byte (E0, E1) nor an EN 50607 command (70, "
+        "71, 7A to 7E)");
+    row("E8 10 38 F0", FrameKind::NotDiseqc,
+        "byte 1 is E8: neither a DiSEqC framing byte (E0 to E7) nor an EN 50607 command (70, 71, "
+        "7A to 7E)");
+    row("DF", FrameKind::NotDiseqc,
+        "byte 1 is DF: neither a DiSEqC framing byte (E0 to E7) nor an EN 50607 command (70, 71, "
+        "7A to 7E)");
+}
+
+void TestCodec::namesEveryDiseqcFrame()
+{
+    QFETCH(QString, bytes);
+    QFETCH(int, kind);
+    QFETCH(QString, meaning);
+    const diseqc::FrameReading r = diseqc::readFrame(frameOf(bytes));
+    QCOMPARE(int(r.kind), kind);
+    const bool refused = r.kind == diseqc::FrameKind::NotDiseqc;
+    QCOMPARE(QString::fromStdString((refused ? r.error : r.meaning).text()), meaning);
+    // Every frame but a single-cable command's says why a unit ignores it.
+    QCOMPARE(r.notSingleCable.empty(), refused || r.kind == diseqc::FrameKind::SingleCable);
+    QCOMPARE(r.command.has_value(), r.kind == diseqc::FrameKind::SingleCable);
+}
+
+// Each command of the catalogue at the edges of its data, and every code
+// outside it: named, never refused for its code, and reserved ones called so.
+void TestCodec::everyCatalogueCommandIsNamed()
+{
+    for (const diseqc::CommandCode &code : diseqc::commandCodes()) {
+        for (const int count : {code.data.fewest, code.data.most}) {
+            for (const std::uint8_t fill : {std::uint8_t(0x00), std::uint8_t(0xFF)}) {
+                Frame frame{0xE0, 0x31, code.code};
+                frame.resize(frame.size() + std::size_t(count), fill);
+                const diseqc::FrameReading r = diseqc::readFrame(frame);
+                QVERIFY2(r.kind == diseqc::FrameKind::Command, code.name);
+                QVERIFY(!r.meaning.empty());
+                const auto command =
+                    std::find_if(r.fields.begin(), r.fields.end(),
+                                 [](const CommandField &f) { return f.key == "command"; });
+                QVERIFY(command != r.fields.end());
+                QCOMPARE(command->text, hexByte(code.code));
+            }
+        }
+        Frame tooLong{0xE0, 0x10, code.code};
+        tooLong.resize(tooLong.size() + std::size_t(code.data.most) + 1);
+        QCOMPARE(int(diseqc::readFrame(tooLong).kind), int(diseqc::FrameKind::NotDiseqc));
+    }
+    for (int byte = 0; byte < 256; ++byte) {
+        const auto code = std::uint8_t(byte);
+        const bool singleCable = code >= 0x5A && code <= 0x5D;
+        if (!diseqc::commandCode(code) && !singleCable) {
+            const diseqc::FrameReading r = diseqc::readFrame({0xE0, 0x10, code});
+            QCOMPARE(int(r.kind), int(diseqc::FrameKind::Command));
+            QVERIFY(QString::fromStdString(r.meaning.text()).contains("does not know"));
+        }
+        const diseqc::FrameReading r = diseqc::readFrame({0xE1, code, 0x00});
+        const std::string address = r.fields.at(2).shown.text();
+        QCOMPARE(QString::fromStdString(address).contains("reserved"),
+                 diseqc::address(code) == nullptr || (byte & 0xF0) == 0x60 ||
+                     (byte & 0xF0) == 0xF0);
+    }
+}
+
+void TestCodec::switchesAndAnglesComeBack()
+{
+    const auto field = [](const diseqc::FrameReading &r, const char *key) {
+        for (const CommandField &f : r.fields)
+            if (f.key == key)
+                return f.kind == CommandField::Number ? std::to_string(f.number) : f.text;
+        return std::string("(none)");
+    };
+    for (int bits = 0; bits < 16; ++bits) {
+        diseqc::CommittedSwitch s;
+        s.optionB = bits & 8;
+        s.positionB = bits & 4;
+        s.polarisation = bits & 2 ? Polarisation::Horizontal : Polarisation::Vertical;
+        s.band = bits & 1 ? Band::High : Band::Low;
+        const Frame frame = diseqc::committedSwitch(s, bits % 3 == 0);
+        QCOMPARE(int(frame.at(3)), 0xF0 | bits);
+        QCOMPARE(int(frame.at(0)), bits % 3 == 0 ? 0xE1 : 0xE0);
+        const diseqc::FrameReading r = diseqc::readFrame(frame);
+        QCOMPARE(field(r, "option"), std::string(s.optionB ? "B" : "A"));
+        QCOMPARE(field(r, "position"), std::string(s.positionB ? "B" : "A"));
+        QCOMPARE(field(r, "polarisation"), std::string(bits & 2 ? "horizontal" : "vertical"));
+        QCOMPARE(field(r, "band"), std::string(bits & 1 ? "high" : "low"));
+    }
+    for (int input = 1; input <= 16; ++input)
+        QCOMPARE(field(diseqc::readFrame(diseqc::uncommittedSwitch(input)), "input"),
+                 std::to_string(input));
+    const std::pair<double, const char *> angles[] = {{0, "0.0"},    {0.1, "0.1"},
+                                                      {-0.1, "0.1"}, {12.3, "12.3"},
+                                                      {-80, "80.0"}, {255.9375, "255.9375"}};
+    for (const auto &[degrees, text] : angles) {
+        const diseqc::FrameReading r = diseqc::readFrame(diseqc::goToAngle(degrees));
+        QCOMPARE(field(r, "angle"), std::string(text));
+        QCOMPARE(field(r, "direction"), std::string(degrees < 0 ? "west" : "east"));
+    }
 }
 
 QTEST_APPLESS_MAIN(TestCodec)
