@@ -18,13 +18,13 @@ struct CliResult
 enum CliExitCode
 {
     ExitOk = 0,
-    ExitNotEncodable = 1, // a requested standard cannot carry the values
-    ExitUsage = 2,        // bad option or value, or a file that cannot be read
-    ExitBadCommand = 3,   // decode: the bytes are not a command the tool reads, or a
-                          // capture holds a damaged message or none
-    ExitBadEntries = 4,   // table: some transponder entries were bad
-    ExitPlanErrors = 5,   // plan: the checks found errors
-    ExitOutputFailed = 6, // an output file, stdout or stderr could not take the whole answer
+    ExitNotEncodable = 1,   // a requested standard cannot carry the values
+    ExitUsage = 2,          // bad option or value, or a file that cannot be read
+    ExitBadCommand = 3,     // decode: the bytes are not a command the tool reads, or a
+                            // capture holds a damaged message or none
+    ExitBadEntries = 4,     // table: some transponder entries were bad
+    ExitPlanErrors = 5,     // plan: the checks found errors
+    ExitOutputFailed = 6,   // an output file, stdout or stderr could not take the whole answer
     ExitNotSingleCable = 7, // decode: a DiSEqC frame, but no single-cable command
 };
 

@@ -16,6 +16,7 @@
 
 #include <QElapsedTimer>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <memory>
@@ -46,7 +47,9 @@ const char kDescription[] =
     "     with --capture: a message is damaged (its report says where) or none was\n"
     "     found\n"
     "  6  the output could not be written (full disk, closed stream)\n"
-    "  7  the bytes are a DiSEqC frame, but no single-cable command";
+    "  7  the bytes are a DiSEqC frame, but no single-cable command; with --capture:\n"
+    "     every message held, but one is no single-cable command (a DiSEqC frame, a\n"
+    "     tone burst, the continuous tone)";
 
 constexpr int kMaxChannel = 64;
 constexpr int kMaxSampleRate = 100000000;
@@ -98,10 +101,20 @@ QString captureReport(const RecordingReport &report, bool json, int userbandFreq
     QJsonArray array;
     QStringList blocks;
     int number = 0;
+    std::vector<int> numbers;
     for (const ReadMessage &read : report.messages) {
-        const MessageReport one =
-            reportMessage(read, read.damagedSpan() ? 0 : ++number,
-                          QString::fromStdString(report.unit), userbandFrequency);
+        numbers.push_back(read.damagedSpan() || read.tone() ? 0 : ++number);
+        const QString answers =
+            read.answers >= 0
+                ? QStringLiteral("message %1, %2")
+                      .arg(numbers[std::size_t(read.answers)])
+                      .arg(QString::fromStdString(
+                               bytesToHexText(
+                                   report.messages[std::size_t(read.answers)].message.bytes))
+                               .trimmed())
+                : QString();
+        const MessageReport one = reportMessage(
+            read, numbers.back(), QString::fromStdString(report.unit), userbandFrequency, answers);
         blocks << one.text;
         array.append(one.json);
     }
@@ -177,7 +190,12 @@ CliResult runDecode(const QStringList &arguments)
             if (report.messages.empty())
                 return report.brokenOff.empty() ? none : broken;
             result.out = captureReport(report, parser.isSet("json"), userbandFrequency);
-            result.exitCode = report.clean() ? ExitOk : ExitBadCommand;
+            const bool others =
+                std::any_of(report.messages.begin(), report.messages.end(),
+                            [](const ReadMessage &m) { return !m.notSingleCable.empty(); });
+            result.exitCode = !report.clean() ? ExitBadCommand
+                              : others        ? ExitNotSingleCable
+                                              : ExitOk;
             // Damaged spans alone: said, and no message.
             if (report.messageCount() == 0)
                 result.err = none.err;
@@ -207,8 +225,8 @@ CliResult runDecode(const QStringList &arguments)
         return failure(ExitBadCommand,
                        QStringLiteral("decode: ") + QString::fromStdString(reading.error.text()));
     if (reading.kind != diseqc::FrameKind::SingleCable) {
-        result.out = parser.isSet("json") ? toJson(QJsonDocument(frameJson(reading)))
-                                          : frameText(reading);
+        result.out =
+            parser.isSet("json") ? toJson(QJsonDocument(frameJson(reading))) : frameText(reading);
         result.exitCode = ExitNotSingleCable;
         return result;
     }

@@ -54,11 +54,81 @@ QJsonObject jsonReport(const std::vector<CommandField> &fields)
     return root;
 }
 
+double entryEnd(const ReadMessage &read)
+{
+    const linesignal::Message &m = read.message;
+    if (read.damagedSpan())
+        return m.spanEnd;
+    return m.start + (read.tone() ? m.toneLength : m.bitCount * m.bitPeriod);
+}
+
+namespace {
+
+QString supplyText(const linesignal::Message &m, const QString &unit, QJsonObject &entry)
+{
+    if (!m.hasSupply)
+        return {};
+    entry.insert("supplyBefore", std::round(m.supplyBefore * 1000) / 1000);
+    entry.insert("supplyDuring", std::round(m.supplyDuring * 1000) / 1000);
+    entry.insert("supplyUnit", unit);
+    return QStringLiteral("Supply: %1 %3 before, %2 %3 during\n")
+        .arg(m.supplyBefore, 0, 'f', 2)
+        .arg(m.supplyDuring, 0, 'f', 2)
+        .arg(unit);
+}
+
+QString toneLevelText(const ReadMessage &read, const QString &unit, QJsonObject &entry)
+{
+    entry.insert("tonePeakToPeak", std::round(read.message.tonePeakToPeak * 1000) / 1000);
+    entry.insert("toneUnit", unit);
+    if (read.toneLevel.empty())
+        return {};
+    entry.insert("toneWarning", QString::fromStdString(read.toneLevel.text()));
+    return QStringLiteral("Warning: %1\n").arg(QString::fromStdString(read.toneLevel.text()));
+}
+
+QString notSingleCableText(const ReadMessage &read, QJsonObject &entry)
+{
+    QString text;
+    if (!read.meaning.empty()) {
+        text += QStringLiteral("Meaning: %1\n").arg(QString::fromStdString(read.meaning.text()));
+        entry.insert("meaning", QString::fromStdString(read.meaning.text()));
+    }
+    if (!read.notSingleCable.empty()) {
+        text += QStringLiteral("Not a single-cable command: %1\n")
+                    .arg(QString::fromStdString(read.notSingleCable.text()));
+        entry.insert("notSingleCable", QString::fromStdString(read.notSingleCable.text()));
+    }
+    return text;
+}
+
+} // namespace
+
 MessageReport reportMessage(const ReadMessage &read, int number, const QString &unit,
-                            int userbandFrequency)
+                            int userbandFrequency, const QString &answers)
 {
     MessageReport report;
     const linesignal::Message &m = read.message;
+    if (read.tone()) {
+        QJsonObject entry{{"tone", true},
+                          {"start", std::round(m.start * 1e6) / 1e6},
+                          {"length", std::round(m.toneLength * 1e6) / 1e6},
+                          {"toneFrequency", std::round(m.toneFrequency)}};
+        QString text = QStringLiteral("Tone at %1 ms: %2\n")
+                           .arg(m.start * 1e3, 0, 'f', 2)
+                           .arg(QString::fromStdString(read.meaning.text()));
+        text += QStringLiteral("Tone: %1 kHz, %2 %3 peak to peak; %4 ms long\n")
+                    .arg(m.toneFrequency / 1e3, 0, 'f', 2)
+                    .arg(m.tonePeakToPeak, 0, 'f', unit == QLatin1String("V") ? 2 : 3)
+                    .arg(unit)
+                    .arg(m.toneLength * 1e3, 0, 'f', 1);
+        text += toneLevelText(read, unit, entry);
+        text += supplyText(m, unit, entry);
+        text += notSingleCableText(read, entry).section(QLatin1Char('\n'), 1);
+        report.text = text;
+        report.json = entry;
+        return report;
+    }
     if (read.damagedSpan()) {
         // A span of its own: it damages no command.
         report.text =
@@ -105,21 +175,8 @@ MessageReport reportMessage(const ReadMessage &read, int number, const QString &
                 .arg(m.timingSpread * 100, 0, 'f', 1)
                 .arg(m.tonePeakToPeak, 0, 'f', unit == QLatin1String("V") ? 2 : 3)
                 .arg(unit);
-    entry.insert("tonePeakToPeak", std::round(m.tonePeakToPeak * 1000) / 1000);
-    entry.insert("toneUnit", unit);
-    if (!read.toneLevel.empty()) {
-        text += QStringLiteral("Warning: %1\n").arg(QString::fromStdString(read.toneLevel.text()));
-        entry.insert("toneWarning", QString::fromStdString(read.toneLevel.text()));
-    }
-    if (m.hasSupply) {
-        text += QStringLiteral("Supply: %1 %3 before, %2 %3 during\n")
-                    .arg(m.supplyBefore, 0, 'f', 2)
-                    .arg(m.supplyDuring, 0, 'f', 2)
-                    .arg(unit);
-        entry.insert("supplyBefore", std::round(m.supplyBefore * 1000) / 1000);
-        entry.insert("supplyDuring", std::round(m.supplyDuring * 1000) / 1000);
-        entry.insert("supplyUnit", unit);
-    }
+    text += toneLevelText(read, unit, entry);
+    text += supplyText(m, unit, entry);
     if (read.command) {
         const auto fields = describeCommand(*read.command, userbandFrequency);
         text += plainReport(fields);
@@ -129,10 +186,12 @@ MessageReport reportMessage(const ReadMessage &read, int number, const QString &
                 QStringLiteral("Warning: %1\n").arg(QString::fromStdString(read.warning.text()));
             entry.insert("warning", QString::fromStdString(read.warning.text()));
         }
-    } else if (!read.notSingleCable.empty()) {
-        text += QStringLiteral("Not a single-cable command: %1\n")
-                    .arg(QString::fromStdString(read.notSingleCable.text()));
-        entry.insert("notSingleCable", QString::fromStdString(read.notSingleCable.text()));
+    } else {
+        text += notSingleCableText(read, entry);
+        if (!answers.isEmpty()) {
+            text += QStringLiteral("Answers %1\n").arg(answers);
+            entry.insert("answers", answers);
+        }
     }
     report.text = text;
     report.json = entry;

@@ -26,5 +26,9 @@ struct MessageReport
     QString text;
     QJsonObject json;
 };
+// A tone without bits is an entry of its own too; `answers` names the
+// command a reply answers ("message 3, E2 10 14"), empty when none.
 MessageReport reportMessage(const ReadMessage &read, int number, const QString &unit,
-                            int userbandFrequency);
+                            int userbandFrequency, const QString &answers = {});
+// Where the entry's tone or bits end, in s.
+double entryEnd(const ReadMessage &read);

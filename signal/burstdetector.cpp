@@ -15,8 +15,6 @@ constexpr double kRearm = 0.3;
 // And only where the power has risen fourfold since the last burst ended,
 // not on that burst's falling tail.
 constexpr double kRise = 4;
-// A burst ends below a fifth of its peak.
-constexpr double kEnd = 0.2;
 // Its plateau is the powers above half its peak; at 12 times the noise
 // floor it is tone and not noise.
 constexpr double kPlateau = 0.5;
@@ -62,7 +60,9 @@ bool BurstDetector::goesOn(double power)
 {
     peak = std::max(peak, float(power));
     const bool tooLong = double(trace.kept - burstFrom) * double(trace.step) > kLongestBurst * rate;
-    return !(power < kEnd * peak || tooLong);
+    const bool fallen = power < kEnd * peak;
+    lengthCut = tooLong && !fallen;
+    return !(fallen || tooLong);
 }
 
 void BurstDetector::quiet(double power)

@@ -78,6 +78,10 @@ public:
     bool begins(double power, double threshold);
     // Whether the burst goes on at the current power.
     bool goesOn(double power);
+    // Whether the burst that just ended was cut at kLongestBurst with its
+    // tone still on, and that tone's peak power.
+    bool cutForLength() const { return lengthCut; }
+    double peakPower() const { return peak; }
     // Between bursts: the least power since the last.
     void quiet(double power);
 
@@ -101,6 +105,9 @@ public:
     // After unreadable samples: nothing reaches back before them.
     void restart();
 
+    // A burst ends below a fifth of its peak.
+    static constexpr double kEnd = 0.2;
+
 private:
     // Crossings are kept for a burst at most; more are noise.
     static constexpr std::size_t kMostCrossings = 4096;
@@ -113,6 +120,7 @@ private:
     std::uint64_t burstFrom = 0;
     float peak = 0;
     std::uint64_t earliest = 0; // a trace never reaches back before the burst before
+    bool lengthCut = false;
     std::vector<double> crossings;
 };
 

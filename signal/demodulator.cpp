@@ -37,6 +37,8 @@ struct Demodulator::State
 
     void feed(float sample);
     void keepPower();
+    void keepLongTone();
+    void endLongTone(double at);
     void keepQuiet();
     void endBurst(std::optional<double> cutAt);
     void startBadSpan();
@@ -59,6 +61,10 @@ struct Demodulator::State
     bool inBad = false;
     std::uint64_t badFrom = 0;
     std::uint64_t heldFor = 0; // powers kept since the floor was last fed
+    // A tone longer than any burst, from where it began, at its peak power.
+    bool inLongTone = false;
+    double longToneFrom = 0;
+    double longToneLevel = 0;
     const std::uint64_t heldAtMost = std::uint64_t(kLongestMessage * rate / double(trace.step));
 };
 
@@ -112,6 +118,10 @@ void Demodulator::State::keepPower()
     supply = stepSum / double(trace.step);
     stepSum = 0;
     inStep = 0;
+    if (inLongTone) {
+        keepLongTone();
+        return;
+    }
     // The floor is the strongest channel's, locked or not, so that it does
     // not sink while a message holds one channel. A message's gaps are too
     // short for the window's power to settle to the noise: inside one the
@@ -134,8 +144,15 @@ void Demodulator::State::keepPower()
         envelope.gather();
         if (!detector.goesOn(power)) {
             trace.advance();
+            const double from = double(detector.from() * trace.step);
             endBurst(std::nullopt);
             envelope.lock();
+            if (detector.cutForLength()) {
+                // The tone goes on: the burst just ended is its start.
+                inLongTone = true;
+                longToneFrom = assembler.lastBegin().value_or(from);
+                longToneLevel = detector.peakPower();
+            }
             return;
         }
     } else if (!detector.begins(power,
@@ -151,6 +168,23 @@ void Demodulator::State::keepPower()
     trace.advance();
 }
 
+void Demodulator::State::keepLongTone()
+{
+    // Neither the floor nor a burst learns from it: it ends where its power
+    // falls as a burst's does.
+    if (power < BurstDetector::kEnd * longToneLevel) {
+        endLongTone(std::max(longToneFrom, double(n) - envelope.delay()));
+        detector.quiet(power);
+    }
+    trace.advance();
+}
+
+void Demodulator::State::endLongTone(double at)
+{
+    inLongTone = false;
+    assembler.longTone(longToneFrom, at, longToneLevel);
+}
+
 void Demodulator::State::endBurst(std::optional<double> cutAt)
 {
     if (const auto burst = detector.end(power, floor.level(), assembler.firstLevel(), cutAt))
@@ -159,6 +193,8 @@ void Demodulator::State::endBurst(std::optional<double> cutAt)
 
 void Demodulator::State::startBadSpan()
 {
+    if (inLongTone)
+        endLongTone(double(n));
     if (detector.inBurst())
         endBurst(double(n));
     // A message ends on its own bits: once its next slot should have begun,
@@ -234,6 +270,8 @@ void Demodulator::finish()
     State &s = *state;
     if (s.inBad)
         s.endBadSpan();
+    if (s.inLongTone)
+        s.endLongTone(double(s.n));
     s.assembler.closeSpan();
     if (s.detector.inBurst())
         s.endBurst(double(s.n));
@@ -251,8 +289,10 @@ std::vector<Message> Demodulator::take()
     // The tone as the line carried it, before the decimator and the filter.
     const double inputRate = state->rate * double(decimator.factor());
     for (Message &m : messages) {
+        // A tone without bits is measured by the envelope alone.
         const double gain =
-            decimator.gain(m.toneFrequency, inputRate) * state->filter.gain(m.toneFrequency);
+            decimator.gain(m.toneFrequency, inputRate) * state->filter.gain(m.toneFrequency) *
+            (m.kind == Message::Kind::Tone ? state->envelope.gain(m.toneFrequency) : 1.0);
         if (gain > 0)
             m.tonePeakToPeak /= gain;
     }

@@ -16,6 +16,15 @@ namespace linesignal {
 // that are not numbers or are clipped, outside any message.
 struct Message
 {
+    // What the line carried: bits, or a tone without them (a tone burst, or
+    // the continuous tone a receiver keeps on for the high band).
+    enum class Kind
+    {
+        Bits,
+        Tone,
+    };
+    Kind kind = Kind::Bits;
+    double toneLength = 0;           // s, of a tone without bits
     double start = 0;                // s from the capture's start
     double spanEnd = 0;              // s: where a damaged span ends; 0 for a message
     int places = 0;                  // of a damaged span: the stretches of bad samples in it

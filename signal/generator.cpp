@@ -36,6 +36,17 @@ LineSignal lineSignal(const std::vector<std::vector<std::uint8_t>> &commands)
     return signal;
 }
 
+LineSignal toneSignal(double length)
+{
+    LineSignal signal;
+    signal.stepUp = kLeadIn;
+    signal.toneStart = signal.stepUp + kQuietAfterStep;
+    signal.toneLength = length;
+    signal.stepDown = signal.toneStart + length + kQuietAfterStep;
+    signal.length = signal.stepDown + kLeadIn;
+    return signal;
+}
+
 std::vector<float> sampleLine(const LineSignal &signal, double sampleRate, bool withSupply,
                               double toneFrequency)
 {
@@ -48,14 +59,17 @@ std::vector<float> sampleLine(const LineSignal &signal, double sampleRate, bool 
                 float(t >= signal.stepUp && t < signal.stepDown ? kHighSupply : kLowSupply);
         }
     }
-    for (const Bit &bit : signal.bits) {
-        const auto first = std::size_t(std::ceil(bit.start * sampleRate));
-        const auto end =
-            std::min(count, std::size_t(std::ceil((bit.start + bit.tone) * sampleRate)));
+    const auto addTone = [&](double start, double length) {
+        const auto first = std::size_t(std::ceil(start * sampleRate));
+        const auto end = std::min(count, std::size_t(std::ceil((start + length) * sampleRate)));
         for (std::size_t n = first; n < end; ++n)
             samples[n] += float(kToneAmplitude * std::sin(2 * kPi * toneFrequency *
-                                                          (double(n) / sampleRate - bit.start)));
-    }
+                                                          (double(n) / sampleRate - start)));
+    };
+    for (const Bit &bit : signal.bits)
+        addTone(bit.start, bit.tone);
+    if (signal.toneLength > 0)
+        addTone(signal.toneStart, signal.toneLength);
     return samples;
 }
 

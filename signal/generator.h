@@ -24,12 +24,20 @@ struct LineSignal
 {
     std::vector<std::vector<std::uint8_t>> commands;
     std::vector<Bit> bits;
+    // Tone without bits, as a tone burst A or the continuous tone: from
+    // `toneStart`, for `toneLength` s.
+    double toneStart = 0;
+    double toneLength = 0;
     double stepUp = 0;   // s: 13 V to 18 V
     double stepDown = 0; // s: 18 V to 13 V
     double length = 0;   // s
 };
 
 LineSignal lineSignal(const std::vector<std::vector<std::uint8_t>> &commands);
+// An unmodulated tone of `length` s inside the same period at 18 V: 12.5 ms
+// is the tone burst A. (The tone burst B is nine 1s: the byte FF.)
+LineSignal toneSignal(double length);
+constexpr double kToneBurstLength = 12.5e-3; // s
 
 // The line's voltage sampled at `sampleRate`: the supply with the tone on
 // top, or the tone alone as seen behind a coupling capacitor.

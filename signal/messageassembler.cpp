@@ -32,6 +32,10 @@ constexpr double kSupplyOverTone = 4;
 // The line's mean is compared over about this long on either side of a
 // burst's beginning.
 constexpr double kStepWindow = 0.2e-3; // s
+// A tone burst lasts 12.5 ms; a lone tone this long, within the bus's
+// tolerance, is one. Shorter or longer lone bursts are no bits and no
+// tone burst: noise, or the start of a longer tone.
+constexpr double kToneBurst = 12.5e-3; // s
 
 } // namespace
 
@@ -83,6 +87,21 @@ void MessageAssembler::end(bool cut, bool badCut)
     halfPeriods = toneTime = 0;
     if (group.empty())
         return;
+    const double lone = (group.front().end - group.front().begin) / rate;
+    if (group.size() == 1 && !cut && !badCut &&
+        std::abs(lone / kToneBurst - 1) <= kTimingTolerance) {
+        Message m;
+        m.kind = Message::Kind::Tone;
+        m.start = group.front().begin / rate;
+        m.toneLength = lone;
+        m.toneFrequency = tone;
+        m.tonePeakToPeak = 2 * std::sqrt(2 * typical);
+        taken = group.front().end;
+        measureSupplyOver(m, m.start + lone);
+        closeSpan();
+        done.push_back(std::move(m));
+        return;
+    }
 
     std::size_t regular = 0;
     for (std::size_t i = 0; i + 1 < group.size(); ++i) {
@@ -148,6 +167,21 @@ void MessageAssembler::end(bool cut, bool badCut)
     done.push_back(std::move(m));
 }
 
+void MessageAssembler::longTone(double from, double to, double level)
+{
+    Message m;
+    m.kind = Message::Kind::Tone;
+    m.start = from / rate;
+    m.toneLength = (to - from) / rate;
+    m.toneFrequency = toneTime > 0 ? halfPeriods / 2 / toneTime : 0;
+    m.tonePeakToPeak = 2 * std::sqrt(2 * level);
+    bursts.clear();
+    halfPeriods = toneTime = 0;
+    taken = to;
+    closeSpan();
+    done.push_back(std::move(m));
+}
+
 double MessageAssembler::supplyOver(double from, double to) const
 {
     // The mean of the trace's sums over [from, to) samples, as far back as
@@ -178,10 +212,14 @@ bool MessageAssembler::supplyStepsAt(double at, double level) const
 
 void MessageAssembler::measureSupply(Message &m) const
 {
+    measureSupplyOver(m, m.start + m.bitCount * m.bitPeriod);
+}
+
+void MessageAssembler::measureSupplyOver(Message &m, double end) const
+{
     const auto orNone = [](double mean) { return std::isnan(mean) ? 0.0 : mean; };
     m.supplyBefore = orNone(supplyOver((m.start - kSupplyWindow) * rate, m.start * rate));
-    m.supplyDuring =
-        orNone(supplyOver(m.start * rate, (m.start + m.bitCount * m.bitPeriod) * rate));
+    m.supplyDuring = orNone(supplyOver(m.start * rate, end * rate));
     m.hasSupply = std::max(std::abs(m.supplyBefore), std::abs(m.supplyDuring)) >
                   kSupplyOverTone * m.tonePeakToPeak / 2;
 }

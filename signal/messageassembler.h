@@ -37,6 +37,9 @@ public:
     }
 
     void add(const Burst &burst);
+    // A tone that went on past kLongestBurst, from `from` to `to` samples at
+    // `level`: an entry of its own, which the bursts of its start were part of.
+    void longTone(double from, double to, double level);
     // The message ends: it goes to the messages found when it is one.
     // `cut`: the recording ends inside it; `badCut`: unreadable samples do.
     void end(bool cut, bool badCut = false);
@@ -65,6 +68,7 @@ private:
     double supplyOver(double from, double to) const;
     bool supplyStepsAt(double at, double level) const;
     void measureSupply(Message &m) const;
+    void measureSupplyOver(Message &m, double end) const; // s
 };
 
 // A longer silence ends a message. The longest gap inside one is 1 ms, but

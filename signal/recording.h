@@ -2,6 +2,7 @@
 
 #include "capturefile.h"
 #include "command.h"
+#include "diseqc.h"
 
 #include <optional>
 #include <string>
@@ -14,14 +15,23 @@ struct ReadMessage
     linesignal::Message message;
     // Read when every bit held: the command, or why the bytes are none.
     std::optional<Command> command;
+    // What any other entry is: a DiSEqC frame named ("DiSEqC 1.0 committed
+    // switch: ..."), a tone burst, or the continuous tone; and why a
+    // single-cable unit ignores it, or why its bytes are no frame.
+    Phrase meaning;
     Phrase notSingleCable;
-    Phrase warning; // the command's, see commandWarning
+    bool wantsReply = false; // a command that asks for a reply (E2, E3)
+    bool reply = false;      // a slave's reply (E4..E7)
+    int answers = -1;        // of a reply: the entry it answers, when it follows within kReplyTime
+    Phrase warning;          // the command's, see commandWarning
     // In an export in volts: the tone's level outside what a receiver
     // should send.
     Phrase toneLevel;
     // A span of samples that are not numbers, or are clipped, outside any
     // message: it damages no command.
     bool damagedSpan() const { return message.spanEnd > 0; }
+    // A tone without bits: a tone burst A or the continuous tone.
+    bool tone() const { return message.kind == linesignal::Message::Kind::Tone; }
     bool clean() const { return message.error.empty(); }
 };
 
@@ -48,6 +58,12 @@ std::size_t messageCount(const std::vector<ReadMessage> &entries);
 // userband's centre frequency, 0 when not known.
 RecordingReport recordingReport(CaptureReading capture, int userbandFrequency);
 ReadMessage readMessage(linesignal::Message message, int userbandFrequency, bool inVolts = false);
+
+// A slave answers a command this soon after it, or not at all.
+constexpr double kReplyTime = 0.15; // s
+
+// Each reply linked to the command before it that asked for one.
+void linkReplies(std::vector<ReadMessage> &entries);
 
 // A receiver's tone is 0.65 V peak to peak; beyond these it may not be
 // heard, or may swamp the unit's input.

@@ -38,10 +38,9 @@ public:
     {
         // Counted back from the newest, without a division.
         const std::uint64_t back = newest - index;
-        const std::size_t k =
-            2 * (index > newest || back >= steps ? std::size_t(index % steps)
-                 : slot >= back                  ? slot - std::size_t(back)
-                                                 : slot + steps - std::size_t(back));
+        const std::size_t k = 2 * (index > newest || back >= steps ? std::size_t(index % steps)
+                                   : slot >= back                  ? slot - std::size_t(back)
+                                                  : slot + steps - std::size_t(back));
         return {sums[k], sums[k + 1]};
     }
     double stepSeconds() const { return seconds; }

@@ -21,7 +21,8 @@ constexpr double kDamping = 1 - 1e-6;
 } // namespace
 
 ToneEnvelope::ToneEnvelope(double sampleRate)
-    : window(std::max<std::size_t>(1, std::size_t(std::lround(kWindow * sampleRate))), 0.0)
+    : window(std::max<std::size_t>(1, std::size_t(std::lround(kWindow * sampleRate))), 0.0),
+      rate(sampleRate)
 {
     const double length = double(window.size());
     // Across the range read: every channel more raises the noise's
@@ -38,6 +39,20 @@ ToneEnvelope::ToneEnvelope(double sampleRate)
     }
     // A tone of amplitude A sums to A L / 2; its power is A² / 2.
     scale = 2 / (length * length);
+}
+
+double ToneEnvelope::gain(double frequency) const
+{
+    const double length = double(window.size());
+    double best = 0;
+    for (std::size_t k = 0; k < kChannels; ++k) {
+        const double centre = kMinToneFrequency + kChannelSpacing / 2 + double(k) * kChannelSpacing;
+        const double x = kPi * (frequency - centre) / rate;
+        best = std::max(best, std::abs(x) < 1e-12
+                                  ? 1.0
+                                  : std::abs(std::sin(x * length) / (length * std::sin(x))));
+    }
+    return best;
 }
 
 double ToneEnvelope::power(double strongest) const

@@ -27,6 +27,9 @@ public:
     // before where the power crosses half of its amplitude.
     double delay() const { return double(window.size()) / 2; }
     void restart();
+    // How much of a tone at `frequency` its strongest channel passes, from
+    // 0 to 1: a tone between two channels reads a little weaker.
+    double gain(double frequency) const;
     // Inside a message, the tone's channel alone: the noise's strongest of
     // several channels stands well above its level in one. `gather` adds
     // the channels' powers while a burst goes on; `lock` takes the
@@ -45,6 +48,7 @@ private:
     bool gatheredAny = false;
     std::size_t locked = kChannels;
     double scale;
+    double rate;
 };
 
 // Per sample, so inline.

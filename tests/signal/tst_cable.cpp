@@ -90,6 +90,8 @@ private slots:
     void readsTheChannelAsked();
     void measuresTheTonesLevel_data();
     void measuresTheTonesLevel();
+    void namesWhatAClassicReceiverSends_data();
+    void namesWhatAClassicReceiverSends();
 };
 
 void TestCable::measuresTheSupplyOverEachCommand_data()
@@ -255,6 +257,109 @@ void TestCable::measuresTheTonesLevel()
     // Only a level in volts can be outside what a receiver sends.
     const RecordingReport report = recordingReport(reading, 0);
     QCOMPARE(!report.messages[0].toneLevel.empty(), csv && peakToPeak != 0.65);
+}
+
+// What the line carries: a frame or a tone, and from when, in s.
+struct Sent
+{
+    Bytes frame;
+    double tone = 0; // s of unmodulated tone instead
+    double at = 0;
+};
+Q_DECLARE_METATYPE(std::vector<Sent>)
+
+void TestCable::namesWhatAClassicReceiverSends_data()
+{
+    QTest::addColumn<double>("rate");
+    QTest::addColumn<std::vector<Sent>>("sent");
+    QTest::addColumn<QStringList>("expected");
+    const Bytes committed{0xE0, 0x10, 0x38, 0xF0}, asks{0xE2, 0x10, 0x14}, reply{0xE4, 0x30};
+    const double frame4 = 36 * 1.5e-3, frame3 = 27 * 1.5e-3, frame5 = 45 * 1.5e-3;
+    for (const double rate : {96000.0, 192000.0, 1e6}) {
+        const auto row = [&](const char *name, std::vector<Sent> sent, QStringList expected) {
+            QTest::addRow("%s, %g kHz", name, rate / 1e3) << rate << sent << expected;
+        };
+        // The sequence a DiSEqC 1.0 receiver sends: the switch, 15 ms, the burst.
+        const double burstA = 0.020 + frame4 + 0.015;
+        row("switch and tone burst A",
+            {{committed, 0, 0.020}, {{}, 12.5e-3, burstA}, {kChange, 0, burstA + 0.0125 + 0.030}},
+            {"E0 10 38 F0: DiSEqC 1.0 committed switch: option A, position A, vertical, low band",
+             "tone 12.5 ms: tone burst A", "E0 10 5A 0C F6: EN 50494 channel change"});
+        row("switch and tone burst B",
+            {{committed, 0, 0.020},
+             {{0xFF}, 0, 0.020 + frame4 + 0.015},
+             {kChange, 0, 0.020 + frame4 + 0.015 + 13.5e-3 + 0.030}},
+            {"E0 10 38 F0: DiSEqC 1.0 committed switch: option A, position A, vertical, low band",
+             "FF: tone burst B", "E0 10 5A 0C F6: EN 50494 channel change"});
+        row("reply 20 ms after a question",
+            {{asks, 0, 0.020},
+             {reply, 0, 0.020 + frame3 + 0.020},
+             {kChange, 0, 0.020 + frame3 + 0.020 + 2 * 13.5e-3 + 0.030}},
+            {"E2 10 14: Switch 0: read the committed switches",
+             "E4 30: reply from a slave: OK, no errors, with data 30; answers 1",
+             "E0 10 5A 0C F6: EN 50494 channel change"});
+        for (const double seconds : {0.1, 1.0, rate < 1e6 ? 5.0 : 0.3}) {
+            const QString tone = QString("tone %1 ms: 22 kHz for %2 ms: the high band chosen the "
+                                         "classic way")
+                                     .arg(seconds * 1e3, 0, 'f', 1)
+                                     .arg(std::lround(seconds * 1e3));
+            row(qPrintable(QString("continuous tone of %1 s").arg(seconds)),
+                {{kChange, 0, 0.020},
+                 {{}, seconds, 0.020 + frame5 + 0.015},
+                 {kChange, 0, 0.020 + frame5 + 0.015 + seconds + 0.020}},
+                {"E0 10 5A 0C F6: EN 50494 channel change", tone,
+                 "E0 10 5A 0C F6: EN 50494 channel change"});
+        }
+        row("noise alone", {}, {});
+    }
+}
+
+// Each entry read at its time, as a line naming what it is, nothing merged
+// and nothing lost, through a sound card and a little noise.
+void TestCable::namesWhatAClassicReceiverSends()
+{
+    QFETCH(double, rate);
+    QFETCH(std::vector<Sent>, sent);
+    QFETCH(QStringList, expected);
+    cable::Line line;
+    line.rate = rate;
+    line.seconds = 0.3;
+    for (const Sent &s : sent) {
+        if (s.frame.empty())
+            line.keying.on.emplace_back(s.at, s.at + s.tone);
+        else
+            line.keying.send(s.frame, s.at);
+        line.seconds =
+            std::max(line.seconds, (s.frame.empty() ? s.at + s.tone : line.keying.last) + 0.05);
+    }
+    std::vector<double> v = cable::volts(line);
+    std::mt19937 random(7);
+    cable::addNoise(v, rate, line.peakToPeak, 20, random);
+    for (double &x : v)
+        x /= 2;
+    const RecordingReport report =
+        recordingReport(readFile(wavFile(cable::card(v), rate), "card.wav"), 0);
+    QStringList read;
+    for (const ReadMessage &r : report.messages) {
+        const linesignal::Message &m = r.message;
+        QString text = r.tone() ? QString("tone %1 ms").arg(m.toneLength * 1e3, 0, 'f', 1)
+                                : QString::fromStdString(bytesToHexText(m.bytes)).trimmed();
+        text += ": " + QString::fromStdString(r.command ? commandKindInfo(r.command->kind).name
+                                                        : r.meaning.text());
+        if (r.command)
+            text.replace(": ", ": EN 50494 ");
+        if (r.answers >= 0)
+            text += QString("; answers %1").arg(r.answers + 1);
+        if (!r.clean())
+            text += " damaged: " + QString::fromStdString(m.error.text());
+        read << text;
+    }
+    QCOMPARE(read, expected);
+    for (std::size_t i = 0; i < sent.size(); ++i)
+        QVERIFY2(std::abs(report.messages[i].message.start - sent[i].at) < 0.3e-3,
+                 qPrintable(QString("entry %1 at %2 ms")
+                                .arg(i + 1)
+                                .arg(report.messages[i].message.start * 1e3)));
 }
 
 QTEST_APPLESS_MAIN(TestCable)
