@@ -1,6 +1,7 @@
 #include "bands.h"
 #include "capturefile.h"
 #include "commands.h"
+#include "hextext.h"
 #include "listener.h"
 #include "messagereport.h"
 #include "plan.h"
@@ -152,9 +153,15 @@ CliResult runListen(const QStringList &arguments)
     const os::Interrupts interrupts([&source] { source.stop(); });
     QElapsedTimer clock;
     double clockAt = 0; // the listening's time when the clock started
-    int number = 0;
+    int number = 0, entries = 0;
     bool damaged = false, offPlan = false, clipped = false, outputLost = false;
     std::size_t overruns = 0;
+    struct
+    {
+        int number = 0;
+        double end = 0;
+        QString bytes;
+    } asked; // the last command that asked for a reply
     const auto print = [&](std::vector<ReadMessage> messages) {
         for (ReadMessage &read : messages) {
             // With a plan, an EN 50494 command's frequency is its userband's.
@@ -163,11 +170,22 @@ CliResult runListen(const QStringList &arguments)
                     read = readMessage(std::move(read.message), centre);
             }
             const bool span = read.damagedSpan();
+            // A reply answers the last command that asked for one, when it
+            // follows within the slave's time.
+            const QString answers =
+                read.reply && asked.number > 0 && read.message.start - asked.end <= kReplyTime
+                    ? QStringLiteral("message %1, %2").arg(asked.number).arg(asked.bytes)
+                    : QString();
+            const int entryNumber = span || read.tone() ? 0 : ++number;
+            if (read.wantsReply)
+                asked = {entryNumber, entryEnd(read),
+                         QString::fromStdString(bytesToHexText(read.message.bytes)).trimmed()};
             MessageReport report =
-                reportMessage(read, span ? 0 : ++number, QStringLiteral("FS"), userbandFrequency);
+                reportMessage(read, entryNumber, QStringLiteral("FS"), userbandFrequency, answers);
             damaged = damaged || (!span && !read.clean());
-            if (plan && read.command) {
-                const PlanMatch match = matchCommand(*plan, *read.command);
+            if (plan && (read.command || !read.notSingleCable.empty())) {
+                const PlanMatch match =
+                    read.command ? matchCommand(*plan, *read.command) : notSingleCableMatch();
                 offPlan = offPlan || !match.expected();
                 report.text += QStringLiteral("Plan: %1%2\n")
                                    .arg(match.expected() ? QString()
@@ -182,17 +200,14 @@ CliResult runListen(const QStringList &arguments)
                                    transponderLabel(plan->transponders[match.transponder]));
                 report.json.insert("plan", planned);
             }
-            const linesignal::Message &m = read.message;
-            const double end = span ? m.spanEnd : m.start + m.bitCount * m.bitPeriod;
-            report.json.insert("end", std::round(end * 1e6) / 1e6);
+            report.json.insert("end", std::round(entryEnd(read) * 1e6) / 1e6);
             report.json.insert(
                 "printed", std::round((clockAt + double(clock.nsecsElapsed()) / 1e9) * 1e6) / 1e6);
             const QString text =
                 json
                     ? QString::fromUtf8(QJsonDocument(report.json).toJson(QJsonDocument::Compact)) +
                           QLatin1Char('\n')
-                    : (number + (span ? 1 : 0) > 1 ? QStringLiteral("\n") : QString()) +
-                          report.text;
+                    : (entries++ > 0 ? QStringLiteral("\n") : QString()) + report.text;
             outputLost = outputLost || !writeNow(stdout, text);
         }
     };

@@ -681,6 +681,13 @@ QString findingSubject(const Plan &plan, const Finding &finding)
     }
 }
 
+PlanMatch notSingleCableMatch()
+{
+    PlanMatch match;
+    match.text = text(QT_TRANSLATE_NOOP("Plan", "not set to single-cable"));
+    return match;
+}
+
 PlanMatch matchCommand(const Plan &plan, const Command &command)
 {
     PlanMatch match;

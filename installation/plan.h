@@ -140,6 +140,9 @@ struct PlanMatch
     bool expected() const { return receiver >= 0 && (transponder >= 0 || switchOff); }
 };
 PlanMatch matchCommand(const Plan &plan, const Command &command);
+// A receiver heard sending what no single-cable unit acts on (a DiSEqC
+// switch or positioner command, a tone burst, the continuous tone): flagged.
+PlanMatch notSingleCableMatch();
 
 // Whether the unit has a userband of this number.
 bool hasUserband(const Plan &plan, int userband);

@@ -167,12 +167,15 @@ void ListenWindow::add(std::vector<ReadMessage> messages)
                 read = readMessage(std::move(read.message), centre);
         }
         QStringList cells = messageCells(read, "FS");
-        cells << (open && read.command ? matchCommand(*open, *read.command).text : QString());
+        cells << (!open                          ? QString()
+                  : read.command                 ? matchCommand(*open, *read.command).text
+                  : !read.notSingleCable.empty() ? notSingleCableMatch().text
+                                                 : QString());
         const int row = ui->tableMessages->rowCount();
         ui->tableMessages->insertRow(row);
-        for (int column = 0; column < cells.size(); ++column)
-            ui->tableMessages->setItem(row, column, new QTableWidgetItem(cells[column]));
+        setMessageRow(ui->tableMessages, row, cells, read);
         heard.push_back(std::move(read));
+        linkReplies(heard);
     }
     ui->tableMessages->resizeColumnsToContents();
     if (!messages.empty()) {

@@ -6,6 +6,7 @@
 #include "standards.h"
 
 #include <QCoreApplication>
+#include <QTableWidget>
 
 namespace {
 
@@ -50,12 +51,19 @@ QStringList messageCells(const ReadMessage &read, const std::string &unit)
         meaning = QStringLiteral("%1 %2").arg(
             QLatin1String(standardName(read.command->standard)),
             phraseText(Phrase(commandKindInfo(read.command->kind).name)));
+    else if (!read.meaning.empty())
+        meaning = phraseText(read.meaning);
     else
         meaning =
             translated(QT_TRANSLATE_NOOP("ReadRecordingWindow", "not a single-cable command: %1"))
                 .arg(phraseText(read.notSingleCable));
     // Every time in the row with the window's decimal sign, as in its sentences.
     const auto ms = [](double seconds) { return phraseText(Phrase::decimal(seconds * 1e3, 2)); };
+    if (read.tone())
+        return {QStringLiteral("%1 ms").arg(ms(m.start)), QString(),
+                translated(QT_TRANSLATE_NOOP("ReadRecordingWindow", "%1 ms of tone, no bits"))
+                    .arg(phraseText(Phrase::decimal(m.toneLength * 1e3, 1))),
+                toneCell(read, unit), meaning};
     return {
         QStringLiteral("%1 ms").arg(ms(m.start)),
         QString::fromStdString(bytesToHexText(m.bytes)).trimmed(),
@@ -71,4 +79,24 @@ QStringList messageCells(const ReadMessage &read, const std::string &unit)
         : m.error.empty() ? translated(QT_TRANSLATE_NOOP("ReadRecordingWindow", "every bit held"))
                           : phraseText(m.error),
         read.damagedSpan() ? QString() : toneCell(read, unit), meaning};
+}
+
+void setMessageRow(QTableWidget *table, int row, const QStringList &cells, const ReadMessage &read)
+{
+    const bool other = !read.damagedSpan() && read.clean() && !read.command;
+    const QString why =
+        other
+            ? translated(QT_TRANSLATE_NOOP("ReadRecordingWindow", "Not a single-cable command: %1"))
+                  .arg(phraseText(read.notSingleCable))
+            : QString();
+    for (int column = 0; column < cells.size(); ++column) {
+        auto *item = new QTableWidgetItem(cells[column]);
+        if (other) {
+            QFont font = item->font();
+            font.setItalic(true);
+            item->setFont(font);
+            item->setToolTip(why);
+        }
+        table->setItem(row, column, item);
+    }
 }

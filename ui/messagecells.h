@@ -10,3 +10,9 @@
 // when, its bytes, whether every bit held (or what went wrong), its tone
 // (its level in `unit`: "V", or "FS" for sound files), and what it means.
 QStringList messageCells(const ReadMessage &read, const std::string &unit);
+
+class QTableWidget;
+// The row's cells put into `table` at `row`. An entry that is no
+// single-cable command (a DiSEqC frame, a tone burst, the continuous tone)
+// reads in italics, with why a single-cable unit ignores it on each cell.
+void setMessageRow(QTableWidget *table, int row, const QStringList &cells, const ReadMessage &read);

@@ -158,9 +158,8 @@ void ReadRecordingWindow::showResults(const QString &path, const RecordingReport
         ui->labelStatus->setText(tr("Messages in %1: %2").arg(name).arg(report.messageCount()));
     ui->tableMessages->setRowCount(int(messages.size()));
     for (int row = 0; row < int(messages.size()); ++row) {
-        const QStringList cells = messageCells(messages[std::size_t(row)], report.unit);
-        for (int column = 0; column < cells.size(); ++column)
-            ui->tableMessages->setItem(row, column, new QTableWidgetItem(cells[column]));
+        const ReadMessage &read = messages[std::size_t(row)];
+        setMessageRow(ui->tableMessages, row, messageCells(read, report.unit), read);
     }
     ui->tableMessages->resizeColumnsToContents();
     if (!messages.empty())

@@ -56,6 +56,9 @@ private slots:
     void namesEachCommandsReceiver();
     void windowListsWhatItHears_data();
     void windowListsWhatItHears();
+    void flagsAReceiverNotSetToSingleCable_data();
+    void flagsAReceiverNotSetToSingleCable();
+    // Last: it stops the server.
     void keepsWhatWasHeardWhenTheServerGoes();
 
 private:
@@ -446,6 +449,91 @@ void ListenTest::windowListsWhatItHears()
     QCOMPARE(applied.size(), 1);
     QCOMPARE(encode(applied.first()).frame, kFive[1]);
     QVERIFY(window.findChild<QPushButton *>("pushButtonSave")->isEnabled());
+}
+
+void ListenTest::flagsAReceiverNotSetToSingleCable_data()
+{
+    QTest::addColumn<bool>("inTheWindow");
+    QTest::newRow("vantir-cli listen") << false;
+    QTest::newRow("the Listen window") << true;
+}
+
+// A receiver left in DiSEqC mode beside one set to single-cable: its switch
+// command, tone burst and continuous tone, and a question and its reply, each
+// heard as what it is and flagged against the plan.
+void ListenTest::flagsAReceiverNotSetToSingleCable()
+{
+    QFETCH(bool, inTheWindow);
+    const QString planFile = writePlan();
+    const Plan plan = readPlanFile(filePath(planFile));
+    const Frame planned = planTable(plan).first().frame;
+    const double rate = 96000;
+    cable::Line line;
+    line.rate = rate;
+    line.keying.send({0xE0, 0x10, 0x38, 0xF0}, 0.1);
+    double t = line.keying.last + 0.015;
+    line.keying.on.emplace_back(t, t + 0.0125);
+    line.keying.send(planned, t + 0.0125 + 0.030);
+    t = line.keying.last + 0.030;
+    line.keying.on.emplace_back(t, t + 0.3);
+    line.keying.send({0xE2, 0x10, 0x14}, t + 0.3 + 0.030);
+    line.keying.send({0xE4, 0x30}, line.keying.last + 0.020);
+    line.seconds = line.keying.last + 0.1;
+    std::vector<double> volts = cable::volts(line);
+    for (double &v : volts)
+        v /= 2;
+    const QStringList expected{
+        "DiSEqC 1.0 committed switch: option A, position A, vertical, low band|not set to "
+        "single-cable",
+        "tone burst A|not set to single-cable",
+        "EN 50607 channel change|receiver 'Wohnzimmer', A 11493H",
+        "22 kHz for 300 ms: the high band chosen the classic way|not set to single-cable",
+        "Switch 0: read the committed switches|not set to single-cable",
+        "reply from a slave: OK, no errors, with data 30|not set to single-cable",
+    };
+    QStringList heard;
+    if (inTheWindow) {
+        ListenWindow window([](const Command &) { return QString(); },
+                            [&]() -> std::optional<Plan> { return plan; });
+        window.show();
+        auto *device = window.findChild<QComboBox *>("comboDevice");
+        device->setCurrentIndex(device->findData(QStringLiteral("cable.monitor")));
+        auto *listen = window.findChild<QPushButton *>("pushButtonListen");
+        QTest::mouseClick(listen, Qt::LeftButton);
+        playSamples(cable::card(volts), QStringLiteral("cable"), rate);
+        QTRY_COMPARE_WITH_TIMEOUT(window.messages().size(), std::size_t(expected.size()), 10000);
+        QTest::mouseClick(listen, Qt::LeftButton);
+        auto *table = window.findChild<QTableWidget *>("tableMessages");
+        for (int row = 0; row < table->rowCount(); ++row) {
+            heard << table->item(row, 4)->text() + '|' + table->item(row, 5)->text();
+            // Rows of another kind read apart, and say why on every cell.
+            QCOMPARE(table->item(row, 0)->font().italic(), row != 2);
+            QCOMPARE(table->item(row, 1)->toolTip().startsWith("Not a single-cable command: "),
+                     row != 2);
+        }
+        QCOMPARE(window.messages()[5].answers, 4);
+    } else {
+        QProcess listen;
+        listen.start(cli, {"listen", "--device", "cable.monitor", "--plan", planFile, "--seconds",
+                           "3", "--json"});
+        QVERIFY(listen.waitForStarted());
+        QByteArray said;
+        QTRY_VERIFY2_WITH_TIMEOUT((said += listen.readAllStandardError()).contains("Listening to"),
+                                  said.constData(), 10000);
+        playSamples(cable::card(volts), QStringLiteral("cable"), rate);
+        QVERIFY(listen.waitForFinished(20000));
+        const QList<QJsonObject> entries = jsonLines(listen.readAllStandardOutput());
+        for (const QJsonObject &entry : entries) {
+            const QJsonObject command = entry["command"].toObject();
+            heard << (entry.contains("meaning")
+                          ? entry["meaning"].toString()
+                          : command["standard"].toString() + ' ' + command["command"].toString()) +
+                         '|' + entry["plan"].toObject()["text"].toString();
+        }
+        QCOMPARE(listen.exitCode(), 5);
+        QCOMPARE(entries.value(5)["answers"].toString(), QStringLiteral("message 3, E2 10 14"));
+    }
+    QCOMPARE(heard, expected);
 }
 
 QTEST_MAIN(ListenTest)
