@@ -20,7 +20,6 @@ QString words(const char *source)
     return QCoreApplication::translate("InstallationSheet", source);
 }
 
-
 // An A4 page in points.
 constexpr double kPageWidth = 595, kPageHeight = 842, kMargin = 40;
 constexpr double kCableLeft = 60, kCableRight = 555;
@@ -53,7 +52,9 @@ public:
         if (painter && pages > most) {
             font(9, true);
             text(QRectF(kMargin, kPageHeight - kMargin + 8, kPageWidth - 2 * kMargin, 14),
-                 words(QT_TRANSLATE_NOOP("InstallationSheet", "Pages %1 to %2 are left out of this picture; the PDF sheet holds them all."))
+                 words(QT_TRANSLATE_NOOP("InstallationSheet",
+                                         "Pages %1 to %2 are left out of this picture; the PDF "
+                                         "sheet holds them all."))
                      .arg(most + 1)
                      .arg(total));
             painter = nullptr;
@@ -126,7 +127,8 @@ QString pinText(const Plan::Receiver &r, bool showPins)
 {
     if (!r.pin)
         return words(QT_TRANSLATE_NOOP("InstallationSheet", "none"));
-    return showPins ? QString::number(*r.pin) : words(QT_TRANSLATE_NOOP("InstallationSheet", "PIN set"));
+    return showPins ? QString::number(*r.pin)
+                    : words(QT_TRANSLATE_NOOP("InstallationSheet", "PIN set"));
 }
 
 QString nameOf(Standard standard)
@@ -172,7 +174,8 @@ void drawCable(Sheet &sheet, const Plan &plan, const QVector<Finding> &findings,
     }
     p->setPen(QPen(kInk, 1));
     p->drawLine(QPointF(kCableLeft, bottom), QPointF(kCableRight, bottom));
-    sheet.text(QRectF(kCableLeft, bottom + 14, 200, 10), words(QT_TRANSLATE_NOOP("InstallationSheet", "MHz on the cable")));
+    sheet.text(QRectF(kCableLeft, bottom + 14, 200, 10),
+               words(QT_TRANSLATE_NOOP("InstallationSheet", "MHz on the cable")));
 
     for (int n = 1; n <= plan.userbands.size(); ++n) {
         QStringList names;
@@ -201,8 +204,9 @@ void drawCable(Sheet &sheet, const Plan &plan, const QVector<Finding> &findings,
         p->translate(slot.center().x() - 3, bottom + 26);
         p->rotate(90);
         sheet.font(6.5);
-        sheet.text(QRectF(0, -4, 80, 8),
-                   names.isEmpty() ? words(QT_TRANSLATE_NOOP("InstallationSheet", "free")) : names.join(QLatin1String(", ")));
+        sheet.text(QRectF(0, -4, 80, 8), names.isEmpty()
+                                             ? words(QT_TRANSLATE_NOOP("InstallationSheet", "free"))
+                                             : names.join(QLatin1String(", ")));
         p->restore();
         p->setPen(QPen(kLanding, 0.8));
         for (const PlanRow &row : rows) {
@@ -221,8 +225,9 @@ void drawSheet(Sheet &sheet, const Plan &plan, const QVector<Finding> &findings,
     sheet.font(18, true);
     Q_ASSERT(sheet.y == kMargin);
     sheet.text(QRectF(kMargin, sheet.y, kPageWidth - 2 * kMargin, 26),
-               plan.installation.isEmpty() ? words(QT_TRANSLATE_NOOP("InstallationSheet", "Single-cable installation"))
-                                           : plan.installation);
+               plan.installation.isEmpty()
+                   ? words(QT_TRANSLATE_NOOP("InstallationSheet", "Single-cable installation"))
+                   : plan.installation);
     sheet.y += 28;
     QStringList about{words(QT_TRANSLATE_NOOP("InstallationSheet", "%1 unit with %2 userbands"))
                           .arg(nameOf(plan.standard))
@@ -238,21 +243,29 @@ void drawSheet(Sheet &sheet, const Plan &plan, const QVector<Finding> &findings,
     sheet.y += 16;
     Q_ASSERT(sheet.y == kCableBlockTop);
     sheet.font(7);
-    sheet.text(QRectF(kMargin, sheet.y, kPageWidth - 2 * kMargin, 12),
-               words(QT_TRANSLATE_NOOP("InstallationSheet", "Slots: the userbands, in use (blue), shared or too close (red), free (dashed); lines in them: where the transponders land.")));
+    sheet.text(
+        QRectF(kMargin, sheet.y, kPageWidth - 2 * kMargin, 12),
+        words(QT_TRANSLATE_NOOP("InstallationSheet",
+                                "Slots: the userbands, in use (blue), shared or too close (red), "
+                                "free (dashed); lines in them: where the transponders land.")));
     drawCable(sheet, plan, findings, rows);
 
     if (!findings.isEmpty()) {
         sheet.heading(words(QT_TRANSLATE_NOOP("InstallationSheet", "Checks")));
         for (const Finding &f : findings)
             sheet.row({kMargin, kMargin + 60, kMargin + 170},
-                      {f.isError() ? words(QT_TRANSLATE_NOOP("InstallationSheet", "error")) : words(QT_TRANSLATE_NOOP("InstallationSheet", "note")),
+                      {f.isError() ? words(QT_TRANSLATE_NOOP("InstallationSheet", "error"))
+                                   : words(QT_TRANSLATE_NOOP("InstallationSheet", "note")),
                        findingSubject(plan, f), f.text});
     }
 
     sheet.heading(words(QT_TRANSLATE_NOOP("InstallationSheet", "Receivers")));
     const QVector<double> receiverColumns{kMargin, 220, 290, 350, 430};
-    sheet.row(receiverColumns, {words(QT_TRANSLATE_NOOP("InstallationSheet", "Receiver")), words(QT_TRANSLATE_NOOP("InstallationSheet", "Userband")), QStringLiteral("MHz"), words(QT_TRANSLATE_NOOP("InstallationSheet", "Standard")), QStringLiteral("PIN")}, true);
+    sheet.row(receiverColumns,
+              {words(QT_TRANSLATE_NOOP("InstallationSheet", "Receiver")),
+               words(QT_TRANSLATE_NOOP("InstallationSheet", "Userband")), QStringLiteral("MHz"),
+               words(QT_TRANSLATE_NOOP("InstallationSheet", "Standard")), QStringLiteral("PIN")},
+              true);
     for (const Plan::Receiver &r : plan.receivers) {
         sheet.row(receiverColumns,
                   {r.name, QString::number(r.userband),
@@ -263,7 +276,10 @@ void drawSheet(Sheet &sheet, const Plan &plan, const QVector<Finding> &findings,
 
     sheet.heading(words(QT_TRANSLATE_NOOP("InstallationSheet", "Commands")));
     const QVector<double> commandColumns{kMargin, 200, 290, 450};
-    const QStringList header{words(QT_TRANSLATE_NOOP("InstallationSheet", "Receiver")), words(QT_TRANSLATE_NOOP("InstallationSheet", "Transponder")), words(QT_TRANSLATE_NOOP("InstallationSheet", "Command")), words(QT_TRANSLATE_NOOP("InstallationSheet", "Lands at"))};
+    const QStringList header{words(QT_TRANSLATE_NOOP("InstallationSheet", "Receiver")),
+                             words(QT_TRANSLATE_NOOP("InstallationSheet", "Transponder")),
+                             words(QT_TRANSLATE_NOOP("InstallationSheet", "Command")),
+                             words(QT_TRANSLATE_NOOP("InstallationSheet", "Lands at"))};
     sheet.row(commandColumns, header, true);
     int shownPage = sheet.pages;
     for (const PlanRow &row : rows) {

@@ -5,6 +5,7 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QImage>
+#include <QLocale>
 #include <QPainter>
 #include <QSvgGenerator>
 
@@ -17,6 +18,7 @@ const QRectF kPlot(80, 120, 1490, 340);
 constexpr double kTopVolts = 21.0, kBottomVolts = 10.0;
 // The tone is drawn larger than it is, so that 650 mV stay visible beside 18 V.
 constexpr double kDrawnToneVolts = 0.9;
+constexpr double kLongestDrawnTone = 0.1; // s
 const QColor kSupplyColour(40, 40, 40), kToneColour(30, 90, 200), kParityColour(220, 120, 0);
 
 // In the window's language; the tool installs no catalogue and keeps English.
@@ -62,9 +64,15 @@ void drawSupply(QPainter &p, const LineSignal &signal)
 
     // The quiet time at 18 V on either side of the commands.
     p.setPen(QPen(kSupplyColour, 1));
-    const double commandsStart = signal.bits.empty() ? up : xAt(signal, signal.bits.front().start);
+    const double commandsStart =
+        !signal.bits.empty()
+            ? xAt(signal, signal.bits.front().start)
+            : xAt(signal, signal.toneLength > 0 ? signal.toneStart : signal.stepUp);
     const double commandsEnd =
-        signal.bits.empty() ? down : xAt(signal, signal.bits.back().start + linesignal::kBitPeriod);
+        !signal.bits.empty()
+            ? xAt(signal, signal.bits.back().start + linesignal::kBitPeriod)
+            : xAt(signal,
+                  signal.toneLength > 0 ? signal.toneStart + signal.toneLength : signal.stepDown);
     const double below = yAt(linesignal::kHighSupply - 2.2);
     const QString quiet = QStringLiteral("%1 ms").arg(linesignal::kQuietAfterStep * 1e3);
     p.drawText(QRectF(up, below, commandsStart - up, 20), Qt::AlignCenter, quiet);
@@ -122,6 +130,25 @@ void drawBytes(QPainter &p, const LineSignal &signal)
     }
 }
 
+// A tone without bits, as one block with its length; a long one is drawn
+// shortened, so that the time axis stays readable.
+void drawTone(QPainter &p, const LineSignal &signal, double realLength)
+{
+    const double top = yAt(linesignal::kHighSupply + kDrawnToneVolts);
+    const double bottom = yAt(linesignal::kHighSupply - kDrawnToneVolts);
+    const double from = xAt(signal, signal.toneStart);
+    const double to = xAt(signal, signal.toneStart + signal.toneLength);
+    p.fillRect(QRectF(from, top, to - from, bottom - top), kToneColour);
+    p.setPen(kSupplyColour);
+    const QString length =
+        words(QT_TRANSLATE_NOOP("SignalPicture", "%1 ms of tone, no bits"))
+            .arg(QLocale().toString(realLength * 1e3, 'f', realLength < 0.1 ? 1 : 0));
+    p.drawText(QRectF(from, top - 48, to - from, 24), Qt::AlignCenter,
+               realLength > signal.toneLength
+                   ? words(QT_TRANSLATE_NOOP("SignalPicture", "%1 (drawn shortened)")).arg(length)
+                   : length);
+}
+
 } // namespace
 
 QSize signalPictureSize()
@@ -144,15 +171,24 @@ void paintSignalPicture(QPainter &p, const LineSignal &signal, const QString &ti
     p.drawText(QRectF(20, 14, kSize.width() - 40, 28), Qt::AlignLeft | Qt::AlignVCenter, title);
     p.setFont(font);
     p.drawText(QRectF(20, 44, kSize.width() - 40, 22), Qt::AlignLeft | Qt::AlignVCenter,
-               words(QT_TRANSLATE_NOOP("SignalPicture",
-                                       "22 kHz tone, a bit every 1.5 ms: 1.0 ms of tone for a 0, "
-                                       "0.5 ms for a 1; each byte's ninth bit (P) makes its ones "
-                                       "odd. The tone is drawn enlarged.")));
-    drawAxes(p, signal);
-    drawSupply(p, signal);
-    drawBits(p, signal);
+               signal.bits.empty()
+                   ? words(QT_TRANSLATE_NOOP("SignalPicture",
+                                             "22 kHz tone without bits: 12.5 ms of it is the tone "
+                                             "burst A; kept on, it chooses the high band. The tone "
+                                             "is drawn enlarged."))
+                   : words(QT_TRANSLATE_NOOP("SignalPicture",
+                                             "22 kHz tone, a bit every 1.5 ms: 1.0 ms of tone for "
+                                             "a 0, 0.5 ms for a 1; each byte's ninth bit (P) "
+                                             "makes its ones odd. The tone is drawn enlarged.")));
+    const LineSignal drawn =
+        signal.toneLength > kLongestDrawnTone ? linesignal::toneSignal(kLongestDrawnTone) : signal;
+    drawAxes(p, drawn);
+    drawSupply(p, drawn);
+    drawBits(p, drawn);
     p.setFont(font);
-    drawBytes(p, signal);
+    drawBytes(p, drawn);
+    if (drawn.toneLength > 0)
+        drawTone(p, drawn, signal.toneLength);
 }
 
 QByteArray signalPictureFile(const LineSignal &signal, const QString &title, bool svg)

@@ -1,6 +1,7 @@
 #include "readcommandwindow.h"
 
 #include "commanddescription.h"
+#include "diseqc.h"
 #include "hextext.h"
 #include "openingsize.h"
 #include "phrasetext.h"
@@ -8,6 +9,7 @@
 #include "toolwindow.h"
 #include "ui_readcommandwindow.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QSignalBlocker>
 
@@ -30,7 +32,29 @@ const char *const kFieldNames[] = {
     QT_TRANSLATE_NOOP("ReadCommandWindow", "Configuration"),
     QT_TRANSLATE_NOOP("ReadCommandWindow", "Oscillator"),
     QT_TRANSLATE_NOOP("ReadCommandWindow", "PIN"),
+    QT_TRANSLATE_NOOP("ReadCommandWindow", "Option"),
+    QT_TRANSLATE_NOOP("ReadCommandWindow", "Input"),
+    QT_TRANSLATE_NOOP("ReadCommandWindow", "Angle"),
+    QT_TRANSLATE_NOOP("ReadCommandWindow", "Drive"),
+    QT_TRANSLATE_NOOP("ReadCommandWindow", "Stored position"),
+    QT_TRANSLATE_NOOP("ReadCommandWindow", "Data"),
 };
+
+void fill(QTableWidget *table, const std::vector<CommandField> &fields)
+{
+    table->setRowCount(0);
+    for (const CommandField &field : fields) {
+        if (field.label.empty())
+            continue;
+        const int row = table->rowCount();
+        table->insertRow(row);
+        table->setItem(row, 0,
+                       new QTableWidgetItem(
+                           QCoreApplication::translate("ReadCommandWindow", field.label.c_str())));
+        table->setItem(row, 1, new QTableWidgetItem(phraseText(field.shown)));
+    }
+    table->resizeColumnToContents(0);
+}
 
 } // namespace
 
@@ -62,18 +86,24 @@ void ReadCommandWindow::on_lineEditBytes_textChanged()
     read = false;
     Frame frame;
     Phrase error;
-    Decoded decoded;
+    diseqc::FrameReading frameRead;
     if (!typed.trimmed().isEmpty() && parseHexText(typed.toStdString(), frame, error)) {
-        decoded = decode(frame);
-        error = decoded.error;
+        frameRead = diseqc::readFrame(frame);
+        error = frameRead.error;
     }
     if (typed.trimmed().isEmpty()) {
         problem->setText(tr("No bytes yet."));
     } else if (!error.empty()) {
         problem->setText(tr("Not a command: %1").arg(phraseText(error)));
-    } else {
-        command = decoded.command;
+    } else if (frameRead.command) {
+        command = *frameRead.command;
         read = true;
+    } else {
+        // Another DiSEqC frame: named, and why a single-cable unit ignores it.
+        problem->setText(
+            tr("%1. Not a single-cable command: %2")
+                .arg(phraseText(frameRead.meaning), phraseText(frameRead.notSingleCable)));
+        fill(fields, frameRead.fields);
     }
     // The field offers the main window's frequency for each new userband;
     // one the installer typed stays while the userband does.
@@ -99,21 +129,12 @@ void ReadCommandWindow::on_spinBoxUserbandFrequency_valueChanged(int)
 void ReadCommandWindow::showFields()
 {
     QTableWidget *fields = ui->tableFields;
-    fields->setRowCount(0);
     const int centre = ui->spinBoxUserbandFrequency->value();
     const Phrase warning = commandWarning(command, centre);
     ui->labelProblem->setText(warning.empty()
                                   ? tr("Read as below.")
                                   : tr("Read as below; note: %1").arg(phraseText(warning)));
-    for (const CommandField &field : describeCommand(command, centre)) {
-        if (field.label.empty())
-            continue;
-        const int row = fields->rowCount();
-        fields->insertRow(row);
-        fields->setItem(row, 0, new QTableWidgetItem(tr(field.label.c_str())));
-        fields->setItem(row, 1, new QTableWidgetItem(phraseText(field.shown)));
-    }
-    fields->resizeColumnToContents(0);
+    fill(fields, describeCommand(command, centre));
 }
 
 void ReadCommandWindow::on_pushButtonApply_clicked()

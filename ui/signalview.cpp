@@ -18,6 +18,14 @@ void SignalView::setCommand(const std::vector<std::uint8_t> &bytes, const QStrin
     update();
 }
 
+void SignalView::setTone(double length, const QString &title)
+{
+    hasSignal = length > 0;
+    signal = linesignal::toneSignal(length);
+    heading = title;
+    update();
+}
+
 void SignalView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);

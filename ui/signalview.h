@@ -14,6 +14,8 @@ public:
 
     // No bytes: nothing drawn.
     void setCommand(const std::vector<std::uint8_t> &bytes, const QString &title);
+    // A tone without bits of `length` s: a tone burst A, the continuous tone.
+    void setTone(double length, const QString &title);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
