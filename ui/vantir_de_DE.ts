@@ -1174,6 +1174,478 @@ Alle Rechte vorbehalten.</translation>
         <source>Windows audio does not answer (%1)</source>
         <translation>Windows-Audio antwortet nicht (%1)</translation>
     </message>
+    <message>
+        <source>command from the master, no reply wanted, first transmission</source>
+        <translation>Befehl des Masters, keine Antwort erwartet, erste Sendung</translation>
+    </message>
+    <message>
+        <source>command from the master, no reply wanted, repeated transmission</source>
+        <translation>Befehl des Masters, keine Antwort erwartet, wiederholte Sendung</translation>
+    </message>
+    <message>
+        <source>command from the master, reply wanted, first transmission</source>
+        <translation>Befehl des Masters, Antwort erwartet, erste Sendung</translation>
+    </message>
+    <message>
+        <source>command from the master, reply wanted, repeated transmission</source>
+        <translation>Befehl des Masters, Antwort erwartet, wiederholte Sendung</translation>
+    </message>
+    <message>
+        <source>reply from a slave: OK, no errors</source>
+        <translation>Antwort eines Slaves: OK, keine Fehler</translation>
+    </message>
+    <message>
+        <source>reply from a slave: command not supported</source>
+        <translation>Antwort eines Slaves: Befehl nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>reply from a slave: parity error, repeat requested</source>
+        <translation>Antwort eines Slaves: Paritätsfehler, Wiederholung erbeten</translation>
+    </message>
+    <message>
+        <source>reply from a slave: command not recognised, repeat requested</source>
+        <translation>Antwort eines Slaves: Befehl nicht erkannt, Wiederholung erbeten</translation>
+    </message>
+    <message>
+        <source>LNB with loop-through switching</source>
+        <translation>LNB mit durchgeschleifter Umschaltung</translation>
+    </message>
+    <message>
+        <source>switcher, DC blocking</source>
+        <translation>Umschalter, gleichspannungssperrend</translation>
+    </message>
+    <message>
+        <source>switcher with DC loop-through</source>
+        <translation>Umschalter mit durchgeschleifter Gleichspannung</translation>
+    </message>
+    <message>
+        <source>SMATV</source>
+        <translation>SMATV</translation>
+    </message>
+    <message>
+        <source>any polariser</source>
+        <translation>jeder Polarizer</translation>
+    </message>
+    <message>
+        <source>linear polarisation (skew) controller</source>
+        <translation>Steuerung der linearen Polarisation (Skew)</translation>
+    </message>
+    <message>
+        <source>any positioner</source>
+        <translation>jeder Positionierer</translation>
+    </message>
+    <message>
+        <source>polar or azimuth positioner</source>
+        <translation>Polar- oder Azimut-Positionierer</translation>
+    </message>
+    <message>
+        <source>elevation positioner</source>
+        <translation>Elevations-Positionierer</translation>
+    </message>
+    <message>
+        <source>any installer aid</source>
+        <translation>jede Installationshilfe</translation>
+    </message>
+    <message>
+        <source>signal strength, an analogue value</source>
+        <translation>Signalstärke, ein Analogwert</translation>
+    </message>
+    <message>
+        <source>any intelligent slave interface</source>
+        <translation>jede intelligente Slave-Schnittstelle</translation>
+    </message>
+    <message>
+        <source>interface for subscriber-controlled headends</source>
+        <translation>Schnittstelle für teilnehmergesteuerte Kopfstellen</translation>
+    </message>
+    <message>
+        <source>reserved for address reallocations</source>
+        <translation>reserviert für Adressumbelegungen</translation>
+    </message>
+    <message>
+        <source>reserved for manufacturers&apos; extensions</source>
+        <translation>reserviert für Erweiterungen der Hersteller</translation>
+    </message>
+    <message>
+        <source>reset the slave&apos;s microcontroller</source>
+        <translation>den Mikrocontroller des Slaves zurücksetzen</translation>
+    </message>
+    <message>
+        <source>clear the reset flag</source>
+        <translation>das Reset-Flag löschen</translation>
+    </message>
+    <message>
+        <source>switch the peripheral power supply off</source>
+        <translation>die Stromversorgung der Peripherie ausschalten</translation>
+    </message>
+    <message>
+        <source>switch the peripheral power supply on</source>
+        <translation>die Stromversorgung der Peripherie einschalten</translation>
+    </message>
+    <message>
+        <source>set the contention flag</source>
+        <translation>das Contention-Flag setzen</translation>
+    </message>
+    <message>
+        <source>reply with the address if the contention flag is set</source>
+        <translation>mit der Adresse antworten, wenn das Contention-Flag gesetzt ist</translation>
+    </message>
+    <message>
+        <source>clear the contention flag</source>
+        <translation>das Contention-Flag löschen</translation>
+    </message>
+    <message>
+        <source>reply with the address if the contention flag is clear</source>
+        <translation>mit der Adresse antworten, wenn das Contention-Flag gelöscht ist</translation>
+    </message>
+    <message>
+        <source>change the address if the contention flag is set</source>
+        <translation>die Adresse ändern, wenn das Contention-Flag gesetzt ist</translation>
+    </message>
+    <message>
+        <source>change the address if the contention flag is clear</source>
+        <translation>die Adresse ändern, wenn das Contention-Flag gelöscht ist</translation>
+    </message>
+    <message>
+        <source>read the status register</source>
+        <translation>das Statusregister lesen</translation>
+    </message>
+    <message>
+        <source>read the configuration</source>
+        <translation>die Konfiguration lesen</translation>
+    </message>
+    <message>
+        <source>read the committed switches</source>
+        <translation>die Committed-Schalter lesen</translation>
+    </message>
+    <message>
+        <source>read the uncommitted switches</source>
+        <translation>die Uncommitted-Schalter lesen</translation>
+    </message>
+    <message>
+        <source>read the expansion switches</source>
+        <translation>die Erweiterungsschalter lesen</translation>
+    </message>
+    <message>
+        <source>select the low band</source>
+        <translation>das Low-Band wählen</translation>
+    </message>
+    <message>
+        <source>select vertical or right-hand circular polarisation</source>
+        <translation>vertikale oder rechtsdrehende zirkulare Polarisation wählen</translation>
+    </message>
+    <message>
+        <source>select satellite position A</source>
+        <translation>Satellitenposition A wählen</translation>
+    </message>
+    <message>
+        <source>select switch option A</source>
+        <translation>Schalteroption A wählen</translation>
+    </message>
+    <message>
+        <source>select the high band</source>
+        <translation>das High-Band wählen</translation>
+    </message>
+    <message>
+        <source>select horizontal or left-hand circular polarisation</source>
+        <translation>horizontale oder linksdrehende zirkulare Polarisation wählen</translation>
+    </message>
+    <message>
+        <source>select satellite position B</source>
+        <translation>Satellitenposition B wählen</translation>
+    </message>
+    <message>
+        <source>select switch option B</source>
+        <translation>Schalteroption B wählen</translation>
+    </message>
+    <message>
+        <source>select input A of switch 1</source>
+        <translation>Eingang A von Schalter 1 wählen</translation>
+    </message>
+    <message>
+        <source>select input A of switch 2</source>
+        <translation>Eingang A von Schalter 2 wählen</translation>
+    </message>
+    <message>
+        <source>select input A of switch 3</source>
+        <translation>Eingang A von Schalter 3 wählen</translation>
+    </message>
+    <message>
+        <source>select input A of switch 4</source>
+        <translation>Eingang A von Schalter 4 wählen</translation>
+    </message>
+    <message>
+        <source>select input B of switch 1</source>
+        <translation>Eingang B von Schalter 1 wählen</translation>
+    </message>
+    <message>
+        <source>select input B of switch 2</source>
+        <translation>Eingang B von Schalter 2 wählen</translation>
+    </message>
+    <message>
+        <source>select input B of switch 3</source>
+        <translation>Eingang B von Schalter 3 wählen</translation>
+    </message>
+    <message>
+        <source>select input B of switch 4</source>
+        <translation>Eingang B von Schalter 4 wählen</translation>
+    </message>
+    <message>
+        <source>ignore every command but Awake</source>
+        <translation>jeden Befehl außer Awake ignorieren</translation>
+    </message>
+    <message>
+        <source>take commands again</source>
+        <translation>wieder Befehle annehmen</translation>
+    </message>
+    <message>
+        <source>set the committed switches</source>
+        <translation>die Committed-Schalter setzen</translation>
+    </message>
+    <message>
+        <source>set the uncommitted switches</source>
+        <translation>die Uncommitted-Schalter setzen</translation>
+    </message>
+    <message>
+        <source>set the expansion switches</source>
+        <translation>die Erweiterungsschalter setzen</translation>
+    </message>
+    <message>
+        <source>read analogue value 0</source>
+        <translation>Analogwert 0 lesen</translation>
+    </message>
+    <message>
+        <source>read analogue value 1</source>
+        <translation>Analogwert 1 lesen</translation>
+    </message>
+    <message>
+        <source>set analogue value 0 (the skew)</source>
+        <translation>Analogwert 0 setzen (den Skew)</translation>
+    </message>
+    <message>
+        <source>set analogue value 1</source>
+        <translation>Analogwert 1 setzen</translation>
+    </message>
+    <message>
+        <source>read the local oscillator&apos;s frequency</source>
+        <translation>die Frequenz des Oszillators lesen</translation>
+    </message>
+    <message>
+        <source>read which local oscillator is in use</source>
+        <translation>lesen, welcher Oszillator in Gebrauch ist</translation>
+    </message>
+    <message>
+        <source>read the low band&apos;s local oscillator</source>
+        <translation>den Oszillator des Low-Bands lesen</translation>
+    </message>
+    <message>
+        <source>read the high band&apos;s local oscillator</source>
+        <translation>den Oszillator des High-Bands lesen</translation>
+    </message>
+    <message>
+        <source>tune to a frequency, in BCD</source>
+        <translation>auf eine Frequenz abstimmen, in BCD</translation>
+    </message>
+    <message>
+        <source>select a channel by its number</source>
+        <translation>einen Kanal über seine Nummer wählen</translation>
+    </message>
+    <message>
+        <source>stop the positioner</source>
+        <translation>den Positionierer anhalten</translation>
+    </message>
+    <message>
+        <source>switch the positioner&apos;s limits off</source>
+        <translation>die Grenzen des Positionierers ausschalten</translation>
+    </message>
+    <message>
+        <source>read the positioner&apos;s status</source>
+        <translation>den Status des Positionierers lesen</translation>
+    </message>
+    <message>
+        <source>set the east limit where the positioner stands</source>
+        <translation>die Ostgrenze dort setzen, wo der Positionierer steht</translation>
+    </message>
+    <message>
+        <source>set the west limit where the positioner stands</source>
+        <translation>die Westgrenze dort setzen, wo der Positionierer steht</translation>
+    </message>
+    <message>
+        <source>drive the positioner east</source>
+        <translation>den Positionierer nach Osten fahren</translation>
+    </message>
+    <message>
+        <source>drive the positioner west</source>
+        <translation>den Positionierer nach Westen fahren</translation>
+    </message>
+    <message>
+        <source>store where the positioner stands</source>
+        <translation>speichern, wo der Positionierer steht</translation>
+    </message>
+    <message>
+        <source>go to a stored position</source>
+        <translation>eine gespeicherte Position anfahren</translation>
+    </message>
+    <message>
+        <source>go to an angle</source>
+        <translation>einen Winkel anfahren</translation>
+    </message>
+    <message>
+        <source>recalculate the stored positions</source>
+        <translation>die gespeicherten Positionen neu berechnen</translation>
+    </message>
+    <message>
+        <source>this receiver drives a positioner; a single-cable unit ignores it</source>
+        <translation>dieser Receiver fährt einen Positionierer; eine Einkabeleinheit ignoriert das</translation>
+    </message>
+    <message>
+        <source>a DiSEqC command that a single-cable unit ignores</source>
+        <translation>ein DiSEqC-Befehl, den eine Einkabeleinheit ignoriert</translation>
+    </message>
+    <message>
+        <source>DiSEqC 1.0 switch: %1</source>
+        <translation>DiSEqC-1.0-Schalter: %1</translation>
+    </message>
+    <message>
+        <source>this receiver switches with DiSEqC 1.0; a single-cable unit ignores it</source>
+        <translation>dieser Receiver schaltet mit DiSEqC 1.0; eine Einkabeleinheit ignoriert das</translation>
+    </message>
+    <message>
+        <source>DiSEqC 1.0 committed switch, data %1: a high nibble other than F, which sets only some of the switches</source>
+        <translation>DiSEqC-1.0-Schalter (committed), Daten %1: ein oberes Halbbyte außer F, das nur einige der Schalter setzt</translation>
+    </message>
+    <message>
+        <source>DiSEqC 1.0 committed switch: option %1, position %2, %3, %4 band</source>
+        <translation>DiSEqC-1.0-Schalter (committed): Option %1, Position %2, %3, %4-Band</translation>
+    </message>
+    <message>
+        <source>this receiver switches with DiSEqC 1.1; a single-cable unit ignores it</source>
+        <translation>dieser Receiver schaltet mit DiSEqC 1.1; eine Einkabeleinheit ignoriert das</translation>
+    </message>
+    <message>
+        <source>DiSEqC 1.1 uncommitted switch, data %1: a high nibble other than F, which sets only some of the switches</source>
+        <translation>DiSEqC-1.1-Schalter (uncommitted), Daten %1: ein oberes Halbbyte außer F, das nur einige der Schalter setzt</translation>
+    </message>
+    <message>
+        <source>DiSEqC 1.1 uncommitted switch: input %1</source>
+        <translation>DiSEqC-1.1-Schalter (uncommitted): Eingang %1</translation>
+    </message>
+    <message>
+        <source>east</source>
+        <translation>Ost</translation>
+    </message>
+    <message>
+        <source>west</source>
+        <translation>West</translation>
+    </message>
+    <message>
+        <source>positioner: drive %1 until halted</source>
+        <translation>Positionierer: nach %1 fahren, bis er angehalten wird</translation>
+    </message>
+    <message>
+        <source>positioner: drive %1 for %2 s</source>
+        <translation>Positionierer: %2 s nach %1 fahren</translation>
+    </message>
+    <message>
+        <source>positioner: drive %1 by 1 step</source>
+        <translation>Positionierer: 1 Schritt nach %1 fahren</translation>
+    </message>
+    <message>
+        <source>positioner: drive %1 by %2 steps</source>
+        <translation>Positionierer: %2 Schritte nach %1 fahren</translation>
+    </message>
+    <message>
+        <source>positioner: store the position as number %1</source>
+        <translation>Positionierer: die Position als Nummer %1 speichern</translation>
+    </message>
+    <message>
+        <source>positioner: go to stored position %1</source>
+        <translation>Positionierer: gespeicherte Position %1 anfahren</translation>
+    </message>
+    <message>
+        <source>positioner: go to %1° east</source>
+        <translation>Positionierer: %1° Ost anfahren</translation>
+    </message>
+    <message>
+        <source>positioner: go to %1° west</source>
+        <translation>Positionierer: %1° West anfahren</translation>
+    </message>
+    <message>
+        <source>-%1</source>
+        <translation>-%1</translation>
+    </message>
+    <message>
+        <source>clockwise from north</source>
+        <translation>im Uhrzeigersinn von Norden</translation>
+    </message>
+    <message>
+        <source>positioner: go to %1° clockwise from north</source>
+        <translation>Positionierer: %1° im Uhrzeigersinn von Norden anfahren</translation>
+    </message>
+    <message>
+        <source>positioner: go to an angle, data %1 %2: its first nibble %3 names no direction (E east, D west; 0, 1 or F an azimuth)</source>
+        <translation>Positionierer: einen Winkel anfahren, Daten %1 %2: sein erstes Halbbyte %3 nennt keine Richtung (E Ost, D West; 0, 1 oder F ein Azimut)</translation>
+    </message>
+    <message>
+        <source>neither a DiSEqC framing byte (E0 to E7) nor an EN 50607 command (70, 71, 7A to 7E)</source>
+        <translation>weder ein DiSEqC-Rahmenbyte (E0 bis E7) noch ein Befehl nach EN 50607 (70, 71, 7A bis 7E)</translation>
+    </message>
+    <message>
+        <source>%1, with data %2</source>
+        <translation>%1, mit den Daten %2</translation>
+    </message>
+    <message>
+        <source>a slave&apos;s reply to a command; a single-cable unit sends none</source>
+        <translation>die Antwort eines Slaves auf einen Befehl; eine Einkabeleinheit sendet keine</translation>
+    </message>
+    <message>
+        <source>a DiSEqC command takes a framing, an address and a command byte; got %1 byte(s)</source>
+        <translation>ein DiSEqC-Befehl braucht ein Rahmen-, ein Adress- und ein Befehlsbyte; erhalten: %1 Byte(s)</translation>
+    </message>
+    <message>
+        <source>reserved</source>
+        <translation>reserviert</translation>
+    </message>
+    <message>
+        <source>not one of the bus&apos;s commands this tool knows</source>
+        <translation>keiner der Busbefehle, die dieses Werkzeug kennt</translation>
+    </message>
+    <message>
+        <source>DiSEqC command %1, which this tool does not know</source>
+        <translation>DiSEqC-Befehl %1, den dieses Werkzeug nicht kennt</translation>
+    </message>
+    <message>
+        <source>%1 takes %2 to %3 data bytes; got %4</source>
+        <translation>%1 braucht %2 bis %3 Datenbytes; erhalten: %4</translation>
+    </message>
+    <message>
+        <source>%1 takes 1 data byte; got %2</source>
+        <translation>%1 braucht 1 Datenbyte; erhalten: %2</translation>
+    </message>
+    <message>
+        <source>%1 takes %2 data bytes; got %3</source>
+        <translation>%1 braucht %2 Datenbytes; erhalten: %3</translation>
+    </message>
+    <message>
+        <source>tone burst A</source>
+        <translation>Tone-Burst A</translation>
+    </message>
+    <message>
+        <source>this receiver switches with a tone burst; a single-cable unit ignores it</source>
+        <translation>dieser Receiver schaltet mit einem Tone-Burst; eine Einkabeleinheit ignoriert das</translation>
+    </message>
+    <message>
+        <source>22 kHz for %1 ms: the high band chosen the classic way</source>
+        <translation>22 kHz für %1 ms: das High-Band auf klassische Weise gewählt</translation>
+    </message>
+    <message>
+        <source>this receiver chooses the high band with the continuous tone; a single-cable unit ignores it</source>
+        <translation>dieser Receiver wählt das High-Band mit dem Dauerton; eine Einkabeleinheit ignoriert das</translation>
+    </message>
+    <message>
+        <source>tone burst B</source>
+        <translation>Tone-Burst B</translation>
+    </message>
 </context>
 <context>
     <name>Plan</name>
@@ -1424,6 +1896,10 @@ Alle Rechte vorbehalten.</translation>
     <message>
         <source>no such userband</source>
         <translation>kein solches Userband</translation>
+    </message>
+    <message>
+        <source>not set to single-cable</source>
+        <translation>nicht auf Einkabelbetrieb eingestellt</translation>
     </message>
 </context>
 <context>
@@ -1766,6 +2242,34 @@ Alle Rechte vorbehalten.</translation>
         <source> MHz</source>
         <translation> MHz</translation>
     </message>
+    <message>
+        <source>Option</source>
+        <translation>Option</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Eingang</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Winkel</translation>
+    </message>
+    <message>
+        <source>Drive</source>
+        <translation>Fahrt</translation>
+    </message>
+    <message>
+        <source>Stored position</source>
+        <translation>Gespeicherte Position</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Daten</translation>
+    </message>
+    <message>
+        <source>%1. Not a single-cable command: %2</source>
+        <translation>%1. Kein Einkabelbefehl: %2</translation>
+    </message>
 </context>
 <context>
     <name>ReadRecordingWindow</name>
@@ -1909,6 +2413,14 @@ Alle Rechte vorbehalten.</translation>
         <source>%1 kHz, %2 V p-p, outside %3..%4 V</source>
         <translation>%1 kHz, %2 Vss, außerhalb von %3..%4 V</translation>
     </message>
+    <message>
+        <source>%1 ms of tone, no bits</source>
+        <translation>%1 ms Ton, keine Bits</translation>
+    </message>
+    <message>
+        <source>Not a single-cable command: %1</source>
+        <translation>Kein Einkabelbefehl: %1</translation>
+    </message>
 </context>
 <context>
     <name>SignalPicture</name>
@@ -1923,6 +2435,18 @@ Alle Rechte vorbehalten.</translation>
     <message>
         <source>22 kHz tone, a bit every 1.5 ms: 1.0 ms of tone for a 0, 0.5 ms for a 1; each byte&apos;s ninth bit (P) makes its ones odd. The tone is drawn enlarged.</source>
         <translation>22-kHz-Ton, alle 1,5 ms ein Bit: 1,0 ms Ton für eine 0, 0,5 ms für eine 1; das neunte Bit jedes Bytes (P) macht die Zahl seiner Einsen ungerade. Der Ton ist vergrößert gezeichnet.</translation>
+    </message>
+    <message>
+        <source>%1 ms of tone, no bits</source>
+        <translation>%1 ms Ton, keine Bits</translation>
+    </message>
+    <message>
+        <source>%1 (drawn shortened)</source>
+        <translation>%1 (verkürzt gezeichnet)</translation>
+    </message>
+    <message>
+        <source>22 kHz tone without bits: 12.5 ms of it is the tone burst A; kept on, it chooses the high band. The tone is drawn enlarged.</source>
+        <translation>22-kHz-Ton ohne Bits: 12,5 ms davon sind der Tone-Burst A; dauerhaft an, wählt er das High-Band. Der Ton ist vergrößert gezeichnet.</translation>
     </message>
 </context>
 </TS>

@@ -1173,6 +1173,478 @@ All rights reserved.</source>
         <source>Windows audio does not answer (%1)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>command from the master, no reply wanted, first transmission</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>command from the master, no reply wanted, repeated transmission</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>command from the master, reply wanted, first transmission</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>command from the master, reply wanted, repeated transmission</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>reply from a slave: OK, no errors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>reply from a slave: command not supported</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>reply from a slave: parity error, repeat requested</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>reply from a slave: command not recognised, repeat requested</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LNB with loop-through switching</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>switcher, DC blocking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>switcher with DC loop-through</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SMATV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>any polariser</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>linear polarisation (skew) controller</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>any positioner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>polar or azimuth positioner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>elevation positioner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>any installer aid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>signal strength, an analogue value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>any intelligent slave interface</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>interface for subscriber-controlled headends</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>reserved for address reallocations</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>reserved for manufacturers&apos; extensions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>reset the slave&apos;s microcontroller</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>clear the reset flag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>switch the peripheral power supply off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>switch the peripheral power supply on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>set the contention flag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>reply with the address if the contention flag is set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>clear the contention flag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>reply with the address if the contention flag is clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>change the address if the contention flag is set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>change the address if the contention flag is clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>read the status register</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>read the configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>read the committed switches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>read the uncommitted switches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>read the expansion switches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>select the low band</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>select vertical or right-hand circular polarisation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>select satellite position A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>select switch option A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>select the high band</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>select horizontal or left-hand circular polarisation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>select satellite position B</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>select switch option B</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>select input A of switch 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>select input A of switch 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>select input A of switch 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>select input A of switch 4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>select input B of switch 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>select input B of switch 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>select input B of switch 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>select input B of switch 4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ignore every command but Awake</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>take commands again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>set the committed switches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>set the uncommitted switches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>set the expansion switches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>read analogue value 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>read analogue value 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>set analogue value 0 (the skew)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>set analogue value 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>read the local oscillator&apos;s frequency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>read which local oscillator is in use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>read the low band&apos;s local oscillator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>read the high band&apos;s local oscillator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tune to a frequency, in BCD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>select a channel by its number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stop the positioner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>switch the positioner&apos;s limits off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>read the positioner&apos;s status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>set the east limit where the positioner stands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>set the west limit where the positioner stands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>drive the positioner east</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>drive the positioner west</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>store where the positioner stands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>go to a stored position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>go to an angle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>recalculate the stored positions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this receiver drives a positioner; a single-cable unit ignores it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a DiSEqC command that a single-cable unit ignores</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DiSEqC 1.0 switch: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this receiver switches with DiSEqC 1.0; a single-cable unit ignores it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DiSEqC 1.0 committed switch, data %1: a high nibble other than F, which sets only some of the switches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DiSEqC 1.0 committed switch: option %1, position %2, %3, %4 band</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this receiver switches with DiSEqC 1.1; a single-cable unit ignores it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DiSEqC 1.1 uncommitted switch, data %1: a high nibble other than F, which sets only some of the switches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DiSEqC 1.1 uncommitted switch: input %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>east</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>west</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>positioner: drive %1 until halted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>positioner: drive %1 for %2 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>positioner: drive %1 by 1 step</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>positioner: drive %1 by %2 steps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>positioner: store the position as number %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>positioner: go to stored position %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>positioner: go to %1° east</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>positioner: go to %1° west</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>clockwise from north</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>positioner: go to %1° clockwise from north</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>positioner: go to an angle, data %1 %2: its first nibble %3 names no direction (E east, D west; 0, 1 or F an azimuth)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>neither a DiSEqC framing byte (E0 to E7) nor an EN 50607 command (70, 71, 7A to 7E)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, with data %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a slave&apos;s reply to a command; a single-cable unit sends none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a DiSEqC command takes a framing, an address and a command byte; got %1 byte(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>reserved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not one of the bus&apos;s commands this tool knows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DiSEqC command %1, which this tool does not know</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 takes %2 to %3 data bytes; got %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 takes 1 data byte; got %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 takes %2 data bytes; got %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tone burst A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this receiver switches with a tone burst; a single-cable unit ignores it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>22 kHz for %1 ms: the high band chosen the classic way</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this receiver chooses the high band with the continuous tone; a single-cable unit ignores it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tone burst B</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Plan</name>
@@ -1422,6 +1894,10 @@ All rights reserved.</source>
     </message>
     <message>
         <source>no such userband</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not set to single-cable</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1765,6 +2241,34 @@ All rights reserved.</source>
         <source>The main window cannot show it: %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Option</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stored position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. Not a single-cable command: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ReadRecordingWindow</name>
@@ -1908,6 +2412,14 @@ All rights reserved.</source>
         <source>%1 kHz, %2 V p-p, outside %3..%4 V</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 ms of tone, no bits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not a single-cable command: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SignalPicture</name>
@@ -1921,6 +2433,18 @@ All rights reserved.</source>
     </message>
     <message>
         <source>22 kHz tone, a bit every 1.5 ms: 1.0 ms of tone for a 0, 0.5 ms for a 1; each byte&apos;s ninth bit (P) makes its ones odd. The tone is drawn enlarged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ms of tone, no bits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (drawn shortened)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>22 kHz tone without bits: 12.5 ms of it is the tone burst A; kept on, it chooses the high band. The tone is drawn enlarged.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
