@@ -239,9 +239,7 @@ void ListenWindow::on_tableMessages_itemSelectionChanged()
     const int row = ui->tableMessages->currentRow();
     const ReadMessage *read =
         row >= 0 && row < int(heard.size()) ? &heard[std::size_t(row)] : nullptr;
-    ui->signalView->setCommand(
-        read && read->clean() ? read->message.bytes : Frame(),
-        read ? QString::fromStdString(bytesToHexText(read->message.bytes)).trimmed() : QString());
+    ui->signalView->setEntry(read);
     ui->pushButtonApply->setEnabled(read && read->clean() && read->command);
 }
 

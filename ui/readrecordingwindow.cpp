@@ -172,14 +172,8 @@ void ReadRecordingWindow::on_tableMessages_itemSelectionChanged()
     const int row = ui->tableMessages->currentRow();
     const bool valid = row >= 0 && row < int(report.messages.size());
     const ReadMessage *read = valid ? &report.messages[std::size_t(row)] : nullptr;
-    const linesignal::Message *m = read ? &read->message : nullptr;
-    if (read && read->tone())
-        ui->signalView->setTone(m->toneLength, phraseText(read->meaning));
-    else
-        ui->signalView->setCommand(m && read->clean() ? m->bytes : Frame(),
-                                   m ? QString::fromStdString(bytesToHexText(m->bytes)).trimmed()
-                                     : QString());
-    ui->pushButtonApply->setEnabled(read && read->clean());
+    ui->signalView->setEntry(read);
+    ui->pushButtonApply->setEnabled(read && read->clean() && read->command);
 }
 
 void ReadRecordingWindow::on_pushButtonApply_clicked()

@@ -1,5 +1,8 @@
 #include "signalview.h"
 
+#include "hextext.h"
+#include "phrasetext.h"
+
 #include "signalpicture.h"
 
 #include <QPainter>
@@ -24,6 +27,18 @@ void SignalView::setTone(double length, const QString &title)
     signal = linesignal::toneSignal(length);
     heading = title;
     update();
+}
+
+void SignalView::setEntry(const ReadMessage *read)
+{
+    if (read && read->tone()) {
+        setTone(read->message.toneLength, phraseText(read->meaning));
+        return;
+    }
+    const Frame none;
+    const Frame &bytes = read && read->clean() ? read->message.bytes : none;
+    setCommand(bytes, read ? QString::fromStdString(bytesToHexText(read->message.bytes)).trimmed()
+                           : QString());
 }
 
 void SignalView::paintEvent(QPaintEvent *)

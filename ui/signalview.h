@@ -1,6 +1,7 @@
 #pragma once
 
 #include "linesignal.h"
+#include "recording.h"
 
 #include <QWidget>
 
@@ -16,6 +17,9 @@ public:
     void setCommand(const std::vector<std::uint8_t> &bytes, const QString &title);
     // A tone without bits of `length` s: a tone burst A, the continuous tone.
     void setTone(double length, const QString &title);
+    // An entry of a recording or of listening: its bits when every one held,
+    // its tone when it has none; nothing for a damaged one or none.
+    void setEntry(const ReadMessage *read);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
