@@ -417,6 +417,88 @@ Framing: E0 (command from the master, no reply wanted, first transmission)
 Address: 6A (reserved for address reallocations)
 Command: 00 (Reset: reset the slave's microcontroller)
 [7]
+$ vantir-cli decode --json "E0 31 6E E0 C5"
+{
+    "address": "31",
+    "angle": "12.3",
+    "bytes": "E0 31 6E E0 C5 ",
+    "command": "6E",
+    "direction": "east",
+    "framing": "E0",
+    "kind": "DiSEqC command",
+    "meaning": "positioner: go to 12.3° east",
+    "notSingleCable": "this receiver drives a positioner; a single-cable unit ignores it"
+}
+[7]
+$ vantir-cli decode --json E4
+{
+    "bytes": "E4 ",
+    "framing": "E4",
+    "kind": "reply",
+    "meaning": "reply from a slave: OK, no errors",
+    "notSingleCable": "a slave's reply to a command; a single-cable unit sends none"
+}
+[7]
+$ vantir-cli wave --bytes "E0 10 38 F0"
+DiSEqC: E0 10 38 F0 
+Byte  Bits      Parity
+E0    11100000  0
+10    00010000  0
+38    00111000  0
+F0    11110000  1
+Tone: 22 kHz, 650 mV peak to peak; a bit every 1.5 ms: 1.0 ms of tone for a 0, 0.5 ms for a 1
+Supply: 13 V, 18 V from 5 ms; bits from 20 ms to 74 ms; 13 V from 89 ms; 94 ms in all
+$ vantir-cli wave --tone-burst B
+Tone burst B: FF 
+Byte  Bits      Parity
+FF    11111111  1
+Tone: 22 kHz, 650 mV peak to peak; a bit every 1.5 ms: 1.0 ms of tone for a 0, 0.5 ms for a 1
+Supply: 13 V, 18 V from 5 ms; bits from 20 ms to 33.5 ms; 13 V from 48.5 ms; 53.5 ms in all
+$ vantir-cli wave --tone-burst a
+Tone burst A: 22 kHz, 650 mV peak to peak, for 12.5 ms
+Supply: 13 V, 18 V from 5 ms; tone from 20 ms to 32.5 ms; 13 V from 47.5 ms; 52.5 ms in all
+$ vantir-cli wave --tone 840
+Continuous tone: 22 kHz, 650 mV peak to peak, for 840 ms
+Supply: 13 V, 18 V from 5 ms; tone from 20 ms to 860 ms; 13 V from 875 ms; 880 ms in all
+$ vantir-cli wave --tone-burst C
+! vantir-cli: --tone-burst: 'C' is not A or B
+[2]
+$ vantir-cli wave --tone 0
+! vantir-cli: --tone: 0 is out of range; use 1..60000
+[2]
+$ vantir-cli wave --bytes "E0 10 38 F0 00 00 00"
+! vantir-cli: --bytes: 7 bytes; a DiSEqC frame has 6 at most
+[2]
+$ vantir-cli wave --tone 500 --standard en50494
+! vantir-cli: wave: give one of --standard, --bytes, --tone-burst and --tone
+[2]
+$ vantir-cli wave --tone-burst A --output burst.wav && vantir-cli decode --capture burst.wav
+burst.wav
+Tone at 20.02 ms: tone burst A
+Tone: 22.00 kHz, 1.299 FS peak to peak; 12.5 ms long
+Not a single-cable command: this receiver switches with a tone burst; a single-cable unit ignores it
+[7]
+$ vantir-cli wave --bytes "E2 10 14" --output asks.csv && vantir-cli decode --capture asks.csv --json
+asks.csv
+[
+    {
+        "bitPeriod": 0.0015,
+        "bits": 27,
+        "bytes": "E2 10 14 ",
+        "everyBitHeld": true,
+        "meaning": "Switch 0: read the committed switches",
+        "notSingleCable": "a DiSEqC command that a single-cable unit ignores",
+        "start": 0.020022,
+        "supplyBefore": 18.001,
+        "supplyDuring": 18,
+        "supplyUnit": "V",
+        "timingSpread": 0,
+        "toneFrequency": 21999,
+        "tonePeakToPeak": 0.66,
+        "toneUnit": "V"
+    }
+]
+[7]
 $ vantir-cli decode "E0 10"
 ! vantir-cli: decode: EN 50494 frame ends after 2 byte(s); it needs an address and a command byte
 [3]
