@@ -60,6 +60,7 @@ private slots:
     void savesTheLineSignal_data();
     void savesTheLineSignal();
     void readsARecordingAndAppliesItsCommand();
+    void listsWhatIsNoSingleCableCommand();
     void cancelledReadingLeavesTheWindowUsable();
     void readsAOneColumnExportAtTheRateGiven();
     void plansThroughTheTable();
@@ -96,6 +97,12 @@ void TestWorkbench::explainsAsItIsTyped_data()
     QTest::newRow("half a byte") << "70 03 E8 0"
                                  << "Not a command: '0' at column 10 has an odd number of hex "
                                     "digits";
+    QTest::newRow("DiSEqC 1.0 switch") << "E0 10 38 F3"
+                                       << "Polarisation: horizontal";
+    QTest::newRow("a positioner")
+        << "E0 31 6E D0 C5"
+        << "positioner: go to 12.3° west. Not a single-cable command: this receiver drives a "
+           "positioner; a single-cable unit ignores it";
 }
 
 void TestWorkbench::explainsAsItIsTyped()
@@ -110,8 +117,9 @@ void TestWorkbench::explainsAsItIsTyped()
     const QString problem = reader->findChild<QLabel *>("labelProblem")->text();
     QVERIFY2(shownFields(reader).contains(shown) || problem == shown,
              qPrintable(shownFields(reader).join(" / ") + " / " + problem));
+    // Only a single-cable command can be applied.
     QCOMPARE(reader->findChild<QPushButton *>("pushButtonApply")->isEnabled(),
-             !problem.startsWith("Not a command"));
+             !problem.contains("Not a "));
 }
 
 void TestWorkbench::appliesOrSaysWhyNot_data()
@@ -359,6 +367,46 @@ void TestWorkbench::readsARecordingAndAppliesItsCommand()
              QString("The main window cannot show it: it is not a channel change"));
 }
 
+// A receiver in DiSEqC mode: its switch command and its tone burst, rows of
+// their own beside a channel change, and nothing to apply from them.
+void TestWorkbench::listsWhatIsNoSingleCableCommand()
+{
+    QTemporaryDir folder;
+    constexpr double rate = 96000;
+    std::vector<float> samples;
+    for (const linesignal::LineSignal &signal :
+         {linesignal::lineSignal({{0xE0, 0x10, 0x38, 0xF0}}),
+          linesignal::toneSignal(linesignal::kToneBurstLength),
+          linesignal::lineSignal({{0x70, 0x03, 0xE8, 0x03}})}) {
+        const std::vector<float> one = linesignal::sampleLine(signal, rate, false);
+        samples.insert(samples.end(), one.begin(), one.end());
+    }
+    const QString path = folder.filePath("classic.wav");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray::fromStdString(wavFile(samples, rate)));
+    file.close();
+    MainWindow window;
+    window.show();
+    window.openRecording(path);
+    auto *reader = window.findChild<QWidget *>("readRecordingWindow");
+    auto *list = reader->findChild<QTableWidget *>("tableMessages");
+    QTRY_COMPARE(list->rowCount(), 3);
+    QCOMPARE(list->item(0, 4)->text(),
+             QString("DiSEqC 1.0 committed switch: option A, position A, vertical, low band"));
+    QCOMPARE(list->item(1, 2)->text(), QString("12.5 ms of tone, no bits"));
+    QCOMPARE(list->item(1, 4)->text(), QString("tone burst A"));
+    QCOMPARE(list->item(2, 4)->text(), QString("EN 50607 channel change"));
+    for (int row = 0; row < 3; ++row) {
+        QCOMPARE(list->item(row, 1)->font().italic(), row < 2);
+        list->selectRow(row);
+        QCOMPARE(reader->findChild<QPushButton *>("pushButtonApply")->isEnabled(), row == 2);
+    }
+    QCOMPARE(list->item(1, 0)->toolTip(),
+             QString("Not a single-cable command: this receiver switches with a tone burst; a "
+                     "single-cable unit ignores it"));
+}
+
 void TestWorkbench::cancelledReadingLeavesTheWindowUsable()
 {
     QTemporaryDir folder;
@@ -575,6 +623,12 @@ void TestWorkbench::speaksGermanUnderTheGermanCatalogue()
                  qPrintable(shownFields(reader).join(" / ")));
         QVERIFY(shownFields(reader).contains("Rahmen: E1 (wiederholte Sendung)"));
         QVERIFY(shownFields(reader).contains(QString::fromUtf8("Adresse: 00 (jedes Gerät)")));
+        typeBytes(reader, "E0 10 38 F1");
+        QCOMPARE(reader->findChild<QLabel *>("labelProblem")->text(),
+                 QString::fromUtf8("DiSEqC-1.0-Schalter (committed): Option A, Position A, "
+                                   "vertikal, High-Band. Kein Einkabelbefehl: dieser Receiver "
+                                   "schaltet mit DiSEqC 1.0; eine Einkabeleinheit ignoriert das"));
+        QVERIFY(shownFields(reader).contains("Band: High"));
 
         // The sheet the window prints speaks German too.
         QCOMPARE(planner.openFile(VANTIR_EXAMPLES_DIR "/musterstrasse.json"), QString());
