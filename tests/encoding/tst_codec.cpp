@@ -784,6 +784,9 @@ void TestCodec::everyCatalogueCommandIsNamed()
                                  [](const CommandField &f) { return f.key == "command"; });
                 QVERIFY(command != r.fields.end());
                 QCOMPARE(command->text, hexByte(code.code));
+                // Its bytes as read, byte for byte.
+                QCOMPARE(r.fields.front().key, std::string("bytes"));
+                QCOMPARE(r.fields.front().text, bytesToHexText(frame));
             }
         }
         Frame tooLong{0xE0, 0x10, code.code};
