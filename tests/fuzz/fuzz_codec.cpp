@@ -3,6 +3,7 @@
 // Whatever one side accepts, the other must give back unchanged.
 
 #include "commandencoding.h"
+#include "diseqc.h"
 #include "hextext.h"
 
 #include <cstdint>
@@ -27,9 +28,27 @@ Frame bytesOf(const std::string &text)
     return frame;
 }
 
+// Any frame is named or refused with a reason; a single-cable command is
+// exactly what the decoder reads.
+void checkNamed(const Frame &frame)
+{
+    const diseqc::FrameReading r = diseqc::readFrame(frame);
+    const Decoded decoded = decode(frame);
+    check(r.command.has_value() == (r.kind == diseqc::FrameKind::SingleCable));
+    if (r.command)
+        check(decoded.ok() && *r.command == decoded.command);
+    if (r.kind == diseqc::FrameKind::NotDiseqc) {
+        check(!r.error.empty());
+    } else if (r.kind != diseqc::FrameKind::SingleCable) {
+        check(!decoded.ok() && !r.meaning.empty() && !r.notSingleCable.empty());
+        check(!r.fields.empty() && r.fields.front().text == bytesToHexText(frame));
+    }
+}
+
 // A frame the decoder accepts is what the encoder sends for what was read.
 void checkDecoded(const Frame &frame)
 {
+    checkNamed(frame);
     const Decoded decoded = decode(frame);
     if (!decoded.ok()) {
         check(!decoded.error.empty() && decoded.command == Command());
