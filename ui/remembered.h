@@ -30,8 +30,13 @@ constexpr int kMostRecent = 8;
 QStringList recent(const char *kind);
 void addRecent(const char *kind, const QString &file);
 
-// A window's place and size, by its object name.
+// A window's place and size, by its object name. A place kept on another
+// screen or at another scale is moved and shrunk into the screen the
+// window opens on, its frame included.
 void restoreGeometry(QWidget *window);
+// The window moved and shrunk into the available area of its screen, frame
+// included (as far as its minimum size allows).
+void fitIntoScreen(QWidget *window);
 void keepGeometry(const QWidget *window);
 
 } // namespace remembered

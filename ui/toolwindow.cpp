@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QTimer>
 #include <QUrl>
 #include <QWidget>
 
@@ -29,6 +30,10 @@ protected:
         }
         if (event->type() == QEvent::Hide)
             remembered::keepGeometry(window);
+        // Framed only once shown: fitted again with the frame it got, and
+        // once its contents have laid out at this screen's scale.
+        if (event->type() == QEvent::Show)
+            QTimer::singleShot(0, window, [window] { remembered::fitIntoScreen(window); });
         return false;
     }
 };

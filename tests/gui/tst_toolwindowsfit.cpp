@@ -32,6 +32,8 @@ class TestToolWindowsFit : public QObject
 private slots:
     void fitTheScreen_data();
     void fitTheScreen();
+    void restoredPlacesFitTheScreen_data();
+    void restoredPlacesFitTheScreen();
     void fileDialogsFitTheScreen();
 };
 
@@ -87,6 +89,52 @@ void TestToolWindowsFit::fitTheScreen()
         }
     }
     QCoreApplication::removeTranslator(&translator);
+}
+
+void TestToolWindowsFit::restoredPlacesFitTheScreen_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("window");
+    QTest::newRow("read a command") << "actionReadCommand"
+                                    << "readCommandWindow";
+    QTest::newRow("plan") << "actionPlan"
+                          << "planWindow";
+    QTest::newRow("listen") << "actionListen"
+                            << "listenWindow";
+}
+
+// A place kept on a larger screen, or at another scale: half as large again
+// as this screen, reaching past its bottom right corner. The window opens
+// inside the screen all the same, frame included, its buttons in sight.
+void TestToolWindowsFit::restoredPlacesFitTheScreen()
+{
+    QFETCH(QString, action);
+    QFETCH(QString, window);
+    for (const bool kept : {false, true}) {
+        MainWindow main;
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main, 20000));
+        QTRY_VERIFY_WITH_TIMEOUT(main.frameGeometry() != main.geometry(), 20000);
+        const QRect screen = main.screen()->availableGeometry();
+        main.findChild<QAction *>(action)->trigger();
+        auto *tool = main.findChild<QWidget *>(window);
+        QVERIFY(QTest::qWaitForWindowExposed(tool, 20000));
+        QTRY_VERIFY_WITH_TIMEOUT(tool->frameGeometry() != tool->geometry(), 20000);
+        if (!kept) {
+            tool->setGeometry(QRect(screen.center(), screen.size() * 3 / 2));
+            tool->hide();
+            continue;
+        }
+        QTRY_VERIFY2(screen.adjusted(-1, -1, 1, 1).contains(tool->frameGeometry()),
+                     qPrintable(where(tool->frameGeometry(), screen)));
+        for (QPushButton *button : tool->findChildren<QPushButton *>()) {
+            if (!button->isVisibleTo(tool))
+                continue;
+            const QRect shown(button->mapTo(tool, QPoint(0, 0)), button->size());
+            QVERIFY2(tool->rect().contains(shown), qPrintable(button->objectName()));
+        }
+    }
+    QSettings("vantir", "vantir").remove("windows/" + window);
 }
 
 // The toolkit's own file dialog, which is larger than such a screen at 200 %.
