@@ -150,6 +150,11 @@ PlanWindow::PlanWindow(QWidget *parent) : QWidget(parent, Qt::Window), ui(new Ui
         field->installEventFilter(planUndoFirst);
     fillPreset(2);
     startAfresh(QString());
+    blank = saved;
+    auto *newPlan = new QAction(this);
+    newPlan->setShortcuts(QKeySequence::New);
+    connect(newPlan, &QAction::triggered, this, &PlanWindow::on_pushButtonNew_clicked);
+    addAction(newPlan);
     ui->lineEditInstallation->setFocus();
     const int line = fontMetrics().height();
     resize(openingSize(this, QSize(64 * line, 40 * line)));
@@ -161,7 +166,7 @@ void PlanWindow::startAfresh(const QString &file)
 {
     path = file;
     undo->clear();
-    last = fields();
+    last = saved = fields();
     undo->setClean();
     setWindowModified(false);
     showFile();
@@ -401,6 +406,7 @@ QString PlanWindow::saveFile(const QString &name)
     const QString error = ::saveFile(filePath(named), planJson(plan));
     if (error.isEmpty()) {
         path = named;
+        saved = fields();
         undo->setClean();
         showFile();
         remembered::addRecent(remembered::kPlans, named);
@@ -421,10 +427,25 @@ bool PlanWindow::maySetAside()
         on_pushButtonSave_clicked();
         return !isWindowModified();
     case QMessageBox::Discard:
+        discard();
         return true;
     default:
         return false;
     }
+}
+
+void PlanWindow::discard()
+{
+    fill(saved);
+    startAfresh(path);
+}
+
+void PlanWindow::on_pushButtonNew_clicked()
+{
+    if (!maySetAside())
+        return;
+    fill(blank);
+    startAfresh(QString());
 }
 
 void PlanWindow::dragEnterEvent(QDragEnterEvent *event)

@@ -88,6 +88,7 @@ private slots:
     void on_pushButtonRemove_clicked();
     void on_pushButtonList1_clicked();
     void on_pushButtonList2_clicked();
+    void on_pushButtonNew_clicked();
     void on_pushButtonOpen_clicked();
     void on_pushButtonSave_clicked();
     void saveAs();
@@ -102,6 +103,8 @@ private:
     void fill(const PlanFields &fields);
     void recordEdit();
     void startAfresh(const QString &file);
+    // Unsaved changes thrown away: the plan as it was opened or last saved.
+    void discard();
     friend class PlanFieldsEdit;
 
     void fillPreset(int list);
@@ -109,6 +112,8 @@ private:
     Ui_PlanWindow *ui;
     bool filling = false;
     QUndoStack *undo;
-    PlanFields last; // as the newest step left them
+    PlanFields last;  // as the newest step left them
+    PlanFields saved; // as the plan was opened or last saved; a new plan's as it starts
+    PlanFields blank; // a new plan's
     QString path;
 };

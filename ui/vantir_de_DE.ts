@@ -2108,6 +2108,14 @@ Alle Rechte vorbehalten.</translation>
         <source>Not printed</source>
         <translation>Nicht gedruckt</translation>
     </message>
+    <message>
+        <source>Start a new plan (Ctrl+N)</source>
+        <translation>Einen neuen Plan beginnen (Strg+N)</translation>
+    </message>
+    <message>
+        <source>New p&amp;lan</source>
+        <translation>Neuer P&amp;lan</translation>
+    </message>
 </context>
 <context>
     <name>QPrintPreviewDialog</name>

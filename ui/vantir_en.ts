@@ -2107,6 +2107,14 @@ All rights reserved.</source>
         <source>Not printed</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Start a new plan (Ctrl+N)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New p&amp;lan</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QPrintPreviewDialog</name>

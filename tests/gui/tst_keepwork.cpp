@@ -6,6 +6,7 @@
 
 #include "fulldisk.h"
 #include "mainwindow.h"
+#include "plan.h"
 #include "planwindow.h"
 
 #include <QPrinter>
@@ -54,6 +55,8 @@ private slots:
     void titleNamesTheFileAndMarksChanges();
     void asksBeforeLosingChanges_data();
     void asksBeforeLosingChanges();
+    void startsANewPlan_data();
+    void startsANewPlan();
     void opensADroppedPlan();
     void remembersAcrossARestart();
     void keepsTheOldFileWhenWritingFails_data();
@@ -189,7 +192,41 @@ void TestKeepWork::asksBeforeLosingChanges()
     QVERIFY(f.open(QIODevice::ReadOnly));
     const QByteArray now = f.readAll();
     QCOMPARE(now != original, saved);
-    QCOMPARE(planner->isWindowModified(), !saved);
+    // Discarded changes are gone, not only unmarked: the plan is the file's.
+    QCOMPARE(planner->isWindowModified(), !closed);
+    const int inFile = readPlanFile(filePath(file)).receivers.size();
+    QCOMPARE(child<QTableWidget>(planner, "tableReceivers")->rowCount(), inFile + (closed ? 0 : 1));
+}
+
+void TestKeepWork::startsANewPlan_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("started");
+    QTest::newRow("discard") << int(QMessageBox::Discard) << true;
+    QTest::newRow("cancel") << int(QMessageBox::Cancel) << false;
+}
+
+// New plan asks about unsaved changes as Open does, then starts as the
+// window starts.
+void TestKeepWork::startsANewPlan()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, started);
+    const PlanFields blank = PlanWindow().fields();
+    PlanWindow planner;
+    planner.show();
+    QCOMPARE(planner.openFile(kExample), QString());
+    const PlanFields opened = planner.fields();
+    child<QPushButton>(&planner, "pushButtonAdd")->click();
+    answerNextQuestion(QMessageBox::StandardButton(answer));
+    child<QPushButton>(&planner, "pushButtonNew")->click();
+    QCOMPARE(planner.fields() == blank, started);
+    QCOMPARE(planner.isWindowModified(), !started);
+    QCOMPARE(planner.file().isEmpty(), started);
+    if (started)
+        QVERIFY(planner.windowTitle().startsWith("New plan"));
+    else
+        QCOMPARE(planner.fields().receivers.size(), opened.receivers.size() + 1);
 }
 
 void TestKeepWork::opensADroppedPlan()
