@@ -14,6 +14,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QThread>
 
 #include <cmath>
@@ -218,14 +219,23 @@ void ListenWindow::on_pushButtonSave_clicked()
 {
     if (!listener || listening())
         return;
-    const QString path = askFileToSave(
+    // What was heard as a recording, or the list as shown, for a spreadsheet.
+    const QString wav = tr("WAV files (*.wav)"), list = tr("Lists for a spreadsheet (*.csv)");
+    QString chosen = wav;
+    QString path = askFileToSave(
         this, tr("Save what was heard"),
         QDir(remembered::folder(remembered::kHeard)).filePath(QStringLiteral("heard.wav")),
-        tr("WAV files (*.wav)"));
+        wav + QStringLiteral(";;") + list, &chosen);
     if (path.isEmpty())
         return;
+    const bool csv =
+        QFileInfo(path).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0 ||
+        (QFileInfo(path).suffix().isEmpty() && chosen == list);
+    if (QFileInfo(path).suffix().isEmpty())
+        path += csv ? QStringLiteral(".csv") : QStringLiteral(".wav");
     const QString error =
-        saveFile(filePath(path), QByteArray::fromStdString(wavFile(listener->heard(), rate)));
+        saveFile(filePath(path), csv ? tableCsv(ui->tableMessages)
+                                     : QByteArray::fromStdString(wavFile(listener->heard(), rate)));
     if (error.isEmpty())
         remembered::usedFile(remembered::kHeard, path);
     ui->labelStatus->setText(

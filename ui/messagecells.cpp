@@ -6,7 +6,10 @@
 #include "standards.h"
 
 #include <QCoreApplication>
+#include <QHeaderView>
 #include <QTableWidget>
+
+#include <functional>
 
 namespace {
 
@@ -99,4 +102,42 @@ void setMessageRow(QTableWidget *table, int row, const QStringList &cells, const
         }
         table->setItem(row, column, item);
     }
+}
+
+QString supplyCell(const ReadMessage &read, const std::string &unit)
+{
+    const linesignal::Message &m = read.message;
+    if (unit != "V" || !m.hasSupply || read.damagedSpan())
+        return QString();
+    return translated(QT_TRANSLATE_NOOP("ReadRecordingWindow", "%1 V before, %2 V during"))
+        .arg(phraseText(Phrase::decimal(m.supplyBefore, 2)),
+             phraseText(Phrase::decimal(m.supplyDuring, 2)));
+}
+
+QByteArray tableCsv(const QTableWidget *table)
+{
+    const auto field = [](QString text) {
+        if (text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('"')) ||
+            text.contains(QLatin1Char('\n')))
+            text = QLatin1Char('"') + text.replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
+                   QLatin1Char('"');
+        return text;
+    };
+    const auto line = [&](const std::function<QString(int)> &cell) {
+        QStringList fields;
+        for (int column = 0; column < table->columnCount(); ++column)
+            if (!table->isColumnHidden(column))
+                fields << field(cell(column));
+        return fields.join(QLatin1Char(',')) + QLatin1Char('\n');
+    };
+    QString csv = line([table](int column) {
+        const QTableWidgetItem *header = table->horizontalHeaderItem(column);
+        return header ? header->text() : QString();
+    });
+    for (int row = 0; row < table->rowCount(); ++row)
+        csv += line([table, row](int column) {
+            const QTableWidgetItem *item = table->item(row, column);
+            return item ? item->text() : QString();
+        });
+    return csv.toUtf8();
 }

@@ -19,6 +19,14 @@
 #include <QTableWidget>
 #include <QThread>
 
+#include <algorithm>
+
+namespace {
+
+constexpr int kSupplyColumn = 5;
+
+} // namespace
+
 ReadRecordingWindow::ReadRecordingWindow(std::function<QString(const Command &)> applyTo,
                                          QWidget *parent)
     : QWidget(parent, Qt::Window), apply(std::move(applyTo)), ui(new Ui_ReadRecordingWindow)
@@ -159,12 +167,36 @@ void ReadRecordingWindow::showResults(const QString &path, const RecordingReport
     ui->tableMessages->setRowCount(int(messages.size()));
     for (int row = 0; row < int(messages.size()); ++row) {
         const ReadMessage &read = messages[std::size_t(row)];
-        setMessageRow(ui->tableMessages, row, messageCells(read, report.unit), read);
+        setMessageRow(ui->tableMessages, row,
+                      messageCells(read, report.unit) << supplyCell(read, report.unit), read);
     }
+    // The supply only where the file holds it, in volts.
+    ui->tableMessages->setColumnHidden(
+        kSupplyColumn, std::none_of(messages.begin(), messages.end(), [this](const ReadMessage &m) {
+            return !supplyCell(m, report.unit).isEmpty();
+        }));
+    ui->pushButtonSaveList->setEnabled(!messages.empty());
     ui->tableMessages->resizeColumnsToContents();
     if (!messages.empty())
         ui->tableMessages->selectRow(0);
     emit finished();
+}
+
+void ReadRecordingWindow::on_pushButtonSaveList_clicked()
+{
+    QString path = askFileToSave(
+        this, tr("Save the list"),
+        QDir(remembered::folder(remembered::kRecordings)).filePath(QStringLiteral("messages.csv")),
+        tr("Lists for a spreadsheet (*.csv)"));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".csv");
+    const QString error = saveFile(filePath(path), tableCsv(ui->tableMessages));
+    ui->labelStatus->setText(
+        error.isEmpty()
+            ? tr("Saved %1").arg(QDir::toNativeSeparators(path))
+            : tr("%1 cannot be written: %2").arg(QDir::toNativeSeparators(path), error));
 }
 
 void ReadRecordingWindow::on_tableMessages_itemSelectionChanged()

@@ -41,6 +41,7 @@ private slots:
     // Connected by name when the form is built.
     void on_pushButtonOpen_clicked();
     void on_pushButtonApply_clicked();
+    void on_pushButtonSaveList_clicked();
     void on_tableMessages_itemSelectionChanged();
     void on_spinBoxChannel_editingFinished();
     void on_spinBoxSampleRate_editingFinished();

@@ -279,6 +279,10 @@ Alle Rechte vorbehalten.</translation>
         <source>Tone</source>
         <translation>Ton</translation>
     </message>
+    <message>
+        <source>Lists for a spreadsheet (*.csv)</source>
+        <translation>Listen für eine Tabellenkalkulation (*.csv)</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1998,7 +2002,7 @@ Alle Rechte vorbehalten.</translation>
     </message>
     <message>
         <source>&amp;Export PDF...</source>
-        <translation>PDF e&amp;xportieren...</translation>
+        <translation>PDF-E&amp;xport...</translation>
     </message>
     <message>
         <source>Receiver %1</source>
@@ -2113,8 +2117,8 @@ Alle Rechte vorbehalten.</translation>
         <translation>Einen neuen Plan beginnen (Strg+N)</translation>
     </message>
     <message>
-        <source>New p&amp;lan</source>
-        <translation>Neuer P&amp;lan</translation>
+        <source>New</source>
+        <translation>Neu</translation>
     </message>
 </context>
 <context>
@@ -2428,6 +2432,38 @@ Alle Rechte vorbehalten.</translation>
     <message>
         <source>Not a single-cable command: %1</source>
         <translation>Kein Einkabelbefehl: %1</translation>
+    </message>
+    <message>
+        <source>Supply</source>
+        <translation>Versorgung</translation>
+    </message>
+    <message>
+        <source>The list as shown, as CSV for a spreadsheet</source>
+        <translation>Die Liste wie gezeigt, als CSV für eine Tabellenkalkulation</translation>
+    </message>
+    <message>
+        <source>Save the &amp;list...</source>
+        <translation>&amp;Liste speichern...</translation>
+    </message>
+    <message>
+        <source>%1 V before, %2 V during</source>
+        <translation>%1 V davor, %2 V währenddessen</translation>
+    </message>
+    <message>
+        <source>Save the list</source>
+        <translation>Die Liste speichern</translation>
+    </message>
+    <message>
+        <source>Lists for a spreadsheet (*.csv)</source>
+        <translation>Listen für eine Tabellenkalkulation (*.csv)</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>%1 gespeichert</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>

@@ -278,6 +278,10 @@ All rights reserved.</source>
         <source>Tone</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Lists for a spreadsheet (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -2112,7 +2116,7 @@ All rights reserved.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>New p&amp;lan</source>
+        <source>New</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2426,6 +2430,38 @@ All rights reserved.</source>
     </message>
     <message>
         <source>Not a single-cable command: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Supply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list as shown, as CSV for a spreadsheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the &amp;list...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 V before, %2 V during</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lists for a spreadsheet (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

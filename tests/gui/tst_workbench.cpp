@@ -5,6 +5,7 @@
 #include "capturefile.h"
 #include "linesignal.h"
 #include "mainwindow.h"
+#include "messagecells.h"
 
 #include "planwindow.h"
 #include "readrecordingwindow.h"
@@ -338,6 +339,15 @@ void TestWorkbench::readsAOneColumnExportAtTheRateGiven()
     auto *list = reader->findChild<QTableWidget *>("tableMessages");
     QTRY_COMPARE(list->rowCount(), 1);
     QCOMPARE(list->item(0, 1)->text(), QString("70 03 E8 03"));
+    // An export in volts holds the supply: its column shows, and the list
+    // saves as the window shows it.
+    QVERIFY(!list->isColumnHidden(5));
+    QCOMPARE(list->item(0, 5)->text(), QString("18.00 V before, 18.00 V during"));
+    QCOMPARE(QString::fromUtf8(tableCsv(list)).split('\n').mid(0, 2),
+             (QStringList{"At,Bytes,Bits,Tone,Meaning,Supply",
+                          "20.02 ms,70 03 E8 03,every bit held,\"22.00 kHz, 0.66 V p-p\",EN 50607 "
+                          "channel change,\"18.00 V before, 18.00 V during\""}));
+    QVERIFY(reader->findChild<QPushButton *>("pushButtonSaveList")->isEnabled());
 }
 
 void TestWorkbench::readsARecordingAndAppliesItsCommand()
@@ -357,6 +367,8 @@ void TestWorkbench::readsARecordingAndAppliesItsCommand()
     QCOMPARE(list->item(0, 3)->text(), QString("22.00 kHz, 1.320 FS p-p"));
     QCOMPARE(list->item(0, 4)->text(), QString("EN 50494 ODU_LOfreq"));
     QCOMPARE(list->item(1, 4)->text(), QString("EN 50607 channel change"));
+    // A sound file holds no supply.
+    QVERIFY(list->isColumnHidden(5));
 
     list->selectRow(1);
     QTest::mouseClick(reader->findChild<QPushButton *>("pushButtonApply"), Qt::LeftButton);
