@@ -10,8 +10,10 @@ QString phraseText(const Phrase &phrase)
     if (phrase.decimals >= 0) {
         // The catalogue's own language, so that a sentence has one decimal
         // sign whatever the desktop's locale.
-        const QLocale language(QCoreApplication::translate(
+        QLocale language(QCoreApplication::translate(
             "Phrase", "en", "the language of the catalogue, for the numbers in its sentences"));
+        // No thousands separator: a time of 313075.59 ms reads as one number.
+        language.setNumberOptions(QLocale::OmitGroupSeparator);
         return language.toString(phrase.value, 'f', phrase.decimals);
     }
     if (phrase.plain)

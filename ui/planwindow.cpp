@@ -549,7 +549,11 @@ void PlanWindow::on_pushButtonPdf_clicked()
 {
     askAndWrite(tr("Export the sheet as PDF"),
                 QDir(remembered::folder(remembered::kSheets)).filePath(QStringLiteral("sheet.pdf")),
-                tr("PDF (*.pdf)"), [this](const QString &name) {
+                tr("PDF (*.pdf)"), [this](const QString &chosen) {
+                    // The program's own dialogs show sheets by their suffix.
+                    const QString name = QFileInfo(chosen).suffix().isEmpty()
+                                             ? chosen + QStringLiteral(".pdf")
+                                             : chosen;
                     const QString error = exportPdf(name);
                     if (error.isEmpty())
                         remembered::usedFile(remembered::kSheets, name);

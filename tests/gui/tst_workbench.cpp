@@ -7,6 +7,7 @@
 #include "mainwindow.h"
 #include "messagecells.h"
 
+#include "phrasetext.h"
 #include "planwindow.h"
 #include "readrecordingwindow.h"
 
@@ -70,6 +71,7 @@ private slots:
     void addsNoReceiverPastTheLimit();
     void savesOpensAndPrintsAPlan();
     void speaksGermanUnderTheGermanCatalogue();
+    void writesLongTimesAsOneNumber();
 };
 
 void TestWorkbench::initTestCase()
@@ -655,6 +657,17 @@ void TestWorkbench::speaksGermanUnderTheGermanCatalogue()
         for (const char *english : {"Checks", "Commands", "Lands at", "PIN set", " unit with "})
             QVERIFY2(!printed.contains(english), english);
     }
+    QCoreApplication::removeTranslator(&german);
+}
+
+// A time five minutes into a recording, with the catalogue's decimal sign
+// and no thousands separator, in either language.
+void TestWorkbench::writesLongTimesAsOneNumber()
+{
+    QCOMPARE(phraseText(Phrase::decimal(313075.59, 2)), QString("313075.59"));
+    QTranslator german;
+    QVERIFY(german.load(VANTIR_QM_PATH) && QCoreApplication::installTranslator(&german));
+    QCOMPARE(phraseText(Phrase::decimal(313075.59, 2)), QString("313075,59"));
     QCoreApplication::removeTranslator(&german);
 }
 
