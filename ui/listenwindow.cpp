@@ -167,14 +167,24 @@ void ListenWindow::add(std::vector<ReadMessage> messages)
             if (const int centre = userbandCentre(*open, read.command->userband))
                 read = readMessage(std::move(read.message), centre);
         }
+        const std::optional<PlanMatch> match =
+            !open                          ? std::nullopt
+            : read.command                 ? std::optional(matchCommand(*open, *read.command))
+            : !read.notSingleCable.empty() ? std::optional(notSingleCableMatch())
+                                           : std::nullopt;
         QStringList cells = messageCells(read, "FS");
-        cells << (!open                          ? QString()
-                  : read.command                 ? matchCommand(*open, *read.command).text
-                  : !read.notSingleCable.empty() ? notSingleCableMatch().text
-                                                 : QString());
+        cells << (match ? match->text : QString());
         const int row = ui->tableMessages->rowCount();
         ui->tableMessages->insertRow(row);
         setMessageRow(ui->tableMessages, row, cells, read);
+        // What the plan does not expect stands out from what it does.
+        if (match && !match->expected()) {
+            QTableWidgetItem *receiver = ui->tableMessages->item(row, kReceiverColumn);
+            QFont font = receiver->font();
+            font.setBold(true);
+            receiver->setFont(font);
+            receiver->setForeground(QColor(170, 20, 20));
+        }
         heard.push_back(std::move(read));
         linkReplies(heard);
     }

@@ -94,8 +94,6 @@ void ReadRecordingWindow::chooseFile()
 void ReadRecordingWindow::open(const QString &path)
 {
     stop();
-    if (QFileInfo(path).isFile())
-        remembered::addRecent(remembered::kRecordings, path);
     ui->tableMessages->setRowCount(0);
     report = RecordingReport();
     ui->signalView->setCommand({}, QString());
@@ -152,6 +150,11 @@ void ReadRecordingWindow::showResults(const QString &path, const RecordingReport
     report = found;
     const std::vector<ReadMessage> &messages = report.messages;
     const QString name = QDir::toNativeSeparators(path);
+    // Only a file that could be read is offered again.
+    if (problem.isEmpty())
+        remembered::addRecent(remembered::kRecordings, path);
+    else
+        remembered::forgetRecent(remembered::kRecordings, path);
     if (!problem.isEmpty())
         ui->labelStatus->setText(tr("%1 cannot be read: %2").arg(name, problem));
     else if (report.cancelled)

@@ -102,6 +102,13 @@ void fitIntoScreen(QWidget *window)
         window->move(at);
 }
 
+void forgetRecent(const char *kind, const QString &file)
+{
+    QStringList files = recent(kind);
+    if (files.removeAll(QFileInfo(file).absoluteFilePath()) > 0)
+        settings().setValue(key("recent", QLatin1String(kind)), files);
+}
+
 void restoreGeometry(QWidget *window)
 {
     const QByteArray kept = settings().value(key("windows", window->objectName())).toByteArray();

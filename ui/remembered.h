@@ -29,6 +29,8 @@ void usedFile(const char *kind, const QString &file);
 constexpr int kMostRecent = 8;
 QStringList recent(const char *kind);
 void addRecent(const char *kind, const QString &file);
+// A file that could not be read leaves the list.
+void forgetRecent(const char *kind, const QString &file);
 
 // A window's place and size, by its object name. A place kept on another
 // screen or at another scale is moved and shrunk into the screen the

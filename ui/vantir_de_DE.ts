@@ -161,7 +161,7 @@ Alle Rechte vorbehalten.</translation>
     </message>
     <message>
         <source>At</source>
-        <translation>Bei</translation>
+        <translation>Zeit</translation>
     </message>
     <message>
         <source>Bytes</source>
@@ -2295,7 +2295,7 @@ Alle Rechte vorbehalten.</translation>
     </message>
     <message>
         <source>At</source>
-        <translation>Bei</translation>
+        <translation>Zeit</translation>
     </message>
     <message>
         <source>Bytes</source>

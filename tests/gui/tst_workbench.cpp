@@ -10,6 +10,7 @@
 #include "phrasetext.h"
 #include "planwindow.h"
 #include "readrecordingwindow.h"
+#include "remembered.h"
 
 #include <QPrinter>
 
@@ -419,6 +420,15 @@ void TestWorkbench::listsWhatIsNoSingleCableCommand()
     QCOMPARE(list->item(1, 0)->toolTip(),
              QString("Not a single-cable command: this receiver switches with a tone burst; a "
                      "single-cable unit ignores it"));
+    QVERIFY(remembered::recent(remembered::kRecordings).contains(path));
+    // A file that cannot be read is not offered again.
+    QFile bad(path);
+    QVERIFY(bad.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    bad.write("hello");
+    bad.close();
+    window.openRecording(path);
+    QTRY_VERIFY(reader->findChild<QLabel *>("labelStatus")->text().contains("cannot be read"));
+    QVERIFY(!remembered::recent(remembered::kRecordings).contains(path));
 }
 
 void TestWorkbench::cancelledReadingLeavesTheWindowUsable()

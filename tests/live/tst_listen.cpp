@@ -510,6 +510,8 @@ void ListenTest::flagsAReceiverNotSetToSingleCable()
             QCOMPARE(table->item(row, 0)->font().italic(), row != 2);
             QCOMPARE(table->item(row, 1)->toolTip().startsWith("Not a single-cable command: "),
                      row != 2);
+            // Flagged against the plan in the Receiver column.
+            QCOMPARE(table->item(row, 5)->font().bold(), row != 2);
         }
         QCOMPARE(window.messages()[5].answers, 4);
     } else {
