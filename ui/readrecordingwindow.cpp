@@ -94,6 +94,10 @@ void ReadRecordingWindow::chooseFile()
 void ReadRecordingWindow::open(const QString &path)
 {
     stop();
+    // Only an export of values alone needs a rate; a sound file carries its own.
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    ui->spinBoxSampleRate->setEnabled(suffix == QLatin1String("csv") ||
+                                      suffix == QLatin1String("txt"));
     ui->tableMessages->setRowCount(0);
     report = RecordingReport();
     ui->signalView->setCommand({}, QString());

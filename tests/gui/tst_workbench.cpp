@@ -337,6 +337,7 @@ void TestWorkbench::readsAOneColumnExportAtTheRateGiven()
     QTRY_VERIFY(status->text().contains("give its sample rate"));
     auto *rate = reader->findChild<QSpinBox *>("spinBoxSampleRate");
     QCOMPARE(rate->text(), QString("from the file"));
+    QVERIFY(rate->isEnabled());
     rate->setValue(192000);
     emit rate->editingFinished();
     auto *list = reader->findChild<QTableWidget *>("tableMessages");
@@ -370,8 +371,9 @@ void TestWorkbench::readsARecordingAndAppliesItsCommand()
     QCOMPARE(list->item(0, 3)->text(), QString("22.00 kHz, 1.320 FS p-p"));
     QCOMPARE(list->item(0, 4)->text(), QString("EN 50494 ODU_LOfreq"));
     QCOMPARE(list->item(1, 4)->text(), QString("EN 50607 channel change"));
-    // A sound file holds no supply.
+    // A sound file holds no supply, and carries its own rate.
     QVERIFY(list->isColumnHidden(5));
+    QVERIFY(!reader->findChild<QSpinBox *>("spinBoxSampleRate")->isEnabled());
 
     list->selectRow(1);
     QTest::mouseClick(reader->findChild<QPushButton *>("pushButtonApply"), Qt::LeftButton);
