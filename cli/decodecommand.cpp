@@ -179,9 +179,16 @@ CliResult runDecode(const QStringList &arguments)
                 throw UsageError(
                     QStringLiteral("--capture %1: not enough memory to read it").arg(quoted(path)));
             }
-            const CliResult none =
-                failure(ExitBadCommand,
-                        QStringLiteral("--capture %1: no DiSEqC message found").arg(quoted(path)));
+            const CliResult none = failure(
+                ExitBadCommand,
+                QStringLiteral("--capture %1: no DiSEqC message found%2")
+                    .arg(quoted(path),
+                         report.channels > 1
+                             ? QStringLiteral(" on channel %1 of its %2; the tone may be on "
+                                              "another (--channel)")
+                                   .arg(channel)
+                                   .arg(report.channels)
+                             : QString()));
             const CliResult broken =
                 failure(ExitBadCommand,
                         QStringLiteral("--capture %1: %2; what was read before is "

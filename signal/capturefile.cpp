@@ -130,6 +130,7 @@ CaptureReading readSoundFile(const std::filesystem::path &path, int channel,
 
     CaptureReading reading;
     reading.sampleRate = info.samplerate;
+    reading.channels = info.channels;
     reading.unit = "FS";
     linesignal::Demodulator demodulator(info.samplerate, fullScale(info.format));
     const std::size_t frames = kBlockSamples / std::size_t(info.channels);

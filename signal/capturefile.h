@@ -24,6 +24,7 @@ struct CaptureReading
     double sampleRate = 0;
     std::string unit; // "V" for an oscilloscope's export; "FS" (full scale) for sound files
     std::uint64_t samples = 0;
+    int channels = 1; // of a sound file: it may carry more than the one read
     std::vector<linesignal::Message> messages;
     bool cancelled = false;
     // Why the file could not be read to its end (a decoder's error), with

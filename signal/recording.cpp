@@ -115,6 +115,7 @@ RecordingReport recordingReport(CaptureReading capture, int userbandFrequency)
     report.sampleRate = capture.sampleRate;
     report.unit = std::move(capture.unit);
     report.samples = capture.samples;
+    report.channels = capture.channels;
     report.cancelled = capture.cancelled;
     report.brokenOff = std::move(capture.brokenOff);
     for (linesignal::Message &m : capture.messages)

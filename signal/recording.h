@@ -40,6 +40,7 @@ struct RecordingReport
     double sampleRate = 0;
     std::string unit; // of the supply: "V", or "FS" for sound files
     std::uint64_t samples = 0;
+    int channels = 1; // see CaptureReading
     bool cancelled = false;
     Phrase brokenOff; // see CaptureReading
     std::vector<ReadMessage> messages;

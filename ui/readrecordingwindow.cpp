@@ -169,6 +169,13 @@ void ReadRecordingWindow::showResults(const QString &path, const RecordingReport
         ui->labelStatus->setText(tr("%1 %2; messages before: %3")
                                      .arg(name, phraseText(report.brokenOff))
                                      .arg(report.messageCount()));
+    else if (report.messageCount() == 0 && report.channels > 1)
+        // A recorder's stereo file may hold the tone on the other channel.
+        ui->labelStatus->setText(
+            tr("No messages in %1 on channel %2 of %3; the tone may be on another channel.")
+                .arg(name)
+                .arg(ui->spinBoxChannel->value())
+                .arg(report.channels));
     else
         ui->labelStatus->setText(tr("Messages in %1: %2").arg(name).arg(report.messageCount()));
     ui->tableMessages->setRowCount(int(messages.size()));

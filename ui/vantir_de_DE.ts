@@ -2465,6 +2465,10 @@ Alle Rechte vorbehalten.</translation>
         <source>%1 cannot be written: %2</source>
         <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
+    <message>
+        <source>No messages in %1 on channel %2 of %3; the tone may be on another channel.</source>
+        <translation>Keine Nachrichten in %1 auf Kanal %2 von %3; der Ton liegt vielleicht auf einem anderen Kanal.</translation>
+    </message>
 </context>
 <context>
     <name>SignalPicture</name>

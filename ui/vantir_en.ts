@@ -2464,6 +2464,10 @@ All rights reserved.</source>
         <source>%1 cannot be written: %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>No messages in %1 on channel %2 of %3; the tone may be on another channel.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SignalPicture</name>

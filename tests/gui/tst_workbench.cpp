@@ -2,6 +2,7 @@
 // applying it, the switch-offs, and saving the line signal, through the
 // real widgets.
 
+#include "../signal/cable.h"
 #include "capturefile.h"
 #include "linesignal.h"
 #include "mainwindow.h"
@@ -64,6 +65,7 @@ private slots:
     void savesTheLineSignal();
     void readsARecordingAndAppliesItsCommand();
     void listsWhatIsNoSingleCableCommand();
+    void hintsAtAnotherChannel();
     void cancelledReadingLeavesTheWindowUsable();
     void readsAOneColumnExportAtTheRateGiven();
     void plansThroughTheTable();
@@ -431,6 +433,32 @@ void TestWorkbench::listsWhatIsNoSingleCableCommand()
     window.openRecording(path);
     QTRY_VERIFY(reader->findChild<QLabel *>("labelStatus")->text().contains("cannot be read"));
     QVERIFY(!remembered::recent(remembered::kRecordings).contains(path));
+}
+
+// A recorder's stereo file with the tone on its second channel: read on
+// the first, the window says where else to look.
+void TestWorkbench::hintsAtAnotherChannel()
+{
+    QTemporaryDir folder;
+    cable::Line line;
+    line.rate = 96000;
+    line.keying.send({0x70, 0x03, 0xE8, 0x03}, 0.03);
+    const std::vector<double> volts = cable::volts(line);
+    const std::vector<std::vector<float>> channels{std::vector<float>(volts.size(), 0.0f),
+                                                   std::vector<float>(volts.begin(), volts.end())};
+    const QString path = folder.filePath("stereo.wav");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray::fromStdString(cable::interleavedWav(channels, line.rate, true)));
+    file.close();
+    MainWindow window;
+    window.show();
+    window.openRecording(path);
+    auto *reader = window.findChild<QWidget *>("readRecordingWindow");
+    QTRY_COMPARE(reader->findChild<QLabel *>("labelStatus")->text(),
+                 QString("No messages in %1 on channel 1 of 2; the tone may be on another "
+                         "channel.")
+                     .arg(QDir::toNativeSeparators(path)));
 }
 
 void TestWorkbench::cancelledReadingLeavesTheWindowUsable()

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <random>
 #include <string>
@@ -158,6 +159,42 @@ inline std::string scopeCsv(const std::vector<double> &v, double rate)
         text += line;
     }
     return text;
+}
+
+// A WAV file of interleaved channels, written here: 16-bit PCM or 32-bit
+// floats, as recorders write them.
+inline std::string interleavedWav(const std::vector<std::vector<float>> &channels, double rate,
+                                  bool shorts)
+{
+    const auto put = [](std::string &to, std::uint32_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            to += char(value >> (8 * i) & 0xFF);
+    };
+    const auto count = std::uint32_t(channels.size()), width = shorts ? 2u : 4u;
+    const auto data = std::uint32_t(channels[0].size()) * count * width;
+    std::string file = "RIFF";
+    put(file, 36 + data, 4);
+    file += "WAVEfmt ";
+    put(file, 16, 4);
+    put(file, shorts ? 1 : 3, 2);
+    put(file, count, 2);
+    put(file, std::uint32_t(rate), 4);
+    put(file, std::uint32_t(rate) * count * width, 4);
+    put(file, count * width, 2);
+    put(file, 8 * width, 2);
+    file += "data";
+    put(file, data, 4);
+    for (std::size_t n = 0; n < channels[0].size(); ++n)
+        for (const std::vector<float> &channel : channels) {
+            std::uint32_t bits;
+            if (shorts) {
+                bits = std::uint32_t(std::int32_t(std::lround(channel[n] * 32767)));
+            } else {
+                std::memcpy(&bits, &channel[n], 4);
+            }
+            put(file, bits, int(width));
+        }
+    return file;
 }
 
 } // namespace cable

@@ -28,42 +28,6 @@ CaptureReading readFile(const std::string &bytes, const char *name, int channel 
     return readCaptureMessages(path, channel, 0);
 }
 
-// A WAV file of interleaved channels, written here: 16-bit PCM or 32-bit
-// floats, as recorders write them.
-std::string interleavedWav(const std::vector<std::vector<float>> &channels, double rate,
-                           bool shorts)
-{
-    const auto put = [](std::string &to, std::uint32_t value, int bytes) {
-        for (int i = 0; i < bytes; ++i)
-            to += char(value >> (8 * i) & 0xFF);
-    };
-    const auto count = std::uint32_t(channels.size()), width = shorts ? 2u : 4u;
-    const auto data = std::uint32_t(channels[0].size()) * count * width;
-    std::string file = "RIFF";
-    put(file, 36 + data, 4);
-    file += "WAVEfmt ";
-    put(file, 16, 4);
-    put(file, shorts ? 1 : 3, 2);
-    put(file, count, 2);
-    put(file, std::uint32_t(rate), 4);
-    put(file, std::uint32_t(rate) * count * width, 4);
-    put(file, count * width, 2);
-    put(file, 8 * width, 2);
-    file += "data";
-    put(file, data, 4);
-    for (std::size_t n = 0; n < channels[0].size(); ++n)
-        for (const std::vector<float> &channel : channels) {
-            std::uint32_t bits;
-            if (shorts) {
-                bits = std::uint32_t(std::int32_t(std::lround(channel[n] * 32767)));
-            } else {
-                std::memcpy(&bits, &channel[n], 4);
-            }
-            put(file, bits, int(width));
-        }
-    return file;
-}
-
 // A line per entry: "ok" and the bytes, "damaged" and why, or "span".
 QStringList lines(const CaptureReading &reading)
 {
@@ -213,8 +177,10 @@ void TestCable::readsTheChannelAsked()
         channels[std::size_t(channel)].assign(volts.begin(), volts.end());
     }
     channels[0].assign(channels[1].size(), 0.0f);
-    const std::string file = interleavedWav(channels, rate, shorts);
+    const std::string file = cable::interleavedWav(channels, rate, shorts);
     QCOMPARE(lines(readFile(file, "three.wav", 1)), QStringList());
+    // It says how many it holds, for a hint where the one read is silent.
+    QCOMPARE(readFile(file, "three.wav", 1).channels, 3);
     QCOMPARE(lines(readFile(file, "three.wav", 2)), QStringList{"ok E0 10 5A 0C F6 "});
     QCOMPARE(lines(readFile(file, "three.wav", 3)), QStringList{"ok E1 10 5A 0C F6 "});
 }
