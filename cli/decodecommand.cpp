@@ -106,12 +106,8 @@ QString captureReport(const RecordingReport &report, bool json, int userbandFreq
         numbers.push_back(read.damagedSpan() || read.tone() ? 0 : ++number);
         const QString answers =
             read.answers >= 0
-                ? QStringLiteral("message %1, %2")
-                      .arg(numbers[std::size_t(read.answers)])
-                      .arg(QString::fromStdString(
-                               bytesToHexText(
-                                   report.messages[std::size_t(read.answers)].message.bytes))
-                               .trimmed())
+                ? answersText(numbers[std::size_t(read.answers)],
+                              report.messages[std::size_t(read.answers)].message.bytes)
                 : QString();
         const MessageReport one = reportMessage(
             read, numbers.back(), QString::fromStdString(report.unit), userbandFrequency, answers);

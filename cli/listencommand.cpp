@@ -1,7 +1,6 @@
 #include "bands.h"
 #include "capturefile.h"
 #include "commands.h"
-#include "hextext.h"
 #include "listener.h"
 #include "messagereport.h"
 #include "plan.h"
@@ -16,6 +15,9 @@
 #include <cmath>
 
 namespace {
+
+// Entries kept back for replies: far more than come within a reply's time.
+constexpr std::size_t kRecentEntries = 16;
 
 const char kDescription[] =
     "Listens to the cable through an audio input (a probe behind a coupling\n"
@@ -156,12 +158,9 @@ CliResult runListen(const QStringList &arguments)
     int number = 0, entries = 0;
     bool damaged = false, offPlan = false, clipped = false, outputLost = false;
     std::size_t overruns = 0;
-    struct
-    {
-        int number = 0;
-        double end = 0;
-        QString bytes;
-    } asked; // the last command that asked for a reply
+    // The last entries with their numbers, for the command a reply answers.
+    std::vector<ReadMessage> recent;
+    std::vector<int> recentNumbers;
     const auto print = [&](std::vector<ReadMessage> messages) {
         for (ReadMessage &read : messages) {
             // With a plan, an EN 50494 command's frequency is its userband's.
@@ -170,16 +169,19 @@ CliResult runListen(const QStringList &arguments)
                     read = readMessage(std::move(read.message), centre);
             }
             const bool span = read.damagedSpan();
-            // A reply answers the last command that asked for one, when it
-            // follows within the slave's time.
-            const QString answers =
-                read.reply && asked.number > 0 && read.message.start - asked.end <= kReplyTime
-                    ? QStringLiteral("message %1, %2").arg(asked.number).arg(asked.bytes)
-                    : QString();
             const int entryNumber = span || read.tone() ? 0 : ++number;
-            if (read.wantsReply)
-                asked = {entryNumber, entryEnd(read),
-                         QString::fromStdString(bytesToHexText(read.message.bytes)).trimmed()};
+            if (recent.size() == kRecentEntries) {
+                recent.erase(recent.begin());
+                recentNumbers.erase(recentNumbers.begin());
+            }
+            recent.push_back(read);
+            recentNumbers.push_back(entryNumber);
+            linkReplies(recent);
+            const int asked = recent.back().answers;
+            const QString answers = asked >= 0
+                                        ? answersText(recentNumbers[std::size_t(asked)],
+                                                      recent[std::size_t(asked)].message.bytes)
+                                        : QString();
             MessageReport report =
                 reportMessage(read, entryNumber, QStringLiteral("FS"), userbandFrequency, answers);
             damaged = damaged || (!span && !read.clean());

@@ -54,6 +54,13 @@ QJsonObject jsonReport(const std::vector<CommandField> &fields)
     return root;
 }
 
+QString answersText(int number, const std::vector<std::uint8_t> &bytes)
+{
+    return QStringLiteral("message %1, %2")
+        .arg(number)
+        .arg(QString::fromStdString(bytesToHexText(bytes)).trimmed());
+}
+
 double entryEnd(const ReadMessage &read)
 {
     const linesignal::Message &m = read.message;
@@ -87,11 +94,14 @@ QString toneLevelText(const ReadMessage &read, const QString &unit, QJsonObject 
     return QStringLiteral("Warning: %1\n").arg(QString::fromStdString(read.toneLevel.text()));
 }
 
-QString notSingleCableText(const ReadMessage &read, QJsonObject &entry)
+// The meaning goes into the text only where the heading does not say it.
+QString notSingleCableText(const ReadMessage &read, bool meaningLine, QJsonObject &entry)
 {
     QString text;
     if (!read.meaning.empty()) {
-        text += QStringLiteral("Meaning: %1\n").arg(QString::fromStdString(read.meaning.text()));
+        if (meaningLine)
+            text +=
+                QStringLiteral("Meaning: %1\n").arg(QString::fromStdString(read.meaning.text()));
         entry.insert("meaning", QString::fromStdString(read.meaning.text()));
     }
     if (!read.notSingleCable.empty()) {
@@ -124,7 +134,7 @@ MessageReport reportMessage(const ReadMessage &read, int number, const QString &
                     .arg(m.toneLength * 1e3, 0, 'f', 1);
         text += toneLevelText(read, unit, entry);
         text += supplyText(m, unit, entry);
-        text += notSingleCableText(read, entry).section(QLatin1Char('\n'), 1);
+        text += notSingleCableText(read, false, entry);
         report.text = text;
         report.json = entry;
         return report;
@@ -187,7 +197,7 @@ MessageReport reportMessage(const ReadMessage &read, int number, const QString &
             entry.insert("warning", QString::fromStdString(read.warning.text()));
         }
     } else {
-        text += notSingleCableText(read, entry);
+        text += notSingleCableText(read, true, entry);
         if (!answers.isEmpty()) {
             text += QStringLiteral("Answers %1\n").arg(answers);
             entry.insert("answers", answers);

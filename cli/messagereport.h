@@ -30,5 +30,7 @@ struct MessageReport
 // command a reply answers ("message 3, E2 10 14"), empty when none.
 MessageReport reportMessage(const ReadMessage &read, int number, const QString &unit,
                             int userbandFrequency, const QString &answers = {});
+// The command a reply answers, as its report names it: "message 3, E2 10 14".
+QString answersText(int number, const std::vector<std::uint8_t> &bytes);
 // Where the entry's tone or bits end, in s.
 double entryEnd(const ReadMessage &read);

@@ -20,6 +20,13 @@ constexpr double kMessageGap = 15e-3;      // s between two commands
 constexpr double kLongestMessage = 0.1; // s
 // The bus allows a fifth off the nominal timing, and the tone as much.
 constexpr double kTimingTolerance = 0.2;
+// The tone burst A: unmodulated tone, as long as this within the tolerance.
+constexpr double kToneBurstLength = 12.5e-3; // s
+inline bool isToneBurst(double length)
+{
+    return length >= kToneBurstLength * (1 - kTimingTolerance) &&
+           length <= kToneBurstLength * (1 + kTimingTolerance);
+}
 constexpr double kMinToneFrequency = 17600.0;
 constexpr double kMaxToneFrequency = 26400.0;
 // Four samples a tone period at the highest tone frequency read.

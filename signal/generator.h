@@ -37,7 +37,6 @@ LineSignal lineSignal(const std::vector<std::vector<std::uint8_t>> &commands);
 // An unmodulated tone of `length` s inside the same period at 18 V: 12.5 ms
 // is the tone burst A. (The tone burst B is nine 1s: the byte FF.)
 LineSignal toneSignal(double length);
-constexpr double kToneBurstLength = 12.5e-3; // s
 
 // The line's voltage sampled at `sampleRate`: the supply with the tone on
 // top, or the tone alone as seen behind a coupling capacitor.

@@ -32,10 +32,6 @@ constexpr double kSupplyOverTone = 4;
 // The line's mean is compared over about this long on either side of a
 // burst's beginning.
 constexpr double kStepWindow = 0.2e-3; // s
-// A tone burst lasts 12.5 ms; a lone tone this long, within the bus's
-// tolerance, is one. Shorter or longer lone bursts are no bits and no
-// tone burst: noise, or the start of a longer tone.
-constexpr double kToneBurst = 12.5e-3; // s
 
 } // namespace
 
@@ -87,17 +83,12 @@ void MessageAssembler::end(bool cut, bool badCut)
     halfPeriods = toneTime = 0;
     if (group.empty())
         return;
-    const double lone = (group.front().end - group.front().begin) / rate;
+    // A lone burst as long as a tone burst is one; shorter or longer lone
+    // bursts are no bits: noise, or the start of a longer tone.
     if (group.size() == 1 && !cut && !badCut &&
-        std::abs(lone / kToneBurst - 1) <= kTimingTolerance) {
-        Message m;
-        m.kind = Message::Kind::Tone;
-        m.start = group.front().begin / rate;
-        m.toneLength = lone;
-        m.toneFrequency = tone;
-        m.tonePeakToPeak = 2 * std::sqrt(2 * typical);
-        taken = group.front().end;
-        measureSupplyOver(m, m.start + lone);
+        isToneBurst((group.front().end - group.front().begin) / rate)) {
+        Message m = toneEntry(group.front().begin, group.front().end, tone, typical);
+        measureSupplyOver(m, group.front().end / rate);
         closeSpan();
         done.push_back(std::move(m));
         return;
@@ -167,17 +158,37 @@ void MessageAssembler::end(bool cut, bool badCut)
     done.push_back(std::move(m));
 }
 
-void MessageAssembler::longTone(double from, double to, double level)
+Message MessageAssembler::toneEntry(double from, double to, double frequency, double level)
 {
     Message m;
     m.kind = Message::Kind::Tone;
     m.start = from / rate;
     m.toneLength = (to - from) / rate;
-    m.toneFrequency = toneTime > 0 ? halfPeriods / 2 / toneTime : 0;
+    m.toneFrequency = frequency;
+    // The tone's amplitude is the square root of twice its power.
     m.tonePeakToPeak = 2 * std::sqrt(2 * level);
+    taken = to;
+    return m;
+}
+
+void MessageAssembler::longTone(double from, double to, double level)
+{
+    // The tone's first stretch is the newest burst; bursts before it, too
+    // close to be parted by a silence, are a message of their own.
+    double frequency = toneTime > 0 ? halfPeriods / 2 / toneTime : 0;
+    if (!bursts.empty() && bursts.back().begin >= from) {
+        const Burst first = bursts.back();
+        bursts.pop_back();
+        halfPeriods -= first.halfPeriods;
+        toneTime -= first.toneTime;
+        if (first.toneTime > 0)
+            frequency = first.halfPeriods / 2 / first.toneTime;
+        if (!bursts.empty())
+            end(false);
+    }
     bursts.clear();
     halfPeriods = toneTime = 0;
-    taken = to;
+    Message m = toneEntry(from, to, frequency, level);
     closeSpan();
     done.push_back(std::move(m));
 }

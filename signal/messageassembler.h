@@ -67,6 +67,8 @@ private:
 
     double supplyOver(double from, double to) const;
     bool supplyStepsAt(double at, double level) const;
+    // A tone without bits from `from` to `to` samples, at `level`.
+    Message toneEntry(double from, double to, double frequency, double level);
     void measureSupply(Message &m) const;
     void measureSupplyOver(Message &m, double end) const; // s
 };

@@ -23,15 +23,12 @@ std::size_t RecordingReport::messageCount() const
 
 namespace {
 
-// A tone burst lasts 12.5 ms; the bus allows a fifth off.
-constexpr double kToneBurst = 12.5e-3; // s
-
 // What a tone without bits is: a tone burst A, or the 22 kHz a receiver
 // keeps on the line to choose the high band.
 void nameTone(ReadMessage &read)
 {
     const double length = read.message.toneLength;
-    if (std::abs(length / kToneBurst - 1) <= linesignal::kTimingTolerance) {
+    if (linesignal::isToneBurst(length)) {
         read.meaning = PHRASE_WORDS("Phrase", "tone burst A");
         read.notSingleCable =
             PHRASE_WORDS("Phrase", "this receiver switches with a tone burst; a single-cable "

@@ -276,6 +276,11 @@ void TestCable::namesWhatAClassicReceiverSends_data()
                 {"E0 10 5A 0C F6: EN 50494 channel change", tone,
                  "E0 10 5A 0C F6: EN 50494 channel change"});
         }
+        // Closer than the silence that ends a message: both read all the same.
+        row("continuous tone 5 ms after a command",
+            {{kChange, 0, 0.020}, {{}, 0.3, 0.020 + frame5 + 0.005}},
+            {"E0 10 5A 0C F6: EN 50494 channel change",
+             "tone 300.0 ms: 22 kHz for 300 ms: the high band chosen the classic way"});
         row("noise alone", {}, {});
     }
 }
