@@ -161,6 +161,15 @@ Phrase degrees(int sixteenths)
     return Phrase::decimal(sixteenths / 16.0, tenth ? 1 : 4);
 }
 
+// The angle for programs with a point; for people with their own decimal
+// sign.
+CommandField angleField(const Phrase &angle, Phrase way)
+{
+    return {
+        "angle",      "Angle", CommandField::Text,
+        angle.text(), 0,       Phrase(PHRASE_WORDS("Phrase", "%1 (%2)"), {angle, std::move(way)})};
+}
+
 struct Naming
 {
     Phrase meaning;
@@ -266,8 +275,8 @@ Naming nameCommand(const CommandCode &code, std::uint8_t addressByte, const Fram
         const int high = data[0] >> 4, value = (data[0] & 0xF) << 8 | data[1];
         if (high == 0xE || high == 0xD) {
             const bool east = high == 0xE;
-            fields.push_back(textField(
-                "angle", "Angle", degrees(value).text(),
+            fields.push_back(angleField(
+                degrees(value),
                 Phrase(east ? PHRASE_WORDS("Phrase", "east") : PHRASE_WORDS("Phrase", "west"))));
             fields.push_back(forPrograms("direction", east ? "east" : "west"));
             n.meaning = {east ? PHRASE_WORDS("Phrase", "positioner: go to %1° east")
@@ -280,8 +289,8 @@ Naming nameCommand(const CommandCode &code, std::uint8_t addressByte, const Fram
             const Phrase angle = sixteenths < 0
                                      ? Phrase{PHRASE_WORDS("Phrase", "-%1"), {degrees(-sixteenths)}}
                                      : degrees(sixteenths);
-            fields.push_back(textField("angle", "Angle", angle.text(),
-                                       Phrase(PHRASE_WORDS("Phrase", "clockwise from north"))));
+            fields.push_back(
+                angleField(angle, Phrase(PHRASE_WORDS("Phrase", "clockwise from north"))));
             fields.push_back(forPrograms("direction", "azimuth"));
             n.meaning = {PHRASE_WORDS("Phrase", "positioner: go to %1° clockwise from north"),
                          {angle}};

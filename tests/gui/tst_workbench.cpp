@@ -683,6 +683,10 @@ void TestWorkbench::speaksGermanUnderTheGermanCatalogue()
                                    "vertikal, High-Band. Kein Einkabelbefehl: dieser Receiver "
                                    "schaltet mit DiSEqC 1.0; eine Einkabeleinheit ignoriert das"));
         QVERIFY(shownFields(reader).contains("Band: High"));
+        // Angles with the window's decimal sign, in the fields too.
+        typeBytes(reader, "E0 31 6E E0 C5");
+        QVERIFY2(shownFields(reader).contains("Winkel: 12,3 (Ost)"),
+                 qPrintable(shownFields(reader).join(" / ")));
 
         // The sheet the window prints speaks German too.
         QCOMPARE(planner.openFile(VANTIR_EXAMPLES_DIR "/musterstrasse.json"), QString());
