@@ -23,6 +23,18 @@ QString where(const QRect &frame, const QRect &screen)
         .arg(screen.height());
 }
 
+// The window's shown buttons that lie outside it.
+QStringList hiddenButtons(const QWidget *tool)
+{
+    QStringList hidden;
+    for (const QPushButton *button : tool->findChildren<QPushButton *>()) {
+        const QRect shown(button->mapTo(tool, QPoint(0, 0)), button->size());
+        if (button->isVisibleTo(tool) && !tool->rect().contains(shown))
+            hidden << button->objectName();
+    }
+    return hidden;
+}
+
 } // namespace
 
 class TestToolWindowsFit : public QObject
@@ -81,12 +93,7 @@ void TestToolWindowsFit::fitTheScreen()
         // round to one more or less.
         QTRY_VERIFY2(screen.adjusted(-1, -1, 1, 1).contains(tool->frameGeometry()),
                      qPrintable(where(tool->frameGeometry(), screen)));
-        for (QPushButton *button : tool->findChildren<QPushButton *>()) {
-            if (!button->isVisibleTo(tool))
-                continue;
-            const QRect shown(button->mapTo(tool, QPoint(0, 0)), button->size());
-            QVERIFY2(tool->rect().contains(shown), qPrintable(button->objectName()));
-        }
+        QVERIFY2(hiddenButtons(tool).isEmpty(), qPrintable(hiddenButtons(tool).join(", ")));
     }
     QCoreApplication::removeTranslator(&translator);
 }
@@ -127,12 +134,7 @@ void TestToolWindowsFit::restoredPlacesFitTheScreen()
         }
         QTRY_VERIFY2(screen.adjusted(-1, -1, 1, 1).contains(tool->frameGeometry()),
                      qPrintable(where(tool->frameGeometry(), screen)));
-        for (QPushButton *button : tool->findChildren<QPushButton *>()) {
-            if (!button->isVisibleTo(tool))
-                continue;
-            const QRect shown(button->mapTo(tool, QPoint(0, 0)), button->size());
-            QVERIFY2(tool->rect().contains(shown), qPrintable(button->objectName()));
-        }
+        QVERIFY2(hiddenButtons(tool).isEmpty(), qPrintable(hiddenButtons(tool).join(", ")));
     }
     QSettings("vantir", "vantir").remove("windows/" + window);
 }
