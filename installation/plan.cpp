@@ -33,7 +33,7 @@ const char *const kTooLarge = QT_TRANSLATE_NOOP("Plan", "is larger than a plan c
 
 [[noreturn]] void wrong(const QString &path, const QString &what)
 {
-    throw PlanError(QStringLiteral("%1: %2").arg(path, what));
+    throw PlanError(path, what);
 }
 
 QString keyPath(const QString &path, const QString &key)

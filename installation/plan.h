@@ -52,7 +52,20 @@ class PlanError : public std::runtime_error
 {
 public:
     explicit PlanError(const QString &message) : std::runtime_error(message.toStdString()) {}
+    // What is wrong with the value at `path`, a key of the plan file
+    // ("receivers[0].pin"); message() names it as the file does.
+    PlanError(const QString &path, const QString &reason)
+        : std::runtime_error(QStringLiteral("%1: %2").arg(path, reason).toStdString()),
+          where(path), why(reason)
+    {
+    }
     QString message() const { return QString::fromStdString(what()); }
+    // Empty when the error names no key.
+    QString path() const { return where; }
+    QString reason() const { return why.isEmpty() ? message() : why; }
+
+private:
+    QString where, why;
 };
 
 // A plan holds at most these; far beyond any installation.

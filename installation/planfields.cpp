@@ -11,7 +11,7 @@ namespace {
 
 [[noreturn]] void wrong(const QString &path, const QString &what)
 {
-    throw PlanError(QStringLiteral("%1: %2").arg(path, what));
+    throw PlanError(path, what);
 }
 
 // A whole number as a plan file would hold it: digits with an optional sign.
@@ -132,4 +132,47 @@ QString receiverStandardText(const Plan::Receiver &receiver, Standard unit)
 {
     return receiver.standard == unit ? QString()
                                      : QString::fromLatin1(standardName(receiver.standard));
+}
+
+QString fieldPlace(const QString &path)
+{
+    static const QRegularExpression indexed(QRegularExpression::anchoredPattern(
+        QStringLiteral("(unit\\.userbands|receivers|transponders)\\[([0-9]+)\\](?:\\.(\\w+))?")));
+    const QRegularExpressionMatch m = indexed.match(path);
+    if (!m.hasMatch()) {
+        if (path == QLatin1String("unit.userbands"))
+            return QCoreApplication::translate("Plan", "userbands");
+        if (path == QLatin1String("unit.bandwidth"))
+            return QCoreApplication::translate("Plan", "bandwidth");
+        if (path == QLatin1String("unit.standard"))
+            return QCoreApplication::translate("Plan", "the unit's standard");
+        if (path.startsWith(QLatin1String("positions.")))
+            return QCoreApplication::translate("Plan", "position %1").arg(path.mid(10));
+        return path;
+    }
+    const int n = m.captured(2).toInt() + 1;
+    const QString list = m.captured(1);
+    if (list == QLatin1String("unit.userbands"))
+        return QCoreApplication::translate("Plan", "userband %1").arg(n);
+    if (list == QLatin1String("transponders"))
+        return QCoreApplication::translate("Plan", "transponder %1").arg(n);
+    const QString key = m.captured(3);
+    const QString receiver = QCoreApplication::translate("Plan", "receiver %1").arg(n);
+    if (key == QLatin1String("userband"))
+        return QCoreApplication::translate("Plan", "%1, userband").arg(receiver);
+    if (key == QLatin1String("standard"))
+        return QCoreApplication::translate("Plan", "%1, standard").arg(receiver);
+    if (key == QLatin1String("pin"))
+        return QCoreApplication::translate("Plan", "%1, PIN").arg(receiver);
+    if (key == QLatin1String("name"))
+        return QCoreApplication::translate("Plan", "%1, name").arg(receiver);
+    return receiver;
+}
+
+QString fieldProblem(const PlanError &error)
+{
+    return error.path().isEmpty()
+               ? error.message()
+               : QCoreApplication::translate("Plan", "%1: %2")
+                     .arg(fieldPlace(error.path()), error.reason());
 }

@@ -11,6 +11,7 @@
 #include "ui_planwindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -28,14 +29,17 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSpinBox>
+#include <QStyledItemDelegate>
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QUndoStack>
 
 namespace {
 
-// Lets Undo and Redo reach the window's actions past a focused field.
-class PlanUndoFirst : public QObject
+// In the plan's fields and cell editors: Undo and Redo reach the window's
+// actions, whose steps hold the typing too, and an Alt shortcut that
+// names no button (Add with the plan full) is not typed as a letter.
+class PlanFieldKeys : public QObject
 {
 public:
     using QObject::QObject;
@@ -43,11 +47,44 @@ public:
 protected:
     bool eventFilter(QObject *, QEvent *event) override
     {
-        if (event->type() != QEvent::ShortcutOverride)
-            return false;
         const auto *key = static_cast<QKeyEvent *>(event);
-        return key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo);
+        if (event->type() == QEvent::ShortcutOverride)
+            return key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo);
+        // Ctrl with Alt is AltGr on Windows, which types.
+        return event->type() == QEvent::KeyPress && !key->text().isEmpty() &&
+               (key->modifiers() & (Qt::AltModifier | Qt::ControlModifier)) == Qt::AltModifier;
     }
+};
+
+// Cells edited as their fields are; the standard chosen from the list.
+class ReceiverCells : public QStyledItemDelegate
+{
+public:
+    ReceiverCells(QObject *fieldKeys, QObject *parent)
+        : QStyledItemDelegate(parent), keys(fieldKeys)
+    {
+    }
+
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
+                          const QModelIndex &index) const override;
+    void setEditorData(QWidget *editor, const QModelIndex &index) const override
+    {
+        if (auto *box = qobject_cast<QComboBox *>(editor))
+            box->setCurrentIndex(std::max(0, box->findText(index.data().toString())));
+        else
+            QStyledItemDelegate::setEditorData(editor, index);
+    }
+    void setModelData(QWidget *editor, QAbstractItemModel *model,
+                      const QModelIndex &index) const override
+    {
+        if (auto *box = qobject_cast<QComboBox *>(editor))
+            model->setData(index, box->currentIndex() == 0 ? QString() : box->currentText());
+        else
+            QStyledItemDelegate::setModelData(editor, model, index);
+    }
+
+private:
+    QObject *keys;
 };
 
 enum Column
@@ -60,24 +97,20 @@ enum Column
 
 const QColor kMarked(250, 205, 200);
 
-// Which one field an edit changed, to merge the steps of typing into it;
-// -1 when it changed several, which never merges.
-int changedField(const PlanFields &a, const PlanFields &b)
+QWidget *ReceiverCells::createEditor(QWidget *parent, const QStyleOptionViewItem &option,
+                                     const QModelIndex &index) const
 {
-    const bool changed[] = {a.installation != b.installation, a.standard != b.standard,
-                            a.userbands != b.userbands,       a.bandwidth != b.bandwidth,
-                            a.positions != b.positions,       a.transponders != b.transponders,
-                            a.receivers != b.receivers};
-    int field = -1;
-    for (int i = 0; i < int(std::size(changed)); ++i) {
-        if (changed[i]) {
-            if (field >= 0)
-                return -1;
-            field = i;
-        }
+    QWidget *editor = nullptr;
+    if (index.column() == StandardColumn) {
+        auto *box = new QComboBox(parent);
+        box->addItem(QCoreApplication::translate("PlanWindow", "the unit's"));
+        box->addItems({QStringLiteral("EN 50494"), QStringLiteral("EN 50607")});
+        editor = box;
+    } else {
+        editor = QStyledItemDelegate::createEditor(parent, option, index);
     }
-    // A receiver added or removed is a step of its own.
-    return field == 6 && a.receivers.size() != b.receivers.size() ? -1 : field;
+    editor->installEventFilter(keys);
+    return editor;
 }
 
 } // namespace
@@ -86,15 +119,9 @@ int changedField(const PlanFields &a, const PlanFields &b)
 class PlanFieldsEdit : public QUndoCommand
 {
 public:
-    PlanFieldsEdit(PlanWindow *w, PlanFields from, PlanFields to, int changed)
-        : window(w), before(std::move(from)), after(std::move(to)), field(changed)
+    PlanFieldsEdit(PlanWindow *w, PlanFields from, PlanFields to)
+        : window(w), before(std::move(from)), after(std::move(to))
     {
-    }
-    int id() const override { return field; }
-    bool mergeWith(const QUndoCommand *other) override
-    {
-        after = static_cast<const PlanFieldsEdit *>(other)->after;
-        return true;
     }
     void undo() override { window->fill(before); }
     void redo() override
@@ -108,7 +135,6 @@ public:
 private:
     PlanWindow *window;
     PlanFields before, after;
-    int field;
     bool done = false;
 };
 
@@ -118,23 +144,39 @@ PlanWindow::PlanWindow(QWidget *parent) : QWidget(parent, Qt::Window), ui(new Ui
     ui->setupUi(this);
     ui->splitter->setStretchFactor(0, 3);
     ui->splitter->setStretchFactor(1, 2);
-    // Every edit checks the plan anew.
-    connect(ui->lineEditInstallation, &QLineEdit::textChanged, this, &PlanWindow::check);
-    connect(ui->comboBoxStandard, &QComboBox::currentTextChanged, this, &PlanWindow::check);
-    connect(ui->lineEditUserbands, &QLineEdit::textChanged, this, &PlanWindow::check);
+    // Every edit checks the plan anew; typing into a field becomes one step
+    // of the plan's undo when the field is left or Enter pressed.
+    auto *keys = new PlanFieldKeys(this);
+    for (QLineEdit *field : {ui->lineEditInstallation, ui->lineEditUserbands,
+                             ui->lineEditPositions, ui->lineEditTransponders}) {
+        connect(field, &QLineEdit::textChanged, this, [this, field] { edited(field); });
+        connect(field, &QLineEdit::editingFinished, this, &PlanWindow::recordEdit);
+        field->installEventFilter(keys);
+    }
     connect(ui->spinBoxBandwidth, QOverload<int>::of(&QSpinBox::valueChanged), this,
-            &PlanWindow::check);
-    connect(ui->lineEditPositions, &QLineEdit::textChanged, this, &PlanWindow::check);
-    connect(ui->lineEditTransponders, &QLineEdit::textChanged, this, &PlanWindow::check);
-    connect(ui->tableReceivers, &QTableWidget::itemChanged, this, &PlanWindow::check);
+            [this] { edited(ui->spinBoxBandwidth); });
+    connect(ui->spinBoxBandwidth, &QSpinBox::editingFinished, this, &PlanWindow::recordEdit);
+    // The spin box hands its keys to its line edit past that one's filters.
+    ui->spinBoxBandwidth->installEventFilter(keys);
+    connect(ui->comboBoxStandard, &QComboBox::currentTextChanged, this,
+            [this] { edited(nullptr); });
+    connect(ui->tableReceivers, &QTableWidget::itemChanged, this, [this] { edited(nullptr); });
+    ui->tableReceivers->setItemDelegate(new ReceiverCells(keys, this));
     setAcceptDrops(true);
     undo = new QUndoStack(this);
-    connect(undo, &QUndoStack::cleanChanged, this,
-            [this](bool clean) { setWindowModified(!clean); });
-    QAction *undoAction = undo->createUndoAction(this);
+    auto *undoAction = new QAction(this);
     undoAction->setShortcuts(QKeySequence::Undo);
-    QAction *redoAction = undo->createRedoAction(this);
+    connect(undoAction, &QAction::triggered, this, [this] {
+        commitTyping();
+        undo->undo();
+    });
+    auto *redoAction = new QAction(this);
     redoAction->setShortcuts(QKeySequence::Redo);
+    connect(redoAction, &QAction::triggered, this, [this] {
+        // Typing not yet a step is an edit after the last undo: nothing to redo.
+        commitTyping();
+        undo->redo();
+    });
     auto *save = new QAction(this);
     save->setShortcuts(QKeySequence::Save);
     connect(save, &QAction::triggered, this, &PlanWindow::on_pushButtonSave_clicked);
@@ -143,11 +185,6 @@ PlanWindow::PlanWindow(QWidget *parent) : QWidget(parent, Qt::Window), ui(new Ui
     connect(saveAsAction, &QAction::triggered, this, &PlanWindow::saveAs);
     connect(ui->pushButtonSaveAs, &QPushButton::clicked, this, &PlanWindow::saveAs);
     addActions({undoAction, redoAction, save, saveAsAction});
-    // A field keeps its own undo for the letters typed into it; the plan's
-    // undo, which holds that typing as one step too, is the one a user means.
-    auto *planUndoFirst = new PlanUndoFirst(this);
-    for (QLineEdit *field : findChildren<QLineEdit *>())
-        field->installEventFilter(planUndoFirst);
     fillPreset(2);
     startAfresh(QString());
     blank = saved;
@@ -230,7 +267,7 @@ void PlanWindow::recordEdit()
     const PlanFields now = fields();
     if (now == last)
         return;
-    undo->push(new PlanFieldsEdit(this, last, now, changedField(last, now)));
+    undo->push(new PlanFieldsEdit(this, last, now));
     last = now;
 }
 
@@ -273,7 +310,7 @@ void PlanWindow::on_pushButtonAdd_clicked()
     ui->tableReceivers->setItem(row, PinColumn, new QTableWidgetItem);
     filling = false;
     ui->tableReceivers->setCurrentCell(row, NameColumn);
-    check();
+    edited(nullptr);
 }
 
 void PlanWindow::on_pushButtonRemove_clicked()
@@ -281,7 +318,7 @@ void PlanWindow::on_pushButtonRemove_clicked()
     const int row = ui->tableReceivers->currentRow();
     if (row >= 0)
         ui->tableReceivers->removeRow(row);
-    check();
+    edited(nullptr);
 }
 
 bool PlanWindow::currentPlan(Plan &plan, QString &problem) const
@@ -308,16 +345,45 @@ bool PlanWindow::currentPlan(Plan &plan, QString &problem) const
         plan = p;
         return true;
     } catch (const PlanError &error) {
-        problem = error.message();
+        problem = fieldProblem(error);
         return false;
     }
+}
+
+void PlanWindow::edited(QWidget *field)
+{
+    if (filling)
+        return;
+    // The window's focus, which stays on the field while another window
+    // is in front.
+    if (!field || focusWidget() != field)
+        recordEdit();
+    // What was saved or printed last is no longer what the fields hold.
+    say(QString());
+    check();
+}
+
+void PlanWindow::say(const QString &done)
+{
+    ui->labelDone->setText(done);
+    // The label gives up width before the buttons do.
+    ui->labelDone->setToolTip(done);
+}
+
+void PlanWindow::commitTyping()
+{
+    // A cell's editor gives its text to the table when it loses the focus.
+    const QWidget *focused = QApplication::focusWidget();
+    if (focused && ui->tableReceivers->viewport()->isAncestorOf(focused))
+        ui->tableReceivers->setFocus();
+    recordEdit();
 }
 
 void PlanWindow::check()
 {
     if (filling)
         return;
-    recordEdit();
+    setWindowModified(fields() != saved);
     ui->listFindings->clear();
     Plan plan;
     QString problem;
@@ -379,7 +445,7 @@ void PlanWindow::setPlan(const Plan &plan)
             row, PinColumn, new QTableWidgetItem(r.pin ? QString::number(*r.pin) : QString()));
     }
     filling = false;
-    check();
+    edited(nullptr);
 }
 
 QString PlanWindow::openFile(const QString &name)
@@ -406,9 +472,12 @@ QString PlanWindow::saveFile(const QString &name)
     const QString error = ::saveFile(filePath(named), planJson(plan));
     if (error.isEmpty()) {
         path = named;
-        saved = fields();
+        recordEdit();
+        saved = last;
         undo->setClean();
+        setWindowModified(false);
         showFile();
+        say(tr("Saved to %1.").arg(QDir::toNativeSeparators(named)));
         remembered::addRecent(remembered::kPlans, named);
     }
     return error;
@@ -529,8 +598,22 @@ void PlanWindow::sayIfNotWritten(const QString &title, const QString &file, cons
             tr("%1 could not be written: %2").arg(QDir::toNativeSeparators(file), error));
 }
 
+bool PlanWindow::isAPlan(const QString &title, const QString &refusal)
+{
+    Plan plan;
+    QString problem;
+    if (currentPlan(plan, problem))
+        return true;
+    QMessageBox::warning(this, title, refusal.arg(problem));
+    return false;
+}
+
 void PlanWindow::on_pushButtonSave_clicked()
 {
+    // A plan file holds what the reader reads, never half a plan: what is
+    // wrong is said before a name is asked for.
+    if (!isAPlan(tr("Not saved"), tr("The plan is not saved, as it is not yet a plan: %1.")))
+        return;
     if (path.isEmpty()) {
         saveAs();
         return;
@@ -540,6 +623,8 @@ void PlanWindow::on_pushButtonSave_clicked()
 
 void PlanWindow::saveAs()
 {
+    if (!isAPlan(tr("Not saved"), tr("The plan is not saved, as it is not yet a plan: %1.")))
+        return;
     askAndWrite(tr("Save the plan"),
                 path.isEmpty() ? QStringLiteral("plan.json") : QFileInfo(path).fileName(),
                 tr("Plans (*.json)"), [this](const QString &name) { return saveFile(name); });
@@ -547,6 +632,8 @@ void PlanWindow::saveAs()
 
 void PlanWindow::on_pushButtonPdf_clicked()
 {
+    if (!isAPlan(tr("Nothing to export"), tr("There is no sheet yet, as the plan is not: %1.")))
+        return;
     askAndWrite(tr("Export the sheet as PDF"),
                 QDir(remembered::folder(remembered::kSheets)).filePath(QStringLiteral("sheet.pdf")),
                 tr("PDF (*.pdf)"), [this](const QString &chosen) {
@@ -555,8 +642,11 @@ void PlanWindow::on_pushButtonPdf_clicked()
                                              ? chosen + QStringLiteral(".pdf")
                                              : chosen;
                     const QString error = exportPdf(name);
-                    if (error.isEmpty())
+                    if (error.isEmpty()) {
                         remembered::usedFile(remembered::kSheets, name);
+                        say(tr("The sheet is written to %1.")
+                                .arg(QDir::toNativeSeparators(name)));
+                    }
                     return error;
                 });
 }
@@ -592,21 +682,23 @@ QString PlanWindow::printTo(QPrinter &target) const
 
 void PlanWindow::on_pushButtonPrint_clicked()
 {
+    if (!isAPlan(tr("Nothing to print"), tr("There is no sheet yet, as the plan is not: %1.")))
+        return;
     Plan plan;
     QString problem;
-    if (!currentPlan(plan, problem)) {
-        QMessageBox::warning(this, tr("Nothing to print"), problem);
-        return;
-    }
+    currentPlan(plan, problem);
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setFullPage(true);
     printer.setDocName(plan.installation);
     QPrintPreviewDialog preview(&printer, this);
     preview.setObjectName(QStringLiteral("printPreview"));
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter *target) {
-        sayIfNotWritten(tr("Not printed"), target->outputFileName(), printTo(*target));
-    });
+    QString failed;
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [this, &failed](QPrinter *target) {
+                failed = printTo(*target);
+                sayIfNotWritten(tr("Not printed"), target->outputFileName(), failed);
+            });
     // The preview's Print button is a tool button that Tab does not reach,
     // and on a small screen it hides behind the tool bar's overflow: it
     // takes the print key, and the preview as much of the screen as it may.
@@ -616,5 +708,10 @@ void PlanWindow::on_pushButtonPrint_clicked()
             action->setShortcuts(QKeySequence::Print);
     const int line = fontMetrics().height();
     preview.resize(openingSize(&preview, QSize(60 * line, 50 * line)));
-    preview.exec();
+    // The preview closes accepted once it has printed.
+    if (preview.exec() == QDialog::Accepted && failed.isEmpty())
+        say(printer.outputFileName().isEmpty()
+                ? tr("The sheet went to %1.").arg(printer.printerName())
+                : tr("The sheet is written to %1.")
+                      .arg(QDir::toNativeSeparators(printer.outputFileName())));
 }

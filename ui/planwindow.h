@@ -99,9 +99,19 @@ private:
     void askAndWrite(const QString &caption, const QString &name, const QString &filter,
                      const std::function<QString(const QString &)> &write);
     void showFile();
+    // Beside the buttons: what the last save, export or print did.
+    void say(const QString &done);
+    // Whether the fields make a plan; if not, says so with `refusal`,
+    // whose %1 is what is wrong.
+    bool isAPlan(const QString &title, const QString &refusal);
     void sayIfNotWritten(const QString &title, const QString &file, const QString &error);
     void fill(const PlanFields &fields);
+    // After any edit; `field`, when given, is a typed one, whose typing is
+    // recorded as a step once it is left.
+    void edited(QWidget *field);
     void recordEdit();
+    // What is being typed, a cell's editor included, recorded as a step.
+    void commitTyping();
     void startAfresh(const QString &file);
     // Unsaved changes thrown away: the plan as it was opened or last saved.
     void discard();

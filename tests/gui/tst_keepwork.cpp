@@ -52,6 +52,8 @@ class TestKeepWork : public QObject
 private slots:
     void undoesAndRedoesEachEdit_data();
     void undoesAndRedoesEachEdit();
+    void undoesOneEditAtATime_data();
+    void undoesOneEditAtATime();
     void titleNamesTheFileAndMarksChanges();
     void asksBeforeLosingChanges_data();
     void asksBeforeLosingChanges();
@@ -77,6 +79,7 @@ void TestKeepWork::undoesAndRedoesEachEdit_data()
         edit->setFocus();
         edit->end(false);
         QTest::keyClicks(edit, ", 2. Stock");
+        QTest::keyClick(edit, Qt::Key_Return);
     });
     QTest::newRow("edit a cell") << Edit(
         [](PlanWindow &w) { child<QTableWidget>(&w, "tableReceivers")->item(0, 1)->setText("4"); });
@@ -112,6 +115,99 @@ void TestKeepWork::undoesAndRedoesEachEdit()
         QVERIFY2(window.fields() == after, focus);
         QVERIFY(window.isWindowModified());
     }
+}
+
+namespace {
+
+// Types into the cell through its editor, as a user does, and leaves the
+// editor open unless `commit`.
+void typeIntoCell(PlanWindow &w, int row, int column, const QString &text, bool commit)
+{
+    auto *table = child<QTableWidget>(&w, "tableReceivers");
+    table->setFocus();
+    table->setCurrentCell(row, column);
+    QTest::keyClick(table, Qt::Key_F2);
+    QWidget *editor = QApplication::focusWidget();
+    QVERIFY(editor && editor != table);
+    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(editor, text);
+    if (commit) {
+        QTest::keyClick(editor, Qt::Key_Return);
+        // The table takes the editor's text once the key is handled.
+        QTRY_COMPARE(table->item(row, column)->text(), text);
+    }
+}
+
+void typeInto(PlanWindow &w, const char *name, const QString &text, bool commit)
+{
+    auto *field = child<QWidget>(&w, name);
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(field, text);
+    if (commit)
+        QTest::keyClick(field, Qt::Key_Return);
+}
+
+using Edits = QVector<Edit>;
+
+} // namespace
+
+Q_DECLARE_METATYPE(Edits)
+
+void TestKeepWork::undoesOneEditAtATime_data()
+{
+    QTest::addColumn<Edits>("edits");
+    const auto cell = [](int row, int column, const char *text, bool commit = true) {
+        return Edit([=](PlanWindow &w) { typeIntoCell(w, row, column, text, commit); });
+    };
+    const auto field = [](const char *name, const char *text, bool commit = true) {
+        return Edit([=](PlanWindow &w) { typeInto(w, name, text, commit); });
+    };
+    QTest::newRow("two renames and a userband")
+        << Edits{cell(0, 0, "Kitchen"), cell(1, 0, "Bath"), cell(0, 1, "3")};
+    QTest::newRow("a cell still in its editor")
+        << Edits{cell(0, 0, "Kitchen"), cell(1, 0, "Bath", false)};
+    QTest::newRow("bandwidth typed over not given, still in the field")
+        << Edits{field("lineEditInstallation", "Haus"), field("spinBoxBandwidth", "150", false)};
+    QTest::newRow("fields left by Enter and by Tab")
+        << Edits{field("lineEditPositions", "A Astra"),
+                 Edit([](PlanWindow &w) {
+                     typeInto(w, "lineEditTransponders", "11493H", false);
+                     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                 }),
+                 field("lineEditUserbands", "1210, 1420", false)};
+}
+
+// Each committed edit, a cell or a field left or confirmed, is one step;
+// typing still under way is the newest one.
+void TestKeepWork::undoesOneEditAtATime()
+{
+    QFETCH(Edits, edits);
+    PlanWindow window;
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QCOMPARE(window.openFile(kExample), QString());
+    QVector<PlanFields> states{window.fields()};
+    for (const Edit &edit : edits) {
+        edit(window);
+        // A cell's editor still open: the table has not its text yet.
+        states << window.fields();
+    }
+    for (int i = states.size() - 2; i >= 0; --i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(window.fields(), states[i]);
+    }
+    QCOMPARE(window.isWindowModified(), false);
+    for (int i = 1; i < states.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z,
+                        Qt::ControlModifier | Qt::ShiftModifier);
+        if (states[i] != states[i - 1])
+            QCOMPARE(window.fields(), states[i]);
+        else
+            QVERIFY(window.fields() != states[i]);
+    }
+    QVERIFY(window.isWindowModified());
 }
 
 void TestKeepWork::titleNamesTheFileAndMarksChanges()

@@ -540,7 +540,7 @@ void TestWorkbench::plansThroughTheTable()
     QVERIFY(findingsOf(planner).contains("Error: receiver 'Receiver 1': EN 50494 reaches "
                                          "positions A and B; the installation uses C"));
     planner->findChild<QLineEdit *>("lineEditTransponders")->setText("11493X");
-    QCOMPARE(findingsOf(planner), QStringList{"transponders[0]: '11493X' is not a transponder; "
+    QCOMPARE(findingsOf(planner), QStringList{"transponder 1: '11493X' is not a transponder; "
                                               "write it as 11493H, B 12188V or 5 12188V"});
 }
 
@@ -553,24 +553,24 @@ void TestWorkbench::refusesWhatTheReaderRefuses_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("problem");
     QTest::newRow("33 userbands") << "lineEditUserbands" << QString("974 ").repeated(33)
-                                  << "unit.userbands: holds 33 entries; a plan holds at most 32";
+                                  << "userbands: holds 33 entries; a plan holds at most 32";
     QTest::newRow("no userband") << "lineEditUserbands"
                                  << " , "
-                                 << "unit.userbands: names no userband";
+                                 << "userbands: names no userband";
     QTest::newRow("position 4") << "lineEditPositions"
                                 << "A Astra; 4 Hotbird"
-                                << "positions.'4': no such position; use A to D, or 5 to 64";
+                                << "position '4': no such position; use A to D, or 5 to 64";
     QTest::newRow("a transponder off the bands")
         << "lineEditTransponders"
         << "11493H, 13000V"
-        << "transponders[1]: 13000 MHz is outside both bands (10700..12750 MHz)";
+        << "transponder 2: 13000 MHz is outside both bands (10700..12750 MHz)";
     QTest::newRow("a userband of letters") << "cell 1"
                                            << "zwei"
-                                           << "receivers[0].userband: 'zwei' is not a whole number";
+                                           << "receiver 1, userband: 'zwei' is not a whole number";
     QTest::newRow("a PIN past 32 bits")
         << "cell 3"
         << "4294967296"
-        << "receivers[0].pin: 4294967296 is beyond the whole numbers a plan holds "
+        << "receiver 1, PIN: 4294967296 is beyond the whole numbers a plan holds "
            "(-2147483648..2147483647)";
 }
 
