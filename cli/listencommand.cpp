@@ -96,7 +96,11 @@ CliResult runListen(const QStringList &arguments)
             throw UsageError(QStringLiteral("listen: takes no arguments, only options"));
         if (parser.isSet("list-devices")) {
             try {
-                return {ExitOk, deviceList(live::inputDevices()), {}};
+                const std::vector<live::InputDevice> devices = live::inputDevices();
+                if (devices.empty())
+                    return {ExitOk, {},
+                            QStringLiteral("%1: listen: no audio input is there\n").arg(kProgram)};
+                return {ExitOk, deviceList(devices), {}};
             } catch (const live::LiveError &error) {
                 throw UsageError(QStringLiteral("listen: %1").arg(escaped(error.what())));
             }
@@ -137,6 +141,9 @@ CliResult runListen(const QStringList &arguments)
     try {
         listener = std::make_unique<live::Listener>(live::openInput(settings), userbandFrequency,
                                                     !save.isEmpty());
+    } catch (const live::NoSuchInput &error) {
+        return usageError(QStringLiteral("listen: %1; vantir-cli listen --list-devices names them")
+                              .arg(escaped(error.what())));
     } catch (const live::LiveError &error) {
         return usageError(QStringLiteral("listen: %1").arg(escaped(error.what())));
     }

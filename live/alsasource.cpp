@@ -43,7 +43,7 @@ AlsaSource::AlsaSource(const LiveSettings &settings)
     snd_lib_error_set_handler(quiet);
     int error = snd_pcm_open(&pcm, name.c_str(), SND_PCM_STREAM_CAPTURE, 0);
     if (error == -ENOENT)
-        throw LiveError(said(kNoSuchInput, {device}));
+        throw NoSuchInput(said(kNoSuchInput, {device}));
     if (error < 0)
         throw LiveError(said(PHRASE_WORDS("Phrase", "%1: %2"), {device, snd_strerror(error)}));
     const auto fail = [&](int code) {
@@ -159,33 +159,43 @@ bool AlsaSource::read(std::vector<float> &block)
 
 } // namespace
 
+// The capture devices of the sound cards themselves: ALSA's plugins (rate
+// converters, JACK, OSS, up- and downmixing) are ways to other inputs, not
+// inputs. Each through plughw, which converts format and channels but, as
+// opened here, never the rate.
 std::vector<InputDevice> alsaInputs()
 {
     std::vector<InputDevice> devices;
-    void **hints = nullptr;
     snd_lib_error_set_handler(quiet);
-    if (snd_device_name_hint(-1, "pcm", &hints) < 0)
-        throw LiveError(
-            PHRASE_WORDS("Phrase", "no audio system answers: neither a sound server nor ALSA"));
-    for (void **hint = hints; *hint; ++hint) {
-        char *name = snd_device_name_get_hint(*hint, "NAME");
-        char *description = snd_device_name_get_hint(*hint, "DESC");
-        char *io = snd_device_name_get_hint(*hint, "IOID");
-        if (name && (!io || std::string(io) == "Input") && std::string(name) != "null") {
+    for (int card = -1; snd_card_next(&card) == 0 && card >= 0;) {
+        snd_ctl_t *control = nullptr;
+        if (snd_ctl_open(&control, ("hw:" + std::to_string(card)).c_str(), 0) < 0)
+            continue;
+        snd_ctl_card_info_t *cardInfo;
+        snd_ctl_card_info_alloca(&cardInfo);
+        if (snd_ctl_card_info(control, cardInfo) < 0) {
+            snd_ctl_close(control);
+            continue;
+        }
+        const std::string id = snd_ctl_card_info_get_id(cardInfo);
+        const std::string cardName = snd_ctl_card_info_get_name(cardInfo);
+        for (int pcm = -1; snd_ctl_pcm_next_device(control, &pcm) == 0 && pcm >= 0;) {
+            snd_pcm_info_t *info;
+            snd_pcm_info_alloca(&info);
+            snd_pcm_info_set_device(info, unsigned(pcm));
+            snd_pcm_info_set_subdevice(info, 0);
+            snd_pcm_info_set_stream(info, SND_PCM_STREAM_CAPTURE);
+            if (snd_ctl_pcm_info(control, info) < 0)
+                continue; // plays only
             InputDevice d;
-            d.name = std::string(kAlsaPrefix) + name;
-            d.description = description ? description : "";
-            for (char &c : d.description)
-                if (c == '\n')
-                    c = ' ';
-            d.isDefault = std::string(name) == "default";
+            d.name = std::string(kAlsaPrefix) + "plughw:CARD=" + id + ",DEV=" + std::to_string(pcm);
+            d.description = cardName + ": " + snd_pcm_info_get_name(info);
+            // Where ALSA's default leads without a configuration of its own.
+            d.isDefault = devices.empty();
             devices.push_back(d);
         }
-        free(name);
-        free(description);
-        free(io);
+        snd_ctl_close(control);
     }
-    snd_device_name_free_hint(hints);
     return devices;
 }
 

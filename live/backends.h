@@ -22,8 +22,7 @@ void checkChannel(const LiveSettings &settings, const std::string &device, int c
 std::string rateText(double rate);
 // `words` with each of `parts` as plain text.
 Phrase said(const char *words, const std::vector<std::string> &parts);
-constexpr const char *kNoSuchInput =
-    PHRASE_WORDS("Phrase", "%1: no such input; vantir-cli listen --list-devices names them");
+constexpr const char *kNoSuchInput = PHRASE_WORDS("Phrase", "%1: no such input");
 
 constexpr const char *kAlsaPrefix = "alsa:";
 

@@ -36,6 +36,13 @@ public:
     using PhraseError::PhraseError;
 };
 
+// The input named is not there, or no longer: a window renews its list.
+class NoSuchInput : public LiveError
+{
+public:
+    using LiveError::LiveError;
+};
+
 struct LiveSettings
 {
     std::string device; // empty: the system's default input
@@ -75,8 +82,8 @@ protected:
     std::atomic<std::size_t> lost{0}; // counted on the server's thread
 };
 
-// The inputs, the default first; throws LiveError when no audio system
-// answers.
+// The inputs there are now, the default first; empty when there are none;
+// throws LiveError when no audio system answers.
 std::vector<InputDevice> inputDevices();
 
 // Opens the input; throws LiveError naming the device and the reason,

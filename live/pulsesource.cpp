@@ -155,7 +155,7 @@ PulseSource::PulseSource(const LiveSettings &settings)
     const std::string name = settings.device.empty() ? connection.defaultSource() : settings.device;
     const std::vector<InputDevice> found = connection.sources(name.c_str());
     if (found.empty())
-        throw LiveError({kNoSuchInput, {named}});
+        throw NoSuchInput({kNoSuchInput, {named}});
     device = found.front().name;
     rate = chosenRate(settings, device, found.front().rate);
     checkChannel(settings, device, found.front().channels);

@@ -267,7 +267,7 @@ WasapiSource::WasapiSource(const LiveSettings &settings)
         }
     }
     if (!chosen)
-        throw LiveError(
+        throw NoSuchInput(
             {kNoSuchInput,
              {settings.device.empty() ? Phrase(PHRASE_WORDS("Phrase", "the default input"))
                                       : Phrase::plainText(settings.device)}});

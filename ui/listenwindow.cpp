@@ -16,6 +16,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QThread>
+#include <QTimer>
 
 #include <cmath>
 
@@ -27,6 +28,7 @@ constexpr double kLevelEvery = 0.1; // s
 // noise: between commands, or a probe not connected.
 constexpr float kFaintest = 0.002f;
 constexpr int kReceiverColumn = 5;
+constexpr int kRenewInputsEvery = 2000; // ms
 
 } // namespace
 
@@ -44,35 +46,94 @@ ListenWindow::ListenWindow(std::function<QString(const Command &)> applyTo,
     for (int r : {192000, 96000, 88200})
         ui->comboRate->addItem(tr("%1 Hz").arg(r), r);
     ui->tableMessages->setColumnHidden(kReceiverColumn, true);
-    fillDevices();
+    showInputs(listInputs());
+    // Inputs come and go: a card plugged in, a sound server started.
+    auto *renew = new QTimer(this);
+    connect(renew, &QTimer::timeout, this, &ListenWindow::renewInputs);
+    renew->start(kRenewInputsEvery);
 }
 
 ListenWindow::~ListenWindow()
 {
     stop();
+    if (lister)
+        lister->wait();
     delete ui;
 }
 
-void ListenWindow::fillDevices()
+ListenWindow::Inputs ListenWindow::listInputs()
 {
-    ui->comboDevice->clear();
-    ui->comboDevice->addItem(tr("the system's default input"), QString());
+    Inputs found;
     try {
-        for (const live::InputDevice &d : live::inputDevices()) {
-            const QString name = QString::fromStdString(d.name);
-            const QString description = QString::fromStdString(d.description);
-            ui->comboDevice->addItem(d.rate > 0
-                                         ? tr("%1 (%2 Hz)")
-                                               .arg(description.isEmpty() ? name : description)
-                                               .arg(std::lround(d.rate))
-                                     : description.isEmpty() ? name
-                                                             : description,
-                                     name);
-            ui->comboDevice->setItemData(ui->comboDevice->count() - 1, name, Qt::ToolTipRole);
-        }
+        found.devices = live::inputDevices();
     } catch (const live::LiveError &error) {
-        ui->labelStatus->setText(tr("No audio input answers: %1").arg(phraseText(error.why())));
+        found.why = error.why();
     }
+    return found;
+}
+
+void ListenWindow::renewInputs()
+{
+    // The devices are asked off this thread: a sound server that hangs
+    // would hold the window.
+    if (listening() || lister || !isVisible())
+        return;
+    lister = QThread::create([this] {
+        const Inputs found = listInputs();
+        QMetaObject::invokeMethod(
+            this, [this, found] { showInputs(found); }, Qt::QueuedConnection);
+    });
+    connect(lister, &QThread::finished, this, [this] {
+        lister->deleteLater();
+        lister = nullptr;
+    });
+    lister->start();
+}
+
+void ListenWindow::showInputs(const Inputs &found)
+{
+    QVector<QPair<QString, QString>> items; // label, name
+    if (!found.devices.empty())
+        items << qMakePair(tr("the system's default input"), QString());
+    for (const live::InputDevice &d : found.devices) {
+        const QString name = QString::fromStdString(d.name);
+        const QString description = QString::fromStdString(d.description);
+        const QString label = description.isEmpty() ? name : description;
+        items << qMakePair(d.rate > 0 ? tr("%1 (%2 Hz)").arg(label).arg(std::lround(d.rate))
+                                      : label,
+                           name);
+    }
+    QVector<QPair<QString, QString>> shown;
+    for (int i = 0; i < ui->comboDevice->count(); ++i)
+        if (ui->comboDevice->itemData(i).isValid())
+            shown << qMakePair(ui->comboDevice->itemText(i),
+                               ui->comboDevice->itemData(i).toString());
+    if (items == shown && found.why.empty() == answered)
+        return;
+    const QVariant chosen = ui->comboDevice->currentData();
+    ui->comboDevice->clear();
+    for (const auto &item : items) {
+        ui->comboDevice->addItem(item.first, item.second);
+        ui->comboDevice->setItemData(ui->comboDevice->count() - 1, item.second, Qt::ToolTipRole);
+    }
+    const bool none = items.isEmpty();
+    answered = found.why.empty();
+    if (none)
+        ui->comboDevice->addItem(tr("none there"));
+    else
+        ui->comboDevice->setCurrentIndex(std::max(0, ui->comboDevice->findData(chosen)));
+    ui->comboDevice->setEnabled(!none);
+    ui->pushButtonListen->setEnabled(!none);
+    if (none)
+        ui->labelStatus->setText(
+            (answered ? tr("No audio input is there.")
+                      : tr("No audio input answers: %1.").arg(phraseText(found.why))) +
+            QLatin1Char(' ') +
+            tr("Connect the sound card or the probe's adapter, or start the sound server; "
+               "this list renews itself."));
+    else if (wasNone)
+        ui->labelStatus->clear();
+    wasNone = none;
 }
 
 void ListenWindow::on_pushButtonListen_clicked()
@@ -93,6 +154,12 @@ void ListenWindow::start()
     settings.channel = ui->spinBoxChannel->value();
     try {
         listener = std::make_shared<live::Listener>(live::openInput(settings), 0, true);
+    } catch (const live::NoSuchInput &error) {
+        ui->labelStatus->setText(
+            tr("Cannot listen: %1. The list now shows the inputs there are.")
+                .arg(phraseText(error.why())));
+        showInputs(listInputs());
+        return;
     } catch (const live::LiveError &error) {
         ui->labelStatus->setText(tr("Cannot listen: %1").arg(phraseText(error.why())));
         return;

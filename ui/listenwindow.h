@@ -14,6 +14,8 @@
 class QThread;
 class Ui_ListenWindow;
 
+#include "livesource.h"
+
 namespace live {
 class Listener;
 struct InputLevel;
@@ -53,7 +55,16 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void fillDevices();
+    // The inputs there are, or why none answers.
+    struct Inputs
+    {
+        std::vector<live::InputDevice> devices;
+        Phrase why;
+    };
+    static Inputs listInputs();
+    void renewInputs();
+    // Changes the list only where it differs, keeping the choice.
+    void showInputs(const Inputs &found);
     void add(std::vector<ReadMessage> messages);
     void showLevel(float peak, bool clipped);
     void ended(const QString &why);
@@ -63,6 +74,8 @@ private:
     Ui_ListenWindow *ui;
     std::shared_ptr<live::Listener> listener;
     QThread *worker = nullptr;
+    QThread *lister = nullptr;
+    bool answered = true, wasNone = false;
     std::vector<ReadMessage> heard;
     double rate = 0;
 };

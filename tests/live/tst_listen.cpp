@@ -59,6 +59,7 @@ private slots:
     void flagsAReceiverNotSetToSingleCable_data();
     void flagsAReceiverNotSetToSingleCable();
     // Last: it stops the server.
+    void windowListsTheInputsThere();
     void keepsWhatWasHeardWhenTheServerGoes();
 
 private:
@@ -376,6 +377,58 @@ void ListenTest::namesEachCommandsReceiver()
     }
     QCOMPARE(heard.last()["plan"].toObject()["text"].toString(),
              QStringLiteral("no receiver of the plan sends EN 50607 on userband 4"));
+}
+
+// The window lists inputs, not ALSA's plugins, renews the list as a server
+// or a sink comes and goes, and says what to do when there is none.
+void ListenTest::windowListsTheInputsThere()
+{
+    stopServer();
+    ListenWindow window({}, {});
+    window.show();
+    auto *device = window.findChild<QComboBox *>("comboDevice");
+    auto *listen = window.findChild<QPushButton *>("pushButtonListen");
+    auto *status = window.findChild<QLabel *>("labelStatus");
+    const auto listed = [device] {
+        QStringList names;
+        for (int i = 0; i < device->count(); ++i)
+            names << device->itemData(i).toString();
+        return names;
+    };
+    // Without a server: the cards' own capture devices, or none.
+    for (const QString &name : listed())
+        QVERIFY2(name.isEmpty() || name.startsWith("alsa:plughw:"), qPrintable(name));
+    if (listed() == QStringList{QString()}) {
+        QVERIFY(!listen->isEnabled());
+        QVERIFY2(status->text().startsWith("No audio input is there. Connect the sound card"),
+                 qPrintable(status->text()));
+    }
+
+    startServer();
+    QTRY_VERIFY_WITH_TIMEOUT(listed().contains("cable.monitor"), 10000);
+    QVERIFY(listen->isEnabled());
+    QVERIFY(!status->text().startsWith("No audio input"));
+    QProcess load;
+    load.start("pactl", {"load-module", "module-null-sink", "sink_name=spare", "rate=96000"});
+    QVERIFY(load.waitForFinished() && load.exitCode() == 0);
+    QTRY_VERIFY_WITH_TIMEOUT(listed().contains("spare.monitor"), 10000);
+    // A sink gone between the list and Listen: said, and the list renewed.
+    device->setCurrentIndex(device->findData(QStringLiteral("spare.monitor")));
+    QCOMPARE(QProcess::execute("pactl", {"unload-module", load.readAll().trimmed()}), 0);
+    QTest::mouseClick(listen, Qt::LeftButton);
+    QVERIFY(!window.listening());
+    QCOMPARE(status->text(), QStringLiteral("Cannot listen: spare.monitor: no such input. The list "
+                                            "now shows the inputs there are."));
+    QVERIFY(!listed().contains("spare.monitor"));
+
+    // What was heard can be saved also when no message was in it.
+    device->setCurrentIndex(device->findData(QStringLiteral("cable.monitor")));
+    QTest::mouseClick(listen, Qt::LeftButton);
+    QVERIFY(window.listening());
+    playSamples(std::vector<float>(19200), QStringLiteral("cable"), 192000);
+    QTest::mouseClick(listen, Qt::LeftButton);
+    QVERIFY(window.messages().empty());
+    QVERIFY(window.findChild<QPushButton *>("pushButtonSave")->isEnabled());
 }
 
 void ListenTest::keepsWhatWasHeardWhenTheServerGoes()
