@@ -39,6 +39,9 @@
 #include <QStyleOptionFrame>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+#include <QKeyEvent>
+#include <QSpinBox>
+#include <QStatusBar>
 
 namespace {
 
@@ -63,12 +66,54 @@ int presetUserbandNumber(int id)
     return id < kList1Count ? id + 1 : id - kList1Count + 1;
 }
 
+// A digit that would take a field past its range is refused by the field;
+// this says so, where the field alone would show the value cut short.
+class SaysRefusedDigits : public QObject
+{
+public:
+    SaysRefusedDigits(QStatusBar *bar, QObject *parent) : QObject(parent), status(bar) {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *spin = qobject_cast<QSpinBox *>(watched);
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (!spin || event->type() != QEvent::KeyPress || key->text().isEmpty() ||
+            !key->text().at(0).isDigit())
+            return false;
+        const QLineEdit *edit = spin->findChild<QLineEdit *>();
+        QString typed = edit->text();
+        if (edit->hasSelectedText())
+            typed.replace(edit->selectionStart(), edit->selectedText().size(), key->text());
+        else
+            typed.insert(edit->cursorPosition(), key->text());
+        QString number = typed;
+        number.remove(spin->suffix()).remove(spin->prefix());
+        bool isNumber = false;
+        if (number.trimmed().toLongLong(&isNumber) > spin->maximum() && isNumber) {
+            status->showMessage(QCoreApplication::translate("MainWindow", "%1 is outside %2 to %3")
+                                    .arg(number.trimmed() + spin->suffix())
+                                    .arg(spin->minimum())
+                                    .arg(QString::number(spin->maximum()) + spin->suffix()),
+                                5000);
+        }
+        return false;
+    }
+
+private:
+    QStatusBar *status;
+};
+
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui_MainWindow)
 {
     ui->setupUi(this);
     markScrollBarFocus(this);
+    auto *refused = new SaysRefusedDigits(ui->statusBar, this);
+    for (QSpinBox *field :
+         {ui->spinBoxSHF, ui->spinBoxBandpassfreq, ui->spinBoxTunerAddr, ui->spinBoxPincode})
+        field->installEventFilter(refused);
     // The transponder's field takes either band's frequencies; the band
     // follows one typed there.
     ui->spinBoxSHF->setRange(bands::transponderMin(Band::Low), bands::transponderMax(Band::High));
@@ -265,15 +310,24 @@ void MainWindow::updateCommands()
             commandResultText(off.error, off.ok() ? bytesToHexText(off.frame) : std::string()));
     }
 
+    const QString note = tuningWordNote();
+    if (note.isEmpty())
+        ui->statusBar->clearMessage();
+    else
+        ui->statusBar->showMessage(note);
+}
+
+QString MainWindow::tuningWordNote() const
+{
     // EN 50607's tuning word ends at 2147 MHz; say so rather than let the
     // bytes speak for a frequency they do not carry.
-    if (code == EncodeOk && t.ifFrequency > kEn50607HighestExactIf)
-        ui->statusBar->showMessage(
-            tr("EN 50607 sends %1 MHz as %2 MHz, the highest its tuning word carries")
-                .arg(t.ifFrequency)
-                .arg(kEn50607HighestExactIf));
-    else
-        ui->statusBar->clearMessage();
+    const Tuning t = tuning();
+    const Encoded sent = encode(Standard::En50607, t);
+    if (!sent.ok() || t.ifFrequency <= kEn50607HighestExactIf)
+        return QString();
+    return tr("EN 50607 sends %1 MHz as %2 MHz, the highest its tuning word carries")
+        .arg(t.ifFrequency)
+        .arg(kEn50607HighestExactIf);
 }
 
 Tuning MainWindow::tuning() const
@@ -370,11 +424,15 @@ void MainWindow::on_spinBoxSHF_valueChanged(int value)
                                                               : 1 - kHighBandIndex);
     ui->scrollBarSHF->setValue(value);
     // Said once the commands are new, which clear the status bar.
-    if (follows)
-        ui->statusBar->showMessage(tr("%1 MHz lies in the %2 band: the band follows it")
-                                       .arg(value)
-                                       .arg(other == Band::Low ? tr("low") : tr("high")),
-                                   5000);
+    if (follows) {
+        const QString followed = tr("%1 MHz lies in the %2 band: the band follows it")
+                                     .arg(value)
+                                     .arg(other == Band::Low ? tr("low") : tr("high"));
+        const QString note = tuningWordNote();
+        // The note on the tuning word stays once the band's is read.
+        ui->statusBar->showMessage(note.isEmpty() ? followed : tr("%1; %2").arg(followed, note),
+                                   note.isEmpty() ? 5000 : 0);
+    }
 }
 
 void MainWindow::on_spinBoxBandpassfreq_valueChanged(int value)

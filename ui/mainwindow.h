@@ -81,6 +81,9 @@ private:
     void updateCommands();
     // The channel change the controls ask for.
     Tuning tuning() const;
+    // Why EN 50607's command carries another frequency than asked; empty
+    // when it carries that one.
+    QString tuningWordNote() const;
     void resetControls();
     void fitToScreen();
     void saveLineSignal(Standard standard);

@@ -220,10 +220,6 @@ Alle Rechte vorbehalten.</translation>
         <translation>%1 (%2 Hz)</translation>
     </message>
     <message>
-        <source>No audio input answers: %1</source>
-        <translation>Kein Audioeingang antwortet: %1</translation>
-    </message>
-    <message>
         <source>Cannot listen: %1</source>
         <translation>Abhören nicht möglich: %1</translation>
     </message>
@@ -282,6 +278,26 @@ Alle Rechte vorbehalten.</translation>
     <message>
         <source>Lists for a spreadsheet (*.csv)</source>
         <translation>Listen für eine Tabellenkalkulation (*.csv)</translation>
+    </message>
+    <message>
+        <source>none there</source>
+        <translation>keiner da</translation>
+    </message>
+    <message>
+        <source>No audio input is there.</source>
+        <translation>Kein Audioeingang ist da.</translation>
+    </message>
+    <message>
+        <source>No audio input answers: %1.</source>
+        <translation>Kein Audioeingang antwortet: %1.</translation>
+    </message>
+    <message>
+        <source>Connect the sound card or the probe&apos;s adapter, or start the sound server; this list renews itself.</source>
+        <translation>Die Soundkarte oder den Adapter des Tastkopfs anschließen oder den Soundserver starten; diese Liste erneuert sich selbst.</translation>
+    </message>
+    <message>
+        <source>Cannot listen: %1. The list now shows the inputs there are.</source>
+        <translation>Abhören nicht möglich: %1. Die Liste zeigt jetzt die Eingänge, die da sind.</translation>
     </message>
 </context>
 <context>
@@ -456,7 +472,7 @@ Alle Rechte vorbehalten.</translation>
     </message>
     <message>
         <source>Vertical</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertikal</translation>
     </message>
     <message>
         <source>Band of the transponder: high 11700 to 12750 MHz, low 10700 to 11700 MHz</source>
@@ -705,6 +721,14 @@ Alle Rechte vorbehalten.</translation>
     <message>
         <source>%1 MHz lies in the %2 band: the band follows it</source>
         <translation>%1 MHz liegen im %2 Band: das Band folgt</translation>
+    </message>
+    <message>
+        <source>%1 is outside %2 to %3</source>
+        <translation>%1 liegt außerhalb von %2 bis %3</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
     </message>
 </context>
 <context>
@@ -1133,14 +1157,6 @@ Alle Rechte vorbehalten.</translation>
     <message>
         <source>%1 went away (%2)</source>
         <translation>%1 ist verschwunden (%2)</translation>
-    </message>
-    <message>
-        <source>no audio system answers: neither a sound server nor ALSA</source>
-        <translation>kein Audiosystem antwortet: weder ein Soundserver noch ALSA</translation>
-    </message>
-    <message>
-        <source>%1: no such input; vantir-cli listen --list-devices names them</source>
-        <translation>%1: kein solcher Eingang; vantir-cli listen --list-devices nennt sie</translation>
     </message>
     <message>
         <source>--rate %1 is too slow; the 22 kHz tone needs %2 or more: choose another input or set the card to 96000 or 192000 Hz</source>
@@ -1650,6 +1666,10 @@ Alle Rechte vorbehalten.</translation>
         <source>tone burst B</source>
         <translation>Tone-Burst B</translation>
     </message>
+    <message>
+        <source>%1: no such input</source>
+        <translation>%1: kein solcher Eingang</translation>
+    </message>
 </context>
 <context>
     <name>Plan</name>
@@ -1905,6 +1925,42 @@ Alle Rechte vorbehalten.</translation>
         <source>not set to single-cable</source>
         <translation>nicht auf Einkabelbetrieb eingestellt</translation>
     </message>
+    <message>
+        <source>userbands</source>
+        <translation>Userbands</translation>
+    </message>
+    <message>
+        <source>bandwidth</source>
+        <translation>Bandbreite</translation>
+    </message>
+    <message>
+        <source>the unit&apos;s standard</source>
+        <translation>Norm der Einheit</translation>
+    </message>
+    <message>
+        <source>position %1</source>
+        <translation>Position %1</translation>
+    </message>
+    <message>
+        <source>%1, userband</source>
+        <translation>%1, Userband</translation>
+    </message>
+    <message>
+        <source>%1, standard</source>
+        <translation>%1, Norm</translation>
+    </message>
+    <message>
+        <source>%1, PIN</source>
+        <translation>%1, PIN</translation>
+    </message>
+    <message>
+        <source>%1, name</source>
+        <translation>%1, Name</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>PlanWindow</name>
@@ -2119,6 +2175,34 @@ Alle Rechte vorbehalten.</translation>
     <message>
         <source>New</source>
         <translation>Neu</translation>
+    </message>
+    <message>
+        <source>the unit&apos;s</source>
+        <translation>die der Einheit</translation>
+    </message>
+    <message>
+        <source>Saved to %1.</source>
+        <translation>Gespeichert unter %1.</translation>
+    </message>
+    <message>
+        <source>The plan is not saved, as it is not yet a plan: %1.</source>
+        <translation>Der Plan ist nicht gespeichert, denn er ist noch keiner: %1.</translation>
+    </message>
+    <message>
+        <source>Nothing to export</source>
+        <translation>Nichts zu exportieren</translation>
+    </message>
+    <message>
+        <source>There is no sheet yet, as the plan is not: %1.</source>
+        <translation>Es gibt noch kein Blatt, denn der Plan ist noch keiner: %1.</translation>
+    </message>
+    <message>
+        <source>The sheet is written to %1.</source>
+        <translation>Das Blatt ist nach %1 geschrieben.</translation>
+    </message>
+    <message>
+        <source>The sheet went to %1.</source>
+        <translation>Das Blatt ging an %1.</translation>
     </message>
 </context>
 <context>

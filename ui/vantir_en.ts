@@ -219,10 +219,6 @@ All rights reserved.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>No audio input answers: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Cannot listen: %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -280,6 +276,26 @@ All rights reserved.</source>
     </message>
     <message>
         <source>Lists for a spreadsheet (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No audio input is there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No audio input answers: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect the sound card or the probe&apos;s adapter, or start the sound server; this list renews itself.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot listen: %1. The list now shows the inputs there are.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -703,6 +719,14 @@ All rights reserved.</source>
     </message>
     <message>
         <source>its intermediate frequency of %1 MHz puts the transponder outside the %2 band</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is outside %2 to %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1131,14 +1155,6 @@ All rights reserved.</source>
     </message>
     <message>
         <source>%1 went away (%2)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no audio system answers: neither a sound server nor ALSA</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: no such input; vantir-cli listen --list-devices names them</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1649,6 +1665,10 @@ All rights reserved.</source>
         <source>tone burst B</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1: no such input</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Plan</name>
@@ -1904,6 +1924,42 @@ All rights reserved.</source>
         <source>not set to single-cable</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>userbands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bandwidth</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the unit&apos;s standard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>position %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, userband</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, standard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, PIN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PlanWindow</name>
@@ -2117,6 +2173,34 @@ All rights reserved.</source>
     </message>
     <message>
         <source>New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the unit&apos;s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plan is not saved, as it is not yet a plan: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing to export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no sheet yet, as the plan is not: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sheet is written to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sheet went to %1.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

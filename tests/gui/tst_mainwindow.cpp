@@ -267,6 +267,17 @@ void TestMainWindow::showsWhatTheControlsSay_data()
         commands("1588 MHz", "E0 10 5A 0D 70 ", "70 05 D0 03 ", {{"spinBoxSHF", "12188 MHz"}}));
     row("a frequency below both bands cannot be typed", {"tabto spinBoxSHF", "type 9999"},
         {{"spinBoxSHF", "11700 MHz"}, {"lineEditZf", "1100 MHz"}});
+    // A digit the field refuses is said, not silently dropped.
+    row("a frequency above both bands is said", {"tabto spinBoxSHF", "typing 13000"},
+        {{"spinBoxSHF", "1300 MHz"}, {"status", "13000 MHz is outside 10700 to 12750 MHz"}});
+    row("a userband number past 32 is said", {"tabto spinBoxTunerAddr", "typing 33"},
+        {{"status", "33 is outside 1 to 32"}});
+    // The band followed and the tuning word capped: both are said.
+    row("the highest frequency typed from the low band",
+        {"tabto spinBoxSHF", "type 11000", "tabto spinBoxSHF", "type 12750"},
+        {{"comboBoxBand", "High"},
+         {"status", "12750 MHz lies in the high band: the band follows it; EN 50607 sends "
+                    "2150 MHz as 2147 MHz, the highest its tuning word carries"}});
     // The commands follow as the digits are typed, without Enter.
     row("typed transponder frequency counts as it is typed", {"tabto spinBoxSHF", "typing 12188"},
         commands("1588 MHz", "E0 10 5A 0D 70 ", "70 05 D0 03 ", {{"spinBoxSHF", "12188 MHz"}}));

@@ -605,6 +605,21 @@ void TestWorkbench::addsNoReceiverPastTheLimit()
     QCOMPARE(table->rowCount(), kPlanMaxReceivers);
     QVERIFY(!add->isEnabled());
     QVERIFY(!add->toolTip().isEmpty());
+    // Add's mnemonic, with Add disabled, types no letter into a field or cell.
+    planner.show();
+    planner.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&planner));
+    auto *installation = planner.findChild<QLineEdit *>("lineEditInstallation");
+    installation->setFocus();
+    QTest::keyClick(installation, Qt::Key_A, Qt::AltModifier);
+    QCOMPARE(installation->text(), QString());
+    table->setFocus();
+    table->setCurrentCell(5, 0);
+    QTest::keyClick(table, Qt::Key_F2);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::AltModifier);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTRY_COMPARE(QApplication::focusWidget(), table);
+    QCOMPARE(table->item(5, 0)->text(), QStringLiteral("Receiver 6"));
     QTemporaryDir folder;
     QCOMPARE(planner.saveFile(folder.filePath("plan.json")), QString());
     QCOMPARE(readPlanFile(filePath(folder.filePath("plan.json"))).receivers.size(),
