@@ -108,7 +108,7 @@ void ListenWindow::showInputs(const Inputs &found)
         if (ui->comboDevice->itemData(i).isValid())
             shown << qMakePair(ui->comboDevice->itemText(i),
                                ui->comboDevice->itemData(i).toString());
-    if (items == shown && found.why.empty() == answered)
+    if (items == shown && found.why.empty() == answered && ui->comboDevice->count() > 0)
         return;
     const QVariant chosen = ui->comboDevice->currentData();
     ui->comboDevice->clear();

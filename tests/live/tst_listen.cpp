@@ -398,7 +398,7 @@ void ListenTest::windowListsTheInputsThere()
     // Without a server: the cards' own capture devices, or none.
     for (const QString &name : listed())
         QVERIFY2(name.isEmpty() || name.startsWith("alsa:plughw:"), qPrintable(name));
-    if (listed() == QStringList{QString()}) {
+    if (listed().filter(QRegularExpression("^alsa:")).isEmpty()) {
         QVERIFY(!listen->isEnabled());
         QVERIFY2(status->text().startsWith("No audio input is there. Connect the sound card"),
                  qPrintable(status->text()));
