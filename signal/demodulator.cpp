@@ -8,6 +8,7 @@
 #include "tonefilter.h"
 
 #include <algorithm>
+#include <complex>
 
 namespace linesignal {
 namespace {
@@ -35,8 +36,10 @@ struct Demodulator::State
     {
     }
 
-    void feed(float sample);
-    void keepPower();
+    void feed(const float *samples, std::size_t count);
+    void feedReadable(const float *samples, std::size_t count);
+    void feedUnreadable();
+    void keepPower(const double *channelPowers);
     void keepLongTone();
     void endLongTone(double at);
     void keepQuiet();
@@ -66,34 +69,77 @@ struct Demodulator::State
     double longToneFrom = 0;
     double longToneLevel = 0;
     const std::uint64_t heldAtMost = std::uint64_t(kLongestMessage * rate / double(trace.step));
+
+    // What the per-sample blocks made of the run being read, each block
+    // over the whole run in its own tight loop.
+    std::vector<double> filtered, channelPowers;
+    std::vector<std::complex<double>> turned;
+    std::vector<std::pair<std::size_t, double>> crossings;
 };
 
-void Demodulator::State::feed(float sample)
+namespace {
+
+// Runs are read this many samples at a time: the blocks' outputs stay in
+// the cache, and their memory the same for any length.
+constexpr std::size_t kRunLength = 2048;
+
+} // namespace
+
+void Demodulator::State::feed(const float *samples, std::size_t count)
 {
-    const bool bad = !std::isfinite(sample) || std::abs(sample) >= clip;
-    if (bad != inBad) {
-        if (bad)
-            startBadSpan();
-        else
-            endBadSpan();
+    const auto readable = [this](float sample) {
+        return std::isfinite(sample) && std::abs(sample) < clip;
+    };
+    while (count > 0) {
+        std::size_t run = 0;
+        while (run < count && run < kRunLength && readable(samples[run]))
+            ++run;
+        if (run > 0) {
+            feedReadable(samples, run);
+        } else {
+            run = 1;
+            feedUnreadable();
+        }
+        samples += run;
+        count -= run;
     }
-    if (bad) {
-        // The span keeps every clock in step: its powers are kept as
-        // silence, so that what follows is timed as if it had been quiet.
+}
+
+void Demodulator::State::feedReadable(const float *samples, std::size_t count)
+{
+    if (inBad)
+        endBadSpan();
+    filtered.resize(count);
+    channelPowers.resize(count * ToneEnvelope::kChannels);
+    turned.resize(count);
+    crossings.clear();
+    filter.run(samples, count, filtered.data(), crossings);
+    envelope.add(filtered.data(), count, channelPowers.data());
+    mix.turn(filtered.data(), count, turned.data());
+    // Then, sample by sample, what the clock of the powers does with them.
+    auto crossing = crossings.begin();
+    for (std::size_t i = 0; i < count; ++i) {
+        if (crossing != crossings.end() && crossing->first == i) {
+            detector.crossing(double(n) - 1 + crossing->second);
+            ++crossing;
+        }
+        mix.add(turned[i]);
+        // The supply without the tone's own mean.
+        stepSum += samples[i] - filtered[i];
         if (++inStep == trace.step)
-            keepQuiet();
+            keepPower(&channelPowers[i * ToneEnvelope::kChannels]);
         ++n;
-        return;
     }
-    const ToneFilter::Output out = filter(sample);
-    if (out.crossing)
-        detector.crossing(double(n) - 1 + *out.crossing);
-    mix.add(out.value);
-    envelope.add(out.value);
-    // The supply without the tone's own mean.
-    stepSum += sample - out.value;
+}
+
+void Demodulator::State::feedUnreadable()
+{
+    if (!inBad)
+        startBadSpan();
+    // The span keeps every clock in step: its powers are kept as silence,
+    // so that what follows is timed as if it had been quiet.
     if (++inStep == trace.step)
-        keepPower();
+        keepQuiet();
     ++n;
 }
 
@@ -107,12 +153,12 @@ void Demodulator::State::keepQuiet()
     trace.advance();
 }
 
-void Demodulator::State::keepPower()
+void Demodulator::State::keepPower(const double *powers)
 {
     assembler.goodUntil(double(n));
     // Once a sample at most rates: measured once.
-    const double strongest = envelope.strongest();
-    power = envelope.power(strongest);
+    const double strongest = envelope.strongest(powers);
+    power = envelope.power(powers, strongest);
     trace.store(float(power), stepSum);
     mix.keep(trace.kept);
     supply = stepSum / double(trace.step);
@@ -141,7 +187,7 @@ void Demodulator::State::keepPower()
     }
 
     if (detector.inBurst()) {
-        envelope.gather();
+        envelope.gather(powers);
         if (!detector.goesOn(power)) {
             trace.advance();
             const double from = double(detector.from() * trace.step);
@@ -249,8 +295,7 @@ template <typename Sample> void Demodulator::through(const Sample *samples, std:
         return;
     decimated.clear();
     decimator.add(samples, count, decimated);
-    for (const float sample : decimated)
-        state->feed(sample);
+    state->feed(decimated.data(), decimated.size());
 }
 
 void Demodulator::feed(const float *samples, std::size_t count)

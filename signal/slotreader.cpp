@@ -107,19 +107,26 @@ constexpr int kRenormalise = 4096;
 
 MixTrace::MixTrace(std::size_t step, double sampleRate)
     : steps(std::size_t(kMixTime * sampleRate / double(step)) + 1), sums(2 * steps),
-      turn(std::polar(1.0, -2 * kPi * kToneFrequency / sampleRate)),
+      perSample(std::polar(1.0, -2 * kPi * kToneFrequency / sampleRate)),
       seconds(double(step) / sampleRate)
 {
 }
 
-void MixTrace::add(double value)
+void MixTrace::turn(const double *values, std::size_t count, std::complex<double> *turned)
 {
-    sum += value * phasor;
-    phasor = times(phasor, turn);
-    if (++turns == kRenormalise) {
-        phasor /= std::abs(phasor);
-        turns = 0;
+    // Kept in locals, which the compiler holds in registers.
+    std::complex<double> at = phasor;
+    int since = turns;
+    for (std::size_t i = 0; i < count; ++i) {
+        turned[i] = values[i] * at;
+        at = times(at, perSample);
+        if (++since == kRenormalise) {
+            at /= std::abs(at);
+            since = 0;
+        }
     }
+    phasor = at;
+    turns = since;
 }
 
 bool readSlots(Message &m, const std::vector<Burst> &bursts, double rate, const MixTrace &mix,

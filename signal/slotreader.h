@@ -17,7 +17,10 @@ class MixTrace
 {
 public:
     MixTrace(std::size_t step, double sampleRate);
-    void add(double value); // each filtered sample
+    // Each filtered sample of a run turned by the tone's phasor, into
+    // `turned`; add() sums what a step holds.
+    void turn(const double *values, std::size_t count, std::complex<double> *turned);
+    void add(std::complex<double> turned) { sum += turned; }
     // The step's sum, at the trace's index, which follows the one before.
     void keep(std::uint64_t index)
     {
@@ -61,7 +64,7 @@ private:
         newest = index;
         return slot;
     }
-    std::complex<double> phasor{1, 0}, turn, sum{0, 0};
+    std::complex<double> phasor{1, 0}, perSample, sum{0, 0};
     int turns = 0;
     const double seconds;
 };

@@ -57,16 +57,19 @@ double ToneEnvelope::gain(double frequency) const
 
 double ToneEnvelope::power(double strongest) const
 {
-    if (locked < kChannels)
-        return (re[locked] * re[locked] + im[locked] * im[locked]) * scale;
-    return strongest;
+    return power(powersNow().data(), strongest);
 }
 
 void ToneEnvelope::gather()
 {
+    gather(powersNow().data());
+}
+
+void ToneEnvelope::gather(const double *powers)
+{
     gatheredAny = true;
     for (std::size_t k = 0; k < kChannels; ++k)
-        gathered[k] += re[k] * re[k] + im[k] * im[k];
+        gathered[k] += powers[k];
 }
 
 void ToneEnvelope::lock()

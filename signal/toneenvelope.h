@@ -19,10 +19,15 @@ public:
     explicit ToneEnvelope(double sampleRate);
 
     void add(double value); // each band-passed sample
+    // A run of them; after each, every channel's power (kChannels values a
+    // sample, unscaled) into `powers`, for the calls below that take them.
+    void add(const double *values, std::size_t count, double *powers);
     // Mean square of the tone in the window at the strongest channel, and
     // at the locked one, or the strongest (as measured) when none is.
     double strongest() const;
     double power(double strongest) const;
+    double strongest(const double *powers) const;
+    double power(const double *powers, double strongest) const;
     // The window's length in samples: a burst's edges lie half of it
     // before where the power crosses half of its amplitude.
     double delay() const { return double(window.size()) / 2; }
@@ -35,12 +40,15 @@ public:
     // the channels' powers while a burst goes on; `lock` takes the
     // strongest gathered so far; `unlock` forgets them when the message ends.
     void gather();
+    void gather(const double *powers);
     void lock();
     void unlock();
 
     static constexpr std::size_t kChannels = 6;
 
 private:
+    std::array<double, kChannels> powersNow() const;
+
     std::vector<double> window; // the last samples, round
     std::size_t next = 0;
     std::array<double, kChannels> re{}, im{}, turnRe{}, turnIm{}, outRe{}, outIm{};
@@ -52,25 +60,65 @@ private:
 };
 
 // Per sample, so inline.
-inline double ToneEnvelope::strongest() const
+inline double ToneEnvelope::strongest(const double *powers) const
 {
     double most = 0;
     for (std::size_t k = 0; k < kChannels; ++k)
-        most = std::max(most, re[k] * re[k] + im[k] * im[k]);
+        most = std::max(most, powers[k]);
     return most * scale;
+}
+
+inline double ToneEnvelope::power(const double *powers, double strongest) const
+{
+    return locked < kChannels ? powers[locked] * scale : strongest;
+}
+
+inline std::array<double, ToneEnvelope::kChannels> ToneEnvelope::powersNow() const
+{
+    std::array<double, kChannels> powers;
+    for (std::size_t k = 0; k < kChannels; ++k)
+        powers[k] = re[k] * re[k] + im[k] * im[k];
+    return powers;
+}
+
+inline double ToneEnvelope::strongest() const
+{
+    return strongest(powersNow().data());
 }
 
 inline void ToneEnvelope::add(double value)
 {
-    const double old = window[next];
-    window[next] = value;
-    next = next + 1 == window.size() ? 0 : next + 1;
-    for (std::size_t k = 0; k < kChannels; ++k) {
-        const double r = re[k] * turnRe[k] - im[k] * turnIm[k] + value - old * outRe[k];
-        const double i = re[k] * turnIm[k] + im[k] * turnRe[k] - old * outIm[k];
-        re[k] = r;
-        im[k] = i;
+    add(&value, 1, nullptr);
+}
+
+inline void ToneEnvelope::add(const double *values, std::size_t count, double *powers)
+{
+    // Copies the compiler keeps in registers: the members could alias the
+    // arrays.
+    std::array<double, kChannels> r = re, i = im;
+    const std::array<double, kChannels> tr = turnRe, ti = turnIm, outR = outRe, outI = outIm;
+    double *const ring = window.data();
+    const std::size_t length = window.size();
+    std::size_t at = next;
+    for (std::size_t s = 0; s < count; ++s) {
+        const double value = values[s];
+        const double old = ring[at];
+        ring[at] = value;
+        at = at + 1 == length ? 0 : at + 1;
+        for (std::size_t k = 0; k < kChannels; ++k) {
+            const double nr = r[k] * tr[k] - i[k] * ti[k] + value - old * outR[k];
+            const double ni = r[k] * ti[k] + i[k] * tr[k] - old * outI[k];
+            r[k] = nr;
+            i[k] = ni;
+        }
+        if (powers) {
+            for (std::size_t k = 0; k < kChannels; ++k)
+                powers[s * kChannels + k] = r[k] * r[k] + i[k] * i[k];
+        }
     }
+    re = r;
+    im = i;
+    next = at;
 }
 
 } // namespace linesignal

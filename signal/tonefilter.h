@@ -6,6 +6,8 @@
 #include <cmath>
 #include <cstddef>
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace linesignal {
 
@@ -41,6 +43,10 @@ public:
         std::optional<double> crossing;
     };
     Output operator()(double sample);
+    // A run of samples into `out`; each crossing as the sample's place in
+    // the run and its fraction.
+    void run(const float *samples, std::size_t count, double *out,
+             std::vector<std::pair<std::size_t, double>> &crossings);
     // How much of a tone at `frequency` passes, from 0 to 1.
     double gain(double frequency) const
     {
@@ -52,6 +58,9 @@ public:
     void restart() { fresh = true; }
 
 private:
+    void start(double sample);
+    static std::optional<double> crossed(double before, double y);
+
     const double rate;
     bool fresh = true;
     BandPass first, second;
@@ -83,7 +92,16 @@ inline double BandPass::operator()(double x)
     return y;
 }
 
-inline ToneFilter::Output ToneFilter::operator()(double sample)
+inline std::optional<double> ToneFilter::crossed(double before, double y)
+{
+    // Silence crosses zero with the filters' own tiny signal; a tone is far
+    // above it.
+    if ((before < 0) != (y < 0) && std::max(std::abs(before), std::abs(y)) > kSilentLevel)
+        return before / (before - y);
+    return std::nullopt;
+}
+
+inline void ToneFilter::start(double sample)
 {
     if (fresh) {
         first = BandPass(kToneFrequency, rate, sample);
@@ -91,14 +109,36 @@ inline ToneFilter::Output ToneFilter::operator()(double sample)
         previous = 0;
         fresh = false;
     }
+}
+
+inline ToneFilter::Output ToneFilter::operator()(double sample)
+{
+    start(sample);
     const double y = second(first(sample));
-    Output out{y, std::nullopt};
-    // Silence crosses zero with the filters' own tiny signal; a tone is far
-    // above it.
-    if ((previous < 0) != (y < 0) && std::max(std::abs(previous), std::abs(y)) > kSilentLevel)
-        out.crossing = previous / (previous - y);
+    const Output out{y, crossed(previous, y)};
     previous = y;
     return out;
+}
+
+inline void ToneFilter::run(const float *samples, std::size_t count, double *out,
+                            std::vector<std::pair<std::size_t, double>> &crossings)
+{
+    if (count == 0)
+        return;
+    start(samples[0]);
+    // Copies the compiler keeps in registers: the members could alias `out`.
+    BandPass a = first, b = second;
+    double before = previous;
+    for (std::size_t i = 0; i < count; ++i) {
+        const double y = b(a(samples[i]));
+        out[i] = y;
+        if (const std::optional<double> at = crossed(before, y))
+            crossings.emplace_back(i, *at);
+        before = y;
+    }
+    first = a;
+    second = b;
+    previous = before;
 }
 
 } // namespace linesignal
