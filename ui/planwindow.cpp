@@ -105,6 +105,12 @@ QWidget *ReceiverCells::createEditor(QWidget *parent, const QStyleOptionViewItem
         auto *box = new QComboBox(parent);
         box->addItem(QCoreApplication::translate("PlanWindow", "the unit's"));
         box->addItems({QStringLiteral("EN 50494"), QStringLiteral("EN 50607")});
+        // A choice is an edit of its own, as Enter in a text cell is.
+        auto *self = const_cast<ReceiverCells *>(this);
+        connect(box, QOverload<int>::of(&QComboBox::activated), self, [self, box] {
+            emit self->commitData(box);
+            emit self->closeEditor(box);
+        });
         editor = box;
     } else {
         editor = QStyledItemDelegate::createEditor(parent, option, index);

@@ -165,6 +165,17 @@ void TestKeepWork::undoesOneEditAtATime_data()
     };
     QTest::newRow("two renames and a userband")
         << Edits{cell(0, 0, "Kitchen"), cell(1, 0, "Bath"), cell(0, 1, "3")};
+    QTest::newRow("a standard chosen from its list") << Edits{Edit([](PlanWindow &w) {
+        auto *table = child<QTableWidget>(&w, "tableReceivers");
+        table->setFocus();
+        table->setCurrentCell(0, 2);
+        QTest::keyClick(table, Qt::Key_F2);
+        auto *box = qobject_cast<QComboBox *>(QApplication::focusWidget());
+        QVERIFY(box);
+        box->setCurrentIndex(1);
+        emit box->activated(1);
+        QTRY_COMPARE(table->item(0, 2)->text(), QStringLiteral("EN 50494"));
+    })};
     QTest::newRow("a cell still in its editor")
         << Edits{cell(0, 0, "Kitchen"), cell(1, 0, "Bath", false)};
     QTest::newRow("bandwidth typed over not given, still in the field")
