@@ -201,15 +201,15 @@ const char *encodeResultText(int code)
 {
     switch (code) {
     case EncodeArgumentOutOfRange:
-        return "value out of range";
+        return PHRASE_WORDS("Phrase", "value out of range");
     case EncodePositionOutOfRange:
-        return "position out of range";
+        return PHRASE_WORDS("Phrase", "position out of range");
     case EncodeUserbandOutOfRange:
-        return "userband number out of range";
+        return PHRASE_WORDS("Phrase", "userband number out of range");
     case EncodePinOutOfRange:
-        return "PIN out of range";
+        return PHRASE_WORDS("Phrase", "PIN out of range");
     default:
-        return "userband frequency out of range";
+        return PHRASE_WORDS("Phrase", "userband frequency out of range");
     }
 }
 

@@ -88,7 +88,7 @@ int number(const QJsonValue &value, const QString &path)
     if (!value.isDouble() || n != std::floor(n))
         wrong(path, text(QT_TRANSLATE_NOOP("Plan", "must be a whole number")));
     if (n < std::numeric_limits<int>::min() || n > std::numeric_limits<int>::max())
-        wrong(path, QStringLiteral("%1 is beyond the whole numbers a plan holds (%2..%3)")
+        wrong(path, QCoreApplication::translate("Plan", "%1 is beyond the whole numbers a plan holds (%2..%3)")
                         .arg(QString::number(n, 'g', 15))
                         .arg(std::numeric_limits<int>::min())
                         .arg(std::numeric_limits<int>::max()));
@@ -339,7 +339,8 @@ Standard standard(const QJsonValue &value, const QString &path)
 {
     Standard standard;
     if (!parseStandard(text(value, path).toStdString(), standard))
-        wrong(path, QStringLiteral("%1 is not EN 50494 or EN 50607").arg(quoted(value.toString())));
+        wrong(path, QCoreApplication::translate("Plan", "%1 is not EN 50494 or EN 50607")
+                        .arg(quoted(value.toString())));
     return standard;
 }
 
@@ -352,7 +353,8 @@ QVector<int> userbands(const QJsonValue &value, const QString &path)
         const QString listPath = keyPath(path, QStringLiteral("preset"));
         const int list = number(preset.value("preset"), listPath);
         if (list < 1 || list > 2)
-            wrong(listPath, QStringLiteral("%1 is not a preset list; use 1 or 2").arg(list));
+            wrong(listPath,
+                  QCoreApplication::translate("Plan", "%1 is not a preset list; use 1 or 2").arg(list));
         for (int n = 1; n <= bands::kPresetLists[list - 1].count; ++n)
             frequencies << bands::presetFrequency(list, n);
         return frequencies;
@@ -464,7 +466,7 @@ Plan readPlan(const QByteArray &json)
         plan.bandwidth = number(unit.value("bandwidth"), "unit.bandwidth");
         // 0 is how a plan says it has none; written, it must be one.
         if (plan.bandwidth == 0)
-            wrong("unit.bandwidth", QStringLiteral("0 MHz is not a bandwidth; use %1..%2")
+            wrong("unit.bandwidth", QCoreApplication::translate("Plan", "0 MHz is not a bandwidth; use %1..%2")
                                         .arg(kPlanMinBandwidth)
                                         .arg(kPlanMaxBandwidth));
     }
@@ -759,7 +761,7 @@ QVector<PlanRow> planTable(const Plan &plan)
             const Built built = channelChange(receiver.standard, tuning);
             const Encoded encoded = built.ok() ? encode(built.command) : Encoded{{}, built.error};
             if (!encoded.ok()) {
-                row.command = QString::fromLatin1(encodeResultText(encoded.error));
+                row.command = QCoreApplication::translate("Phrase", encodeResultText(encoded.error));
                 rows << row;
                 continue;
             }

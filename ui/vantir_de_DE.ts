@@ -1670,6 +1670,26 @@ Alle Rechte vorbehalten.</translation>
         <source>%1: no such input</source>
         <translation>%1: kein solcher Eingang</translation>
     </message>
+    <message>
+        <source>value out of range</source>
+        <translation>Wert außerhalb des Wertebereichs</translation>
+    </message>
+    <message>
+        <source>position out of range</source>
+        <translation>Position außerhalb des Wertebereichs</translation>
+    </message>
+    <message>
+        <source>userband number out of range</source>
+        <translation>Userbandnummer außerhalb des Wertebereichs</translation>
+    </message>
+    <message>
+        <source>PIN out of range</source>
+        <translation>PIN außerhalb des Wertebereichs</translation>
+    </message>
+    <message>
+        <source>userband frequency out of range</source>
+        <translation>Userbandfrequenz außerhalb des Wertebereichs</translation>
+    </message>
 </context>
 <context>
     <name>Plan</name>
@@ -1960,6 +1980,14 @@ Alle Rechte vorbehalten.</translation>
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a preset list; use 1 or 2</source>
+        <translation>%1 ist keine vorgegebene Liste; 1 oder 2 verwenden</translation>
+    </message>
+    <message>
+        <source>0 MHz is not a bandwidth; use %1..%2</source>
+        <translation>0 MHz ist keine Bandbreite; %1..%2 verwenden</translation>
     </message>
 </context>
 <context>

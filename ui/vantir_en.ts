@@ -1669,6 +1669,26 @@ All rights reserved.</source>
         <source>%1: no such input</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>value out of range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>position out of range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>userband number out of range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PIN out of range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>userband frequency out of range</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Plan</name>
@@ -1958,6 +1978,14 @@ All rights reserved.</source>
     </message>
     <message>
         <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a preset list; use 1 or 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0 MHz is not a bandwidth; use %1..%2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -703,6 +703,30 @@ void TestWorkbench::speaksGermanUnderTheGermanCatalogue()
         QVERIFY2(shownFields(reader).contains("Winkel: 12,3 (Ost)"),
                  qPrintable(shownFields(reader).join(" / ")));
 
+        // The plan reader's refusals, and what a plan's table says of a
+        // command the standard cannot carry.
+        const QVector<QPair<QByteArray, QString>> refused = {
+            {R"({"unit": {"standard": "DVB", "userbands": [974]}, "receivers": []})",
+             "unit.standard: 'DVB' ist weder EN 50494 noch EN 50607"},
+            {R"({"unit": {"standard": "EN 50607", "userbands": [974], "bandwidth": 0},
+                 "receivers": []})",
+             "unit.bandwidth: 0 MHz ist keine Bandbreite; 1..1200 verwenden"},
+            {R"({"unit": {"standard": "EN 50607", "userbands": {"preset": 3}}, "receivers": []})",
+             "unit.userbands.preset: 3 ist keine vorgegebene Liste; 1 oder 2 verwenden"},
+        };
+        for (const auto &plan : refused) {
+            try {
+                readPlan(plan.first);
+                QFAIL(plan.first.constData());
+            } catch (const PlanError &error) {
+                QCOMPARE(error.message(), plan.second);
+            }
+        }
+        const Plan beyondB = readPlan(R"({"unit": {"standard": "EN 50494", "userbands": [1284]},
+            "receivers": [{"name": "Bad", "userband": 1}], "transponders": ["C 11493H"]})");
+        QCOMPARE(planTable(beyondB).value(0).command,
+                 QString::fromUtf8("Position außerhalb des Wertebereichs"));
+
         // The sheet the window prints speaks German too.
         QCOMPARE(planner.openFile(VANTIR_EXAMPLES_DIR "/musterstrasse.json"), QString());
         QTemporaryDir folder;
