@@ -52,7 +52,6 @@ const char kDescription[] =
     "     tone burst, the continuous tone)";
 
 constexpr int kMaxChannel = 64;
-constexpr int kMaxSampleRate = 100000000;
 
 QString toJson(const QJsonDocument &document)
 {
@@ -160,7 +159,7 @@ CliResult runDecode(const QStringList &arguments)
             const double sampleRate =
                 parser.isSet("sample-rate")
                     ? parseNumber("--sample-rate", singleValue(parser, "sample-rate"),
-                                  int(linesignal::kMinSampleRate), kMaxSampleRate)
+                                  int(linesignal::kMinSampleRate), linesignal::kMostTypedRate)
                     : 0;
             const QString path = singleValue(parser, "capture");
             RecordingReport report;

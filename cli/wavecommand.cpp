@@ -34,7 +34,8 @@ const char kDescription[] =
     "  2  bad option or value\n"
     "  6  the output could not be written";
 
-constexpr double kMaxSampleRate = 10e6;
+// Far above what any generator or scope plays back; a file of it grows fast.
+constexpr int kMostWaveRate = 10000000;
 constexpr std::size_t kLongestFrame = 6; // bytes
 constexpr int kLongestTone = 60000;      // ms
 
@@ -156,7 +157,7 @@ CliResult runWave(const QStringList &arguments)
         }
         if (parser.isSet("sample-rate"))
             sampleRate = parseNumber("--sample-rate", singleValue(parser, "sample-rate"),
-                                     int(linesignal::kMinSampleRate), int(kMaxSampleRate));
+                                     int(linesignal::kMinSampleRate), kMostWaveRate);
         if (parser.isSet("output")) {
             output = singleValue(parser, "output");
             const QString suffix = QFileInfo(output).suffix().toLower();

@@ -13,7 +13,6 @@ using namespace framebytes;
 constexpr int kEn50494MaxTuningWord = 1023;
 constexpr int kEn50607MaxTuningWord = 2047;
 constexpr int kEn50607MaxIfFrequency = 2150;
-constexpr int kPinMax = 255;
 const std::uint8_t kSingleCableAddresses[] = {0x10, 0x00, 0x11};
 
 bool knownAddress(std::uint8_t address)
@@ -116,7 +115,7 @@ EncodeResult check(const Command &c)
         c.standard == Standard::En50494 ? kEn50494MaxTuningWord : kEn50607MaxTuningWord;
     if (c.kind == CommandKind::ChannelChange && (c.tuningWord < 1 || c.tuningWord > highest))
         return EncodeFrequencyOutOfRange;
-    if (c.pin && (*c.pin < 0 || *c.pin > kPinMax))
+    if (c.pin && (*c.pin < 0 || *c.pin > bands::kPinMax))
         return EncodePinOutOfRange;
     if (!channel && c.standard == Standard::En50607 && c.pin) // no PIN form
         return EncodeArgumentOutOfRange;
@@ -224,7 +223,7 @@ bool Command::operator==(const Command &o) const
 Built channelChange(Standard standard, const Tuning &tuning)
 {
     // A PIN is the receiver's own and outlives any tuning: it is named first.
-    if (tuning.pin && (*tuning.pin < 0 || *tuning.pin > kPinMax))
+    if (tuning.pin && (*tuning.pin < 0 || *tuning.pin > bands::kPinMax))
         return {{}, EncodePinOutOfRange};
     return standard == Standard::En50494 ? en50494ChannelChange(tuning)
                                          : en50607ChannelChange(tuning);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "diseqcbus.h"
 #include "phrase.h"
 
 #include <atomic>
@@ -13,7 +14,7 @@ namespace live {
 
 // The tone needs this rate or more; a device that records slower, resampled
 // up by a sound server, would only seem to hold it.
-constexpr double kLeastRate = 88200;
+constexpr double kLeastRate = linesignal::kMinSampleRate;
 constexpr double kPreferredRate = 192000;
 
 // An input the system offers: PulseAudio's sources (PipeWire's too, through

@@ -1,12 +1,13 @@
 #include "decimator.h"
 
+#include "diseqcbus.h"
+
 #include <algorithm>
 #include <cmath>
 
 namespace linesignal {
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
 constexpr float kShortScale = 1.0f / 32768;
 
 inline bool unreadable(float sample, float clip)

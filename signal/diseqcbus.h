@@ -32,5 +32,10 @@ constexpr double kMaxToneFrequency = 26400.0;
 // Four samples a tone period at the highest tone frequency read.
 constexpr double kMinSampleRate = 88200.0; // Hz
 constexpr double kMaxSampleRate = 1e9;     // Hz
+// A rate typed for an export that holds only values, with the tool's
+// --sample-rate or the reader's box.
+constexpr int kMostTypedRate = 100000000; // Hz
+
+constexpr double kPi = 3.14159265358979323846;
 
 } // namespace linesignal

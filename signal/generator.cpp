@@ -6,7 +6,6 @@
 namespace linesignal {
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
 constexpr double kLeadIn = 5e-3; // s at 13 V at either end of a signal
 
 } // namespace

@@ -10,7 +10,6 @@
 namespace linesignal {
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
 // The trace holds a message of six bytes with room to spare.
 constexpr double kMixTime = 0.125; // s
 // Of each third, only the middle is summed: the filter's rise and fall and

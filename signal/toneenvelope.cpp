@@ -8,7 +8,6 @@
 namespace linesignal {
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
 // Long enough to narrow the noise to a few kHz, short enough that a 1's
 // tone of 0.5 ms still has a plateau.
 constexpr double kWindow = 0.25e-3; // s

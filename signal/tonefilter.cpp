@@ -9,7 +9,6 @@
 namespace linesignal {
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
 // Passes 17.6..26.4 kHz, the tone frequencies read, at 0.8 of their
 // amplitude or more: the narrow filtering is the tone envelope's and the
 // mixer's, which follow the tone's own frequency.

@@ -43,7 +43,7 @@ ListenWindow::ListenWindow(std::function<QString(const Command &)> applyTo,
     resize(openingSize(this, QSize(68 * line, 34 * line)));
     makeToolWindow(this);
     ui->comboRate->addItem(tr("the input's own"), 0);
-    for (int r : {192000, 96000, 88200})
+    for (int r : {int(live::kPreferredRate), 96000, int(live::kLeastRate)})
         ui->comboRate->addItem(tr("%1 Hz").arg(r), r);
     ui->tableMessages->setColumnHidden(kReceiverColumn, true);
     showInputs(listInputs());

@@ -33,6 +33,7 @@ ReadRecordingWindow::ReadRecordingWindow(std::function<QString(const Command &)>
 {
     setObjectName(QStringLiteral("readRecordingWindow"));
     ui->setupUi(this);
+    ui->spinBoxSampleRate->setMaximum(linesignal::kMostTypedRate);
     const int line = fontMetrics().height();
     resize(openingSize(this, QSize(64 * line, 34 * line)));
     makeToolWindow(this);
