@@ -98,7 +98,8 @@ CliResult runListen(const QStringList &arguments)
             try {
                 const std::vector<live::InputDevice> devices = live::inputDevices();
                 if (devices.empty())
-                    return {ExitOk, {},
+                    return {ExitOk,
+                            {},
                             QStringLiteral("%1: listen: no audio input is there\n").arg(kProgram)};
                 return {ExitOk, deviceList(devices), {}};
             } catch (const live::LiveError &error) {

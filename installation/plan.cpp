@@ -88,7 +88,8 @@ int number(const QJsonValue &value, const QString &path)
     if (!value.isDouble() || n != std::floor(n))
         wrong(path, text(QT_TRANSLATE_NOOP("Plan", "must be a whole number")));
     if (n < std::numeric_limits<int>::min() || n > std::numeric_limits<int>::max())
-        wrong(path, QCoreApplication::translate("Plan", "%1 is beyond the whole numbers a plan holds (%2..%3)")
+        wrong(path, QCoreApplication::translate(
+                        "Plan", "%1 is beyond the whole numbers a plan holds (%2..%3)")
                         .arg(QString::number(n, 'g', 15))
                         .arg(std::numeric_limits<int>::min())
                         .arg(std::numeric_limits<int>::max()));
@@ -354,7 +355,8 @@ QVector<int> userbands(const QJsonValue &value, const QString &path)
         const int list = number(preset.value("preset"), listPath);
         if (list < 1 || list > 2)
             wrong(listPath,
-                  QCoreApplication::translate("Plan", "%1 is not a preset list; use 1 or 2").arg(list));
+                  QCoreApplication::translate("Plan", "%1 is not a preset list; use 1 or 2")
+                      .arg(list));
         for (int n = 1; n <= bands::kPresetLists[list - 1].count; ++n)
             frequencies << bands::presetFrequency(list, n);
         return frequencies;
@@ -466,9 +468,10 @@ Plan readPlan(const QByteArray &json)
         plan.bandwidth = number(unit.value("bandwidth"), "unit.bandwidth");
         // 0 is how a plan says it has none; written, it must be one.
         if (plan.bandwidth == 0)
-            wrong("unit.bandwidth", QCoreApplication::translate("Plan", "0 MHz is not a bandwidth; use %1..%2")
-                                        .arg(kPlanMinBandwidth)
-                                        .arg(kPlanMaxBandwidth));
+            wrong("unit.bandwidth",
+                  QCoreApplication::translate("Plan", "0 MHz is not a bandwidth; use %1..%2")
+                      .arg(kPlanMinBandwidth)
+                      .arg(kPlanMaxBandwidth));
     }
     if (root.contains("positions")) {
         const QJsonObject positions = object(root.value("positions"), "positions");
@@ -761,7 +764,8 @@ QVector<PlanRow> planTable(const Plan &plan)
             const Built built = channelChange(receiver.standard, tuning);
             const Encoded encoded = built.ok() ? encode(built.command) : Encoded{{}, built.error};
             if (!encoded.ok()) {
-                row.command = QCoreApplication::translate("Phrase", encodeResultText(encoded.error));
+                row.command =
+                    QCoreApplication::translate("Phrase", encodeResultText(encoded.error));
                 rows << row;
                 continue;
             }

@@ -55,8 +55,8 @@ public:
     // What is wrong with the value at `path`, a key of the plan file
     // ("receivers[0].pin"); message() names it as the file does.
     PlanError(const QString &path, const QString &reason)
-        : std::runtime_error(QStringLiteral("%1: %2").arg(path, reason).toStdString()),
-          where(path), why(reason)
+        : std::runtime_error(QStringLiteral("%1: %2").arg(path, reason).toStdString()), where(path),
+          why(reason)
     {
     }
     QString message() const { return QString::fromStdString(what()); }

@@ -171,8 +171,44 @@ QString fieldPlace(const QString &path)
 
 QString fieldProblem(const PlanError &error)
 {
-    return error.path().isEmpty()
-               ? error.message()
-               : QCoreApplication::translate("Plan", "%1: %2")
-                     .arg(fieldPlace(error.path()), error.reason());
+    return error.path().isEmpty() ? error.message()
+                                  : QCoreApplication::translate("Plan", "%1: %2")
+                                        .arg(fieldPlace(error.path()), error.reason());
+}
+
+Plan planFromFields(const PlanFields &f)
+{
+    Plan p;
+    p.installation = f.installation.trimmed();
+    if (!parseStandard(f.standard.toStdString(), p.standard))
+        wrong(QStringLiteral("unit.standard"),
+              QCoreApplication::translate("Plan", "%1 is not EN 50494 or EN 50607")
+                  .arg(quoted(f.standard)));
+    p.bandwidth = f.bandwidth;
+    p.userbands = userbandsFromText(f.userbands);
+    p.positions = positionsFromText(f.positions);
+    p.transponders = transpondersFromText(f.transponders);
+    for (int row = 0; row < f.receivers.size(); ++row) {
+        const QStringList &cells = f.receivers[row];
+        const auto cell = [&cells](int column) { return cells.value(column).trimmed(); };
+        p.receivers << receiverFromText(row, cell(0), cell(1), cell(2), cell(3), p.standard);
+    }
+    validatePlan(p);
+    return p;
+}
+
+PlanFields fieldsOf(const Plan &plan)
+{
+    PlanFields f{plan.installation,
+                 QString::fromLatin1(standardName(plan.standard)),
+                 userbandsText(plan.userbands),
+                 plan.bandwidth,
+                 positionsText(plan.positions),
+                 transpondersText(plan.transponders),
+                 {}};
+    for (const Plan::Receiver &r : plan.receivers)
+        f.receivers << QStringList{r.name, QString::number(r.userband),
+                                   receiverStandardText(r, plan.standard),
+                                   r.pin ? QString::number(*r.pin) : QString()};
+    return f;
 }

@@ -3,11 +3,39 @@
 #include "plan.h"
 
 #include <QString>
+#include <QStringList>
+#include <QVector>
 
 // The parts of a plan as an editor's fields hold them, read and written by
 // the plan library so that an editor builds exactly the plans the reader
 // accepts. Each reader throws PlanError with the key's path, as readPlan
 // does.
+
+// What an editor's fields hold, as typed: a plan or not yet one. Each edit
+// is a step from one to the next, which the editor can undo.
+struct PlanFields
+{
+    QString installation, standard, userbands;
+    int bandwidth = 0;
+    QString positions, transponders;
+    // Each receiver's cells: name, userband, standard (empty: the unit's)
+    // and PIN (empty: none).
+    QVector<QStringList> receivers;
+
+    bool operator==(const PlanFields &o) const
+    {
+        return installation == o.installation && standard == o.standard &&
+               userbands == o.userbands && bandwidth == o.bandwidth && positions == o.positions &&
+               transponders == o.transponders && receivers == o.receivers;
+    }
+    bool operator!=(const PlanFields &o) const { return !(*this == o); }
+};
+
+// The plan the fields make; throws PlanError naming the key, as readPlan
+// does, so that an editor builds exactly the plans the reader accepts.
+Plan planFromFields(const PlanFields &fields);
+// A plan in the fields, as planFromFields reads them back.
+PlanFields fieldsOf(const Plan &plan);
 
 // "1284, 1400, 1516": userband centre frequencies in MHz, by number from 1;
 // commas, semicolons or blanks between them.

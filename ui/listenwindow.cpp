@@ -99,9 +99,8 @@ void ListenWindow::showInputs(const Inputs &found)
         const QString name = QString::fromStdString(d.name);
         const QString description = QString::fromStdString(d.description);
         const QString label = description.isEmpty() ? name : description;
-        items << qMakePair(d.rate > 0 ? tr("%1 (%2 Hz)").arg(label).arg(std::lround(d.rate))
-                                      : label,
-                           name);
+        items << qMakePair(
+            d.rate > 0 ? tr("%1 (%2 Hz)").arg(label).arg(std::lround(d.rate)) : label, name);
     }
     QVector<QPair<QString, QString>> shown;
     for (int i = 0; i < ui->comboDevice->count(); ++i)
@@ -155,9 +154,8 @@ void ListenWindow::start()
     try {
         listener = std::make_shared<live::Listener>(live::openInput(settings), 0, true);
     } catch (const live::NoSuchInput &error) {
-        ui->labelStatus->setText(
-            tr("Cannot listen: %1. The list now shows the inputs there are.")
-                .arg(phraseText(error.why())));
+        ui->labelStatus->setText(tr("Cannot listen: %1. The list now shows the inputs there are.")
+                                     .arg(phraseText(error.why())));
         showInputs(listInputs());
         return;
     } catch (const live::LiveError &error) {

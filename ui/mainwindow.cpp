@@ -29,19 +29,19 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLocale>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSpinBox>
+#include <QStatusBar>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QTextBrowser>
 #include <QVBoxLayout>
-#include <QKeyEvent>
-#include <QSpinBox>
-#include <QStatusBar>
 
 namespace {
 

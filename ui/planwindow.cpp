@@ -29,8 +29,8 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSpinBox>
-#include <QStyledItemDelegate>
 #include <QStandardPaths>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QUndoStack>
 
@@ -153,8 +153,8 @@ PlanWindow::PlanWindow(QWidget *parent) : QWidget(parent, Qt::Window), ui(new Ui
     // Every edit checks the plan anew; typing into a field becomes one step
     // of the plan's undo when the field is left or Enter pressed.
     auto *keys = new PlanFieldKeys(this);
-    for (QLineEdit *field : {ui->lineEditInstallation, ui->lineEditUserbands,
-                             ui->lineEditPositions, ui->lineEditTransponders}) {
+    for (QLineEdit *field : {ui->lineEditInstallation, ui->lineEditUserbands, ui->lineEditPositions,
+                             ui->lineEditTransponders}) {
         connect(field, &QLineEdit::textChanged, this, [this, field] { edited(field); });
         connect(field, &QLineEdit::editingFinished, this, &PlanWindow::recordEdit);
         field->installEventFilter(keys);
@@ -329,26 +329,8 @@ void PlanWindow::on_pushButtonRemove_clicked()
 
 bool PlanWindow::currentPlan(Plan &plan, QString &problem) const
 {
-    // The fields are read and the plan judged by the plan library, so that
-    // the window builds exactly the plans the reader accepts.
     try {
-        Plan p;
-        p.installation = ui->lineEditInstallation->text().trimmed();
-        parseStandard(ui->comboBoxStandard->currentText().toStdString(), p.standard);
-        p.bandwidth = ui->spinBoxBandwidth->value();
-        p.userbands = userbandsFromText(ui->lineEditUserbands->text());
-        p.positions = positionsFromText(ui->lineEditPositions->text());
-        p.transponders = transpondersFromText(ui->lineEditTransponders->text());
-        for (int row = 0; row < ui->tableReceivers->rowCount(); ++row) {
-            const auto cell = [this, row](int column) {
-                const QTableWidgetItem *item = ui->tableReceivers->item(row, column);
-                return item ? item->text().trimmed() : QString();
-            };
-            p.receivers << receiverFromText(row, cell(NameColumn), cell(UserbandColumn),
-                                            cell(StandardColumn), cell(PinColumn), p.standard);
-        }
-        validatePlan(p);
-        plan = p;
+        plan = planFromFields(fields());
         return true;
     } catch (const PlanError &error) {
         problem = fieldProblem(error);
@@ -431,27 +413,7 @@ void PlanWindow::check()
 
 void PlanWindow::setPlan(const Plan &plan)
 {
-    filling = true;
-    ui->lineEditInstallation->setText(plan.installation);
-    ui->comboBoxStandard->setCurrentText(QString::fromLatin1(standardName(plan.standard)));
-    ui->lineEditUserbands->setText(userbandsText(plan.userbands));
-    ui->spinBoxBandwidth->setValue(plan.bandwidth);
-    ui->lineEditPositions->setText(positionsText(plan.positions));
-    ui->lineEditTransponders->setText(transpondersText(plan.transponders));
-    ui->tableReceivers->setRowCount(0);
-    for (const Plan::Receiver &r : plan.receivers) {
-        const int row = ui->tableReceivers->rowCount();
-        ui->tableReceivers->insertRow(row);
-        ui->tableReceivers->setItem(row, NameColumn, new QTableWidgetItem(r.name));
-        ui->tableReceivers->setItem(row, UserbandColumn,
-                                    new QTableWidgetItem(QString::number(r.userband)));
-        ui->tableReceivers->setItem(row, StandardColumn,
-                                    new QTableWidgetItem(receiverStandardText(r, plan.standard)));
-        ui->tableReceivers->setItem(
-            row, PinColumn, new QTableWidgetItem(r.pin ? QString::number(*r.pin) : QString()));
-    }
-    filling = false;
-    edited(nullptr);
+    fill(fieldsOf(plan));
 }
 
 QString PlanWindow::openFile(const QString &name)
@@ -650,8 +612,7 @@ void PlanWindow::on_pushButtonPdf_clicked()
                     const QString error = exportPdf(name);
                     if (error.isEmpty()) {
                         remembered::usedFile(remembered::kSheets, name);
-                        say(tr("The sheet is written to %1.")
-                                .arg(QDir::toNativeSeparators(name)));
+                        say(tr("The sheet is written to %1.").arg(QDir::toNativeSeparators(name)));
                     }
                     return error;
                 });

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "plan.h"
+#include "planfields.h"
 
 #include <functional>
 
@@ -11,24 +11,6 @@
 class QPrinter;
 class QUndoStack;
 class Ui_PlanWindow;
-
-// What the plan window's fields hold, as typed: a plan or not yet one. Each
-// edit is a step from one to the next, which the window can undo.
-struct PlanFields
-{
-    QString installation, standard, userbands;
-    int bandwidth = 0;
-    QString positions, transponders;
-    QVector<QStringList> receivers; // each row's cells
-
-    bool operator==(const PlanFields &o) const
-    {
-        return installation == o.installation && standard == o.standard &&
-               userbands == o.userbands && bandwidth == o.bandwidth && positions == o.positions &&
-               transponders == o.transponders && receivers == o.receivers;
-    }
-    bool operator!=(const PlanFields &o) const { return !(*this == o); }
-};
 
 // Edits the plan of a whole installation, the same file `vantir-cli plan`
 // reads: the unit, the receivers, the positions and the transponders. The

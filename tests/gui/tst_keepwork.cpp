@@ -181,8 +181,7 @@ void TestKeepWork::undoesOneEditAtATime_data()
     QTest::newRow("bandwidth typed over not given, still in the field")
         << Edits{field("lineEditInstallation", "Haus"), field("spinBoxBandwidth", "150", false)};
     QTest::newRow("fields left by Enter and by Tab")
-        << Edits{field("lineEditPositions", "A Astra"),
-                 Edit([](PlanWindow &w) {
+        << Edits{field("lineEditPositions", "A Astra"), Edit([](PlanWindow &w) {
                      typeInto(w, "lineEditTransponders", "11493H", false);
                      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
                  }),

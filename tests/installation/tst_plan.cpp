@@ -390,57 +390,57 @@ void TestPlan::editorFieldsReadAsTheFile_data()
 {
     QTest::addColumn<QStringList>("fields"); // userbands, positions, transponders, receiver cells
     QTest::addColumn<QString>("message");    // empty: the same plan as the file
-    const auto row = [](const char *name, const QStringList &fields, const QString &message) {
-        QTest::newRow(name) << fields << message;
+    QTest::addColumn<QString>("place");      // where the fields show it, counted from 1
+    const auto row = [](const char *name, const QStringList &fields, const QString &message,
+                        const QString &place = QString()) {
+        QTest::newRow(name) << fields << message << place;
     };
     row("the file's plan",
         {"974, 1076;1178", "A Astra; b Hotbird ;5 Turksat", "11493H, c 12188v;64 10700V",
          "Küche|2||", "Alt|3|en50494|0", "Neu|1||255"},
         "");
     row("33 userbands", {QString("974 ").repeated(33), "", "", ""},
-        "unit.userbands: holds 33 entries; a plan holds at most 32");
+        "unit.userbands: holds 33 entries; a plan holds at most 32", "userbands");
     row("a userband that is no number", {"974, 1O76", "", "", ""},
-        "unit.userbands[1]: '1O76' is not a whole number");
+        "unit.userbands[1]: '1O76' is not a whole number", "userband 2");
     row("position 4", {"974", "4 Astra", "", ""},
-        "positions.'4': no such position; use A to D, or 5 to 64");
-    row("a position twice", {"974", "B x; b y", "", ""}, "positions.'b': given more than once");
+        "positions.'4': no such position; use A to D, or 5 to 64", "position '4'");
+    row("a position twice", {"974", "B x; b y", "", ""}, "positions.'b': given more than once",
+        "position 'b'");
     row("no transponder", {"974", "", "11493X", ""},
-        "transponders[0]: '11493X' is not a transponder; write it as 11493H, B 12188V or 5 12188V");
+        "transponders[0]: '11493X' is not a transponder; write it as 11493H, B 12188V or 5 12188V",
+        "transponder 1");
     row("outside the bands", {"974", "", "11493H, 9999H", ""},
-        "transponders[1]: 9999 MHz is outside both bands (10700..12750 MHz)");
+        "transponders[1]: 9999 MHz is outside both bands (10700..12750 MHz)", "transponder 2");
     row("a receiver's userband that is no number", {"974", "", "", "a|x||"},
-        "receivers[0].userband: 'x' is not a whole number");
+        "receivers[0].userband: 'x' is not a whole number", "receiver 1, userband");
     row("a PIN beyond the numbers", {"974", "", "", "a|1||99999999999"},
         "receivers[0].pin: 99999999999 is beyond the whole numbers a plan holds "
-        "(-2147483648..2147483647)");
+        "(-2147483648..2147483647)",
+        "receiver 1, PIN");
     row("an unknown standard", {"974", "", "", "a|1|EN 5|"},
-        "receivers[0].standard: 'EN 5' is not EN 50494 or EN 50607");
+        "receivers[0].standard: 'EN 5' is not EN 50494 or EN 50607", "receiver 1, standard");
     row("65 receivers", QStringList{"974", "", ""} + QVector<QString>(65, "a|1||").toList(),
-        "receivers: holds 65 entries; a plan holds at most 64");
+        "receivers: holds 65 entries; a plan holds at most 64", "receivers");
 }
 
 void TestPlan::editorFieldsReadAsTheFile()
 {
     QFETCH(QStringList, fields);
     QFETCH(QString, message);
+    QFETCH(QString, place);
+    PlanFields typed{" Haus 7 ",      "EN 50607", fields.value(0), 40, fields.value(1),
+                     fields.value(2), {}};
+    for (int i = 3; i < fields.size(); ++i)
+        if (!fields[i].isEmpty())
+            typed.receivers << fields[i].split('|');
     QString got;
     Plan p;
     try {
-        p.installation = "Haus 7";
-        p.standard = Standard::En50607;
-        p.bandwidth = 40;
-        p.userbands = userbandsFromText(fields.value(0));
-        p.positions = positionsFromText(fields.value(1));
-        p.transponders = transpondersFromText(fields.value(2));
-        for (int i = 3; i < fields.size(); ++i) {
-            const QStringList cells = fields[i].split('|');
-            if (cells.size() == 4)
-                p.receivers << receiverFromText(i - 3, cells[0], cells[1], cells[2], cells[3],
-                                                p.standard);
-        }
-        validatePlan(p);
+        p = planFromFields(typed);
     } catch (const PlanError &error) {
         got = error.message();
+        QCOMPARE(fieldPlace(error.path()), place);
     }
     QCOMPARE(got, message);
     if (!message.isEmpty())
@@ -448,11 +448,9 @@ void TestPlan::editorFieldsReadAsTheFile()
     const Plan file = readPlan(kFullPlan);
     QVERIFY(p == file);
     // And the fields written from the plan read back as it.
-    QCOMPARE(userbandsFromText(userbandsText(file.userbands)), file.userbands);
-    QCOMPARE(positionsFromText(positionsText(file.positions)), file.positions);
-    QVERIFY(transpondersFromText(transpondersText(file.transponders)) == file.transponders);
-    QCOMPARE(receiverStandardText(file.receivers[1], file.standard), QString("EN 50494"));
-    QCOMPARE(receiverStandardText(file.receivers[0], file.standard), QString());
+    QVERIFY(planFromFields(fieldsOf(file)) == file);
+    QCOMPARE(fieldsOf(file).receivers[1][2], QString("EN 50494"));
+    QCOMPARE(fieldsOf(file).receivers[0][2], QString());
 }
 
 QTEST_APPLESS_MAIN(TestPlan)
