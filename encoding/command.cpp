@@ -284,6 +284,49 @@ std::optional<IfRange> intermediateFrequency(const Command &c, int userbandFrequ
     return IfRange{nominal, nominal - 2, nominal + 1};
 }
 
+Tuned tuningFor(const Command &c, int userbandFrequency)
+{
+    Tuned tuned;
+    if (c.kind != CommandKind::ChannelChange) {
+        tuned.error = PHRASE_WORDS("Phrase", "it is not a channel change");
+        return tuned;
+    }
+    const std::optional<IfRange> range = intermediateFrequency(c, userbandFrequency);
+    if (!range) {
+        tuned.error = {
+            PHRASE_WORDS("Phrase", "its tuning word sums to %1 MHz, no more than the "
+                                   "userband's own %2 MHz: it names no intermediate "
+                                   "frequency"),
+            {Phrase::number(en50494FrequencySum(c.tuningWord)), Phrase::number(userbandFrequency)}};
+        return tuned;
+    }
+    // Of the frequencies that give this frame, the nominal one, or the one
+    // nearest it inside the band: a transponder at the band's edge comes
+    // back as itself.
+    const int oscillator = bands::localOscillator(c.band);
+    const int inside = std::clamp(range->nominal + oscillator, bands::transponderMin(c.band),
+                                  bands::transponderMax(c.band)) -
+                       oscillator;
+    const int ifFrequency =
+        inside >= range->lowest && inside <= range->highest ? inside : range->nominal;
+    Tuning &t = tuned.tuning;
+    t.polarisation = c.polarisation;
+    t.band = c.band;
+    t.position = c.position;
+    t.ifFrequency = ifFrequency;
+    t.userbandFrequency = userbandFrequency;
+    t.userband = c.userband;
+    t.pin = c.pin;
+    tuned.transponder = ifFrequency + oscillator;
+    if (!bands::inBand(tuned.transponder, c.band))
+        tuned.error = {PHRASE_WORDS("Phrase", "its intermediate frequency of %1 MHz puts the "
+                                              "transponder outside the %2 band"),
+                       {Phrase::number(ifFrequency),
+                        Phrase(c.band == Band::Low ? PHRASE_WORDS("Phrase", "low")
+                                                   : PHRASE_WORDS("Phrase", "high"))}};
+    return tuned;
+}
+
 Phrase commandWarning(const Command &c, int userbandFrequency)
 {
     const std::optional<IfRange> range = intermediateFrequency(c, userbandFrequency);

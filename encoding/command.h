@@ -152,6 +152,21 @@ struct IfRange
 // below the sum.
 std::optional<IfRange> intermediateFrequency(const Command &command, int userbandFrequency);
 
+// What channelChange was given for a channel change: its choices and the
+// intermediate frequency its tuning word says, EN 50494's read with
+// `userbandFrequency`, the centre of the userband it was sent for.
+// Refused, saying why, for another command, for an EN 50494 one whose
+// sum that centre does not lie below, and for one that puts the
+// transponder outside its band.
+struct Tuned
+{
+    Tuning tuning;
+    int transponder = 0; // MHz
+    Phrase error;
+    bool ok() const { return error.empty(); }
+};
+Tuned tuningFor(const Command &command, int userbandFrequency);
+
 // Why a command that decodes cleanly is still implausible, or nothing: no
 // intermediate frequency it may stand for lies on the cable (950..2150 MHz).
 Phrase commandWarning(const Command &command, int userbandFrequency);

@@ -10,6 +10,7 @@
 #include "linesignal.h"
 #include "listenwindow.h"
 #include "openingsize.h"
+#include "phrasetext.h"
 #include "planwindow.h"
 #include "readcommandwindow.h"
 #include "readrecordingwindow.h"
@@ -604,8 +605,12 @@ int MainWindow::userbandFrequencyFor(int userband) const
 
 QString MainWindow::applyCommand(const Command &c, int userbandFrequency)
 {
-    if (c.kind != CommandKind::ChannelChange)
-        return tr("it is not a channel change");
+    // EN 50494 carries the sum of intermediate and userband frequency: the
+    // userband's frequency it was read with, and the rest is the
+    // transponder's.
+    const int centre = userbandFrequency > 0 ? userbandFrequency : userbandFrequencyFor(c.userband);
+    const Tuned tuned = tuningFor(c, centre);
+    // The window's own limits first, then the command's.
     if (c.position >= ui->comboBoxPos->count())
         return tr("its position %1 lies beyond D, the last this window offers")
             .arg(QString::fromStdString(positionName(c.position)));
@@ -613,36 +618,28 @@ QString MainWindow::applyCommand(const Command &c, int userbandFrequency)
         return tr("its userband %1 lies beyond %2")
             .arg(c.userband)
             .arg(ui->scrollBarTunerAddr->maximum());
-    // EN 50494 carries the sum of intermediate and userband frequency: the
-    // userband's frequency it was read with, and the rest is the
-    // transponder's.
-    const int centre = userbandFrequency > 0 ? userbandFrequency : userbandFrequencyFor(c.userband);
-    const std::optional<IfRange> ifRange = intermediateFrequency(c, centre);
-    const int ifFrequency = ifRange ? ifRange->nominal : -1;
-    const int transponder = ifRange ? ifFrequency + bands::localOscillator(c.band) : -1;
-    if (!bands::inBand(transponder, c.band))
-        return tr("its intermediate frequency of %1 MHz puts the transponder outside the %2 band")
-            .arg(ifFrequency)
-            .arg(c.band == Band::Low ? tr("low") : tr("high"));
-    ui->comboBoxPol->setCurrentIndex(c.polarisation == Polarisation::Vertical ? 1 : 0);
-    ui->comboBoxBand->setCurrentIndex(c.band == Band::Low ? 1 : 0);
-    ui->comboBoxPos->setCurrentIndex(c.position);
-    ui->scrollBarSHF->setValue(transponder);
+    if (!tuned.ok())
+        return phraseText(tuned.error);
+    const Tuning &t = tuned.tuning;
+    ui->comboBoxPol->setCurrentIndex(t.polarisation == Polarisation::Vertical ? 1 : 0);
+    ui->comboBoxBand->setCurrentIndex(t.band == Band::Low ? 1 : 0);
+    ui->comboBoxPos->setCurrentIndex(t.position);
+    ui->scrollBarSHF->setValue(tuned.transponder);
     // The frequency and the preset follow the userband together: the
     // list's button when it is the list's own frequency, else the frequency
     // alone, where it leaves no preset chosen.
     const int id = ui->buttonGroup->checkedId();
     const int list = id >= 0 && id < kPresetCount ? presetList(id) : 1;
-    const int preset = list == 1 ? c.userband - 1 : kList1Count + c.userband - 1;
-    if (ui->checkBoxLinkCSS->isChecked() && c.userband <= bands::kPresetLists[list - 1].count &&
-        bands::presetFrequency(list, c.userband) == centre)
+    const int preset = list == 1 ? t.userband - 1 : kList1Count + t.userband - 1;
+    if (ui->checkBoxLinkCSS->isChecked() && t.userband <= bands::kPresetLists[list - 1].count &&
+        bands::presetFrequency(list, t.userband) == centre)
         ui->buttonGroup->button(preset)->click();
     else if (c.standard == Standard::En50494)
         ui->scrollBarBandpassfreq->setValue(centre);
-    ui->scrollBarTunerAddr->setValue(c.userband);
-    ui->groupBoxPinCode->setChecked(c.pin.has_value());
-    if (c.pin)
-        ui->scrollBarPincode->setValue(*c.pin);
+    ui->scrollBarTunerAddr->setValue(t.userband);
+    ui->groupBoxPinCode->setChecked(t.pin.has_value());
+    if (t.pin)
+        ui->scrollBarPincode->setValue(*t.pin);
     return QString();
 }
 

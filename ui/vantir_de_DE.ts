@@ -659,20 +659,12 @@ Alle Rechte vorbehalten.</translation>
         <translation>%1 gespeichert</translation>
     </message>
     <message>
-        <source>it is not a channel change</source>
-        <translation>er ist kein Kanalwechsel</translation>
-    </message>
-    <message>
         <source>its position %1 lies beyond D, the last this window offers</source>
         <translation>seine Position %1 liegt hinter D, der letzten dieses Fensters</translation>
     </message>
     <message>
         <source>its userband %1 lies beyond %2</source>
         <translation>sein Userband %1 liegt hinter %2</translation>
-    </message>
-    <message>
-        <source>its intermediate frequency of %1 MHz puts the transponder outside the %2 band</source>
-        <translation>seine Zwischenfrequenz von %1 MHz legt den Transponder außerhalb des Bands %2</translation>
     </message>
     <message>
         <source>low</source>
@@ -1689,6 +1681,18 @@ Alle Rechte vorbehalten.</translation>
     <message>
         <source>userband frequency out of range</source>
         <translation>Userbandfrequenz außerhalb des Wertebereichs</translation>
+    </message>
+    <message>
+        <source>it is not a channel change</source>
+        <translation>er ist kein Kanalwechsel</translation>
+    </message>
+    <message>
+        <source>its tuning word sums to %1 MHz, no more than the userband&apos;s own %2 MHz: it names no intermediate frequency</source>
+        <translation>sein Abstimmwort ergibt als Summe %1 MHz, nicht mehr als die %2 MHz des Userbands selbst: es nennt keine Zwischenfrequenz</translation>
+    </message>
+    <message>
+        <source>its intermediate frequency of %1 MHz puts the transponder outside the %2 band</source>
+        <translation>seine Zwischenfrequenz von %1 MHz legt den Transponder außerhalb des Bands %2</translation>
     </message>
 </context>
 <context>

@@ -706,19 +706,11 @@ All rights reserved.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>it is not a channel change</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>its position %1 lies beyond D, the last this window offers</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>its userband %1 lies beyond %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>its intermediate frequency of %1 MHz puts the transponder outside the %2 band</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1687,6 +1679,18 @@ All rights reserved.</source>
     </message>
     <message>
         <source>userband frequency out of range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a channel change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its tuning word sums to %1 MHz, no more than the userband&apos;s own %2 MHz: it names no intermediate frequency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its intermediate frequency of %1 MHz puts the transponder outside the %2 band</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -90,6 +90,9 @@ private slots:
     void en50607CarriesSixtyFourPositions();
     void everyFrameReadIsSentTheSame();
     void randomValuesComeBack();
+    void tuningsComeBackFromTheirCommands();
+    void tuningForRefusesWhatTunesNoTransponder_data();
+    void tuningForRefusesWhatTunesNoTransponder();
     void refusesValuesItCannotSend_data();
     void refusesValuesItCannotSend();
     void warnsOnlyOffTheCable_data();
@@ -564,6 +567,88 @@ void TestCodec::randomValuesComeBack()
                  qPrintable(hexOf(e.frame) + QString(d.error.text().c_str())));
     }
     QVERIFY2(encoded > 1000, "too few values were sendable to test anything");
+}
+
+// The window applies a command read back through the inverse of
+// channelChange: every channel change it can send gives the choices that
+// make that same command again, the intermediate frequency within the
+// standard's steps.
+void TestCodec::tuningsComeBackFromTheirCommands()
+{
+    std::mt19937 random(50494);
+    const auto any = [&random](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random);
+    };
+    int checked = 0;
+    for (int i = 0; i < 20000; ++i) {
+        const Standard standard = any(0, 1) ? Standard::En50607 : Standard::En50494;
+        Tuning t;
+        t.polarisation = any(0, 1) ? Polarisation::Vertical : Polarisation::Horizontal;
+        t.band = any(0, 1) ? Band::Low : Band::High;
+        t.position = any(0, standardPositions(standard) - 1);
+        t.ifFrequency = any(950, 2150);
+        t.userbandFrequency = any(950, 2150);
+        t.userband = any(1, standardUserbands(standard));
+        t.pin = any(0, 1) ? Pin(any(0, 255)) : Pin();
+        const Built built = channelChange(standard, t);
+        if (!built.ok())
+            continue;
+        const Tuned tuned = tuningFor(built.command, t.userbandFrequency);
+        if (!bands::inBand(t.ifFrequency + bands::localOscillator(t.band), t.band))
+            continue; // the rows below refuse these
+        ++checked;
+        QVERIFY2(tuned.ok(), tuned.error.text().c_str());
+        QVERIFY(channelChange(standard, tuned.tuning).command == built.command);
+        const int off = tuned.tuning.ifFrequency - t.ifFrequency;
+        // EN 50494 rounds the sum to 4 MHz; EN 50607 sends 2147..2150 alike.
+        QVERIFY2(standard == Standard::En50494 ? off >= -1 && off <= 2
+                                               : off == 0 || t.ifFrequency > 2147,
+                 qPrintable(QString::number(off)));
+        QCOMPARE(tuned.transponder, tuned.tuning.ifFrequency + bands::localOscillator(t.band));
+        QCOMPARE(tuned.tuning.userband, t.userband);
+        QVERIFY(tuned.tuning.pin == t.pin && tuned.tuning.position == t.position &&
+                tuned.tuning.polarisation == t.polarisation && tuned.tuning.band == t.band);
+    }
+    QVERIFY(checked > 5000);
+}
+
+void TestCodec::tuningForRefusesWhatTunesNoTransponder_data()
+{
+    QTest::addColumn<QString>("bytes");
+    QTest::addColumn<int>("userbandFrequency");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("a switch-off") << "70 00 00 00" << 0 << "it is not a channel change";
+    QTest::newRow("an oscillator query")
+        << "E0 10 5B 42 02" << 1284 << "it is not a channel change";
+    QTest::newRow("a sum the userband does not lie below")
+        << "E0 10 5A 00 01" << 1404
+        << "its tuning word sums to 1404 MHz, no more than the userband's own 1404 MHz: it names "
+           "no intermediate frequency";
+    // The frame of 11700 MHz also stands for 11699 MHz, which the high band
+    // does not hold: read as 11700 MHz.
+    QTest::newRow("the high band's lowest") << "E0 10 5A 0C F6" << 1285 << "";
+    QTest::newRow("below the low band")
+        << "70 03 20 02" << 0
+        << "its intermediate frequency of 900 MHz puts the transponder outside the low band";
+    QTest::newRow("below the high band")
+        << "70 03 84 03" << 0
+        << "its intermediate frequency of 1000 MHz puts the transponder outside the high band";
+    QTest::newRow("above the low band")
+        << "70 07 D0 02" << 0
+        << "its intermediate frequency of 2100 MHz puts the transponder outside the low band";
+}
+
+void TestCodec::tuningForRefusesWhatTunesNoTransponder()
+{
+    QFETCH(QString, bytes);
+    QFETCH(int, userbandFrequency);
+    QFETCH(QString, error);
+    Frame frame;
+    Phrase unread;
+    QVERIFY(parseHexText(bytes.toStdString(), frame, unread));
+    const Decoded d = decode(frame);
+    QVERIFY2(d.ok(), d.error.text().c_str());
+    QCOMPARE(QString::fromStdString(tuningFor(d.command, userbandFrequency).error.text()), error);
 }
 
 void TestCodec::refusesValuesItCannotSend_data()
