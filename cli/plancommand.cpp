@@ -59,7 +59,7 @@ QString plainReport(const Plan &plan, const QVector<Finding> &findings,
             hasUserband(plan, r.userband) ? QString::number(plan.userbands[r.userband - 1])
                                           : QStringLiteral("-"),
             transponderLabel(t),
-            row.command,
+            row.text(),
             row.encoded() ? QStringLiteral("%1 MHz").arg(row.landing) : QStringLiteral("-")};
     }
     QVector<int> widths(table.first().size(), 0);
@@ -88,7 +88,7 @@ QString jsonReport(const Plan &plan, const QVector<Finding> &findings, const QVe
         const Transponder &t = plan.transponders[row.transponder];
         QJsonObject entry{
             {"receiver", r.name}, {"userband", r.userband}, {"transponder", transponderLabel(t)}};
-        entry.insert(row.encoded() ? "command" : "error", row.command);
+        entry.insert(row.encoded() ? "command" : "error", row.text());
         if (row.encoded())
             entry.insert("landing", row.landing);
         table.append(entry);

@@ -693,6 +693,44 @@ PlanMatch notSingleCableMatch()
     return match;
 }
 
+namespace {
+
+// The channel change receiver `r` sends for transponder `t`; its problem
+// says why there is none.
+PlanRow plannedRow(const Plan &plan, int r, int t)
+{
+    const Plan::Receiver &receiver = plan.receivers[r];
+    const Transponder &tp = plan.transponders[t];
+    PlanRow row{r, t, {}, {}, {}, 0};
+    if (!hasUserband(plan, receiver.userband)) {
+        row.problem = text(QT_TRANSLATE_NOOP("Plan", "no such userband"));
+        return row;
+    }
+    const int centre = plan.userbands[receiver.userband - 1];
+    const Tuning tuning = transponderTuning(tp, receiver.userband, centre, receiver.pin);
+    const Built built = channelChange(receiver.standard, tuning);
+    const Encoded encoded = built.ok() ? encode(built.command) : Encoded{{}, built.error};
+    if (!encoded.ok()) {
+        row.problem = QCoreApplication::translate("Phrase", encodeResultText(encoded.error));
+        return row;
+    }
+    row.command = built.command;
+    row.frame = encoded.frame;
+    // The unit moves the transponder to where the tuning word puts it:
+    // EN 50494 in 4 MHz steps of the sum, EN 50607 to the centre unless the
+    // intermediate frequency was capped. A centre far off the cable (an
+    // error of its own) must not overflow.
+    const int word = built.command.tuningWord;
+    const qint64 landing = receiver.standard == Standard::En50607
+                               ? qint64(centre) + tuning.ifFrequency - en50607IfFrequency(word)
+                               : qint64(en50494FrequencySum(word)) - tuning.ifFrequency;
+    row.landing = int(
+        qBound<qint64>(std::numeric_limits<int>::min(), landing, std::numeric_limits<int>::max()));
+    return row;
+}
+
+} // namespace
+
 PlanMatch matchCommand(const Plan &plan, const Command &command)
 {
     PlanMatch match;
@@ -714,21 +752,16 @@ PlanMatch matchCommand(const Plan &plan, const Command &command)
         match.text = text(QT_TRANSLATE_NOOP("Plan", "%1, but not a command it sends")).arg(who);
         return match;
     }
-    // A repeat and another address are the same command for the unit.
-    const auto same = [&](const Frame &frame) {
-        Decoded planned = decode(frame);
-        planned.command.repeated = command.repeated;
-        planned.command.address = command.address;
-        return planned.ok() && planned.command == command;
-    };
     if (command.kind == CommandKind::SwitchOff) {
         match.switchOff = command.pin == receiver.pin;
     } else {
-        for (const PlanRow &row : planTable(plan)) {
-            if (row.receiver == match.receiver && row.encoded() && same(row.frame)) {
-                match.transponder = row.transponder;
-                break;
-            }
+        for (int t = 0; t < plan.transponders.size() && match.transponder < 0; ++t) {
+            PlanRow row = plannedRow(plan, match.receiver, t);
+            // A repeat and another address are the same command for the unit.
+            row.command.repeated = command.repeated;
+            row.command.address = command.address;
+            if (row.encoded() && row.command == command)
+                match.transponder = t;
         }
     }
     if (match.switchOff)
@@ -745,45 +778,22 @@ PlanMatch matchCommand(const Plan &plan, const Command &command)
     return match;
 }
 
+QString PlanRow::text(bool showPin) const
+{
+    if (!encoded())
+        return problem;
+    // The PIN is the last byte.
+    if (command.pin && !showPin)
+        return QString::fromStdString(bytesToHexText(Frame(frame.begin(), frame.end() - 1))) +
+               QStringLiteral("PIN");
+    return QString::fromStdString(bytesToHexText(frame));
+}
+
 QVector<PlanRow> planTable(const Plan &plan)
 {
     QVector<PlanRow> rows;
-    for (int r = 0; r < plan.receivers.size(); ++r) {
-        const Plan::Receiver &receiver = plan.receivers[r];
-        const bool known = hasUserband(plan, receiver.userband);
-        const int centre = known ? plan.userbands[receiver.userband - 1] : 0;
-        for (int t = 0; t < plan.transponders.size(); ++t) {
-            const Transponder &tp = plan.transponders[t];
-            PlanRow row{r, t, {}, {}, 0};
-            if (!known) {
-                row.command = text(QT_TRANSLATE_NOOP("Plan", "no such userband"));
-                rows << row;
-                continue;
-            }
-            const Tuning tuning = transponderTuning(tp, receiver.userband, centre, receiver.pin);
-            const Built built = channelChange(receiver.standard, tuning);
-            const Encoded encoded = built.ok() ? encode(built.command) : Encoded{{}, built.error};
-            if (!encoded.ok()) {
-                row.command =
-                    QCoreApplication::translate("Phrase", encodeResultText(encoded.error));
-                rows << row;
-                continue;
-            }
-            row.frame = encoded.frame;
-            row.command = QString::fromStdString(bytesToHexText(row.frame));
-            // The unit moves the transponder to where the tuning word puts
-            // it: EN 50494 in 4 MHz steps of the sum, EN 50607 to the centre
-            // unless the intermediate frequency was capped. A centre far off
-            // the cable (an error of its own) must not overflow.
-            const int word = built.command.tuningWord;
-            const qint64 landing =
-                receiver.standard == Standard::En50607
-                    ? qint64(centre) + tuning.ifFrequency - en50607IfFrequency(word)
-                    : qint64(en50494FrequencySum(word)) - tuning.ifFrequency;
-            row.landing = int(qBound<qint64>(std::numeric_limits<int>::min(), landing,
-                                             std::numeric_limits<int>::max()));
-            rows << row;
-        }
-    }
+    for (int r = 0; r < plan.receivers.size(); ++r)
+        for (int t = 0; t < plan.transponders.size(); ++t)
+            rows << plannedRow(plan, r, t);
     return rows;
 }

@@ -132,11 +132,15 @@ struct PlanRow
 {
     int receiver; // index into Plan::receivers
     int transponder;
+    Command command; // the channel change, where it has a frame
     Frame frame;     // empty when there is no command
-    QString command; // the frame's hex text, or why there is none
+    QString problem; // why there is none
     int landing = 0; // MHz: where the transponder lands in the cable
 
     bool encoded() const { return !frame.empty(); }
+    // The frame's hex text, its PIN byte written "PIN" unless `showPin`;
+    // or why there is none.
+    QString text(bool showPin = true) const;
 };
 QVector<PlanRow> planTable(const Plan &plan);
 

@@ -289,13 +289,11 @@ void drawSheet(Sheet &sheet, const Plan &plan, const QVector<Finding> &findings,
             sheet.row(commandColumns, header, true);
         }
         const Transponder &t = plan.transponders[row.transponder];
-        QString command = row.command;
-        // The PIN is the last byte; the sheet does not give it away.
-        if (row.encoded() && plan.receivers[row.receiver].pin && !showPins)
-            command = command.left(command.trimmed().size() - 2) + QStringLiteral("PIN");
-        sheet.row(commandColumns, {plan.receivers[row.receiver].name, transponderLabel(t), command,
-                                   row.encoded() ? QStringLiteral("%1 MHz").arg(row.landing)
-                                                 : QStringLiteral("-")});
+        // The sheet does not give the PIN away.
+        sheet.row(
+            commandColumns,
+            {plan.receivers[row.receiver].name, transponderLabel(t), row.text(showPins),
+             row.encoded() ? QStringLiteral("%1 MHz").arg(row.landing) : QStringLiteral("-")});
     }
 }
 

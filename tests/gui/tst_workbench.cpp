@@ -724,7 +724,7 @@ void TestWorkbench::speaksGermanUnderTheGermanCatalogue()
         }
         const Plan beyondB = readPlan(R"({"unit": {"standard": "EN 50494", "userbands": [1284]},
             "receivers": [{"name": "Bad", "userband": 1}], "transponders": ["C 11493H"]})");
-        QCOMPARE(planTable(beyondB).value(0).command,
+        QCOMPARE(planTable(beyondB).value(0).text(),
                  QString::fromUtf8("Position außerhalb des Wertebereichs"));
 
         // The sheet the window prints speaks German too.

@@ -234,7 +234,7 @@ void TestPlan::tablesCommandsAndWhereTheyLand()
     for (const PlanRow &row : planTable(p))
         rows << QString("%1 %2 %3 %4")
                     .arg(p.receivers[row.receiver].name,
-                         transponderLabel(p.transponders[row.transponder]), row.command.trimmed())
+                         transponderLabel(p.transponders[row.transponder]), row.text().trimmed())
                     .arg(row.landing);
     QCOMPARE(rows,
              (QStringList{"a A 11493H 70 06 6B 02 974", "a A 12750V 70 07 FF 01 977",
