@@ -270,6 +270,8 @@ void PlanWindow::setFields(const PlanFields &f)
 
 void PlanWindow::recordEdit()
 {
+    if (filling)
+        return;
     const PlanFields now = fields();
     if (now == last)
         return;
@@ -279,6 +281,9 @@ void PlanWindow::recordEdit()
 
 PlanWindow::~PlanWindow()
 {
+    // The field with the focus loses it as the window goes, and says its
+    // editing finished: nothing is recorded from fields half gone.
+    filling = true;
     delete ui;
 }
 
