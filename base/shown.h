@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <stdexcept>
+
 // A value as messages show it: control characters and bytes that are not
 // UTF-8 escaped (\n, \x01), and cut to a readable length, so that every
 // message stays on one line. `quoted` adds the quotes.
@@ -9,6 +11,15 @@ QString shown(const QString &value);
 QString quoted(const QString &value);
 // The same escaping, uncut: for names printed in full.
 QString escaped(const QString &value);
+
+// A refusal whose words are put together already, in the language of the
+// face that shows it: what the plan reader and the tool's options throw.
+class TextError : public std::runtime_error
+{
+public:
+    explicit TextError(const QString &message) : std::runtime_error(message.toStdString()) {}
+    QString message() const { return QString::fromStdString(what()); }
+};
 
 // Bytes that are not UTF-8 travel in a QString as the code points
 // kRawByteBase + 0x80 .. kRawByteBase + 0xFF, so that they can be given back

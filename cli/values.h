@@ -10,11 +10,10 @@
 
 // A bad option or value; the message is one line for stderr and names the
 // option and what it accepts.
-class UsageError : public std::runtime_error
+class UsageError : public TextError
 {
 public:
-    explicit UsageError(const QString &message) : std::runtime_error(message.toStdString()) {}
-    QString message() const { return QString::fromStdString(what()); }
+    using TextError::TextError;
 };
 
 // Each parser takes the option's name for its messages and throws UsageError

@@ -2,6 +2,7 @@
 
 #include "command.h"
 #include "files.h"
+#include "shown.h"
 #include "transponder.h"
 
 #include <QMap>
@@ -48,18 +49,16 @@ struct Plan
 
 // What is wrong with a plan file, with the key's path ("receivers[2].pin")
 // or the place of bad JSON; without the file's name.
-class PlanError : public std::runtime_error
+class PlanError : public TextError
 {
 public:
-    explicit PlanError(const QString &message) : std::runtime_error(message.toStdString()) {}
+    explicit PlanError(const QString &message) : TextError(message) {}
     // What is wrong with the value at `path`, a key of the plan file
     // ("receivers[0].pin"); message() names it as the file does.
     PlanError(const QString &path, const QString &reason)
-        : std::runtime_error(QStringLiteral("%1: %2").arg(path, reason).toStdString()), where(path),
-          why(reason)
+        : TextError(QStringLiteral("%1: %2").arg(path, reason)), where(path), why(reason)
     {
     }
-    QString message() const { return QString::fromStdString(what()); }
     // Empty when the error names no key.
     QString path() const { return where; }
     QString reason() const { return why.isEmpty() ? message() : why; }
