@@ -152,7 +152,7 @@ private:
     {
         space();
         if (peek() != c)
-            fail(QString::fromLatin1(what));
+            fail(text(what));
         ++at;
     }
 
@@ -234,7 +234,7 @@ private:
             wrong(keyPath(level.path, quoted(level.key)),
                   text(QT_TRANSLATE_NOOP("Plan", "given more than once")));
         level.keys.insert(level.key);
-        expect(':', "expected :");
+        expect(':', QT_TRANSLATE_NOOP("Plan", "expected :"));
     }
 
     bool word(const char *w)
@@ -296,7 +296,7 @@ private:
                     bool ok = false;
                     const ushort unit = json.mid(at + 1, 4).toUShort(&ok, 16);
                     if (!ok || json.mid(at + 1, 4).size() != 4)
-                        fail(QStringLiteral("\\u needs four hexadecimal digits"));
+                        fail(text(QT_TRANSLATE_NOOP("Plan", "\\u needs four hexadecimal digits")));
                     decoded += QChar(unit);
                     at += 5;
                     continue;

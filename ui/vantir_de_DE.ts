@@ -1993,6 +1993,14 @@ Alle Rechte vorbehalten.</translation>
         <source>0 MHz is not a bandwidth; use %1..%2</source>
         <translation>0 MHz ist keine Bandbreite; %1..%2 verwenden</translation>
     </message>
+    <message>
+        <source>expected :</source>
+        <translation>: erwartet</translation>
+    </message>
+    <message>
+        <source>\u needs four hexadecimal digits</source>
+        <translation>\u braucht vier Hexadezimalziffern</translation>
+    </message>
 </context>
 <context>
     <name>PlanWindow</name>

@@ -1992,6 +1992,14 @@ All rights reserved.</source>
         <source>0 MHz is not a bandwidth; use %1..%2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>expected :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>\u needs four hexadecimal digits</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PlanWindow</name>
