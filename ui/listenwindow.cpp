@@ -5,6 +5,7 @@
 #include "hextext.h"
 #include "listener.h"
 #include "messagecells.h"
+#include "messagelist.h"
 #include "openingsize.h"
 #include "phrasetext.h"
 #include "remembered.h"
@@ -34,11 +35,13 @@ constexpr int kRenewInputsEvery = 2000; // ms
 
 ListenWindow::ListenWindow(std::function<QString(const Command &)> applyTo,
                            std::function<std::optional<Plan>()> openPlan, QWidget *parent)
-    : QWidget(parent, Qt::Window), apply(std::move(applyTo)), plan(std::move(openPlan)),
-      ui(new Ui_ListenWindow)
+    : QWidget(parent, Qt::Window), plan(std::move(openPlan)), ui(new Ui_ListenWindow)
 {
     setObjectName(QStringLiteral("listenWindow"));
     ui->setupUi(this);
+    list =
+        new MessageList({ui->tableMessages, ui->signalView, ui->pushButtonApply, ui->labelStatus},
+                        std::move(applyTo), this);
     const int line = fontMetrics().height();
     resize(openingSize(this, QSize(68 * line, 34 * line)));
     makeToolWindow(this);
@@ -163,9 +166,7 @@ void ListenWindow::start()
         return;
     }
     rate = listener->source().sampleRate();
-    heard.clear();
-    ui->tableMessages->setRowCount(0);
-    ui->signalView->setCommand({}, QString());
+    list->clear();
     ui->labelStatus->setText(tr("Listening to %1 at %2 Hz; each command appears as it ends.")
                                  .arg(QString::fromStdString(listener->source().deviceName()))
                                  .arg(std::lround(rate)));
@@ -237,28 +238,14 @@ void ListenWindow::add(std::vector<ReadMessage> messages)
             : read.command                 ? std::optional(matchCommand(*open, *read.command))
             : !read.notSingleCable.empty() ? std::optional(notSingleCableMatch())
                                            : std::nullopt;
-        QStringList cells = messageCells(read, "FS");
-        cells << (match ? match->text : QString());
-        const int row = ui->tableMessages->rowCount();
-        ui->tableMessages->insertRow(row);
-        setMessageRow(ui->tableMessages, row, cells, read);
         // What the plan does not expect stands out from what it does.
-        if (match && !match->expected()) {
-            QTableWidgetItem *receiver = ui->tableMessages->item(row, kReceiverColumn);
-            QFont font = receiver->font();
-            font.setBold(true);
-            receiver->setFont(font);
-            receiver->setForeground(QColor(170, 20, 20));
-        }
-        heard.push_back(std::move(read));
-        linkReplies(heard);
+        list->add(std::move(read), "FS", match ? match->text : QString(),
+                  match && !match->expected());
+        list->linkReplies();
     }
-    ui->tableMessages->resizeColumnsToContents();
-    if (!messages.empty()) {
+    list->added();
+    if (!messages.empty())
         ui->tableMessages->scrollToBottom();
-        if (ui->tableMessages->currentRow() < 0)
-            ui->tableMessages->selectRow(0);
-    }
 }
 
 void ListenWindow::showLevel(float peak, bool clipped)
@@ -276,7 +263,7 @@ void ListenWindow::ended(const QString &why)
         delete worker;
         worker = nullptr;
     }
-    const QString count = tr("Messages heard: %1").arg(messageCount(heard));
+    const QString count = tr("Messages heard: %1").arg(messageCount(list->messages()));
     ui->labelStatus->setText(why.isEmpty() ? count
                                            : tr("%1; what was heard is kept. %2").arg(why, count));
     ui->pushButtonListen->setText(tr("&Listen"));
@@ -295,17 +282,17 @@ void ListenWindow::on_pushButtonSave_clicked()
     if (!listener || listening())
         return;
     // What was heard as a recording, or the list as shown, for a spreadsheet.
-    const QString wav = tr("WAV files (*.wav)"), list = tr("Lists for a spreadsheet (*.csv)");
+    const QString wav = tr("WAV files (*.wav)"), csvList = tr("Lists for a spreadsheet (*.csv)");
     QString chosen = wav;
     QString path = askFileToSave(
         this, tr("Save what was heard"),
         QDir(remembered::folder(remembered::kHeard)).filePath(QStringLiteral("heard.wav")),
-        wav + QStringLiteral(";;") + list, &chosen);
+        wav + QStringLiteral(";;") + csvList, &chosen);
     if (path.isEmpty())
         return;
     const bool csv =
         QFileInfo(path).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0 ||
-        (QFileInfo(path).suffix().isEmpty() && chosen == list);
+        (QFileInfo(path).suffix().isEmpty() && chosen == csvList);
     if (QFileInfo(path).suffix().isEmpty())
         path += csv ? QStringLiteral(".csv") : QStringLiteral(".wav");
     const QString error =
@@ -319,23 +306,9 @@ void ListenWindow::on_pushButtonSave_clicked()
             : tr("%1 cannot be written: %2").arg(QDir::toNativeSeparators(path), error));
 }
 
-void ListenWindow::on_tableMessages_itemSelectionChanged()
+const std::vector<ReadMessage> &ListenWindow::messages() const
 {
-    const int row = ui->tableMessages->currentRow();
-    const ReadMessage *read =
-        row >= 0 && row < int(heard.size()) ? &heard[std::size_t(row)] : nullptr;
-    ui->signalView->setEntry(read);
-    ui->pushButtonApply->setEnabled(read && read->clean() && read->command);
-}
-
-void ListenWindow::on_pushButtonApply_clicked()
-{
-    const int row = ui->tableMessages->currentRow();
-    if (row < 0 || row >= int(heard.size()) || !heard[std::size_t(row)].command)
-        return;
-    const QString why = apply(*heard[std::size_t(row)].command);
-    ui->labelStatus->setText(why.isEmpty() ? tr("Shown in the main window.")
-                                           : tr("The main window cannot show it: %1").arg(why));
+    return list->messages();
 }
 
 void ListenWindow::closeEvent(QCloseEvent *event)

@@ -11,6 +11,7 @@
 #include <optional>
 #include <vector>
 
+class MessageList;
 class QThread;
 class Ui_ListenWindow;
 
@@ -38,7 +39,7 @@ public:
 
     bool listening() const { return worker != nullptr; }
     // The messages listed so far.
-    const std::vector<ReadMessage> &messages() const { return heard; }
+    const std::vector<ReadMessage> &messages() const;
 
 public slots:
     void start();
@@ -48,8 +49,6 @@ private slots:
     // Connected by name when the form is built.
     void on_pushButtonListen_clicked();
     void on_pushButtonSave_clicked();
-    void on_pushButtonApply_clicked();
-    void on_tableMessages_itemSelectionChanged();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -69,13 +68,12 @@ private:
     void showLevel(float peak, bool clipped);
     void ended(const QString &why);
 
-    std::function<QString(const Command &)> apply;
     std::function<std::optional<Plan>()> plan;
     Ui_ListenWindow *ui;
     std::shared_ptr<live::Listener> listener;
     QThread *worker = nullptr;
     QThread *lister = nullptr;
     bool answered = true, wasNone = false;
-    std::vector<ReadMessage> heard;
+    MessageList *list;
     double rate = 0;
 };

@@ -5,6 +5,7 @@
 #include "files.h"
 #include "hextext.h"
 #include "messagecells.h"
+#include "messagelist.h"
 #include "openingsize.h"
 #include "phrasetext.h"
 #include "remembered.h"
@@ -29,10 +30,13 @@ constexpr int kSupplyColumn = 5;
 
 ReadRecordingWindow::ReadRecordingWindow(std::function<QString(const Command &)> applyTo,
                                          QWidget *parent)
-    : QWidget(parent, Qt::Window), apply(std::move(applyTo)), ui(new Ui_ReadRecordingWindow)
+    : QWidget(parent, Qt::Window), ui(new Ui_ReadRecordingWindow)
 {
     setObjectName(QStringLiteral("readRecordingWindow"));
     ui->setupUi(this);
+    list =
+        new MessageList({ui->tableMessages, ui->signalView, ui->pushButtonApply, ui->labelStatus},
+                        std::move(applyTo), this);
     ui->spinBoxSampleRate->setMaximum(linesignal::kMostTypedRate);
     const int line = fontMetrics().height();
     resize(openingSize(this, QSize(64 * line, 34 * line)));
@@ -99,9 +103,8 @@ void ReadRecordingWindow::open(const QString &path)
     const QString suffix = QFileInfo(path).suffix().toLower();
     ui->spinBoxSampleRate->setEnabled(suffix == QLatin1String("csv") ||
                                       suffix == QLatin1String("txt"));
-    ui->tableMessages->setRowCount(0);
+    list->clear();
     report = RecordingReport();
-    ui->signalView->setCommand({}, QString());
     ui->labelStatus->setText(tr("Reading %1...").arg(QDir::toNativeSeparators(path)));
     // The progress stays in this window and blocks none: the main window
     // goes on working while a long recording is read.
@@ -179,21 +182,15 @@ void ReadRecordingWindow::showResults(const QString &path, const RecordingReport
                 .arg(report.channels));
     else
         ui->labelStatus->setText(tr("Messages in %1: %2").arg(name).arg(report.messageCount()));
-    ui->tableMessages->setRowCount(int(messages.size()));
-    for (int row = 0; row < int(messages.size()); ++row) {
-        const ReadMessage &read = messages[std::size_t(row)];
-        setMessageRow(ui->tableMessages, row,
-                      messageCells(read, report.unit) << supplyCell(read, report.unit), read);
-    }
+    for (const ReadMessage &read : messages)
+        list->add(read, report.unit, supplyCell(read, report.unit));
     // The supply only where the file holds it, in volts.
     ui->tableMessages->setColumnHidden(
         kSupplyColumn, std::none_of(messages.begin(), messages.end(), [this](const ReadMessage &m) {
             return !supplyCell(m, report.unit).isEmpty();
         }));
     ui->pushButtonSaveList->setEnabled(!messages.empty());
-    ui->tableMessages->resizeColumnsToContents();
-    if (!messages.empty())
-        ui->tableMessages->selectRow(0);
+    list->added();
     emit finished();
 }
 
@@ -212,29 +209,4 @@ void ReadRecordingWindow::on_pushButtonSaveList_clicked()
         error.isEmpty()
             ? tr("Saved %1").arg(QDir::toNativeSeparators(path))
             : tr("%1 cannot be written: %2").arg(QDir::toNativeSeparators(path), error));
-}
-
-void ReadRecordingWindow::on_tableMessages_itemSelectionChanged()
-{
-    const int row = ui->tableMessages->currentRow();
-    const bool valid = row >= 0 && row < int(report.messages.size());
-    const ReadMessage *read = valid ? &report.messages[std::size_t(row)] : nullptr;
-    ui->signalView->setEntry(read);
-    ui->pushButtonApply->setEnabled(read && read->clean() && read->command);
-}
-
-void ReadRecordingWindow::on_pushButtonApply_clicked()
-{
-    const int row = ui->tableMessages->currentRow();
-    if (row < 0 || row >= int(report.messages.size()))
-        return;
-    const ReadMessage &read = report.messages[std::size_t(row)];
-    if (!read.command) {
-        ui->labelStatus->setText(
-            tr("The main window cannot show it: %1").arg(phraseText(read.notSingleCable)));
-        return;
-    }
-    const QString why = apply(*read.command);
-    ui->labelStatus->setText(why.isEmpty() ? tr("Shown in the main window.")
-                                           : tr("The main window cannot show it: %1").arg(why));
 }

@@ -10,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+class MessageList;
 class QThread;
 class Ui_ReadRecordingWindow;
 
@@ -40,9 +41,7 @@ public slots:
 private slots:
     // Connected by name when the form is built.
     void on_pushButtonOpen_clicked();
-    void on_pushButtonApply_clicked();
     void on_pushButtonSaveList_clicked();
-    void on_tableMessages_itemSelectionChanged();
     void on_spinBoxChannel_editingFinished();
     void on_spinBoxSampleRate_editingFinished();
 
@@ -51,7 +50,7 @@ private:
     void readAgain();
     void showResults(const QString &path, const RecordingReport &report, const QString &problem);
 
-    std::function<QString(const Command &)> apply;
+    MessageList *list;
     Ui_ReadRecordingWindow *ui;
     QThread *worker = nullptr;
     std::shared_ptr<std::atomic<bool>> cancel;

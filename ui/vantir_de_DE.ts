@@ -264,14 +264,6 @@ Alle Rechte vorbehalten.</translation>
         <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <source>Shown in the main window.</source>
-        <translation>Im Hauptfenster angezeigt.</translation>
-    </message>
-    <message>
-        <source>The main window cannot show it: %1</source>
-        <translation>Das Hauptfenster kann ihn nicht zeigen: %1</translation>
-    </message>
-    <message>
         <source>Tone</source>
         <translation>Ton</translation>
     </message>
@@ -721,6 +713,17 @@ Alle Rechte vorbehalten.</translation>
     <message>
         <source>%1; %2</source>
         <translation>%1; %2</translation>
+    </message>
+</context>
+<context>
+    <name>MessageList</name>
+    <message>
+        <source>Shown in the main window.</source>
+        <translation>Im Hauptfenster angezeigt.</translation>
+    </message>
+    <message>
+        <source>The main window cannot show it: %1</source>
+        <translation>Das Hauptfenster kann ihn nicht zeigen: %1</translation>
     </message>
 </context>
 <context>
@@ -2472,14 +2475,6 @@ Alle Rechte vorbehalten.</translation>
     <message>
         <source>every bit held</source>
         <translation>jedes Bit gültig</translation>
-    </message>
-    <message>
-        <source>The main window cannot show it: %1</source>
-        <translation>Das Hauptfenster kann ihn nicht zeigen: %1</translation>
-    </message>
-    <message>
-        <source>Shown in the main window.</source>
-        <translation>Im Hauptfenster gezeigt.</translation>
     </message>
     <message>
         <source>Reading %1 was cancelled; messages found before: %2</source>

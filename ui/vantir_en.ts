@@ -263,14 +263,6 @@ All rights reserved.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Shown in the main window.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The main window cannot show it: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Tone</source>
         <translation type="unfinished"></translation>
     </message>
@@ -719,6 +711,17 @@ All rights reserved.</source>
     </message>
     <message>
         <source>%1; %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MessageList</name>
+    <message>
+        <source>Shown in the main window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The main window cannot show it: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2522,14 +2525,6 @@ All rights reserved.</source>
     </message>
     <message>
         <source>Messages in %1: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The main window cannot show it: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Shown in the main window.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
