@@ -191,7 +191,8 @@ Plan planFromFields(const PlanFields &f)
     for (int row = 0; row < f.receivers.size(); ++row) {
         const QStringList &cells = f.receivers[row];
         const auto cell = [&cells](int column) { return cells.value(column).trimmed(); };
-        p.receivers << receiverFromText(row, cell(0), cell(1), cell(2), cell(3), p.standard);
+        p.receivers << receiverFromText(row, cell(NameCell), cell(UserbandCell), cell(StandardCell),
+                                        cell(PinCell), p.standard);
     }
     validatePlan(p);
     return p;

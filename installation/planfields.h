@@ -11,6 +11,16 @@
 // accepts. Each reader throws PlanError with the key's path, as readPlan
 // does.
 
+// A receiver's cells: its standard empty for the unit's, its PIN empty
+// for none.
+enum ReceiverCell
+{
+    NameCell,
+    UserbandCell,
+    StandardCell,
+    PinCell,
+};
+
 // What an editor's fields hold, as typed: a plan or not yet one. Each edit
 // is a step from one to the next, which the editor can undo.
 struct PlanFields
@@ -18,8 +28,7 @@ struct PlanFields
     QString installation, standard, userbands;
     int bandwidth = 0;
     QString positions, transponders;
-    // Each receiver's cells: name, userband, standard (empty: the unit's)
-    // and PIN (empty: none).
+    // Each receiver's cells, in the order of ReceiverCell.
     QVector<QStringList> receivers;
 
     bool operator==(const PlanFields &o) const

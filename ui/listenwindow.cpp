@@ -105,13 +105,11 @@ void ListenWindow::showInputs(const Inputs &found)
         items << qMakePair(
             d.rate > 0 ? tr("%1 (%2 Hz)").arg(label).arg(std::lround(d.rate)) : label, name);
     }
-    QVector<QPair<QString, QString>> shown;
-    for (int i = 0; i < ui->comboDevice->count(); ++i)
-        if (ui->comboDevice->itemData(i).isValid())
-            shown << qMakePair(ui->comboDevice->itemText(i),
-                               ui->comboDevice->itemData(i).toString());
-    if (items == shown && found.why.empty() == answered && ui->comboDevice->count() > 0)
+    const QString why = phraseText(found.why);
+    if (shown && shown->items == items && shown->why == why)
         return;
+    const bool wasNone = shown && shown->items.isEmpty();
+    shown = Shown{items, why};
     const QVariant chosen = ui->comboDevice->currentData();
     ui->comboDevice->clear();
     for (const auto &item : items) {
@@ -119,7 +117,6 @@ void ListenWindow::showInputs(const Inputs &found)
         ui->comboDevice->setItemData(ui->comboDevice->count() - 1, item.second, Qt::ToolTipRole);
     }
     const bool none = items.isEmpty();
-    answered = found.why.empty();
     if (none)
         ui->comboDevice->addItem(tr("none there"));
     else
@@ -128,14 +125,13 @@ void ListenWindow::showInputs(const Inputs &found)
     ui->pushButtonListen->setEnabled(!none);
     if (none)
         ui->labelStatus->setText(
-            (answered ? tr("No audio input is there.")
-                      : tr("No audio input answers: %1.").arg(phraseText(found.why))) +
+            (why.isEmpty() ? tr("No audio input is there.")
+                           : tr("No audio input answers: %1.").arg(why)) +
             QLatin1Char(' ') +
             tr("Connect the sound card or the probe's adapter, or start the sound server; "
                "this list renews itself."));
     else if (wasNone)
         ui->labelStatus->clear();
-    wasNone = none;
 }
 
 void ListenWindow::on_pushButtonListen_clicked()

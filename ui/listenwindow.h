@@ -4,6 +4,8 @@
 #include "plan.h"
 #include "recording.h"
 
+#include <QPair>
+#include <QVector>
 #include <QWidget>
 
 #include <functional>
@@ -73,7 +75,13 @@ private:
     std::shared_ptr<live::Listener> listener;
     QThread *worker = nullptr;
     QThread *lister = nullptr;
-    bool answered = true, wasNone = false;
+    // What the input box shows (label, name), and why none answers.
+    struct Shown
+    {
+        QVector<QPair<QString, QString>> items;
+        QString why;
+    };
+    std::optional<Shown> shown;
     MessageList *list;
     double rate = 0;
 };

@@ -87,21 +87,13 @@ private:
     QObject *keys;
 };
 
-enum Column
-{
-    NameColumn,
-    UserbandColumn,
-    StandardColumn,
-    PinColumn,
-};
-
 const QColor kMarked(250, 205, 200);
 
 QWidget *ReceiverCells::createEditor(QWidget *parent, const QStyleOptionViewItem &option,
                                      const QModelIndex &index) const
 {
     QWidget *editor = nullptr;
-    if (index.column() == StandardColumn) {
+    if (index.column() == StandardCell) {
         auto *box = new QComboBox(parent);
         box->addItem(QCoreApplication::translate("PlanWindow", "the unit's"));
         box->addItems({QStringLiteral("EN 50494"), QStringLiteral("EN 50607")});
@@ -260,14 +252,6 @@ void PlanWindow::fill(const PlanFields &f)
     check();
 }
 
-void PlanWindow::setFields(const PlanFields &f)
-{
-    const PlanFields before = last;
-    fill(f);
-    last = before;
-    recordEdit();
-}
-
 void PlanWindow::recordEdit()
 {
     if (filling)
@@ -313,14 +297,13 @@ void PlanWindow::on_pushButtonAdd_clicked()
         return;
     filling = true;
     ui->tableReceivers->insertRow(row);
-    ui->tableReceivers->setItem(row, NameColumn,
+    ui->tableReceivers->setItem(row, NameCell,
                                 new QTableWidgetItem(tr("Receiver %1").arg(row + 1)));
-    ui->tableReceivers->setItem(row, UserbandColumn,
-                                new QTableWidgetItem(QString::number(row + 1)));
-    ui->tableReceivers->setItem(row, StandardColumn, new QTableWidgetItem);
-    ui->tableReceivers->setItem(row, PinColumn, new QTableWidgetItem);
+    ui->tableReceivers->setItem(row, UserbandCell, new QTableWidgetItem(QString::number(row + 1)));
+    ui->tableReceivers->setItem(row, StandardCell, new QTableWidgetItem);
+    ui->tableReceivers->setItem(row, PinCell, new QTableWidgetItem);
     filling = false;
-    ui->tableReceivers->setCurrentCell(row, NameColumn);
+    ui->tableReceivers->setCurrentCell(row, NameCell);
     edited(nullptr);
 }
 

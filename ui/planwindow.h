@@ -51,8 +51,6 @@ public:
     bool maySetAside();
 
     PlanFields fields() const;
-    // Fills the fields, as one step that can be undone.
-    void setFields(const PlanFields &fields);
 
 signals:
     // A file was dropped on the window.
