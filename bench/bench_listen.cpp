@@ -56,7 +56,7 @@ void BM_Listen10sAt192kHz(benchmark::State &state)
 {
     std::size_t messages = 0;
     for (auto _ : state) {
-        live::Listener listener(std::make_unique<Replay>(), 0, false);
+        live::Listener listener(std::make_unique<Replay>(), {}, false);
         while (listener.listen())
             messages += listener.take().size();
         listener.finish();

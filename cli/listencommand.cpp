@@ -140,8 +140,15 @@ CliResult runListen(const QStringList &arguments)
 
     std::unique_ptr<live::Listener> listener;
     try {
-        listener = std::make_unique<live::Listener>(live::openInput(settings), userbandFrequency,
-                                                    !save.isEmpty());
+        // The frequency given, or with a plan the command's userband's.
+        listener = std::make_unique<live::Listener>(
+            live::openInput(settings),
+            [&plan, userbandFrequency](int userband) {
+                return userbandFrequency ? userbandFrequency
+                       : plan            ? userbandCentre(*plan, userband)
+                                         : 0;
+            },
+            !save.isEmpty());
     } catch (const live::NoSuchInput &error) {
         return usageError(QStringLiteral("listen: %1; vantir-cli listen --list-devices names them")
                               .arg(escaped(error.what())));
@@ -171,11 +178,6 @@ CliResult runListen(const QStringList &arguments)
     std::vector<int> recentNumbers;
     const auto print = [&](std::vector<ReadMessage> messages) {
         for (ReadMessage &read : messages) {
-            // With a plan, an EN 50494 command's frequency is its userband's.
-            if (plan && read.command && userbandFrequency == 0) {
-                if (const int centre = userbandCentre(*plan, read.command->userband))
-                    read = readMessage(std::move(read.message), centre);
-            }
             const bool span = read.damagedSpan();
             const int entryNumber = span || read.tone() ? 0 : ++number;
             if (recent.size() == kRecentEntries) {

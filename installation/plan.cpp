@@ -3,8 +3,10 @@
 #include "bands.h"
 #include "files.h"
 #include "hextext.h"
+#include "phrasetext.h"
 #include "planfields.h"
 #include "shown.h"
+#include "strictjson.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -34,11 +36,6 @@ const char *const kTooLarge = QT_TRANSLATE_NOOP("Plan", "is larger than a plan c
 [[noreturn]] void wrong(const QString &path, const QString &what)
 {
     throw PlanError(path, what);
-}
-
-QString keyPath(const QString &path, const QString &key)
-{
-    return path.isEmpty() ? key : path + QLatin1Char('.') + key;
 }
 
 // A typo such as "reciever" must not pass unnoticed.
@@ -95,246 +92,6 @@ int number(const QJsonValue &value, const QString &path)
                         .arg(std::numeric_limits<int>::max()));
     return int(n);
 }
-
-// QJsonDocument takes more than JSON (raw control characters in strings,
-// "1."), keeps the last of a repeated key, and passes a key with an
-// invisible character in it as if it were another. This walks the text
-// first, as the standard writes JSON and nothing looser, and refuses a
-// repeated key and a key holding a character that does not show.
-class JsonChecker
-{
-public:
-    explicit JsonChecker(const QByteArray &text) : json(text) {}
-
-    void check()
-    {
-        // A byte order mark, as some editors write, before the text only.
-        if (json.startsWith("\xEF\xBB\xBF"))
-            at = 3;
-        value();
-        space();
-        if (at < json.size())
-            fail(text(QT_TRANSLATE_NOOP("Plan", "text after the plan's object")));
-    }
-
-private:
-    struct Level
-    {
-        bool object;
-        QString path;
-        QSet<QString> keys;
-        QString key; // the latest, whose value may open a level
-        int index;   // of the current item in a list
-    };
-
-    [[noreturn]] void fail(const QString &what) const
-    {
-        const QByteArray before = json.left(at);
-        const int line = before.count('\n') + 1;
-        const int column =
-            int(QString::fromUtf8(before.mid(before.lastIndexOf('\n') + 1)).size()) + 1;
-        throw PlanError(text(QT_TRANSLATE_NOOP("Plan", "line %1, column %2: %3"))
-                            .arg(line)
-                            .arg(column)
-                            .arg(what));
-    }
-
-    char peek() const { return at < json.size() ? json[at] : '\0'; }
-
-    void space()
-    {
-        while (at < json.size() &&
-               (json[at] == ' ' || json[at] == '\t' || json[at] == '\n' || json[at] == '\r'))
-            ++at;
-    }
-
-    void expect(char c, const char *what)
-    {
-        space();
-        if (peek() != c)
-            fail(text(what));
-        ++at;
-    }
-
-    void value()
-    {
-        // Objects and lists without recursion, so that depth costs no stack.
-        QVector<Level> levels;
-        for (;;) {
-            space();
-            const char c = peek();
-            if (c == '{' || c == '[') {
-                if (levels.size() == kDeepest)
-                    fail(text(QT_TRANSLATE_NOOP("Plan", "nested deeper than a plan is")));
-                ++at;
-                QString path;
-                if (!levels.isEmpty()) {
-                    const Level &outer = levels.last();
-                    path = outer.object ? keyPath(outer.path, outer.key)
-                                        : QStringLiteral("%1[%2]").arg(outer.path).arg(outer.index);
-                }
-                levels.append({c == '{', path, {}, {}, 0});
-                space();
-                if (peek() == (c == '{' ? '}' : ']')) {
-                    ++at;
-                    levels.removeLast();
-                } else {
-                    if (c == '{')
-                        key(levels.last());
-                    continue;
-                }
-            } else if (c == '"') {
-                string();
-            } else if (c == '-' || (c >= '0' && c <= '9')) {
-                number();
-            } else if (!word("true") && !word("false") && !word("null")) {
-                fail(at < json.size() ? text(QT_TRANSLATE_NOOP("Plan", "not a value"))
-                                      : text(QT_TRANSLATE_NOOP("Plan", "the text ends early")));
-            }
-            // After a value: the next item, or the end of its level.
-            for (;;) {
-                if (levels.isEmpty())
-                    return;
-                Level &level = levels.last();
-                space();
-                if (peek() == ',') {
-                    ++at;
-                    if (level.object)
-                        key(level);
-                    else
-                        ++level.index;
-                    break;
-                }
-                if (peek() != (level.object ? '}' : ']'))
-                    fail(level.object ? text(QT_TRANSLATE_NOOP("Plan", "expected , or }"))
-                                      : text(QT_TRANSLATE_NOOP("Plan", "expected , or ]")));
-                ++at;
-                levels.removeLast();
-            }
-        }
-    }
-
-    void key(Level &level)
-    {
-        space();
-        if (peek() != '"')
-            fail(text(QT_TRANSLATE_NOOP("Plan", "expected a key in quotes")));
-        level.key = string();
-        const auto invisible = std::find_if(level.key.begin(), level.key.end(), [](QChar ch) {
-            const QChar::Category category = ch.category();
-            return category == QChar::Other_Control || category == QChar::Other_Format ||
-                   category == QChar::Other_Surrogate || category == QChar::Other_PrivateUse ||
-                   category == QChar::Other_NotAssigned;
-        });
-        if (invisible != level.key.end())
-            wrong(keyPath(level.path, quoted(level.key)),
-                  text(QT_TRANSLATE_NOOP("Plan",
-                                         "no such key: it holds a character that does not show")));
-        if (level.keys.contains(level.key))
-            wrong(keyPath(level.path, quoted(level.key)),
-                  text(QT_TRANSLATE_NOOP("Plan", "given more than once")));
-        level.keys.insert(level.key);
-        expect(':', QT_TRANSLATE_NOOP("Plan", "expected :"));
-    }
-
-    bool word(const char *w)
-    {
-        const int length = int(std::strlen(w));
-        if (json.mid(at, length) != w)
-            return false;
-        at += length;
-        return true;
-    }
-
-    void digits()
-    {
-        if (!(peek() >= '0' && peek() <= '9'))
-            fail(text(QT_TRANSLATE_NOOP("Plan", "a number needs a digit here")));
-        while (peek() >= '0' && peek() <= '9')
-            ++at;
-    }
-
-    void number()
-    {
-        if (peek() == '-')
-            ++at;
-        if (peek() == '0') {
-            ++at;
-            if (peek() >= '0' && peek() <= '9')
-                fail(text(QT_TRANSLATE_NOOP("Plan", "a number does not start with 0")));
-        } else {
-            digits();
-        }
-        if (peek() == '.') {
-            ++at;
-            digits();
-        }
-        if (peek() == 'e' || peek() == 'E') {
-            ++at;
-            if (peek() == '+' || peek() == '-')
-                ++at;
-            digits();
-        }
-    }
-
-    // The string at `at`, decoded; its raw bytes must be UTF-8 without
-    // control characters.
-    QString string()
-    {
-        const int from = ++at;
-        QString decoded;
-        while (at < json.size() && json[at] != '"') {
-            const unsigned char c = static_cast<unsigned char>(json[at]);
-            if (c < 0x20)
-                fail(text(QT_TRANSLATE_NOOP(
-                              "Plan", "a control character inside a string; write it as \\u%1"))
-                         .arg(int(c), 4, 16, QLatin1Char('0')));
-            if (c == '\\') {
-                ++at;
-                const char e = peek();
-                if (e == 'u') {
-                    bool ok = false;
-                    const ushort unit = json.mid(at + 1, 4).toUShort(&ok, 16);
-                    if (!ok || json.mid(at + 1, 4).size() != 4)
-                        fail(text(QT_TRANSLATE_NOOP("Plan", "\\u needs four hexadecimal digits")));
-                    decoded += QChar(unit);
-                    at += 5;
-                    continue;
-                }
-                static const char kEscapes[] = "\"\\/bfnrt";
-                const char *found = e ? std::strchr(kEscapes, e) : nullptr;
-                if (!found)
-                    fail(text(QT_TRANSLATE_NOOP("Plan", "not an escape")));
-                decoded += QLatin1Char("\"\\/\b\f\n\r\t"[found - kEscapes]);
-                ++at;
-                continue;
-            }
-            int end = at;
-            while (end < json.size() && json[end] != '"' && json[end] != '\\' &&
-                   static_cast<unsigned char>(json[end]) >= 0x20)
-                ++end;
-            // After a space, so that a byte order mark that starts the run is
-            // kept as the character it is.
-            const QByteArray run = ' ' + json.mid(at, end - at);
-            const QString read = QString::fromUtf8(run);
-            if (read.toUtf8() != run)
-                fail(text(QT_TRANSLATE_NOOP("Plan", "not UTF-8")));
-            decoded += read.mid(1);
-            at = end;
-        }
-        if (at >= json.size()) {
-            at = from - 1;
-            fail(text(QT_TRANSLATE_NOOP("Plan", "a string without its closing quote")));
-        }
-        ++at;
-        return decoded;
-    }
-
-    // A plan nests four deep; the bound keeps each key's path short.
-    static constexpr int kDeepest = 32;
-    const QByteArray &json;
-    int at = 0;
-};
 
 Standard standard(const QJsonValue &value, const QString &path)
 {
@@ -440,7 +197,12 @@ Plan readPlan(const QByteArray &json)
         throw PlanError(text(kTooLarge));
     if (json.trimmed().isEmpty())
         throw PlanError(text(QT_TRANSLATE_NOOP("Plan", "is empty")));
-    JsonChecker(json).check();
+    // A plan nests four deep; the bound keeps each key's path short.
+    if (const std::optional<JsonFault> fault = strictJsonFault(json, 32)) {
+        if (!fault->key.isEmpty())
+            throw PlanError(fault->key, phraseText(fault->why));
+        throw PlanError(phraseText(fault->why));
+    }
     QJsonParseError error;
     const QJsonDocument document =
         QJsonDocument::fromJson(json.startsWith("\xEF\xBB\xBF") ? json.mid(3) : json, &error);

@@ -13,10 +13,11 @@ constexpr float kClipped = 32767.0f / 32768.0f;
 
 } // namespace
 
-Listener::Listener(std::unique_ptr<LiveSource> source, int userbandFrequency, bool keepHeard)
+Listener::Listener(std::unique_ptr<LiveSource> source, UserbandFrequency userbandFrequency,
+                   bool keepHeard)
     : input(std::move(source)),
       demodulator(std::make_unique<linesignal::Demodulator>(input->sampleRate(), kClipped)),
-      userband(userbandFrequency), keep(keepHeard)
+      frequencyOf(std::move(userbandFrequency)), keep(keepHeard)
 {
 }
 
@@ -43,8 +44,16 @@ bool Listener::listen()
 std::vector<ReadMessage> Listener::take()
 {
     std::vector<ReadMessage> read;
-    for (linesignal::Message &m : demodulator->take())
-        read.push_back(readMessage(std::move(m), userband));
+    for (linesignal::Message &m : demodulator->take()) {
+        read.push_back(readMessage(std::move(m), 0));
+        // The userband is known once the command is read; its frequency
+        // gives the intermediate one.
+        ReadMessage &last = read.back();
+        if (last.command && frequencyOf) {
+            if (const int centre = frequencyOf(last.command->userband))
+                last.warning = commandWarning(*last.command, centre);
+        }
+    }
     return read;
 }
 

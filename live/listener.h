@@ -3,6 +3,7 @@
 #include "livesource.h"
 #include "recording.h"
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -12,6 +13,11 @@ class Demodulator;
 
 namespace live {
 
+// The centre frequency in MHz of a userband, by its number, for an
+// EN 50494 command's intermediate frequency; 0 where it is not known. Called
+// on the listening thread.
+using UserbandFrequency = std::function<int(int userband)>;
+
 // Listening on an input: its blocks through the demodulator as they come,
 // each message read as a command (as a recording's are) once it ends.
 class Listener
@@ -19,7 +25,9 @@ class Listener
 public:
     // `keepHeard` keeps every sample, to be saved: 0.77 MB a second at
     // 192 kHz. Without it, listening takes the same memory for any length.
-    Listener(std::unique_ptr<LiveSource> input, int userbandFrequency, bool keepHeard);
+    // Without `userbandFrequency`, no frequency is known.
+    Listener(std::unique_ptr<LiveSource> input, UserbandFrequency userbandFrequency,
+             bool keepHeard);
     ~Listener();
 
     // Waits for the next block and reads it; false once the input has
@@ -38,7 +46,7 @@ public:
 private:
     std::unique_ptr<LiveSource> input;
     std::unique_ptr<linesignal::Demodulator> demodulator;
-    int userband;
+    UserbandFrequency frequencyOf;
     bool keep;
     std::vector<float> block, kept;
     std::uint64_t count = 0;

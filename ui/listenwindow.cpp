@@ -1,5 +1,6 @@
 #include "listenwindow.h"
 
+#include "background.h"
 #include "filedialogs.h"
 #include "files.h"
 #include "hextext.h"
@@ -16,7 +17,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QThread>
 #include <QTimer>
 
 #include <cmath>
@@ -35,7 +35,9 @@ constexpr int kRenewInputsEvery = 2000; // ms
 
 ListenWindow::ListenWindow(std::function<QString(const Command &)> applyTo,
                            std::function<std::optional<Plan>()> openPlan, QWidget *parent)
-    : QWidget(parent, Qt::Window), plan(std::move(openPlan)), ui(new Ui_ListenWindow)
+    : QWidget(parent, Qt::Window), plan(std::move(openPlan)), ui(new Ui_ListenWindow),
+      worker(new Background(this)), lister(new Background(this)),
+      listened(std::make_shared<ListenedPlan>())
 {
     setObjectName(QStringLiteral("listenWindow"));
     ui->setupUi(this);
@@ -59,8 +61,7 @@ ListenWindow::ListenWindow(std::function<QString(const Command &)> applyTo,
 ListenWindow::~ListenWindow()
 {
     stop();
-    if (lister)
-        lister->wait();
+    lister->wait(false);
     delete ui;
 }
 
@@ -79,18 +80,12 @@ void ListenWindow::renewInputs()
 {
     // The devices are asked off this thread: a sound server that hangs
     // would hold the window.
-    if (listening() || lister || !isVisible())
+    if (listening() || lister->running() || !isVisible())
         return;
-    lister = QThread::create([this] {
+    lister->start([this]() -> Background::Then {
         const Inputs found = listInputs();
-        QMetaObject::invokeMethod(
-            this, [this, found] { showInputs(found); }, Qt::QueuedConnection);
+        return [this, found] { showInputs(found); };
     });
-    connect(lister, &QThread::finished, this, [this] {
-        lister->deleteLater();
-        lister = nullptr;
-    });
-    lister->start();
 }
 
 void ListenWindow::showInputs(const Inputs &found)
@@ -150,8 +145,16 @@ void ListenWindow::start()
     settings.device = ui->comboDevice->currentData().toString().toStdString();
     settings.rate = ui->comboRate->currentData().toDouble();
     settings.channel = ui->spinBoxChannel->value();
+    knowPlan();
     try {
-        listener = std::make_shared<live::Listener>(live::openInput(settings), 0, true);
+        // With a plan, an EN 50494 command's frequency is its userband's.
+        listener = std::make_shared<live::Listener>(
+            live::openInput(settings),
+            [known = listened](int userband) {
+                const std::lock_guard<std::mutex> hold(known->lock);
+                return known->plan ? userbandCentre(*known->plan, userband) : 0;
+            },
+            true);
     } catch (const live::NoSuchInput &error) {
         ui->labelStatus->setText(tr("Cannot listen: %1. The list now shows the inputs there are.")
                                      .arg(phraseText(error.why())));
@@ -176,7 +179,7 @@ void ListenWindow::start()
         w->setEnabled(false);
 
     const std::shared_ptr<live::Listener> l = listener;
-    worker = QThread::create([this, l] {
+    worker->start([this, l]() -> Background::Then {
         double levelAt = 0;
         while (l->listen()) {
             std::vector<ReadMessage> found = l->take();
@@ -194,27 +197,31 @@ void ListenWindow::start()
         l->finish();
         std::vector<ReadMessage> rest = l->take();
         const QString why = phraseText(l->source().ended());
-        QMetaObject::invokeMethod(
-            this,
-            [this, rest, why] {
-                add(rest);
-                ended(why);
-            },
-            Qt::QueuedConnection);
+        return [this, rest, why] {
+            add(rest);
+            ended(why);
+        };
     });
-    worker->start();
 }
 
 void ListenWindow::stop()
 {
-    if (!worker)
+    if (!worker->running())
         return;
     listener->source().stop();
-    worker->wait();
-    // What the worker still posted arrives after this; it finds it ended.
-    QCoreApplication::sendPostedEvents(this);
-    delete worker;
-    worker = nullptr;
+    worker->wait(true);
+}
+
+bool ListenWindow::listening() const
+{
+    return worker->running();
+}
+
+void ListenWindow::knowPlan()
+{
+    std::optional<Plan> open = plan ? plan() : std::nullopt;
+    const std::lock_guard<std::mutex> hold(listened->lock);
+    listened->plan = std::move(open);
 }
 
 void ListenWindow::add(std::vector<ReadMessage> messages)
@@ -222,13 +229,9 @@ void ListenWindow::add(std::vector<ReadMessage> messages)
     if (ui->pushButtonPause->isChecked())
         return;
     const std::optional<Plan> open = plan ? plan() : std::nullopt;
+    knowPlan();
     ui->tableMessages->setColumnHidden(kReceiverColumn, !open);
     for (ReadMessage &read : messages) {
-        // With a plan, an EN 50494 command's frequency is its userband's.
-        if (open && read.command) {
-            if (const int centre = userbandCentre(*open, read.command->userband))
-                read = readMessage(std::move(read.message), centre);
-        }
         const std::optional<PlanMatch> match =
             !open                          ? std::nullopt
             : read.command                 ? std::optional(matchCommand(*open, *read.command))
@@ -254,11 +257,6 @@ void ListenWindow::showLevel(float peak, bool clipped)
 
 void ListenWindow::ended(const QString &why)
 {
-    if (worker) {
-        worker->wait();
-        delete worker;
-        worker = nullptr;
-    }
     const QString count = tr("Messages heard: %1").arg(messageCount(list->messages()));
     ui->labelStatus->setText(why.isEmpty() ? count
                                            : tr("%1; what was heard is kept. %2").arg(why, count));

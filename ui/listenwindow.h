@@ -10,11 +10,12 @@
 
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <vector>
 
 class MessageList;
-class QThread;
+class Background;
 class Ui_ListenWindow;
 
 #include "livesource.h"
@@ -39,7 +40,7 @@ public:
                  std::function<std::optional<Plan>()> plan, QWidget *parent = nullptr);
     ~ListenWindow() override;
 
-    bool listening() const { return worker != nullptr; }
+    bool listening() const;
     // The messages listed so far.
     const std::vector<ReadMessage> &messages() const;
 
@@ -73,8 +74,18 @@ private:
     std::function<std::optional<Plan>()> plan;
     Ui_ListenWindow *ui;
     std::shared_ptr<live::Listener> listener;
-    QThread *worker = nullptr;
-    QThread *lister = nullptr;
+    Background *worker;
+    Background *lister;
+    // The plan as the listening thread reads each EN 50494 command's
+    // userband from it: the open one when listening began or the last
+    // message came in.
+    struct ListenedPlan
+    {
+        std::mutex lock;
+        std::optional<Plan> plan;
+    };
+    std::shared_ptr<ListenedPlan> listened;
+    void knowPlan();
     // What the input box shows (label, name), and why none answers.
     struct Shown
     {

@@ -1,5 +1,6 @@
 #include "readrecordingwindow.h"
 
+#include "background.h"
 #include "capturefile.h"
 #include "filedialogs.h"
 #include "files.h"
@@ -18,7 +19,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QThread>
 
 #include <algorithm>
 
@@ -30,7 +30,7 @@ constexpr int kSupplyColumn = 5;
 
 ReadRecordingWindow::ReadRecordingWindow(std::function<QString(const Command &)> applyTo,
                                          QWidget *parent)
-    : QWidget(parent, Qt::Window), ui(new Ui_ReadRecordingWindow)
+    : QWidget(parent, Qt::Window), ui(new Ui_ReadRecordingWindow), worker(new Background(this))
 {
     setObjectName(QStringLiteral("readRecordingWindow"));
     ui->setupUi(this);
@@ -69,17 +69,16 @@ ReadRecordingWindow::~ReadRecordingWindow()
 
 bool ReadRecordingWindow::reading() const
 {
-    return worker != nullptr;
+    return worker->running();
 }
 
 void ReadRecordingWindow::stop()
 {
-    if (!worker)
+    if (!worker->running())
         return;
+    // The reading's end is not shown: a new one follows, or the window goes.
     cancel->store(true);
-    worker->wait();
-    delete worker;
-    worker = nullptr;
+    worker->wait(false);
 }
 
 void ReadRecordingWindow::on_pushButtonOpen_clicked()
@@ -119,7 +118,7 @@ void ReadRecordingWindow::open(const QString &path)
     const double sampleRate = ui->spinBoxSampleRate->value();
     lastPath = path;
     lastSettings = {channel, ui->spinBoxSampleRate->value()};
-    worker = QThread::create([this, file, path, stopFlag, channel, sampleRate] {
+    worker->start([this, file, path, stopFlag, channel, sampleRate]() -> Background::Then {
         RecordingReport reading;
         QString problem;
         try {
@@ -135,24 +134,16 @@ void ReadRecordingWindow::open(const QString &path)
         } catch (const std::bad_alloc &) {
             problem = tr("not enough memory to read it");
         }
-        QMetaObject::invokeMethod(
-            this, [this, path, reading, problem] { showResults(path, reading, problem); },
-            Qt::QueuedConnection);
+        return [this, path, reading, problem] { showResults(path, reading, problem); };
     });
     disconnect(ui->pushButtonCancel, nullptr, this, nullptr);
     connect(ui->pushButtonCancel, &QPushButton::clicked, this,
             [stopFlag] { stopFlag->store(true); });
-    worker->start();
 }
 
 void ReadRecordingWindow::showResults(const QString &path, const RecordingReport &found,
                                       const QString &problem)
 {
-    if (worker) {
-        worker->wait();
-        delete worker;
-        worker = nullptr;
-    }
     ui->progressReading->hide();
     ui->pushButtonCancel->hide();
     report = found;

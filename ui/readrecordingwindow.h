@@ -11,7 +11,7 @@
 #include <vector>
 
 class MessageList;
-class QThread;
+class Background;
 class Ui_ReadRecordingWindow;
 
 // Reads the messages in a recording of the cable, off the user-interface
@@ -52,7 +52,7 @@ private:
 
     MessageList *list;
     Ui_ReadRecordingWindow *ui;
-    QThread *worker = nullptr;
+    Background *worker;
     std::shared_ptr<std::atomic<bool>> cancel;
     RecordingReport report;
     // The file read last and the settings it was read with; it is read again

@@ -1697,6 +1697,78 @@ Alle Rechte vorbehalten.</translation>
         <source>its intermediate frequency of %1 MHz puts the transponder outside the %2 band</source>
         <translation>seine Zwischenfrequenz von %1 MHz legt den Transponder außerhalb des Bands %2</translation>
     </message>
+    <message>
+        <source>text after the object</source>
+        <translation>Text nach dem Objekt</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <translation>Zeile %1, Spalte %2: %3</translation>
+    </message>
+    <message>
+        <source>nested too deep</source>
+        <translation>zu tief verschachtelt</translation>
+    </message>
+    <message>
+        <source>not a value</source>
+        <translation>kein Wert</translation>
+    </message>
+    <message>
+        <source>the text ends early</source>
+        <translation>der Text endet zu früh</translation>
+    </message>
+    <message>
+        <source>expected , or }</source>
+        <translation>, oder } erwartet</translation>
+    </message>
+    <message>
+        <source>expected , or ]</source>
+        <translation>, oder ] erwartet</translation>
+    </message>
+    <message>
+        <source>expected a key in quotes</source>
+        <translation>ein Schlüssel in Anführungszeichen erwartet</translation>
+    </message>
+    <message>
+        <source>no such key: it holds a character that does not show</source>
+        <translation>diesen Schlüssel gibt es nicht: er enthält ein unsichtbares Zeichen</translation>
+    </message>
+    <message>
+        <source>given more than once</source>
+        <translation>mehr als einmal angegeben</translation>
+    </message>
+    <message>
+        <source>expected :</source>
+        <translation>: erwartet</translation>
+    </message>
+    <message>
+        <source>a number needs a digit here</source>
+        <translation>eine Zahl braucht hier eine Ziffer</translation>
+    </message>
+    <message>
+        <source>a number does not start with 0</source>
+        <translation>eine Zahl beginnt nicht mit 0</translation>
+    </message>
+    <message>
+        <source>a control character inside a string; write it as \u%1</source>
+        <translation>ein Steuerzeichen in einer Zeichenkette; als \u%1 schreiben</translation>
+    </message>
+    <message>
+        <source>\u needs four hexadecimal digits</source>
+        <translation>\u braucht vier Hexadezimalziffern</translation>
+    </message>
+    <message>
+        <source>not an escape</source>
+        <translation>keine Escape-Folge</translation>
+    </message>
+    <message>
+        <source>not UTF-8</source>
+        <translation>kein UTF-8</translation>
+    </message>
+    <message>
+        <source>a string without its closing quote</source>
+        <translation>eine Zeichenkette ohne schließendes Anführungszeichen</translation>
+    </message>
 </context>
 <context>
     <name>Plan</name>
@@ -1849,66 +1921,6 @@ Alle Rechte vorbehalten.</translation>
         <translation>muss eine ganze Zahl sein</translation>
     </message>
     <message>
-        <source>text after the plan&apos;s object</source>
-        <translation>Text nach dem Objekt des Plans</translation>
-    </message>
-    <message>
-        <source>line %1, column %2: %3</source>
-        <translation>Zeile %1, Spalte %2: %3</translation>
-    </message>
-    <message>
-        <source>nested deeper than a plan is</source>
-        <translation>tiefer verschachtelt, als ein Plan ist</translation>
-    </message>
-    <message>
-        <source>not a value</source>
-        <translation>kein Wert</translation>
-    </message>
-    <message>
-        <source>the text ends early</source>
-        <translation>der Text endet zu früh</translation>
-    </message>
-    <message>
-        <source>expected , or }</source>
-        <translation>, oder } erwartet</translation>
-    </message>
-    <message>
-        <source>expected , or ]</source>
-        <translation>, oder ] erwartet</translation>
-    </message>
-    <message>
-        <source>expected a key in quotes</source>
-        <translation>ein Schlüssel in Anführungszeichen erwartet</translation>
-    </message>
-    <message>
-        <source>no such key: it holds a character that does not show</source>
-        <translation>diesen Schlüssel gibt es nicht: er enthält ein unsichtbares Zeichen</translation>
-    </message>
-    <message>
-        <source>a number needs a digit here</source>
-        <translation>eine Zahl braucht hier eine Ziffer</translation>
-    </message>
-    <message>
-        <source>a number does not start with 0</source>
-        <translation>eine Zahl beginnt nicht mit 0</translation>
-    </message>
-    <message>
-        <source>a control character inside a string; write it as \u%1</source>
-        <translation>ein Steuerzeichen in einer Zeichenkette; als \u%1 schreiben</translation>
-    </message>
-    <message>
-        <source>not an escape</source>
-        <translation>keine Escape-Folge</translation>
-    </message>
-    <message>
-        <source>not UTF-8</source>
-        <translation>kein UTF-8</translation>
-    </message>
-    <message>
-        <source>a string without its closing quote</source>
-        <translation>eine Zeichenkette ohne schließendes Anführungszeichen</translation>
-    </message>
-    <message>
         <source>low</source>
         <translation>Low</translation>
     </message>
@@ -1995,14 +2007,6 @@ Alle Rechte vorbehalten.</translation>
     <message>
         <source>0 MHz is not a bandwidth; use %1..%2</source>
         <translation>0 MHz ist keine Bandbreite; %1..%2 verwenden</translation>
-    </message>
-    <message>
-        <source>expected :</source>
-        <translation>: erwartet</translation>
-    </message>
-    <message>
-        <source>\u needs four hexadecimal digits</source>
-        <translation>\u braucht vier Hexadezimalziffern</translation>
     </message>
 </context>
 <context>

@@ -1696,6 +1696,78 @@ All rights reserved.</source>
         <source>its intermediate frequency of %1 MHz puts the transponder outside the %2 band</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>text after the object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nested too deep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the text ends early</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected , or }</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected , or ]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected a key in quotes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no such key: it holds a character that does not show</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>given more than once</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a number needs a digit here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a number does not start with 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a control character inside a string; write it as \u%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>\u needs four hexadecimal digits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not an escape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not UTF-8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a string without its closing quote</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Plan</name>
@@ -1848,66 +1920,6 @@ All rights reserved.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>text after the plan&apos;s object</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>line %1, column %2: %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>nested deeper than a plan is</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>not a value</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the text ends early</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>expected , or }</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>expected , or ]</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>expected a key in quotes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no such key: it holds a character that does not show</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>a number needs a digit here</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>a number does not start with 0</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>a control character inside a string; write it as \u%1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>not an escape</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>not UTF-8</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>a string without its closing quote</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>low</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1993,14 +2005,6 @@ All rights reserved.</source>
     </message>
     <message>
         <source>0 MHz is not a bandwidth; use %1..%2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>expected :</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>\u needs four hexadecimal digits</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -475,6 +475,11 @@ void TestWorkbench::cancelledReadingLeavesTheWindowUsable()
     auto *reader = window.findChild<ReadRecordingWindow *>("readRecordingWindow");
     // Nothing modal while it reads: the main window goes on working.
     QVERIFY(reader->reading());
+    // Opened again as it reads: the reading before ends unseen, and the
+    // window does not wait for the new one.
+    window.openRecording(big);
+    QCoreApplication::processEvents();
+    QVERIFY(reader->reading());
     QVERIFY(reader->findChild<QProgressBar *>("progressReading")->isVisible());
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
     QVERIFY(reader->findChildren<QDialog *>().isEmpty());

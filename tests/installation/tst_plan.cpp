@@ -182,7 +182,7 @@ void TestPlan::refuses_data()
     QTest::newRow("bytes that are not UTF-8")
         << plan(unit, "{\"name\": \"a\xFF\", \"userband\": 1}") << "line 1, column 80: not UTF-8";
     QTest::newRow("text after the object") << plan(unit, "") + "}"
-                                           << "line 1, column 72: text after the plan's object";
+                                           << "line 1, column 72: text after the object";
     QTest::newRow("a key with a byte order mark")
         << plan(unit, "{\"name\": \"a\", \"userband\": 1, \"\xEF\xBB\xBFpin\": 7}")
         << "receivers[0].'\\uFEFFpin': no such key: it holds a character that does not show";
@@ -193,7 +193,7 @@ void TestPlan::refuses_data()
         << plan(unit, "", ", \"positions\": {\"B\": \"x\", \"b\": \"y\"}")
         << "positions.'b': names a position another key names too";
     QTest::newRow("lists nested deeper than any plan")
-        << QByteArray(200000, '[') << "line 1, column 33: nested deeper than a plan is";
+        << QByteArray(200000, '[') << "line 1, column 33: nested too deep";
 }
 
 void TestPlan::refuses()

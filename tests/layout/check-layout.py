@@ -20,7 +20,7 @@ share = importlib.machinery.SourceFileLoader("share", str(root / "scripts/test-s
 
 ARROWS = {
     "encoding": set(),
-    "base": set(),
+    "base": {"encoding"},
     "signal": {"encoding"},
     "live": {"signal", "encoding"},
     "installation": {"encoding", "base"},

@@ -360,6 +360,9 @@ void ListenTest::namesEachCommandsReceiver()
         frames << row.frame;
     // EN 50607 on userband 4, which no receiver uses.
     frames << Frame{0x70, 0x1C, 0xE8, 0x03};
+    // Küche's userband, at 1076 MHz, with a tuning word that only a higher
+    // userband frequency would bring onto the cable.
+    frames << Frame{0xE0, 0x10, 0x5A, 0x20, 0x96};
 
     QProcess listen;
     listenTo(listen, {"--plan", planFile, "--seconds", "3", "--json"}, frames);
@@ -368,15 +371,17 @@ void ListenTest::namesEachCommandsReceiver()
     const QList<QJsonObject> heard = jsonLines(listen.readAllStandardOutput());
     QCOMPARE(heard.size(), frames.size());
     const QStringList expected = {"Wohnzimmer A 11493H", "Wohnzimmer B 12188V", "Küche A 11493H",
-                                  "Küche B 12188V", " "};
+                                  "Küche B 12188V", " ", "Küche "};
     for (int i = 0; i < heard.size(); ++i) {
         const QJsonObject planned = heard[i]["plan"].toObject();
         QCOMPARE(planned["receiver"].toString() + ' ' + planned["transponder"].toString(),
                  expected[i]);
         QCOMPARE(planned["expected"].toBool(), i < 4);
     }
-    QCOMPARE(heard.last()["plan"].toObject()["text"].toString(),
+    QCOMPARE(heard[4]["plan"].toObject()["text"].toString(),
              QStringLiteral("no receiver of the plan sends EN 50607 on userband 4"));
+    for (int i = 0; i < heard.size(); ++i)
+        QCOMPARE(heard[i].contains("warning"), i == 5);
 }
 
 // The window lists inputs, not ALSA's plugins, renews the list as a server
