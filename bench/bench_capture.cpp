@@ -6,6 +6,7 @@
 
 #include "capturefile.h"
 #include "linesignal.h"
+#include "signalfile.h"
 
 #include <QTemporaryDir>
 

@@ -1,9 +1,9 @@
 #include "bands.h"
-#include "capturefile.h"
 #include "commands.h"
 #include "listener.h"
 #include "messagereport.h"
 #include "plan.h"
+#include "signalfile.h"
 #include "system.h"
 #include "values.h"
 

@@ -1,10 +1,10 @@
-#include "capturefile.h"
 #include "commands.h"
 #include "files.h"
 #include "hextext.h"
 #include "linesignal.h"
 #include "picturemodule.h"
 #include "settings.h"
+#include "signalfile.h"
 #include "values.h"
 
 #include <QCommandLineParser>

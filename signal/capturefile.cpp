@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -285,103 +284,4 @@ CaptureReading readCaptureMessages(const std::filesystem::path &path, int channe
                    [](unsigned char c) { return char(std::tolower(c)); });
     return suffix == ".csv" || suffix == ".txt" ? readCsv(path, channel, sampleRate, progress)
                                                 : readSoundFile(path, channel, progress);
-}
-
-namespace {
-
-// libsndfile writes into memory through these.
-struct MemoryFile
-{
-    std::string bytes;
-    sf_count_t at = 0;
-};
-
-sf_count_t memoryLength(void *user)
-{
-    return sf_count_t(static_cast<MemoryFile *>(user)->bytes.size());
-}
-
-sf_count_t memorySeek(sf_count_t offset, int whence, void *user)
-{
-    auto *m = static_cast<MemoryFile *>(user);
-    const sf_count_t base = whence == SEEK_SET ? 0 : whence == SEEK_CUR ? m->at : memoryLength(m);
-    m->at = std::max<sf_count_t>(0, base + offset);
-    return m->at;
-}
-
-sf_count_t memoryRead(void *to, sf_count_t count, void *user)
-{
-    auto *m = static_cast<MemoryFile *>(user);
-    const sf_count_t n = std::max<sf_count_t>(0, std::min(count, memoryLength(m) - m->at));
-    std::memcpy(to, m->bytes.data() + m->at, std::size_t(n));
-    m->at += n;
-    return n;
-}
-
-sf_count_t memoryWrite(const void *from, sf_count_t count, void *user)
-{
-    auto *m = static_cast<MemoryFile *>(user);
-    if (m->at + count > memoryLength(m))
-        m->bytes.resize(std::size_t(m->at + count));
-    std::memcpy(&m->bytes[std::size_t(m->at)], from, std::size_t(count));
-    m->at += count;
-    return count;
-}
-
-sf_count_t memoryTell(void *user)
-{
-    return static_cast<MemoryFile *>(user)->at;
-}
-
-void appendNumber(std::string &text, double value, std::chars_format format, int precision)
-{
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, format, precision);
-    text.append(buffer, result.ptr);
-}
-
-} // namespace
-
-std::string wavFile(const std::vector<float> &samples, double sampleRate)
-{
-    MemoryFile memory;
-    SF_VIRTUAL_IO io{memoryLength, memorySeek, memoryRead, memoryWrite, memoryTell};
-    SF_INFO info{};
-    info.samplerate = int(sampleRate);
-    info.channels = 1;
-    info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
-    SNDFILE *sound = sf_open_virtual(&io, SFM_WRITE, &info, &memory);
-    if (!sound)
-        return {};
-    // Beyond full scale clips rather than wrapping round.
-    sf_command(sound, SFC_SET_CLIPPING, nullptr, SF_TRUE);
-    sf_writef_float(sound, samples.data(), sf_count_t(samples.size()));
-    sf_close(sound);
-    return memory.bytes;
-}
-
-std::string csvFile(const std::vector<float> &volts, double sampleRate)
-{
-    std::string text = "time_s,voltage_V\n";
-    text.reserve(volts.size() * 28 + text.size());
-    for (std::size_t n = 0; n < volts.size(); ++n) {
-        appendNumber(text, double(n) / sampleRate, std::chars_format::general, 10);
-        text += ',';
-        appendNumber(text, double(volts[n]), std::chars_format::fixed, 6);
-        text += '\n';
-    }
-    return text;
-}
-
-std::string lineSignalFile(const linesignal::LineSignal &signal, bool csv, double sampleRate,
-                           bool withSupply)
-{
-    constexpr double kSupplyFullScale = 20.0, kToneFullScale = 0.5;
-    std::vector<float> samples = linesignal::sampleLine(signal, sampleRate, csv || withSupply);
-    if (csv)
-        return csvFile(samples, sampleRate);
-    const double fullScale = withSupply ? kSupplyFullScale : kToneFullScale;
-    for (float &sample : samples)
-        sample = float(sample / fullScale);
-    return wavFile(samples, sampleRate);
 }

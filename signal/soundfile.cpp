@@ -139,3 +139,69 @@ SoundFile::~SoundFile()
     if (file)
         sf_close(file);
 }
+
+namespace {
+
+// libsndfile writes into memory through these.
+struct MemoryFile
+{
+    std::string bytes;
+    sf_count_t at = 0;
+};
+
+sf_count_t memoryLength(void *user)
+{
+    return sf_count_t(static_cast<MemoryFile *>(user)->bytes.size());
+}
+
+sf_count_t memorySeek(sf_count_t offset, int whence, void *user)
+{
+    auto *m = static_cast<MemoryFile *>(user);
+    const sf_count_t base = whence == SEEK_SET ? 0 : whence == SEEK_CUR ? m->at : memoryLength(m);
+    m->at = std::max<sf_count_t>(0, base + offset);
+    return m->at;
+}
+
+sf_count_t memoryRead(void *to, sf_count_t count, void *user)
+{
+    auto *m = static_cast<MemoryFile *>(user);
+    const sf_count_t n = std::max<sf_count_t>(0, std::min(count, memoryLength(m) - m->at));
+    std::memcpy(to, m->bytes.data() + m->at, std::size_t(n));
+    m->at += n;
+    return n;
+}
+
+sf_count_t memoryWrite(const void *from, sf_count_t count, void *user)
+{
+    auto *m = static_cast<MemoryFile *>(user);
+    if (m->at + count > memoryLength(m))
+        m->bytes.resize(std::size_t(m->at + count));
+    std::memcpy(&m->bytes[std::size_t(m->at)], from, std::size_t(count));
+    m->at += count;
+    return count;
+}
+
+sf_count_t memoryTell(void *user)
+{
+    return static_cast<MemoryFile *>(user)->at;
+}
+
+} // namespace
+
+std::string soundFileBytes(const std::vector<float> &samples, int sampleRate, int format)
+{
+    MemoryFile memory;
+    SF_VIRTUAL_IO io{memoryLength, memorySeek, memoryRead, memoryWrite, memoryTell};
+    SF_INFO info{};
+    info.samplerate = sampleRate;
+    info.channels = 1;
+    info.format = format;
+    SNDFILE *sound = sf_open_virtual(&io, SFM_WRITE, &info, &memory);
+    if (!sound)
+        return {};
+    // Beyond full scale clips rather than wrapping round.
+    sf_command(sound, SFC_SET_CLIPPING, nullptr, SF_TRUE);
+    sf_writef_float(sound, samples.data(), sf_count_t(samples.size()));
+    sf_close(sound);
+    return memory.bytes;
+}

@@ -4,8 +4,10 @@
 
 #include <filesystem>
 #include <memory>
+#include <string>
+#include <vector>
 
-// A sound file opened for reading with libsndfile. A WAV file whose header
+// The one adapter to libsndfile. A sound file opened for reading: A WAV file whose header
 // gives its sizes as 0, as a recorder leaves it when it is stopped before
 // it can finish the header, is read as if the header gave the sizes of what
 // follows it.
@@ -30,3 +32,7 @@ private:
     SF_INFO format{};
     SNDFILE *file = nullptr;
 };
+
+// Mono samples in [-1, 1], clipped beyond, as the whole bytes of a sound
+// file in libsndfile's `format`; empty where it cannot write that format.
+std::string soundFileBytes(const std::vector<float> &samples, int sampleRate, int format);

@@ -10,6 +10,7 @@
 #include "openingsize.h"
 #include "phrasetext.h"
 #include "remembered.h"
+#include "signalfile.h"
 #include "toolwindow.h"
 #include "ui_listenwindow.h"
 

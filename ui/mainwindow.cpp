@@ -1,7 +1,6 @@
 #include "mainwindow.h"
 
 #include "bands.h"
-#include "capturefile.h"
 #include "commandencoding.h"
 #include "filedialogs.h"
 #include "files.h"
@@ -15,6 +14,7 @@
 #include "readcommandwindow.h"
 #include "readrecordingwindow.h"
 #include "remembered.h"
+#include "signalfile.h"
 #include "signalpicture.h"
 #include "toolwindow.h"
 #include "ui_infodialog.h"

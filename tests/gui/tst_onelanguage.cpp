@@ -8,6 +8,7 @@
 #include "mainwindow.h"
 #include "planwindow.h"
 #include "sheetview.h"
+#include "signalfile.h"
 
 #include <QPaintEngine>
 #include <QtTest>

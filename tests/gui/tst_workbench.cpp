@@ -12,6 +12,7 @@
 #include "planwindow.h"
 #include "readrecordingwindow.h"
 #include "remembered.h"
+#include "signalfile.h"
 
 #include <QPrinter>
 

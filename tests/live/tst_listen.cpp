@@ -4,11 +4,11 @@
 // monitors.
 
 #include "cable.h"
-#include "capturefile.h"
 #include "generator.h"
 #include "hextext.h"
 #include "listenwindow.h"
 #include "plan.h"
+#include "signalfile.h"
 
 #include <QComboBox>
 #include <QJsonDocument>
@@ -370,8 +370,12 @@ void ListenTest::namesEachCommandsReceiver()
     QCOMPARE(listen.exitCode(), 5);
     const QList<QJsonObject> heard = jsonLines(listen.readAllStandardOutput());
     QCOMPARE(heard.size(), frames.size());
-    const QStringList expected = {"Wohnzimmer A 11493H", "Wohnzimmer B 12188V", "Küche A 11493H",
-                                  "Küche B 12188V", " ", "Küche "};
+    const QStringList expected = {"Wohnzimmer A 11493H",
+                                  "Wohnzimmer B 12188V",
+                                  "Küche A 11493H",
+                                  "Küche B 12188V",
+                                  " ",
+                                  "Küche "};
     for (int i = 0; i < heard.size(); ++i) {
         const QJsonObject planned = heard[i]["plan"].toObject();
         QCOMPARE(planned["receiver"].toString() + ' ' + planned["transponder"].toString(),

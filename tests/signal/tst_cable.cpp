@@ -7,6 +7,7 @@
 #include "capturefile.h"
 #include "hextext.h"
 #include "recording.h"
+#include "signalfile.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

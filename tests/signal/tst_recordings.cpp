@@ -8,6 +8,7 @@
 #include "hextext.h"
 #include "linesignal.h"
 #include "recording.h"
+#include "signalfile.h"
 
 #include <QtTest>
 
