@@ -3,6 +3,7 @@
 
 #include "files.h"
 #include "plan.h"
+#include "planfile.h"
 #include "sheet.h"
 
 #include <QGuiApplication>

@@ -55,6 +55,9 @@ CliResult outputFailure(const QString &command, const QString &path, const QStri
                    QStringLiteral("%1: cannot write %2: %3").arg(command, quoted(path), error));
 }
 
+namespace {
+
+// True when the run is over (help, version or a parse error), with `result` set.
 bool parseCommand(QCommandLineParser &parser, const CommandDeclaration &declared,
                   const QStringList &arguments, CliResult &result)
 {
@@ -88,6 +91,22 @@ bool parseCommand(QCommandLineParser &parser, const CommandDeclaration &declared
         return true;
     }
     return false;
+}
+
+} // namespace
+
+CliResult runCommand(const CommandDeclaration &declared, const QStringList &arguments,
+                     const std::function<CliResult(const QCommandLineParser &)> &body)
+{
+    QCommandLineParser parser;
+    CliResult result;
+    if (parseCommand(parser, declared, arguments, result))
+        return result;
+    try {
+        return body(parser);
+    } catch (const UsageError &error) {
+        return usageError(error.message());
+    }
 }
 
 CliResult runCli(const QStringList &arguments)

@@ -5,10 +5,12 @@
 #include <QCommandLineOption>
 #include <QList>
 
+#include <functional>
+
 class QCommandLineParser;
 
 // A command's interface as data: what `--help` shows and what the parser
-// takes. Every command's parser is built from one of these by parseCommand.
+// takes. Every command's parser is built from one of these by runCommand.
 struct CommandDeclaration
 {
     struct Positional
@@ -43,8 +45,8 @@ QString singleValue(const QCommandLineParser &parser, const QString &name);
 QString resultMessage(int code);
 // A file that could not be written: the command, the file and why.
 CliResult outputFailure(const QString &command, const QString &path, const QString &error);
-// Builds the command's parser from `declared`, parses `arguments` and answers
-// --help and --version; returns true when the run is over (help, version or
-// a parse error), with `result` set.
-bool parseCommand(QCommandLineParser &parser, const CommandDeclaration &declared,
-                  const QStringList &arguments, CliResult &result);
+// Every command's frame: builds its parser from `declared`, parses
+// `arguments`, answers --help and --version and a parse error, and otherwise
+// runs `body`; a UsageError it throws ends the run with the usage status.
+CliResult runCommand(const CommandDeclaration &declared, const QStringList &arguments,
+                     const std::function<CliResult(const QCommandLineParser &)> &body);

@@ -139,12 +139,9 @@ CliResult runDecode(const QStringList &arguments)
         },
         {"hex", "The command's bytes in hex.", "decode <hex>..."},
     };
-    QCommandLineParser parser;
-    CliResult result;
-    if (parseCommand(parser, declared, arguments, result))
-        return result;
-    int userbandFrequency = 0;
-    try {
+    return runCommand(declared, arguments, [](const QCommandLineParser &parser) -> CliResult {
+        CliResult result;
+        int userbandFrequency = 0;
         if (parser.isSet("userband-frequency"))
             userbandFrequency =
                 parseNumber("--userband-frequency", singleValue(parser, "userband-frequency"),
@@ -210,45 +207,43 @@ CliResult runDecode(const QStringList &arguments)
                 QStringLiteral("decode: --channel and --sample-rate go with --capture"));
         if (parser.positionalArguments().isEmpty())
             throw UsageError(QStringLiteral("decode: give the command's bytes in hex"));
-    } catch (const UsageError &error) {
-        return usageError(error.message());
-    }
 
-    // The bytes as typed, so that a message names the byte actually given.
-    const std::string text =
-        argumentBytes(parser.positionalArguments().join(QLatin1Char(' '))).toStdString();
-    Frame frame;
-    Phrase error;
-    if (!parseHexText(text, frame, error))
-        return failure(ExitBadCommand,
-                       QStringLiteral("decode: ") + QString::fromStdString(error.text()));
-    const diseqc::FrameReading reading = diseqc::readFrame(frame);
-    if (reading.kind == diseqc::FrameKind::NotDiseqc)
-        return failure(ExitBadCommand,
-                       QStringLiteral("decode: ") + QString::fromStdString(reading.error.text()));
-    if (reading.kind != diseqc::FrameKind::SingleCable) {
+        // The bytes as typed, so that a message names the byte actually given.
+        const std::string text =
+            argumentBytes(parser.positionalArguments().join(QLatin1Char(' '))).toStdString();
+        Frame frame;
+        Phrase error;
+        if (!parseHexText(text, frame, error))
+            return failure(ExitBadCommand,
+                           QStringLiteral("decode: ") + QString::fromStdString(error.text()));
+        const diseqc::FrameReading reading = diseqc::readFrame(frame);
+        if (reading.kind == diseqc::FrameKind::NotDiseqc)
+            return failure(ExitBadCommand, QStringLiteral("decode: ") +
+                                               QString::fromStdString(reading.error.text()));
+        if (reading.kind != diseqc::FrameKind::SingleCable) {
+            result.out = parser.isSet("json") ? toJson(QJsonDocument(frameJson(reading)))
+                                              : frameText(reading);
+            result.exitCode = ExitNotSingleCable;
+            return result;
+        }
+        const Command &command = *reading.command;
+
+        // The sum holds both frequencies; a larger userband frequency cannot be
+        // the receiver's, and no intermediate frequency follows from it.
+        const int sum = en50494FrequencySum(command.tuningWord);
+        if (command.standard == Standard::En50494 && command.kind == CommandKind::ChannelChange &&
+            userbandFrequency > 0 && userbandFrequency >= sum)
+            return usageError(QStringLiteral("--userband-frequency: %1 MHz is not below the %2 MHz "
+                                             "that the command's tuning word encodes")
+                                  .arg(userbandFrequency)
+                                  .arg(sum));
+        const auto fields = describeCommand(command, userbandFrequency);
         result.out =
-            parser.isSet("json") ? toJson(QJsonDocument(frameJson(reading))) : frameText(reading);
-        result.exitCode = ExitNotSingleCable;
+            parser.isSet("json") ? toJson(QJsonDocument(jsonReport(fields))) : plainReport(fields);
+        const Phrase warning = commandWarning(command, userbandFrequency);
+        if (!warning.empty())
+            result.err = QStringLiteral("%1: decode: warning: %2\n")
+                             .arg(kProgram, QString::fromStdString(warning.text()));
         return result;
-    }
-    const Command &command = *reading.command;
-
-    // The sum holds both frequencies; a larger userband frequency cannot be
-    // the receiver's, and no intermediate frequency follows from it.
-    const int sum = en50494FrequencySum(command.tuningWord);
-    if (command.standard == Standard::En50494 && command.kind == CommandKind::ChannelChange &&
-        userbandFrequency > 0 && userbandFrequency >= sum)
-        return usageError(QStringLiteral("--userband-frequency: %1 MHz is not below the %2 MHz "
-                                         "that the command's tuning word encodes")
-                              .arg(userbandFrequency)
-                              .arg(sum));
-    const auto fields = describeCommand(command, userbandFrequency);
-    result.out =
-        parser.isSet("json") ? toJson(QJsonDocument(jsonReport(fields))) : plainReport(fields);
-    const Phrase warning = commandWarning(command, userbandFrequency);
-    if (!warning.empty())
-        result.err = QStringLiteral("%1: decode: warning: %2\n")
-                         .arg(kProgram, QString::fromStdString(warning.text()));
-    return result;
+    });
 }

@@ -98,11 +98,8 @@ CliResult runEncode(const QStringList &arguments)
             },
         {"command", "encode (the default), decode, table, wave or plan.", "[encode]"},
     };
-    QCommandLineParser parser;
-    CliResult result;
-    if (parseCommand(parser, declared, arguments, result))
-        return result;
-    try {
+    return runCommand(declared, arguments, [](const QCommandLineParser &parser) -> CliResult {
+        CliResult result;
         if (!parser.positionalArguments().isEmpty())
             throw UsageError(QStringLiteral("unexpected argument %1")
                                  .arg(quoted(parser.positionalArguments().first())));
@@ -117,7 +114,5 @@ CliResult runEncode(const QStringList &arguments)
                 result.exitCode = ExitNotEncodable;
         }
         return result;
-    } catch (const UsageError &error) {
-        return usageError(error.message());
-    }
+    });
 }

@@ -3,6 +3,7 @@
 #include "listener.h"
 #include "messagereport.h"
 #include "plan.h"
+#include "planfile.h"
 #include "signalfile.h"
 #include "system.h"
 #include "values.h"
@@ -83,15 +84,12 @@ CliResult runListen(const QStringList &arguments)
         },
         {},
     };
-    QCommandLineParser parser;
-    CliResult result;
-    if (parseCommand(parser, declared, arguments, result))
-        return result;
-    live::LiveSettings settings;
-    int seconds = 0, userbandFrequency = 0;
-    QString save;
-    std::optional<Plan> plan;
-    try {
+    return runCommand(declared, arguments, [](const QCommandLineParser &parser) -> CliResult {
+        CliResult result;
+        live::LiveSettings settings;
+        int seconds = 0, userbandFrequency = 0;
+        QString save;
+        std::optional<Plan> plan;
         if (!parser.positionalArguments().isEmpty())
             throw UsageError(QStringLiteral("listen: takes no arguments, only options"));
         if (parser.isSet("list-devices")) {
@@ -134,139 +132,139 @@ CliResult runListen(const QStringList &arguments)
                     QStringLiteral("--plan %1: %2").arg(quoted(path), error.message()));
             }
         }
-    } catch (const UsageError &error) {
-        return usageError(error.message());
-    }
 
-    std::unique_ptr<live::Listener> listener;
-    try {
-        // The frequency given, or with a plan the command's userband's.
-        listener = std::make_unique<live::Listener>(
-            live::openInput(settings),
-            [&plan, userbandFrequency](int userband) {
-                return userbandFrequency ? userbandFrequency
-                       : plan            ? userbandCentre(*plan, userband)
-                                         : 0;
-            },
-            !save.isEmpty());
-    } catch (const live::NoSuchInput &error) {
-        return usageError(QStringLiteral("listen: %1; vantir-cli listen --list-devices names them")
-                              .arg(escaped(error.what())));
-    } catch (const live::LiveError &error) {
-        return usageError(QStringLiteral("listen: %1").arg(escaped(error.what())));
-    }
-    const bool json = parser.isSet("json");
-    const double rate = listener->source().sampleRate();
-    writeNow(stderr, QStringLiteral("Listening to %1 at %2 Hz%3\n")
-                         .arg(quoted(QString::fromStdString(listener->source().deviceName())))
-                         .arg(std::lround(rate))
-                         .arg(seconds ? QStringLiteral(" for %1 s").arg(seconds)
-                                      : QStringLiteral("; Ctrl+C ends it")));
-
-    // Ctrl+C and a termination end the listening as --seconds would: what
-    // was heard is still printed and saved. The input is stopped too, as
-    // one gone quiet would leave the reader waiting.
-    live::LiveSource &source = listener->source();
-    const os::Interrupts interrupts([&source] { source.stop(); });
-    QElapsedTimer clock;
-    double clockAt = 0; // the listening's time when the clock started
-    int number = 0, entries = 0;
-    bool damaged = false, offPlan = false, clipped = false, outputLost = false;
-    std::size_t overruns = 0;
-    // The last entries with their numbers, for the command a reply answers.
-    std::vector<ReadMessage> recent;
-    std::vector<int> recentNumbers;
-    const auto print = [&](std::vector<ReadMessage> messages) {
-        for (ReadMessage &read : messages) {
-            const bool span = read.damagedSpan();
-            const int entryNumber = span || read.tone() ? 0 : ++number;
-            if (recent.size() == kRecentEntries) {
-                recent.erase(recent.begin());
-                recentNumbers.erase(recentNumbers.begin());
-            }
-            recent.push_back(read);
-            recentNumbers.push_back(entryNumber);
-            linkReplies(recent);
-            const int asked = recent.back().answers;
-            const QString answers = asked >= 0
-                                        ? answersText(recentNumbers[std::size_t(asked)],
-                                                      recent[std::size_t(asked)].message.bytes)
-                                        : QString();
-            MessageReport report =
-                reportMessage(read, entryNumber, QStringLiteral("FS"), userbandFrequency, answers);
-            damaged = damaged || (!span && !read.clean());
-            if (plan && (read.command || !read.notSingleCable.empty())) {
-                const PlanMatch match =
-                    read.command ? matchCommand(*plan, *read.command) : notSingleCableMatch();
-                offPlan = offPlan || !match.expected();
-                report.text += QStringLiteral("Plan: %1%2\n")
-                                   .arg(match.expected() ? QString()
-                                                         : QStringLiteral("not "
-                                                                          "planned: "),
-                                        match.text);
-                QJsonObject planned{{"expected", match.expected()}, {"text", match.text}};
-                if (match.receiver >= 0)
-                    planned.insert("receiver", plan->receivers[match.receiver].name);
-                if (match.transponder >= 0)
-                    planned.insert("transponder",
-                                   transponderLabel(plan->transponders[match.transponder]));
-                report.json.insert("plan", planned);
-            }
-            report.json.insert("end", std::round(entryEnd(read) * 1e6) / 1e6);
-            report.json.insert(
-                "printed", std::round((clockAt + double(clock.nsecsElapsed()) / 1e9) * 1e6) / 1e6);
-            const QString text =
-                json
-                    ? QString::fromUtf8(QJsonDocument(report.json).toJson(QJsonDocument::Compact)) +
-                          QLatin1Char('\n')
-                    : (entries++ > 0 ? QStringLiteral("\n") : QString()) + report.text;
-            outputLost = outputLost || !writeNow(stdout, text);
+        std::unique_ptr<live::Listener> listener;
+        try {
+            // The frequency given, or with a plan the command's userband's.
+            listener = std::make_unique<live::Listener>(
+                live::openInput(settings),
+                [&plan, userbandFrequency](int userband) {
+                    return userbandFrequency ? userbandFrequency
+                           : plan            ? userbandCentre(*plan, userband)
+                                             : 0;
+                },
+                !save.isEmpty());
+        } catch (const live::NoSuchInput &error) {
+            return usageError(
+                QStringLiteral("listen: %1; vantir-cli listen --list-devices names them")
+                    .arg(escaped(error.what())));
+        } catch (const live::LiveError &error) {
+            return usageError(QStringLiteral("listen: %1").arg(escaped(error.what())));
         }
-    };
+        const bool json = parser.isSet("json");
+        const double rate = listener->source().sampleRate();
+        writeNow(stderr, QStringLiteral("Listening to %1 at %2 Hz%3\n")
+                             .arg(quoted(QString::fromStdString(listener->source().deviceName())))
+                             .arg(std::lround(rate))
+                             .arg(seconds ? QStringLiteral(" for %1 s").arg(seconds)
+                                          : QStringLiteral("; Ctrl+C ends it")));
 
-    while (!interrupts.happened() && (seconds == 0 || listener->seconds() < seconds) &&
-           listener->listen()) {
-        if (!clock.isValid()) {
-            clock.start();
-            clockAt = listener->seconds();
+        // Ctrl+C and a termination end the listening as --seconds would: what
+        // was heard is still printed and saved. The input is stopped too, as
+        // one gone quiet would leave the reader waiting.
+        live::LiveSource &source = listener->source();
+        const os::Interrupts interrupts([&source] { source.stop(); });
+        QElapsedTimer clock;
+        double clockAt = 0; // the listening's time when the clock started
+        int number = 0, entries = 0;
+        bool damaged = false, offPlan = false, clipped = false, outputLost = false;
+        std::size_t overruns = 0;
+        // The last entries with their numbers, for the command a reply answers.
+        std::vector<ReadMessage> recent;
+        std::vector<int> recentNumbers;
+        const auto print = [&](std::vector<ReadMessage> messages) {
+            for (ReadMessage &read : messages) {
+                const bool span = read.damagedSpan();
+                const int entryNumber = span || read.tone() ? 0 : ++number;
+                if (recent.size() == kRecentEntries) {
+                    recent.erase(recent.begin());
+                    recentNumbers.erase(recentNumbers.begin());
+                }
+                recent.push_back(read);
+                recentNumbers.push_back(entryNumber);
+                linkReplies(recent);
+                const int asked = recent.back().answers;
+                const QString answers = asked >= 0
+                                            ? answersText(recentNumbers[std::size_t(asked)],
+                                                          recent[std::size_t(asked)].message.bytes)
+                                            : QString();
+                MessageReport report = reportMessage(read, entryNumber, QStringLiteral("FS"),
+                                                     userbandFrequency, answers);
+                damaged = damaged || (!span && !read.clean());
+                if (plan && (read.command || !read.notSingleCable.empty())) {
+                    const PlanMatch match =
+                        read.command ? matchCommand(*plan, *read.command) : notSingleCableMatch();
+                    offPlan = offPlan || !match.expected();
+                    report.text += QStringLiteral("Plan: %1%2\n")
+                                       .arg(match.expected() ? QString()
+                                                             : QStringLiteral("not "
+                                                                              "planned: "),
+                                            match.text);
+                    QJsonObject planned{{"expected", match.expected()}, {"text", match.text}};
+                    if (match.receiver >= 0)
+                        planned.insert("receiver", plan->receivers[match.receiver].name);
+                    if (match.transponder >= 0)
+                        planned.insert("transponder",
+                                       transponderLabel(plan->transponders[match.transponder]));
+                    report.json.insert("plan", planned);
+                }
+                report.json.insert("end", std::round(entryEnd(read) * 1e6) / 1e6);
+                report.json.insert(
+                    "printed",
+                    std::round((clockAt + double(clock.nsecsElapsed()) / 1e9) * 1e6) / 1e6);
+                const QString text =
+                    json ? QString::fromUtf8(
+                               QJsonDocument(report.json).toJson(QJsonDocument::Compact)) +
+                               QLatin1Char('\n')
+                         : (entries++ > 0 ? QStringLiteral("\n") : QString()) + report.text;
+                outputLost = outputLost || !writeNow(stdout, text);
+            }
+        };
+
+        while (!interrupts.happened() && (seconds == 0 || listener->seconds() < seconds) &&
+               listener->listen()) {
+            if (!clock.isValid()) {
+                clock.start();
+                clockAt = listener->seconds();
+            }
+            print(listener->take());
+            const live::InputLevel level = listener->level();
+            if (level.clipped && !clipped) {
+                clipped = true;
+                writeNow(stderr, QStringLiteral("listen: the input clips at %1 s: lower its level, "
+                                                "or messages are damaged\n")
+                                     .arg(listener->seconds(), 0, 'f', 1));
+            }
+            if (listener->source().overruns() > overruns) {
+                overruns = listener->source().overruns();
+                writeNow(stderr, QStringLiteral("listen: samples were lost at %1 s (the input "
+                                                "overran); a message there may be damaged\n")
+                                     .arg(listener->seconds(), 0, 'f', 1));
+            }
         }
+        listener->finish();
         print(listener->take());
-        const live::InputLevel level = listener->level();
-        if (level.clipped && !clipped) {
-            clipped = true;
-            writeNow(stderr, QStringLiteral("listen: the input clips at %1 s: lower its level, "
-                                            "or messages are damaged\n")
-                                 .arg(listener->seconds(), 0, 'f', 1));
-        }
-        if (listener->source().overruns() > overruns) {
-            overruns = listener->source().overruns();
-            writeNow(stderr, QStringLiteral("listen: samples were lost at %1 s (the input "
-                                            "overran); a message there may be damaged\n")
-                                 .arg(listener->seconds(), 0, 'f', 1));
-        }
-    }
-    listener->finish();
-    print(listener->take());
 
-    const std::string ended = listener->source().ended().text();
-    if (!ended.empty()) {
-        result.err += QStringLiteral("listen: %1 after %2 s; what was heard is kept\n")
-                          .arg(escaped(QString::fromStdString(ended)))
-                          .arg(listener->seconds(), 0, 'f', 1);
-    }
-    if (number == 0)
-        result.err += QStringLiteral("listen: no DiSEqC message heard in %1 s\n")
-                          .arg(listener->seconds(), 0, 'f', 1);
-    result.exitCode = damaged || number == 0 || !ended.empty() ? ExitBadCommand
-                      : offPlan                                ? ExitPlanErrors
-                                                               : ExitOk;
-    if (!save.isEmpty()) {
-        const QString error = saveFile(argumentPath(save),
-                                       QByteArray::fromStdString(wavFile(listener->heard(), rate)));
-        if (!error.isEmpty())
-            return outputFailure(QStringLiteral("listen"), save, error);
-    }
-    if (outputLost)
-        result.exitCode = ExitOutputFailed;
-    return result;
+        const std::string ended = listener->source().ended().text();
+        if (!ended.empty()) {
+            result.err += QStringLiteral("listen: %1 after %2 s; what was heard is kept\n")
+                              .arg(escaped(QString::fromStdString(ended)))
+                              .arg(listener->seconds(), 0, 'f', 1);
+        }
+        if (number == 0)
+            result.err += QStringLiteral("listen: no DiSEqC message heard in %1 s\n")
+                              .arg(listener->seconds(), 0, 'f', 1);
+        result.exitCode = damaged || number == 0 || !ended.empty() ? ExitBadCommand
+                          : offPlan                                ? ExitPlanErrors
+                                                                   : ExitOk;
+        if (!save.isEmpty()) {
+            const QString error = saveFile(
+                argumentPath(save), QByteArray::fromStdString(wavFile(listener->heard(), rate)));
+            if (!error.isEmpty())
+                return outputFailure(QStringLiteral("listen"), save, error);
+        }
+        if (outputLost)
+            result.exitCode = ExitOutputFailed;
+        return result;
+    });
 }

@@ -2,6 +2,7 @@
 #include "files.h"
 #include "picturemodule.h"
 #include "plan.h"
+#include "planfile.h"
 #include "values.h"
 
 #include <QCommandLineParser>
@@ -114,13 +115,10 @@ CliResult runPlan(const QStringList &arguments)
         },
         {"file", "The plan, a JSON file.", "plan <file>"},
     };
-    QCommandLineParser parser;
-    CliResult result;
-    if (parseCommand(parser, declared, arguments, result))
-        return result;
-    Plan plan;
-    QString sheet;
-    try {
+    return runCommand(declared, arguments, [](const QCommandLineParser &parser) -> CliResult {
+        CliResult result;
+        Plan plan;
+        QString sheet;
         if (parser.positionalArguments().size() != 1)
             throw UsageError(QStringLiteral("plan: give one plan file"));
         if (parser.isSet("sheet")) {
@@ -135,35 +133,34 @@ CliResult runPlan(const QStringList &arguments)
         } catch (const PlanError &error) {
             throw UsageError(QStringLiteral("plan: %1: %2").arg(quoted(path), error.message()));
         }
-    } catch (const UsageError &error) {
-        return usageError(error.message());
-    }
 
-    const QVector<Finding> findings = checkPlan(plan);
-    const QVector<PlanRow> rows = planTable(plan);
-    result.out =
-        parser.isSet("json") ? jsonReport(plan, findings, rows) : plainReport(plan, findings, rows);
-    const bool errors =
-        std::any_of(findings.begin(), findings.end(), [](const Finding &f) { return f.isError(); });
-    result.exitCode = errors ? ExitPlanErrors : ExitOk;
-    if (!sheet.isEmpty()) {
-        QString error;
-        const QString format = QFileInfo(sheet).suffix().toLower();
-        if (const PictureCalls *pictures = pictureModule(&error)) {
-            const SheetBytes file =
-                pictures->sheetFile(format, plan, findings, rows, parser.isSet("show-pins"));
-            error = file.bytes.isEmpty()
-                        ? QStringLiteral("the %1 file could not be encoded").arg(format)
-                        : saveFile(argumentPath(sheet), file.bytes);
-            if (error.isEmpty() && file.pagesShown < file.pages)
-                result.err += QStringLiteral("%1: plan: %2 shows the first %3 of the sheet's %4 "
-                                             "pages; a .pdf sheet holds them all\n")
-                                  .arg(kProgram, quoted(sheet))
-                                  .arg(file.pagesShown)
-                                  .arg(file.pages);
+        const QVector<Finding> findings = checkPlan(plan);
+        const QVector<PlanRow> rows = planTable(plan);
+        result.out = parser.isSet("json") ? jsonReport(plan, findings, rows)
+                                          : plainReport(plan, findings, rows);
+        const bool errors = std::any_of(findings.begin(), findings.end(),
+                                        [](const Finding &f) { return f.isError(); });
+        result.exitCode = errors ? ExitPlanErrors : ExitOk;
+        if (!sheet.isEmpty()) {
+            QString error;
+            const QString format = QFileInfo(sheet).suffix().toLower();
+            if (const PictureCalls *pictures = pictureModule(&error)) {
+                const SheetBytes file =
+                    pictures->sheetFile(format, plan, findings, rows, parser.isSet("show-pins"));
+                error = file.bytes.isEmpty()
+                            ? QStringLiteral("the %1 file could not be encoded").arg(format)
+                            : saveFile(argumentPath(sheet), file.bytes);
+                if (error.isEmpty() && file.pagesShown < file.pages)
+                    result.err +=
+                        QStringLiteral("%1: plan: %2 shows the first %3 of the sheet's %4 "
+                                       "pages; a .pdf sheet holds them all\n")
+                            .arg(kProgram, quoted(sheet))
+                            .arg(file.pagesShown)
+                            .arg(file.pages);
+            }
+            if (!error.isEmpty())
+                return outputFailure(QStringLiteral("plan"), sheet, error);
         }
-        if (!error.isEmpty())
-            return outputFailure(QStringLiteral("plan"), sheet, error);
-    }
-    return result;
+        return result;
+    });
 }

@@ -226,17 +226,14 @@ CliResult runTable(const QStringList &arguments)
         },
         {"transponders", "Transponders, e.g. 11493H 12188V.", "table <transponder>..."},
     };
-    QCommandLineParser parser;
-    CliResult result;
-    if (parseCommand(parser, declared, arguments, result))
-        return result;
+    return runCommand(declared, arguments, [](const QCommandLineParser &parser) -> CliResult {
+        CliResult result;
 
-    int list = 1, position = 0;
-    Pin pin;
-    std::optional<Band> band;
-    QPair<int, int> userbands;
-    QString format = QStringLiteral("text");
-    try {
+        int list = 1, position = 0;
+        Pin pin;
+        std::optional<Band> band;
+        QPair<int, int> userbands;
+        QString format = QStringLiteral("text");
         if (parser.isSet("list"))
             list = parseNumber("--list", singleValue(parser, "list"), 1, 2);
         userbands = {1, bands::kPresetLists[list - 1].count};
@@ -258,33 +255,31 @@ CliResult runTable(const QStringList &arguments)
         }
         if (parser.positionalArguments().isEmpty())
             throw UsageError(QStringLiteral("table: give the transponders, e.g. 11493H 12188V"));
-    } catch (const UsageError &error) {
-        return usageError(error.message());
-    }
 
-    // A bad entry is reported by its place in the list; the others still make
-    // their rows, since an installer usually wants the rest of the table.
-    QVector<Row> rows;
-    const QStringList entries = parser.positionalArguments();
-    for (int i = 0; i < entries.size(); ++i) {
-        try {
-            Transponder t = readTransponder(entries[i], band);
-            t.position = position;
-            for (int number = userbands.first; number <= userbands.second; ++number)
-                rows << computeRow(t, number, list, pin);
-        } catch (const UsageError &error) {
-            result.err += QStringLiteral("%1: table: transponder %2: %3\n")
-                              .arg(kProgram)
-                              .arg(i + 1)
-                              .arg(error.message());
-            result.exitCode = ExitBadEntries;
+        // A bad entry is reported by its place in the list; the others still make
+        // their rows, since an installer usually wants the rest of the table.
+        QVector<Row> rows;
+        const QStringList entries = parser.positionalArguments();
+        for (int i = 0; i < entries.size(); ++i) {
+            try {
+                Transponder t = readTransponder(entries[i], band);
+                t.position = position;
+                for (int number = userbands.first; number <= userbands.second; ++number)
+                    rows << computeRow(t, number, list, pin);
+            } catch (const UsageError &error) {
+                result.err += QStringLiteral("%1: table: transponder %2: %3\n")
+                                  .arg(kProgram)
+                                  .arg(i + 1)
+                                  .arg(error.message());
+                result.exitCode = ExitBadEntries;
+            }
         }
-    }
-    if (format == QLatin1String("csv"))
-        result.out = csvTable(rows);
-    else if (format == QLatin1String("json"))
-        result.out = jsonTable(rows);
-    else
-        result.out = textTable(rows);
-    return result;
+        if (format == QLatin1String("csv"))
+            result.out = csvTable(rows);
+        else if (format == QLatin1String("json"))
+            result.out = jsonTable(rows);
+        else
+            result.out = textTable(rows);
+        return result;
+    });
 }

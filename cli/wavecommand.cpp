@@ -106,16 +106,13 @@ CliResult runWave(const QStringList &arguments)
             },
         {},
     };
-    QCommandLineParser parser;
-    CliResult result;
-    if (parseCommand(parser, declared, arguments, result))
-        return result;
-    Standard standard = Standard::En50494;
-    QString output;
-    Settings settings;
-    OtherSignal other;
-    int sampleRate = 192000;
-    try {
+    return runCommand(declared, arguments, [](const QCommandLineParser &parser) -> CliResult {
+        CliResult result;
+        Standard standard = Standard::En50494;
+        QString output;
+        Settings settings;
+        OtherSignal other;
+        int sampleRate = 192000;
         if (!parser.positionalArguments().isEmpty())
             throw UsageError(QStringLiteral("wave: unexpected argument %1")
                                  .arg(quoted(parser.positionalArguments().first())));
@@ -166,54 +163,53 @@ CliResult runWave(const QStringList &arguments)
                                                 "or .png")
                                      .arg(quoted(output)));
         }
-    } catch (const UsageError &error) {
-        return usageError(error.message());
-    }
 
-    QString name = other.name, hex;
-    QString title;
-    linesignal::LineSignal signal;
-    if (other.tone > 0) {
-        signal = linesignal::toneSignal(other.tone);
-        title = name;
-    } else if (!other.frame.empty()) {
-        hex = QString::fromStdString(bytesToHexText(other.frame));
-        signal = linesignal::lineSignal({other.frame});
-        title = QStringLiteral("%1 %2").arg(name, hex.trimmed());
-    } else {
-        const Outcome outcome = encode(settings, {standard}).first();
-        const bool unitCommand =
-            settings.kind != CommandKind::ChannelChange && settings.kind != CommandKind::SwitchOff;
-        name = unitCommand ? outcomeName(settings, outcome)
-                           : QString::fromLatin1(standardName(standard));
-        if (!outcome.encoded.ok())
-            return failure(ExitNotEncodable,
-                           QStringLiteral("wave: %1: %2").arg(name, outcomeText(outcome)));
-        hex = outcomeText(outcome);
-        signal = linesignal::lineSignal({outcome.encoded.frame});
-        title = QStringLiteral("%1 %2 %3")
-                    .arg(QLatin1String(standardName(standard)),
-                         QLatin1String(commandKindInfo(settings.kind).name), hex.trimmed());
-    }
-    if (output.isEmpty()) {
-        result.out = signal.bits.empty() ? toneReport(name, signal) : bitsReport(name, hex, signal);
+        QString name = other.name, hex;
+        QString title;
+        linesignal::LineSignal signal;
+        if (other.tone > 0) {
+            signal = linesignal::toneSignal(other.tone);
+            title = name;
+        } else if (!other.frame.empty()) {
+            hex = QString::fromStdString(bytesToHexText(other.frame));
+            signal = linesignal::lineSignal({other.frame});
+            title = QStringLiteral("%1 %2").arg(name, hex.trimmed());
+        } else {
+            const Outcome outcome = encode(settings, {standard}).first();
+            const bool unitCommand = settings.kind != CommandKind::ChannelChange &&
+                                     settings.kind != CommandKind::SwitchOff;
+            name = unitCommand ? outcomeName(settings, outcome)
+                               : QString::fromLatin1(standardName(standard));
+            if (!outcome.encoded.ok())
+                return failure(ExitNotEncodable,
+                               QStringLiteral("wave: %1: %2").arg(name, outcomeText(outcome)));
+            hex = outcomeText(outcome);
+            signal = linesignal::lineSignal({outcome.encoded.frame});
+            title = QStringLiteral("%1 %2 %3")
+                        .arg(QLatin1String(standardName(standard)),
+                             QLatin1String(commandKindInfo(settings.kind).name), hex.trimmed());
+        }
+        if (output.isEmpty()) {
+            result.out =
+                signal.bits.empty() ? toneReport(name, signal) : bitsReport(name, hex, signal);
+            return result;
+        }
+
+        const QString suffix = QFileInfo(output).suffix().toLower();
+        QByteArray bytes;
+        QString error;
+        if (suffix == QLatin1String("wav") || suffix == QLatin1String("csv")) {
+            bytes = QByteArray::fromStdString(lineSignalFile(signal, suffix == QLatin1String("csv"),
+                                                             sampleRate, parser.isSet("supply")));
+        } else if (const PictureCalls *pictures = pictureModule(&error)) {
+            bytes = pictures->signalPictureFile(signal, title, suffix == QLatin1String("svg"));
+        }
+        if (error.isEmpty())
+            error = bytes.isEmpty() ? QStringLiteral("the %1 file could not be encoded").arg(suffix)
+                                    : saveFile(argumentPath(output), bytes);
+        if (!error.isEmpty())
+            return outputFailure(QStringLiteral("wave"), output, error);
+        result.out = QStringLiteral("%1\n").arg(output);
         return result;
-    }
-
-    const QString suffix = QFileInfo(output).suffix().toLower();
-    QByteArray bytes;
-    QString error;
-    if (suffix == QLatin1String("wav") || suffix == QLatin1String("csv")) {
-        bytes = QByteArray::fromStdString(lineSignalFile(signal, suffix == QLatin1String("csv"),
-                                                         sampleRate, parser.isSet("supply")));
-    } else if (const PictureCalls *pictures = pictureModule(&error)) {
-        bytes = pictures->signalPictureFile(signal, title, suffix == QLatin1String("svg"));
-    }
-    if (error.isEmpty())
-        error = bytes.isEmpty() ? QStringLiteral("the %1 file could not be encoded").arg(suffix)
-                                : saveFile(argumentPath(output), bytes);
-    if (!error.isEmpty())
-        return outputFailure(QStringLiteral("wave"), output, error);
-    result.out = QStringLiteral("%1\n").arg(output);
-    return result;
+    });
 }

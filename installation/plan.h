@@ -1,7 +1,6 @@
 #pragma once
 
 #include "command.h"
-#include "files.h"
 #include "shown.h"
 #include "transponder.h"
 
@@ -81,17 +80,6 @@ constexpr int kPlanMinBandwidth = 1, kPlanMaxBandwidth = 1200; // MHz; 0: not gi
 // reader does. Values the checks judge (a PIN of 300, a userband the unit
 // lacks) pass.
 void validatePlan(const Plan &plan);
-
-// Reads a plan from JSON. Unknown keys, wrong types and what validatePlan
-// refuses throw PlanError; values the checks judge are read as they are.
-Plan readPlan(const QByteArray &json);
-// The same from a file; PlanError also says why a file cannot be read.
-Plan readPlanFile(const FilePath &path);
-
-// The plan as a plan file holds it, which readPlan reads back the same:
-// receivers name their standard only where it is not the unit's, and
-// transponders their position only where it is not A.
-QByteArray planJson(const Plan &plan);
 
 // What the checks found, with the receivers, userbands and transponders it
 // concerns as values.

@@ -1,5 +1,6 @@
 #include "planfields.h"
 
+#include "planwords.h"
 #include "shown.h"
 
 #include <QCoreApplication>
@@ -9,10 +10,7 @@
 
 namespace {
 
-[[noreturn]] void wrong(const QString &path, const QString &what)
-{
-    throw PlanError(path, what);
-}
+using planwords::wrong;
 
 // A whole number as a plan file would hold it: digits with an optional sign.
 int wholeNumber(const QString &text, const QString &path)

@@ -11,7 +11,7 @@
 #include "phrasetext.h"
 #include "remembered.h"
 #include "signalfile.h"
-#include "toolwindow.h"
+#include "toolwindows.h"
 #include "ui_listenwindow.h"
 
 #include <QCloseEvent>

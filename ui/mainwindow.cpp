@@ -16,7 +16,7 @@
 #include "remembered.h"
 #include "signalfile.h"
 #include "signalpicture.h"
-#include "toolwindow.h"
+#include "toolwindows.h"
 #include "ui_infodialog.h"
 #include "ui_mainwindow.h"
 #include "version.h"
@@ -487,8 +487,7 @@ bool MainWindow::closeTools()
     // with Cancel.
     if (planner && planner->isVisible() && !planner->close())
         return false;
-    for (QWidget *tool : {reader.data(), static_cast<QWidget *>(recordings.data()),
-                          listening.data(), static_cast<QWidget *>(help.data())})
+    for (QWidget *tool : std::initializer_list<QWidget *>{reader, recordings, listening, help})
         if (tool)
             tool->close();
     return true;
@@ -645,27 +644,20 @@ QString MainWindow::applyCommand(const Command &c, int userbandFrequency)
 
 void MainWindow::on_actionReadCommand_triggered()
 {
-    if (!reader) {
-        reader = new ReadCommandWindow(
+    showTool(reader, [this] {
+        return new ReadCommandWindow(
             [this](const Command &c, int userbandFrequency) {
                 return applyCommand(c, userbandFrequency);
             },
             [this](int userband) { return userbandFrequencyFor(userband); }, this);
-    }
-    reader->show();
-    reader->raise();
-    reader->activateWindow();
+    });
 }
 
 ReadRecordingWindow *MainWindow::recordingWindow()
 {
-    if (!recordings)
-        recordings =
-            new ReadRecordingWindow([this](const Command &c) { return applyCommand(c); }, this);
-    recordings->show();
-    recordings->raise();
-    recordings->activateWindow();
-    return recordings;
+    return showTool(recordings, [this] {
+        return new ReadRecordingWindow([this](const Command &c) { return applyCommand(c); }, this);
+    });
 }
 
 void MainWindow::on_actionReadRecording_triggered()
@@ -675,33 +667,27 @@ void MainWindow::on_actionReadRecording_triggered()
 
 void MainWindow::on_actionPlan_triggered()
 {
-    if (!planner) {
+    showTool(planner, [this] {
         auto *plans = new PlanWindow(this);
         connect(plans, &PlanWindow::dropped, this, &MainWindow::openDropped);
-        planner = plans;
-    }
-    planner->show();
-    planner->raise();
-    planner->activateWindow();
+        return plans;
+    });
 }
 
 void MainWindow::on_actionListen_triggered()
 {
-    if (!listening) {
-        listening = new ListenWindow([this](const Command &c) { return applyCommand(c); },
-                                     [this]() -> std::optional<Plan> {
-                                         auto *p = qobject_cast<PlanWindow *>(planner.data());
-                                         Plan plan;
-                                         QString problem;
-                                         if (p && p->isVisible() && p->currentPlan(plan, problem))
-                                             return plan;
-                                         return std::nullopt;
-                                     },
-                                     this);
-    }
-    listening->show();
-    listening->raise();
-    listening->activateWindow();
+    showTool(listening, [this] {
+        return new ListenWindow([this](const Command &c) { return applyCommand(c); },
+                                [this]() -> std::optional<Plan> {
+                                    Plan plan;
+                                    QString problem;
+                                    if (planner && planner->isVisible() &&
+                                        planner->currentPlan(plan, problem))
+                                        return plan;
+                                    return std::nullopt;
+                                },
+                                this);
+    });
 }
 
 void MainWindow::openRecording(const QString &path)
@@ -728,7 +714,7 @@ void MainWindow::openDropped(const QString &path)
 {
     if (!QFileInfo(path).suffix().compare(QLatin1String("json"), Qt::CaseInsensitive)) {
         on_actionPlan_triggered();
-        auto *plans = static_cast<PlanWindow *>(planner.data());
+        PlanWindow *plans = planner;
         if (!plans->maySetAside())
             return;
         const QString error = plans->openFile(path);

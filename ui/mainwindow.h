@@ -7,6 +7,9 @@
 
 #include <string>
 
+class ListenWindow;
+class PlanWindow;
+class ReadCommandWindow;
 class ReadRecordingWindow;
 class Ui_MainWindow;
 
@@ -91,10 +94,10 @@ private:
 
     Ui_MainWindow *ui;
     QPointer<QDialog> help;
-    QPointer<QWidget> reader;
+    QPointer<ReadCommandWindow> reader;
     QPointer<ReadRecordingWindow> recordings;
-    QPointer<QWidget> planner;
-    QPointer<QWidget> listening;
+    QPointer<PlanWindow> planner;
+    QPointer<ListenWindow> listening;
     QSize fittedFrame; // the frame fitToScreen last allowed for
     ReadRecordingWindow *recordingWindow();
 };

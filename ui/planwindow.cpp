@@ -5,9 +5,10 @@
 #include "files.h"
 #include "openingsize.h"
 #include "planfields.h"
+#include "planfile.h"
 #include "remembered.h"
 #include "sheet.h"
-#include "toolwindow.h"
+#include "toolwindows.h"
 #include "ui_planwindow.h"
 
 #include <QAction>

@@ -6,7 +6,7 @@
 #include "openingsize.h"
 #include "phrasetext.h"
 
-#include "toolwindow.h"
+#include "toolwindows.h"
 #include "ui_readcommandwindow.h"
 
 #include <QCoreApplication>

@@ -10,7 +10,7 @@
 #include "openingsize.h"
 #include "phrasetext.h"
 #include "remembered.h"
-#include "toolwindow.h"
+#include "toolwindows.h"
 #include "ui_readrecordingwindow.h"
 
 #include <QDir>

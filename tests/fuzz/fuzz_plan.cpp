@@ -3,6 +3,7 @@
 // with, and written back it reads as the same plan.
 
 #include "plan.h"
+#include "planfile.h"
 
 #include <QByteArray>
 

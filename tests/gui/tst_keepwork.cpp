@@ -7,6 +7,7 @@
 #include "fulldisk.h"
 #include "mainwindow.h"
 #include "plan.h"
+#include "planfile.h"
 #include "planwindow.h"
 
 #include <QPrinter>

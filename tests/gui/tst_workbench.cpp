@@ -9,6 +9,7 @@
 #include "messagecells.h"
 
 #include "phrasetext.h"
+#include "planfile.h"
 #include "planwindow.h"
 #include "readrecordingwindow.h"
 #include "remembered.h"

@@ -5,6 +5,7 @@
 #include "hextext.h"
 #include "plan.h"
 #include "planfields.h"
+#include "planfile.h"
 
 #include <QtTest>
 

@@ -8,6 +8,7 @@
 #include "hextext.h"
 #include "listenwindow.h"
 #include "plan.h"
+#include "planfile.h"
 #include "signalfile.h"
 
 #include <QComboBox>

@@ -3,6 +3,7 @@
 // grows by pages, not off its page.
 
 #include "sheet.h"
+#include "planfile.h"
 
 #include <QPainter>
 #include <QtTest>

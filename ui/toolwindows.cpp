@@ -1,4 +1,4 @@
-#include "toolwindow.h"
+#include "toolwindows.h"
 
 #include "remembered.h"
 
