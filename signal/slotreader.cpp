@@ -128,16 +128,10 @@ void MixTrace::turn(const double *values, std::size_t count, std::complex<double
     turns = since;
 }
 
-bool readSlots(Message &m, const std::vector<Burst> &bursts, double rate, const MixTrace &mix,
-               std::size_t step, bool &faint, double notBefore)
+std::optional<SlotFit> fitSlots(const std::vector<Burst> &bursts, double rate)
 {
     if (bursts.size() < 2)
-        return false;
-    const double stepLength = double(step); // samples
-    const auto firstStep = std::uint64_t(bursts.front().begin / stepLength);
-    if (!mix.holds(firstStep))
-        return false;
-
+        return std::nullopt;
     // The slots' timing: each burst begins a slot; a straight line through
     // the beginnings by their slot's number.
     const double nominal = kBitPeriod * rate;
@@ -180,7 +174,7 @@ bool readSlots(Message &m, const std::vector<Burst> &bursts, double rate, const 
         }
         const double d = n * sxx - sx * sx;
         if (n < 2 || d <= 0)
-            return false;
+            return std::nullopt;
         period = (n * sxy - sx * sy) / d;
         start = (sy - period * sx) / n;
         for (std::size_t i = 0; i < bursts.size(); ++i)
@@ -188,7 +182,7 @@ bool readSlots(Message &m, const std::vector<Burst> &bursts, double rate, const 
     }
     // The message spans the slots its bursts begin in, those off their
     // slot too (a swell of the noise merged into the first burst moves its
-    // beginning); slots at its ends without tone are left out below.
+    // beginning); slots at its ends without tone are left out later.
     double lowest = INFINITY, highest = -INFINITY;
     for (std::size_t i = 0; i < bursts.size(); ++i) {
         const double at = std::round((bursts[i].begin - start) / period);
@@ -196,21 +190,34 @@ bool readSlots(Message &m, const std::vector<Burst> &bursts, double rate, const 
         highest = std::max(highest, at);
     }
     if (!(highest >= lowest))
-        return false;
-    start += lowest * period;
-    int count = int(highest - lowest) + 1;
-    if (std::abs(period / nominal - 1) > kTimingTolerance || count > 6 * kBitsPerByte * 2)
-        return false;
+        return std::nullopt;
+    SlotFit fit;
+    fit.start = start + lowest * period;
+    fit.period = period;
+    fit.count = int(highest - lowest) + 1;
+    if (std::abs(period / nominal - 1) > kTimingTolerance || fit.count > 6 * kBitsPerByte * 2)
+        return std::nullopt;
+    for (std::size_t i = 0; i + 1 < bursts.size(); ++i) {
+        if (used[i] && used[i + 1] && slot[i + 1] - slot[i] == 1)
+            fit.timingSpread =
+                std::max(fit.timingSpread,
+                         std::abs(bursts[i + 1].begin - bursts[i].begin - period) / period);
+    }
+    return fit;
+}
 
-    // The tone's frequency from its phase turning from block to block
-    // inside the bursts; a block long enough for the mixer's image at twice
-    // the tone to cancel, short enough that an offset of a fifth turns it
-    // less than half round.
+double toneOffset(const std::vector<Burst> &bursts, const MixTrace &mix, std::size_t step,
+                  double measured)
+{
+    const double stepLength = double(step);
+    // A block long enough for the mixer's image at twice the tone to
+    // cancel, short enough that an offset of a fifth turns it less than
+    // half round.
     const auto blockSteps =
         std::max<std::uint64_t>(1, std::uint64_t(kFrequencyBlock / mix.stepSeconds()));
     // Turned back first by the frequency the zero crossings give, so that
     // what is left turns less than half round from block to block.
-    const double coarse = std::clamp(m.toneFrequency > 0 ? m.toneFrequency - kToneFrequency : 0.0,
+    const double coarse = std::clamp(measured > 0 ? measured - kToneFrequency : 0.0,
                                      -kToneFrequency / 2, kToneFrequency / 2);
     // A raised-cosine window keeps the image out of the blocks' phase.
     std::vector<std::complex<double>> window;
@@ -232,30 +239,121 @@ bool readSlots(Message &m, const std::vector<Burst> &bursts, double rate, const 
              k + 2 * blockSteps + blockSteps / 2 <= last; k += blockSteps)
             turning += block(k + blockSteps) * std::conj(block(k));
     }
-    const double offset =
-        coarse + std::arg(turning) / (2 * kPi * double(blockSteps) * mix.stepSeconds());
+    return coarse + std::arg(turning) / (2 * kPi * double(blockSteps) * mix.stepSeconds());
+}
 
-    // The tone over [from, to) samples, mixed down, the offset turned back.
-    const std::complex<double> stepTurn = std::polar(1.0, -2 * kPi * offset * mix.stepSeconds());
-    const auto toneIn = [&](double from, double to) {
-        const auto first = std::uint64_t(std::max(0.0, std::ceil(from / stepLength)));
-        std::complex<double> sum = 0, turn = 1;
-        for (auto k = first; double(k + 1) * stepLength <= to; ++k) {
-            sum += times(std::complex<double>(mix.at(k)), turn);
-            turn = times(turn, stepTurn);
-        }
-        return times(sum, std::polar(1.0, -2 * kPi * offset * double(first) * mix.stepSeconds()));
-    };
-    // The middle third against the first: a 0's tone goes on in phase, a
-    // 1's middle holds only noise. Projected on the first third's phase, the
-    // noise of a 1 counts half.
-    const double third = period / 3, margin = third * (1 - kThirdInner) / 2;
-    const auto thirdAt = [&](double at, int which) {
-        return toneIn(at + which * third + margin, at + (which + 1) * third - margin);
-    };
+ToneIn::ToneIn(const MixTrace &trace, std::size_t step, double toneOffset)
+    : mix(trace), stepLength(double(step)), offset(toneOffset),
+      stepTurn(std::polar(1.0, -2 * kPi * toneOffset * trace.stepSeconds()))
+{
+}
+
+std::complex<double> ToneIn::operator()(double from, double to) const
+{
+    const auto first = std::uint64_t(std::max(0.0, std::ceil(from / stepLength)));
+    std::complex<double> sum = 0, turn = 1;
+    for (auto k = first; double(k + 1) * stepLength <= to; ++k) {
+        sum += times(std::complex<double>(mix.at(k)), turn);
+        turn = times(turn, stepTurn);
+    }
+    return times(sum, std::polar(1.0, -2 * kPi * offset * double(first) * mix.stepSeconds()));
+}
+
+Thirds::Thirds(const ToneIn &toneIn, double slotPeriod)
+    : tone(toneIn), period(slotPeriod), third(slotPeriod / 3), margin(third * (1 - kThirdInner) / 2)
+{
+}
+
+std::complex<double> Thirds::last(double slotStart) const
+{
+    return tone(slotStart + 2 * third + margin, slotStart + period - margin);
+}
+
+std::complex<double> Thirds::at(double slotStart, int which) const
+{
+    return tone(slotStart + which * third + margin, slotStart + (which + 1) * third - margin);
+}
+
+double Thirds::samplesIn(double slotStart, int which) const
+{
+    const double from = slotStart + which * third, stepLength = tone.step();
+    return std::max(0.0, std::floor((from + third - margin) / stepLength) -
+                             std::ceil(std::max(0.0, from + margin) / stepLength)) *
+           stepLength;
+}
+
+SlotThirds measureThirds(const Thirds &thirds, double start, double period, int count)
+{
+    SlotThirds measured;
+    for (int i = 0; i < count; ++i) {
+        measured.first.push_back(thirds.at(start + i * period, 0));
+        measured.second.push_back(thirds.at(start + i * period, 1));
+        measured.strength.push_back(std::abs(measured.first.back()));
+    }
+    for (const double s : measured.strength)
+        measured.tone += s;
+    measured.tone /= count;
+    // The middle third against the first, projected on its phase.
+    for (int i = 0; i < count; ++i) {
+        const double f = measured.strength[std::size_t(i)];
+        measured.middle.push_back(f > 0 ? std::real(measured.second[std::size_t(i)] *
+                                                    std::conj(measured.first[std::size_t(i)])) /
+                                              f
+                                        : 0);
+    }
+    // The noise in the last thirds, which never hold tone.
+    for (int i = 0; i < count; ++i)
+        measured.noise += std::norm(thirds.last(start + i * period));
+    measured.noise = std::sqrt(measured.noise / count);
+    return measured;
+}
+
+void decideBits(Message &read, const SlotThirds &measured)
+{
+    std::vector<double> shares;
+    for (const double inMiddle : measured.middle)
+        shares.push_back(inMiddle / measured.tone);
+    // One component of the noise moves a share.
+    const std::vector<int> called =
+        callBits(shares, measured.noise / std::sqrt(2.0) / measured.tone);
+    BitGatherer bits(read);
+    for (std::size_t i = 0; i < shares.size(); ++i) {
+        const int byteIndex = int(i) / kBitsPerByte, bitIndex = int(i) % kBitsPerByte;
+        const double share = shares[i];
+        if (measured.strength[i] < kBeyond * measured.tone)
+            fail(read, bitPlace(int(i), PHRASE_WORDS("Phrase", "no tone where its slot begins")),
+                 byteIndex, bitIndex);
+        if (called[i] < 0)
+            fail(read,
+                 bitPlace(int(i),
+                          {PHRASE_WORDS("Phrase", "too close to call between a 0 and a 1 (%1 %)"),
+                           {Phrase::decimal(share * 100, 0)}}),
+                 byteIndex, bitIndex);
+        bits.add(called[i] > 0 || (called[i] < 0 && share < 0.5));
+    }
+    bits.finish();
+}
+
+bool readSlots(Message &m, const std::vector<Burst> &bursts, double rate, const MixTrace &mix,
+               std::size_t step, bool &faint, double notBefore)
+{
+    if (bursts.size() < 2)
+        return false;
+    const double stepLength = double(step); // samples
+    if (!mix.holds(std::uint64_t(bursts.front().begin / stepLength)))
+        return false;
+    const std::optional<SlotFit> fit = fitSlots(bursts, rate);
+    if (!fit)
+        return false;
+    const double period = fit->period;
+    double start = fit->start;
+    int count = fit->count;
+    const double offset = toneOffset(bursts, mix, step, m.toneFrequency);
+    const Thirds thirds(ToneIn(mix, step, offset), period);
+
     std::vector<double> strength;
     for (int i = 0; i < count; ++i)
-        strength.push_back(std::abs(thirdAt(start + i * period, 0)));
+        strength.push_back(std::abs(thirds.at(start + i * period, 0)));
     std::vector<double> sorted = strength;
     std::nth_element(sorted.begin(), sorted.begin() + long(sorted.size() / 2), sorted.end());
     const double typical = sorted[sorted.size() / 2];
@@ -284,8 +382,8 @@ bool readSlots(Message &m, const std::vector<Burst> &bursts, double rate, const 
     // And slots beyond the bursts at either end that begin with tone and
     // end without are bits whose bursts were lost in the noise.
     const auto isBit = [&](double at) {
-        return std::abs(thirdAt(at, 0)) >= kBeyond * typical &&
-               std::abs(thirdAt(at, 2)) < kBeyond * typical;
+        return std::abs(thirds.at(at, 0)) >= kBeyond * typical &&
+               std::abs(thirds.at(at, 2)) < kBeyond * typical;
     };
     const int most = 6 * kBitsPerByte;
     while (count < most && start - period >= std::max(0.0, notBefore) &&
@@ -297,42 +395,16 @@ bool readSlots(Message &m, const std::vector<Burst> &bursts, double rate, const 
            mix.reaches(std::uint64_t((start + (count + 1) * period) / stepLength)) &&
            isBit(start + count * period))
         ++count;
-    std::vector<std::complex<double>> first, second;
-    strength.clear();
-    for (int i = 0; i < count; ++i) {
-        first.push_back(thirdAt(start + i * period, 0));
-        second.push_back(thirdAt(start + i * period, 1));
-        strength.push_back(std::abs(first.back()));
-    }
-    double tone = 0;
-    for (const double s : strength)
-        tone += s;
-    tone /= count;
+    const SlotThirds measured = measureThirds(thirds, start, period, count);
+    const double tone = measured.tone;
     if (!(tone > 0))
         return false;
-    // The middle third against the first, projected on its phase.
-    std::vector<double> middle;
-    for (int i = 0; i < count; ++i) {
-        const double f = strength[std::size_t(i)];
-        middle.push_back(
-            f > 0 ? std::real(second[std::size_t(i)] * std::conj(first[std::size_t(i)])) / f : 0);
-    }
-    // The noise in the last thirds, which never hold tone.
-    double noise = 0;
-    for (int i = 0; i < count; ++i) {
-        const double at = start + i * period;
-        noise += std::norm(toneIn(at + 2 * third + margin, at + period - margin));
-    }
-    noise = std::sqrt(noise / count);
     // Tone in the first third of the slot before or after: the bursts read
     // are part of a longer message, some of whose bursts were not found.
-    const auto toneAt = [&](double at) {
-        return std::abs(toneIn(at + margin, at + third - margin));
-    };
     const bool before =
         start - period >= 0 && mix.holds(std::uint64_t((start - period) / stepLength));
-    const bool goesOn = (before && toneAt(start - period) > kBeyond * tone) ||
-                        toneAt(start + count * period) > kBeyond * tone;
+    const bool goesOn = (before && std::abs(thirds.at(start - period, 0)) > kBeyond * tone) ||
+                        std::abs(thirds.at(start + count * period, 0)) > kBeyond * tone;
 
     Message read = m;
     read.bytes.clear();
@@ -340,19 +412,14 @@ bool readSlots(Message &m, const std::vector<Burst> &bursts, double rate, const 
     read.bitCount = count;
     read.bitPeriod = period / rate;
     read.toneFrequency = kToneFrequency + offset;
-    for (std::size_t i = 0; i + 1 < bursts.size(); ++i) {
-        if (used[i] && used[i + 1] && slot[i + 1] - slot[i] == 1)
-            read.timingSpread =
-                std::max(read.timingSpread,
-                         std::abs(bursts[i + 1].begin - bursts[i].begin - period) / period);
-    }
+    read.timingSpread = std::max(read.timingSpread, fit->timingSpread);
     if (read.toneFrequency < kMinToneFrequency || read.toneFrequency > kMaxToneFrequency)
         fail(read, toneOutside(read.toneFrequency));
-    faint = tone < kLeastToneOverNoise * noise;
+    faint = tone < kLeastToneOverNoise * measured.noise;
     if (faint)
         fail(read,
              {PHRASE_WORDS("Phrase", "its tone is only %1 times the noise; too faint to read"),
-              {Phrase::decimal(tone / noise, 1)}});
+              {Phrase::decimal(tone / measured.noise, 1)}});
     if (overlaps)
         fail(read, PHRASE_WORDS("Phrase", "it begins inside what was read before it"));
     if (goesOn)
@@ -360,32 +427,12 @@ bool readSlots(Message &m, const std::vector<Burst> &bursts, double rate, const 
              PHRASE_WORDS("Phrase", "its tone goes on beyond the bits found: part of a message "
                                     "whose other bursts were lost in the noise"));
     std::vector<double> shares;
-    for (const double inMiddle : middle)
+    for (const double inMiddle : measured.middle)
         shares.push_back(inMiddle / tone);
-    read.tonePeakToPeak = peakToPeak(shares, first, second, [&](int i, int which) {
-        const double at = start + i * period + which * third;
-        return std::max(0.0, std::floor((at + third - margin) / stepLength) -
-                                 std::ceil(std::max(0.0, at + margin) / stepLength)) *
-               stepLength;
-    });
-    // One component of the noise moves a share.
-    const std::vector<int> called = callBits(shares, noise / std::sqrt(2.0) / tone);
-    BitGatherer bits(read);
-    for (int i = 0; i < count; ++i) {
-        const int byteIndex = i / kBitsPerByte, bitIndex = i % kBitsPerByte;
-        const double share = shares[std::size_t(i)];
-        if (strength[std::size_t(i)] < kBeyond * tone)
-            fail(read, bitPlace(i, PHRASE_WORDS("Phrase", "no tone where its slot begins")),
-                 byteIndex, bitIndex);
-        if (called[std::size_t(i)] < 0)
-            fail(
-                read,
-                bitPlace(i, {PHRASE_WORDS("Phrase", "too close to call between a 0 and a 1 (%1 %)"),
-                             {Phrase::decimal(share * 100, 0)}}),
-                byteIndex, bitIndex);
-        bits.add(called[std::size_t(i)] > 0 || (called[std::size_t(i)] < 0 && share < 0.5));
-    }
-    bits.finish();
+    read.tonePeakToPeak =
+        peakToPeak(shares, measured.first, measured.second,
+                   [&](int i, int which) { return thirds.samplesIn(start + i * period, which); });
+    decideBits(read, measured);
     m = read;
     return true;
 }

@@ -9,6 +9,7 @@
 #include "hextext.h"
 #include "messageassembler.h"
 #include "noisefloor.h"
+#include "slotreader.h"
 #include "toneenvelope.h"
 #include "tonefilter.h"
 
@@ -99,6 +100,8 @@ QString hex(const std::vector<std::uint8_t> &bytes)
 
 } // namespace
 
+Q_DECLARE_METATYPE(std::vector<Burst>)
+
 class TestBlocks : public QObject
 {
     Q_OBJECT
@@ -117,6 +120,12 @@ private slots:
     void burstDetectorFindsTheEdges();
     void bitSlicerReadsBytesAndSaysWhereTheyFail_data();
     void bitSlicerReadsBytesAndSaysWhereTheyFail();
+    void slotsAreFittedToTheBursts_data();
+    void slotsAreFittedToTheBursts();
+    void toneOffsetIsFoundFromThePhase_data();
+    void toneOffsetIsFoundFromThePhase();
+    void bitsAreDecidedFromTheThirds_data();
+    void bitsAreDecidedFromTheThirds();
     void assemblerKeepsMessagesOnly_data();
     void assemblerKeepsMessagesOnly();
     void csvReaderReadsExports_data();
@@ -369,6 +378,117 @@ void TestBlocks::bitSlicerReadsBytesAndSaysWhereTheyFail()
         got += QString(" @%1/%2").arg(m.errorByte).arg(m.errorBit);
     QCOMPARE(got, read);
     QCOMPARE(m.bitCount, bits.size());
+}
+
+void TestBlocks::slotsAreFittedToTheBursts_data()
+{
+    QTest::addColumn<std::vector<Burst>>("bursts");
+    QTest::addColumn<QString>("fit"); // start and period in samples, slots, spread
+    const std::vector<Burst> e0 = burstsOf(bitsOf({0xE0}));
+    QTest::newRow("E0 at the nominal bus") << e0 << "3840.0 288.0 9 0.000";
+    QTest::newRow("a slower bus") << burstsOf(bitsOf({0xE0}), kBitPeriod * 1.15)
+                                  << "3840.0 331.2 9 0.000";
+    std::vector<Burst> lost = e0;
+    lost.erase(lost.begin() + 4);
+    QTest::newRow("a burst lost in the noise") << lost << "3840.0 288.0 9 0.000";
+    std::vector<Burst> swell = e0;
+    swell.insert(swell.begin() + 4, Burst{e0[3].begin + 0.4 * 288, e0[3].end + 0.4 * 288, 0.05});
+    QTest::newRow("a swell between two slots") << swell << "3840.0 288.0 9 0.000";
+    std::vector<Burst> late = e0;
+    late[5].begin += 0.05 * 288;
+    QTest::newRow("a burst a twentieth late") << late << "3840.6 288.2 9 0.051";
+    QTest::newRow("too slow a bus") << burstsOf(bitsOf({0xE0}), kBitPeriod * 1.3) << "none";
+    QTest::newRow("one burst") << std::vector<Burst>(e0.begin(), e0.begin() + 1) << "none";
+}
+
+void TestBlocks::slotsAreFittedToTheBursts()
+{
+    QFETCH(std::vector<Burst>, bursts);
+    QFETCH(QString, fit);
+    const std::optional<SlotFit> got = fitSlots(bursts, kRate);
+    QCOMPARE(got ? QString::asprintf("%.1f %.1f %d %.3f", got->start, got->period, got->count,
+                                     got->timingSpread)
+                 : QString("none"),
+             fit);
+}
+
+void TestBlocks::toneOffsetIsFoundFromThePhase_data()
+{
+    QTest::addColumn<double>("rate");
+    QTest::addColumn<double>("offset"); // Hz from the nominal tone
+    for (const double rate : {96000.0, 192000.0})
+        for (const double offset : {-3300.0, -450.0, 0.0, 800.0, 3300.0})
+            QTest::addRow("%g kHz, %+g Hz", rate / 1000, offset) << rate << offset;
+}
+
+void TestBlocks::toneOffsetIsFoundFromThePhase()
+{
+    QFETCH(double, rate);
+    QFETCH(double, offset);
+    // The tone through the mixer a sample a step, as the demodulator keeps
+    // it, with the zero crossings' estimate 150 Hz off.
+    MixTrace mix(1, rate);
+    const std::size_t count = std::size_t(0.05 * rate);
+    std::vector<double> tone(count);
+    for (std::size_t n = 0; n < count; ++n)
+        tone[n] = 0.3 * std::sin(2 * M_PI * (kToneFrequency + offset) * double(n) / rate);
+    std::vector<std::complex<double>> turned(count);
+    mix.turn(tone.data(), count, turned.data());
+    for (std::size_t n = 0; n < count; ++n) {
+        mix.add(turned[n]);
+        mix.keep(n);
+    }
+    std::vector<Burst> bursts;
+    for (const Burst &b : burstsOf(bitsOf({0xE0})))
+        bursts.push_back({b.begin * rate / kRate, b.end * rate / kRate, b.level});
+    const double found = toneOffset(bursts, mix, 1, kToneFrequency + offset + 150);
+    QVERIFY2(std::abs(found - offset) < 2, qPrintable(QString::number(found)));
+}
+
+void TestBlocks::bitsAreDecidedFromTheThirds_data()
+{
+    QTest::addColumn<QString>("shares"); // each slot's middle third against its tone, in %
+    QTest::addColumn<double>("noise");   // against the tone
+    QTest::addColumn<int>("faintSlot");  // one without tone where it begins, or -1
+    QTest::addColumn<QString>("read");   // bytes, then the error
+    // E0: 1110 0000 and its parity bit 0.
+    const QString e0 = "10 10 10 90 90 90 90 90 90";
+    QTest::newRow("E0") << e0 << 0.02 << -1 << "E0|";
+    QTest::newRow("a bit at half in the noise, which parity settles")
+        << "10 10 50 90 90 90 90 90 90" << 0.2 << -1 << "E0|";
+    // Noise this low cannot have moved it there: a tone of the wrong length.
+    QTest::newRow("a bit at half in clean samples")
+        << "10 10 50 90 90 90 90 90 90" << 0.02 << -1
+        << "C0|byte 1, bit 3: too close to call between a 0 and a 1 (50 %) @0/2";
+    QTest::newRow("two bits at half, which parity cannot settle")
+        << "10 50 50 90 90 90 90 90 90" << 0.2 << -1
+        << "80|byte 1, bit 2: too close to call between a 0 and a 1 (50 %) @0/1";
+    QTest::newRow("a slot without tone")
+        << e0 << 0.02 << 4 << "E0|byte 1, bit 5: no tone where its slot begins @0/4";
+    QTest::newRow("a parity that fails") << "10 10 10 90 90 90 90 90 10" << 0.02 << -1
+                                         << "E0|byte 1: its parity bit does not hold @0/8";
+}
+
+void TestBlocks::bitsAreDecidedFromTheThirds()
+{
+    QFETCH(QString, shares);
+    QFETCH(double, noise);
+    QFETCH(int, faintSlot);
+    QFETCH(QString, read);
+    SlotThirds thirds;
+    thirds.tone = 1;
+    thirds.noise = noise;
+    for (const QString &share : shares.split(' ')) {
+        thirds.strength.push_back(int(thirds.strength.size()) == faintSlot ? 0.3 : 1.0);
+        thirds.middle.push_back(share.toDouble() / 100);
+    }
+    Message m;
+    m.bitCount = int(thirds.middle.size());
+    decideBits(m, thirds);
+    QString got = hex(m.bytes) + '|' + QString::fromStdString(m.error.text());
+    if (m.errorByte >= 0)
+        got += QString(" @%1/%2").arg(m.errorByte).arg(m.errorBit);
+    QCOMPARE(got, read);
 }
 
 void TestBlocks::assemblerKeepsMessagesOnly_data()
