@@ -46,7 +46,7 @@ QString singleValue(const QCommandLineParser &parser, const QString &name)
 
 QString resultMessage(int code)
 {
-    return QString::fromLatin1(encodeResultText(code));
+    return QString::fromStdString(encodeResultText(code).text());
 }
 
 CliResult outputFailure(const QString &command, const QString &path, const QString &error)

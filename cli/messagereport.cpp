@@ -12,7 +12,7 @@ QString plainReport(const std::vector<CommandField> &fields)
     for (const CommandField &field : fields) {
         if (!field.label.empty())
             text += QStringLiteral("%1: %2\n")
-                        .arg(QString::fromStdString(field.label),
+                        .arg(QString::fromStdString(field.label.text()),
                              QString::fromStdString(field.shown.text()));
     }
     return text;

@@ -196,7 +196,7 @@ Frame en50607Frame(const Command &c)
 
 } // namespace
 
-const char *encodeResultText(int code)
+Phrase encodeResultText(int code)
 {
     switch (code) {
     case EncodeArgumentOutOfRange:

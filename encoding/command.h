@@ -43,9 +43,8 @@ enum EncodeResult
     EncodePinOutOfRange = 5,
 };
 
-// "position out of range", as the tool and the plan report say it; the
-// window's catalogue holds the words under "Phrase".
-const char *encodeResultText(int code);
+// "position out of range", as the tool and the plan report say it.
+Phrase encodeResultText(int code);
 
 struct Command
 {

@@ -16,7 +16,7 @@ struct CommandField
         Missing, // not known or not sent: null for programs
     };
     std::string key;
-    std::string label;
+    Phrase label; // empty for a field only programs read
     Kind kind = Text;
     std::string text;
     long long number = 0;

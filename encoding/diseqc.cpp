@@ -165,9 +165,12 @@ Phrase degrees(int sixteenths)
 // sign.
 CommandField angleField(const Phrase &angle, Phrase way)
 {
-    return {
-        "angle",      "Angle", CommandField::Text,
-        angle.text(), 0,       Phrase(PHRASE_WORDS("Phrase", "%1 (%2)"), {angle, std::move(way)})};
+    return {"angle",
+            PHRASE_WORDS("Phrase", "Angle"),
+            CommandField::Text,
+            angle.text(),
+            0,
+            Phrase(PHRASE_WORDS("Phrase", "%1 (%2)"), {angle, std::move(way)})};
 }
 
 struct Naming
@@ -220,10 +223,11 @@ Naming nameCommand(const CommandCode &code, std::uint8_t addressByte, const Fram
         const Polarisation polarisation =
             data[0] & 2 ? Polarisation::Horizontal : Polarisation::Vertical;
         const Band band = data[0] & 1 ? Band::High : Band::Low;
-        fields.push_back(textField("option", "Option", option));
-        fields.push_back(textField("position", "Position", position));
-        fields.push_back(wordField("polarisation", "Polarisation", polarisationWord(polarisation)));
-        fields.push_back(wordField("band", "Band", bandWord(band)));
+        fields.push_back(textField("option", PHRASE_WORDS("Phrase", "Option"), option));
+        fields.push_back(textField("position", PHRASE_WORDS("Phrase", "Position"), position));
+        fields.push_back(wordField("polarisation", PHRASE_WORDS("Phrase", "Polarisation"),
+                                   polarisationWord(polarisation)));
+        fields.push_back(wordField("band", PHRASE_WORDS("Phrase", "Band"), bandWord(band)));
         n.meaning = {
             PHRASE_WORDS("Phrase",
                          "DiSEqC 1.0 committed switch: option %1, position %2, %3, %4 band"),
@@ -242,7 +246,8 @@ Naming nameCommand(const CommandCode &code, std::uint8_t addressByte, const Fram
                 {hex(data[0])}};
             break;
         }
-        fields.push_back(numberField("input", "Input", (data[0] & 0xF) + 1));
+        fields.push_back(
+            numberField("input", PHRASE_WORDS("Phrase", "Input"), (data[0] & 0xF) + 1));
         n.meaning = {PHRASE_WORDS("Phrase", "DiSEqC 1.1 uncommitted switch: input %1"),
                      {Phrase::number((data[0] & 0xF) + 1)}};
         break;
@@ -260,12 +265,14 @@ Naming nameCommand(const CommandCode &code, std::uint8_t addressByte, const Fram
         else
             n.meaning = {PHRASE_WORDS("Phrase", "positioner: drive %1 by %2 steps"),
                          {way, Phrase::number(256 - data[0])}};
-        fields.push_back(textField("drive", "Drive", hexByte(data[0]), n.meaning));
+        fields.push_back(
+            textField("drive", PHRASE_WORDS("Phrase", "Drive"), hexByte(data[0]), n.meaning));
         break;
     }
     case 0x6A:
     case 0x6B:
-        fields.push_back(numberField("storedPosition", "Stored position", data[0]));
+        fields.push_back(
+            numberField("storedPosition", PHRASE_WORDS("Phrase", "Stored position"), data[0]));
         n.meaning = {code.code == 0x6A
                          ? PHRASE_WORDS("Phrase", "positioner: store the position as number %1")
                          : PHRASE_WORDS("Phrase", "positioner: go to stored position %1"),
@@ -306,7 +313,8 @@ Naming nameCommand(const CommandCode &code, std::uint8_t addressByte, const Fram
     default:
         if (frame.size() > 3) {
             const Frame rest(frame.begin() + 3, frame.end());
-            fields.push_back(textField("data", "Data", bytesToHexText(rest)));
+            fields.push_back(
+                textField("data", PHRASE_WORDS("Phrase", "Data"), bytesToHexText(rest)));
         }
         break;
     }
@@ -418,13 +426,15 @@ FrameReading readFrame(const Frame &frame)
         return r;
     }
     r.fields.push_back(textField("bytes", "", bytesToHexText(frame)));
-    r.fields.push_back(textField("framing", "Framing", hexByte(first), Phrase(f->words)));
+    r.fields.push_back(
+        textField("framing", PHRASE_WORDS("Phrase", "Framing"), hexByte(first), Phrase(f->words)));
     if (!f->fromMaster) {
         r.kind = FrameKind::Reply;
         r.meaning = Phrase(f->words);
         if (frame.size() > 1) {
             const Frame rest(frame.begin() + 1, frame.end());
-            r.fields.push_back(textField("data", "Data", bytesToHexText(rest)));
+            r.fields.push_back(
+                textField("data", PHRASE_WORDS("Phrase", "Data"), bytesToHexText(rest)));
             std::string data = bytesToHexText(rest);
             data.pop_back(); // the blank after the last byte
             r.meaning = {PHRASE_WORDS("Phrase", "%1, with data %2"),
@@ -446,13 +456,13 @@ FrameReading readFrame(const Frame &frame)
     r.wantsReply = f->wantsReply;
     const Address *a = address(frame[1]);
     r.fields.push_back(
-        textField("address", "Address", hexByte(frame[1]),
+        textField("address", PHRASE_WORDS("Phrase", "Address"), hexByte(frame[1]),
                   a ? Phrase(a->words) : Phrase(PHRASE_WORDS("Phrase", "reserved"))));
     const CommandCode *c = commandCode(frame[2]);
     if (!c) {
         r.kind = FrameKind::Command;
         r.fields.push_back(textField(
-            "command", "Command", hexByte(frame[2]),
+            "command", PHRASE_WORDS("Phrase", "Command"), hexByte(frame[2]),
             Phrase(PHRASE_WORDS("Phrase", "not one of the bus's commands this tool knows"))));
         r.meaning = {PHRASE_WORDS("Phrase", "DiSEqC command %1, which this tool does not know"),
                      {hex(frame[2])}};
@@ -478,7 +488,7 @@ FrameReading readFrame(const Frame &frame)
     }
     r.kind = FrameKind::Command;
     r.fields.push_back(textField(
-        "command", "Command", hexByte(frame[2]),
+        "command", PHRASE_WORDS("Phrase", "Command"), hexByte(frame[2]),
         Phrase{PHRASE_WORDS("Phrase", "%1: %2"), {Phrase::plainText(c->name), Phrase(c->words)}}));
     Naming named = nameCommand(*c, frame[1], frame, r.fields);
     r.meaning = std::move(named.meaning);

@@ -2,6 +2,7 @@
 
 #include "bands.h"
 #include "hextext.h"
+#include "phrasetext.h"
 #include "planfields.h"
 #include "planwords.h"
 #include "shown.h"
@@ -239,7 +240,7 @@ PlanRow plannedRow(const Plan &plan, int r, int t)
     const Built built = channelChange(receiver.standard, tuning);
     const Encoded encoded = built.ok() ? encode(built.command) : Encoded{{}, built.error};
     if (!encoded.ok()) {
-        row.problem = QCoreApplication::translate("Phrase", encodeResultText(encoded.error));
+        row.problem = phraseText(encodeResultText(encoded.error));
         return row;
     }
     row.command = built.command;

@@ -9,36 +9,10 @@
 #include "toolwindows.h"
 #include "ui_readcommandwindow.h"
 
-#include <QCoreApplication>
 #include <QHeaderView>
 #include <QSignalBlocker>
 
 namespace {
-
-// The decoder's field names, for the catalogue; the values are phrases of
-// their own.
-const char *const kFieldNames[] = {
-    QT_TRANSLATE_NOOP("ReadCommandWindow", "Standard"),
-    QT_TRANSLATE_NOOP("ReadCommandWindow", "Command"),
-    QT_TRANSLATE_NOOP("ReadCommandWindow", "Framing"),
-    QT_TRANSLATE_NOOP("ReadCommandWindow", "Address"),
-    QT_TRANSLATE_NOOP("ReadCommandWindow", "Userband"),
-    QT_TRANSLATE_NOOP("ReadCommandWindow", "Position"),
-    QT_TRANSLATE_NOOP("ReadCommandWindow", "Polarisation"),
-    QT_TRANSLATE_NOOP("ReadCommandWindow", "Band"),
-    QT_TRANSLATE_NOOP("ReadCommandWindow", "Tuning word"),
-    QT_TRANSLATE_NOOP("ReadCommandWindow", "Intermediate frequency"),
-    QT_TRANSLATE_NOOP("ReadCommandWindow", "Intermediate + userband frequency"),
-    QT_TRANSLATE_NOOP("ReadCommandWindow", "Configuration"),
-    QT_TRANSLATE_NOOP("ReadCommandWindow", "Oscillator"),
-    QT_TRANSLATE_NOOP("ReadCommandWindow", "PIN"),
-    QT_TRANSLATE_NOOP("ReadCommandWindow", "Option"),
-    QT_TRANSLATE_NOOP("ReadCommandWindow", "Input"),
-    QT_TRANSLATE_NOOP("ReadCommandWindow", "Angle"),
-    QT_TRANSLATE_NOOP("ReadCommandWindow", "Drive"),
-    QT_TRANSLATE_NOOP("ReadCommandWindow", "Stored position"),
-    QT_TRANSLATE_NOOP("ReadCommandWindow", "Data"),
-};
 
 void fill(QTableWidget *table, const std::vector<CommandField> &fields)
 {
@@ -48,9 +22,7 @@ void fill(QTableWidget *table, const std::vector<CommandField> &fields)
             continue;
         const int row = table->rowCount();
         table->insertRow(row);
-        table->setItem(row, 0,
-                       new QTableWidgetItem(
-                           QCoreApplication::translate("ReadCommandWindow", field.label.c_str())));
+        table->setItem(row, 0, new QTableWidgetItem(phraseText(field.label)));
         table->setItem(row, 1, new QTableWidgetItem(phraseText(field.shown)));
     }
     table->resizeColumnToContents(0);

@@ -1769,6 +1769,86 @@ Alle Rechte vorbehalten.</translation>
         <source>a string without its closing quote</source>
         <translation>eine Zeichenkette ohne schließendes Anführungszeichen</translation>
     </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Konfiguration</translation>
+    </message>
+    <message>
+        <source>Oscillator</source>
+        <translation>Oszillator</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Norm</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Befehl</translation>
+    </message>
+    <message>
+        <source>Framing</source>
+        <translation>Rahmen</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Userband</source>
+        <translation>Userband</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Polarisation</source>
+        <translation>Polarisation</translation>
+    </message>
+    <message>
+        <source>Band</source>
+        <translation>Band</translation>
+    </message>
+    <message>
+        <source>Tuning word</source>
+        <translation>Abstimmwort</translation>
+    </message>
+    <message>
+        <source>Intermediate frequency</source>
+        <translation>Zwischenfrequenz</translation>
+    </message>
+    <message>
+        <source>Intermediate + userband frequency</source>
+        <translation>Zwischen- + Userbandfrequenz</translation>
+    </message>
+    <message>
+        <source>PIN</source>
+        <translation>PIN</translation>
+    </message>
+    <message>
+        <source>Option</source>
+        <translation>Option</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Eingang</translation>
+    </message>
+    <message>
+        <source>Drive</source>
+        <translation>Fahrt</translation>
+    </message>
+    <message>
+        <source>Stored position</source>
+        <translation>Gespeicherte Position</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Daten</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Winkel</translation>
+    </message>
 </context>
 <context>
     <name>Plan</name>
@@ -2262,62 +2342,6 @@ Alle Rechte vorbehalten.</translation>
 <context>
     <name>ReadCommandWindow</name>
     <message>
-        <source>Standard</source>
-        <translation>Norm</translation>
-    </message>
-    <message>
-        <source>Command</source>
-        <translation>Befehl</translation>
-    </message>
-    <message>
-        <source>Framing</source>
-        <translation>Rahmen</translation>
-    </message>
-    <message>
-        <source>Address</source>
-        <translation>Adresse</translation>
-    </message>
-    <message>
-        <source>Userband</source>
-        <translation>Userband</translation>
-    </message>
-    <message>
-        <source>Position</source>
-        <translation>Position</translation>
-    </message>
-    <message>
-        <source>Polarisation</source>
-        <translation>Polarisation</translation>
-    </message>
-    <message>
-        <source>Band</source>
-        <translation>Band</translation>
-    </message>
-    <message>
-        <source>Tuning word</source>
-        <translation>Abstimmwort</translation>
-    </message>
-    <message>
-        <source>Intermediate frequency</source>
-        <translation>Zwischenfrequenz</translation>
-    </message>
-    <message>
-        <source>Intermediate + userband frequency</source>
-        <translation>Zwischen- + Userbandfrequenz</translation>
-    </message>
-    <message>
-        <source>Configuration</source>
-        <translation>Konfiguration</translation>
-    </message>
-    <message>
-        <source>Oscillator</source>
-        <translation>Oszillator</translation>
-    </message>
-    <message>
-        <source>PIN</source>
-        <translation>PIN</translation>
-    </message>
-    <message>
         <source>Read a command</source>
         <translation>Befehl lesen</translation>
     </message>
@@ -2384,30 +2408,6 @@ Alle Rechte vorbehalten.</translation>
     <message>
         <source> MHz</source>
         <translation> MHz</translation>
-    </message>
-    <message>
-        <source>Option</source>
-        <translation>Option</translation>
-    </message>
-    <message>
-        <source>Input</source>
-        <translation>Eingang</translation>
-    </message>
-    <message>
-        <source>Angle</source>
-        <translation>Winkel</translation>
-    </message>
-    <message>
-        <source>Drive</source>
-        <translation>Fahrt</translation>
-    </message>
-    <message>
-        <source>Stored position</source>
-        <translation>Gespeicherte Position</translation>
-    </message>
-    <message>
-        <source>Data</source>
-        <translation>Daten</translation>
     </message>
     <message>
         <source>%1. Not a single-cable command: %2</source>
