@@ -46,11 +46,7 @@ void sliceBits(Message &m, const std::vector<Burst> &bursts, double rate)
     m.bitPeriod = periods.empty() ? kBitPeriod : middleMean(periods);
     for (const double period : periods)
         m.timingSpread = std::max(m.timingSpread, std::abs(period - m.bitPeriod) / m.bitPeriod);
-    if (std::abs(m.bitPeriod / kBitPeriod - 1) > kTimingTolerance)
-        fail(m, {PHRASE_WORDS("Phrase", "its bit period of %1 ms is outside %2..%3 ms"),
-                 {Phrase::decimal(m.bitPeriod * 1e3, 2),
-                  Phrase::decimal(kBitPeriod * (1 - kTimingTolerance) * 1e3, 2),
-                  Phrase::decimal(kBitPeriod * (1 + kTimingTolerance) * 1e3, 2)}});
+    judgeTiming(m);
 
     m.bitCount = int(count);
     BitGatherer bits(m);
@@ -83,11 +79,18 @@ Phrase bitPlace(int index, Phrase what)
              std::move(what)}};
 }
 
-Phrase toneOutside(double toneFrequency)
+void judgeTiming(Message &m)
 {
-    return {PHRASE_WORDS("Phrase", "its tone of %1 kHz is outside %2..%3 kHz"),
-            {Phrase::decimal(toneFrequency / 1e3, 1), Phrase::decimal(kMinToneFrequency / 1e3, 1),
-             Phrase::decimal(kMaxToneFrequency / 1e3, 1)}};
+    if (m.toneFrequency < kMinToneFrequency || m.toneFrequency > kMaxToneFrequency)
+        fail(m, {PHRASE_WORDS("Phrase", "its tone of %1 kHz is outside %2..%3 kHz"),
+                 {Phrase::decimal(m.toneFrequency / 1e3, 1),
+                  Phrase::decimal(kMinToneFrequency / 1e3, 1),
+                  Phrase::decimal(kMaxToneFrequency / 1e3, 1)}});
+    if (std::abs(m.bitPeriod / kBitPeriod - 1) > kTimingTolerance)
+        fail(m, {PHRASE_WORDS("Phrase", "its bit period of %1 ms is outside %2..%3 ms"),
+                 {Phrase::decimal(m.bitPeriod * 1e3, 2),
+                  Phrase::decimal(kBitPeriod * (1 - kTimingTolerance) * 1e3, 2),
+                  Phrase::decimal(kBitPeriod * (1 + kTimingTolerance) * 1e3, 2)}});
 }
 
 void BitGatherer::add(bool value)

@@ -13,8 +13,6 @@ namespace linesignal {
 // in `message.error` where the timing, a bit or a parity does not hold.
 void sliceBits(Message &message, const std::vector<Burst> &bursts, double sampleRate);
 
-// A message's words with numbers put in, printf's way.
-
 // Records the first thing wrong with a message; later ones are kept out.
 void fail(Message &message, Phrase error, int byte = -1, int bit = -1);
 
@@ -37,7 +35,9 @@ private:
 // "byte 2, bit 5: " and `what`, for messages about one bit, counted from 1.
 Phrase bitPlace(int index, Phrase what);
 
-// Why a message's tone is not the bus's, `toneFrequency` in Hz.
-Phrase toneOutside(double toneFrequency);
+// Fails a message whose tone or bit period lies outside what the bus
+// allows, in one set of words wherever the message was read; the tone
+// first. Once its rate is known.
+void judgeTiming(Message &message);
 
 } // namespace linesignal

@@ -252,14 +252,7 @@ CaptureReading readCsv(const std::filesystem::path &path, int channel, double sa
             // Read at the estimate, checked at the rate it truly has.
             if (m.spanEnd > 0)
                 continue;
-            using namespace linesignal;
-            if (m.toneFrequency < kMinToneFrequency || m.toneFrequency > kMaxToneFrequency)
-                fail(m, toneOutside(m.toneFrequency));
-            if (std::abs(m.bitPeriod / kBitPeriod - 1) > kTimingTolerance)
-                fail(m, {PHRASE_WORDS("Phrase", "its bit period of %1 ms is off the bus's %2 ms by "
-                                                "more than a fifth"),
-                         {Phrase::decimal(m.bitPeriod * 1e3, 3),
-                          Phrase::decimal(kBitPeriod * 1e3, 1)}});
+            linesignal::judgeTiming(m);
         }
     }
     return reading;

@@ -149,8 +149,6 @@ void MessageAssembler::end(bool cut, bool badCut)
     }
     if (!sure)
         return;
-    if (m.toneFrequency < kMinToneFrequency || m.toneFrequency > kMaxToneFrequency)
-        fail(m, toneOutside(m.toneFrequency));
     sliceBits(m, group, rate);
     taken = group.back().end;
     measureSupply(m);

@@ -413,8 +413,7 @@ bool readSlots(Message &m, const std::vector<Burst> &bursts, double rate, const 
     read.bitPeriod = period / rate;
     read.toneFrequency = kToneFrequency + offset;
     read.timingSpread = std::max(read.timingSpread, fit->timingSpread);
-    if (read.toneFrequency < kMinToneFrequency || read.toneFrequency > kMaxToneFrequency)
-        fail(read, toneOutside(read.toneFrequency));
+    judgeTiming(read);
     faint = tone < kLeastToneOverNoise * measured.noise;
     if (faint)
         fail(read,

@@ -1018,10 +1018,6 @@ Alle Rechte vorbehalten.</translation>
         <translation>seine %1 Bits ergeben keine ganzen Bytes zu 9 Bits</translation>
     </message>
     <message>
-        <source>its bit period of %1 ms is off the bus&apos;s %2 ms by more than a fifth</source>
-        <translation>seine Bitdauer von %1 ms weicht um mehr als ein Fünftel von den %2 ms des Busses ab</translation>
-    </message>
-    <message>
         <source>the capture starts inside this message</source>
         <translation>die Aufnahme beginnt mitten in dieser Nachricht</translation>
     </message>

@@ -1017,10 +1017,6 @@ All rights reserved.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>its bit period of %1 ms is off the bus&apos;s %2 ms by more than a fifth</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>the capture starts inside this message</source>
         <translation type="unfinished"></translation>
     </message>

@@ -353,25 +353,32 @@ void TestBlocks::bitSlicerReadsBytesAndSaysWhereTheyFail_data()
 {
     QTest::addColumn<QString>("bits");
     QTest::addColumn<double>("period");
+    QTest::addColumn<double>("tone");  // Hz
     QTest::addColumn<QString>("read"); // bytes, then the error
     const QString e0 = bitsOf({0xE0});
-    QTest::newRow("E0 10") << bitsOf({0xE0, 0x10}) << kBitPeriod << "E0 10|";
-    QTest::newRow("70 at a slower bus") << bitsOf({0x70}) << kBitPeriod * 1.15 << "70|";
+    QTest::newRow("E0 10") << bitsOf({0xE0, 0x10}) << kBitPeriod << kToneFrequency << "E0 10|";
+    QTest::newRow("70 at a slower bus")
+        << bitsOf({0x70}) << kBitPeriod * 1.15 << kToneFrequency << "70|";
     QTest::newRow("a parity that fails")
-        << e0.left(8) + QString(e0[8] == '1' ? "0" : "1") << kBitPeriod
+        << e0.left(8) + QString(e0[8] == '1' ? "0" : "1") << kBitPeriod << kToneFrequency
         << "E0|byte 1: its parity bit does not hold @0/8";
-    QTest::newRow("bits short of a byte")
-        << bitsOf({0xE0}) + "1011" << kBitPeriod << "E0|its 13 bits do not make whole bytes of 9";
-    QTest::newRow("too slow a bus") << bitsOf({0xE0}) << kBitPeriod * 1.3
+    QTest::newRow("bits short of a byte") << bitsOf({0xE0}) + "1011" << kBitPeriod << kToneFrequency
+                                          << "E0|its 13 bits do not make whole bytes of 9";
+    QTest::newRow("too slow a bus") << bitsOf({0xE0}) << kBitPeriod * 1.3 << kToneFrequency
                                     << "E0|its bit period of 1.95 ms is outside 1.20..1.80 ms";
+    QTest::newRow("a tone the bus does not use")
+        << bitsOf({0xE0}) << kBitPeriod << 27000.0
+        << "E0|its tone of 27.0 kHz is outside 17.6..26.4 kHz";
 }
 
 void TestBlocks::bitSlicerReadsBytesAndSaysWhereTheyFail()
 {
     QFETCH(QString, bits);
     QFETCH(double, period);
+    QFETCH(double, tone);
     QFETCH(QString, read);
     Message m;
+    m.toneFrequency = tone;
     sliceBits(m, burstsOf(bits, period), kRate);
     QString got = hex(m.bytes) + '|' + QString::fromStdString(m.error.text());
     if (m.errorByte >= 0)
