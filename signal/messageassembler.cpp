@@ -26,18 +26,12 @@ constexpr std::size_t kSureShare = 4, kSureOf = 3;
 // Fewer bits than a byte make no message, unless the recording or a damaged
 // span cuts it short; then from this many, which noise does not make.
 constexpr std::size_t kFewestBits = 9, kFewestCut = 4;
-// A supply this many times the tone's amplitude is one; less is the tone's
-// own offset. So is a step of it.
-constexpr double kSupplyOverTone = 4;
-// The line's mean is compared over about this long on either side of a
-// burst's beginning.
-constexpr double kStepWindow = 0.2e-3; // s
 
 } // namespace
 
 MessageAssembler::MessageAssembler(const PowerTrace &powerTrace, double sampleRate,
                                    const MixTrace *mixTrace)
-    : trace(powerTrace), mix(mixTrace), rate(sampleRate)
+    : trace(powerTrace), mix(mixTrace), rate(sampleRate), supply(powerTrace, sampleRate)
 {
 }
 
@@ -75,7 +69,7 @@ void MessageAssembler::end(bool cut, bool badCut)
     std::vector<Burst> group;
     for (const Burst &b : bursts) {
         if (b.end - b.begin >= kShortestBurst * rate && b.level <= kStrongestBurst * typical &&
-            b.level * kWeakestBurst >= typical && !supplyStepsAt(b.begin, typical))
+            b.level * kWeakestBurst >= typical && !supply.stepsAt(b.begin, typical))
             group.push_back(b);
     }
     bursts.clear();
@@ -88,7 +82,7 @@ void MessageAssembler::end(bool cut, bool badCut)
     if (group.size() == 1 && !cut && !badCut &&
         isToneBurst((group.front().end - group.front().begin) / rate)) {
         Message m = toneEntry(group.front().begin, group.front().end, tone, typical);
-        measureSupplyOver(m, group.front().end / rate);
+        supply.measure(m, group.front().end / rate);
         closeSpan();
         done.push_back(std::move(m));
         return;
@@ -141,7 +135,7 @@ void MessageAssembler::end(bool cut, bool badCut)
         }
         if (sure || !faint) {
             taken = (m.start + m.bitCount * m.bitPeriod) * rate;
-            measureSupply(m);
+            supply.measure(m, m.start + m.bitCount * m.bitPeriod);
             closeSpan();
             done.push_back(std::move(m));
         }
@@ -151,7 +145,7 @@ void MessageAssembler::end(bool cut, bool badCut)
         return;
     sliceBits(m, group, rate);
     taken = group.back().end;
-    measureSupply(m);
+    supply.measure(m, m.start + m.bitCount * m.bitPeriod);
     closeSpan();
     done.push_back(std::move(m));
 }
@@ -189,48 +183,6 @@ void MessageAssembler::longTone(double from, double to, double level)
     Message m = toneEntry(from, to, frequency, level);
     closeSpan();
     done.push_back(std::move(m));
-}
-
-double MessageAssembler::supplyOver(double from, double to) const
-{
-    // The mean of the trace's sums over [from, to) samples, as far back as
-    // it still reaches; not a number where it holds none of them.
-    const std::uint64_t k = trace.kept;
-    const std::uint64_t oldest = k > trace.length ? k - trace.length + 1 : 0;
-    const double step = double(trace.step);
-    const std::uint64_t first =
-        std::max(oldest, std::uint64_t(std::max(0.0, std::ceil(from / step))));
-    const std::uint64_t last = std::min(k, std::uint64_t(std::max(0.0, to / step)));
-    double sum = 0;
-    for (std::uint64_t i = first; i < last; ++i)
-        sum += trace.sum(i);
-    return last > first ? sum / (double(last - first) * step) : NAN;
-}
-
-bool MessageAssembler::supplyStepsAt(double at, double level) const
-{
-    // A step of the supply rings in the filter like a burst of tone: where
-    // the line's mean on either side of a burst's beginning differs by
-    // more than a supply's share of the tone, the burst is the step's. At
-    // the start of a capture nothing says so.
-    const double window = kStepWindow * rate;
-    const double before = supplyOver(at - 2 * window, at - window / 2),
-                 after = supplyOver(at + window / 2, at + 2 * window);
-    return std::abs(after - before) > kSupplyOverTone * std::sqrt(2 * level);
-}
-
-void MessageAssembler::measureSupply(Message &m) const
-{
-    measureSupplyOver(m, m.start + m.bitCount * m.bitPeriod);
-}
-
-void MessageAssembler::measureSupplyOver(Message &m, double end) const
-{
-    const auto orNone = [](double mean) { return std::isnan(mean) ? 0.0 : mean; };
-    m.supplyBefore = orNone(supplyOver((m.start - kSupplyWindow) * rate, m.start * rate));
-    m.supplyDuring = orNone(supplyOver(m.start * rate, end * rate));
-    m.hasSupply = std::max(std::abs(m.supplyBefore), std::abs(m.supplyDuring)) >
-                  kSupplyOverTone * m.tonePeakToPeak / 2;
 }
 
 void MessageAssembler::damagedSpan(double from, double to)

@@ -2,6 +2,7 @@
 
 #include "burstdetector.h"
 #include "demodulator.h"
+#include "supplymeter.h"
 
 #include <cmath>
 #include <optional>
@@ -58,6 +59,7 @@ private:
     const PowerTrace &trace;
     const MixTrace *mix;
     const double rate;
+    const SupplyMeter supply;
     std::vector<Burst> bursts; // of the current message
     double halfPeriods = 0, toneTime = 0;
     std::vector<Message> done;
@@ -65,12 +67,8 @@ private:
     double spanEnded = -INFINITY;    // samples: where the last damaged span did
     std::optional<Message> openSpan; // the stretch of spans still growing
 
-    double supplyOver(double from, double to) const;
-    bool supplyStepsAt(double at, double level) const;
     // A tone without bits from `from` to `to` samples, at `level`.
     Message toneEntry(double from, double to, double frequency, double level);
-    void measureSupply(Message &m) const;
-    void measureSupplyOver(Message &m, double end) const; // s
 };
 
 // A longer silence ends a message. The longest gap inside one is 1 ms, but
@@ -81,8 +79,6 @@ constexpr double kMessageSilence = 9e-3; // s
 constexpr double kLongestGap = 3e-3;     // s
 // Damaged spans with fewer readable samples between them are one stretch.
 constexpr double kSpanJoin = 10e-3; // s
-// The supply is measured over this long before a message.
-constexpr double kSupplyWindow = 5e-3; // s
 // The trace reaches back over a whole message and the supply before it,
 // until a burst after the silence that ends it has ended too.
 constexpr double kTraceTime =

@@ -10,6 +10,7 @@
 #include "messageassembler.h"
 #include "noisefloor.h"
 #include "slotreader.h"
+#include "supplymeter.h"
 #include "toneenvelope.h"
 #include "tonefilter.h"
 
@@ -126,6 +127,8 @@ private slots:
     void toneOffsetIsFoundFromThePhase();
     void bitsAreDecidedFromTheThirds_data();
     void bitsAreDecidedFromTheThirds();
+    void supplyMeterTakesTheLinesMean_data();
+    void supplyMeterTakesTheLinesMean();
     void assemblerKeepsMessagesOnly_data();
     void assemblerKeepsMessagesOnly();
     void csvReaderReadsExports_data();
@@ -496,6 +499,44 @@ void TestBlocks::bitsAreDecidedFromTheThirds()
     if (m.errorByte >= 0)
         got += QString(" @%1/%2").arg(m.errorByte).arg(m.errorBit);
     QCOMPARE(got, read);
+}
+
+void TestBlocks::supplyMeterTakesTheLinesMean_data()
+{
+    QTest::addColumn<double>("from"); // ms
+    QTest::addColumn<double>("to");
+    QTest::addColumn<double>("mean"); // V; NaN: none
+    QTest::addColumn<double>("tone"); // V, the amplitude a step is measured against
+    QTest::addColumn<bool>("steps");  // at `from`
+    // 13 V, stepping to 18 V at 40 ms; the trace reaches back 40 ms of 60.
+    QTest::newRow("after the step") << 45.0 << 55.0 << 18.0 << 0.325 << false;
+    QTest::newRow("across it") << 35.0 << 45.0 << 15.5 << 0.325 << false;
+    QTest::newRow("at the step") << 40.0 << 41.0 << 18.0 << 0.325 << true;
+    // A step of 5 V is less than four times this tone's amplitude.
+    QTest::newRow("at the step, a strong tone") << 40.0 << 41.0 << 18.0 << 1.5 << false;
+    QTest::newRow("partly before the trace") << 10.0 << 30.0 << 13.0 << 0.325 << false;
+    QTest::newRow("before the trace") << 0.0 << 10.0 << double(NAN) << 0.325 << false;
+    QTest::newRow("beyond what was kept") << 70.0 << 80.0 << double(NAN) << 0.325 << false;
+}
+
+void TestBlocks::supplyMeterTakesTheLinesMean()
+{
+    QFETCH(double, from);
+    QFETCH(double, to);
+    QFETCH(double, mean);
+    QFETCH(double, tone);
+    QFETCH(bool, steps);
+    PowerTrace trace(2, std::size_t(0.04 * kRate / 2));
+    for (int i = 0; i < int(0.06 * kRate / 2); ++i) {
+        trace.store(0, 2 * (i * 2 < 0.04 * kRate ? 13.0 : 18.0));
+        trace.advance();
+    }
+    const SupplyMeter meter(trace, kRate);
+    const double got = meter.mean(from * 1e-3 * kRate, to * 1e-3 * kRate);
+    // Within a step of the trace at either end.
+    QVERIFY2(std::isnan(mean) ? std::isnan(got) : std::abs(got - mean) < 0.01,
+             qPrintable(QString::number(got)));
+    QCOMPARE(meter.stepsAt(from * 1e-3 * kRate, tone * tone / 2), steps);
 }
 
 void TestBlocks::assemblerKeepsMessagesOnly_data()
