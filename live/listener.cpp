@@ -34,7 +34,7 @@ bool Listener::listen()
         if (size > sinceAsked.peak)
             sinceAsked.peak = size;
     }
-    demodulator->feed(block.data(), block.size());
+    demodulator->push(block.data(), block.size());
     count += block.size();
     if (keep)
         kept.insert(kept.end(), block.begin(), block.end());
@@ -59,7 +59,7 @@ std::vector<ReadMessage> Listener::take()
 
 void Listener::finish()
 {
-    demodulator->finish();
+    demodulator->flush();
 }
 
 InputLevel Listener::level()

@@ -69,7 +69,7 @@ void sliceBits(Message &m, const std::vector<Burst> &bursts, double rate)
                  byteIndex, bitIndex);
         bits.add(share <= kOneShareMax);
     }
-    bits.finish();
+    bits.flush();
 }
 
 Phrase bitPlace(int index, Phrase what)
@@ -112,7 +112,7 @@ void BitGatherer::add(bool value)
     byte = 0;
 }
 
-void BitGatherer::finish()
+void BitGatherer::flush()
 {
     if (count % kBitsPerByte != 0)
         fail(m, {PHRASE_WORDS("Phrase", "its %1 bits do not make whole bytes of 9"),

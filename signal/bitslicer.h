@@ -24,7 +24,7 @@ public:
     explicit BitGatherer(Message &message) : m(message) {}
     void add(bool value);
     // After the last bit: bits that make no whole byte are damage too.
-    void finish();
+    void flush();
 
 private:
     Message &m;

@@ -70,7 +70,7 @@ void BurstDetector::quiet(double power)
     trough = std::min(trough, power);
 }
 
-void BurstDetector::restart()
+void BurstDetector::reset()
 {
     crossings.clear();
     earliest = trace.kept;

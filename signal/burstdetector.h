@@ -103,7 +103,7 @@ public:
             crossings.clear();
     }
     // After unreadable samples: nothing reaches back before them.
-    void restart();
+    void reset();
 
     // A burst ends below a fifth of its peak.
     static constexpr double kEnd = 0.2;

@@ -149,7 +149,7 @@ CaptureReading readSoundFile(const std::filesystem::path &path, int channel,
         }
         const auto *from = info.channels > 1 ? one.data() : whole.data();
         if (read > 0)
-            demodulator.feed(from, std::size_t(read));
+            demodulator.push(from, std::size_t(read));
         return read;
     };
     for (sf_count_t read; (read = shorts ? next(shortBlock, shortPicked, sf_readf_short)
@@ -175,7 +175,7 @@ CaptureReading readSoundFile(const std::filesystem::path &path, int channel,
     if (reading.samples == 0)
         refuse(reading.brokenOff.empty() ? Phrase(PHRASE_WORDS("Phrase", "holds no samples"))
                                          : reading.brokenOff);
-    demodulator.finish();
+    demodulator.flush();
     takeMessages(demodulator, reading);
     return reading;
 }
@@ -205,7 +205,7 @@ CaptureReading readCsv(const std::filesystem::path &path, int channel, double sa
             checkRate(rate);
             demodulator = std::make_unique<linesignal::Demodulator>(rate, kCsvClip);
         }
-        demodulator->feed(values.data(), values.size());
+        demodulator->push(values.data(), values.size());
         values.clear();
         takeMessages(*demodulator, reading);
     };
@@ -235,7 +235,7 @@ CaptureReading readCsv(const std::filesystem::path &path, int channel, double sa
     if (!csv.finish(why))
         refuse(why);
     feed(true);
-    demodulator->finish();
+    demodulator->flush();
     takeMessages(*demodulator, reading);
     reading.samples = csv.count();
     // The times of all rows give the rate exactly; the reading ran at the

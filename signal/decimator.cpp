@@ -39,12 +39,12 @@ double Decimator::gain(double frequency, double sampleRate) const
     return one * one;
 }
 
-void Decimator::add(const float *samples, std::size_t count, std::vector<float> &out)
+void Decimator::push(const float *samples, std::size_t count, std::vector<float> &out)
 {
     take<float, double>(samples, count, out, 1.0f);
 }
 
-void Decimator::add(const std::int16_t *samples, std::size_t count, std::vector<float> &out)
+void Decimator::push(const std::int16_t *samples, std::size_t count, std::vector<float> &out)
 {
     take<std::int16_t, std::int64_t>(samples, count, out, kShortScale);
 }

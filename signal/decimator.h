@@ -22,8 +22,8 @@ public:
     Decimator(std::size_t factor, double clip);
 
     // The samples out are appended to `out`.
-    void add(const float *samples, std::size_t count, std::vector<float> &out);
-    void add(const std::int16_t *samples, std::size_t count, std::vector<float> &out);
+    void push(const float *samples, std::size_t count, std::vector<float> &out);
+    void push(const std::int16_t *samples, std::size_t count, std::vector<float> &out);
 
     std::size_t factor() const { return groupSize; }
     // How much of a tone at `frequency` passes, from 0 to 1, at the rate in.

@@ -113,9 +113,9 @@ void Demodulator::State::feedReadable(const float *samples, std::size_t count)
     channelPowers.resize(count * ToneEnvelope::kChannels);
     turned.resize(count);
     crossings.clear();
-    filter.run(samples, count, filtered.data(), crossings);
-    envelope.add(filtered.data(), count, channelPowers.data());
-    mix.turn(filtered.data(), count, turned.data());
+    filter.push(samples, count, filtered.data(), crossings);
+    envelope.push(filtered.data(), count, channelPowers.data());
+    mix.push(filtered.data(), count, turned.data());
     // Then, sample by sample, what the clock of the powers does with them.
     auto crossing = crossings.begin();
     for (std::size_t i = 0; i < count; ++i) {
@@ -177,13 +177,13 @@ void Demodulator::State::keepPower(const double *powers)
         // moments still teach it; its tone must not.
         if (!floor.settled()) {
             if (strongest < BurstDetector::threshold(floor.level(), 0))
-                floor.add(strongest);
+                floor.push(strongest);
         } else if (++heldFor > heldAtMost) {
-            floor.add(strongest);
+            floor.push(strongest);
         }
     } else {
         heldFor = 0;
-        floor.add(strongest);
+        floor.push(strongest);
     }
 
     if (detector.inBurst()) {
@@ -234,7 +234,7 @@ void Demodulator::State::endLongTone(double at)
 void Demodulator::State::endBurst(std::optional<double> cutAt)
 {
     if (const auto burst = detector.end(power, floor.level(), assembler.firstLevel(), cutAt))
-        assembler.add(*burst);
+        assembler.push(*burst);
 }
 
 void Demodulator::State::startBadSpan()
@@ -257,10 +257,10 @@ void Demodulator::State::endBadSpan()
     assembler.damagedSpan(double(badFrom), double(n));
     // The filters start afresh after the span; the powers before it stay
     // behind it.
-    filter.restart();
-    envelope.restart();
-    floor.forget();
-    detector.restart();
+    filter.reset();
+    envelope.reset();
+    floor.reset();
+    detector.reset();
 }
 
 namespace {
@@ -294,21 +294,21 @@ template <typename Sample> void Demodulator::through(const Sample *samples, std:
     if (!state)
         return;
     decimated.clear();
-    decimator.add(samples, count, decimated);
+    decimator.push(samples, count, decimated);
     state->feed(decimated.data(), decimated.size());
 }
 
-void Demodulator::feed(const float *samples, std::size_t count)
+void Demodulator::push(const float *samples, std::size_t count)
 {
     through(samples, count);
 }
 
-void Demodulator::feed(const std::int16_t *samples, std::size_t count)
+void Demodulator::push(const std::int16_t *samples, std::size_t count)
 {
     through(samples, count);
 }
 
-void Demodulator::finish()
+void Demodulator::flush()
 {
     if (!state)
         return;
@@ -349,8 +349,8 @@ std::vector<Message> readMessages(const std::vector<float> &samples, double samp
     if (samples.size() < 2)
         return {};
     Demodulator demodulator(sampleRate);
-    demodulator.feed(samples.data(), samples.size());
-    demodulator.finish();
+    demodulator.push(samples.data(), samples.size());
+    demodulator.flush();
     return demodulator.take();
 }
 

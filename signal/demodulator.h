@@ -57,7 +57,10 @@ struct Message
 // The samples go through a chain of blocks, each with its own job: the
 // tone filter, the tone envelope, the noise floor, the burst detector, the
 // message assembler, and the slot reader (or the bit slicer where the
-// mixed-down tone no longer reaches back far enough).
+// mixed-down tone no longer reaches back far enough). The blocks share
+// one set of verbs, each having those it needs: `push` gives it what comes
+// in, `flush` says that nothing more will, `reset` starts it afresh (after
+// a damaged span), and `take` hands over what it found.
 class Demodulator
 {
 public:
@@ -66,12 +69,12 @@ public:
     Demodulator(const Demodulator &) = delete;
     Demodulator &operator=(const Demodulator &) = delete;
 
-    void feed(const float *samples, std::size_t count);
+    void push(const float *samples, std::size_t count);
     // 16-bit samples, full scale 32768, unreadable at either end of their
     // range.
-    void feed(const std::int16_t *samples, std::size_t count);
+    void push(const std::int16_t *samples, std::size_t count);
     // The recording has ended: a message still going on is reported as cut.
-    void finish();
+    void flush();
     // The messages found so far, in order, handed over once.
     std::vector<Message> take();
 

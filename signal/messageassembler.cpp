@@ -35,7 +35,7 @@ MessageAssembler::MessageAssembler(const PowerTrace &powerTrace, double sampleRa
 {
 }
 
-void MessageAssembler::add(const Burst &burst)
+void MessageAssembler::push(const Burst &burst)
 {
     halfPeriods += burst.halfPeriods;
     toneTime += burst.toneTime;

@@ -37,7 +37,7 @@ public:
         return bursts.empty() ? std::nullopt : std::optional<double>(bursts.back().end);
     }
 
-    void add(const Burst &burst);
+    void push(const Burst &burst);
     // A tone that went on past kLongestBurst, from `from` to `to` samples at
     // `level`: an entry of its own, which the bursts of its start were part of.
     void longTone(double from, double to, double level);

@@ -22,7 +22,7 @@ NoiseFloor::NoiseFloor(double resolution)
 {
 }
 
-void NoiseFloor::add(double power)
+void NoiseFloor::push(double power)
 {
     sum += power;
     if (++inBlock == perBlock) {
@@ -42,7 +42,7 @@ void NoiseFloor::add(double power)
     }
 }
 
-void NoiseFloor::forget()
+void NoiseFloor::reset()
 {
     std::fill(blocks.begin(), blocks.end(), INFINITY);
     floor = INFINITY;

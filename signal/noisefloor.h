@@ -16,13 +16,13 @@ public:
     // Powers are added every `resolution` seconds.
     explicit NoiseFloor(double resolution);
 
-    void add(double power);
+    void push(double power);
     double level() const { return floor; } // infinite until a few blocks are whole
     // Whether its whole while has been seen since it was last forgotten.
     bool settled() const { return seen >= blocks.size(); }
     // After a stretch of samples that cannot be read: the floor is found
     // anew from what follows.
-    void forget();
+    void reset();
 
 private:
     const std::size_t perBlock;

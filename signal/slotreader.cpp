@@ -111,7 +111,7 @@ MixTrace::MixTrace(std::size_t step, double sampleRate)
 {
 }
 
-void MixTrace::turn(const double *values, std::size_t count, std::complex<double> *turned)
+void MixTrace::push(const double *values, std::size_t count, std::complex<double> *turned)
 {
     // Kept in locals, which the compiler holds in registers.
     std::complex<double> at = phasor;
@@ -331,7 +331,7 @@ void decideBits(Message &read, const SlotThirds &measured)
                  byteIndex, bitIndex);
         bits.add(called[i] > 0 || (called[i] < 0 && share < 0.5));
     }
-    bits.finish();
+    bits.flush();
 }
 
 bool readSlots(Message &m, const std::vector<Burst> &bursts, double rate, const MixTrace &mix,

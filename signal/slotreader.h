@@ -20,7 +20,7 @@ public:
     MixTrace(std::size_t step, double sampleRate);
     // Each filtered sample of a run turned by the tone's phasor, into
     // `turned`; add() sums what a step holds.
-    void turn(const double *values, std::size_t count, std::complex<double> *turned);
+    void push(const double *values, std::size_t count, std::complex<double> *turned);
     void add(std::complex<double> turned) { sum += turned; }
     // The step's sum, at the trace's index, which follows the one before.
     void keep(std::uint64_t index)

@@ -86,7 +86,7 @@ void ToneEnvelope::unlock()
     locked = kChannels;
 }
 
-void ToneEnvelope::restart()
+void ToneEnvelope::reset()
 {
     unlock();
     std::fill(window.begin(), window.end(), 0.0);

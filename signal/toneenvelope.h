@@ -18,10 +18,10 @@ class ToneEnvelope
 public:
     explicit ToneEnvelope(double sampleRate);
 
-    void add(double value); // each band-passed sample
+    void push(double value); // each band-passed sample
     // A run of them; after each, every channel's power (kChannels values a
     // sample, unscaled) into `powers`, for the calls below that take them.
-    void add(const double *values, std::size_t count, double *powers);
+    void push(const double *values, std::size_t count, double *powers);
     // Mean square of the tone in the window at the strongest channel, and
     // at the locked one, or the strongest (as measured) when none is.
     double strongest() const;
@@ -31,7 +31,7 @@ public:
     // The window's length in samples: a burst's edges lie half of it
     // before where the power crosses half of its amplitude.
     double delay() const { return double(window.size()) / 2; }
-    void restart();
+    void reset();
     // How much of a tone at `frequency` its strongest channel passes, from
     // 0 to 1: a tone between two channels reads a little weaker.
     double gain(double frequency) const;
@@ -86,12 +86,12 @@ inline double ToneEnvelope::strongest() const
     return strongest(powersNow().data());
 }
 
-inline void ToneEnvelope::add(double value)
+inline void ToneEnvelope::push(double value)
 {
-    add(&value, 1, nullptr);
+    push(&value, 1, nullptr);
 }
 
-inline void ToneEnvelope::add(const double *values, std::size_t count, double *powers)
+inline void ToneEnvelope::push(const double *values, std::size_t count, double *powers)
 {
     // Copies the compiler keeps in registers: the members could alias the
     // arrays.

@@ -45,8 +45,8 @@ public:
     Output operator()(double sample);
     // A run of samples into `out`; each crossing as the sample's place in
     // the run and its fraction.
-    void run(const float *samples, std::size_t count, double *out,
-             std::vector<std::pair<std::size_t, double>> &crossings);
+    void push(const float *samples, std::size_t count, double *out,
+              std::vector<std::pair<std::size_t, double>> &crossings);
     // How much of a tone at `frequency` passes, from 0 to 1.
     double gain(double frequency) const
     {
@@ -55,7 +55,7 @@ public:
 
     // The next sample starts the filters afresh, as if it had always been
     // there: no ringing from what came before.
-    void restart() { fresh = true; }
+    void reset() { fresh = true; }
 
 private:
     void start(double sample);
@@ -120,8 +120,8 @@ inline ToneFilter::Output ToneFilter::operator()(double sample)
     return out;
 }
 
-inline void ToneFilter::run(const float *samples, std::size_t count, double *out,
-                            std::vector<std::pair<std::size_t, double>> &crossings)
+inline void ToneFilter::push(const float *samples, std::size_t count, double *out,
+                             std::vector<std::pair<std::size_t, double>> &crossings)
 {
     if (count == 0)
         return;

@@ -76,8 +76,8 @@ void sendThroughTheLine(const std::uint8_t *data, std::size_t size)
     linesignal::Demodulator demodulator(rate / timing);
     const std::size_t block = 1 + data[9] * 61u;
     for (std::size_t at = 0; at < samples.size(); at += block)
-        demodulator.feed(samples.data() + at, std::min(block, samples.size() - at));
-    demodulator.finish();
+        demodulator.push(samples.data() + at, std::min(block, samples.size() - at));
+    demodulator.flush();
     const std::vector<linesignal::Message> messages = demodulator.take();
     checkMessages(messages);
     // Sent cleanly, loud and on time, it comes back exactly.

@@ -54,7 +54,7 @@ double envelopeOf(double frequency, double lockAt = 0)
     const auto run = [&](double f, int count) {
         double power = 0;
         for (int n = 0; n < count; ++n) {
-            envelope.add(filter(std::sin(2 * M_PI * f * n / kRate)).value);
+            envelope.push(filter(std::sin(2 * M_PI * f * n / kRate)).value);
             if (n >= settle)
                 power += envelope.power(envelope.strongest()) / (count - settle);
             if (lockAt > 0 && n >= settle)
@@ -171,9 +171,9 @@ void TestBlocks::decimatorIsATriangleOverTwoGroups()
     for (std::size_t at = 0, piece = 1; at < in.size(); at += piece, piece = piece % 7 + 1) {
         const std::size_t n = std::min(piece, in.size() - at);
         if (shorts)
-            decimator.add(in.data() + at, n, out);
+            decimator.push(in.data() + at, n, out);
         else
-            decimator.add(floats.data() + at, n, out);
+            decimator.push(floats.data() + at, n, out);
     }
     QCOMPARE(out.size(), in.size() / d);
     for (std::size_t g = 0; g < out.size(); ++g) {
@@ -213,7 +213,7 @@ void TestBlocks::decimatorKeepsTheTone()
     std::vector<float> in(std::size_t(rate / 10)), out;
     for (std::size_t n = 0; n < in.size(); ++n)
         in[n] = float(std::sin(2 * M_PI * frequency * double(n) / rate));
-    decimator.add(in.data(), in.size(), out);
+    decimator.push(in.data(), in.size(), out);
     double power = 0;
     for (std::size_t n = 10; n < out.size(); ++n)
         power += double(out[n]) * double(out[n]) / double(out.size() - 10);
@@ -287,7 +287,7 @@ void TestBlocks::noiseFloorIsTheTypicalBlock()
     // blocks have passed out of the last 10 ms they count no more.
     const auto feed = [&](double level) {
         for (int i = 0; i < perBlock; ++i)
-            floor.add(level);
+            floor.push(level);
     };
     for (const double level : {4.0, 1.0, 9.0})
         feed(level);
@@ -297,7 +297,7 @@ void TestBlocks::noiseFloorIsTheTypicalBlock()
     for (int block = 0; block < 40; ++block)
         feed(block == 20 ? 1000.0 : 2.0 + (block % 2) * 0.5);
     QVERIFY(floor.level() >= 2.0 && floor.level() <= 2.5);
-    floor.forget();
+    floor.reset();
     QVERIFY(std::isinf(floor.level()));
     for (int block = 0; block < 4; ++block)
         feed(7.0);
@@ -443,7 +443,7 @@ void TestBlocks::toneOffsetIsFoundFromThePhase()
     for (std::size_t n = 0; n < count; ++n)
         tone[n] = 0.3 * std::sin(2 * M_PI * (kToneFrequency + offset) * double(n) / rate);
     std::vector<std::complex<double>> turned(count);
-    mix.turn(tone.data(), count, turned.data());
+    mix.push(tone.data(), count, turned.data());
     for (std::size_t n = 0; n < count; ++n) {
         mix.add(turned[n]);
         mix.keep(n);
@@ -566,8 +566,8 @@ void TestBlocks::assemblerKeepsMessagesOnly()
         const double tone = c == '1' ? kOneTone : ringing ? 0.3e-3 : kZeroTone;
         // Crossings of a 22 kHz tone over the burst.
         const double toneTime = tone - 0.2e-3;
-        assembler.add({at, at + tone * kRate, ringing ? 2.0 : 0.05,
-                       std::round(toneTime * 2 * kToneFrequency), toneTime});
+        assembler.push({at, at + tone * kRate, ringing ? 2.0 : 0.05,
+                        std::round(toneTime * 2 * kToneFrequency), toneTime});
         at += (ringing ? 4e-3 : kBitPeriod) * kRate;
     }
     assembler.end(false);
