@@ -1,5 +1,7 @@
 #pragma once
 
+#include "phrase.h"
+
 #include <QString>
 
 #include <stdexcept>
@@ -14,10 +16,14 @@ QString escaped(const QString &value);
 
 // A refusal whose words are put together already, in the language of the
 // face that shows it: what the plan reader and the tool's options throw.
-class TextError : public std::runtime_error
+// One of the PhraseErrors that every library throws, its phrase plain.
+class TextError : public PhraseError
 {
 public:
-    explicit TextError(const QString &message) : std::runtime_error(message.toStdString()) {}
+    explicit TextError(const QString &message)
+        : PhraseError(Phrase::plainText(message.toStdString()))
+    {
+    }
     QString message() const { return QString::fromStdString(what()); }
 };
 
