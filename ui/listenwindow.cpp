@@ -146,7 +146,7 @@ void ListenWindow::start()
     settings.device = ui->comboDevice->currentData().toString().toStdString();
     settings.rate = ui->comboRate->currentData().toDouble();
     settings.channel = ui->spinBoxChannel->value();
-    knowPlan();
+    knowPlan(plan ? plan() : std::nullopt);
     try {
         // With a plan, an EN 50494 command's frequency is its userband's.
         listener = std::make_shared<live::Listener>(
@@ -218,9 +218,8 @@ bool ListenWindow::listening() const
     return worker->running();
 }
 
-void ListenWindow::knowPlan()
+void ListenWindow::knowPlan(std::optional<Plan> open)
 {
-    std::optional<Plan> open = plan ? plan() : std::nullopt;
     const std::lock_guard<std::mutex> hold(listened->lock);
     listened->plan = std::move(open);
 }
@@ -230,7 +229,7 @@ void ListenWindow::add(std::vector<ReadMessage> messages)
     if (ui->pushButtonPause->isChecked())
         return;
     const std::optional<Plan> open = plan ? plan() : std::nullopt;
-    knowPlan();
+    knowPlan(open);
     ui->tableMessages->setColumnHidden(kReceiverColumn, !open);
     for (ReadMessage &read : messages) {
         const std::optional<PlanMatch> match =

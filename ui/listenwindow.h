@@ -85,7 +85,7 @@ private:
         std::optional<Plan> plan;
     };
     std::shared_ptr<ListenedPlan> listened;
-    void knowPlan();
+    void knowPlan(std::optional<Plan> open);
     // What the input box shows (label, name), and why none answers.
     struct Shown
     {
