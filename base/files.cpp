@@ -12,21 +12,22 @@ namespace {
 
 constexpr int kMostLinks = 40; // as the system allows
 
-QString reason(const std::error_code &error)
+// The system's own words, in the system's language.
+Phrase reason(const std::error_code &error)
 {
-    return QString::fromLocal8Bit(error.message().c_str());
+    return Phrase::plainText(QString::fromLocal8Bit(error.message().c_str()).toStdString());
 }
 
-QString reason(int error)
+Phrase reason(int error)
 {
     return reason(std::error_code(error, std::generic_category()));
 }
 
-const QString kNotRegular = QStringLiteral("not a regular file");
+const Phrase kNotRegular(PHRASE_WORDS("Phrase", "not a regular file"));
 
 // The file a chain of links ends at, which need not exist yet; empty with
 // `error` set when the chain cannot or may not be followed.
-fs::path followLinks(fs::path path, QString &error)
+fs::path followLinks(fs::path path, Phrase &error)
 {
     for (int hops = 0;; ++hops) {
         std::error_code code;
@@ -42,7 +43,8 @@ fs::path followLinks(fs::path path, QString &error)
             return {};
         }
         if (!os::mayFollowLink(path)) {
-            error = QStringLiteral("a link in a shared folder that another user owns");
+            error =
+                Phrase(PHRASE_WORDS("Phrase", "a link in a shared folder that another user owns"));
             return {};
         }
         const fs::path next = fs::read_symlink(path, code);
@@ -56,9 +58,9 @@ fs::path followLinks(fs::path path, QString &error)
 
 } // namespace
 
-QString saveFile(const FilePath &path, const QByteArray &bytes)
+std::optional<Phrase> saveFile(const FilePath &path, const QByteArray &bytes)
 {
-    QString error;
+    Phrase error;
     const fs::path target = followLinks(path, error);
     if (target.empty())
         return error;
@@ -69,39 +71,27 @@ QString saveFile(const FilePath &path, const QByteArray &bytes)
     return os::replaceFile(target, bytes);
 }
 
-bool readFile(const FilePath &path, qint64 most, const QString &tooLarge, QByteArray &bytes,
-              QString &error)
+FileBytes readFile(const FilePath &path, qint64 most, const Phrase &tooLarge)
 {
     std::error_code code;
     const fs::file_status status = fs::status(path, code);
-    if (code) {
-        error = reason(code);
-        return false;
-    }
-    if (!fs::is_regular_file(status)) {
-        error = kNotRegular;
-        return false;
-    }
+    if (code)
+        return {{}, reason(code)};
+    if (!fs::is_regular_file(status))
+        return {{}, kNotRegular};
     errno = 0;
     std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        error = reason(errno ? errno : EIO);
-        return false;
-    }
+    if (!file)
+        return {{}, reason(errno ? errno : EIO)};
     QByteArray read;
     char chunk[1 << 16];
     while (file && read.size() <= most) {
         file.read(chunk, sizeof chunk);
         read.append(chunk, int(file.gcount()));
     }
-    if (file.bad()) {
-        error = reason(errno ? errno : EIO);
-        return false;
-    }
-    if (read.size() > most) {
-        error = tooLarge;
-        return false;
-    }
-    bytes = read;
-    return true;
+    if (file.bad())
+        return {{}, reason(errno ? errno : EIO)};
+    if (read.size() > most)
+        return {{}, tooLarge};
+    return {read, {}};
 }

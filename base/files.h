@@ -1,9 +1,12 @@
 #pragma once
 
+#include "phrase.h"
+
 #include <QByteArray>
 #include <QString>
 
 #include <filesystem>
+#include <optional>
 
 // Reading and writing files for every output and input of the program.
 
@@ -24,13 +27,21 @@ FilePath filePath(const QString &name);
 // there, except a link that another user laid in a shared folder such as
 // /tmp; a target that exists but is not a regular file (a device, a fifo,
 // a folder) is refused. On failure the old file stays as it was and the
-// temporary file is removed. Returns the system's reason for a failure, or
-// nothing.
-QString saveFile(const FilePath &path, const QByteArray &bytes);
+// temporary file is removed. Returns why it failed (the system's reason,
+// in the system's words), or nothing.
+std::optional<Phrase> saveFile(const FilePath &path, const QByteArray &bytes);
+
+// A file's bytes, or why it could not be read.
+struct FileBytes
+{
+    QByteArray bytes;
+    Phrase error;
+
+    bool ok() const { return error.empty(); }
+};
 
 // Reads a regular file whole. Anything else (a fifo, a device, a folder) is
 // refused before it is opened, so that nothing waits for a writer. Fails
-// with `error` set to the system's reason, or to `tooLarge` when the file
-// holds more than `most` bytes.
-bool readFile(const FilePath &path, qint64 most, const QString &tooLarge, QByteArray &bytes,
-              QString &error);
+// with the system's reason, or with `tooLarge` when the file holds more
+// than `most` bytes.
+FileBytes readFile(const FilePath &path, qint64 most, const Phrase &tooLarge);

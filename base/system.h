@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files.h"
+#include "phrase.h"
 
 #include <QByteArray>
 #include <QString>
@@ -8,6 +9,7 @@
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <optional>
 
 // What POSIX systems and Windows do each their own way. system_posix.cpp
 // and system_windows.cpp answer it; the build takes one of them, and no
@@ -17,7 +19,7 @@ namespace os {
 // Writes `bytes` as `target`, a regular file or none yet, whole or not at
 // all (files.h says how). Returns the system's reason for a failure, or
 // nothing.
-QString replaceFile(const FilePath &target, const QByteArray &bytes);
+std::optional<Phrase> replaceFile(const FilePath &target, const QByteArray &bytes);
 
 // Whether a link may be followed to write the file it names.
 bool mayFollowLink(const FilePath &link);

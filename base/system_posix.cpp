@@ -21,9 +21,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-QString reason(int error)
+// The system's own words, in the system's language.
+Phrase reason(int error)
 {
-    return QString::fromLocal8Bit(std::generic_category().message(error).c_str());
+    return Phrase::plainText(
+        QString::fromLocal8Bit(std::generic_category().message(error).c_str()).toStdString());
 }
 
 // Writes all of `bytes`, through interruptions and short writes.
@@ -151,7 +153,7 @@ bool mayFollowLink(const FilePath &link)
     return !shared || own.st_uid == ::geteuid() || own.st_uid == folder.st_uid;
 }
 
-QString replaceFile(const FilePath &target, const QByteArray &bytes)
+std::optional<Phrase> replaceFile(const FilePath &target, const QByteArray &bytes)
 {
     struct stat old;
     const bool exists = ::stat(target.c_str(), &old) == 0;
@@ -223,7 +225,9 @@ QString replaceFile(const FilePath &target, const QByteArray &bytes)
     named.reset();
     if (!error)
         removeStale(folder);
-    return error ? reason(error) : QString();
+    if (error)
+        return reason(error);
+    return std::nullopt;
 }
 
 QString programFolder()

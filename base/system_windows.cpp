@@ -19,7 +19,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-QString reason(DWORD error)
+// The system's own words, in the system's language.
+Phrase reason(DWORD error)
 {
     wchar_t *text = nullptr;
     const DWORD length = FormatMessageW(
@@ -31,7 +32,7 @@ QString reason(DWORD error)
     // The system's sentences end in a full stop; the program's reasons do not.
     if (said.endsWith(QLatin1Char('.')))
         said.chop(1);
-    return said;
+    return Phrase::plainText(said.toStdString());
 }
 
 // While a temporary file has a name, Ctrl+C or closing the console removes
@@ -134,7 +135,7 @@ bool mayFollowLink(const FilePath &)
     return true;
 }
 
-QString replaceFile(const FilePath &target, const QByteArray &bytes)
+std::optional<Phrase> replaceFile(const FilePath &target, const QByteArray &bytes)
 {
     const std::wstring name = target.wstring();
     const DWORD attributes = GetFileAttributesW(name.c_str());
@@ -187,7 +188,9 @@ QString replaceFile(const FilePath &target, const QByteArray &bytes)
     named.reset();
     if (!error)
         removeStale(folder);
-    return error ? reason(error) : QString();
+    if (error)
+        return reason(error);
+    return std::nullopt;
 }
 
 QString programFolder()

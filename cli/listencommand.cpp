@@ -2,6 +2,7 @@
 #include "commands.h"
 #include "listener.h"
 #include "messagereport.h"
+#include "phrasetext.h"
 #include "plan.h"
 #include "planfile.h"
 #include "signalfile.h"
@@ -129,7 +130,7 @@ CliResult runListen(const QStringList &arguments)
                 plan = readPlanFile(argumentPath(path));
             } catch (const PlanError &error) {
                 throw UsageError(
-                    QStringLiteral("--plan %1: %2").arg(quoted(path), error.message()));
+                    QStringLiteral("--plan %1: %2").arg(quoted(path), phraseText(error.why())));
             }
         }
 
@@ -199,8 +200,9 @@ CliResult runListen(const QStringList &arguments)
                                        .arg(match.expected() ? QString()
                                                              : QStringLiteral("not "
                                                                               "planned: "),
-                                            match.text);
-                    QJsonObject planned{{"expected", match.expected()}, {"text", match.text}};
+                                            phraseText(match.text));
+                    QJsonObject planned{{"expected", match.expected()},
+                                        {"text", phraseText(match.text)}};
                     if (match.receiver >= 0)
                         planned.insert("receiver", plan->receivers[match.receiver].name);
                     if (match.transponder >= 0)
@@ -258,10 +260,10 @@ CliResult runListen(const QStringList &arguments)
                           : offPlan                                ? ExitPlanErrors
                                                                    : ExitOk;
         if (!save.isEmpty()) {
-            const QString error = saveFile(
-                argumentPath(save), QByteArray::fromStdString(wavFile(listener->heard(), rate)));
-            if (!error.isEmpty())
-                return outputFailure(QStringLiteral("listen"), save, error);
+            if (const std::optional<Phrase> error =
+                    saveFile(argumentPath(save),
+                             QByteArray::fromStdString(wavFile(listener->heard(), rate))))
+                return outputFailure(QStringLiteral("listen"), save, phraseText(*error));
         }
         if (outputLost)
             result.exitCode = ExitOutputFailed;

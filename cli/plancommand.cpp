@@ -1,5 +1,6 @@
 #include "commands.h"
 #include "files.h"
+#include "phrasetext.h"
 #include "picturemodule.h"
 #include "plan.h"
 #include "planfile.h"
@@ -32,6 +33,12 @@ const char kDescription[] =
     "  5  the plan has errors; the report and what can be computed still print\n"
     "  6  the output or the sheet could not be written";
 
+// The command's hex text, or why there is none.
+QString commandText(const PlanRow &row)
+{
+    return row.encoded() ? row.hexText() : phraseText(row.problem);
+}
+
 QString plainReport(const Plan &plan, const QVector<Finding> &findings,
                     const QVector<PlanRow> &rows)
 {
@@ -44,7 +51,8 @@ QString plainReport(const Plan &plan, const QVector<Finding> &findings,
         QString lines;
         for (const Finding &f : findings) {
             if (f.isError() == errors)
-                lines += QStringLiteral("  %1: %2\n").arg(findingSubject(plan, f), f.text);
+                lines += QStringLiteral("  %1: %2\n")
+                             .arg(phraseText(findingSubject(plan, f)), phraseText(f.text));
         }
         if (!lines.isEmpty())
             text += (errors ? QStringLiteral("Errors:\n") : QStringLiteral("Notes:\n")) + lines;
@@ -60,7 +68,7 @@ QString plainReport(const Plan &plan, const QVector<Finding> &findings,
             hasUserband(plan, r.userband) ? QString::number(plan.userbands[r.userband - 1])
                                           : QStringLiteral("-"),
             transponderLabel(t),
-            row.text(),
+            commandText(row),
             row.encoded() ? QStringLiteral("%1 MHz").arg(row.landing) : QStringLiteral("-")};
     }
     QVector<int> widths(table.first().size(), 0);
@@ -83,13 +91,14 @@ QString jsonReport(const Plan &plan, const QVector<Finding> &findings, const QVe
     QJsonArray errors, notes, table;
     for (const Finding &f : findings)
         (f.isError() ? errors : notes)
-            .append(QJsonObject{{"about", findingSubject(plan, f)}, {"text", f.text}});
+            .append(QJsonObject{{"about", phraseText(findingSubject(plan, f))},
+                                {"text", phraseText(f.text)}});
     for (const PlanRow &row : rows) {
         const Plan::Receiver &r = plan.receivers[row.receiver];
         const Transponder &t = plan.transponders[row.transponder];
         QJsonObject entry{
             {"receiver", r.name}, {"userband", r.userband}, {"transponder", transponderLabel(t)}};
-        entry.insert(row.encoded() ? "command" : "error", row.text());
+        entry.insert(row.encoded() ? "command" : "error", commandText(row));
         if (row.encoded())
             entry.insert("landing", row.landing);
         table.append(entry);
@@ -131,7 +140,8 @@ CliResult runPlan(const QStringList &arguments)
         try {
             plan = readPlanFile(argumentPath(path));
         } catch (const PlanError &error) {
-            throw UsageError(QStringLiteral("plan: %1: %2").arg(quoted(path), error.message()));
+            throw UsageError(
+                QStringLiteral("plan: %1: %2").arg(quoted(path), phraseText(error.why())));
         }
 
         const QVector<Finding> findings = checkPlan(plan);
@@ -147,9 +157,11 @@ CliResult runPlan(const QStringList &arguments)
             if (const PictureCalls *pictures = pictureModule(&error)) {
                 const SheetBytes file =
                     pictures->sheetFile(format, plan, findings, rows, parser.isSet("show-pins"));
-                error = file.bytes.isEmpty()
-                            ? QStringLiteral("the %1 file could not be encoded").arg(format)
-                            : saveFile(argumentPath(sheet), file.bytes);
+                if (file.bytes.isEmpty())
+                    error = QStringLiteral("the %1 file could not be encoded").arg(format);
+                else if (const std::optional<Phrase> why =
+                             saveFile(argumentPath(sheet), file.bytes))
+                    error = phraseText(*why);
                 if (error.isEmpty() && file.pagesShown < file.pages)
                     result.err +=
                         QStringLiteral("%1: plan: %2 shows the first %3 of the sheet's %4 "

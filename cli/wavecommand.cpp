@@ -2,6 +2,7 @@
 #include "files.h"
 #include "hextext.h"
 #include "linesignal.h"
+#include "phrasetext.h"
 #include "picturemodule.h"
 #include "settings.h"
 #include "signalfile.h"
@@ -204,9 +205,11 @@ CliResult runWave(const QStringList &arguments)
         } else if (const PictureCalls *pictures = pictureModule(&error)) {
             bytes = pictures->signalPictureFile(signal, title, suffix == QLatin1String("svg"));
         }
-        if (error.isEmpty())
-            error = bytes.isEmpty() ? QStringLiteral("the %1 file could not be encoded").arg(suffix)
-                                    : saveFile(argumentPath(output), bytes);
+        if (error.isEmpty() && bytes.isEmpty())
+            error = QStringLiteral("the %1 file could not be encoded").arg(suffix);
+        else if (error.isEmpty())
+            if (const std::optional<Phrase> why = saveFile(argumentPath(output), bytes))
+                error = phraseText(*why);
         if (!error.isEmpty())
             return outputFailure(QStringLiteral("wave"), output, error);
         result.out = QStringLiteral("%1\n").arg(output);

@@ -2,12 +2,9 @@
 
 #include "bands.h"
 #include "hextext.h"
-#include "phrasetext.h"
 #include "planfields.h"
 #include "planwords.h"
 #include "shown.h"
-
-#include <QCoreApplication>
 
 #include <algorithm>
 #include <cmath>
@@ -15,15 +12,29 @@
 
 namespace {
 
-using planwords::text;
+using planwords::number;
+using planwords::plain;
 using planwords::wrong;
+
+// "'Küche' and 'Bad'", in the language of the words around it.
+Phrase listed(const QStringList &items)
+{
+    Phrase list = plain(items.value(0));
+    for (int i = 1; i < items.size(); ++i)
+        list = Phrase(PHRASE_WORDS("Phrase", "%1 and %2"), {list, plain(items[i])});
+    return list;
+}
+
+Phrase receiverNamed(const QString &name)
+{
+    return Phrase(PHRASE_WORDS("Phrase", "receiver %1"), {plain(quoted(name))});
+}
 
 void atMost(const QString &path, int count, int most)
 {
     if (count > most)
-        wrong(path, QCoreApplication::translate("Plan", "holds %1 entries; a plan holds at most %2")
-                        .arg(count)
-                        .arg(most));
+        wrong(path, Phrase(PHRASE_WORDS("Phrase", "holds %1 entries; a plan holds at most %2"),
+                           {number(count), number(most)}));
 }
 
 } // namespace
@@ -32,15 +43,13 @@ Transponder transponderFromText(const QString &text, const QString &path)
 {
     Transponder t;
     if (!parseTransponder(text.toStdString(), t))
-        wrong(path,
-              QCoreApplication::translate("Plan", "%1 is not a transponder; write it as 11493H, "
-                                                  "B 12188V or 5 12188V")
-                  .arg(quoted(text)));
+        wrong(path, Phrase(PHRASE_WORDS("Phrase", "%1 is not a transponder; write it as 11493H, "
+                                                  "B 12188V or 5 12188V"),
+                           {plain(quoted(text))}));
     if (!transponderInBands(t))
-        wrong(path, QCoreApplication::translate("Plan", "%1 MHz is outside both bands (%2..%3 MHz)")
-                        .arg(t.frequency)
-                        .arg(bands::kLowBandMin)
-                        .arg(bands::kHighBandMax));
+        wrong(path, Phrase(PHRASE_WORDS("Phrase", "%1 MHz is outside both bands (%2..%3 MHz)"),
+                           {number(t.frequency), number(bands::kLowBandMin),
+                            number(bands::kHighBandMax)}));
     return t;
 }
 
@@ -53,19 +62,18 @@ void validatePlan(const Plan &plan)
 {
     if (plan.userbands.isEmpty())
         wrong(QStringLiteral("unit.userbands"),
-              QCoreApplication::translate("Plan", "names no userband"));
+              Phrase(PHRASE_WORDS("Phrase", "names no userband")));
     atMost(QStringLiteral("unit.userbands"), plan.userbands.size(), kPlanMaxUserbands);
     if (plan.bandwidth != 0 &&
         (plan.bandwidth < kPlanMinBandwidth || plan.bandwidth > kPlanMaxBandwidth))
-        wrong(QStringLiteral("unit.bandwidth"),
-              QCoreApplication::translate("Plan", "%1 MHz is not a bandwidth; use %2..%3")
-                  .arg(plan.bandwidth)
-                  .arg(kPlanMinBandwidth)
-                  .arg(kPlanMaxBandwidth));
+        wrong(
+            QStringLiteral("unit.bandwidth"),
+            Phrase(PHRASE_WORDS("Phrase", "%1 MHz is not a bandwidth; use %2..%3"),
+                   {number(plan.bandwidth), number(kPlanMinBandwidth), number(kPlanMaxBandwidth)}));
     for (auto it = plan.positions.begin(); it != plan.positions.end(); ++it) {
         if (it.key() < 0 || it.key() >= standardPositions(Standard::En50607))
             wrong(QStringLiteral("positions"),
-                  text(QT_TRANSLATE_NOOP("Plan", "no such position; use A to D, or 5 to 64")));
+                  Phrase(PHRASE_WORDS("Phrase", "no such position; use A to D, or 5 to 64")));
     }
     atMost(QStringLiteral("receivers"), plan.receivers.size(), kPlanMaxReceivers);
     atMost(QStringLiteral("transponders"), plan.transponders.size(), kPlanMaxTransponders);
@@ -74,12 +82,12 @@ void validatePlan(const Plan &plan)
         if (t.position < 0 || t.position >= standardPositions(Standard::En50607) ||
             !transponderInBands(t))
             wrong(QStringLiteral("transponders[%1]").arg(i),
-                  QCoreApplication::translate("Plan", "%1 MHz is outside the %2 band (%3..%4 MHz)")
-                      .arg(t.frequency)
-                      .arg(t.band == Band::Low ? text(QT_TRANSLATE_NOOP("Plan", "low"))
-                                               : text(QT_TRANSLATE_NOOP("Plan", "high")))
-                      .arg(bands::transponderMin(t.band))
-                      .arg(bands::transponderMax(t.band)));
+                  Phrase(PHRASE_WORDS("Phrase", "%1 MHz is outside the %2 band (%3..%4 MHz)"),
+                         {number(t.frequency),
+                          t.band == Band::Low ? Phrase(PHRASE_WORDS("Phrase", "low"))
+                                              : Phrase(PHRASE_WORDS("Phrase", "high")),
+                          number(bands::transponderMin(t.band)),
+                          number(bands::transponderMax(t.band))}));
     }
 }
 
@@ -97,26 +105,23 @@ QVector<Finding> checkPlan(const Plan &plan)
 {
     QVector<Finding> findings;
     const auto add = [&findings](Finding::Kind kind, QVector<int> receivers, QVector<int> userbands,
-                                 const QString &text) {
-        findings.append({kind, std::move(receivers), std::move(userbands), {}, text});
+                                 Phrase text) {
+        findings.append({kind, std::move(receivers), std::move(userbands), {}, std::move(text)});
     };
     const int count = plan.userbands.size();
     for (int i = 0; i < count; ++i) {
         const int f = plan.userbands[i];
         if (f < bands::kUserbandFrequencyMin || f > bands::kUserbandFrequencyMax)
             add(Finding::UserbandFrequency, {}, {i + 1},
-                text(QT_TRANSLATE_NOOP("Plan", "%1 MHz is outside %2..%3 MHz"))
-                    .arg(f)
-                    .arg(bands::kUserbandFrequencyMin)
-                    .arg(bands::kUserbandFrequencyMax));
+                Phrase(PHRASE_WORDS("Phrase", "%1 MHz is outside %2..%3 MHz"),
+                       {number(f), number(bands::kUserbandFrequencyMin),
+                        number(bands::kUserbandFrequencyMax)}));
         for (int j = i + 1; j < count && plan.bandwidth > 0; ++j) {
             if (std::abs(qint64(plan.userbands[j]) - f) < plan.bandwidth)
                 add(Finding::UserbandsTooClose, {}, {i + 1, j + 1},
-                    text(QT_TRANSLATE_NOOP("Plan",
-                                           "%1 and %2 MHz are closer than the %3 MHz bandwidth"))
-                        .arg(f)
-                        .arg(plan.userbands[j])
-                        .arg(plan.bandwidth));
+                    Phrase(PHRASE_WORDS("Phrase",
+                                        "%1 and %2 MHz are closer than the %3 MHz bandwidth"),
+                           {number(f), number(plan.userbands[j]), number(plan.bandwidth)}));
         }
     }
 
@@ -138,30 +143,26 @@ QVector<Finding> checkPlan(const Plan &plan)
         anyEn50607 = anyEn50607 || !en50494;
         if (!hasUserband(plan, r.userband))
             add(Finding::NoSuchUserband, {i}, {},
-                text(QT_TRANSLATE_NOOP("Plan", "userband %1: the unit has userbands 1..%2"))
-                    .arg(r.userband)
-                    .arg(count));
+                Phrase(PHRASE_WORDS("Phrase", "userband %1: the unit has userbands 1..%2"),
+                       {number(r.userband), number(count)}));
         else
             onUserband[r.userband] << i;
         if (en50494 && r.userband > standardUserbands(Standard::En50494))
             add(Finding::UserbandBeyondStandard, {i}, {},
-                text(QT_TRANSLATE_NOOP("Plan", "EN 50494 has userbands 1..%1, not %2"))
-                    .arg(standardUserbands(Standard::En50494))
-                    .arg(r.userband));
+                Phrase(PHRASE_WORDS("Phrase", "EN 50494 has userbands 1..%1, not %2"),
+                       {number(standardUserbands(Standard::En50494)), number(r.userband)}));
         if (en50494 && !farPositions.isEmpty())
             add(Finding::PositionBeyondStandard, {i}, {},
-                text(QT_TRANSLATE_NOOP(
-                         "Plan", "EN 50494 reaches positions A and B; the installation uses %1"))
-                    .arg(farPositions.join(text(QT_TRANSLATE_NOOP("Plan", " and ")))));
+                Phrase(PHRASE_WORDS("Phrase",
+                                    "EN 50494 reaches positions A and B; the installation uses %1"),
+                       {listed(farPositions)}));
         if (!en50494 && plan.standard == Standard::En50494)
             add(Finding::StandardBeyondUnit, {i}, {},
-                text(QT_TRANSLATE_NOOP("Plan", "an EN 50607 receiver on an EN 50494 unit")));
+                Phrase(PHRASE_WORDS("Phrase", "an EN 50607 receiver on an EN 50494 unit")));
         if (r.pin && (*r.pin < bands::kPinMin || *r.pin > bands::kPinMax))
             add(Finding::PinOutOfRange, {i}, {},
-                text(QT_TRANSLATE_NOOP("Plan", "PIN %1 is outside %2..%3"))
-                    .arg(*r.pin)
-                    .arg(bands::kPinMin)
-                    .arg(bands::kPinMax));
+                Phrase(PHRASE_WORDS("Phrase", "PIN %1 is outside %2..%3"),
+                       {number(*r.pin), number(bands::kPinMin), number(bands::kPinMax)}));
     }
     for (auto it = onUserband.begin(); it != onUserband.end(); ++it) {
         if (it.value().size() < 2)
@@ -170,13 +171,12 @@ QVector<Finding> checkPlan(const Plan &plan)
         for (const int i : it.value())
             names << quoted(plan.receivers[i].name);
         add(Finding::SharedUserband, it.value(), {it.key()},
-            text(QT_TRANSLATE_NOOP("Plan", "receivers %1 share it"))
-                .arg(names.join(text(QT_TRANSLATE_NOOP("Plan", " and ")))));
+            Phrase(PHRASE_WORDS("Phrase", "receivers %1 share it"), {listed(names)}));
     }
 
     for (int n = 1; n <= count; ++n) {
         if (!onUserband.contains(n))
-            add(Finding::FreeUserband, {}, {n}, text(QT_TRANSLATE_NOOP("Plan", "free")));
+            add(Finding::FreeUserband, {}, {n}, Phrase(PHRASE_WORDS("Phrase", "free")));
     }
     for (int t = 0; t < plan.transponders.size(); ++t) {
         const Transponder &tp = plan.transponders[t];
@@ -187,38 +187,43 @@ QVector<Finding> checkPlan(const Plan &plan)
                  {},
                  {},
                  {t},
-                 text(QT_TRANSLATE_NOOP(
-                          "Plan", "EN 50607 sends its intermediate frequency of %1 MHz as %2 MHz"))
-                     .arg(ifFrequency)
-                     .arg(kEn50607HighestExactIf)});
+                 Phrase(
+                     PHRASE_WORDS("Phrase",
+                                  "EN 50607 sends its intermediate frequency of %1 MHz as %2 MHz"),
+                     {number(ifFrequency), number(kEn50607HighestExactIf)})});
     }
     return findings;
 }
 
-QString findingSubject(const Plan &plan, const Finding &finding)
+Phrase findingSubject(const Plan &plan, const Finding &finding)
 {
     switch (finding.kind) {
     case Finding::UserbandsTooClose:
-        return text(QT_TRANSLATE_NOOP("Plan", "userbands %1 and %2"))
-            .arg(finding.userbands.value(0))
-            .arg(finding.userbands.value(1));
+        return Phrase(PHRASE_WORDS("Phrase", "userbands %1 and %2"),
+                      {number(finding.userbands.value(0)), number(finding.userbands.value(1))});
     case Finding::UserbandFrequency:
     case Finding::SharedUserband:
     case Finding::FreeUserband:
-        return text(QT_TRANSLATE_NOOP("Plan", "userband %1")).arg(finding.userbands.value(0));
+        return Phrase(PHRASE_WORDS("Phrase", "userband %1"), {number(finding.userbands.value(0))});
     case Finding::CappedIntermediateFrequency:
-        return text(QT_TRANSLATE_NOOP("Plan", "transponder %1"))
-            .arg(transponderLabel(plan.transponders.value(finding.transponders.value(0))));
+        return Phrase(
+            PHRASE_WORDS("Phrase", "transponder %1"),
+            {plain(transponderLabel(plan.transponders.value(finding.transponders.value(0))))});
     default:
-        return text(QT_TRANSLATE_NOOP("Plan", "receiver %1"))
-            .arg(quoted(plan.receivers.value(finding.receivers.value(0)).name));
+        return receiverNamed(plan.receivers.value(finding.receivers.value(0)).name);
     }
+}
+
+PlanError::PlanError(const QString &path, Phrase reason)
+    : PhraseError(Phrase(PHRASE_WORDS("Phrase", "%1: %2"), {plain(path), reason})), where(path),
+      because(std::move(reason))
+{
 }
 
 PlanMatch notSingleCableMatch()
 {
     PlanMatch match;
-    match.text = text(QT_TRANSLATE_NOOP("Plan", "not set to single-cable"));
+    match.text = Phrase(PHRASE_WORDS("Phrase", "not set to single-cable"));
     return match;
 }
 
@@ -232,7 +237,7 @@ PlanRow plannedRow(const Plan &plan, int r, int t)
     const Transponder &tp = plan.transponders[t];
     PlanRow row{r, t, {}, {}, {}, 0};
     if (!hasUserband(plan, receiver.userband)) {
-        row.problem = text(QT_TRANSLATE_NOOP("Plan", "no such userband"));
+        row.problem = Phrase(PHRASE_WORDS("Phrase", "no such userband"));
         return row;
     }
     const int centre = plan.userbands[receiver.userband - 1];
@@ -240,7 +245,7 @@ PlanRow plannedRow(const Plan &plan, int r, int t)
     const Built built = channelChange(receiver.standard, tuning);
     const Encoded encoded = built.ok() ? encode(built.command) : Encoded{{}, built.error};
     if (!encoded.ok()) {
-        row.problem = phraseText(encodeResultText(encoded.error));
+        row.problem = encodeResultText(encoded.error);
         return row;
     }
     row.command = built.command;
@@ -269,16 +274,16 @@ PlanMatch matchCommand(const Plan &plan, const Command &command)
             match.receiver = r;
     }
     if (match.receiver < 0) {
-        match.text = text(QT_TRANSLATE_NOOP("Plan", "no receiver of the plan sends %1 on "
-                                                    "userband %2"))
-                         .arg(QString::fromLatin1(standardName(command.standard)))
-                         .arg(command.userband);
+        match.text =
+            Phrase(PHRASE_WORDS("Phrase", "no receiver of the plan sends %1 on "
+                                          "userband %2"),
+                   {Phrase::plainText(standardName(command.standard)), number(command.userband)});
         return match;
     }
     const Plan::Receiver &receiver = plan.receivers[match.receiver];
-    const QString who = text(QT_TRANSLATE_NOOP("Plan", "receiver %1")).arg(quoted(receiver.name));
+    const Phrase who = receiverNamed(receiver.name);
     if (command.kind != CommandKind::ChannelChange && command.kind != CommandKind::SwitchOff) {
-        match.text = text(QT_TRANSLATE_NOOP("Plan", "%1, but not a command it sends")).arg(who);
+        match.text = Phrase(PHRASE_WORDS("Phrase", "%1, but not a command it sends"), {who});
         return match;
     }
     if (command.kind == CommandKind::SwitchOff) {
@@ -294,23 +299,23 @@ PlanMatch matchCommand(const Plan &plan, const Command &command)
         }
     }
     if (match.switchOff)
-        match.text = text(QT_TRANSLATE_NOOP("Plan", "%1, switching off")).arg(who);
+        match.text = Phrase(PHRASE_WORDS("Phrase", "%1, switching off"), {who});
     else if (command.kind == CommandKind::SwitchOff)
-        match.text = text(QT_TRANSLATE_NOOP("Plan", "%1, switching off with another PIN")).arg(who);
+        match.text = Phrase(PHRASE_WORDS("Phrase", "%1, switching off with another PIN"), {who});
     else if (match.transponder >= 0)
-        match.text = QStringLiteral("%1, %2").arg(
-            who, transponderLabel(plan.transponders[match.transponder]));
+        match.text = Phrase(PHRASE_WORDS("Phrase", "%1, %2"),
+                            {who, plain(transponderLabel(plan.transponders[match.transponder]))});
     else
-        match.text = text(QT_TRANSLATE_NOOP("Plan", "%1, but for no transponder of the plan "
-                                                    "(or with another PIN)"))
-                         .arg(who);
+        match.text = Phrase(PHRASE_WORDS("Phrase", "%1, but for no transponder of the plan "
+                                                   "(or with another PIN)"),
+                            {who});
     return match;
 }
 
-QString PlanRow::text(bool showPin) const
+QString PlanRow::hexText(bool showPin) const
 {
     if (!encoded())
-        return problem;
+        return {};
     // The PIN is the last byte.
     if (command.pin && !showPin)
         return QString::fromStdString(bytesToHexText(Frame(frame.begin(), frame.end() - 1))) +

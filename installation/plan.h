@@ -48,22 +48,20 @@ struct Plan
 
 // What is wrong with a plan file, with the key's path ("receivers[2].pin")
 // or the place of bad JSON; without the file's name.
-class PlanError : public TextError
+class PlanError : public PhraseError
 {
 public:
-    explicit PlanError(const QString &message) : TextError(message) {}
+    explicit PlanError(Phrase reason) : PhraseError(reason), because(std::move(reason)) {}
     // What is wrong with the value at `path`, a key of the plan file
-    // ("receivers[0].pin"); message() names it as the file does.
-    PlanError(const QString &path, const QString &reason)
-        : TextError(QStringLiteral("%1: %2").arg(path, reason)), where(path), why(reason)
-    {
-    }
+    // ("receivers[0].pin"); why() names it as the file does.
+    PlanError(const QString &path, Phrase reason);
     // Empty when the error names no key.
     QString path() const { return where; }
-    QString reason() const { return why.isEmpty() ? message() : why; }
+    const Phrase &reason() const { return because; }
 
 private:
-    QString where, why;
+    QString where;
+    Phrase because;
 };
 
 // A plan holds at most these; far beyond any installation.
@@ -104,7 +102,7 @@ struct Finding
     QVector<int> receivers;    // indices into Plan::receivers
     QVector<int> userbands;    // numbers, from 1
     QVector<int> transponders; // indices into Plan::transponders
-    QString text;
+    Phrase text;
 
     bool isError() const { return kind < FreeUserband; }
 };
@@ -112,7 +110,7 @@ QVector<Finding> checkPlan(const Plan &plan);
 
 // Whom a finding is about, as the report names it: "receiver 'Küche'",
 // "userband 3", "userbands 1 and 2", "transponder B 12188V".
-QString findingSubject(const Plan &plan, const Finding &finding);
+Phrase findingSubject(const Plan &plan, const Finding &finding);
 
 // One row of the table of commands: a receiver watching a transponder.
 struct PlanRow
@@ -121,13 +119,13 @@ struct PlanRow
     int transponder;
     Command command; // the channel change, where it has a frame
     Frame frame;     // empty when there is no command
-    QString problem; // why there is none
+    Phrase problem;  // why there is none
     int landing = 0; // MHz: where the transponder lands in the cable
 
     bool encoded() const { return !frame.empty(); }
     // The frame's hex text, its PIN byte written "PIN" unless `showPin`;
-    // or why there is none.
-    QString text(bool showPin = true) const;
+    // empty when there is no command.
+    QString hexText(bool showPin = true) const;
 };
 QVector<PlanRow> planTable(const Plan &plan);
 
@@ -139,7 +137,7 @@ struct PlanMatch
     int receiver = -1;    // index into Plan::receivers; -1: no receiver sends on it
     int transponder = -1; // index into Plan::transponders
     bool switchOff = false;
-    QString text; // "receiver 'Küche', A 11493H", or why it is none of the plan's
+    Phrase text; // "receiver 'Küche', A 11493H", or why it is none of the plan's
 
     bool expected() const { return receiver >= 0 && (transponder >= 0 || switchOff); }
 };

@@ -3,31 +3,30 @@
 #include "planwords.h"
 #include "shown.h"
 
-#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <limits>
 
 namespace {
 
+using planwords::beyondWholeNumbers;
+using planwords::notAStandard;
+using planwords::number;
+using planwords::plain;
 using planwords::wrong;
 
 // A whole number as a plan file would hold it: digits with an optional sign.
 int wholeNumber(const QString &text, const QString &path)
 {
-    static const QRegularExpression number(
+    static const QRegularExpression digits(
         QRegularExpression::anchoredPattern(QStringLiteral("[+-]?[0-9]{1,18}")));
     bool ok = false;
-    const qlonglong value = number.match(text).hasMatch() ? text.toLongLong(&ok) : 0;
+    const qlonglong value = digits.match(text).hasMatch() ? text.toLongLong(&ok) : 0;
     if (!ok)
         wrong(path,
-              QCoreApplication::translate("Plan", "%1 is not a whole number").arg(quoted(text)));
+              Phrase(PHRASE_WORDS("Phrase", "%1 is not a whole number"), {plain(quoted(text))}));
     if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
-        wrong(path, QCoreApplication::translate(
-                        "Plan", "%1 is beyond the whole numbers a plan holds (%2..%3)")
-                        .arg(value)
-                        .arg(std::numeric_limits<int>::min())
-                        .arg(std::numeric_limits<int>::max()));
+        wrong(path, beyondWholeNumbers(plain(QString::number(value))));
     return int(value);
 }
 
@@ -70,10 +69,10 @@ QMap<int, QString> positionsFromText(const QString &text)
         const int position = planPosition(key);
         if (position < 0)
             wrong(QStringLiteral("positions.%1").arg(quoted(key)),
-                  QCoreApplication::translate("Plan", "no such position; use A to D, or 5 to 64"));
+                  Phrase(PHRASE_WORDS("Phrase", "no such position; use A to D, or 5 to 64")));
         if (positions.contains(position))
             wrong(QStringLiteral("positions.%1").arg(quoted(key)),
-                  QCoreApplication::translate("Plan", "given more than once"));
+                  Phrase(PHRASE_WORDS("Phrase", "given more than once")));
         positions.insert(position, trimmed.section(QLatin1Char(' '), 1).trimmed());
     }
     return positions;
@@ -118,9 +117,7 @@ Plan::Receiver receiverFromText(int index, const QString &name, const QString &u
     r.userband = wholeNumber(userband, path + QStringLiteral(".userband"));
     r.standard = unit;
     if (!standard.isEmpty() && !parseStandard(standard.toStdString(), r.standard))
-        wrong(path + QStringLiteral(".standard"),
-              QCoreApplication::translate("Plan", "%1 is not EN 50494 or EN 50607")
-                  .arg(quoted(standard)));
+        wrong(path + QStringLiteral(".standard"), notAStandard(standard));
     if (!pin.isEmpty())
         r.pin = wholeNumber(pin, path + QStringLiteral(".pin"));
     return r;
@@ -132,46 +129,46 @@ QString receiverStandardText(const Plan::Receiver &receiver, Standard unit)
                                      : QString::fromLatin1(standardName(receiver.standard));
 }
 
-QString fieldPlace(const QString &path)
+Phrase fieldPlace(const QString &path)
 {
     static const QRegularExpression indexed(QRegularExpression::anchoredPattern(
         QStringLiteral("(unit\\.userbands|receivers|transponders)\\[([0-9]+)\\](?:\\.(\\w+))?")));
     const QRegularExpressionMatch m = indexed.match(path);
     if (!m.hasMatch()) {
         if (path == QLatin1String("unit.userbands"))
-            return QCoreApplication::translate("Plan", "userbands");
+            return Phrase(PHRASE_WORDS("Phrase", "userbands"));
         if (path == QLatin1String("unit.bandwidth"))
-            return QCoreApplication::translate("Plan", "bandwidth");
+            return Phrase(PHRASE_WORDS("Phrase", "bandwidth"));
         if (path == QLatin1String("unit.standard"))
-            return QCoreApplication::translate("Plan", "the unit's standard");
+            return Phrase(PHRASE_WORDS("Phrase", "the unit's standard"));
         if (path.startsWith(QLatin1String("positions.")))
-            return QCoreApplication::translate("Plan", "position %1").arg(path.mid(10));
-        return path;
+            return Phrase(PHRASE_WORDS("Phrase", "position %1"), {plain(path.mid(10))});
+        return plain(path);
     }
     const int n = m.captured(2).toInt() + 1;
     const QString list = m.captured(1);
     if (list == QLatin1String("unit.userbands"))
-        return QCoreApplication::translate("Plan", "userband %1").arg(n);
+        return Phrase(PHRASE_WORDS("Phrase", "userband %1"), {number(n)});
     if (list == QLatin1String("transponders"))
-        return QCoreApplication::translate("Plan", "transponder %1").arg(n);
+        return Phrase(PHRASE_WORDS("Phrase", "transponder %1"), {number(n)});
     const QString key = m.captured(3);
-    const QString receiver = QCoreApplication::translate("Plan", "receiver %1").arg(n);
+    const Phrase receiver(PHRASE_WORDS("Phrase", "receiver %1"), {number(n)});
     if (key == QLatin1String("userband"))
-        return QCoreApplication::translate("Plan", "%1, userband").arg(receiver);
+        return Phrase(PHRASE_WORDS("Phrase", "%1, userband"), {receiver});
     if (key == QLatin1String("standard"))
-        return QCoreApplication::translate("Plan", "%1, standard").arg(receiver);
+        return Phrase(PHRASE_WORDS("Phrase", "%1, standard"), {receiver});
     if (key == QLatin1String("pin"))
-        return QCoreApplication::translate("Plan", "%1, PIN").arg(receiver);
+        return Phrase(PHRASE_WORDS("Phrase", "%1, PIN"), {receiver});
     if (key == QLatin1String("name"))
-        return QCoreApplication::translate("Plan", "%1, name").arg(receiver);
+        return Phrase(PHRASE_WORDS("Phrase", "%1, name"), {receiver});
     return receiver;
 }
 
-QString fieldProblem(const PlanError &error)
+Phrase fieldProblem(const PlanError &error)
 {
-    return error.path().isEmpty() ? error.message()
-                                  : QCoreApplication::translate("Plan", "%1: %2")
-                                        .arg(fieldPlace(error.path()), error.reason());
+    return error.path().isEmpty() ? error.why()
+                                  : Phrase(PHRASE_WORDS("Phrase", "%1: %2"),
+                                           {fieldPlace(error.path()), error.reason()});
 }
 
 Plan planFromFields(const PlanFields &f)
@@ -179,9 +176,7 @@ Plan planFromFields(const PlanFields &f)
     Plan p;
     p.installation = f.installation.trimmed();
     if (!parseStandard(f.standard.toStdString(), p.standard))
-        wrong(QStringLiteral("unit.standard"),
-              QCoreApplication::translate("Plan", "%1 is not EN 50494 or EN 50607")
-                  .arg(quoted(f.standard)));
+        wrong(QStringLiteral("unit.standard"), notAStandard(f.standard));
     p.bandwidth = f.bandwidth;
     p.userbands = userbandsFromText(f.userbands);
     p.positions = positionsFromText(f.positions);

@@ -72,9 +72,9 @@ QString receiverStandardText(const Plan::Receiver &receiver, Standard unit);
 // Where in an editor's fields the value at a plan file's `path` is:
 // "receiver 1, PIN" for "receivers[0].pin", lists counted from 1 as the
 // fields show them; a path without a list index as it is.
-QString fieldPlace(const QString &path);
+Phrase fieldPlace(const QString &path);
 // A PlanError in those words.
-QString fieldProblem(const PlanError &error);
+Phrase fieldProblem(const PlanError &error);
 
 // A position key as a plan writes it: "A" to "D" in either case, or "5" to
 // "64"; -1 for anything else.

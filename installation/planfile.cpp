@@ -2,7 +2,6 @@
 
 #include "bands.h"
 #include "files.h"
-#include "phrasetext.h"
 #include "planfields.h"
 #include "planwords.h"
 #include "shown.h"
@@ -17,11 +16,14 @@
 
 namespace {
 
-using planwords::text;
+using planwords::beyondWholeNumbers;
+using planwords::notAStandard;
+using planwords::number;
+using planwords::plain;
 using planwords::wrong;
 
 constexpr int kMaxPlanSize = 1 << 20;
-const char *const kTooLarge = QT_TRANSLATE_NOOP("Plan", "is larger than a plan can be (1 MiB)");
+const Phrase kTooLarge(PHRASE_WORDS("Phrase", "is larger than a plan can be (1 MiB)"));
 
 // A typo such as "reciever" must not pass unnoticed.
 void onlyKeys(const QJsonObject &object, const QString &path, const QStringList &keys)
@@ -29,15 +31,15 @@ void onlyKeys(const QJsonObject &object, const QString &path, const QStringList 
     for (auto it = object.begin(); it != object.end(); ++it) {
         if (!keys.contains(it.key()))
             wrong(keyPath(path, quoted(it.key())),
-                  text(QT_TRANSLATE_NOOP("Plan", "no such key; use %1"))
-                      .arg(keys.join(QLatin1String(", "))));
+                  Phrase(PHRASE_WORDS("Phrase", "no such key; use %1"),
+                         {plain(keys.join(QLatin1String(", ")))}));
     }
 }
 
 QJsonObject object(const QJsonValue &value, const QString &path)
 {
     if (!value.isObject())
-        wrong(path, text(QT_TRANSLATE_NOOP("Plan", "must be an object")));
+        wrong(path, Phrase(PHRASE_WORDS("Phrase", "must be an object")));
     return value.toObject();
 }
 
@@ -45,14 +47,14 @@ QJsonObject object(const QJsonValue &value, const QString &path)
 QJsonArray array(const QJsonValue &value, const QString &path)
 {
     if (!value.isArray())
-        wrong(path, text(QT_TRANSLATE_NOOP("Plan", "must be a list")));
+        wrong(path, Phrase(PHRASE_WORDS("Phrase", "must be a list")));
     return value.toArray();
 }
 
 QString text(const QJsonValue &value, const QString &path)
 {
     if (!value.isString())
-        wrong(path, text(QT_TRANSLATE_NOOP("Plan", "must be a text")));
+        wrong(path, Phrase(PHRASE_WORDS("Phrase", "must be a text")));
     return value.toString();
 }
 
@@ -60,13 +62,9 @@ int number(const QJsonValue &value, const QString &path)
 {
     const double n = value.toDouble();
     if (!value.isDouble() || n != std::floor(n))
-        wrong(path, text(QT_TRANSLATE_NOOP("Plan", "must be a whole number")));
+        wrong(path, Phrase(PHRASE_WORDS("Phrase", "must be a whole number")));
     if (n < std::numeric_limits<int>::min() || n > std::numeric_limits<int>::max())
-        wrong(path, QCoreApplication::translate(
-                        "Plan", "%1 is beyond the whole numbers a plan holds (%2..%3)")
-                        .arg(QString::number(n, 'g', 15))
-                        .arg(std::numeric_limits<int>::min())
-                        .arg(std::numeric_limits<int>::max()));
+        wrong(path, beyondWholeNumbers(plain(QString::number(n, 'g', 15))));
     return int(n);
 }
 
@@ -74,8 +72,7 @@ Standard standard(const QJsonValue &value, const QString &path)
 {
     Standard standard;
     if (!parseStandard(text(value, path).toStdString(), standard))
-        wrong(path, QCoreApplication::translate("Plan", "%1 is not EN 50494 or EN 50607")
-                        .arg(quoted(value.toString())));
+        wrong(path, notAStandard(value.toString()));
     return standard;
 }
 
@@ -88,9 +85,8 @@ QVector<int> userbands(const QJsonValue &value, const QString &path)
         const QString listPath = keyPath(path, QStringLiteral("preset"));
         const int list = number(preset.value("preset"), listPath);
         if (list < 1 || list > 2)
-            wrong(listPath,
-                  QCoreApplication::translate("Plan", "%1 is not a preset list; use 1 or 2")
-                      .arg(list));
+            wrong(listPath, Phrase(PHRASE_WORDS("Phrase", "%1 is not a preset list; use 1 or 2"),
+                                   {number(list)}));
         for (int n = 1; n <= bands::kPresetLists[list - 1].count; ++n)
             frequencies << bands::presetFrequency(list, n);
         return frequencies;
@@ -106,22 +102,22 @@ QVector<int> userbands(const QJsonValue &value, const QString &path)
 Plan readPlan(const QByteArray &json)
 {
     if (json.size() > kMaxPlanSize)
-        throw PlanError(text(kTooLarge));
+        throw PlanError(kTooLarge);
     if (json.trimmed().isEmpty())
-        throw PlanError(text(QT_TRANSLATE_NOOP("Plan", "is empty")));
+        throw PlanError(Phrase(PHRASE_WORDS("Phrase", "is empty")));
     // A plan nests four deep; the bound keeps each key's path short.
     if (const std::optional<JsonFault> fault = strictJsonFault(json, 32)) {
         if (!fault->key.isEmpty())
-            throw PlanError(fault->key, phraseText(fault->why));
-        throw PlanError(phraseText(fault->why));
+            throw PlanError(fault->key, fault->why);
+        throw PlanError(fault->why);
     }
     QJsonParseError error;
     const QJsonDocument document =
         QJsonDocument::fromJson(json.startsWith("\xEF\xBB\xBF") ? json.mid(3) : json, &error);
     if (error.error != QJsonParseError::NoError)
-        throw PlanError(error.errorString());
+        throw PlanError(plain(error.errorString()));
     if (!document.isObject())
-        throw PlanError(text(QT_TRANSLATE_NOOP("Plan", "is not a plan: it must hold one object")));
+        throw PlanError(Phrase(PHRASE_WORDS("Phrase", "is not a plan: it must hold one object")));
 
     Plan plan;
     const QJsonObject root = document.object();
@@ -130,12 +126,12 @@ Plan readPlan(const QByteArray &json)
         plan.installation = text(root.value("installation"), "installation");
     if (!root.contains("unit"))
         throw PlanError(
-            text(QT_TRANSLATE_NOOP("Plan", "unit: missing; a plan names the outdoor unit")));
+            Phrase(PHRASE_WORDS("Phrase", "unit: missing; a plan names the outdoor unit")));
     const QJsonObject unit = object(root.value("unit"), "unit");
     onlyKeys(unit, "unit", {"standard", "userbands", "bandwidth"});
     if (!unit.contains("standard") || !unit.contains("userbands"))
         throw PlanError(
-            text(QT_TRANSLATE_NOOP("Plan", "unit: give its standard and its userbands")));
+            Phrase(PHRASE_WORDS("Phrase", "unit: give its standard and its userbands")));
     plan.standard = standard(unit.value("standard"), "unit.standard");
     plan.userbands = userbands(unit.value("userbands"), "unit.userbands");
     if (unit.contains("bandwidth")) {
@@ -143,9 +139,8 @@ Plan readPlan(const QByteArray &json)
         // 0 is how a plan says it has none; written, it must be one.
         if (plan.bandwidth == 0)
             wrong("unit.bandwidth",
-                  QCoreApplication::translate("Plan", "0 MHz is not a bandwidth; use %1..%2")
-                      .arg(kPlanMinBandwidth)
-                      .arg(kPlanMaxBandwidth));
+                  Phrase(PHRASE_WORDS("Phrase", "0 MHz is not a bandwidth; use %1..%2"),
+                         {number(kPlanMinBandwidth), number(kPlanMaxBandwidth)}));
     }
     if (root.contains("positions")) {
         const QJsonObject positions = object(root.value("positions"), "positions");
@@ -153,23 +148,23 @@ Plan readPlan(const QByteArray &json)
             const int position = planPosition(it.key());
             if (position < 0)
                 wrong(keyPath(QStringLiteral("positions"), quoted(it.key())),
-                      text(QT_TRANSLATE_NOOP("Plan", "no such position; use A to D, or 5 to 64")));
+                      Phrase(PHRASE_WORDS("Phrase", "no such position; use A to D, or 5 to 64")));
             if (plan.positions.contains(position))
                 wrong(keyPath(QStringLiteral("positions"), quoted(it.key())),
-                      text(QT_TRANSLATE_NOOP("Plan", "names a position another key names too")));
+                      Phrase(PHRASE_WORDS("Phrase", "names a position another key names too")));
             plan.positions.insert(position, text(it.value(), "positions." + it.key()));
         }
     }
     if (!root.contains("receivers"))
         throw PlanError(
-            text(QT_TRANSLATE_NOOP("Plan", "receivers: missing; a plan lists its receivers")));
+            Phrase(PHRASE_WORDS("Phrase", "receivers: missing; a plan lists its receivers")));
     const QJsonArray receivers = array(root.value("receivers"), "receivers");
     for (int i = 0; i < receivers.size(); ++i) {
         const QString path = QStringLiteral("receivers[%1]").arg(i);
         const QJsonObject r = object(receivers[i], path);
         onlyKeys(r, path, {"name", "userband", "standard", "pin"});
         if (!r.contains("name") || !r.contains("userband"))
-            wrong(path, text(QT_TRANSLATE_NOOP("Plan", "give its name and its userband")));
+            wrong(path, Phrase(PHRASE_WORDS("Phrase", "give its name and its userband")));
         Plan::Receiver receiver;
         receiver.name = text(r.value("name"), path + ".name");
         receiver.userband = number(r.value("userband"), path + ".userband");
@@ -193,11 +188,10 @@ Plan readPlan(const QByteArray &json)
 
 Plan readPlanFile(const FilePath &path)
 {
-    QByteArray json;
-    QString error;
-    if (!readFile(path, kMaxPlanSize, text(kTooLarge), json, error))
-        throw PlanError(error);
-    return readPlan(json);
+    const FileBytes file = readFile(path, kMaxPlanSize, kTooLarge);
+    if (!file.ok())
+        throw PlanError(file.error);
+    return readPlan(file.bytes);
 }
 
 QByteArray planJson(const Plan &plan)

@@ -2,22 +2,36 @@
 
 #include "plan.h"
 
-#include <QCoreApplication>
+#include <limits>
 
 // The plan reader's and the checks' words, shared by the files that say
 // them.
 namespace planwords {
 
-// The reader's and the checks' words, which a catalogue installed in the
-// window translates; the tool installs none and prints them as they are.
-inline QString text(const char *source)
+// What the user or the file gave, which no language changes.
+inline Phrase plain(const QString &text)
 {
-    return QCoreApplication::translate("Plan", source);
+    return Phrase::plainText(text.toStdString());
+}
+inline Phrase number(long long n)
+{
+    return Phrase::number(n);
 }
 
-[[noreturn]] inline void wrong(const QString &path, const QString &what)
+inline Phrase notAStandard(const QString &given)
 {
-    throw PlanError(path, what);
+    return Phrase(PHRASE_WORDS("Phrase", "%1 is not EN 50494 or EN 50607"), {plain(quoted(given))});
+}
+inline Phrase beyondWholeNumbers(Phrase given)
+{
+    return Phrase(PHRASE_WORDS("Phrase", "%1 is beyond the whole numbers a plan holds (%2..%3)"),
+                  {std::move(given), number(std::numeric_limits<int>::min()),
+                   number(std::numeric_limits<int>::max())});
+}
+
+[[noreturn]] inline void wrong(const QString &path, Phrase what)
+{
+    throw PlanError(path, std::move(what));
 }
 
 } // namespace planwords

@@ -1,5 +1,7 @@
 #include "sheet.h"
 
+#include "phrasetext.h"
+
 #include <QCoreApplication>
 
 #include <QBuffer>
@@ -256,7 +258,7 @@ void drawSheet(Sheet &sheet, const Plan &plan, const QVector<Finding> &findings,
             sheet.row({kMargin, kMargin + 60, kMargin + 170},
                       {f.isError() ? words(QT_TRANSLATE_NOOP("InstallationSheet", "error"))
                                    : words(QT_TRANSLATE_NOOP("InstallationSheet", "note")),
-                       findingSubject(plan, f), f.text});
+                       phraseText(findingSubject(plan, f)), phraseText(f.text)});
     }
 
     sheet.heading(words(QT_TRANSLATE_NOOP("InstallationSheet", "Receivers")));
@@ -290,10 +292,10 @@ void drawSheet(Sheet &sheet, const Plan &plan, const QVector<Finding> &findings,
         }
         const Transponder &t = plan.transponders[row.transponder];
         // The sheet does not give the PIN away.
-        sheet.row(
-            commandColumns,
-            {plan.receivers[row.receiver].name, transponderLabel(t), row.text(showPins),
-             row.encoded() ? QStringLiteral("%1 MHz").arg(row.landing) : QStringLiteral("-")});
+        sheet.row(commandColumns, {plan.receivers[row.receiver].name, transponderLabel(t),
+                                   row.encoded() ? row.hexText(showPins) : phraseText(row.problem),
+                                   row.encoded() ? QStringLiteral("%1 MHz").arg(row.landing)
+                                                 : QStringLiteral("-")});
     }
 }
 

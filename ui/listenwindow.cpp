@@ -34,7 +34,7 @@ constexpr int kRenewInputsEvery = 2000; // ms
 
 } // namespace
 
-ListenWindow::ListenWindow(std::function<QString(const Command &)> applyTo,
+ListenWindow::ListenWindow(std::function<Failure(const Command &)> applyTo,
                            std::function<std::optional<Plan>()> openPlan, QWidget *parent)
     : QWidget(parent, Qt::Window), plan(std::move(openPlan)), ui(new Ui_ListenWindow),
       worker(new Background(this)), lister(new Background(this)),
@@ -238,7 +238,7 @@ void ListenWindow::add(std::vector<ReadMessage> messages)
             : !read.notSingleCable.empty() ? std::optional(notSingleCableMatch())
                                            : std::nullopt;
         // What the plan does not expect stands out from what it does.
-        list->add(std::move(read), "FS", match ? match->text : QString(),
+        list->add(std::move(read), "FS", match ? phraseText(match->text) : QString(),
                   match && !match->expected());
         list->linkReplies();
     }
@@ -289,15 +289,14 @@ void ListenWindow::on_pushButtonSave_clicked()
         (QFileInfo(path).suffix().isEmpty() && chosen == csvList);
     if (QFileInfo(path).suffix().isEmpty())
         path += csv ? QStringLiteral(".csv") : QStringLiteral(".wav");
-    const QString error =
+    const std::optional<Phrase> error =
         saveFile(filePath(path), csv ? tableCsv(ui->tableMessages)
                                      : QByteArray::fromStdString(wavFile(listener->heard(), rate)));
-    if (error.isEmpty())
+    if (!error)
         remembered::usedFile(remembered::kHeard, path);
-    ui->labelStatus->setText(
-        error.isEmpty()
-            ? tr("Saved %1").arg(QDir::toNativeSeparators(path))
-            : tr("%1 cannot be written: %2").arg(QDir::toNativeSeparators(path), error));
+    ui->labelStatus->setText(!error ? tr("Saved %1").arg(QDir::toNativeSeparators(path))
+                                    : tr("%1 cannot be written: %2")
+                                          .arg(QDir::toNativeSeparators(path), phraseText(*error)));
 }
 
 const std::vector<ReadMessage> &ListenWindow::messages() const

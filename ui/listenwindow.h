@@ -1,6 +1,7 @@
 #pragma once
 
 #include "command.h"
+#include "failure.h"
 #include "plan.h"
 #include "recording.h"
 
@@ -36,7 +37,7 @@ class ListenWindow : public QWidget
 
 public:
     // `plan` gives the plan open in the plan window, if any.
-    ListenWindow(std::function<QString(const Command &)> apply,
+    ListenWindow(std::function<Failure(const Command &)> apply,
                  std::function<std::optional<Plan>()> plan, QWidget *parent = nullptr);
     ~ListenWindow() override;
 

@@ -579,12 +579,15 @@ void MainWindow::saveLineSignal(Standard standard)
             : signalPictureFile(
                   signal, QStringLiteral("%1 %2").arg(name, QString::fromStdString(text).trimmed()),
                   suffix == QLatin1String("svg"));
-    const QString error =
-        bytes.isEmpty() ? tr("the file could not be made") : saveFile(filePath(path), bytes);
-    if (!error.isEmpty())
+    Failure error;
+    if (bytes.isEmpty())
+        error = tr("the file could not be made");
+    else if (const std::optional<Phrase> why = saveFile(filePath(path), bytes))
+        error = phraseText(*why);
+    if (error)
         QMessageBox::warning(
             this, tr("Not saved"),
-            tr("%1 could not be written: %2").arg(QDir::toNativeSeparators(path), error));
+            tr("%1 could not be written: %2").arg(QDir::toNativeSeparators(path), *error));
     else {
         remembered::usedFile(remembered::kSignals, path);
         ui->statusBar->showMessage(tr("Saved %1").arg(QDir::toNativeSeparators(path)), 5000);
@@ -602,7 +605,7 @@ int MainWindow::userbandFrequencyFor(int userband) const
     return ui->scrollBarBandpassfreq->value();
 }
 
-QString MainWindow::applyCommand(const Command &c, int userbandFrequency)
+Failure MainWindow::applyCommand(const Command &c, int userbandFrequency)
 {
     // EN 50494 carries the sum of intermediate and userband frequency: the
     // userband's frequency it was read with, and the rest is the
@@ -639,7 +642,7 @@ QString MainWindow::applyCommand(const Command &c, int userbandFrequency)
     ui->groupBoxPinCode->setChecked(t.pin.has_value());
     if (t.pin)
         ui->scrollBarPincode->setValue(*t.pin);
-    return QString();
+    return std::nullopt;
 }
 
 void MainWindow::on_actionReadCommand_triggered()
@@ -679,11 +682,8 @@ void MainWindow::on_actionListen_triggered()
     showTool(listening, [this] {
         return new ListenWindow([this](const Command &c) { return applyCommand(c); },
                                 [this]() -> std::optional<Plan> {
-                                    Plan plan;
-                                    QString problem;
-                                    if (planner && planner->isVisible() &&
-                                        planner->currentPlan(plan, problem))
-                                        return plan;
+                                    if (planner && planner->isVisible())
+                                        return planner->currentPlan().plan;
                                     return std::nullopt;
                                 },
                                 this);
@@ -717,11 +717,10 @@ void MainWindow::openDropped(const QString &path)
         PlanWindow *plans = planner;
         if (!plans->maySetAside())
             return;
-        const QString error = plans->openFile(path);
-        if (!error.isEmpty())
+        if (const Failure error = plans->openFile(path))
             QMessageBox::warning(
                 plans, PlanWindow::tr("Not a plan"),
-                QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), error));
+                QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), *error));
         return;
     }
     openRecording(path);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "command.h"
+#include "failure.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -38,7 +39,7 @@ public:
     // read with `userbandFrequency` (0: userbandFrequencyFor its userband);
     // returns why the window cannot show it (a position beyond D, a
     // frequency outside the bands), or nothing.
-    QString applyCommand(const Command &command, int userbandFrequency = 0);
+    Failure applyCommand(const Command &command, int userbandFrequency = 0);
     // The userband frequency the window goes with for a userband: with
     // Automatic ticked, its preset list's (the list chosen, else list 1);
     // else the window's own.

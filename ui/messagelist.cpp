@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 
-MessageList::MessageList(const Parts &parts, std::function<QString(const Command &)> applyTo,
+MessageList::MessageList(const Parts &parts, std::function<Failure(const Command &)> applyTo,
                          QObject *parent)
     : QObject(parent), ui(parts), apply(std::move(applyTo))
 {
@@ -66,7 +66,7 @@ void MessageList::applySelected()
     const int row = ui.table->currentRow();
     if (row < 0 || row >= int(entries.size()) || !entries[std::size_t(row)].command)
         return;
-    const QString why = apply(*entries[std::size_t(row)].command);
-    ui.status->setText(why.isEmpty() ? tr("Shown in the main window.")
-                                     : tr("The main window cannot show it: %1").arg(why));
+    const Failure why = apply(*entries[std::size_t(row)].command);
+    ui.status->setText(!why ? tr("Shown in the main window.")
+                            : tr("The main window cannot show it: %1").arg(*why));
 }

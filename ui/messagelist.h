@@ -1,6 +1,7 @@
 #pragma once
 
 #include "command.h"
+#include "failure.h"
 #include "recording.h"
 
 #include <QObject>
@@ -30,7 +31,7 @@ public:
         QPushButton *apply;
         QLabel *status;
     };
-    MessageList(const Parts &parts, std::function<QString(const Command &)> applyTo,
+    MessageList(const Parts &parts, std::function<Failure(const Command &)> applyTo,
                 QObject *parent);
 
     void clear();
@@ -50,6 +51,6 @@ private:
     void applySelected();
 
     Parts ui;
-    std::function<QString(const Command &)> apply;
+    std::function<Failure(const Command &)> apply;
     std::vector<ReadMessage> entries;
 };

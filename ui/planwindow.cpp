@@ -4,6 +4,7 @@
 #include "filedialogs.h"
 #include "files.h"
 #include "openingsize.h"
+#include "phrasetext.h"
 #include "planfields.h"
 #include "planfile.h"
 #include "remembered.h"
@@ -316,14 +317,12 @@ void PlanWindow::on_pushButtonRemove_clicked()
     edited(nullptr);
 }
 
-bool PlanWindow::currentPlan(Plan &plan, QString &problem) const
+PlanWindow::FormPlan PlanWindow::currentPlan() const
 {
     try {
-        plan = planFromFields(fields());
-        return true;
+        return {planFromFields(fields()), {}};
     } catch (const PlanError &error) {
-        problem = fieldProblem(error);
-        return false;
+        return {std::nullopt, phraseText(fieldProblem(error))};
     }
 }
 
@@ -362,18 +361,18 @@ void PlanWindow::check()
         return;
     setWindowModified(fields() != saved);
     ui->listFindings->clear();
-    Plan plan;
-    QString problem;
     QVector<int> marked;
-    if (!currentPlan(plan, problem)) {
-        ui->listFindings->addItem(problem);
+    const FormPlan current = currentPlan();
+    if (!current.plan) {
+        ui->listFindings->addItem(current.problem);
         ui->sheetView->setSheet(nullptr);
     } else {
+        const Plan &plan = *current.plan;
         const QVector<Finding> found = checkPlan(plan);
         for (const Finding &f : found) {
-            auto *item =
-                new QListWidgetItem((f.isError() ? tr("Error: %1: %2") : tr("Note: %1: %2"))
-                                        .arg(findingSubject(plan, f), f.text));
+            auto *item = new QListWidgetItem(
+                (f.isError() ? tr("Error: %1: %2") : tr("Note: %1: %2"))
+                    .arg(phraseText(findingSubject(plan, f)), phraseText(f.text)));
             if (f.isError()) {
                 item->setBackground(kMarked);
                 marked << f.receivers;
@@ -405,39 +404,37 @@ void PlanWindow::setPlan(const Plan &plan)
     fill(fieldsOf(plan));
 }
 
-QString PlanWindow::openFile(const QString &name)
+Failure PlanWindow::openFile(const QString &name)
 {
     try {
         setPlan(readPlanFile(filePath(name)));
         startAfresh(name);
         remembered::addRecent(remembered::kPlans, name);
-        return QString();
+        return std::nullopt;
     } catch (const PlanError &error) {
-        return error.message();
+        return phraseText(error.why());
     }
 }
 
-QString PlanWindow::saveFile(const QString &name)
+Failure PlanWindow::saveFile(const QString &name)
 {
-    Plan plan;
-    QString problem;
-    if (!currentPlan(plan, problem))
-        return problem;
+    const FormPlan current = currentPlan();
+    if (!current.plan)
+        return current.problem;
     // Open's filter shows plans by their suffix.
     const QString named =
         QFileInfo(name).suffix().isEmpty() ? name + QStringLiteral(".json") : name;
-    const QString error = ::saveFile(filePath(named), planJson(plan));
-    if (error.isEmpty()) {
-        path = named;
-        recordEdit();
-        saved = last;
-        undo->setClean();
-        setWindowModified(false);
-        showFile();
-        say(tr("Saved to %1.").arg(QDir::toNativeSeparators(named)));
-        remembered::addRecent(remembered::kPlans, named);
-    }
-    return error;
+    if (const std::optional<Phrase> error = ::saveFile(filePath(named), planJson(*current.plan)))
+        return phraseText(*error);
+    path = named;
+    recordEdit();
+    saved = last;
+    undo->setClean();
+    setWindowModified(false);
+    showFile();
+    say(tr("Saved to %1.").arg(QDir::toNativeSeparators(named)));
+    remembered::addRecent(remembered::kPlans, named);
+    return std::nullopt;
 }
 
 bool PlanWindow::maySetAside()
@@ -497,17 +494,20 @@ void PlanWindow::closeEvent(QCloseEvent *event)
         event->ignore();
 }
 
-QString PlanWindow::exportPdf(const QString &name) const
+Failure PlanWindow::exportPdf(const QString &name) const
 {
-    Plan plan;
-    QString problem;
-    if (!currentPlan(plan, problem))
-        return problem;
+    const FormPlan current = currentPlan();
+    if (!current.plan)
+        return current.problem;
+    const Plan &plan = *current.plan;
     const QVector<Finding> found = checkPlan(plan);
     const SheetFile file = sheetFile(InstallationSheet(plan, found, planTable(plan), false),
                                      QStringLiteral("pdf"), plan.installation);
-    return file.bytes.isEmpty() ? tr("the sheet could not be made")
-                                : ::saveFile(filePath(name), file.bytes);
+    if (file.bytes.isEmpty())
+        return tr("the sheet could not be made");
+    if (const std::optional<Phrase> error = ::saveFile(filePath(name), file.bytes))
+        return phraseText(*error);
+    return std::nullopt;
 }
 
 namespace {
@@ -530,15 +530,14 @@ void PlanWindow::on_pushButtonOpen_clicked()
                                        tr("Plans (*.json);;All files (*)"));
     if (name.isEmpty())
         return;
-    const QString error = openFile(name);
-    if (!error.isEmpty())
+    if (const Failure error = openFile(name))
         QMessageBox::warning(this, tr("Not a plan"),
-                             tr("%1: %2").arg(QDir::toNativeSeparators(name), error));
+                             tr("%1: %2").arg(QDir::toNativeSeparators(name), *error));
 }
 
 // Asks for a name to save under and writes with `write`, saying why not.
 void PlanWindow::askAndWrite(const QString &caption, const QString &name, const QString &filter,
-                             const std::function<QString(const QString &)> &write)
+                             const std::function<Failure(const QString &)> &write)
 {
     const QString chosen =
         askFileToSave(this, caption, QDir(startingFolder(path)).filePath(name), filter);
@@ -547,21 +546,20 @@ void PlanWindow::askAndWrite(const QString &caption, const QString &name, const 
     sayIfNotWritten(tr("Not saved"), chosen, write(chosen));
 }
 
-void PlanWindow::sayIfNotWritten(const QString &title, const QString &file, const QString &error)
+void PlanWindow::sayIfNotWritten(const QString &title, const QString &file, const Failure &error)
 {
-    if (!error.isEmpty())
+    if (error)
         QMessageBox::warning(
             this, title,
-            tr("%1 could not be written: %2").arg(QDir::toNativeSeparators(file), error));
+            tr("%1 could not be written: %2").arg(QDir::toNativeSeparators(file), *error));
 }
 
 bool PlanWindow::isAPlan(const QString &title, const QString &refusal)
 {
-    Plan plan;
-    QString problem;
-    if (currentPlan(plan, problem))
+    const FormPlan current = currentPlan();
+    if (current.plan)
         return true;
-    QMessageBox::warning(this, title, refusal.arg(problem));
+    QMessageBox::warning(this, title, refusal.arg(current.problem));
     return false;
 }
 
@@ -598,8 +596,8 @@ void PlanWindow::on_pushButtonPdf_clicked()
                     const QString name = QFileInfo(chosen).suffix().isEmpty()
                                              ? chosen + QStringLiteral(".pdf")
                                              : chosen;
-                    const QString error = exportPdf(name);
-                    if (error.isEmpty()) {
+                    const Failure error = exportPdf(name);
+                    if (!error) {
                         remembered::usedFile(remembered::kSheets, name);
                         say(tr("The sheet is written to %1.").arg(QDir::toNativeSeparators(name)));
                     }
@@ -607,12 +605,12 @@ void PlanWindow::on_pushButtonPdf_clicked()
                 });
 }
 
-QString PlanWindow::printSheet(QPrinter &printer) const
+Failure PlanWindow::printSheet(QPrinter &printer) const
 {
-    Plan plan;
-    QString problem;
-    if (!currentPlan(plan, problem))
-        return problem;
+    const FormPlan current = currentPlan();
+    if (!current.plan)
+        return current.problem;
+    const Plan &plan = *current.plan;
     const InstallationSheet sheetToPrint(plan, checkPlan(plan), planTable(plan), false);
     QPainter painter(&printer);
     if (!painter.isActive())
@@ -621,10 +619,10 @@ QString PlanWindow::printSheet(QPrinter &printer) const
     const double scale = printer.resolution() / 72.0;
     painter.scale(scale, scale);
     sheetToPrint.paint(painter, [&printer] { printer.newPage(); });
-    return QString();
+    return std::nullopt;
 }
 
-QString PlanWindow::printTo(QPrinter &target) const
+Failure PlanWindow::printTo(QPrinter &target) const
 {
     // Printed to a PDF file, the sheet is made in memory, as when exported,
     // and goes through the writer every file goes through: whole or not at
@@ -640,16 +638,13 @@ void PlanWindow::on_pushButtonPrint_clicked()
 {
     if (!isAPlan(tr("Nothing to print"), tr("There is no sheet yet, as the plan is not: %1.")))
         return;
-    Plan plan;
-    QString problem;
-    currentPlan(plan, problem);
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setFullPage(true);
-    printer.setDocName(plan.installation);
+    printer.setDocName(currentPlan().plan->installation);
     QPrintPreviewDialog preview(&printer, this);
     preview.setObjectName(QStringLiteral("printPreview"));
-    QString failed;
+    Failure failed;
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
             [this, &failed](QPrinter *target) {
                 failed = printTo(*target);
@@ -665,7 +660,7 @@ void PlanWindow::on_pushButtonPrint_clicked()
     const int line = fontMetrics().height();
     preview.resize(openingSize(&preview, QSize(60 * line, 50 * line)));
     // The preview closes accepted once it has printed.
-    if (preview.exec() == QDialog::Accepted && failed.isEmpty())
+    if (preview.exec() == QDialog::Accepted && !failed)
         say(printer.outputFileName().isEmpty()
                 ? tr("The sheet went to %1.").arg(printer.printerName())
                 : tr("The sheet is written to %1.")

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "failure.h"
 #include "planfields.h"
 
 #include <functional>
+#include <optional>
 
 #include <QStringList>
 #include <QVector>
@@ -27,21 +29,26 @@ public:
     ~PlanWindow() override;
 
     // The plan as the fields give it, or why they do not make one.
-    bool currentPlan(Plan &plan, QString &problem) const;
+    struct FormPlan
+    {
+        std::optional<Plan> plan;
+        QString problem; // while there is no plan
+    };
+    FormPlan currentPlan() const;
     void setPlan(const Plan &plan);
 
     // Opens and saves plan files; the sheet as PDF. Return why not, or
     // nothing; the dialogs call them with the names chosen. A plan saved
     // or opened becomes the window's file; a name without a suffix gets
     // ".json".
-    QString openFile(const QString &path);
-    QString saveFile(const QString &path);
-    QString exportPdf(const QString &path) const;
+    Failure openFile(const QString &path);
+    Failure saveFile(const QString &path);
+    Failure exportPdf(const QString &path) const;
     // The sheet onto a printer, page by page; why not, or nothing.
-    QString printSheet(QPrinter &printer) const;
+    Failure printSheet(QPrinter &printer) const;
     // The print preview's printing: to a printer, or to a PDF file through
     // the file writer. Returns why nothing was written, or nothing.
-    QString printTo(QPrinter &target) const;
+    Failure printTo(QPrinter &target) const;
 
     // The file the plan was opened from or saved to last; empty for a new one.
     QString file() const { return path; }
@@ -77,14 +84,14 @@ private slots:
 
 private:
     void askAndWrite(const QString &caption, const QString &name, const QString &filter,
-                     const std::function<QString(const QString &)> &write);
+                     const std::function<Failure(const QString &)> &write);
     void showFile();
     // Beside the buttons: what the last save, export or print did.
     void say(const QString &done);
     // Whether the fields make a plan; if not, says so with `refusal`,
     // whose %1 is what is wrong.
     bool isAPlan(const QString &title, const QString &refusal);
-    void sayIfNotWritten(const QString &title, const QString &file, const QString &error);
+    void sayIfNotWritten(const QString &title, const QString &file, const Failure &error);
     void fill(const PlanFields &fields);
     // After any edit; `field`, when given, is a typed one, whose typing is
     // recorded as a step once it is left.

@@ -30,7 +30,7 @@ void fill(QTableWidget *table, const std::vector<CommandField> &fields)
 
 } // namespace
 
-ReadCommandWindow::ReadCommandWindow(std::function<QString(const Command &, int)> applyTo,
+ReadCommandWindow::ReadCommandWindow(std::function<Failure(const Command &, int)> applyTo,
                                      std::function<int(int)> userband, QWidget *parent)
     : QWidget(parent, Qt::Window), apply(std::move(applyTo)),
       userbandFrequency(std::move(userband)), ui(new Ui_ReadCommandWindow)
@@ -113,7 +113,7 @@ void ReadCommandWindow::on_pushButtonApply_clicked()
 {
     if (!read)
         return;
-    const QString why = apply(command, ui->spinBoxUserbandFrequency->value());
-    ui->labelProblem->setText(why.isEmpty() ? tr("Shown in the main window.")
-                                            : tr("The main window cannot show it: %1").arg(why));
+    const Failure why = apply(command, ui->spinBoxUserbandFrequency->value());
+    ui->labelProblem->setText(!why ? tr("Shown in the main window.")
+                                   : tr("The main window cannot show it: %1").arg(*why));
 }

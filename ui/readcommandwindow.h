@@ -1,6 +1,7 @@
 #pragma once
 
 #include "command.h"
+#include "failure.h"
 
 #include <QWidget>
 
@@ -21,7 +22,7 @@ public:
     // gives the main window's for a userband, which an EN 50494 tuning word
     // needs for the intermediate frequency. The window shows it in a field
     // of its own, which the installer may change.
-    ReadCommandWindow(std::function<QString(const Command &, int)> apply,
+    ReadCommandWindow(std::function<Failure(const Command &, int)> apply,
                       std::function<int(int)> userbandFrequency, QWidget *parent = nullptr);
     ~ReadCommandWindow() override;
 
@@ -34,7 +35,7 @@ private slots:
 private:
     void showFields();
 
-    std::function<QString(const Command &, int)> apply;
+    std::function<Failure(const Command &, int)> apply;
     std::function<int(int)> userbandFrequency;
     Ui_ReadCommandWindow *ui;
     Command command;

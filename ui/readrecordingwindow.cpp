@@ -28,7 +28,7 @@ constexpr int kSupplyColumn = 5;
 
 } // namespace
 
-ReadRecordingWindow::ReadRecordingWindow(std::function<QString(const Command &)> applyTo,
+ReadRecordingWindow::ReadRecordingWindow(std::function<Failure(const Command &)> applyTo,
                                          QWidget *parent)
     : QWidget(parent, Qt::Window), ui(new Ui_ReadRecordingWindow), worker(new Background(this))
 {
@@ -195,9 +195,8 @@ void ReadRecordingWindow::on_pushButtonSaveList_clicked()
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".csv");
-    const QString error = saveFile(filePath(path), tableCsv(ui->tableMessages));
-    ui->labelStatus->setText(
-        error.isEmpty()
-            ? tr("Saved %1").arg(QDir::toNativeSeparators(path))
-            : tr("%1 cannot be written: %2").arg(QDir::toNativeSeparators(path), error));
+    const std::optional<Phrase> error = saveFile(filePath(path), tableCsv(ui->tableMessages));
+    ui->labelStatus->setText(!error ? tr("Saved %1").arg(QDir::toNativeSeparators(path))
+                                    : tr("%1 cannot be written: %2")
+                                          .arg(QDir::toNativeSeparators(path), phraseText(*error)));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "command.h"
+#include "failure.h"
 #include "recording.h"
 
 #include <QWidget>
@@ -23,7 +24,7 @@ class ReadRecordingWindow : public QWidget
     Q_OBJECT
 
 public:
-    ReadRecordingWindow(std::function<QString(const Command &)> apply, QWidget *parent = nullptr);
+    ReadRecordingWindow(std::function<Failure(const Command &)> apply, QWidget *parent = nullptr);
     ~ReadRecordingWindow() override;
 
     // Starts reading `path`; a reading still going on is cancelled first.

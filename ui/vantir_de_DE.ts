@@ -1845,9 +1845,42 @@ Alle Rechte vorbehalten.</translation>
         <source>Angle</source>
         <translation>Winkel</translation>
     </message>
-</context>
-<context>
-    <name>Plan</name>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>receiver %1</source>
+        <translation>Receiver %1</translation>
+    </message>
+    <message>
+        <source>holds %1 entries; a plan holds at most %2</source>
+        <translation>hat %1 Einträge; ein Plan hat höchstens %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a transponder; write it as 11493H, B 12188V or 5 12188V</source>
+        <translation>%1 ist kein Transponder; 11493H, B 12188V oder 5 12188V schreiben</translation>
+    </message>
+    <message>
+        <source>%1 MHz is outside both bands (%2..%3 MHz)</source>
+        <translation>%1 MHz liegt außerhalb beider Bänder (%2..%3 MHz)</translation>
+    </message>
+    <message>
+        <source>names no userband</source>
+        <translation>nennt kein Userband</translation>
+    </message>
+    <message>
+        <source>%1 MHz is not a bandwidth; use %2..%3</source>
+        <translation>%1 MHz ist keine Bandbreite; %2..%3 verwenden</translation>
+    </message>
+    <message>
+        <source>no such position; use A to D, or 5 to 64</source>
+        <translation>keine solche Position; A bis D oder 5 bis 64 verwenden</translation>
+    </message>
+    <message>
+        <source>%1 MHz is outside the %2 band (%3..%4 MHz)</source>
+        <translation>%1 MHz liegt außerhalb des Bands %2 (%3..%4 MHz)</translation>
+    </message>
     <message>
         <source>%1 MHz is outside %2..%3 MHz</source>
         <translation>%1 MHz liegt außerhalb %2..%3 MHz</translation>
@@ -1867,10 +1900,6 @@ Alle Rechte vorbehalten.</translation>
     <message>
         <source>EN 50494 reaches positions A and B; the installation uses %1</source>
         <translation>EN 50494 erreicht die Positionen A und B; die Anlage nutzt %1</translation>
-    </message>
-    <message>
-        <source> and </source>
-        <translation> und </translation>
     </message>
     <message>
         <source>an EN 50607 receiver on an EN 50494 unit</source>
@@ -1905,52 +1934,12 @@ Alle Rechte vorbehalten.</translation>
         <translation>Transponder %1</translation>
     </message>
     <message>
-        <source>receiver %1</source>
-        <translation>Receiver %1</translation>
+        <source>not set to single-cable</source>
+        <translation>nicht auf Einkabelbetrieb eingestellt</translation>
     </message>
     <message>
-        <source>holds %1 entries; a plan holds at most %2</source>
-        <translation>hat %1 Einträge; ein Plan hat höchstens %2</translation>
-    </message>
-    <message>
-        <source>%1 is not a transponder; write it as 11493H, B 12188V or 5 12188V</source>
-        <translation>%1 ist kein Transponder; 11493H, B 12188V oder 5 12188V schreiben</translation>
-    </message>
-    <message>
-        <source>%1 MHz is outside both bands (%2..%3 MHz)</source>
-        <translation>%1 MHz liegt außerhalb beider Bänder (%2..%3 MHz)</translation>
-    </message>
-    <message>
-        <source>names no userband</source>
-        <translation>nennt kein Userband</translation>
-    </message>
-    <message>
-        <source>%1 MHz is not a bandwidth; use %2..%3</source>
-        <translation>%1 MHz ist keine Bandbreite; %2..%3 verwenden</translation>
-    </message>
-    <message>
-        <source>%1 MHz is outside the %2 band (%3..%4 MHz)</source>
-        <translation>%1 MHz liegt außerhalb des Bands %2 (%3..%4 MHz)</translation>
-    </message>
-    <message>
-        <source>%1 is not a whole number</source>
-        <translation>%1 ist keine ganze Zahl</translation>
-    </message>
-    <message>
-        <source>%1 is beyond the whole numbers a plan holds (%2..%3)</source>
-        <translation>%1 liegt außerhalb der ganzen Zahlen eines Plans (%2..%3)</translation>
-    </message>
-    <message>
-        <source>no such position; use A to D, or 5 to 64</source>
-        <translation>keine solche Position; A bis D oder 5 bis 64 verwenden</translation>
-    </message>
-    <message>
-        <source>given more than once</source>
-        <translation>mehr als einmal angegeben</translation>
-    </message>
-    <message>
-        <source>%1 is not EN 50494 or EN 50607</source>
-        <translation>%1 ist weder EN 50494 noch EN 50607</translation>
+        <source>no such userband</source>
+        <translation>kein solches Userband</translation>
     </message>
     <message>
         <source>no receiver of the plan sends %1 on userband %2</source>
@@ -1965,80 +1954,20 @@ Alle Rechte vorbehalten.</translation>
         <translation>%1, schaltet ab</translation>
     </message>
     <message>
-        <source>%1, but for no transponder of the plan (or with another PIN)</source>
-        <translation>%1, aber für keinen Transponder des Plans (oder mit anderer PIN)</translation>
-    </message>
-    <message>
         <source>%1, switching off with another PIN</source>
         <translation>%1, schaltet mit anderer PIN ab</translation>
     </message>
     <message>
-        <source>is larger than a plan can be (1 MiB)</source>
-        <translation>ist größer, als ein Plan sein kann (1 MiB)</translation>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
     <message>
-        <source>no such key; use %1</source>
-        <translation>diesen Schlüssel gibt es nicht; möglich sind %1</translation>
+        <source>%1, but for no transponder of the plan (or with another PIN)</source>
+        <translation>%1, aber für keinen Transponder des Plans (oder mit anderer PIN)</translation>
     </message>
     <message>
-        <source>must be an object</source>
-        <translation>muss ein Objekt sein</translation>
-    </message>
-    <message>
-        <source>must be a list</source>
-        <translation>muss eine Liste sein</translation>
-    </message>
-    <message>
-        <source>must be a text</source>
-        <translation>muss ein Text sein</translation>
-    </message>
-    <message>
-        <source>must be a whole number</source>
-        <translation>muss eine ganze Zahl sein</translation>
-    </message>
-    <message>
-        <source>low</source>
-        <translation>Low</translation>
-    </message>
-    <message>
-        <source>high</source>
-        <translation>High</translation>
-    </message>
-    <message>
-        <source>is empty</source>
-        <translation>ist leer</translation>
-    </message>
-    <message>
-        <source>is not a plan: it must hold one object</source>
-        <translation>ist kein Plan: er muss ein Objekt enthalten</translation>
-    </message>
-    <message>
-        <source>unit: missing; a plan names the outdoor unit</source>
-        <translation>unit: fehlt; ein Plan nennt die Außeneinheit</translation>
-    </message>
-    <message>
-        <source>unit: give its standard and its userbands</source>
-        <translation>unit: ihre Norm und ihre Userbands angeben</translation>
-    </message>
-    <message>
-        <source>names a position another key names too</source>
-        <translation>nennt eine Position, die auch ein anderer Schlüssel nennt</translation>
-    </message>
-    <message>
-        <source>receivers: missing; a plan lists its receivers</source>
-        <translation>receivers: fehlt; ein Plan führt seine Receiver auf</translation>
-    </message>
-    <message>
-        <source>give its name and its userband</source>
-        <translation>seinen Namen und sein Userband angeben</translation>
-    </message>
-    <message>
-        <source>no such userband</source>
-        <translation>kein solches Userband</translation>
-    </message>
-    <message>
-        <source>not set to single-cable</source>
-        <translation>nicht auf Einkabelbetrieb eingestellt</translation>
+        <source>%1 is not a whole number</source>
+        <translation>%1 ist keine ganze Zahl</translation>
     </message>
     <message>
         <source>userbands</source>
@@ -2073,16 +2002,76 @@ Alle Rechte vorbehalten.</translation>
         <translation>%1, Name</translation>
     </message>
     <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
+        <source>is larger than a plan can be (1 MiB)</source>
+        <translation>ist größer, als ein Plan sein kann (1 MiB)</translation>
+    </message>
+    <message>
+        <source>no such key; use %1</source>
+        <translation>diesen Schlüssel gibt es nicht; möglich sind %1</translation>
+    </message>
+    <message>
+        <source>must be an object</source>
+        <translation>muss ein Objekt sein</translation>
+    </message>
+    <message>
+        <source>must be a list</source>
+        <translation>muss eine Liste sein</translation>
+    </message>
+    <message>
+        <source>must be a text</source>
+        <translation>muss ein Text sein</translation>
+    </message>
+    <message>
+        <source>must be a whole number</source>
+        <translation>muss eine ganze Zahl sein</translation>
     </message>
     <message>
         <source>%1 is not a preset list; use 1 or 2</source>
         <translation>%1 ist keine vorgegebene Liste; 1 oder 2 verwenden</translation>
     </message>
     <message>
+        <source>is empty</source>
+        <translation>ist leer</translation>
+    </message>
+    <message>
+        <source>is not a plan: it must hold one object</source>
+        <translation>ist kein Plan: er muss ein Objekt enthalten</translation>
+    </message>
+    <message>
+        <source>unit: missing; a plan names the outdoor unit</source>
+        <translation>unit: fehlt; ein Plan nennt die Außeneinheit</translation>
+    </message>
+    <message>
+        <source>unit: give its standard and its userbands</source>
+        <translation>unit: ihre Norm und ihre Userbands angeben</translation>
+    </message>
+    <message>
         <source>0 MHz is not a bandwidth; use %1..%2</source>
         <translation>0 MHz ist keine Bandbreite; %1..%2 verwenden</translation>
+    </message>
+    <message>
+        <source>names a position another key names too</source>
+        <translation>nennt eine Position, die auch ein anderer Schlüssel nennt</translation>
+    </message>
+    <message>
+        <source>receivers: missing; a plan lists its receivers</source>
+        <translation>receivers: fehlt; ein Plan führt seine Receiver auf</translation>
+    </message>
+    <message>
+        <source>give its name and its userband</source>
+        <translation>seinen Namen und sein Userband angeben</translation>
+    </message>
+    <message>
+        <source>%1 is not EN 50494 or EN 50607</source>
+        <translation>%1 ist weder EN 50494 noch EN 50607</translation>
+    </message>
+    <message>
+        <source>%1 is beyond the whole numbers a plan holds (%2..%3)</source>
+        <translation>%1 liegt außerhalb der ganzen Zahlen eines Plans (%2..%3)</translation>
+    </message>
+    <message>
+        <source>a link in a shared folder that another user owns</source>
+        <translation>ein Verweis in einem geteilten Ordner, der einem anderen Benutzer gehört</translation>
     </message>
 </context>
 <context>

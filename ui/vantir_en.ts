@@ -1844,9 +1844,14 @@ All rights reserved.</source>
         <source>Angle</source>
         <translation type="unfinished"></translation>
     </message>
-</context>
-<context>
-    <name>Plan</name>
+    <message>
+        <source>%1 and %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>receiver %1</source>
+        <translation type="unfinished"></translation>
+    </message>
     <message>
         <source>holds %1 entries; a plan holds at most %2</source>
         <translation type="unfinished"></translation>
@@ -1865,6 +1870,10 @@ All rights reserved.</source>
     </message>
     <message>
         <source>%1 MHz is not a bandwidth; use %2..%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no such position; use A to D, or 5 to 64</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1889,10 +1898,6 @@ All rights reserved.</source>
     </message>
     <message>
         <source>EN 50494 reaches positions A and B; the installation uses %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> and </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1928,7 +1933,11 @@ All rights reserved.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>receiver %1</source>
+        <source>not set to single-cable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no such userband</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1948,95 +1957,15 @@ All rights reserved.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>%1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>%1, but for no transponder of the plan (or with another PIN)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%1 is not a whole number</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 is beyond the whole numbers a plan holds (%2..%3)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no such position; use A to D, or 5 to 64</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>given more than once</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 is not EN 50494 or EN 50607</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>is larger than a plan can be (1 MiB)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no such key; use %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>must be an object</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>must be a list</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>must be a text</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>must be a whole number</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>low</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>high</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>is empty</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>is not a plan: it must hold one object</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>unit: missing; a plan names the outdoor unit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>unit: give its standard and its userbands</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>names a position another key names too</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>receivers: missing; a plan lists its receivers</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>give its name and its userband</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no such userband</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>not set to single-cable</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2072,7 +2001,27 @@ All rights reserved.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1: %2</source>
+        <source>is larger than a plan can be (1 MiB)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no such key; use %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>must be an object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>must be a list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>must be a text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>must be a whole number</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2080,7 +2029,47 @@ All rights reserved.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is not a plan: it must hold one object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unit: missing; a plan names the outdoor unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unit: give its standard and its userbands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>0 MHz is not a bandwidth; use %1..%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>names a position another key names too</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>receivers: missing; a plan lists its receivers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>give its name and its userband</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not EN 50494 or EN 50607</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is beyond the whole numbers a plan holds (%2..%3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a link in a shared folder that another user owns</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -9,6 +9,7 @@
 #include "plan.h"
 #include "planfile.h"
 #include "planwindow.h"
+#include "windowtest.h"
 
 #include <QPrinter>
 #include <QtTest>
@@ -39,7 +40,7 @@ void answerNextQuestion(QMessageBox::StandardButton button)
     });
 }
 
-using Write = std::function<QString(PlanWindow &, const QString &)>;
+using Write = std::function<Failure(PlanWindow &, const QString &)>;
 
 } // namespace
 
@@ -93,7 +94,7 @@ void TestKeepWork::undoesAndRedoesEachEdit()
     QFETCH(Edit, edit);
     PlanWindow window;
     window.show();
-    QCOMPARE(window.openFile(kExample), QString());
+    QCOMPARE(window.openFile(kExample), Failure());
     const PlanFields before = window.fields();
     edit(window);
     const PlanFields after = window.fields();
@@ -198,7 +199,7 @@ void TestKeepWork::undoesOneEditAtATime()
     window.show();
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
-    QCOMPARE(window.openFile(kExample), QString());
+    QCOMPARE(window.openFile(kExample), Failure());
     QVector<PlanFields> states{window.fields()};
     for (const Edit &edit : edits) {
         edit(window);
@@ -226,12 +227,12 @@ void TestKeepWork::titleNamesTheFileAndMarksChanges()
     QTemporaryDir folder;
     PlanWindow window;
     QCOMPARE(window.windowTitle(), QStringLiteral("New plan[*] – Plan an installation"));
-    QCOMPARE(window.openFile(kExample), QString());
+    QCOMPARE(window.openFile(kExample), Failure());
     QCOMPARE(window.windowTitle(), QStringLiteral("musterstrasse.json[*] – Plan an installation"));
     child<QPushButton>(&window, "pushButtonAdd")->click();
     QVERIFY(window.isWindowModified());
     // Saved without a suffix: Open's filter shows it as a plan.
-    QCOMPARE(window.saveFile(folder.filePath("haus")), QString());
+    QCOMPARE(window.saveFile(folder.filePath("haus")), Failure());
     QVERIFY(QFileInfo::exists(folder.filePath("haus.json")));
     QVERIFY(!QFileInfo::exists(folder.filePath("haus")));
     QCOMPARE(window.file(), folder.filePath("haus.json"));
@@ -322,7 +323,7 @@ void TestKeepWork::startsANewPlan()
     const PlanFields blank = PlanWindow().fields();
     PlanWindow planner;
     planner.show();
-    QCOMPARE(planner.openFile(kExample), QString());
+    QCOMPARE(planner.openFile(kExample), Failure());
     const PlanFields opened = planner.fields();
     child<QPushButton>(&planner, "pushButtonAdd")->click();
     answerNextQuestion(QMessageBox::StandardButton(answer));
@@ -368,8 +369,8 @@ void TestKeepWork::remembersAcrossARestart()
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         window.resize(window.size() + QSize(37, 23));
         size = window.size();
-        QCOMPARE(window.openFile(kExample), QString());
-        QCOMPARE(window.saveFile(file), QString());
+        QCOMPARE(window.openFile(kExample), Failure());
+        QCOMPARE(window.saveFile(file), Failure());
         window.close();
     }
     QSettings stored(QStringLiteral("vantir"), QStringLiteral("vantir"));
@@ -440,13 +441,13 @@ void TestKeepWork::keepsTheOldFileWhenWritingFails()
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
     }
     PlanWindow window;
-    QCOMPARE(window.openFile(kExample), QString());
-    QString error;
+    QCOMPARE(window.openFile(kExample), Failure());
+    Failure error;
     {
         const FullDisk disk(full ? old.size() + 10 : -1);
         error = write(window, path);
     }
-    QVERIFY2(!error.isEmpty(), "a failure said nothing");
+    QVERIFY2(error && !error->isEmpty(), "a failure said nothing");
     if (full) {
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));

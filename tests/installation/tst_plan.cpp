@@ -3,6 +3,7 @@
 // concerns; and the table's commands and landing frequencies.
 
 #include "hextext.h"
+#include "phrasetext.h"
 #include "plan.h"
 #include "planfields.h"
 #include "planfile.h"
@@ -205,7 +206,7 @@ void TestPlan::refuses()
         readPlan(json);
         QFAIL("read as a plan");
     } catch (const PlanError &error) {
-        QCOMPARE(error.message(), message);
+        QCOMPARE(QString::fromStdString(error.what()), message);
     }
 }
 
@@ -235,7 +236,8 @@ void TestPlan::tablesCommandsAndWhereTheyLand()
     for (const PlanRow &row : planTable(p))
         rows << QString("%1 %2 %3 %4")
                     .arg(p.receivers[row.receiver].name,
-                         transponderLabel(p.transponders[row.transponder]), row.text().trimmed())
+                         transponderLabel(p.transponders[row.transponder]),
+                         (row.encoded() ? row.hexText() : phraseText(row.problem)).trimmed())
                     .arg(row.landing);
     QCOMPARE(rows,
              (QStringList{"a A 11493H 70 06 6B 02 974", "a A 12750V 70 07 FF 01 977",
@@ -289,7 +291,7 @@ void TestPlan::matchesHeardCommands()
     const Decoded heard = decode(frame);
     QVERIFY2(heard.ok(), heard.error.text().c_str());
     const PlanMatch match = matchCommand(p, heard.command);
-    QCOMPARE(match.text, text);
+    QCOMPARE(phraseText(match.text), text);
     QCOMPARE(match.expected(), expected);
 }
 
@@ -380,7 +382,7 @@ void TestPlan::refusesAtTheLimits()
     try {
         readPlan(json);
     } catch (const PlanError &error) {
-        got = error.message();
+        got = QString::fromStdString(error.what());
     }
     QCOMPARE(got, message);
 }
@@ -440,8 +442,8 @@ void TestPlan::editorFieldsReadAsTheFile()
     try {
         p = planFromFields(typed);
     } catch (const PlanError &error) {
-        got = error.message();
-        QCOMPARE(fieldPlace(error.path()), place);
+        got = QString::fromStdString(error.what());
+        QCOMPARE(phraseText(fieldPlace(error.path())), place);
     }
     QCOMPARE(got, message);
     if (!message.isEmpty())

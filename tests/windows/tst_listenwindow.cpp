@@ -26,7 +26,7 @@ void TestListenWindow::listsWhatItHears()
         qEnvironmentVariable("VANTIR_EXPECTED").split(';', Qt::SkipEmptyParts);
     if (playWhen.isEmpty() || expected.isEmpty())
         QSKIP("run by tests/windows/listen-under-wine, which plays the commands");
-    ListenWindow window([](const Command &) { return QString(); }, [] { return std::nullopt; });
+    ListenWindow window([](const Command &) { return Failure(); }, [] { return std::nullopt; });
     window.show();
     // The system's default input, which the sound server's monitor is.
     QCOMPARE(window.findChild<QComboBox *>("comboDevice")->currentIndex(), 0);
