@@ -64,8 +64,8 @@ QString answersText(int number, const std::vector<std::uint8_t> &bytes)
 double entryEnd(const ReadMessage &read)
 {
     const linesignal::Message &m = read.message;
-    if (read.damagedSpan())
-        return m.spanEnd;
+    if (m.damaged)
+        return m.damaged->end;
     return m.start + (read.tone() ? m.toneLength : m.bitCount * m.bitPeriod);
 }
 
@@ -139,18 +139,18 @@ MessageReport reportMessage(const ReadMessage &read, int number, const QString &
         report.json = entry;
         return report;
     }
-    if (read.damagedSpan()) {
+    if (const std::optional<linesignal::DamagedSpan> &span = m.damaged) {
         // A span of its own: it damages no command.
-        report.text =
-            QStringLiteral("Damaged span from %1 to %2 ms: its samples are not "
-                           "numbers or are clipped%3\n")
-                .arg(m.start * 1e3, 0, 'f', 3)
-                .arg(m.spanEnd * 1e3, 0, 'f', 3)
-                .arg(m.places > 1 ? QStringLiteral(" in %1 places").arg(m.places) : QString());
+        report.text = QStringLiteral("Damaged span from %1 to %2 ms: its samples are not "
+                                     "numbers or are clipped%3\n")
+                          .arg(m.start * 1e3, 0, 'f', 3)
+                          .arg(span->end * 1e3, 0, 'f', 3)
+                          .arg(span->places > 1 ? QStringLiteral(" in %1 places").arg(span->places)
+                                                : QString());
         report.json = QJsonObject{{"damagedSpan", true},
                                   {"start", std::round(m.start * 1e6) / 1e6},
-                                  {"end", std::round(m.spanEnd * 1e6) / 1e6},
-                                  {"places", m.places},
+                                  {"end", std::round(span->end * 1e6) / 1e6},
+                                  {"places", span->places},
                                   {"error", QString::fromStdString(m.error.text())}};
         return report;
     }

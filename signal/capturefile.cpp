@@ -246,11 +246,12 @@ CaptureReading readCsv(const std::filesystem::path &path, int channel, double sa
     if (ratio != 1) {
         for (linesignal::Message &m : reading.messages) {
             m.start *= ratio;
-            m.spanEnd *= ratio;
+            if (m.damaged)
+                m.damaged->end *= ratio;
             m.bitPeriod *= ratio;
             m.toneFrequency /= ratio;
             // Read at the estimate, checked at the rate it truly has.
-            if (m.spanEnd > 0)
+            if (m.damaged)
                 continue;
             linesignal::judgeTiming(m);
         }

@@ -7,13 +7,21 @@
 #include <cmath>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace linesignal {
 
-// One message found in a capture, or a damaged span: a stretch of samples
-// that are not numbers or are clipped, outside any message.
+// A stretch of samples that are not numbers or are clipped, outside any
+// message: where it ends, and in how many stretches of bad samples.
+struct DamagedSpan
+{
+    double end = 0; // s from the capture's start
+    int places = 0;
+};
+
+// One message found in a capture, or a damaged span in its place in time.
 struct Message
 {
     // What the line carried: bits, or a tone without them (a tone burst, or
@@ -24,11 +32,10 @@ struct Message
         Tone,
     };
     Kind kind = Kind::Bits;
-    double toneLength = 0;           // s, of a tone without bits
-    double start = 0;                // s from the capture's start
-    double spanEnd = 0;              // s: where a damaged span ends; 0 for a message
-    int places = 0;                  // of a damaged span: the stretches of bad samples in it
-    std::vector<std::uint8_t> bytes; // the whole bytes read, checked or not
+    double toneLength = 0;              // s, of a tone without bits
+    double start = 0;                   // s from the capture's start
+    std::optional<DamagedSpan> damaged; // set for a damaged span, which holds no message
+    std::vector<std::uint8_t> bytes;    // the whole bytes read, checked or not
     int bitCount = 0;
     double toneFrequency = 0;  // Hz, measured over the bursts
     double tonePeakToPeak = 0; // in the capture's unit, as the line carried it

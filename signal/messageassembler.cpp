@@ -190,15 +190,14 @@ void MessageAssembler::damagedSpan(double from, double to)
     taken = spanEnded = to;
     // Spans this close together are one stretch: one entry, however many
     // samples in it are bad, so that what is kept stays bounded.
-    if (openSpan && from - openSpan->spanEnd * rate < kSpanJoin * rate) {
-        openSpan->spanEnd = to / rate;
-        ++openSpan->places;
+    if (openSpan && from - openSpan->damaged->end * rate < kSpanJoin * rate) {
+        openSpan->damaged->end = to / rate;
+        ++openSpan->damaged->places;
     } else {
         closeSpan();
         openSpan.emplace();
         openSpan->start = from / rate;
-        openSpan->spanEnd = to / rate;
-        openSpan->places = 1;
+        openSpan->damaged = DamagedSpan{to / rate, 1};
     }
 }
 
@@ -208,14 +207,14 @@ void MessageAssembler::closeSpan()
         return;
     Message &m = *openSpan;
     fail(m, {PHRASE_WORDS("Phrase", "its samples from %1 to %2 ms are not numbers or are clipped"),
-             {Phrase::decimal(m.start * 1e3, 3), Phrase::decimal(m.spanEnd * 1e3, 3)}});
+             {Phrase::decimal(m.start * 1e3, 3), Phrase::decimal(m.damaged->end * 1e3, 3)}});
     done.push_back(std::move(m));
     openSpan.reset();
 }
 
 void MessageAssembler::goodUntil(double at)
 {
-    if (openSpan && at - openSpan->spanEnd * rate >= kSpanJoin * rate)
+    if (openSpan && at - openSpan->damaged->end * rate >= kSpanJoin * rate)
         closeSpan();
 }
 

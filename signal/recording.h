@@ -29,7 +29,7 @@ struct ReadMessage
     Phrase toneLevel;
     // A span of samples that are not numbers, or are clipped, outside any
     // message: it damages no command.
-    bool damagedSpan() const { return message.spanEnd > 0; }
+    bool damagedSpan() const { return message.damaged.has_value(); }
     // A tone without bits: a tone burst A or the continuous tone.
     bool tone() const { return message.kind == linesignal::Message::Kind::Tone; }
     bool clean() const { return message.error.empty(); }

@@ -71,14 +71,14 @@ QStringList messageCells(const ReadMessage &read, const std::string &unit)
         QStringLiteral("%1 ms").arg(ms(m.start)),
         QString::fromStdString(bytesToHexText(m.bytes)).trimmed(),
         read.damagedSpan()
-            ? (m.places > 1
+            ? (m.damaged->places > 1
                    ? translated(QT_TRANSLATE_NOOP("ReadRecordingWindow",
                                                   "samples unreadable up to %1 ms, in %2 places"))
-                         .arg(ms(m.spanEnd))
-                         .arg(m.places)
+                         .arg(ms(m.damaged->end))
+                         .arg(m.damaged->places)
                    : translated(
                          QT_TRANSLATE_NOOP("ReadRecordingWindow", "samples unreadable up to %1 ms"))
-                         .arg(ms(m.spanEnd)))
+                         .arg(ms(m.damaged->end)))
         : m.error.empty() ? translated(QT_TRANSLATE_NOOP("ReadRecordingWindow", "every bit held"))
                           : phraseText(m.error),
         read.damagedSpan() ? QString() : toneCell(read, unit), meaning};

@@ -34,7 +34,7 @@ QStringList lines(const CaptureReading &reading)
 {
     QStringList read;
     for (const linesignal::Message &m : reading.messages)
-        read << (m.spanEnd > 0     ? QString("span")
+        read << (m.damaged         ? QString("span")
                  : m.error.empty() ? "ok " + QString::fromStdString(bytesToHexText(m.bytes))
                                    : "damaged: " + QString::fromStdString(m.error.text()));
     return read;
