@@ -38,9 +38,8 @@ void BM_DecodeCommandText(benchmark::State &state)
 {
     const std::string text = "E0 10 5C 0C F6 2A ";
     for (auto _ : state) {
-        Frame frame;
-        Phrase error;
-        benchmark::DoNotOptimize(parseHexText(text, frame, error) && decode(frame).ok());
+        const HexBytes hex = parseHexText(text);
+        benchmark::DoNotOptimize(hex.ok() && decode(hex.bytes).ok());
     }
 }
 BENCHMARK(BM_DecodeCommandText);

@@ -211,11 +211,11 @@ CliResult runDecode(const QStringList &arguments)
         // The bytes as typed, so that a message names the byte actually given.
         const std::string text =
             argumentBytes(parser.positionalArguments().join(QLatin1Char(' '))).toStdString();
-        Frame frame;
-        Phrase error;
-        if (!parseHexText(text, frame, error))
+        const HexBytes hex = parseHexText(text);
+        if (!hex.ok())
             return failure(ExitBadCommand,
-                           QStringLiteral("decode: ") + QString::fromStdString(error.text()));
+                           QStringLiteral("decode: ") + QString::fromStdString(hex.error.text()));
+        const Frame &frame = hex.bytes;
         const diseqc::FrameReading reading = diseqc::readFrame(frame);
         if (reading.kind == diseqc::FrameKind::NotDiseqc)
             return failure(ExitBadCommand, QStringLiteral("decode: ") +

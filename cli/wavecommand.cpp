@@ -123,11 +123,11 @@ CliResult runWave(const QStringList &arguments)
             throw UsageError(QStringLiteral("wave: give one of --standard, --bytes, --tone-burst "
                                             "and --tone"));
         if (parser.isSet("bytes")) {
-            Phrase error;
-            const std::string text = singleValue(parser, "bytes").toStdString();
-            if (!parseHexText(text, other.frame, error))
+            const HexBytes hex = parseHexText(singleValue(parser, "bytes").toStdString());
+            if (!hex.ok())
                 throw UsageError(
-                    QStringLiteral("--bytes: %1").arg(QString::fromStdString(error.text())));
+                    QStringLiteral("--bytes: %1").arg(QString::fromStdString(hex.error.text())));
+            other.frame = hex.bytes;
             if (other.frame.size() > kLongestFrame)
                 throw UsageError(QStringLiteral("--bytes: %1 bytes; a DiSEqC frame has %2 at most")
                                      .arg(other.frame.size())

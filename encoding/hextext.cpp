@@ -53,7 +53,7 @@ std::string hexByte(std::uint8_t byte)
     return text;
 }
 
-bool parseHexText(const std::string &text, std::vector<std::uint8_t> &frame, Phrase &error)
+HexBytes parseHexText(const std::string &text)
 {
     std::vector<std::uint8_t> bytes;
     std::size_t i = 0;
@@ -68,9 +68,9 @@ bool parseHexText(const std::string &text, std::vector<std::uint8_t> &frame, Phr
         const std::size_t digitsStart = i;
         while (i < text.size() && !isSeparator(text[i])) {
             if (hexValue(text[i]) < 0) {
-                error = {PHRASE_WORDS("Phrase", "%1 at column %2 is not a hex digit"),
-                         {describeChar(text[i]), Phrase::number(static_cast<long long>(i + 1))}};
-                return false;
+                return {{},
+                        {PHRASE_WORDS("Phrase", "%1 at column %2 is not a hex digit"),
+                         {describeChar(text[i]), Phrase::number(static_cast<long long>(i + 1))}}};
             }
             ++i;
         }
@@ -80,21 +80,19 @@ bool parseHexText(const std::string &text, std::vector<std::uint8_t> &frame, Phr
         const std::string group =
             text.substr(groupStart, shown) + (shown < i - groupStart ? "..." : "");
         if (digits == 0 || digits % 2 != 0) {
-            error = {
-                digits == 0
-                    ? PHRASE_WORDS("Phrase", "'%1' at column %2 has no hex digits")
-                    : PHRASE_WORDS("Phrase", "'%1' at column %2 has an odd number of hex digits"),
-                {Phrase::plainText(group), Phrase::number(static_cast<long long>(groupStart + 1))}};
-            return false;
+            return {
+                {},
+                {digits == 0
+                     ? PHRASE_WORDS("Phrase", "'%1' at column %2 has no hex digits")
+                     : PHRASE_WORDS("Phrase", "'%1' at column %2 has an odd number of hex digits"),
+                 {Phrase::plainText(group),
+                  Phrase::number(static_cast<long long>(groupStart + 1))}}};
         }
         for (std::size_t d = digitsStart; d < i; d += 2)
             bytes.push_back(
                 static_cast<std::uint8_t>(hexValue(text[d]) << 4 | hexValue(text[d + 1])));
     }
-    if (bytes.empty()) {
-        error = PHRASE_WORDS("Phrase", "no hex bytes given");
-        return false;
-    }
-    frame.swap(bytes);
-    return true;
+    if (bytes.empty())
+        return {{}, PHRASE_WORDS("Phrase", "no hex bytes given")};
+    return {bytes, {}};
 }

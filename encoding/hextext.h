@@ -15,6 +15,13 @@ std::string hexByte(std::uint8_t byte);
 
 // Reads hex bytes as people paste them: "E0 10 5A 0C F6 ", "E0105A0CF6",
 // "0xE0, 0x10", lower case. Blanks, tabs and commas separate; a group
-// without separators splits into pairs of digits. On failure returns false
-// and says in `error` what is wrong and at which column.
-bool parseHexText(const std::string &text, std::vector<std::uint8_t> &frame, Phrase &error);
+// without separators splits into pairs of digits. On failure says what is
+// wrong and at which column.
+struct HexBytes
+{
+    std::vector<std::uint8_t> bytes;
+    Phrase error;
+
+    bool ok() const { return error.empty(); }
+};
+HexBytes parseHexText(const std::string &text);

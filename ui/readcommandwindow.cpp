@@ -56,10 +56,11 @@ void ReadCommandWindow::on_lineEditBytes_textChanged()
     const QString typed = ui->lineEditBytes->text();
     fields->setRowCount(0);
     read = false;
-    Frame frame;
-    Phrase error;
+    const HexBytes hex = parseHexText(typed.toStdString());
+    const Frame &frame = hex.bytes;
+    Phrase error = hex.error;
     diseqc::FrameReading frameRead;
-    if (!typed.trimmed().isEmpty() && parseHexText(typed.toStdString(), frame, error)) {
+    if (!typed.trimmed().isEmpty() && hex.ok()) {
         frameRead = diseqc::readFrame(frame);
         error = frameRead.error;
     }

@@ -50,9 +50,7 @@ int encode(Encoder encoder, const Args &a, std::string &text)
 
 Frame frameOf(const QString &text)
 {
-    Frame frame;
-    Phrase error;
-    return parseHexText(text.toStdString(), frame, error) ? frame : Frame();
+    return parseHexText(text.toStdString()).bytes;
 }
 
 QString hexOf(const Frame &frame)
@@ -236,15 +234,15 @@ void TestCodec::readsHexAsPeoplePasteIt()
 {
     QFETCH(QString, text);
     QFETCH(QString, bytes);
-    std::vector<std::uint8_t> frame;
-    Phrase error;
-    if (parseHexText(text.toStdString(), frame, error)) {
+    const HexBytes hex = parseHexText(text.toStdString());
+    if (hex.ok()) {
         QStringList read;
-        for (const std::uint8_t byte : frame)
+        for (const std::uint8_t byte : hex.bytes)
             read << QString::number(byte, 16).toUpper().rightJustified(2, '0');
         QCOMPARE(read.join(' '), bytes);
     } else {
-        QCOMPARE(QString::fromStdString(error.text()), bytes);
+        QVERIFY(hex.bytes.empty());
+        QCOMPARE(QString::fromStdString(hex.error.text()), bytes);
     }
 }
 
@@ -643,10 +641,9 @@ void TestCodec::tuningForRefusesWhatTunesNoTransponder()
     QFETCH(QString, bytes);
     QFETCH(int, userbandFrequency);
     QFETCH(QString, error);
-    Frame frame;
-    Phrase unread;
-    QVERIFY(parseHexText(bytes.toStdString(), frame, unread));
-    const Decoded d = decode(frame);
+    const HexBytes hex = parseHexText(bytes.toStdString());
+    QVERIFY(hex.ok());
+    const Decoded d = decode(hex.bytes);
     QVERIFY2(d.ok(), d.error.text().c_str());
     QCOMPARE(QString::fromStdString(tuningFor(d.command, userbandFrequency).error.text()), error);
 }

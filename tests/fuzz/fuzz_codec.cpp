@@ -22,10 +22,9 @@ void check(bool condition)
 
 Frame bytesOf(const std::string &text)
 {
-    Frame frame;
-    Phrase error;
-    check(parseHexText(text, frame, error));
-    return frame;
+    const HexBytes hex = parseHexText(text);
+    check(hex.ok());
+    return hex.bytes;
 }
 
 // Any frame is named or refused with a reason; a single-cable command is
@@ -113,13 +112,12 @@ void checkEncoded(const int (&a)[8])
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    Frame frame;
-    Phrase error;
-    if (parseHexText(std::string(reinterpret_cast<const char *>(data), size), frame, error)) {
-        check(bytesOf(bytesToHexText(frame)) == frame);
-        checkDecoded(frame);
+    const HexBytes hex = parseHexText(std::string(reinterpret_cast<const char *>(data), size));
+    if (hex.ok()) {
+        check(bytesOf(bytesToHexText(hex.bytes)) == hex.bytes);
+        checkDecoded(hex.bytes);
     } else {
-        check(!error.empty() && frame.empty());
+        check(hex.bytes.empty());
     }
     checkDecoded(std::vector<std::uint8_t>(data, data + size));
 

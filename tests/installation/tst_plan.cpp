@@ -285,10 +285,9 @@ void TestPlan::matchesHeardCommands()
     QFETCH(bool, expected);
     QFETCH(QString, text);
     const Plan p = tablePlan();
-    Frame frame;
-    Phrase error;
-    QVERIFY(parseHexText(bytes.toStdString(), frame, error));
-    const Decoded heard = decode(frame);
+    const HexBytes hex = parseHexText(bytes.toStdString());
+    QVERIFY(hex.ok());
+    const Decoded heard = decode(hex.bytes);
     QVERIFY2(heard.ok(), heard.error.text().c_str());
     const PlanMatch match = matchCommand(p, heard.command);
     QCOMPARE(phraseText(match.text), text);

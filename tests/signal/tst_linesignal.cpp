@@ -64,10 +64,7 @@ std::vector<float> impaired(const LineSignal &signal, const Impairment &i)
 
 Frame frameOf(const std::string &hex)
 {
-    Frame frame;
-    Phrase error;
-    parseHexText(hex, frame, error);
-    return frame;
+    return parseHexText(hex).bytes;
 }
 
 } // namespace
