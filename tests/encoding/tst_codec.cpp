@@ -86,6 +86,7 @@ private slots:
     void refusesWithTheByteAtFault_data();
     void refusesWithTheByteAtFault();
     void en50607CarriesSixtyFourPositions();
+    void buildsOnlyWhatItCanSend();
     void everyFrameReadIsSentTheSame();
     void randomValuesComeBack();
     void tuningsComeBackFromTheirCommands();
@@ -458,6 +459,21 @@ void TestCodec::en50607CarriesSixtyFourPositions()
     QCOMPARE(positionFromName("64"), 63);
     for (const char *notAPosition : {"E", "0", "05", "65", "", "AB", "-1"})
         QCOMPARE(positionFromName(notAPosition), -1);
+}
+
+// A channel change is refused when it is made, not only when it is sent:
+// below the lowest tuning word, above the highest, and at EN 50607's
+// 100 MHz, whose word 0 would switch the receiver off.
+void TestCodec::buildsOnlyWhatItCanSend()
+{
+    for (const Standard standard : {Standard::En50494, Standard::En50607}) {
+        for (int f = -1; f <= 2200; ++f) {
+            Tuning t;
+            t.ifFrequency = f;
+            const Built built = channelChange(standard, t);
+            QVERIFY2(!built.ok() || encode(built.command).ok(), qPrintable(QString::number(f)));
+        }
+    }
 }
 
 // Every two-byte frame, every EN 50494 channel change and unit command

@@ -2,8 +2,8 @@
 // cable from 950 to 2150 MHz, filled as in use, shared or free; and the sheet
 // grows by pages, not off its page.
 
-#include "sheet.h"
 #include "planfile.h"
+#include "sheet.h"
 
 #include <QPainter>
 #include <QtTest>
@@ -72,6 +72,13 @@ void TestPictures::slotsLandAtTheirFrequency()
     const InstallationSheet sheet(plan, checkPlan(plan), planTable(plan), false);
     const QRectF slot = sheet.userbandSlot(userband);
     QCOMPARE(qRound(slot.center().x() * 10), qRound(centre * 10));
+    // As wide as the unit's bandwidth; 20 MHz where the plan gives none.
+    Plan wide = plan;
+    wide.bandwidth = 60;
+    const InstallationSheet wideSheet(wide, checkPlan(wide), planTable(wide), false);
+    QCOMPARE(qRound(slot.width() * 10), qRound(20 * 495 / 1200.0 * 10));
+    QCOMPARE(qRound(wideSheet.userbandSlot(userband).center().x() * 10), qRound(centre * 10));
+    QCOMPARE(qRound(wideSheet.userbandSlot(userband).width() * 10), qRound(60 * 495 / 1200.0 * 10));
     // Beside the transponders' lines, which run through the middle.
     const QPoint inside(qRound(slot.left() + 2), qRound(slot.top() + 4));
     QCOMPARE(QColor(firstPage(sheet).pixel(inside)), fill);

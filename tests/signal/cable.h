@@ -149,13 +149,13 @@ inline std::vector<float> card(const std::vector<double> &v, int bits = 16)
 }
 
 // An oscilloscope's export: a header, the columns' names and their units.
-inline std::string scopeCsv(const std::vector<double> &v, double rate)
+inline std::string scopeCsv(const std::vector<double> &v, double rate, int timeDecimals = 9)
 {
     std::string text =
         "Model,DSO\nSample interval," + std::to_string(1 / rate) + "\n\nTime,Volt\ns,V\n";
     char line[64];
     for (std::size_t n = 0; n < v.size(); ++n) {
-        std::snprintf(line, sizeof line, "%.9f,%.5f\n", double(n) / rate, v[n]);
+        std::snprintf(line, sizeof line, "%.*f,%.5f\n", timeDecimals, double(n) / rate, v[n]);
         text += line;
     }
     return text;

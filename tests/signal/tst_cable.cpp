@@ -57,6 +57,7 @@ private slots:
     void measuresTheTonesLevel();
     void namesWhatAClassicReceiverSends_data();
     void namesWhatAClassicReceiverSends();
+    void readsAnExportAtTheRateOfAllItsRows();
 };
 
 void TestCable::measuresTheSupplyOverEachCommand_data()
@@ -265,6 +266,9 @@ void TestCable::namesWhatAClassicReceiverSends_data()
             {"E2 10 14: Switch 0: read the committed switches",
              "E4 30: reply from a slave: OK, no errors, with data 30; answers 1",
              "E0 10 5A 0C F6: EN 50494 channel change"});
+        row("reply too late to answer", {{asks, 0, 0.020}, {reply, 0, 0.020 + frame3 + 0.200}},
+            {"E2 10 14: Switch 0: read the committed switches",
+             "E4 30: reply from a slave: OK, no errors, with data 30"});
         for (const double seconds : {0.1, 1.0, rate < 1e6 ? 5.0 : 0.3}) {
             const QString tone = QString("tone %1 ms: 22 kHz for %2 ms: the high band chosen the "
                                          "classic way")
@@ -332,6 +336,24 @@ void TestCable::namesWhatAClassicReceiverSends()
                  qPrintable(QString("entry %1 at %2 ms")
                                 .arg(i + 1)
                                 .arg(report.messages[i].message.start * 1e3)));
+}
+
+// Times written coarser than the sample interval give the rate only over
+// many rows: the messages read at the first rows' estimate are measured
+// again at the rate the whole export gives, tone and timing with it.
+void TestCable::readsAnExportAtTheRateOfAllItsRows()
+{
+    cable::Line line;
+    line.rate = 2.5e6;
+    line.seconds = 0.1;
+    line.keying.send(kChange, 0.020);
+    const CaptureReading reading =
+        readFile(cable::scopeCsv(cable::volts(line), line.rate, 6), "scope.csv");
+    QCOMPARE(lines(reading), QStringList{"ok E0 10 5A 0C F6 "});
+    const linesignal::Message &m = reading.messages[0];
+    QVERIFY2(std::abs(m.toneFrequency - line.tone) < 100,
+             qPrintable(QString::number(m.toneFrequency)));
+    QVERIFY2(std::abs(m.bitPeriod - 1.5e-3) < 1.5e-5, qPrintable(QString::number(m.bitPeriod)));
 }
 
 QTEST_APPLESS_MAIN(TestCable)
