@@ -348,10 +348,10 @@ void TestCable::readsAnExportAtTheRateOfAllItsRows()
     line.seconds = 0.1;
     line.keying.send(kChange, 0.020);
     const CaptureReading reading =
-        readFile(cable::scopeCsv(cable::volts(line), line.rate, 6), "scope.csv");
+        readFile(cable::scopeCsv(cable::volts(line), line.rate, 4), "scope.csv");
     QCOMPARE(lines(reading), QStringList{"ok E0 10 5A 0C F6 "});
     const linesignal::Message &m = reading.messages[0];
-    QVERIFY2(std::abs(m.toneFrequency - line.tone) < 100,
+    QVERIFY2(std::abs(m.toneFrequency - line.tone) < 20,
              qPrintable(QString::number(m.toneFrequency)));
     QVERIFY2(std::abs(m.bitPeriod - 1.5e-3) < 1.5e-5, qPrintable(QString::number(m.bitPeriod)));
 }
