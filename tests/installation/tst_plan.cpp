@@ -321,6 +321,7 @@ void TestPlan::readsWhatTheFileHolds()
 
     const Plan again = readPlan(planJson(p));
     QVERIFY(again == p);
+    QCOMPARE(int(again.receivers[1].standard), int(Standard::En50494));
     // A receiver's standard is written only where it is not the unit's.
     const QJsonArray written =
         QJsonDocument::fromJson(planJson(p)).object().value("receivers").toArray();
