@@ -34,6 +34,11 @@ constexpr double kBeyond = 0.5;
 // this close to the value the parity bit leaves may have.
 constexpr double kSureSpreads = 5, kReachSpreads = 5;
 
+// A bit's tone fills its first third, whose later half then holds half of
+// its sum, a little more while the filter rises. Clicks shorter than that,
+// which the filters stretch into bursts, leave far less there.
+constexpr double kLeastLateShare = 0.3;
+
 // The bits from their shares of tone in the middle third: a 1 below half,
 // a 0 above; -1 for a share too close to half to call. A bit too close to
 // call that is the only one in its byte, among bits that noise cannot have
@@ -269,6 +274,11 @@ std::complex<double> Thirds::last(double slotStart) const
     return tone(slotStart + 2 * third + margin, slotStart + period - margin);
 }
 
+std::complex<double> Thirds::firstLate(double slotStart) const
+{
+    return tone(slotStart + third / 2, slotStart + third - margin);
+}
+
 std::complex<double> Thirds::at(double slotStart, int which) const
 {
     return tone(slotStart + which * third + margin, slotStart + (which + 1) * third - margin);
@@ -296,10 +306,11 @@ SlotThirds measureThirds(const Thirds &thirds, double start, double period, int 
     // The middle third against the first, projected on its phase.
     for (int i = 0; i < count; ++i) {
         const double f = measured.strength[std::size_t(i)];
-        measured.middle.push_back(f > 0 ? std::real(measured.second[std::size_t(i)] *
-                                                    std::conj(measured.first[std::size_t(i)])) /
-                                              f
-                                        : 0);
+        const auto projected = [&](std::complex<double> z) {
+            return f > 0 ? std::real(z * std::conj(measured.first[std::size_t(i)])) / f : 0;
+        };
+        measured.middle.push_back(projected(measured.second[std::size_t(i)]));
+        measured.late.push_back(projected(thirds.firstLate(start + i * period)));
     }
     // The noise in the last thirds, which never hold tone.
     for (int i = 0; i < count; ++i)
@@ -421,6 +432,15 @@ bool readSlots(Message &m, const std::vector<Burst> &bursts, double rate, const 
               {Phrase::decimal(tone / measured.noise, 1)}});
     if (overlaps)
         fail(read, PHRASE_WORDS("Phrase", "it begins inside what was read before it"));
+    double late = 0, first = 0;
+    for (int i = 0; i < count; ++i) {
+        late += measured.late[std::size_t(i)];
+        first += measured.strength[std::size_t(i)];
+    }
+    if (late < kLeastLateShare * first)
+        fail(read, {PHRASE_WORDS("Phrase", "its tone stops early in each slot's first third "
+                                           "(%1 % of it in the later half): clicks, not bits"),
+                    {Phrase::decimal(late / first * 100, 0)}});
     if (goesOn)
         fail(read,
              PHRASE_WORDS("Phrase", "its tone goes on beyond the bits found: part of a message "

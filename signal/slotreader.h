@@ -114,6 +114,8 @@ public:
     Thirds(const ToneIn &tone, double period);
     std::complex<double> at(double slotStart, int which) const; // which: 0, 1, 2
     std::complex<double> last(double slotStart) const;          // to the slot's very end
+    // The later half of the first third: a bit's tone lasts through it.
+    std::complex<double> firstLate(double slotStart) const;
     // How many samples a third sums.
     double samplesIn(double slotStart, int which) const;
 
@@ -129,6 +131,7 @@ struct SlotThirds
     std::vector<std::complex<double>> first, second;
     std::vector<double> strength; // of the first thirds
     std::vector<double> middle;   // the middle third projected on the first's phase
+    std::vector<double> late;     // the first third's later half, projected so
     double tone = 0;              // the first thirds' mean strength
     double noise = 0;             // the last thirds' root mean square
 };

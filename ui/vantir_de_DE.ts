@@ -2073,6 +2073,10 @@ Alle Rechte vorbehalten.</translation>
         <source>a link in a shared folder that another user owns</source>
         <translation>ein Verweis in einem geteilten Ordner, der einem anderen Benutzer gehört</translation>
     </message>
+    <message>
+        <source>its tone stops early in each slot&apos;s first third (%1 % of it in the later half): clicks, not bits</source>
+        <translation>sein Ton endet in jedem Zeitfenster früh im ersten Drittel (%1 % davon in dessen zweiter Hälfte): Knacken, keine Bits</translation>
+    </message>
 </context>
 <context>
     <name>PlanWindow</name>

@@ -2072,6 +2072,10 @@ All rights reserved.</source>
         <source>a link in a shared folder that another user owns</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>its tone stops early in each slot&apos;s first third (%1 % of it in the later half): clicks, not bits</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PlanWindow</name>

@@ -287,6 +287,15 @@ void TestCable::namesWhatAClassicReceiverSends_data()
             {"E0 10 5A 0C F6: EN 50494 channel change",
              "tone 300.0 ms: 22 kHz for 300 ms: the high band chosen the classic way"});
         row("noise alone", {}, {});
+        // The filters stretch each click into a burst: it must not read as
+        // the 1s a bit's burst of tone there would be.
+        for (const double click : {0.1e-3, 0.25e-3}) {
+            std::vector<Sent> clicks;
+            for (int slot = 0; slot < 27; ++slot)
+                clicks.push_back({{}, click, 0.020 + slot * 1.5e-3});
+            row(qPrintable(QString("clicks of %1 ms a slot apart").arg(click * 1e3)), clicks,
+                {"FF FF FF:  damaged: its tone stops early in each slot's first third…"});
+        }
     }
 }
 
@@ -330,8 +339,12 @@ void TestCable::namesWhatAClassicReceiverSends()
             text += " damaged: " + QString::fromStdString(m.error.text());
         read << text;
     }
+    // An expected text ending in "…" is the start of what is read.
+    for (int i = 0; i < std::min(read.size(), expected.size()); ++i)
+        if (expected[i].endsWith(u'…') && read[i].startsWith(expected[i].chopped(1)))
+            read[i] = expected[i];
     QCOMPARE(read, expected);
-    for (std::size_t i = 0; i < sent.size(); ++i)
+    for (std::size_t i = 0; i < report.messages.size(); ++i)
         QVERIFY2(std::abs(report.messages[i].message.start - sent[i].at) < 0.3e-3,
                  qPrintable(QString("entry %1 at %2 ms")
                                 .arg(i + 1)
