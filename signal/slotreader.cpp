@@ -432,15 +432,14 @@ bool readSlots(Message &m, const std::vector<Burst> &bursts, double rate, const 
               {Phrase::decimal(tone / measured.noise, 1)}});
     if (overlaps)
         fail(read, PHRASE_WORDS("Phrase", "it begins inside what was read before it"));
-    double late = 0, first = 0;
-    for (int i = 0; i < count; ++i) {
-        late += measured.late[std::size_t(i)];
-        first += measured.strength[std::size_t(i)];
-    }
-    if (late < kLeastLateShare * first)
+    double late = 0;
+    for (const double l : measured.late)
+        late += l;
+    const double lateShare = late / count / tone;
+    if (lateShare < kLeastLateShare)
         fail(read, {PHRASE_WORDS("Phrase", "its tone stops early in each slot's first third "
                                            "(%1 % of it in the later half): clicks, not bits"),
-                    {Phrase::decimal(late / first * 100, 0)}});
+                    {Phrase::decimal(lateShare * 100, 0)}});
     if (goesOn)
         fail(read,
              PHRASE_WORDS("Phrase", "its tone goes on beyond the bits found: part of a message "
