@@ -139,6 +139,19 @@ CaptureReading readSoundFile(const std::filesystem::path &path, int channel,
     std::vector<float> block(shorts ? 0 : frames * std::size_t(info.channels)), picked;
     std::vector<std::int16_t> shortBlock(shorts ? frames * std::size_t(info.channels) : 0),
         shortPicked;
+    // A mono 16-bit WAV in the host's byte order is read as it lies, into
+    // the block: the library's own conversion copies every sample once more.
+    // Only a container that holds the samples plainly: FLAC's raw bytes are
+    // its compressed stream.
+    const int container = info.format & SF_FORMAT_TYPEMASK;
+    const bool plain = container == SF_FORMAT_WAV || container == SF_FORMAT_WAVEX ||
+                       container == SF_FORMAT_RF64 || container == SF_FORMAT_W64;
+    const bool raw = shorts && plain && info.channels == 1 &&
+                     sf_command(file, SFC_RAW_DATA_NEEDS_ENDSWAP, nullptr, 0) == SF_FALSE;
+    const auto readRaw = [](SNDFILE *from, std::int16_t *to, sf_count_t count) {
+        const sf_count_t bytes = sf_read_raw(from, to, count * sf_count_t(sizeof *to));
+        return bytes / sf_count_t(sizeof *to);
+    };
     // The next block's frames of the channel read, or none at the end.
     const auto next = [&](auto &whole, auto &one, auto readFrames) {
         const sf_count_t read = readFrames(file, whole.data(), sf_count_t(frames));
@@ -152,8 +165,9 @@ CaptureReading readSoundFile(const std::filesystem::path &path, int channel,
             demodulator.push(from, std::size_t(read));
         return read;
     };
-    for (sf_count_t read; (read = shorts ? next(shortBlock, shortPicked, sf_readf_short)
-                                         : next(block, picked, sf_readf_float)) > 0;) {
+    for (sf_count_t read; (read = raw      ? next(shortBlock, shortPicked, readRaw)
+                                  : shorts ? next(shortBlock, shortPicked, sf_readf_short)
+                                           : next(block, picked, sf_readf_float)) > 0;) {
         reading.samples += std::uint64_t(read);
         takeMessages(demodulator, reading);
         // A decoder's error comes with a short read of what it could decode

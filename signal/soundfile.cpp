@@ -59,8 +59,9 @@ struct SoundFile::Mended
 {
     std::ifstream in;
     // libsndfile asks for a few kilobytes at a time; fewer, larger reads
-    // of the file keep its speed.
-    std::vector<char> buffer = std::vector<char>(std::size_t(1) << 18);
+    // of the file keep its speed. Reads longer than the buffer, as a
+    // reader's blocks of raw samples are, go past it, copied once.
+    std::vector<char> buffer = std::vector<char>(std::size_t(1) << 16);
     std::uint64_t size = 0;
     std::vector<unsigned char> header;
     std::uint64_t position = 0;

@@ -139,9 +139,11 @@ void TestBlocks::decimatorIsATriangleOverTwoGroups_data()
 {
     QTest::addColumn<int>("factor");
     QTest::addColumn<bool>("shorts");
-    for (const int factor : {1, 2, 5, 10, 11}) {
-        QTest::addRow("by %d, floats", factor) << factor << false;
-        QTest::addRow("by %d, 16-bit", factor) << factor << true;
+    QTest::addColumn<bool>("whole");
+    for (const int factor : {1, 2, 5, 10, 11, 40}) {
+        QTest::addRow("by %d, floats", factor) << factor << false << false;
+        QTest::addRow("by %d, 16-bit", factor) << factor << true << false;
+        QTest::addRow("by %d, 16-bit at once", factor) << factor << true << true;
     }
 }
 
@@ -154,13 +156,15 @@ void TestBlocks::decimatorIsATriangleOverTwoGroups()
 {
     QFETCH(int, factor);
     QFETCH(bool, shorts);
+    QFETCH(bool, whole);
     const auto d = std::size_t(factor);
     std::mt19937 random{std::uint32_t(factor)};
     std::uniform_int_distribution<int> value(-32766, 32766);
-    std::vector<std::int16_t> in(d * 40);
+    // Long enough that the unreadable sample lies well inside.
+    std::vector<std::int16_t> in(d * 1000);
     for (std::int16_t &v : in)
         v = std::int16_t(value(random));
-    const std::size_t bad = d * 20 + d / 2;
+    const std::size_t bad = d * 600 + d / 2;
     in[bad] = std::int16_t(random() % 2 ? 32767 : -32768);
     std::vector<float> floats;
     for (const std::int16_t v : in)
@@ -168,7 +172,8 @@ void TestBlocks::decimatorIsATriangleOverTwoGroups()
     floats[bad] = NAN;
     Decimator decimator(d, 1.0);
     std::vector<float> out;
-    for (std::size_t at = 0, piece = 1; at < in.size(); at += piece, piece = piece % 7 + 1) {
+    for (std::size_t at = 0, piece = whole ? in.size() : 1; at < in.size();
+         at += piece, piece = whole ? piece : piece % 7 + 1) {
         const std::size_t n = std::min(piece, in.size() - at);
         if (shorts)
             decimator.push(in.data() + at, n, out);
