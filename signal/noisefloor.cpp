@@ -18,7 +18,7 @@ constexpr std::size_t kFewestBlocks = 4;
 
 NoiseFloor::NoiseFloor(double resolution)
     : perBlock(std::size_t(kFloorBlock / resolution)),
-      blocks(std::size_t(kFloorTime / kFloorBlock), INFINITY), sorted(blocks.size())
+      blocks(std::size_t(kFloorTime / kFloorBlock), INFINITY), sorted(blocks)
 {
 }
 
@@ -26,17 +26,28 @@ void NoiseFloor::push(double power)
 {
     sum += power;
     if (++inBlock == perBlock) {
-        blocks[next] = sum / double(inBlock);
+        const double mean = sum / double(inBlock);
+        // The block it replaces leaves the sorted copy and the new one goes
+        // in at its place: a few moves, where sorting anew every block cost
+        // more than all the rest of a quiet line's reading. Powers are
+        // never NaN, so both are found.
+        const auto out = std::lower_bound(sorted.begin(), sorted.end(), blocks[next]);
+        const auto in = std::lower_bound(sorted.begin(), sorted.end(), mean);
+        if (in <= out) {
+            std::move_backward(in, out, out + 1);
+            *in = mean;
+        } else {
+            std::move(out + 1, in, out);
+            *(in - 1) = mean;
+        }
+        blocks[next] = mean;
         next = (next + 1) % blocks.size();
         ++seen;
         // Of the blocks seen since the floor was last forgotten: the
         // others are infinite and lie above them.
         const std::size_t finite = std::min(seen, blocks.size());
-        if (finite >= kFewestBlocks) {
-            std::copy(blocks.begin(), blocks.end(), sorted.begin());
-            std::nth_element(sorted.begin(), sorted.begin() + long(finite / 2), sorted.end());
+        if (finite >= kFewestBlocks)
             floor = sorted[finite / 2];
-        }
         sum = 0;
         inBlock = 0;
     }
@@ -45,6 +56,7 @@ void NoiseFloor::push(double power)
 void NoiseFloor::reset()
 {
     std::fill(blocks.begin(), blocks.end(), INFINITY);
+    std::fill(sorted.begin(), sorted.end(), INFINITY);
     floor = INFINITY;
     seen = 0;
 }

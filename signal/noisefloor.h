@@ -27,7 +27,7 @@ public:
 private:
     const std::size_t perBlock;
     std::vector<double> blocks; // the latest, round
-    std::vector<double> sorted; // a copy of them, for their median
+    std::vector<double> sorted; // the same, in order, for their median
     std::size_t next = 0;
     std::size_t seen = 0; // blocks since it was last forgotten
     double sum = 0;

@@ -307,6 +307,27 @@ void TestBlocks::noiseFloorIsTheTypicalBlock()
     for (int block = 0; block < 4; ++block)
         feed(7.0);
     QCOMPARE(floor.level(), 7.0);
+
+    // Against the median worked out afresh after every block, of levels
+    // that repeat, rise and fall, across a reset.
+    floor.reset();
+    std::mt19937 random{7};
+    std::vector<double> seen;
+    for (int block = 0; block < 300; ++block) {
+        if (block == 150) {
+            floor.reset();
+            seen.clear();
+        }
+        const double level = double(random() % 12) * (block < 100 ? 1 : 0.5);
+        feed(level);
+        seen.push_back(level);
+        std::vector<double> last(seen.end() - long(std::min<std::size_t>(seen.size(), 40)),
+                                 seen.end());
+        std::sort(last.begin(), last.end());
+        last.resize(40, INFINITY);
+        const std::size_t finite = std::min<std::size_t>(seen.size(), 40);
+        QCOMPARE(floor.level(), finite >= 4 ? last[finite / 2] : INFINITY);
+    }
 }
 
 void TestBlocks::burstDetectorFindsTheEdges_data()
