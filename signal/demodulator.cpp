@@ -60,7 +60,7 @@ struct Demodulator::State
     double stepSum = 0;  // of the raw samples since the last power kept
     std::size_t inStep = 0;
     double power = 0;
-    double supply = 0; // the mean of the samples of the last power kept
+    double lastSum = 0; // of the samples of the last power kept, for the supply
     bool inBad = false;
     std::uint64_t badFrom = 0;
     std::uint64_t heldFor = 0; // powers kept since the floor was last fed
@@ -146,7 +146,7 @@ void Demodulator::State::feedUnreadable()
 void Demodulator::State::keepQuiet()
 {
     // No tone, and the supply as it was before the span.
-    trace.store(0.0f, supply * double(trace.step));
+    trace.store(0.0f, lastSum / double(trace.step) * double(trace.step));
     mix.quiet(trace.kept);
     stepSum = 0;
     inStep = 0;
@@ -161,7 +161,9 @@ void Demodulator::State::keepPower(const double *powers)
     power = envelope.power(powers, strongest);
     trace.store(float(power), stepSum);
     mix.keep(trace.kept);
-    supply = stepSum / double(trace.step);
+    // Divided only where a span needs it: every sample, the division cost
+    // more than the rest of this.
+    lastSum = stepSum;
     stepSum = 0;
     inStep = 0;
     if (inLongTone) {
