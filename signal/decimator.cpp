@@ -97,12 +97,15 @@ void Decimator::push(const std::int16_t *samples, std::size_t count, std::vector
     // Checked for unreadable samples this many at a time: one spoils only
     // its own stretch's speed.
     constexpr std::size_t kStretch = 4096;
-    const WholeGroups fast =
-        groupSize >= 2 && groupSize < kWholeGroups.size() ? kWholeGroups[groupSize] : nullptr;
+    if (groupSize < 2 || groupSize >= kWholeGroups.size()) {
+        take<std::int16_t, std::int64_t>(samples, count, out, kShortScale);
+        return;
+    }
+    const WholeGroups fast = kWholeGroups[groupSize];
     while (count > 0) {
         const std::size_t whole = std::min(count, kStretch) / groupSize * groupSize;
         std::size_t n = std::min(groupSize - inGroup, count);
-        if (fast && inGroup == 0 && started && !previousBad && whole > 0) {
+        if (inGroup == 0 && started && !previousBad && whole > 0) {
             n = whole;
             if (anyUnreadable(samples, whole)) {
                 take<std::int16_t, std::int64_t>(samples, n, out, kShortScale);
