@@ -4,21 +4,25 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QLocale>
 #include <QPainter>
 #include <QSvgGenerator>
 
+#include <algorithm>
+
 namespace {
 
 using linesignal::LineSignal;
 
-const QSize kSize(1600, 560);
-const QRectF kPlot(80, 120, 1490, 340);
-constexpr double kTopVolts = 21.0, kBottomVolts = 10.0;
+// A picture file: as wide as a screen, its text at a screen's usual size.
+const QSize kFileSize(1600, 560);
+constexpr int kFileTextPixels = 13;
 // The tone is drawn larger than it is, so that 650 mV stay visible beside 18 V.
-constexpr double kDrawnToneVolts = 0.9;
 constexpr double kLongestDrawnTone = 0.1; // s
+// Narrower, in lines of text, the picture would be a row of bars.
+constexpr double kNarrowest = 30;
 const QColor kSupplyColour(40, 40, 40), kToneColour(30, 90, 200), kParityColour(220, 120, 0);
 
 // In the window's language; the tool installs no catalogue and keeps English.
@@ -27,103 +31,200 @@ QString words(const char *source)
     return QCoreApplication::translate("SignalPicture", source);
 }
 
-double xAt(const LineSignal &signal, double seconds)
+QString caption(const LineSignal &signal)
 {
-    return kPlot.left() + seconds / signal.length * kPlot.width();
+    return signal.bits.empty()
+               ? words(QT_TRANSLATE_NOOP("SignalPicture",
+                                         "22 kHz tone without bits: 12.5 ms of it is the tone "
+                                         "burst A; kept on, it chooses the high band. The tone "
+                                         "is drawn enlarged."))
+               : words(QT_TRANSLATE_NOOP("SignalPicture",
+                                         "22 kHz tone, a bit every 1.5 ms: 1.0 ms of tone for "
+                                         "a 0, 0.5 ms for a 1; each byte's ninth bit (P) "
+                                         "makes its ones odd. The tone is drawn enlarged."));
 }
 
-double yAt(double volts)
+QFont scaled(QFont font, double factor, bool bold = false)
 {
-    return kPlot.top() + (kTopVolts - volts) / (kTopVolts - kBottomVolts) * kPlot.height();
+    if (font.pixelSize() > 0)
+        font.setPixelSize(std::max(1, qRound(font.pixelSize() * factor)));
+    else
+        font.setPointSizeF(font.pointSizeF() * factor);
+    font.setBold(bold);
+    return font;
 }
 
-void drawAxes(QPainter &p, const LineSignal &signal)
+// Where everything goes, from the area and the size of its text: the rows
+// of text keep their height and the drawing takes what is left, so that
+// the text reads at the same size in a small window and in a large file.
+struct Layout
 {
+    Layout(const QRectF &area, const QFont &base, QPaintDevice *device, const QString &about)
+        : bounds(area), text(base), small(scaled(base, 0.85)), bytes(scaled(base, 1.1, true)),
+          heading(scaled(base, 1.3, true))
+    {
+        const QFontMetricsF fm(text, device), fmSmall(small, device), fmBytes(bytes, device),
+            fmHeading(heading, device);
+        line = fm.height();
+        smallLine = fmSmall.height();
+        digitWidth = fmSmall.horizontalAdvance(QStringLiteral("0"));
+        tickLabelWidth = fm.horizontalAdvance(QStringLiteral("100 ms"));
+        const double margin = 0.6 * line;
+        const double width = area.width() - 2 * margin;
+        title = QRectF(area.left() + margin, area.top() + 0.4 * line, width, fmHeading.height());
+        const QRectF wrapped = fm.boundingRect(QRectF(title.left(), 0, width, 1e6),
+                                               Qt::TextWordWrap | Qt::AlignLeft, about);
+        captionBox = QRectF(title.left(), title.bottom() + 0.2 * line, width, wrapped.height());
+        left = title.left() + fm.horizontalAdvance(QStringLiteral("18 V")) + 0.6 * line;
+        right = area.right() - margin;
+        const double bytesLine = fmBytes.height();
+        // Below the tone: the parity marks and the quiet times, then the
+        // supply's low level, the steps' names, and the time axis.
+        const double below = std::max(smallLine, line) + 0.35 * line + 1.5 * line + 1.35 * line;
+        const double top = captionBox.bottom() + 0.5 * line;
+        const double spare = std::max(0.0, area.bottom() - top - bytesLine - smallLine -
+                                               0.25 * line - below - 0.3 * line);
+        toneHeight = std::clamp(0.3 * spare, line, 3.5 * line);
+        // The step from 13 V to 18 V as tall as the room allows, up to a
+        // point; beyond it the drawing stays in the middle.
+        const double step = std::clamp(spare - toneHeight, 0.0, 8 * line);
+        byteRow = top + (spare - toneHeight - step) / 2;
+        bitRow = byteRow + bytesLine + 0.1 * line;
+        toneTop = bitRow + smallLine + 0.15 * line;
+        toneBottom = toneTop + toneHeight;
+        markRow = toneBottom + 0.15 * line;
+        low = markRow + std::max(smallLine, line) + 0.2 * line + step;
+        axis = low + 1.5 * line;
+    }
+
+    static double fixedHeight(double line, double smallLine, double bytesLine, double headingLine,
+                              double captionHeight)
+    {
+        return 0.4 * line + headingLine + 0.2 * line + captionHeight + 0.5 * line + bytesLine +
+               0.1 * line + smallLine + 0.15 * line + line + std::max(smallLine, line) +
+               0.35 * line + 1.5 * line + 1.35 * line + 0.3 * line;
+    }
+
+    double xAt(const LineSignal &signal, double seconds) const
+    {
+        return left + seconds / signal.length * (right - left);
+    }
+    double high() const { return (toneTop + toneBottom) / 2; }
+    // A label centred on `x`, moved in where it would reach past the edge
+    // (of the plot, or with `wholeWidth` of the picture).
+    QRectF centredOn(double x, double top, double width, double height,
+                     bool wholeWidth = false) const
+    {
+        const double least = wholeWidth ? bounds.left() : left;
+        const double from =
+            std::clamp(x - width / 2, least, std::max(least, bounds.right() - width));
+        return QRectF(from, top, width, height);
+    }
+
+    QRectF bounds;
+    QFont text, small, bytes, heading;
+    double line = 0, smallLine = 0, digitWidth = 0, tickLabelWidth = 0;
+    QRectF title, captionBox;
+    double left = 0, right = 0;
+    double byteRow = 0, bitRow = 0, toneTop = 0, toneHeight = 0, toneBottom = 0, markRow = 0;
+    double low = 0, axis = 0;
+};
+
+void drawAxes(QPainter &p, const Layout &l, const LineSignal &signal)
+{
+    p.setFont(l.text);
     p.setPen(QPen(Qt::gray, 1));
-    p.drawLine(QPointF(kPlot.left(), kPlot.bottom()), kPlot.bottomRight());
-    for (int ms = 0; ms <= signal.length * 1e3; ms += 10) {
-        const double x = xAt(signal, ms / 1e3);
-        p.drawLine(QPointF(x, kPlot.bottom()), QPointF(x, kPlot.bottom() + 6));
-        p.drawText(QRectF(x - 30, kPlot.bottom() + 8, 60, 20), Qt::AlignCenter,
-                   QStringLiteral("%1 ms").arg(ms));
+    p.drawLine(QPointF(l.left, l.axis), QPointF(l.right, l.axis));
+    // A label every 10 ms, or every 20 or 50 where they would touch.
+    const double perTen = l.xAt(signal, 0.01) - l.xAt(signal, 0);
+    const int every = perTen >= l.tickLabelWidth + l.line       ? 10
+                      : 2 * perTen >= l.tickLabelWidth + l.line ? 20
+                                                                : 50;
+    for (int ms = 0; ms <= signal.length * 1e3; ms += every) {
+        const double x = l.xAt(signal, ms / 1e3);
+        p.drawLine(QPointF(x, l.axis), QPointF(x, l.axis + 0.3 * l.line));
+        p.drawText(
+            l.centredOn(x, l.axis + 0.35 * l.line, l.tickLabelWidth + 0.5 * l.line, l.line, true),
+            Qt::AlignCenter, QStringLiteral("%1 ms").arg(ms));
     }
-    for (const double volts : {linesignal::kLowSupply, linesignal::kHighSupply}) {
-        p.drawText(QRectF(0, yAt(volts) - 10, kPlot.left() - 10, 20),
-                   Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("%1 V").arg(volts));
-    }
+    const QRectF labels(l.title.left(), 0, l.left - l.title.left() - 0.4 * l.line, l.line);
+    p.drawText(labels.translated(0, l.low - l.line / 2), Qt::AlignRight | Qt::AlignVCenter,
+               QStringLiteral("%1 V").arg(linesignal::kLowSupply));
+    p.drawText(labels.translated(0, l.high() - l.line / 2), Qt::AlignRight | Qt::AlignVCenter,
+               QStringLiteral("%1 V").arg(linesignal::kHighSupply));
 }
 
-void drawSupply(QPainter &p, const LineSignal &signal)
+void drawSupply(QPainter &p, const Layout &l, const LineSignal &signal)
 {
-    const double low = yAt(linesignal::kLowSupply), high = yAt(linesignal::kHighSupply);
-    const double up = xAt(signal, signal.stepUp), down = xAt(signal, signal.stepDown);
+    const double up = l.xAt(signal, signal.stepUp), down = l.xAt(signal, signal.stepDown);
     p.setPen(QPen(kSupplyColour, 2));
-    const QPointF trace[] = {{kPlot.left(), low}, {up, low},   {up, high},
-                             {down, high},        {down, low}, {kPlot.right(), low}};
+    const QPointF trace[] = {{l.left, l.low},  {up, l.low},   {up, l.high()},
+                             {down, l.high()}, {down, l.low}, {l.right, l.low}};
     p.drawPolyline(trace, 6);
 
     // The quiet time at 18 V on either side of the commands.
     p.setPen(QPen(kSupplyColour, 1));
+    p.setFont(l.text);
     const double commandsStart =
         !signal.bits.empty()
-            ? xAt(signal, signal.bits.front().start)
-            : xAt(signal, signal.toneLength > 0 ? signal.toneStart : signal.stepUp);
+            ? l.xAt(signal, signal.bits.front().start)
+            : l.xAt(signal, signal.toneLength > 0 ? signal.toneStart : signal.stepUp);
     const double commandsEnd =
         !signal.bits.empty()
-            ? xAt(signal, signal.bits.back().start + linesignal::kBitPeriod)
-            : xAt(signal,
-                  signal.toneLength > 0 ? signal.toneStart + signal.toneLength : signal.stepDown);
-    const double below = yAt(linesignal::kHighSupply - 2.2);
+            ? l.xAt(signal, signal.bits.back().start + linesignal::kBitPeriod)
+            : l.xAt(signal,
+                    signal.toneLength > 0 ? signal.toneStart + signal.toneLength : signal.stepDown);
     const QString quiet = QStringLiteral("%1 ms").arg(linesignal::kQuietAfterStep * 1e3);
-    p.drawText(QRectF(up, below, commandsStart - up, 20), Qt::AlignCenter, quiet);
-    p.drawText(QRectF(commandsEnd, below, down - commandsEnd, 20), Qt::AlignCenter, quiet);
-    p.drawText(QRectF(up - 60, low + 6, 120, 20), Qt::AlignCenter,
-               words(QT_TRANSLATE_NOOP("SignalPicture", "step up")));
-    p.drawText(QRectF(down - 60, low + 6, 120, 20), Qt::AlignCenter,
-               words(QT_TRANSLATE_NOOP("SignalPicture", "step down")));
+    p.drawText(QRectF(up, l.markRow, commandsStart - up, l.line), Qt::AlignCenter, quiet);
+    p.drawText(QRectF(commandsEnd, l.markRow, down - commandsEnd, l.line), Qt::AlignCenter, quiet);
+    const QFontMetricsF fm(l.text, p.device());
+    for (const auto &[x, name] :
+         {std::pair(up, words(QT_TRANSLATE_NOOP("SignalPicture", "step up"))),
+          std::pair(down, words(QT_TRANSLATE_NOOP("SignalPicture", "step down")))})
+        p.drawText(
+            l.centredOn(x, l.low + 0.2 * l.line, fm.horizontalAdvance(name) + l.line, l.line),
+            Qt::AlignCenter, name);
 }
 
-void drawBits(QPainter &p, const LineSignal &signal)
+void drawBits(QPainter &p, const Layout &l, const LineSignal &signal)
 {
-    QFont small = p.font();
-    small.setPixelSize(11);
-    const double top = yAt(linesignal::kHighSupply + kDrawnToneVolts);
-    const double bottom = yAt(linesignal::kHighSupply - kDrawnToneVolts);
+    p.setFont(l.small);
     for (std::size_t i = 0; i < signal.bits.size(); ++i) {
         const linesignal::Bit &bit = signal.bits[i];
         const QColor colour = bit.parity ? kParityColour : kToneColour;
-        const double x = xAt(signal, bit.start);
-        const double slot = xAt(signal, bit.start + linesignal::kBitPeriod) - x;
-        p.fillRect(QRectF(x, top, xAt(signal, bit.start + bit.tone) - x, bottom - top), colour);
+        const double x = l.xAt(signal, bit.start);
+        const double slot = l.xAt(signal, bit.start + linesignal::kBitPeriod) - x;
+        p.fillRect(QRectF(x, l.toneTop, l.xAt(signal, bit.start + bit.tone) - x, l.toneHeight),
+                   colour);
+        // Where the slots are narrower than a digit, the bars alone tell
+        // the bits apart.
+        if (slot < l.digitWidth * 1.2)
+            continue;
         p.setPen(colour);
-        p.setFont(small);
-        p.drawText(QRectF(x, top - 18, slot, 16), Qt::AlignCenter,
+        p.drawText(QRectF(x, l.bitRow, slot, l.smallLine), Qt::AlignCenter,
                    bit.value ? QStringLiteral("1") : QStringLiteral("0"));
         if (bit.parity)
-            p.drawText(QRectF(x, bottom + 2, slot, 16), Qt::AlignCenter, QStringLiteral("P"));
+            p.drawText(QRectF(x, l.markRow, slot, l.smallLine), Qt::AlignCenter,
+                       QStringLiteral("P"));
     }
 }
 
 // A dashed line where each byte starts and after the last, and the byte's
 // hex value above its nine bits.
-void drawBytes(QPainter &p, const LineSignal &signal)
+void drawBytes(QPainter &p, const Layout &l, const LineSignal &signal)
 {
-    QFont bold = p.font();
-    bold.setPixelSize(14);
-    bold.setBold(true);
-    p.setFont(bold);
-    const double top = yAt(linesignal::kHighSupply + kDrawnToneVolts) - 48;
-    const double bottom = yAt(linesignal::kHighSupply - kDrawnToneVolts) + 20;
+    p.setFont(l.bytes);
+    const double top = l.byteRow, bottom = l.markRow + l.smallLine;
     std::size_t bit = 0;
     for (const auto &command : signal.commands) {
         for (const std::uint8_t byte : command) {
-            const double from = xAt(signal, signal.bits[bit].start);
-            const double to = xAt(signal, signal.bits[bit + 8].start + linesignal::kBitPeriod);
+            const double from = l.xAt(signal, signal.bits[bit].start);
+            const double to = l.xAt(signal, signal.bits[bit + 8].start + linesignal::kBitPeriod);
             p.setPen(QPen(Qt::gray, 1, Qt::DashLine));
             p.drawLine(QPointF(from, top), QPointF(from, bottom));
             p.drawLine(QPointF(to, top), QPointF(to, bottom));
             p.setPen(kSupplyColour);
-            p.drawText(QRectF(from, top, to - from, 24), Qt::AlignCenter,
+            p.drawText(QRectF(from, top, to - from, l.bitRow - top), Qt::AlignCenter,
                        QString::fromStdString(hexByte(byte)));
             bit += 9;
         }
@@ -132,63 +233,78 @@ void drawBytes(QPainter &p, const LineSignal &signal)
 
 // A tone without bits, as one block with its length; a long one is drawn
 // shortened, so that the time axis stays readable.
-void drawTone(QPainter &p, const LineSignal &signal, double realLength)
+void drawTone(QPainter &p, const Layout &l, const LineSignal &signal, double realLength)
 {
-    const double top = yAt(linesignal::kHighSupply + kDrawnToneVolts);
-    const double bottom = yAt(linesignal::kHighSupply - kDrawnToneVolts);
-    const double from = xAt(signal, signal.toneStart);
-    const double to = xAt(signal, signal.toneStart + signal.toneLength);
-    p.fillRect(QRectF(from, top, to - from, bottom - top), kToneColour);
+    const double from = l.xAt(signal, signal.toneStart);
+    const double to = l.xAt(signal, signal.toneStart + signal.toneLength);
+    p.fillRect(QRectF(from, l.toneTop, to - from, l.toneHeight), kToneColour);
     p.setPen(kSupplyColour);
+    p.setFont(l.text);
     const QString length =
         words(QT_TRANSLATE_NOOP("SignalPicture", "%1 ms of tone, no bits"))
             .arg(QLocale().toString(realLength * 1e3, 'f', realLength < 0.1 ? 1 : 0));
-    p.drawText(QRectF(from, top - 48, to - from, 24), Qt::AlignCenter,
-               realLength > signal.toneLength
-                   ? words(QT_TRANSLATE_NOOP("SignalPicture", "%1 (drawn shortened)")).arg(length)
-                   : length);
+    const QString shown =
+        realLength > signal.toneLength
+            ? words(QT_TRANSLATE_NOOP("SignalPicture", "%1 (drawn shortened)")).arg(length)
+            : length;
+    // Centred on the tone, as far as the picture reaches.
+    p.drawText(l.centredOn((from + to) / 2, l.byteRow,
+                           QFontMetricsF(l.text, p.device()).horizontalAdvance(shown) + l.line,
+                           l.bitRow - l.byteRow),
+               Qt::AlignCenter, shown);
+}
+
+QFont fileFont()
+{
+    QFont font(QStringLiteral("Sans Serif"));
+    font.setPixelSize(kFileTextPixels);
+    return font;
 }
 
 } // namespace
 
-QSize signalPictureSize()
+QSizeF signalPictureMinimum(const QFont &font)
 {
-    return kSize;
+    const QFontMetricsF fm(font);
+    const double line = fm.height();
+    const double width = kNarrowest * line;
+    // The longer of the two captions, wrapped to that width.
+    double caption = 0;
+    for (const LineSignal &signal :
+         {linesignal::toneSignal(linesignal::kToneBurstLength), linesignal::lineSignal({{0xE0}})})
+        caption =
+            std::max(caption, fm.boundingRect(QRectF(0, 0, width - 1.2 * line, 1e6),
+                                              Qt::TextWordWrap | Qt::AlignLeft, ::caption(signal))
+                                  .height());
+    return {width, Layout::fixedHeight(line, QFontMetricsF(scaled(font, 0.85)).height(),
+                                       QFontMetricsF(scaled(font, 1.1, true)).height(),
+                                       QFontMetricsF(scaled(font, 1.3, true)).height(), caption)};
 }
 
-void paintSignalPicture(QPainter &p, const LineSignal &signal, const QString &title)
+void paintSignalPicture(QPainter &p, const LineSignal &signal, const QString &title,
+                        const QRectF &area, const QFont &font)
 {
+    p.save();
     p.setRenderHint(QPainter::Antialiasing);
-    p.fillRect(QRect(QPoint(0, 0), kSize), Qt::white);
-    QFont font(QStringLiteral("Sans Serif"));
-    font.setPixelSize(13);
-    p.setFont(font);
-    QFont heading = font;
-    heading.setPixelSize(18);
-    heading.setBold(true);
-    p.setFont(heading);
+    p.fillRect(area, Qt::white);
+    const QString about = caption(signal);
+    const Layout l(area, font, p.device(), about);
     p.setPen(kSupplyColour);
-    p.drawText(QRectF(20, 14, kSize.width() - 40, 28), Qt::AlignLeft | Qt::AlignVCenter, title);
-    p.setFont(font);
-    p.drawText(QRectF(20, 44, kSize.width() - 40, 22), Qt::AlignLeft | Qt::AlignVCenter,
-               signal.bits.empty()
-                   ? words(QT_TRANSLATE_NOOP("SignalPicture",
-                                             "22 kHz tone without bits: 12.5 ms of it is the tone "
-                                             "burst A; kept on, it chooses the high band. The tone "
-                                             "is drawn enlarged."))
-                   : words(QT_TRANSLATE_NOOP("SignalPicture",
-                                             "22 kHz tone, a bit every 1.5 ms: 1.0 ms of tone for "
-                                             "a 0, 0.5 ms for a 1; each byte's ninth bit (P) "
-                                             "makes its ones odd. The tone is drawn enlarged.")));
+    p.setFont(l.heading);
+    p.drawText(
+        l.title, Qt::AlignLeft | Qt::AlignVCenter,
+        QFontMetricsF(l.heading, p.device()).elidedText(title, Qt::ElideRight, l.title.width()));
+    p.setFont(l.text);
+    p.drawText(l.captionBox, Qt::TextWordWrap | Qt::AlignLeft, about);
     const LineSignal drawn =
         signal.toneLength > kLongestDrawnTone ? linesignal::toneSignal(kLongestDrawnTone) : signal;
-    drawAxes(p, drawn);
-    drawSupply(p, drawn);
-    drawBits(p, drawn);
-    p.setFont(font);
-    drawBytes(p, drawn);
+    drawAxes(p, l, drawn);
+    drawSupply(p, l, drawn);
+    drawBits(p, l, drawn);
+    drawBytes(p, l, drawn);
     if (drawn.toneLength > 0)
-        drawTone(p, drawn, signal.toneLength);
+        drawTone(p, l, drawn, signal.toneLength);
+    p.restore();
 }
 
 QByteArray signalPictureFile(const LineSignal &signal, const QString &title, bool svg)
@@ -196,20 +312,21 @@ QByteArray signalPictureFile(const LineSignal &signal, const QString &title, boo
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
+    const QRectF area(QPointF(0, 0), kFileSize);
     if (svg) {
         QSvgGenerator generator;
         generator.setOutputDevice(&buffer);
-        generator.setSize(kSize);
-        generator.setViewBox(QRect(QPoint(0, 0), kSize));
+        generator.setSize(kFileSize);
+        generator.setViewBox(QRect(QPoint(0, 0), kFileSize));
         generator.setTitle(title);
         QPainter painter(&generator);
-        paintSignalPicture(painter, signal, title);
+        paintSignalPicture(painter, signal, title, area, fileFont());
         painter.end(); // writes the file
         return bytes;
     }
-    QImage image(kSize, QImage::Format_RGB32);
+    QImage image(kFileSize, QImage::Format_RGB32);
     QPainter painter(&image);
-    paintSignalPicture(painter, signal, title);
+    paintSignalPicture(painter, signal, title, area, fileFont());
     painter.end();
     return image.save(&buffer, "PNG") ? bytes : QByteArray();
 }

@@ -7,9 +7,21 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 SignalView::SignalView(QWidget *parent) : QWidget(parent)
 {
-    setMinimumHeight(fontMetrics().height() * 8);
+}
+
+QSize SignalView::sizeHint() const
+{
+    return signalPictureMinimum(font()).toSize() + QSize(1, 1);
+}
+
+QSize SignalView::minimumSizeHint() const
+{
+    const int line = fontMetrics().height();
+    return {16 * line, 8 * line};
 }
 
 void SignalView::setCommand(const std::vector<std::uint8_t> &bytes, const QString &title)
@@ -47,8 +59,11 @@ void SignalView::paintEvent(QPaintEvent *)
     painter.fillRect(rect(), Qt::white);
     if (!hasSignal)
         return;
-    const QSize size = signalPictureSize();
-    const double scale = std::min(width() / double(size.width()), height() / double(size.height()));
+    // Where the room is less than the picture needs, all of it drawn
+    // smaller rather than parts of it outside.
+    const QSizeF least = signalPictureMinimum(font());
+    const double scale = std::min({1.0, width() / least.width(), height() / least.height()});
     painter.scale(scale, scale);
-    paintSignalPicture(painter, signal, heading);
+    paintSignalPicture(painter, signal, heading, QRectF(0, 0, width() / scale, height() / scale),
+                       font());
 }

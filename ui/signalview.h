@@ -21,6 +21,11 @@ public:
     // its tone when it has none; nothing for a damaged one or none.
     void setEntry(const ReadMessage *read);
 
+    // Room for the picture with its text at the window's size; in less
+    // (a small screen), the picture is drawn smaller as a whole.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 

@@ -11,66 +11,12 @@
 #include "signalfile.h"
 #include "windowtest.h"
 
-#include <QPaintEngine>
+#include "../pictures/paintedtext.h"
+
 #include <QtTest>
 #include <QtWidgets>
 
 namespace {
-
-// A paint device that keeps the texts painted on it, so that a window
-// rendered into it gives what a user would read on screen, sheet and
-// signal picture included.
-class TextCatcher : public QPaintDevice
-{
-public:
-    QStringList texts;
-
-    QPaintEngine *paintEngine() const override { return &engine; }
-
-protected:
-    int metric(PaintDeviceMetric metric) const override
-    {
-        switch (metric) {
-        case PdmWidth:
-        case PdmHeight:
-            return 20000;
-        case PdmDpiX:
-        case PdmDpiY:
-        case PdmPhysicalDpiX:
-        case PdmPhysicalDpiY:
-            return 96;
-        case PdmDepth:
-            return 32;
-        case PdmDevicePixelRatio:
-            return 1;
-        case PdmDevicePixelRatioScaled:
-            return 1 * devicePixelRatioFScale();
-        default:
-            return 1000;
-        }
-    }
-
-private:
-    class Engine : public QPaintEngine
-    {
-    public:
-        explicit Engine(QStringList &texts) : QPaintEngine(AllFeatures), texts(texts) {}
-        bool begin(QPaintDevice *) override { return true; }
-        bool end() override { return true; }
-        void updateState(const QPaintEngineState &) override {}
-        void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
-        // The defaults of these two call each other.
-        void drawPolygon(const QPointF *, int, PolygonDrawMode) override {}
-        void drawPolygon(const QPoint *, int, PolygonDrawMode) override {}
-        void drawPath(const QPainterPath &) override {}
-        void drawTextItem(const QPointF &, const QTextItem &item) override { texts << item.text(); }
-        Type type() const override { return User; }
-
-    private:
-        QStringList &texts;
-    };
-    mutable Engine engine{texts};
-};
 
 struct Catalogue
 {
@@ -202,32 +148,35 @@ void TestOneLanguage::everyWindowInOneLanguage()
     QTemporaryDir folder;
     QStringList shown; // where, a tab, the text
     const auto look = [&](const QString &where, QWidget *window) {
-        TextCatcher catcher;
+        PaintedText catcher;
+        QStringList texts;
         window->render(&catcher);
         for (QWidget *w : window->findChildren<QWidget *>()) {
             if (!w->isVisibleTo(window))
                 continue;
             // Whole, as painting splits them at a mnemonic or a line's end.
-            catcher.texts << w->toolTip() << w->windowTitle();
+            texts << w->toolTip() << w->windowTitle();
             if (auto *label = qobject_cast<QLabel *>(w))
-                catcher.texts << label->text();
+                texts << label->text();
             else if (auto *button = qobject_cast<QAbstractButton *>(w))
-                catcher.texts << button->text();
+                texts << button->text();
             else if (auto *group = qobject_cast<QGroupBox *>(w))
-                catcher.texts << group->title();
+                texts << group->title();
             if (auto *combo = qobject_cast<QComboBox *>(w))
                 for (int i = 0; i < combo->count(); ++i)
-                    catcher.texts << combo->itemText(i);
+                    texts << combo->itemText(i);
             // The sheet whole, not only the part the scroll area shows.
             if (auto *sheet = qobject_cast<SheetView *>(w))
                 sheet->render(&catcher);
         }
-        catcher.texts << window->windowTitle();
+        texts << window->windowTitle();
         for (QAction *action : window->findChildren<QAction *>())
-            catcher.texts << action->text() << action->toolTip();
+            texts << action->text() << action->toolTip();
         for (QMenu *menu : window->findChildren<QMenu *>())
-            catcher.texts << menu->title();
-        for (const QString &text : catcher.texts)
+            texts << menu->title();
+        for (const PaintedText::Text &painted : catcher.painted)
+            texts << painted.text;
+        for (const QString &text : texts)
             if (!text.trimmed().isEmpty())
                 shown << where + "\t" + withoutMnemonic(text);
     };

@@ -1,9 +1,12 @@
 // The sheet as painted: each userband's slot at the x of its frequency on a
 // cable from 950 to 2150 MHz, filled as in use, shared or free; and the sheet
-// grows by pages, not off its page.
+// grows by pages, not off its page. The signal picture's text at the size
+// it is given, inside the picture, nothing written over anything else.
 
+#include "paintedtext.h"
 #include "planfile.h"
 #include "sheet.h"
+#include "signalpicture.h"
 
 #include <QPainter>
 #include <QtTest>
@@ -37,6 +40,13 @@ Plan planOf(const QByteArray &receivers, int transponders = 1)
                     receivers + "], \"transponders\": [" + list + "]}");
 }
 
+QFont pixelFont(int pixels)
+{
+    QFont font(QStringLiteral("Sans Serif"));
+    font.setPixelSize(pixels);
+    return font;
+}
+
 } // namespace
 
 class TestPictures : public QObject
@@ -47,6 +57,8 @@ private slots:
     void slotsLandAtTheirFrequency_data();
     void slotsLandAtTheirFrequency();
     void longTablesTakeMorePages();
+    void signalTextFitsAtItsSize_data();
+    void signalTextFitsAtItsSize();
 };
 
 void TestPictures::slotsLandAtTheirFrequency_data()
@@ -100,6 +112,66 @@ void TestPictures::longTablesTakeMorePages()
     QPainter painter(&image);
     sheet.paint(painter, [&pages] { ++pages; });
     QCOMPARE(pages, sheet.pageCount());
+}
+
+void TestPictures::signalTextFitsAtItsSize_data()
+{
+    QTest::addColumn<QFont>("font");
+    QTest::addColumn<double>("wider"); // than the least width, times
+    QTest::addColumn<double>("taller");
+    QTest::addColumn<bool>("tone");
+    const auto rows = [](const char *name, const QFont &font) {
+        for (const bool tone : {false, true}) {
+            const QByteArray what = QByteArray(name) + (tone ? ", a tone" : ", bits");
+            QTest::newRow(what + ", the least room") << font << 1.0 << 1.0 << tone;
+            QTest::newRow(what + ", wide and low") << font << 2.5 << 1.0 << tone;
+            QTest::newRow(what + ", a screen") << font << 1.6 << 2.5 << tone;
+        }
+    };
+    rows("13 px", pixelFont(13));
+    rows("20 px", pixelFont(20));
+    rows("26 px", pixelFont(26));
+    QFont points(QStringLiteral("Sans Serif"));
+    points.setPointSizeF(10.5);
+    rows("10.5 pt", points);
+}
+
+void TestPictures::signalTextFitsAtItsSize()
+{
+    QFETCH(QFont, font);
+    QFETCH(double, wider);
+    QFETCH(double, taller);
+    QFETCH(bool, tone);
+    const QSizeF least = signalPictureMinimum(font);
+    const QRectF area(QPointF(7, 11), QSizeF(least.width() * wider, least.height() * taller));
+    const linesignal::LineSignal signal =
+        tone ? linesignal::toneSignal(0.3)
+             : linesignal::lineSignal({{0xE0, 0x10, 0x5C, 0x0C, 0xF6, 0x2A}});
+    PaintedText device;
+    {
+        QPainter painter(&device);
+        paintSignalPicture(painter, signal, QStringLiteral("E0 10 5C 0C F6 2A"), area, font);
+    }
+    const double size = QFontInfo(font).pixelSize();
+    QStringList bytes;
+    for (const PaintedText::Text &t : device.painted) {
+        QVERIFY2(area.contains(t.box), qPrintable(t.text));
+        QVERIFY2(QFontInfo(t.font).pixelSize() >= 0.8 * size, qPrintable(t.text));
+        if (t.font.bold())
+            bytes << t.text;
+    }
+    for (int i = 0; i < device.painted.size(); ++i) {
+        for (int j = i + 1; j < device.painted.size(); ++j) {
+            const QRectF both = device.painted[i].box.intersected(device.painted[j].box);
+            QVERIFY2(both.width() < 1 || both.height() < 1,
+                     qPrintable(device.painted[i].text + " over " + device.painted[j].text));
+        }
+    }
+    // The title, then each byte over its bits.
+    const QStringList expected =
+        tone ? QStringList{"E0 10 5C 0C F6 2A"}
+             : QStringList{"E0 10 5C 0C F6 2A", "E0", "10", "5C", "0C", "F6", "2A"};
+    QCOMPARE(bytes, expected);
 }
 
 QTEST_MAIN(TestPictures)
