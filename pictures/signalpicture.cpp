@@ -78,31 +78,26 @@ struct Layout
         left = title.left() + fm.horizontalAdvance(QStringLiteral("18 V")) + 0.6 * line;
         right = area.right() - margin;
         const double bytesLine = fmBytes.height();
-        // Below the tone: the parity marks and the quiet times, then the
-        // supply's low level, the steps' names, and the time axis.
-        const double below = std::max(smallLine, line) + 0.35 * line + 1.5 * line + 1.35 * line;
+        // Every row below the caption but the tone: the bytes, the bits,
+        // the parity marks and the quiet times, the supply's low level, the
+        // steps' names, the time axis and its labels.
+        const double rows = bytesLine + 0.1 * line + smallLine + 0.15 * line + 0.15 * line +
+                            std::max(smallLine, line) + 0.2 * line + 1.5 * line + 1.35 * line +
+                            0.3 * line;
         const double top = captionBox.bottom() + 0.5 * line;
-        const double spare = std::max(0.0, area.bottom() - top - bytesLine - smallLine -
-                                               0.25 * line - below - 0.3 * line);
-        toneHeight = std::clamp(0.3 * spare, line, 3.5 * line);
+        const double room = std::max(0.0, area.bottom() - top - rows);
+        toneHeight = std::clamp(0.3 * room, line, 3.5 * line);
         // The step from 13 V to 18 V as tall as the room allows, up to a
         // point; beyond it the drawing stays in the middle.
-        const double step = std::clamp(spare - toneHeight, 0.0, 8 * line);
-        byteRow = top + (spare - toneHeight - step) / 2;
+        const double step = std::clamp(room - toneHeight, 0.0, 8 * line);
+        byteRow = top + std::max(0.0, room - toneHeight - step) / 2;
         bitRow = byteRow + bytesLine + 0.1 * line;
         toneTop = bitRow + smallLine + 0.15 * line;
         toneBottom = toneTop + toneHeight;
         markRow = toneBottom + 0.15 * line;
         low = markRow + std::max(smallLine, line) + 0.2 * line + step;
         axis = low + 1.5 * line;
-    }
-
-    static double fixedHeight(double line, double smallLine, double bytesLine, double headingLine,
-                              double captionHeight)
-    {
-        return 0.4 * line + headingLine + 0.2 * line + captionHeight + 0.5 * line + bytesLine +
-               0.1 * line + smallLine + 0.15 * line + line + std::max(smallLine, line) +
-               0.35 * line + 1.5 * line + 1.35 * line + 0.3 * line;
+        bottom = axis + 1.35 * line + 0.3 * line;
     }
 
     double xAt(const LineSignal &signal, double seconds) const
@@ -128,6 +123,7 @@ struct Layout
     double left = 0, right = 0;
     double byteRow = 0, bitRow = 0, toneTop = 0, toneHeight = 0, toneBottom = 0, markRow = 0;
     double low = 0, axis = 0;
+    double bottom = 0; // of the time axis's labels, with a margin
 };
 
 void drawAxes(QPainter &p, const Layout &l, const LineSignal &signal)
@@ -265,20 +261,14 @@ QFont fileFont()
 
 QSizeF signalPictureMinimum(const QFont &font)
 {
-    const QFontMetricsF fm(font);
-    const double line = fm.height();
-    const double width = kNarrowest * line;
-    // The longer of the two captions, wrapped to that width.
-    double caption = 0;
+    // Laid out with no room to spare, for the longer of the two captions.
+    const double width = kNarrowest * QFontMetricsF(font).height();
+    double height = 0;
     for (const LineSignal &signal :
          {linesignal::toneSignal(linesignal::kToneBurstLength), linesignal::lineSignal({{0xE0}})})
-        caption =
-            std::max(caption, fm.boundingRect(QRectF(0, 0, width - 1.2 * line, 1e6),
-                                              Qt::TextWordWrap | Qt::AlignLeft, ::caption(signal))
-                                  .height());
-    return {width, Layout::fixedHeight(line, QFontMetricsF(scaled(font, 0.85)).height(),
-                                       QFontMetricsF(scaled(font, 1.1, true)).height(),
-                                       QFontMetricsF(scaled(font, 1.3, true)).height(), caption)};
+        height =
+            std::max(height, Layout(QRectF(0, 0, width, 0), font, nullptr, caption(signal)).bottom);
+    return {width, height};
 }
 
 void paintSignalPicture(QPainter &p, const LineSignal &signal, const QString &title,
